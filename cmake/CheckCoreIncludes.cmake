@@ -1,0 +1,13 @@
+# Fails when a core source includes QtGui, QtWidgets or QtOpenGL.
+file(GLOB_RECURSE files ${ROOT}/src/model/* ${ROOT}/src/engine/* ${ROOT}/src/project/* ${ROOT}/src/edit/* ${ROOT}/src/cli/*)
+set(bad "")
+foreach(f ${files})
+  file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](QtGui|QtWidgets|QtOpenGL|QOpenGL|QWidget|QApplication|QGuiApplication|QImage|QPainter|QColor)")
+  if(lines)
+    list(APPEND bad "${f}: ${lines}")
+  endif()
+endforeach()
+if(bad)
+  message(FATAL_ERROR "core files include GUI headers:\n${bad}")
+endif()
+message(STATUS "core includes no GUI headers (${CMAKE_CURRENT_LIST_FILE})")

@@ -1,0 +1,62 @@
+#include "model/commands.h"
+
+#include "model/commanddesc.h"
+
+#include <stdexcept>
+
+namespace velkon {
+
+TCommandItem* TCommands::Add(std::unique_ptr<TCommandItem> item) {
+    QString name = CommandName(item->Command);
+    return Add(name, std::move(item));
+}
+
+TCommandItem* TCommands::Add(const QString& name, std::unique_ptr<TCommandItem> item) {
+    items_.emplace_back(name, std::move(item));
+    return items_.back().second.get();
+}
+
+TCommandItem* TCommands::Insert(int index, std::unique_ptr<TCommandItem> item) {
+    if (index < 0 || index > Count())
+        throw std::out_of_range("TCommands::Insert");
+    QString name = CommandName(item->Command);
+    auto it = items_.emplace(items_.begin() + index, name, std::move(item));
+    return it->second.get();
+}
+
+std::unique_ptr<TCommandItem> TCommands::Take(int index) {
+    auto item = std::move(items_.at(index).second);
+    items_.erase(items_.begin() + index);
+    return item;
+}
+
+void TCommands::Move(int from, int to) {
+    if (from < 0 || from >= Count() || to < 0 || to >= Count())
+        throw std::out_of_range("TCommands::Move");
+    auto entry = std::move(items_[from]);
+    items_.erase(items_.begin() + from);
+    items_.insert(items_.begin() + to, std::move(entry));
+}
+
+int TCommands::IndexOf(const TCommandItem* item) const {
+    for (int i = 0; i < Count(); ++i)
+        if (items_[i].second.get() == item)
+            return i;
+    return -1;
+}
+
+void TCommands::Clear() {
+    Current = -1;
+    items_.clear();
+}
+
+TCommands TCommands::Clone() const {
+    TCommands copy;
+    copy.Current = Current;
+    copy.items_.reserve(items_.size());
+    for (const auto& [name, item] : items_)
+        copy.items_.emplace_back(name, item->Clone());
+    return copy;
+}
+
+} // namespace velkon

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "model/commanditem.h"
+
+#include <QString>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace velkon {
+
+// One command track: an ordered list of (catalogue name, command) pairs that
+// owns its commands, and the index of the running command.
+class TCommands {
+public:
+    int Current = -1; // running command, -1 while the track is stopped
+
+    TCommands() = default;
+    TCommands(TCommands&&) noexcept = default;
+    TCommands& operator=(TCommands&&) noexcept = default;
+    TCommands(const TCommands&) = delete;
+    TCommands& operator=(const TCommands&) = delete;
+
+    int Count() const { return static_cast<int>(items_.size()); }
+    bool IsEmpty() const { return items_.empty(); }
+    bool Running() const { return Current >= 0; }
+    TCommandItem* Item(int i) const { return items_.at(i).second.get(); }
+    const QString& Name(int i) const { return items_.at(i).first; }
+    void SetName(int i, const QString& name) { items_.at(i).first = name; }
+
+    // Appends a command under its catalogue name; returns it.
+    TCommandItem* Add(std::unique_ptr<TCommandItem> item);
+    TCommandItem* Add(const QString& name, std::unique_ptr<TCommandItem> item);
+    TCommandItem* Insert(int index, std::unique_ptr<TCommandItem> item);
+    std::unique_ptr<TCommandItem> Take(int index);
+    void Delete(int index) { Take(index); }
+    void Move(int from, int to);
+    int IndexOf(const TCommandItem* item) const;
+
+    // Current := -1, every command freed, the list emptied.
+    void Clear();
+
+    // Same Current, a cloned command for every entry, same names, in order.
+    TCommands Clone() const;
+
+private:
+    std::vector<std::pair<QString, std::unique_ptr<TCommandItem>>> items_;
+};
+
+} // namespace velkon

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace velkon {
+
+// What a file dialog is asked for.
+struct TFileChoice {
+    enum TMode { modeOpen, modeSave };
+    TMode Mode = modeOpen;
+    QString Title;
+    QString Filter;       // for example "*.VKP"
+    QString DefaultExt;   // for example "VKP"
+    QString InitialDir;
+    QString InitialName;
+};
+
+// The questions that core operations ask the user. The editor answers with
+// Qt dialogs; tests and the command line answer from a script.
+class TDialogs {
+public:
+    virtual ~TDialogs() = default;
+    // Yes/No question with a question icon; No is the default.
+    virtual bool AskYesNo(const QString& caption, const QString& text) = 0;
+    // One-line input box; nullopt when cancelled.
+    virtual std::optional<QString> InputText(const QString& caption, const QString& prompt,
+                                             const QString& value) = 0;
+    // Plain message box.
+    virtual void Message(const QString& text) = 0;
+    // File dialog; the chosen full path, or nullopt when cancelled.
+    virtual std::optional<QString> ChooseFile(const TFileChoice& choice) = 0;
+};
+
+} // namespace velkon

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "model/dialogs.h"
+
+#include <QStringList>
+#include <deque>
+#include <vector>
+
+namespace velkon {
+
+// Answers the dialogs from queues filled in advance and records every question.
+// When a queue is empty: Yes/No answers DefaultYesNo, input and file choice
+// are cancelled.
+class TScriptedDialogs : public TDialogs {
+public:
+    std::deque<bool> YesNoAnswers;
+    std::deque<std::optional<QString>> TextAnswers;
+    std::deque<std::optional<QString>> FileAnswers;
+    bool DefaultYesNo = false;
+
+    // What was asked, in order: "yesno:CAPTION|TEXT", "input:CAPTION|PROMPT|VALUE",
+    // "message:TEXT", "file:TITLE|FILTER".
+    QStringList Asked;
+    QStringList Messages;
+    std::vector<TFileChoice> FileChoices;
+
+    bool AskYesNo(const QString& caption, const QString& text) override;
+    std::optional<QString> InputText(const QString& caption, const QString& prompt,
+                                     const QString& value) override;
+    void Message(const QString& text) override;
+    std::optional<QString> ChooseFile(const TFileChoice& choice) override;
+};
+
+} // namespace velkon
