@@ -1,0 +1,63 @@
+#pragma once
+
+#include "model/scene.h"
+
+#include <array>
+#include <cstdint>
+
+namespace velkon {
+
+class TImagesItem;
+
+// One point of the keyframe tools; index -1 is the common origin.
+struct TToolPoint {
+    double X = 0, Y = 0;             // target pixels
+    uint32_t Color = 0x01010101;     // 0x00BBGGRR; 0x01010101: not drawn
+    double Param = 0;                // curve t, ellipse angle or joint angle
+    TImagesItem* Layer = nullptr;    // bone points: the layer the point belongs to
+};
+
+// Window-pixel rectangle.
+struct TRectI {
+    int32_t Left = 0, Top = 0, Right = 0, Bottom = 0;
+    bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
+};
+
+// Everything the editor knows besides the scene: the view, the tool points
+// and the common origin, the keyframe panel's position. Panels and the canvas
+// hold a reference to the one instance and change it through core operations.
+class TEditorState {
+public:
+    explicit TEditorState(TScene& scene) : Scene(scene) { ToolPoint(-1) = {512, 384, 0x0000FF, 0, nullptr}; }
+
+    TScene& Scene;
+
+    // View.
+    double Zoom = 1.0;                 // 0.5 .. 2.0
+    int32_t FrameOffsetX = 0, FrameOffsetY = 0;
+    int32_t CanvasWidth = 1024, CanvasHeight = 768;
+    int32_t TargetWidth = 1024, TargetHeight = 768;
+    TRectI SelectionBounds;            // window pixels, written by the renderer
+
+    // Tool points: index -1 is the common origin, 0 carries no point, 1..ToolCount the tool's points.
+    static constexpr int MaxToolPoints = 1024;
+    TToolPoint& ToolPoint(int index) { return toolPoints_.at(index + 1); }
+    const TToolPoint& ToolPoint(int index) const { return toolPoints_.at(index + 1); }
+    int32_t ToolCount = 0;
+    int32_t GrabbedPoint = 0;
+    int32_t ToolMode = 0;              // 1 curve, 2 ellipse, 3 transpose point, 4 bone move
+
+    // Keyframe panel state that undo snapshots carry.
+    int32_t KeyFrameIndex = 0;
+    int32_t KeyFrameColCount = 0;
+    int32_t KeyFrameCol = 0;
+    bool KeyframeMode = false;         // keyframe editing mode is on
+    bool SkeltonDown = true;           // SkeltonSpeedButton
+    bool LinkDown = true;              // LinkSpeedButton
+    bool BoneMode = false;
+
+private:
+    std::array<TToolPoint, MaxToolPoints + 2> toolPoints_{};
+};
+
+} // namespace velkon
