@@ -11,6 +11,8 @@ namespace velkon {
 
 namespace {
 
+constexpr size_t kIndexedSection = 32;
+
 inline bool IsBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
 
 } // namespace
@@ -35,7 +37,7 @@ void TIniFile::Clear() {
 
 int TIniFile::AddSection(qsizetype pos, qsizetype len) {
     const int handle = static_cast<int>(sections_.size());
-    sections_.push_back(TSection{pos, len, {}, -1});
+    sections_.push_back(TSection{pos, len, {}, -1, {}});
     const QString key = View(pos, len).toString().toLower();
     auto it = index_.find(key);
     if (it == index_.end()) {
@@ -97,10 +99,21 @@ void TIniFile::FromText(const QString& text) {
 int TIniFile::FindSection(const QString& section) const { return index_.value(section.toLower(), -1); }
 
 const TIniFile::TEntry* TIniFile::FindEntry(int section, QStringView key) const {
-    for (int s = section; s >= 0; s = sections_[s].NextSame)
-        for (const TEntry& e : sections_[s].Entries)
+    for (int s = section; s >= 0; s = sections_[s].NextSame) {
+        const TSection& sec = sections_[s];
+        if (sec.Entries.size() > kIndexedSection) {
+            if (sec.KeyIndex.isEmpty())
+                for (int i = static_cast<int>(sec.Entries.size()) - 1; i >= 0; --i) // first match wins
+                    sec.KeyIndex.insert(View(sec.Entries[i].KeyPos, sec.Entries[i].KeyLen).toString().toLower(), i);
+            const auto it = sec.KeyIndex.constFind(key.toString().toLower());
+            if (it != sec.KeyIndex.cend())
+                return &sec.Entries[it.value()];
+            continue;
+        }
+        for (const TEntry& e : sec.Entries)
             if (e.KeyLen == key.size() && View(e.KeyPos, e.KeyLen).compare(key, Qt::CaseInsensitive) == 0)
                 return &e;
+    }
     return nullptr;
 }
 
@@ -212,6 +225,7 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
     const qsizetype keyPos = Store(key);
     const qsizetype valuePos = Store(value);
     sections_[s].Entries.push_back(TEntry{keyPos, key.size(), valuePos, value.size()});
+    sections_[s].KeyIndex.clear();
 }
 
 void TIniFile::WriteInteger(const QString& section, const QString& key, int value) {

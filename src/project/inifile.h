@@ -60,6 +60,9 @@ private:
         qsizetype NamePos, NameLen;
         std::vector<TEntry> Entries;
         int NextSame = -1; // the next section of the same name
+        // Lower-case key -> first entry, built on the first lookup in a long
+        // section (lists of thousands of files or groups stay linear to read).
+        mutable QHash<QString, int> KeyIndex;
     };
 
     QStringView View(qsizetype pos, qsizetype len) const { return QStringView(text_).mid(pos, len); }
