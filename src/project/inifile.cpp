@@ -5,15 +5,58 @@
 #include "project/windows1250.h"
 
 #include <QFile>
+#include <algorithm>
 #include <limits>
 
 namespace velkon {
 
 namespace {
 
-constexpr size_t kIndexedSection = 32;
+constexpr qsizetype kIndexedSection = 32;
 
 inline bool IsBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+
+// Case-insensitive equality with a fast path for ASCII, which is what keys are.
+bool SameName(QStringView a, QStringView b) {
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        char16_t x = a[i].unicode(), y = b[i].unicode();
+        if (x == y)
+            continue;
+        if (x < 0x80 && y < 0x80) {
+            if (x >= u'A' && x <= u'Z')
+                x += 32;
+            if (y >= u'A' && y <= u'Z')
+                y += 32;
+            if (x != y)
+                return false;
+        } else if (QChar::toCaseFolded(x) != QChar::toCaseFolded(y)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+size_t HashName(QStringView name) {
+    size_t h = 1469598103934665603ull;
+    for (QChar qc : name) {
+        char16_t c = qc.unicode();
+        if (c < 0x80) {
+            if (c >= u'A' && c <= u'Z')
+                c += 32;
+        } else {
+            c = QChar::toCaseFolded(c);
+        }
+        h = (h ^ c) * 1099511628211ull;
+    }
+    return h ^ (h >> 29);
+}
+
+QString LowerName(QStringView name) {
+    QString s = name.toString();
+    return std::move(s).toLower();
+}
 
 } // namespace
 
@@ -32,28 +75,63 @@ void TIniFile::FromBytes(const QByteArray& bytes) { FromText(DecodeWindows1250(b
 void TIniFile::Clear() {
     text_.clear();
     sections_.clear();
-    index_.clear();
+    entries_.clear();
+    slots_.clear();
+    lastSame_.clear();
+    distinctNames_ = 0;
+}
+
+int TIniFile::FindSlot(QStringView name, size_t hash) const {
+    const size_t mask = slots_.size() - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+        const int s = slots_[i];
+        if (s < 0 || SameName(View(sections_[s].NamePos, sections_[s].NameLen), name))
+            return static_cast<int>(i);
+    }
+}
+
+void TIniFile::Rehash(size_t size) {
+    slots_.assign(size, -1);
+    distinctNames_ = 0;
+    lastSame_.assign(sections_.size(), -1);
+    for (TSection& s : sections_)
+        s.NextSame = -1;
+    for (int i = 0; i < static_cast<int>(sections_.size()); ++i)
+        IndexSection(i);
+}
+
+void TIniFile::IndexSection(int handle) {
+    if (lastSame_.size() < sections_.size())
+        lastSame_.resize(sections_.size(), -1);
+    const TSection& sec = sections_[handle];
+    const QStringView name = View(sec.NamePos, sec.NameLen);
+    const int slot = FindSlot(name, HashName(name));
+    const int first = slots_[slot];
+    if (first < 0) {
+        slots_[slot] = handle;
+        lastSame_[handle] = handle;
+        ++distinctNames_;
+    } else {
+        // A repeated section: chained after the earlier ones, which win.
+        sections_[lastSame_[first]].NextSame = handle;
+        lastSame_[first] = handle;
+    }
 }
 
 int TIniFile::AddSection(qsizetype pos, qsizetype len) {
     const int handle = static_cast<int>(sections_.size());
-    sections_.push_back(TSection{pos, len, {}, -1, {}});
-    const QString key = View(pos, len).toString().toLower();
-    auto it = index_.find(key);
-    if (it == index_.end()) {
-        index_.insert(key, handle);
-    } else {
-        int last = it.value();
-        while (sections_[last].NextSame >= 0)
-            last = sections_[last].NextSame;
-        sections_[last].NextSame = handle;
-    }
+    sections_.push_back(TSection{pos, len, static_cast<qsizetype>(entries_.size()), 0, -1, {}});
+    if (static_cast<size_t>(distinctNames_ + 1) * 2 > slots_.size())
+        Rehash(std::max<size_t>(64, slots_.size() * 4));
+    else
+        IndexSection(handle);
     return handle;
 }
 
 void TIniFile::FromText(const QString& text) {
     Clear();
     text_ = text;
+    entries_.reserve(static_cast<size_t>(text_.size() / 16));
     const QChar* data = text_.constData();
     const qsizetype n = text_.size();
     int current = -1;
@@ -89,30 +167,35 @@ void TIniFile::FromText(const QString& text) {
                 qsizetype ke = eq;
                 while (ke > b && IsBlank(data[ke - 1]))
                     --ke;
-                sections_[current].Entries.push_back(TEntry{b, ke - b, eq + 1, end - eq - 1});
+                entries_.push_back(TEntry{b, ke - b, eq + 1, end - eq - 1});
+                ++sections_[current].Count;
             }
         }
         pos = next;
     }
 }
 
-int TIniFile::FindSection(const QString& section) const { return index_.value(section.toLower(), -1); }
+int TIniFile::FindSection(const QString& section) const {
+    if (slots_.empty())
+        return -1;
+    return slots_[FindSlot(section, HashName(section))];
+}
 
 const TIniFile::TEntry* TIniFile::FindEntry(int section, QStringView key) const {
     for (int s = section; s >= 0; s = sections_[s].NextSame) {
         const TSection& sec = sections_[s];
-        if (sec.Entries.size() > kIndexedSection) {
+        if (sec.Count > kIndexedSection) {
             if (sec.KeyIndex.isEmpty())
-                for (int i = static_cast<int>(sec.Entries.size()) - 1; i >= 0; --i) // first match wins
-                    sec.KeyIndex.insert(View(sec.Entries[i].KeyPos, sec.Entries[i].KeyLen).toString().toLower(), i);
-            const auto it = sec.KeyIndex.constFind(key.toString().toLower());
+                for (qsizetype i = sec.First + sec.Count - 1; i >= sec.First; --i) // first match wins
+                    sec.KeyIndex.insert(LowerName(View(entries_[i].KeyPos, entries_[i].KeyLen)), i);
+            const auto it = sec.KeyIndex.constFind(LowerName(key));
             if (it != sec.KeyIndex.cend())
-                return &sec.Entries[it.value()];
+                return &entries_[it.value()];
             continue;
         }
-        for (const TEntry& e : sec.Entries)
-            if (e.KeyLen == key.size() && View(e.KeyPos, e.KeyLen).compare(key, Qt::CaseInsensitive) == 0)
-                return &e;
+        for (qsizetype i = sec.First; i < sec.First + sec.Count; ++i)
+            if (SameName(View(entries_[i].KeyPos, entries_[i].KeyLen), key))
+                return &entries_[i];
     }
     return nullptr;
 }
@@ -180,22 +263,20 @@ bool TIniFile::ReadBool(const QString& section, const QString& key, bool def) co
 
 QStringList TIniFile::Sections() const {
     QStringList names;
-    for (const TSection& s : sections_) {
-        const QString name = View(s.NamePos, s.NameLen).toString();
-        if (index_.value(name.toLower()) == static_cast<int>(&s - sections_.data()))
-            names << name;
-    }
+    for (size_t i = 0; i < sections_.size(); ++i)
+        if (FindSection(View(sections_[i].NamePos, sections_[i].NameLen).toString()) == static_cast<int>(i))
+            names << View(sections_[i].NamePos, sections_[i].NameLen).toString();
     return names;
 }
 
 QStringList TIniFile::Keys(const QString& section) const {
     QStringList keys;
     for (int s = FindSection(section); s >= 0; s = sections_[s].NextSame)
-        for (const TEntry& e : sections_[s].Entries) {
-            const QStringView key = View(e.KeyPos, e.KeyLen);
+        for (qsizetype i = sections_[s].First; i < sections_[s].First + sections_[s].Count; ++i) {
+            const QStringView key = View(entries_[i].KeyPos, entries_[i].KeyLen);
             bool seen = false;
             for (const QString& k : keys)
-                seen = seen || k.compare(key, Qt::CaseInsensitive) == 0;
+                seen = seen || SameName(k, key);
             if (!seen)
                 keys << key.toString();
         }
@@ -212,20 +293,31 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
     int s = FindSection(section);
     if (s >= 0) {
         for (int d = s; d >= 0; d = sections_[d].NextSame)
-            for (TEntry& e : sections_[d].Entries)
-                if (e.KeyLen == key.size() && View(e.KeyPos, e.KeyLen).compare(key, Qt::CaseInsensitive) == 0) {
-                    e.ValuePos = Store(value);
-                    e.ValueLen = value.size();
+            for (qsizetype i = sections_[d].First; i < sections_[d].First + sections_[d].Count; ++i)
+                if (SameName(View(entries_[i].KeyPos, entries_[i].KeyLen), key)) {
+                    entries_[i].ValuePos = Store(value);
+                    entries_[i].ValueLen = value.size();
                     return;
                 }
     } else {
         const qsizetype pos = Store(section);
         s = AddSection(pos, section.size());
     }
+    TSection& sec = sections_[s];
+    if (sec.First + sec.Count != static_cast<qsizetype>(entries_.size())) {
+        // Not the last section: move its entries to the end so they stay together.
+        const qsizetype first = static_cast<qsizetype>(entries_.size());
+        for (qsizetype i = sec.First; i < sec.First + sec.Count; ++i) {
+            const TEntry copy = entries_[i];
+            entries_.push_back(copy);
+        }
+        sec.First = first;
+    }
     const qsizetype keyPos = Store(key);
     const qsizetype valuePos = Store(value);
-    sections_[s].Entries.push_back(TEntry{keyPos, key.size(), valuePos, value.size()});
-    sections_[s].KeyIndex.clear();
+    entries_.push_back(TEntry{keyPos, key.size(), valuePos, value.size()});
+    ++sec.Count;
+    sec.KeyIndex.clear();
 }
 
 void TIniFile::WriteInteger(const QString& section, const QString& key, int value) {
@@ -242,7 +334,8 @@ QString TIniFile::ToText() const {
         out += QLatin1Char('[');
         out += View(s.NamePos, s.NameLen);
         out += QLatin1String("]\r\n");
-        for (const TEntry& e : s.Entries) {
+        for (qsizetype i = s.First; i < s.First + s.Count; ++i) {
+            const TEntry& e = entries_[i];
             out += View(e.KeyPos, e.KeyLen);
             out += QLatin1Char('=');
             out += View(e.ValuePos, e.ValueLen);

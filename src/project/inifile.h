@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <cstddef>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -34,6 +35,7 @@ public:
 
     // For many lookups in one section: a handle to its first occurrence, or -1.
     int FindSection(const QString& section) const;
+    bool KeyExists(int section, QStringView key) const { return section >= 0 && FindEntry(section, key); }
     QString ReadString(int section, QStringView key, const QString& def) const;
     int ReadInteger(int section, QStringView key, int def) const;
 
@@ -56,13 +58,15 @@ private:
     struct TEntry {
         qsizetype KeyPos, KeyLen, ValuePos, ValueLen;
     };
+    // A section's entries are entries_[First, First + Count): reading appends
+    // them in file order, so one flat list serves every section.
     struct TSection {
         qsizetype NamePos, NameLen;
-        std::vector<TEntry> Entries;
+        qsizetype First = 0, Count = 0;
         int NextSame = -1; // the next section of the same name
-        // Lower-case key -> first entry, built on the first lookup in a long
-        // section (lists of thousands of files or groups stay linear to read).
-        mutable QHash<QString, int> KeyIndex;
+        // Lower-case key -> entry, built on the first lookup in a long section
+        // (lists of thousands of files or groups stay linear to read).
+        mutable QHash<QString, qsizetype> KeyIndex;
     };
 
     QStringView View(qsizetype pos, qsizetype len) const { return QStringView(text_).mid(pos, len); }
@@ -72,7 +76,15 @@ private:
 
     QString text_; // the file's text; written names and values are appended to it
     std::vector<TSection> sections_;
-    QHash<QString, int> index_; // lower-case section name -> first section
+    std::vector<TEntry> entries_;
+    // Open-addressing table of the first section of each name (case folded),
+    // -1 for a free slot; no string is allocated to build or search it.
+    std::vector<int> slots_;
+    std::vector<int> lastSame_; // per first section: the last one of its name
+    int distinctNames_ = 0;
+    int FindSlot(QStringView name, size_t hash) const;
+    void IndexSection(int handle);
+    void Rehash(size_t size);
 };
 
 } // namespace velkon

@@ -108,13 +108,14 @@ void ReadLayer(TScene& scene, const TIniFile& ini, int n, int section, const QSt
     layer->ItemColor = ReadColor(ini, section, sectionName, QStringLiteral("ItemColor"), QStringLiteral("FFFFFF"));
     TImagesItem* added = scene.Layers.Add(name, std::move(layer));
 
-    const QString prefix = sectionName + QStringLiteral("_Command");
+    // Lower-case names spare the INI a conversion on each of the many lookups.
+    const QString prefix = QStringLiteral("image%1_command").arg(n);
     for (int t = 1; t <= 12; ++t) {
         TCommands& track = added->TrackByNumber(t);
         const QString trackPrefix = prefix + QString::number(t) + QLatin1Char('_');
         for (int c = 1; c <= MaxListEntries; ++c) {
             const int cs = ini.FindSection(trackPrefix + QString::number(c));
-            if (cs < 0 || ini.ReadString(cs, u"Command", kMarker) == kMarker)
+            if (cs < 0 || !ini.KeyExists(cs, u"Command"))
                 break;
             auto cmd = std::make_unique<TCommandItem>();
             cmd->Owner = added;
@@ -307,7 +308,7 @@ void ReadProject(TScene& scene, const QString& path, TErrorLog& log) {
     }
 
     for (int n = 1; n <= MaxListEntries; ++n) {
-        const int section = ini.FindSection(QStringLiteral("Image%1").arg(n));
+        const int section = ini.FindSection(QStringLiteral("image%1").arg(n));
         const QString name = ini.ReadString(section, u"Name", kMarker);
         if (name == kMarker)
             break;
