@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <jpeglib.h>
 #include <png.h>
+#include <zlib.h>
 
 using namespace velkon;
 using velkon::test::WriteFile;
@@ -299,4 +300,23 @@ TEST_F(PictureTest, SoundsAndParticlesLoadNoPicture) {
         EXPECT_FALSE(item->PendingTexture) << name;
         EXPECT_FALSE(item->Sound) << name; // sounds are loaded by the sound manager
     }
+}
+
+TEST_F(PictureTest, HugeDimensionsInADamagedHeaderAreRefused) {
+    // A valid 1x1 PNG whose IHDR then claims 30000 x 30000 (CRC fixed up), so
+    // that only the size is wrong: loading must fail without trying to hold it.
+    const QString src = Path("one.png");
+    ASSERT_TRUE(WritePng(src, 1, 1, 2));
+    QByteArray png = velkon::test::ReadFile(src);
+    const QByteArray side("\x00\x00\x75\x30", 4);
+    png.replace(16, 4, side);
+    png.replace(20, 4, side);
+    const uLong crc = crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef*>(png.constData() + 12), 17);
+    for (int i = 0; i < 4; ++i)
+        png[29 + i] = char((crc >> (24 - 8 * i)) & 0xFF);
+    const QString path = Path("huge.png");
+    ASSERT_TRUE(WriteFile(path, png));
+    TPicture pic;
+    EXPECT_FALSE(pic.LoadFromFile(path));
+    EXPECT_TRUE(pic.IsEmpty());
 }
