@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <iostream>
 #include <map>
 #include <memory>
 #include <string>
@@ -94,6 +95,8 @@ BENCHMARK(BM_ReferenceWriteLines)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 // Keeps the time per iteration of every run for the goal lines.
 class TRecordingReporter : public benchmark::ConsoleReporter {
 public:
+    // No colours: the goal lines that follow must start clean.
+    TRecordingReporter() : ConsoleReporter(OO_None) {}
     std::map<std::string, double> Millis;
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs)
@@ -103,7 +106,10 @@ public:
 };
 
 void PrintGoal(const char* name, double ours, double reference) {
-    std::printf("%s: %.1f ms vs %.1f ms = %.2fx\n", name, ours, reference, reference > 0 ? ours / reference : 0.0);
+    char line[200];
+    std::snprintf(line, sizeof line, "%s: %.1f ms vs %.1f ms = %.2fx", name, ours, reference,
+                  reference > 0 ? ours / reference : 0.0);
+    std::cout << line << std::endl;
 }
 
 } // namespace
@@ -115,7 +121,6 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     auto& m = reporter.Millis;
-    std::fflush(stdout);
     PrintGoal("project_load", m["BM_ProjectLoad/min_time:2.000"], m["BM_ReferenceReadLines/min_time:2.000"]);
     PrintGoal("project_save", m["BM_ProjectSave/min_time:2.000"], m["BM_ReferenceWriteLines/min_time:2.000"]);
     return 0;
