@@ -108,8 +108,11 @@ TEST_F(SimulateCli, TouchRunsTheTouchAnimationWithEvents) {
     ASSERT_EQ(lines.size(), 8) << r.Out.toStdString();
     EXPECT_EQ(lines[0], "500 touch Lamp");
     EXPECT_EQ(lines[1], "500 sfx play click.wav");
-    EXPECT_TRUE(lines[3].startsWith("500 Lamp ") && lines[3].contains(" v=0 ")) << lines[3].toStdString();
-    EXPECT_TRUE(lines[5].startsWith("600 Lamp ") && lines[5].contains(" v=1 ")) << lines[5].toStdString();
+    // The click lands at the clock of the pass before (450): the sound plays at 500,
+    // Lamp hides at 550, waits until after 550 + 100 and shows again at 650.
+    EXPECT_TRUE(lines[3].startsWith("500 Lamp ") && lines[3].contains(" v=1 ")) << lines[3].toStdString();
+    EXPECT_TRUE(lines[5].startsWith("600 Lamp ") && lines[5].contains(" v=0 ")) << lines[5].toStdString();
+    EXPECT_TRUE(lines[7].startsWith("700 Lamp ") && lines[7].contains(" v=1 ")) << lines[7].toStdString();
 #endif
 }
 
