@@ -131,6 +131,37 @@ private:
     std::exception_ptr error_;
 };
 
+inline void Prefetch(const void* p) {
+#if defined(__GNUC__)
+    __builtin_prefetch(p);
+#else
+    (void)p;
+#endif
+}
+
+void PrefetchLayer(const TImagesItem& layer) {
+    Prefetch(&layer.ActiveTracks);
+    Prefetch(&layer.Left);
+    Prefetch(&layer.Acceleration);
+    for (const TCommands* t : layer.ActiveTracks)
+        Prefetch(t);
+}
+
+void PrefetchTrackLists(const TImagesItem& layer) {
+    for (const TCommands* t : layer.ActiveTracks)
+        if (t && t->Current >= 0 && t->Current < t->Count())
+            Prefetch(&t->Name(t->Current)); // the list entry, without reading it
+}
+
+void PrefetchCommands(const TImagesItem& layer) {
+    for (const TCommands* t : layer.ActiveTracks)
+        if (t && t->Current >= 0 && t->Current < t->Count()) {
+            const char* c = reinterpret_cast<const char*>(t->Item(t->Current));
+            Prefetch(c);
+            Prefetch(c + 64);
+        }
+}
+
 } // namespace
 
 TPlayer::TPlayer(TScene& scene, TClockSource& clock) : scene_(scene), clock_(clock) {}
@@ -144,7 +175,16 @@ bool TPlayer::Tick() {
     scene_.Clock.LastTime = scene_.Clock.Now;
     scene_.Clock.Now = clock_.NowMs();
     try {
-        for (int l = 0; l < scene_.Layers.Count(); ++l) {
+        const int count = scene_.Layers.Count();
+        for (int l = 0; l < count; ++l) {
+            // Layers, their track lists and their commands are separate heap
+            // blocks; asking for them a few layers ahead hides most of the wait.
+            if (l + 12 < count)
+                PrefetchLayer(*scene_.Layers.At(l + 12));
+            if (l + 6 < count)
+                PrefetchTrackLists(*scene_.Layers.At(l + 6));
+            if (l + 3 < count)
+                PrefetchCommands(*scene_.Layers.At(l + 3));
             TImagesItem& layer = *scene_.Layers.At(l);
             for (int i = 0; i < 3; ++i) {
                 TCommands* track = layer.ActiveTracks[i];
@@ -154,7 +194,14 @@ bool TPlayer::Tick() {
                 // every command gets at most one go per tick, the rest waits for the next.
                 int budget = track->Count() + 1;
                 while (track->Current >= 0 && budget-- > 0) {
-                    const bool quick = IsQuick(track->Item(track->Current)->Command);
+                    TCommandItem& c = *track->Item(track->Current);
+                    // The common case first: a movement in its linear middle part.
+                    if (IsMovement(c.Command)) {
+                        if (!StepLinear(layer, c))
+                            StepMovement(layer, *track);
+                        break;
+                    }
+                    const bool quick = IsQuick(c.Command);
                     Step(layer, *track);
                     if (!quick || track->Current < 0)
                         break;
@@ -328,6 +375,29 @@ void TPlayer::Step(TImagesItem& layer, TCommands& track) {
         StepLoop(layer, track);
     else
         StepInstant(layer, track);
+}
+
+bool TPlayer::StepLinear(TImagesItem& layer, const TCommandItem& c) const {
+    if (layer.Acceleration != 0 || c.EaseFlags != 0)
+        return false;
+    const int64_t e = static_cast<int64_t>(scene_.Clock.Now) - c.StartTime;
+    if (e < 0 || e >= c.Duration)
+        return false;
+    const double g = static_cast<double>(e) / c.Duration;
+    switch (c.Command) {
+    case cmdMoveTo:
+    case cmdRelativeMoveTo:
+        layer.Left = c.StartLeft + (c.TargetLeft - c.StartLeft) * g;
+        layer.Top = c.StartTop + (c.TargetTop - c.StartTop) * g;
+        return true;
+    case cmdReSize:
+        layer.Width = c.StartWidth + (c.TargetWidth - c.StartWidth) * g;
+        layer.Height = c.StartHeight + (c.TargetHeight - c.StartHeight) * g;
+        return true;
+    case cmdRotate: layer.Angle = c.StartAngle + (c.TargetAngle - c.StartAngle) * g; return true;
+    case cmdFadeTo: layer.Alpha = c.StartAlpha + (c.TargetAlpha - c.StartAlpha) * g; return true;
+    }
+    return false;
 }
 
 void TPlayer::StepMovement(TImagesItem& layer, TCommands& track) {

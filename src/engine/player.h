@@ -7,6 +7,7 @@
 namespace velkon {
 
 class TClockSource;
+class TCommandItem;
 class TCommands;
 class TImagesItem;
 class TScene;
@@ -45,6 +46,9 @@ public:
 private:
     void Step(TImagesItem& layer, TCommands& track);
     void StepMovement(TImagesItem& layer, TCommands& track);
+    // The linear middle of a movement without ease or acceleration; false when
+    // the command needs the full step.
+    bool StepLinear(TImagesItem& layer, const TCommandItem& c) const;
     void StepInstant(TImagesItem& layer, TCommands& track);
     void StepLoop(TImagesItem& layer, TCommands& track);
     void PrepareAt(TImagesItem& layer, TCommands& track, int32_t startTime);
