@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <exception>
 #include <limits>
+#include <span>
 
 namespace velkon {
 
@@ -139,27 +140,32 @@ inline void Prefetch(const void* p) {
 #endif
 }
 
-void PrefetchLayer(const TImagesItem& layer) {
-    Prefetch(&layer.ActiveTracks);
-    Prefetch(&layer.Left);
-    Prefetch(&layer.Acceleration);
-    for (const TCommands* t : layer.ActiveTracks)
-        Prefetch(t);
-}
-
-void PrefetchTrackLists(const TImagesItem& layer) {
-    for (const TCommands* t : layer.ActiveTracks)
-        if (t && t->Current >= 0 && t->Current < t->Count())
-            Prefetch(&t->Name(t->Current)); // the list entry, without reading it
-}
-
-void PrefetchCommands(const TImagesItem& layer) {
-    for (const TCommands* t : layer.ActiveTracks)
-        if (t && t->Current >= 0 && t->Current < t->Count()) {
-            const char* c = reinterpret_cast<const char*>(t->Item(t->Current));
-            Prefetch(c);
-            Prefetch(c + 64);
-        }
+// The linear middle of a movement without ease (the layer is not accelerated);
+// false when the command needs the full step.
+#if defined(__GNUC__)
+__attribute__((always_inline))
+#endif
+inline bool LinearStep(TImagesItem& layer, const TCommandItem& c, int32_t now) {
+    if (c.EaseFlags != 0)
+        return false;
+    const int64_t e = static_cast<int64_t>(now) - c.StartTime;
+    if (e < 0 || e >= c.Duration)
+        return false;
+    const double g = static_cast<double>(e) / c.Duration;
+    switch (c.Command) {
+    case cmdMoveTo:
+    case cmdRelativeMoveTo:
+        layer.Left = c.StartLeft + (c.TargetLeft - c.StartLeft) * g;
+        layer.Top = c.StartTop + (c.TargetTop - c.StartTop) * g;
+        return true;
+    case cmdReSize:
+        layer.Width = c.StartWidth + (c.TargetWidth - c.StartWidth) * g;
+        layer.Height = c.StartHeight + (c.TargetHeight - c.StartHeight) * g;
+        return true;
+    case cmdRotate: layer.Angle = c.StartAngle + (c.TargetAngle - c.StartAngle) * g; return true;
+    case cmdFadeTo: layer.Alpha = c.StartAlpha + (c.TargetAlpha - c.StartAlpha) * g; return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -174,50 +180,77 @@ void TPlayer::Event(const char* kind, const QString& name) {
 bool TPlayer::Tick() {
     scene_.Clock.LastTime = scene_.Clock.Now;
     scene_.Clock.Now = clock_.NowMs();
+    const int32_t now = scene_.Clock.Now;
+    // Whether every track took at most its linear step: then nothing but
+    // geometry changed, and what was running still runs.
+    bool linearOnly = true;
+    bool running = false;
     try {
         const int count = scene_.Layers.Count();
+        slots_.resize(static_cast<size_t>(count) * 3);
+        constexpr int ahead = 4; // layers whose memory is asked for before they are stepped
         for (int l = 0; l < count; ++l) {
-            // Layers, their track lists and their commands are separate heap
-            // blocks; asking for them a few layers ahead hides most of the wait.
-            if (l + 12 < count)
-                PrefetchLayer(*scene_.Layers.At(l + 12));
-            if (l + 6 < count)
-                PrefetchTrackLists(*scene_.Layers.At(l + 6));
-            if (l + 3 < count)
-                PrefetchCommands(*scene_.Layers.At(l + 3));
-            TImagesItem& layer = *scene_.Layers.At(l);
-            for (int i = 0; i < 3; ++i) {
-                TCommands* track = layer.ActiveTracks[i];
-                if (!track)
-                    continue;
-                // A quick run may jump back into itself (StartOther on its own layer):
-                // every command gets at most one go per tick, the rest waits for the next.
-                int budget = track->Count() + 1;
-                while (track->Current >= 0 && budget-- > 0) {
-                    TCommandItem& c = *track->Item(track->Current);
-                    // The common case first: a movement in its linear middle part.
-                    if (IsMovement(c.Command)) {
-                        if (!StepLinear(layer, c))
-                            StepMovement(layer, *track);
-                        break;
-                    }
-                    const bool quick = IsQuick(c.Command);
-                    Step(layer, *track);
-                    if (!quick || track->Current < 0)
-                        break;
+            if (l + ahead < count)
+                for (const TSlot& s : std::span(slots_).subspan(static_cast<size_t>(l + ahead) * 3, 3)) {
+                    Prefetch(s.Layer);
+                    Prefetch(s.Track);
+                    Prefetch(s.Command);
+                    Prefetch(reinterpret_cast<const char*>(s.Command) + 64);
                 }
+            TImagesItem& layer = *scene_.Layers.At(l);
+            TSlot* slot = &slots_[static_cast<size_t>(l) * 3];
+            for (int i = 0; i < 3; ++i, ++slot) {
+                TCommands* track = layer.ActiveTracks[i];
+                if (!track || track->Current < 0)
+                    continue;
+                // The common case: the track still runs the command it ran last
+                // time, a movement in its linear middle part.
+                if (layer.Acceleration == 0 && slot->Track == track && slot->Layer == &layer && slot->Current == track->Current &&
+                    slot->Stamp == track->Stamp() && LinearStep(layer, *slot->Command, now)) {
+                    running = true;
+                    continue;
+                }
+                linearOnly = false;
+                RunTrack(layer, *track);
+                TCommands* after = layer.ActiveTracks[i];
+                const int current = after ? after->Current : -1;
+                if (current >= 0 && current < after->Count())
+                    *slot = {&layer, after, after->Item(current), after->Stamp(), current};
+                else
+                    *slot = {};
             }
         }
     } catch (const std::exception& e) {
+        linearOnly = false;
         if (OnError) {
             const auto* ve = dynamic_cast<const EVelkonError*>(&e);
             OnError(ve ? ve->Message() : QString::fromUtf8(e.what()));
         }
     }
+    if (linearOnly)
+        return running;
     for (int l = 0; l < scene_.Layers.Count(); ++l)
         if (scene_.Layers.At(l)->AnyActiveTrackRunning())
             return true;
     return false;
+}
+
+void TPlayer::RunTrack(TImagesItem& layer, TCommands& track) {
+    // A quick run may jump back into itself (StartOther on its own layer):
+    // every command gets at most one go per tick, the rest waits for the next.
+    int budget = track.Count() + 1;
+    while (track.Current >= 0 && budget-- > 0) {
+        TCommandItem& c = *track.Item(track.Current);
+        if (IsMovement(c.Command)) {
+            if (!StepLinear(layer, c))
+                StepMovement(layer, track);
+            break;
+        }
+        const bool quick = IsQuick(c.Command);
+        Step(layer, track);
+        if (!quick || track.Current < 0)
+            break;
+    }
 }
 
 void TPlayer::StartTrack(TImagesItem& layer, TCommands& track) {
@@ -378,26 +411,7 @@ void TPlayer::Step(TImagesItem& layer, TCommands& track) {
 }
 
 bool TPlayer::StepLinear(TImagesItem& layer, const TCommandItem& c) const {
-    if (layer.Acceleration != 0 || c.EaseFlags != 0)
-        return false;
-    const int64_t e = static_cast<int64_t>(scene_.Clock.Now) - c.StartTime;
-    if (e < 0 || e >= c.Duration)
-        return false;
-    const double g = static_cast<double>(e) / c.Duration;
-    switch (c.Command) {
-    case cmdMoveTo:
-    case cmdRelativeMoveTo:
-        layer.Left = c.StartLeft + (c.TargetLeft - c.StartLeft) * g;
-        layer.Top = c.StartTop + (c.TargetTop - c.StartTop) * g;
-        return true;
-    case cmdReSize:
-        layer.Width = c.StartWidth + (c.TargetWidth - c.StartWidth) * g;
-        layer.Height = c.StartHeight + (c.TargetHeight - c.StartHeight) * g;
-        return true;
-    case cmdRotate: layer.Angle = c.StartAngle + (c.TargetAngle - c.StartAngle) * g; return true;
-    case cmdFadeTo: layer.Alpha = c.StartAlpha + (c.TargetAlpha - c.StartAlpha) * g; return true;
-    }
-    return false;
+    return layer.Acceleration == 0 && LinearStep(layer, c, scene_.Clock.Now);
 }
 
 void TPlayer::StepMovement(TImagesItem& layer, TCommands& track) {

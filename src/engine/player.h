@@ -3,6 +3,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace velkon {
 
@@ -53,9 +54,24 @@ private:
     void StepLoop(TImagesItem& layer, TCommands& track);
     void PrepareAt(TImagesItem& layer, TCommands& track, int32_t startTime);
     void Event(const char* kind, const QString& name);
+    // The full step of one active track: quick runs, hand-overs, instant commands.
+    void RunTrack(TImagesItem& layer, TCommands& track);
+
+    // Where each active track stood after its last step, three per layer in
+    // Layers order. The tick trusts an entry only while the layer, the track
+    // and the command it names are still the live ones, so anything that moves
+    // tracks from outside simply sends that track down the full step.
+    struct TSlot {
+        const TImagesItem* Layer = nullptr;
+        const TCommands* Track = nullptr;
+        const TCommandItem* Command = nullptr;
+        uint64_t Stamp = 0;
+        int Current = -1;
+    };
 
     TScene& scene_;
     TClockSource& clock_;
+    std::vector<TSlot> slots_;
 };
 
 } // namespace velkon

@@ -2,9 +2,29 @@
 
 #include "model/commanddesc.h"
 
+#include <atomic>
 #include <stdexcept>
 
 namespace velkon {
+
+uint64_t TCommands::NewStamp() {
+    static std::atomic<uint64_t> last{0};
+    return last.fetch_add(1, std::memory_order_relaxed) + 1;
+}
+
+TCommands::TCommands(TCommands&& other) noexcept : Current(other.Current), items_(std::move(other.items_)) {
+    other.stamp_ = NewStamp();
+}
+
+TCommands& TCommands::operator=(TCommands&& other) noexcept {
+    if (this != &other) {
+        Current = other.Current;
+        items_ = std::move(other.items_);
+        stamp_ = NewStamp();
+        other.stamp_ = NewStamp();
+    }
+    return *this;
+}
 
 TCommandItem* TCommands::Add(std::unique_ptr<TCommandItem> item) {
     QString name = CommandName(item->Command);
@@ -12,6 +32,7 @@ TCommandItem* TCommands::Add(std::unique_ptr<TCommandItem> item) {
 }
 
 TCommandItem* TCommands::Add(const QString& name, std::unique_ptr<TCommandItem> item) {
+    stamp_ = NewStamp();
     items_.emplace_back(name, std::move(item));
     return items_.back().second.get();
 }
@@ -20,12 +41,14 @@ TCommandItem* TCommands::Insert(int index, std::unique_ptr<TCommandItem> item) {
     if (index < 0 || index > Count())
         throw std::out_of_range("TCommands::Insert");
     QString name = CommandName(item->Command);
+    stamp_ = NewStamp();
     auto it = items_.emplace(items_.begin() + index, name, std::move(item));
     return it->second.get();
 }
 
 std::unique_ptr<TCommandItem> TCommands::Take(int index) {
     auto item = std::move(items_.at(index).second);
+    stamp_ = NewStamp();
     items_.erase(items_.begin() + index);
     return item;
 }
@@ -33,6 +56,7 @@ std::unique_ptr<TCommandItem> TCommands::Take(int index) {
 void TCommands::Move(int from, int to) {
     if (from < 0 || from >= Count() || to < 0 || to >= Count())
         throw std::out_of_range("TCommands::Move");
+    stamp_ = NewStamp();
     auto entry = std::move(items_[from]);
     items_.erase(items_.begin() + from);
     items_.insert(items_.begin() + to, std::move(entry));
@@ -47,6 +71,7 @@ int TCommands::IndexOf(const TCommandItem* item) const {
 
 void TCommands::Clear() {
     Current = -1;
+    stamp_ = NewStamp();
     items_.clear();
 }
 

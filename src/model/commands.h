@@ -3,6 +3,7 @@
 #include "model/commanditem.h"
 
 #include <QString>
+#include <cstdint>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -16,8 +17,8 @@ public:
     int Current = -1; // running command, -1 while the track is stopped
 
     TCommands() = default;
-    TCommands(TCommands&&) noexcept = default;
-    TCommands& operator=(TCommands&&) noexcept = default;
+    TCommands(TCommands&& other) noexcept;
+    TCommands& operator=(TCommands&& other) noexcept;
     TCommands(const TCommands&) = delete;
     TCommands& operator=(const TCommands&) = delete;
 
@@ -40,11 +41,19 @@ public:
     // Current := -1, every command freed, the list emptied.
     void Clear();
 
+    // Changes whenever the list itself changes (commands added, taken, moved,
+    // the whole list moved away), and no two lists ever share one: while it
+    // stays the same, Item(i) is still the command it was.
+    uint64_t Stamp() const { return stamp_; }
+
     // Same Current, a cloned command for every entry, same names, in order.
     TCommands Clone() const;
 
 private:
+    static uint64_t NewStamp();
+
     std::vector<std::pair<QString, std::unique_ptr<TCommandItem>>> items_;
+    uint64_t stamp_ = NewStamp();
 };
 
 } // namespace velkon
