@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <exception>
 #include <limits>
-#include <span>
 
 namespace velkon {
 
@@ -188,36 +187,50 @@ bool TPlayer::Tick() {
     try {
         const int count = scene_.Layers.Count();
         slots_.resize(static_cast<size_t>(count) * 3);
-        constexpr int ahead = 4; // layers whose memory is asked for before they are stepped
+        // The layers and commands of a few tracks ahead are asked for before
+        // they are stepped: the commands are what the slots name, the layers'
+        // first three cache lines hold everything the linear step touches.
+        constexpr int layersAhead = 8, commandsAhead = 4;
         for (int l = 0; l < count; ++l) {
-            if (l + ahead < count)
-                for (const TSlot& s : std::span(slots_).subspan(static_cast<size_t>(l + ahead) * 3, 3)) {
-                    Prefetch(s.Layer);
-                    Prefetch(s.Track);
-                    Prefetch(s.Command);
-                    Prefetch(reinterpret_cast<const char*>(s.Command) + 64);
-                }
+            if (l + layersAhead < count) {
+                const char* next = reinterpret_cast<const char*>(scene_.Layers.At(l + layersAhead));
+                Prefetch(next);
+                Prefetch(next + 64);
+                Prefetch(next + 128);
+            }
+            // Bounds taken from the slots themselves: a callback of the full step
+            // may have run another tick in between.
+            const size_t first = static_cast<size_t>(l) * 3;
+            if (first + 3 * (commandsAhead + 1) <= slots_.size())
+                for (size_t k = first + 3 * commandsAhead; k < first + 3 * (commandsAhead + 1); ++k)
+                    Prefetch(slots_[k].Command);
             TImagesItem& layer = *scene_.Layers.At(l);
-            TSlot* slot = &slots_[static_cast<size_t>(l) * 3];
-            for (int i = 0; i < 3; ++i, ++slot) {
+            bool plain = layer.Acceleration == 0;
+            for (int i = 0; i < 3; ++i) {
                 TCommands* track = layer.ActiveTracks[i];
-                if (!track || track->Current < 0)
+                if (!track)
                     continue;
                 // The common case: the track still runs the command it ran last
                 // time, a movement in its linear middle part.
-                if (layer.Acceleration == 0 && slot->Track == track && slot->Layer == &layer && slot->Current == track->Current &&
-                    slot->Stamp == track->Stamp() && LinearStep(layer, *slot->Command, now)) {
-                    running = true;
-                    continue;
+                const int current = track->Current;
+                const size_t k = first + i;
+                if (k < slots_.size()) {
+                    const TSlot& slot = slots_[k];
+                    if (slot.Current == current && slot.Stamp == track->Stamp() && plain &&
+                        LinearStep(layer, *slot.Command, now)) {
+                        running = true;
+                        continue;
+                    }
                 }
+                if (current < 0)
+                    continue;
                 linearOnly = false;
                 RunTrack(layer, *track);
-                TCommands* after = layer.ActiveTracks[i];
-                const int current = after ? after->Current : -1;
-                if (current >= 0 && current < after->Count())
-                    *slot = {&layer, after, after->Item(current), after->Stamp(), current};
-                else
-                    *slot = {};
+                plain = layer.Acceleration == 0;
+                const TCommands* after = layer.ActiveTracks[i];
+                const int next = after ? after->Current : -1;
+                if (k < slots_.size())
+                    slots_[k] = next >= 0 && next < after->Count() ? TSlot{after->Item(next), after->Stamp(), next} : TSlot{};
             }
         }
     } catch (const std::exception& e) {

@@ -58,12 +58,11 @@ private:
     void RunTrack(TImagesItem& layer, TCommands& track);
 
     // Where each active track stood after its last step, three per layer in
-    // Layers order. The tick trusts an entry only while the layer, the track
-    // and the command it names are still the live ones, so anything that moves
-    // tracks from outside simply sends that track down the full step.
+    // Layers order: the command it ran and the stamp of its list. A list's
+    // stamp is never shared and changes with the list, so while the live track
+    // shows the same stamp and index, the command is still the one it runs;
+    // anything changed from outside sends the track down the full step.
     struct TSlot {
-        const TImagesItem* Layer = nullptr;
-        const TCommands* Track = nullptr;
         const TCommandItem* Command = nullptr;
         uint64_t Stamp = 0;
         int Current = -1;

@@ -12,17 +12,20 @@ class TImagesItem;
 // One command of a track. Only Command, the three sParams, OX and OY are
 // stored; everything else is the player's working state, rebuilt whenever the
 // command starts.
-class TCommandItem {
+class alignas(64) TCommandItem {
 public:
-    // What the player reads on every tick comes first, so that a running
-    // command costs as few cache lines as possible; the texts follow.
-    TImagesItem* Owner = nullptr;
+    // What the player reads on every tick comes first, each start value next to
+    // its target: a move or a rotation in its first cache line, a fade or a
+    // resize in the first two. The texts follow.
     int32_t StartTime = 0;
     int32_t Command = 0;
     int32_t Duration = 0;
     uint32_t EaseFlags = 0;
-    double StartTop = 0, StartLeft = 0, StartWidth = 0, StartHeight = 0, StartAlpha = 0, StartAngle = 0;
-    double TargetTop = 0, TargetLeft = 0, TargetWidth = 0, TargetHeight = 0, TargetAlpha = 0, TargetAngle = 0;
+    double StartLeft = 0, TargetLeft = 0, StartTop = 0, TargetTop = 0;
+    double StartAngle = 0, TargetAngle = 0;
+    double StartAlpha = 0, TargetAlpha = 0;
+    double StartWidth = 0, TargetWidth = 0, StartHeight = 0, TargetHeight = 0;
+    TImagesItem* Owner = nullptr;
     bool KeyAlpha = false;
     std::array<double, 5> EaseCoef{}; // coefficients of t^5, t^4, t^3, t^2, t
     QString sParam1, sParam2, sParam3;

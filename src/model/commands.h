@@ -16,6 +16,10 @@ class TCommands {
 public:
     int Current = -1; // running command, -1 while the track is stopped
 
+private:
+    uint64_t stamp_ = NewStamp(); // next to Current: the player reads both on every tick
+
+public:
     TCommands() = default;
     TCommands(TCommands&& other) noexcept;
     TCommands& operator=(TCommands&& other) noexcept;
@@ -53,7 +57,6 @@ private:
     static uint64_t NewStamp();
 
     std::vector<std::pair<QString, std::unique_ptr<TCommandItem>>> items_;
-    uint64_t stamp_ = NewStamp();
 };
 
 } // namespace velkon

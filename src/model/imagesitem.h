@@ -21,26 +21,28 @@ struct TSavedState {
     int32_t FlipMode = 0;
 };
 
-// One layer of the scene.
-class TImagesItem {
+// One layer of the scene. What the player reads and writes on every tick comes
+// first: the active tracks, the acceleration and the moved values in one cache
+// line, the Base tracks right after.
+class alignas(64) TImagesItem {
 public:
     enum TAnimationIndex { animBase = 0, animTouch1 = 1, animTouch2 = 2, animTouch3 = 3 };
 
+    std::array<TCommands*, 3> ActiveTracks{};
+    int32_t Acceleration = 0;
+    double Left = 0.0, Top = 0.0;
+    double Angle = 0.0;
+    double Alpha = 255.0;
+    double Width = 0.0, Height = 0.0;
+    TAnimation Base, Touch1, Touch2, Touch3;
     QString Name;
     TPicture* Picture = nullptr;   // not owned: the file item's picture
     TFilesItem* FileItem = nullptr; // not owned
     int32_t PlayAnim = 1;          // bit 0: Base starts on full play; bit 1: clicks start no touch
     bool TouchRunning = false;
     int32_t TouchIndex = 0;
-    std::array<TCommands*, 3> ActiveTracks{};
-    TAnimation Base, Touch1, Touch2, Touch3;
     int32_t TouchLeft = 0, TouchTop = 0, TouchWidth = 0, TouchHeight = 0;
-    double Top = 0.0, Left = 0.0;
-    double Width = 0.0, Height = 0.0;
-    double Alpha = 255.0;
-    double Angle = 0.0;
     double OrigoX = 0.0, OrigoY = 0.0;
-    int32_t Acceleration = 0;
     bool Visible = true;
     int32_t FlipMode = 0;
     bool Selected = false;

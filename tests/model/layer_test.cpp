@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace velkon;
 
 namespace {
@@ -291,4 +293,49 @@ TEST(ClearTrack, StopsAndEmpties) {
     EXPECT_EQ(track.Current, -1);
     EXPECT_EQ(track.Count(), 0);
     EXPECT_TRUE(track.IsEmpty());
+}
+
+TEST(TrackStamp, ChangesWithEveryChangeOfTheListAndIsNeverShared) {
+    struct Case {
+        const char* name;
+        std::function<void(TCommands&)> change;
+    };
+    const Case cases[] = {
+        {"add", [](TCommands& t) { t.Add(Cmd(cmdWait, "1")); }},
+        {"add under a name", [](TCommands& t) { t.Add("Name", Cmd(cmdWait, "1")); }},
+        {"insert", [](TCommands& t) { t.Insert(1, Cmd(cmdWait, "1")); }},
+        {"take", [](TCommands& t) { t.Take(0); }},
+        {"delete and insert in the same place", [](TCommands& t) {
+             t.Delete(1);
+             t.Insert(1, Cmd(cmdShow, "x"));
+         }},
+        {"move", [](TCommands& t) { t.Move(0, 1); }},
+        {"clear", [](TCommands& t) { t.Clear(); }},
+        {"replaced by a clone", [](TCommands& t) { t = t.Clone(); }},
+        {"replaced by another list", [](TCommands& t) {
+             TCommands other;
+             other.Add(Cmd(cmdWait, "1"));
+             t = std::move(other);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TCommands track;
+        track.Add(Cmd(cmdWait, "1"));
+        track.Add(Cmd(cmdWait, "2"));
+        const uint64_t before = track.Stamp();
+        c.change(track);
+        EXPECT_NE(track.Stamp(), before);
+    }
+
+    TCommands a, b;
+    EXPECT_NE(a.Stamp(), b.Stamp());
+    a.Add(Cmd(cmdWait, "1"));
+    const uint64_t stamp = a.Stamp();
+    TCommands moved(std::move(a));
+    // The moved-from list is empty now: neither of them may pass for the old one.
+    EXPECT_NE(moved.Stamp(), stamp);
+    EXPECT_NE(a.Stamp(), stamp);
+    EXPECT_NE(a.Stamp(), moved.Stamp());
+    EXPECT_NE(moved.Clone().Stamp(), moved.Stamp());
 }
