@@ -198,13 +198,15 @@ bool TPlayer::Tick() {
                 Prefetch(next + 64);
                 Prefetch(next + 128);
             }
-            // Bounds taken from the slots themselves: a callback of the full step
-            // may have run another tick in between.
             const size_t first = static_cast<size_t>(l) * 3;
-            if (first + 3 * (commandsAhead + 1) <= slots_.size())
-                for (size_t k = first + 3 * commandsAhead; k < first + 3 * (commandsAhead + 1); ++k)
-                    Prefetch(slots_[k].Command);
+            // A callback of a full step may have run another tick in between and
+            // resized the slots: their bounds come from the slots themselves.
+            auto slotsAt = [&](size_t at) { return at + 3 <= slots_.size() ? &slots_[at] : nullptr; };
+            if (const TSlot* ahead = slotsAt(first + 3 * commandsAhead))
+                for (int i = 0; i < 3; ++i)
+                    Prefetch(ahead[i].Command);
             TImagesItem& layer = *scene_.Layers.At(l);
+            TSlot* row = slotsAt(first);
             bool plain = layer.Acceleration == 0;
             for (int i = 0; i < 3; ++i) {
                 TCommands* track = layer.ActiveTracks[i];
@@ -213,24 +215,21 @@ bool TPlayer::Tick() {
                 // The common case: the track still runs the command it ran last
                 // time, a movement in its linear middle part.
                 const int current = track->Current;
-                const size_t k = first + i;
-                if (k < slots_.size()) {
-                    const TSlot& slot = slots_[k];
-                    if (slot.Current == current && slot.Stamp == track->Stamp() && plain &&
-                        LinearStep(layer, *slot.Command, now)) {
-                        running = true;
-                        continue;
-                    }
+                if (row && row[i].Current == current && row[i].Stamp == track->Stamp() && plain &&
+                    LinearStep(layer, *row[i].Command, now)) {
+                    running = true;
+                    continue;
                 }
                 if (current < 0)
                     continue;
                 linearOnly = false;
                 RunTrack(layer, *track);
                 plain = layer.Acceleration == 0;
+                row = slotsAt(first);
                 const TCommands* after = layer.ActiveTracks[i];
                 const int next = after ? after->Current : -1;
-                if (k < slots_.size())
-                    slots_[k] = next >= 0 && next < after->Count() ? TSlot{after->Item(next), after->Stamp(), next} : TSlot{};
+                if (row)
+                    row[i] = next >= 0 && next < after->Count() ? TSlot{after->Item(next), after->Stamp(), next} : TSlot{};
             }
         }
     } catch (const std::exception& e) {
