@@ -184,39 +184,45 @@ bool TPlayer::Tick() {
     // geometry changed, and what was running still runs.
     bool linearOnly = true;
     bool running = false;
+    // A tick run from a callback of a full step works with a cache of its own,
+    // so that the outer tick's slots stay where they are.
+    std::vector<TSlot> nestedSlots;
+    std::vector<TSlot>& cache = ticking_ ? nestedSlots : slots_;
+    struct TTicking {
+        bool& Flag;
+        bool Was = Flag;
+        ~TTicking() { Flag = Was; }
+    } ticking{ticking_};
+    ticking_ = true;
     try {
         const int count = scene_.Layers.Count();
-        slots_.resize(static_cast<size_t>(count) * 3);
-        // The layers and commands of a few tracks ahead are asked for before
+        cache.resize(static_cast<size_t>(count) * 3);
+        TSlot* const slot0 = cache.data();
+        // The layers and commands of a few layers ahead are asked for before
         // they are stepped: the commands are what the slots name, the layers'
         // first three cache lines hold everything the linear step touches.
-        constexpr int layersAhead = 8, commandsAhead = 4;
+        constexpr int ahead = 8;
         for (int l = 0; l < count; ++l) {
-            if (l + layersAhead < count) {
-                const char* next = reinterpret_cast<const char*>(scene_.Layers.At(l + layersAhead));
+            if (l + ahead < count) {
+                const char* next = reinterpret_cast<const char*>(scene_.Layers.At(l + ahead));
                 Prefetch(next);
                 Prefetch(next + 64);
                 Prefetch(next + 128);
+                for (const TSlot* s = slot0 + (l + ahead) * 3; s != slot0 + (l + ahead + 1) * 3; ++s)
+                    Prefetch(s->Command);
             }
-            const size_t first = static_cast<size_t>(l) * 3;
-            // A callback of a full step may have run another tick in between and
-            // resized the slots: their bounds come from the slots themselves.
-            auto slotsAt = [&](size_t at) { return at + 3 <= slots_.size() ? &slots_[at] : nullptr; };
-            if (const TSlot* ahead = slotsAt(first + 3 * commandsAhead))
-                for (int i = 0; i < 3; ++i)
-                    Prefetch(ahead[i].Command);
             TImagesItem& layer = *scene_.Layers.At(l);
-            TSlot* row = slotsAt(first);
+            TSlot* slot = slot0 + l * 3;
             bool plain = layer.Acceleration == 0;
-            for (int i = 0; i < 3; ++i) {
+            for (int i = 0; i < 3; ++i, ++slot) {
                 TCommands* track = layer.ActiveTracks[i];
                 if (!track)
                     continue;
                 // The common case: the track still runs the command it ran last
                 // time, a movement in its linear middle part.
                 const int current = track->Current;
-                if (row && row[i].Current == current && row[i].Stamp == track->Stamp() && plain &&
-                    LinearStep(layer, *row[i].Command, now)) {
+                if (slot->Current == current && slot->Stamp == track->Stamp() && plain &&
+                    LinearStep(layer, *slot->Command, now)) {
                     running = true;
                     continue;
                 }
@@ -225,11 +231,12 @@ bool TPlayer::Tick() {
                 linearOnly = false;
                 RunTrack(layer, *track);
                 plain = layer.Acceleration == 0;
-                row = slotsAt(first);
                 const TCommands* after = layer.ActiveTracks[i];
                 const int next = after ? after->Current : -1;
-                if (row)
-                    row[i] = next >= 0 && next < after->Count() ? TSlot{after->Item(next), after->Stamp(), next} : TSlot{};
+                if (next >= 0 && next < after->Count())
+                    *slot = {after->Item(next), after->Stamp(), next};
+                else
+                    *slot = {};
             }
         }
     } catch (const std::exception& e) {

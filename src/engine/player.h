@@ -71,6 +71,7 @@ private:
     TScene& scene_;
     TClockSource& clock_;
     std::vector<TSlot> slots_;
+    bool ticking_ = false;
 };
 
 } // namespace velkon

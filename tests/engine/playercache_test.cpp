@@ -169,6 +169,55 @@ TEST(PlayerCache, TickFollowsWhatWasChangedFromOutside) {
     }
 }
 
+// A callback of a full step may tick again and add layers while the outer tick
+// runs: the outer tick must go on as a player without memory would.
+TEST(PlayerCache, TickRunFromACallbackLeavesTheOuterTickIntact) {
+    auto prepare = [](TWorld& w) {
+        auto layer = std::make_unique<TImagesItem>();
+        layer->Name = "E";
+        Add(layer->Base.Track[0], cmdWait, "0,25");
+        Add(layer->Base.Track[0], cmdStartOther, "B", "1");
+        Add(layer->Base.Track[0], cmdMoveTo, "5", "5", "1");
+        w.Scene.Layers.Insert(0, "E", std::move(layer));
+        TPlayer starter(w.Scene, w.Clock);
+        for (const auto& [name, l] : w.Scene.Layers)
+            for (TCommands& t : l->Base.Track)
+                starter.StartTrack(*l, t);
+    };
+    // On every touch: new running layers, and one more tick that meets them.
+    auto hook = [](TWorld& w, TPlayer& p) {
+        p.OnEvent = [&w, &p](const QString& kind, const QString&) {
+            if (kind != QLatin1String("touch"))
+                return;
+            for (int i = 0; i < 40; ++i) {
+                const QString name = QStringLiteral("F%1").arg(w.Scene.Layers.Count());
+                auto layer = std::make_unique<TImagesItem>();
+                layer->Name = name;
+                Add(layer->Base.Track[0], cmdMoveTo, "-20", "20", "1");
+                TImagesItem* l = w.Scene.Layers.Add(name, std::move(layer));
+                p.StartTrack(*l, l->Base.Track[0]);
+            }
+            p.Tick();
+        };
+        p.OnError = [&w](const QString& m) { w.Errors << m; };
+    };
+    TWorld warm, cold;
+    prepare(warm);
+    prepare(cold);
+    TPlayer player(warm.Scene, warm.Clock);
+    hook(warm, player);
+    for (int ms : {100, 200, 300, 400, 900, 1300, 1800}) {
+        warm.Clock.Set(ms);
+        cold.Clock.Set(ms);
+        TPlayer fresh(cold.Scene, cold.Clock);
+        hook(cold, fresh);
+        EXPECT_EQ(player.Tick(), fresh.Tick()) << ms;
+        EXPECT_EQ(warm.State(), cold.State()) << ms;
+    }
+    EXPECT_GT(warm.Scene.Layers.Count(), 40);
+    EXPECT_EQ(warm.Errors, cold.Errors);
+}
+
 // The comparison above only means something if the remembered command would
 // have gone wrong: a command put in the running one's place must take over.
 TEST(PlayerCache, CommandPutInTheRunningOnesPlaceTakesOver) {
