@@ -1,0 +1,666 @@
+#include "editor/mainform.h"
+
+#include "edit/errorreport.h"
+#include "edit/helperlines.h"
+#include "edit/resolutions.h"
+#include "editor/canvasrenderer.h"
+#include "editor/dockform.h"
+#include "editor/errorform.h"
+#include "editor/oglrenderpanel.h"
+#include "editor/velkonapplication.h"
+#include "model/velkonerror.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSlider>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTime>
+#include <QToolBar>
+#include <QToolButton>
+#include <cmath>
+
+namespace velkon {
+
+namespace {
+
+// Connects a signal to a handler whose errors go to the log with the sender.
+template <class Sender, class Signal>
+void On(Sender* sender, Signal signal, QObject* context, std::function<void()> handler) {
+    QObject::connect(sender, signal, context,
+                     [sender, handler = std::move(handler)] { TVelkonApplication::Guard(sender, handler); });
+}
+
+QToolButton* Button(QToolBar* bar, const char* name, const QString& text, const QString& hint,
+                    bool checkable = false) {
+    auto* b = new QToolButton(bar);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setText(text);
+    b->setToolTip(hint);
+    b->setCheckable(checkable);
+    b->setAutoRaise(true);
+    bar->addWidget(b);
+    return b;
+}
+
+} // namespace
+
+TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(parent), args_(args) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Velkon Editor v1.97"));
+    ProgramCaption = windowTitle();
+    skipCloseQuestion_ = args_.size() >= 2 && args_[1] == QLatin1String("n");
+    SettingsDir = TLayoutSettings::SettingsDir(
+        QCoreApplication::applicationDirPath(), QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    QtDialogs.SetParent(this);
+    Scene.ProjectFileName = QStringLiteral("Untitled.VKP");
+    UpdateCaption();
+
+    CreateToolBar();
+    CreateCanvas();
+    idleTimer_.setInterval(0);
+    connect(&idleTimer_, &QTimer::timeout, this, [this] {
+        TVelkonApplication::Guard(this, [this] {
+            if (!IdlePass())
+                idleTimer_.stop();
+        });
+    });
+
+    // The resolution list, item 1 selected and applied.
+    for (const TResolutionDesc& preset : ResolutionPresets())
+        ResComboBox->addItem(preset.Name);
+    ResComboBox->setCurrentIndex(1);
+    Scene.Resolution = 1;
+    ApplyResolution();
+
+    // TODO(sound): the sound manager is opened here once the sound branch's
+    // TSounds::Initialise is in; until then playing sounds stays silent.
+
+    // Panels: the error log first, so that errors from now on are logged.
+    CreatePanels();
+    qApp->installEventFilter(this);
+    LoadScreenLayout();
+    LoadPanelLayout();
+    RefreshLayerPanel();
+    RefreshPropertyPanels();
+    UpdateEnabledState();
+}
+
+TMainForm::~TMainForm() {
+    qApp->removeEventFilter(this);
+    TVelkonApplication::ErrorSink = nullptr;
+    // Textures go with the canvas; free the files while it still exists.
+    Scene.ClearLayersAndFiles();
+}
+
+void TMainForm::CreateToolBar() {
+    auto* bar = new QToolBar(QStringLiteral("Panel1"), this);
+    bar->setObjectName(QStringLiteral("Panel1"));
+    bar->setMovable(false);
+    addToolBar(Qt::TopToolBarArea, bar);
+
+    NewSpeedButton = Button(bar, "NewSpeedButton", QStringLiteral("Új"), QStringLiteral("Új projekt"));
+    OpenSpeedButton = Button(bar, "OpenSpeedButton", QStringLiteral("Megnyit"), QStringLiteral("Projekt betöltése"));
+    SaveSpeedButton = Button(bar, "SaveSpeedButton", QStringLiteral("Ment"), QStringLiteral("Projekt mentése [Ctrl+S]"));
+    PackSpeedButton = Button(bar, "PackSpeedButton", QStringLiteral("Csomagol"), QStringLiteral("Csomagolás"));
+    InfoSpeedButton = Button(bar, "InfoSpeedButton", QStringLiteral("Info"), QStringLiteral("Change log"));
+    bar->addSeparator();
+    ResComboBox = new QComboBox(bar);
+    ResComboBox->setObjectName(QStringLiteral("ResComboBox"));
+    bar->addWidget(ResComboBox);
+    bar->addSeparator();
+    StartPageSpeedButton = Button(bar, "StartPageSpeedButton", QStringLiteral("▶"), QStringLiteral("Lejátszás [F1]"));
+    StopPageSpeedButton3 = Button(bar, "StopPageSpeedButton3", QStringLiteral("■"), QStringLiteral("Leállítás [F1]"));
+    AutoStopSpeedButton =
+        Button(bar, "AutoStopSpeedButton", QStringLiteral("Auto"), QStringLiteral("Automatikus leállás"), true);
+    AutoStopSpeedButton->setChecked(true);
+    bar->addSeparator();
+    CommandPreviewSpeedButton = Button(bar, "CommandPreviewSpeedButton", QStringLiteral("Fázisok"),
+                                       QStringLiteral("Fázisok megjelenítése"), true);
+    TrackBar2 = new QSlider(Qt::Horizontal, bar);
+    TrackBar2->setObjectName(QStringLiteral("TrackBar2"));
+    TrackBar2->setRange(1, 10);
+    TrackBar2->setValue(5);
+    TrackBar2->setMaximumWidth(80);
+    TrackBar2->setToolTip(QStringLiteral("Fázisok mennyire legyenek átlátszóak"));
+    bar->addWidget(TrackBar2);
+    SpinEdit1 = new QSpinBox(bar);
+    SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
+    SpinEdit2 = new QSpinBox(bar);
+    SpinEdit2->setObjectName(QStringLiteral("SpinEdit2"));
+    for (QSpinBox* s : {SpinEdit1, SpinEdit2}) {
+        s->setRange(0, 100);
+        s->setValue(1);
+        bar->addWidget(s);
+    }
+    VonalakCB = new QCheckBox(QStringLiteral("Vonalak"), bar);
+    VonalakCB->setObjectName(QStringLiteral("VonalakCB"));
+    bar->addWidget(VonalakCB);
+    ClearCheckBox = new QCheckBox(QStringLiteral("Törlés"), bar);
+    ClearCheckBox->setObjectName(QStringLiteral("ClearCheckBox"));
+    ClearCheckBox->setToolTip(QStringLiteral("Rajzvászon törlése"));
+    bar->addWidget(ClearCheckBox);
+    bar->addSeparator();
+    BackGroundSpeedButton = Button(bar, "BackGroundSpeedButton", QStringLiteral("Háttér"), QStringLiteral("Háttérszín"));
+    SelectedColorSpeedButton =
+        Button(bar, "SelectedColorSpeedButton", QStringLiteral("Kijelölés"), QStringLiteral("Kijelölés színe"));
+    LockSpeedButton = Button(bar, "LockSpeedButton", QStringLiteral("Zár"),
+                             QStringLiteral("A zárolt objektumokat ki lehet-e választani?"), true);
+    SelectModeSpeedButton = Button(bar, "SelectModeSpeedButton", QStringLiteral("Ölelés"),
+                                   QStringLiteral("Öleléses kiválasztás [s]"), true);
+    UndoSpeedButton = Button(bar, "UndoSpeedButton", QStringLiteral("↶"), QStringLiteral("Visszavonás"));
+    RedoSpeedButton = Button(bar, "RedoSpeedButton", QStringLiteral("↷"), QStringLiteral("Újra"));
+    UndoSpeedButton->setEnabled(false);
+    RedoSpeedButton->setEnabled(false);
+    PhotoSpeedButton = Button(bar, "PhotoSpeedButton", QStringLiteral("Fotó"), QStringLiteral("Képernyő lementése"));
+    TrackBar1 = new QSlider(Qt::Horizontal, bar);
+    TrackBar1->setObjectName(QStringLiteral("TrackBar1"));
+    TrackBar1->setRange(1, 10);
+    TrackBar1->setValue(1);
+    TrackBar1->setMaximumWidth(100);
+    TrackBar1->setToolTip(QStringLiteral("Lassítás"));
+    bar->addWidget(TrackBar1);
+
+    On(NewSpeedButton, &QToolButton::clicked, this, [this] { NewSpeedButtonClick(); });
+    On(OpenSpeedButton, &QToolButton::clicked, this, [this] { OpenSpeedButtonClick(); });
+    On(SaveSpeedButton, &QToolButton::clicked, this, [this] { SaveSpeedButtonClick(true); });
+    On(PackSpeedButton, &QToolButton::clicked, this, [this] { PackSpeedButtonClick(); });
+    On(PhotoSpeedButton, &QToolButton::clicked, this, [this] { PhotoSpeedButtonClick(); });
+    On(InfoSpeedButton, &QToolButton::clicked, this, [] {
+        // TODO(panels): the change-log window comes with the layer panels.
+    });
+    On(StartPageSpeedButton, &QToolButton::clicked, this, [this] { PlayStopToggle(false); });
+    On(StopPageSpeedButton3, &QToolButton::clicked, this, [this] { PlayStopToggle(false); });
+    On(ResComboBox, &QComboBox::activated, this, [this] {
+        Scene.Resolution = ResComboBox->currentIndex();
+        ApplyResolution();
+    });
+    On(TrackBar1, &QSlider::valueChanged, this, [this] { Scene.TimeScale = TrackBar1->value(); });
+    On(LockSpeedButton, &QToolButton::toggled, this, [this] { Scene.Lock = !LockSpeedButton->isChecked(); });
+    On(BackGroundSpeedButton, &QToolButton::clicked, this, [this] { ChooseColour(Scene.BackgroundColor); });
+    On(SelectedColorSpeedButton, &QToolButton::clicked, this, [this] { ChooseColour(Scene.SelectColor); });
+    for (QObject* control : std::initializer_list<QObject*>{CommandPreviewSpeedButton, VonalakCB, ClearCheckBox})
+        connect(static_cast<QAbstractButton*>(control), &QAbstractButton::toggled, this, [this] { RequestRedraw(); });
+    connect(TrackBar2, &QSlider::valueChanged, this, [this] { RequestRedraw(); });
+    connect(SpinEdit1, &QSpinBox::valueChanged, this, [this] { RequestRedraw(); });
+    connect(SpinEdit2, &QSpinBox::valueChanged, this, [this] { RequestRedraw(); });
+    Scene.Lock = true;
+
+    auto* status = new QWidget(this);
+    status->setObjectName(QStringLiteral("Panel2"));
+    auto* row = new QHBoxLayout(status);
+    row->setContentsMargins(4, 0, 4, 0);
+    InfoLabel = new QLabel(status);
+    InfoLabel->setObjectName(QStringLiteral("InfoLabel"));
+    FPSLabel = new QLabel(QStringLiteral("FPS = 0"), status);
+    FPSLabel->setObjectName(QStringLiteral("FPSLabel"));
+    row->addWidget(InfoLabel, 1);
+    row->addWidget(FPSLabel);
+    statusBar()->addPermanentWidget(status, 1);
+}
+
+void TMainForm::CreateCanvas() {
+    ScrollBox1 = new QScrollArea(this);
+    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
+    ScrollBox1->setWidgetResizable(false);
+    Panel5 = new QWidget;
+    Panel5->setObjectName(QStringLiteral("Panel5"));
+    Panel5->resize(4200, 4200);
+    OGLRenderPanel = new TOGLRenderPanel(State, Panel5);
+    OGLRenderPanel->move(0, 0);
+    OGLRenderPanel->Options = [this] { return RenderOptions(); };
+    OGLRenderPanel->Renderer.OnFps = [this](int fps) { FPSLabel->setText(QStringLiteral("FPS = %1").arg(fps)); };
+    OGLRenderPanel->OnTextureError = [this](const QString& message) { Dialogs->Message(message); };
+    OGLRenderPanel->OnMouseMove = [this](QMouseEvent*) {
+        const QPoint p = PointerTarget();
+        InfoLabel->setText(QStringLiteral("x: %1 y: %2 zoom: %3%").arg(p.x()).arg(p.y()).arg(std::nearbyint(State.Zoom * 100)));
+        // TODO(edit): canvas interaction (picking, dragging, marquee) hooks in here.
+        RedrawNow();
+    };
+    ScrollBox1->setWidget(Panel5);
+    setCentralWidget(ScrollBox1);
+
+    EditorPopupMenu = new QMenu(this);
+    EditorPopupMenu->setObjectName(QStringLiteral("EditorPopupMenu"));
+    const std::pair<QString, std::function<void()>> items[] = {
+        {QStringLiteral("Elválasztók helyzetének mentése"), [this] { SaveScreenLayout(); }},
+        {QStringLiteral("Képernyő alapállapotba"), [this] { ResetView(); }},
+        {QStringLiteral("Lebegő panelek elmentése"), [this] { SavePanelLayout(); }},
+        {QStringLiteral("Lebegő panelek betöltése"), [this] { LoadPanelLayout(); }},
+        {QStringLiteral("Lebegő panelek alaphelyzetbe"), [this] { ResetPanelLayout(); }},
+        {QStringLiteral("Segédvonalak törlése"),
+         [this] {
+             Scene.Lines.clear();
+             RequestRedraw();
+         }},
+    };
+    for (const auto& [text, handler] : items) {
+        QAction* action = EditorPopupMenu->addAction(text);
+        On(action, &QAction::triggered, this, handler);
+    }
+    for (QWidget* w : {static_cast<QWidget*>(OGLRenderPanel), Panel5}) {
+        w->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(w, &QWidget::customContextMenuRequested, this,
+                [this, w](const QPoint& pos) { EditorPopupMenu->popup(w->mapToGlobal(pos)); });
+    }
+}
+
+void TMainForm::CreatePanels() {
+    ErrorForm = new TErrorForm(ErrorLog, this);
+    TVelkonApplication::ErrorSink = [this](QObject* sender, const QString& message) {
+        std::optional<TGridInfo> grid;
+        if (auto* table = qobject_cast<QTableWidget*>(sender))
+            grid = TGridInfo{table->objectName(), table->rowCount(), table->columnCount(), table->currentRow(),
+                             table->currentColumn()};
+        const QString className = sender ? QString::fromLatin1(sender->metaObject()->className()) : QString();
+        ReportError(ErrorLog, QTime::currentTime(), message, className, grid);
+    };
+    // TODO(panels): these get their contents with the panel issues.
+    PropertyForm = new TDockForm(QStringLiteral("PropertyForm"), QStringLiteral("Tulajdonságok"), this);
+    AnimForm = new TDockForm(QStringLiteral("AnimForm"), QStringLiteral("Animációs parancsok"), this);
+    KeyFrameForm = new TDockForm(QStringLiteral("KeyFrameForm"), QStringLiteral("Kulcskockás animáció"), this);
+    ImagesForm = new TDockForm(QStringLiteral("ImagesForm"), QStringLiteral("Rétegek"), this);
+    for (TDockForm* panel : {static_cast<TDockForm*>(ErrorForm), PropertyForm, AnimForm, KeyFrameForm, ImagesForm}) {
+        if (!panel->widget())
+            panel->setWidget(new QWidget(panel));
+        addDockWidget(Qt::RightDockWidgetArea, panel);
+    }
+    for (TDockForm* panel : {PropertyForm, AnimForm, KeyFrameForm, ImagesForm})
+        tabifyDockWidget(ErrorForm, panel);
+}
+
+TDockForm* TMainForm::Panel(int index) const {
+    switch (index) {
+    case TLayoutSettings::panImages: return ImagesForm;
+    case TLayoutSettings::panKeyFrame: return KeyFrameForm;
+    case TLayoutSettings::panProperty: return PropertyForm;
+    case TLayoutSettings::panAnim: return AnimForm;
+    default: return ErrorForm;
+    }
+}
+
+void TMainForm::UpdateCaption() { setWindowTitle(Scene.ProjectFileName + QStringLiteral(" - ") + ProgramCaption); }
+
+void TMainForm::ApplyResolution() {
+    const TResolutionLayout layout = velkon::ApplyResolution(State, Scene.Resolution);
+    if (ResComboBox->currentIndex() != Scene.Resolution)
+        ResComboBox->setCurrentIndex(ResolutionPreset(Scene.Resolution).Width == State.TargetWidth ? Scene.Resolution : 1);
+    // ScrollBox1 fills the window in this layout, so only its content is sized.
+    Panel5->setFixedSize(layout.PanelWidth, layout.PanelHeight);
+    OGLRenderPanel->setFixedSize(layout.CanvasWidth, layout.CanvasHeight);
+    RequestRedraw();
+}
+
+TRenderOptions TMainForm::RenderOptions() const {
+    TRenderOptions o;
+    o.ClearFrame = ClearCheckBox->isChecked();
+    o.ShowPhases = CommandPreviewSpeedButton->isChecked();
+    o.PhaseOpacity = TrackBar2->value();
+    o.PhasesBefore = SpinEdit1->value();
+    o.PhasesAfter = SpinEdit2->value();
+    o.ShowPaths = VonalakCB->isChecked();
+    // TODO(edit, panels): drag/marquee state and the keyframe editor's switches.
+    return o;
+}
+
+void TMainForm::RedrawNow() { OGLRenderPanel->update(); }
+void TMainForm::RequestRedraw() { OGLRenderPanel->update(); }
+
+QImage TMainForm::ReadFrame() { return OGLRenderPanel->ReadFrame(); }
+
+QPoint TMainForm::PointerTarget() const {
+    const QPoint p = OGLRenderPanel->PointerPos;
+    return {static_cast<int>(std::nearbyint((p.x() - State.FrameOffsetX) / State.Zoom)),
+            static_cast<int>(std::nearbyint((p.y() - State.FrameOffsetY) / State.Zoom))};
+}
+
+// ---- Selection and panels ----
+
+void TMainForm::SelectSingleLayer(TImagesItem* layer) {
+    for (const auto& entry : Scene.Layers)
+        entry.second->Selected = false;
+    if (layer) {
+        layer->Selected = true;
+        Scene.SelectedCount = 1;
+    } else {
+        Scene.SelectedCount = 0;
+    }
+    Scene.CurrentLayer = layer;
+    RequestRedraw();
+}
+
+void TMainForm::RefreshLayerPanel() {
+    // TODO(panels): the layers panel rebuilds its list here.
+}
+
+void TMainForm::RefreshPropertyPanels() {
+    // TODO(panels): property inspector and command list editor pages by selection count.
+}
+
+void TMainForm::UpdateEnabledState() {
+    const bool playing = Scene.Playing;
+    OpenSpeedButton->setEnabled(!playing && !State.KeyframeMode);
+    SaveSpeedButton->setEnabled(!playing);
+    PackSpeedButton->setEnabled(!playing);
+    NewSpeedButton->setEnabled(!playing);
+    ResComboBox->setEnabled(!playing);
+    StartPageSpeedButton->setEnabled(!playing);
+    StopPageSpeedButton3->setEnabled(playing);
+    if (PropertyForm)
+        PropertyForm->widget()->setEnabled(!playing);
+}
+
+// ---- Playing and the idle loop ----
+
+bool TMainForm::TickPlayer() {
+    // TODO(engine): one TPlayer tick over Layers; returns whether any track runs.
+    for (const auto& entry : Scene.Layers)
+        if (entry.second->AnyActiveTrackRunning())
+            return true;
+    return false;
+}
+
+void TMainForm::PlayStopToggle(bool preview) {
+    (void)preview;
+    // TODO(engine): the play/stop toggle core (save/restore all, full play or
+    // preview, touch reset, sounds) from engine/playback.h.
+    UpdateEnabledState();
+    if (Scene.Playing)
+        StartIdleLoop();
+    RefreshLayerPanel();
+    RefreshPropertyPanels();
+    RequestRedraw();
+}
+
+void TMainForm::StartIdleLoop() {
+    idlePasses_ = 0;
+    if (!idleTimer_.isActive())
+        idleTimer_.start();
+}
+
+bool TMainForm::IdlePass() {
+    const bool running = TickPlayer();
+    if (AutoStopSpeedButton->isChecked() && !running && Scene.Playing)
+        PlayStopToggle(false);
+    // TODO(panels): keyframe editor play button (auto stop, grid column).
+    if (Scene.Playing)
+        RefreshPropertyPanels();
+    if (++idlePasses_ > 3) {
+        RedrawNow();
+        idlePasses_ = 0;
+    }
+    if (Scene.CurrentLayer != lastCurrentLayer_) {
+        RefreshPropertyPanels();
+        lastCurrentLayer_ = Scene.CurrentLayer;
+    }
+    const bool keepRunning = Scene.Playing;
+    if (!keepRunning)
+        RedrawNow(); // the last frame shows the restored scene
+    return keepRunning;
+}
+
+// ---- Projects ----
+
+void TMainForm::NewSpeedButtonClick() {
+    if (!Scene.Saved && !Dialogs->AskYesNo(QStringLiteral("Új projekt"),
+                                           QStringLiteral("A jelenlegi projekt nincs mentve! Biztos új projektet kezd?")))
+        return;
+    Scene.ProjectFileName = QStringLiteral("Untitled.VKP");
+    UpdateCaption();
+    Scene.ClearLayersAndFiles();
+    Scene.BackgroundColor = 0xFFFFFF;
+    Scene.SelectedCount = 0;
+    Scene.CurrentLayer = nullptr;
+    Scene.Playing = false;
+    UpdateEnabledState();
+    Scene.Groups.clear();
+    RefreshLayerPanel();
+    RefreshPropertyPanels();
+    LockSpeedButton->setChecked(false);
+    Scene.Saved = false;
+    // TODO(edit): clear the undo buffer.
+    RequestRedraw();
+}
+
+void TMainForm::OpenSpeedButtonClick() {
+    if (!Scene.Saved && !Dialogs->AskYesNo(QStringLiteral("Betöltés"),
+                                           QStringLiteral("A projekt nincs elmentve, biztos betölt egy másikat?")))
+        return;
+    TFileChoice choice;
+    choice.Mode = TFileChoice::modeOpen;
+    choice.Filter = QStringLiteral("*.VKP|*.VKP");
+    choice.DefaultExt = QStringLiteral("VKP");
+    choice.InitialDir = Scene.ProjectDir;
+    if (const auto path = Dialogs->ChooseFile(choice))
+        OpenProject(*path);
+    // TODO(edit): clear the undo buffer.
+    UpdateEnabledState();
+}
+
+void TMainForm::OpenProject(const QString& path) {
+    (void)path;
+    // TODO(project): ReadProject through the open command, then apply the resolution.
+    UpdateCaption();
+    if (ResComboBox->currentIndex() != Scene.Resolution)
+        ResComboBox->setCurrentIndex(Scene.Resolution);
+    ApplyResolution();
+    RefreshLayerPanel();
+    RefreshPropertyPanels();
+    RequestRedraw();
+}
+
+void TMainForm::SaveSpeedButtonClick(bool fromButton) {
+    (void)fromButton;
+    // TODO(project): the save command (dialog from the button, none for Ctrl+S).
+    UpdateCaption();
+}
+
+void TMainForm::PackSpeedButtonClick() {
+    // TODO(project): pack export, with ReadFrame as its frame read-back.
+}
+
+void TMainForm::PhotoSpeedButtonClick() {
+    if (Scene.ProjectFileName == QLatin1String("Untitled.VKP"))
+        return;
+    SelectSingleLayer(nullptr);
+    const QImage frame = ReadFrame();
+    QString name = Scene.ProjectFileName + QStringLiteral("T.png");
+    name.remove(QStringLiteral(".VKP"));
+    const auto chosen = Dialogs->InputText(QStringLiteral("Képernyő mentés"), QStringLiteral("Mi legyen a neve?"), name);
+    if (!chosen)
+        return;
+    const QString path = QDir(Scene.ProjectDir).filePath(*chosen);
+    if (!frame.save(path, "PNG"))
+        throw EVelkonError(QStringLiteral("A képet nem sikerült menteni: ") + path);
+}
+
+void TMainForm::ChooseColour(uint32_t& colour) {
+    const QColor start(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+    const QColor c = QColorDialog::getColor(start, this);
+    if (!c.isValid())
+        return;
+    colour = static_cast<uint32_t>(c.red()) | static_cast<uint32_t>(c.green()) << 8 |
+             static_cast<uint32_t>(c.blue()) << 16;
+    RequestRedraw();
+}
+
+// ---- Window events ----
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shownOnce_)
+        return;
+    shownOnce_ = true;
+    if (!args_.isEmpty()) {
+        const QString path = args_.first();
+        QTimer::singleShot(0, this, [this, path] { TVelkonApplication::Guard(this, [&] { OpenProject(path); }); });
+    }
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        ApplyResolution();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (!skipCloseQuestion_ && !Scene.Saved &&
+        !Dialogs->AskYesNo(QStringLiteral("Kilépés"), QStringLiteral("A jelenlegi projekt nincs mentve! Biztos kilép?"))) {
+        event->ignore();
+        return;
+    }
+    idleTimer_.stop();
+    // TODO(project): exit save to SettingsDir + "/Kilepesi.VKP" through the project's exit-save command.
+    event->accept();
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* w = qobject_cast<QWidget*>(watched);
+        // Key preview: keys for this window and its docked or floating panels.
+        if (w && w->isWidgetType() && (w->window() == this || qobject_cast<TDockForm*>(w->window()))) {
+            bool consumed = false;
+            TVelkonApplication::Guard(w, [&] { consumed = FormKeyDown(static_cast<QKeyEvent*>(event)); });
+            if (consumed)
+                return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool TMainForm::FormKeyDown(QKeyEvent* event) {
+    if (event->isAutoRepeat() && (event->key() == Qt::Key_F1 || event->key() == Qt::Key_F2))
+        return true;
+    const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    switch (event->key()) {
+    case Qt::Key_F1:
+        PlayStopToggle(false);
+        return true;
+    case Qt::Key_F2:
+        PlayStopToggle(true);
+        return true;
+    default:
+        break;
+    }
+    if (Scene.Playing)
+        return false;
+    if (event->key() == Qt::Key_S && mods == Qt::ControlModifier) {
+        SaveSpeedButtonClick(false);
+        return true;
+    }
+    if ((event->key() == Qt::Key_V || event->key() == Qt::Key_F) && mods == Qt::AltModifier) {
+        const QPoint p = PointerTarget();
+        const bool horizontal = event->key() == Qt::Key_V;
+        ToggleHelperLine(Scene, horizontal, horizontal ? p.y() : p.x());
+        RequestRedraw();
+        return true;
+    }
+    return false;
+}
+
+// ---- Layout ----
+
+QString TMainForm::LayoutPath(const char* file) const { return QDir(SettingsDir).filePath(QString::fromLatin1(file)); }
+
+TLayoutSettings TMainForm::CurrentLayout() const {
+    TLayoutSettings layout;
+    auto bounds = [](const QWidget* w) {
+        return TComponentBounds{w->objectName(), false, w->x(), w->y(), w->height(), w->width()};
+    };
+    const QWidget* toolBar = findChild<QToolBar*>(QStringLiteral("Panel1"));
+    const QWidget* status = findChild<QWidget*>(QStringLiteral("Panel2"));
+    layout.Screen = {bounds(ScrollBox1), bounds(Panel5), bounds(OGLRenderPanel), bounds(status), bounds(toolBar)};
+    // The dock area's width is what docked panels share.
+    int dockWidth = 0;
+    for (int i = 0; i < TLayoutSettings::PanelCount; ++i) {
+        const TDockForm* panel = Panel(i);
+        TPanelPlacement& p = layout.Panels[static_cast<size_t>(i)];
+        p.Float = panel->isFloating();
+        const QRect g = panel->geometry();
+        p.Left = g.x();
+        p.Top = g.y();
+        p.Height = g.height();
+        p.Width = g.width();
+        if (!p.Float && panel->isVisible())
+            dockWidth = std::max(dockWidth, g.width());
+    }
+    layout.DockSiteWidth = dockWidth > 0 ? dockWidth : 450;
+    return layout;
+}
+
+void TMainForm::ApplyPanelLayout(const TLayoutSettings& layout) {
+    QList<QDockWidget*> docked;
+    for (int i = 0; i < TLayoutSettings::PanelCount; ++i) {
+        TDockForm* panel = Panel(i);
+        const TPanelPlacement& p = layout.Panels[static_cast<size_t>(i)];
+        if (p.Float) {
+            panel->SetFloatingAt(true, QRect(p.Left, p.Top, p.Width, p.Height));
+            panel->show();
+        } else {
+            if (panel->isFloating()) {
+                panel->setFloating(false);
+                addDockWidget(Qt::RightDockWidgetArea, panel);
+            }
+            panel->show();
+            docked << panel;
+        }
+    }
+    for (int i = 1; i < docked.size(); ++i)
+        tabifyDockWidget(docked.first(), docked[i]);
+    if (!docked.isEmpty()) {
+        docked.first()->raise();
+        resizeDocks({docked.first()}, {layout.DockSiteWidth}, Qt::Horizontal);
+    }
+}
+
+void TMainForm::SaveScreenLayout() {
+    // TODO(project): write TLayoutSettings::ScreenEntries with TIniFile into LayoutPath(ScreenFile).
+}
+
+void TMainForm::LoadScreenLayout() {
+    // TODO(project): read LayoutPath(ScreenFile) with TIniFile. The Qt layouts own the
+    // main window's geometry, so only values that still mean something are applied.
+}
+
+void TMainForm::SavePanelLayout() {
+    // TODO(project): write TLayoutSettings::FormsEntries with TIniFile into LayoutPath(FormsFile).
+}
+
+void TMainForm::LoadPanelLayout() {
+    TLayoutSettings layout;
+    // TODO(project): read LayoutPath(FormsFile) with TIniFile; a missing file docks everything.
+    layout.ReadForms([](const QString&, const QString& def) { return def; });
+    ApplyPanelLayout(layout);
+}
+
+void TMainForm::ResetPanelLayout() {
+    TLayoutSettings layout; // everything docked, dock width 450
+    ApplyPanelLayout(layout);
+    if (KeyFrameForm)
+        KeyFrameForm->raise();
+    if (ErrorForm)
+        ErrorForm->raise();
+}
+
+void TMainForm::ResetView() {
+    State.Zoom = 1.0;
+    State.FrameOffsetX = State.FrameOffsetY = 0;
+    ScrollBox1->horizontalScrollBar()->setValue(0);
+    ScrollBox1->verticalScrollBar()->setValue(0);
+    RequestRedraw();
+}
+
+} // namespace velkon

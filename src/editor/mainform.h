@@ -1,0 +1,142 @@
+#pragma once
+
+#include "edit/editorstate.h"
+#include "edit/layoutsettings.h"
+#include "editor/qtdialogs.h"
+#include "model/errorlog.h"
+#include "model/scene.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QScrollArea;
+class QSlider;
+class QSpinBox;
+class QToolButton;
+
+namespace velkon {
+
+class TDockForm;
+class TErrorForm;
+class TOGLRenderPanel;
+struct TRenderOptions;
+
+// The editor's main window: owns the one scene and the editor state, hosts
+// the canvas and the dockable panels, runs the idle loop that drives the
+// player and the redraws, and maps the tool bar and keys to core operations.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // args: the command-line arguments after the program name (a project to
+    // open once shown; a second argument "n" skips the close question).
+    explicit TMainForm(const QStringList& args = {}, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    TScene Scene;
+    TEditorState State{Scene};
+    TErrorLog ErrorLog;
+    TQtDialogs QtDialogs;
+    TDialogs* Dialogs = &QtDialogs; // tests answer from a script
+
+    QString ProgramCaption;
+    // Where the layout files and the exit save go: the program's folder, or
+    // the user's config folder when that cannot be written.
+    QString SettingsDir;
+
+    // Tool bar.
+    QToolButton *NewSpeedButton, *OpenSpeedButton, *SaveSpeedButton, *PackSpeedButton, *InfoSpeedButton;
+    QComboBox* ResComboBox;
+    QToolButton *StartPageSpeedButton, *StopPageSpeedButton3, *AutoStopSpeedButton, *CommandPreviewSpeedButton;
+    QSlider* TrackBar2;
+    QSpinBox *SpinEdit1, *SpinEdit2;
+    QCheckBox *VonalakCB, *ClearCheckBox;
+    QToolButton *BackGroundSpeedButton, *SelectedColorSpeedButton, *LockSpeedButton, *SelectModeSpeedButton;
+    QToolButton *UndoSpeedButton, *RedoSpeedButton, *PhotoSpeedButton;
+    QSlider* TrackBar1;
+    // Status line.
+    QLabel *InfoLabel, *FPSLabel;
+    // Canvas.
+    QScrollArea* ScrollBox1;
+    QWidget* Panel5;
+    TOGLRenderPanel* OGLRenderPanel;
+    QMenu* EditorPopupMenu;
+    // Dockable panels, created in this order after the main window.
+    TErrorForm* ErrorForm = nullptr;
+    TDockForm *PropertyForm = nullptr, *AnimForm = nullptr, *KeyFrameForm = nullptr, *ImagesForm = nullptr;
+
+    // Operations other parts use.
+    void PlayStopToggle(bool preview);
+    void SelectSingleLayer(TImagesItem* layer);
+    void RefreshLayerPanel();
+    void RefreshPropertyPanels();
+    void UpdateEnabledState();
+    void RedrawNow();
+    // Redraws on the next pass; while idle this is what keeps the canvas current.
+    void RequestRedraw();
+    void ApplyResolution();
+    // Opens a project file (the command-line argument and the open button).
+    void OpenProject(const QString& path);
+
+    // Tool bar handlers.
+    void NewSpeedButtonClick();
+    void OpenSpeedButtonClick();
+    void SaveSpeedButtonClick(bool fromButton);
+    void PackSpeedButtonClick();
+    void PhotoSpeedButtonClick();
+
+    // Frame read-back: the target frame as a 24-bit picture, top row first.
+    QImage ReadFrame();
+
+    // Layout (context menu of the canvas).
+    TLayoutSettings CurrentLayout() const;
+    void SaveScreenLayout();
+    void LoadScreenLayout();
+    void SavePanelLayout();
+    void LoadPanelLayout();
+    void ResetPanelLayout();
+    void ResetView();
+    void ApplyPanelLayout(const TLayoutSettings& layout);
+
+    // Keyboard table of the main window; true when the key was consumed.
+    bool FormKeyDown(QKeyEvent* event);
+
+    // Canvas position of the pointer, in target pixels.
+    QPoint PointerTarget() const;
+
+    // One pass of the idle loop; true while it must keep running.
+    bool IdlePass();
+    bool IdleLoopRunning() const { return idleTimer_.isActive(); }
+
+    TRenderOptions RenderOptions() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QStringList args_;
+    bool shownOnce_ = false;
+    bool skipCloseQuestion_ = false;
+    QTimer idleTimer_;
+    int idlePasses_ = 0;
+    TImagesItem* lastCurrentLayer_ = nullptr;
+
+    void CreateToolBar();
+    void CreateCanvas();
+    void CreatePanels();
+    void ConnectGuarded(QObject* sender, const char* signal, std::function<void()> handler);
+    void UpdateCaption();
+    void StartIdleLoop();
+    bool TickPlayer();
+    void ChooseColour(uint32_t& colour);
+    QString LayoutPath(const char* file) const;
+    TDockForm* Panel(int index) const;
+};
+
+} // namespace velkon
