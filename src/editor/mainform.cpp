@@ -66,6 +66,8 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     SettingsDir = TLayoutSettings::SettingsDir(
         QCoreApplication::applicationDirPath(), QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
     QtDialogs.SetParent(this);
+    Scene.BackgroundColor = 0xFFFFFF;
+    Scene.SelectColor = 0xFFFFFF;
     Scene.ProjectFileName = QStringLiteral("Untitled.VKP");
     UpdateCaption();
 

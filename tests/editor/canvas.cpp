@@ -1,0 +1,207 @@
+// The canvas renderer: layers land where their geometry puts them, corners
+// are projected for hit-testing, selection tint, helper lines, textures.
+
+#include "uitest.h"
+
+#include "model/filesitem.h"
+#include "model/imagesitem.h"
+
+#include <GL/gl.h>
+#include <QTemporaryDir>
+
+using namespace velkon;
+using namespace velkon::uitest;
+
+namespace {
+const QColor Grey(222, 222, 222); // clear colour 0.87
+const QColor Red(255, 0, 0);
+} // namespace
+
+class CanvasTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+    std::unique_ptr<TMainForm> form_;
+
+    TImagesItem* AddRedLayer(int w = 40, int h = 20) {
+        const QString path = dir_.filePath(QStringLiteral("red%1x%2.png").arg(w).arg(h));
+        if (!QFile::exists(path))
+            WriteColourPng(path, w, h, Red);
+        TFilesItem* file = form_->Scene.Files.Find(QFileInfo(path).fileName());
+        if (!file)
+            file = form_->Scene.AddFile(TFilesItem::Create(path));
+        return form_->Scene.AddLayer(file);
+    }
+
+private slots:
+    void init() {
+        QVERIFY(dir_.isValid());
+        form_ = std::make_unique<TMainForm>();
+        form_->Scene.Saved = true;
+        QVERIFY(ShowReady(*form_));
+    }
+    void cleanup() { form_.reset(); }
+
+    void layerPixelsFollowGeometry_data() {
+        QTest::addColumn<double>("angle");
+        QTest::addColumn<int>("flip");
+        QTest::addColumn<QPoint>("inside");
+        QTest::addColumn<QPoint>("outside");
+        QTest::addColumn<QRect>("bounds"); // expected corner bounds, window pixels
+        // Picture 40 x 20 drawn 80 x 40 at (100, 50), origin at its top-left.
+        QTest::newRow("plain") << 0.0 << 0 << QPoint(170, 80) << QPoint(95, 70) << QRect(QPoint(100, 50), QPoint(180, 90));
+        // 90 degrees clockwise about (100, 50): x runs down, y runs left.
+        QTest::newRow("rotated 90") << 90.0 << 0 << QPoint(70, 120) << QPoint(140, 70)
+                                    << QRect(QPoint(60, 50), QPoint(100, 130));
+        // Horizontal flip about the origin: the picture lies left of it.
+        QTest::newRow("flip x") << 0.0 << 1 << QPoint(30, 80) << QPoint(140, 70) << QRect(QPoint(20, 50), QPoint(100, 90));
+        // Vertical flip: above the origin.
+        QTest::newRow("flip y") << 0.0 << 2 << QPoint(170, 20) << QPoint(140, 70) << QRect(QPoint(100, 10), QPoint(180, 50));
+        // Both flips are a half turn about the origin.
+        QTest::newRow("flip both") << 0.0 << 3 << QPoint(30, 20) << QPoint(140, 70) << QRect(QPoint(20, 10), QPoint(100, 50));
+    }
+
+    void layerPixelsFollowGeometry() {
+        QFETCH(double, angle);
+        QFETCH(int, flip);
+        QFETCH(QPoint, inside);
+        QFETCH(QPoint, outside);
+        QFETCH(QRect, bounds);
+        TImagesItem* layer = AddRedLayer();
+        layer->Left = 100;
+        layer->Top = 50;
+        layer->Width = 80;
+        layer->Height = 40;
+        layer->Angle = angle;
+        layer->FlipMode = flip;
+
+        const QImage frame = form_->ReadFrame();
+        QCOMPARE(frame.size(), QSize(1024, 768));
+        QCOMPARE(frame.format(), QImage::Format_RGB888);
+        QVERIFY2(Near(frame.pixel(inside), Red), qPrintable(Describe(frame.pixel(inside))));
+        QVERIFY2(Near(frame.pixel(outside), Grey), qPrintable(Describe(frame.pixel(outside))));
+        QVERIFY(Near(frame.pixel(1000, 700), Grey));
+
+        form_->OGLRenderPanel->grabFramebuffer(); // an on-screen pass projects the corners
+        const auto [minX, maxX] = std::minmax_element(layer->CornersX.begin(), layer->CornersX.end());
+        const auto [minY, maxY] = std::minmax_element(layer->CornersY.begin(), layer->CornersY.end());
+        QCOMPARE(QRect(QPoint(*minX, *minY), QPoint(*maxX, *maxY)), bounds);
+    }
+
+    void zoomAndOffsetMoveTheLayerOnScreenButNotTheReadBack() {
+        TImagesItem* layer = AddRedLayer();
+        layer->Left = 100;
+        layer->Top = 50;
+        form_->State.Zoom = 2.0;
+        form_->State.FrameOffsetX = 10;
+        form_->State.FrameOffsetY = 20;
+        form_->ApplyResolution();
+        QCOMPARE(form_->OGLRenderPanel->size(), QSize(2068, 1576));
+        form_->OGLRenderPanel->grabFramebuffer(); // one on-screen pass
+        // On screen: 10 + 100 * 2 = 210 .. 210 + 80, and 20 + 50 * 2 from the top.
+        QCOMPARE(*std::min_element(layer->CornersX.begin(), layer->CornersX.end()), 210);
+        QCOMPARE(*std::max_element(layer->CornersX.begin(), layer->CornersX.end()), 290);
+        QCOMPARE(*std::min_element(layer->CornersY.begin(), layer->CornersY.end()), 20 + 50 * 2);
+        const QImage frame = form_->ReadFrame();
+        QCOMPARE(frame.size(), QSize(1024, 768));
+        QVERIFY(Near(frame.pixel(120, 60), Red));
+        QVERIFY(Near(frame.pixel(250, 150), Grey));
+        // The read-back leaves the on-screen corners alone.
+        QCOMPARE(*std::min_element(layer->CornersX.begin(), layer->CornersX.end()), 210);
+    }
+
+    void selectedLayerIsTintedWithSelectionColour() {
+        TImagesItem* layer = AddRedLayer();
+        layer->Left = 100;
+        layer->Top = 100;
+        form_->SelectSingleLayer(layer);
+        const struct {
+            uint32_t select;
+            QColor expected;
+        } cases[] = {{0xFFFFFF, Red}, {0x00FF00, QColor(0, 0, 0)}, {0x0000FF, Red}, {0x00007F, QColor(127, 0, 0)}};
+        for (const auto& c : cases) {
+            form_->Scene.SelectColor = c.select;
+            const QImage frame = form_->ReadFrame();
+            QVERIFY2(Near(frame.pixel(120, 110), c.expected), qPrintable(Describe(frame.pixel(120, 110))));
+        }
+        // The selection frame is blue, around the corners in window pixels.
+        form_->OGLRenderPanel->grabFramebuffer();
+        const QImage frame = form_->ReadFrame();
+        QCOMPARE(form_->State.SelectionBounds.Left, 100);
+        QCOMPARE(form_->State.SelectionBounds.Right, 140);
+        QVERIFY2(Near(frame.pixel(120, 99), QColor(0, 0, 255), 40) || Near(frame.pixel(120, 100), QColor(0, 0, 255), 40),
+                 qPrintable(Describe(frame.pixel(120, 99))));
+    }
+
+    void alphaBlendsOverTheClearColour() {
+        TImagesItem* layer = AddRedLayer();
+        layer->Alpha = 127.5;
+        const QImage frame = form_->ReadFrame();
+        QVERIFY2(Near(frame.pixel(20, 10), QColor(239, 111, 111), 4), qPrintable(Describe(frame.pixel(20, 10))));
+    }
+
+    void helperLinesHorizontalForVVerticalOtherwise() {
+        form_->Scene.Lines = QStringList{QStringLiteral("V120=120"), QStringLiteral("F40=40")};
+        const QImage frame = form_->ReadFrame();
+        auto blueNear = [&](int x, int y) {
+            for (int d = -1; d <= 1; ++d)
+                if (Near(frame.pixel(x, y + d), QColor(0, 0, 255), 30) || Near(frame.pixel(x + d, y), QColor(0, 0, 255), 30))
+                    return true;
+            return false;
+        };
+        QVERIFY(blueNear(600, 120));
+        QVERIFY(blueNear(40, 600));
+        QVERIFY(Near(frame.pixel(600, 300), Grey));
+        // Only the layers and lines show while playing; lines are editing aids.
+        form_->Scene.Playing = true;
+        const QImage playing = form_->ReadFrame();
+        form_->Scene.Playing = false;
+        QVERIFY(Near(playing.pixel(600, 120), Grey) && Near(playing.pixel(600, 119), Grey));
+    }
+
+    void clearCheckBoxFillsFrameWithBackground() {
+        form_->Scene.BackgroundColor = 0x00FF00; // green
+        form_->ClearCheckBox->setChecked(true);
+        const QImage frame = form_->ReadFrame();
+        QVERIFY(Near(frame.pixel(500, 500), QColor(0, 255, 0)));
+    }
+
+    void texturesAreUploadedLateAndDeletedWithTheirFiles() {
+        TImagesItem* layer = AddRedLayer(100, 60);
+        TFilesItem* file = layer->FileItem;
+        QCOMPARE(file->Texture, 0u);
+        form_->ReadFrame();
+        QVERIFY(file->Texture != 0);
+        QCOMPARE(file->TexExtentX, 0.78125);
+        QCOMPARE(file->TexExtentY, 0.9375);
+        QVERIFY(!file->PendingTexture);
+        const uint32_t name = file->Texture;
+        form_->OGLRenderPanel->makeCurrent();
+        QVERIFY(glIsTexture(name));
+        form_->Scene.ClearLayersAndFiles();
+        form_->OGLRenderPanel->makeCurrent();
+        QVERIFY(!glIsTexture(name));
+    }
+
+    void phasesDrawOneCopyPerMove() {
+        TImagesItem* layer = AddRedLayer(20, 20);
+        for (const char* x : {"200", "400", "600"})
+            layer->Base.Track[0].Add(std::make_unique<TCommandItem>(1, x, "300", "1"));
+        form_->SelectSingleLayer(layer);
+        form_->CommandPreviewSpeedButton->setChecked(true);
+        form_->TrackBar2->setValue(10); // opaque phases
+        const QImage frame = form_->ReadFrame();
+        // The current phase in the layer's own colours, later phases through a green tint.
+        QVERIFY(Near(frame.pixel(10, 10), Red));
+        for (int x : {210, 410, 610}) {
+            const QRgb c = frame.pixel(x, 310);
+            QVERIFY2(Near(c, QColor(128, 0, 0)), qPrintable(QString::number(x) + Describe(c)));
+        }
+        QVERIFY(Near(frame.pixel(310, 310), Grey));
+        // The layer itself stays where it was.
+        QCOMPARE(layer->Left, 0.0);
+        QCOMPARE(layer->Top, 0.0);
+    }
+};
+
+VELKON_UI_TEST_MAIN(CanvasTest)
+#include "canvas.moc"
