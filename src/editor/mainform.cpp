@@ -264,6 +264,10 @@ void TMainForm::CreatePanels() {
     ErrorForm = new TErrorForm(ErrorLog, this);
     TVelkonApplication::ErrorSink = [this](QObject* sender, const QString& message) {
         std::optional<TGridInfo> grid;
+        // Mouse events of a grid go to its viewport; the grid is the sender that counts.
+        if (auto* area = sender ? qobject_cast<QAbstractScrollArea*>(sender->parent()) : nullptr;
+            area && area->viewport() == sender)
+            sender = area;
         if (auto* table = qobject_cast<QTableWidget*>(sender))
             grid = TGridInfo{table->objectName(), table->rowCount(), table->columnCount(), table->currentRow(),
                              table->currentColumn()};
