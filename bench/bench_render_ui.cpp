@@ -1,0 +1,144 @@
+// One canvas frame of a generated 2,000-layer scene against a bare loop that
+// draws the same textured quads with the same GL state, in the same context.
+// Prints: render_frame: <ours> vs <reference> = <ratio>x
+
+#include "editor/mainform.h"
+#include "editor/oglrenderpanel.h"
+#include "editor/velkonapplication.h"
+#include "model/filesitem.h"
+#include "model/picture.h"
+
+#include <GL/gl.h>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QElapsedTimer>
+#include <QThread>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <random>
+
+using namespace velkon;
+
+namespace {
+
+constexpr int LayerCount = 2000;
+constexpr int FileCount = 40;
+
+// A deterministic scene: FileCount small RGBA pictures, LayerCount layers
+// spread over the frame with assorted sizes, angles, alpha and flips.
+void Generate(TScene& scene, const QString& dir) {
+    std::mt19937 rng(1234);
+    for (int f = 0; f < FileCount; ++f) {
+        const int w = 16 + static_cast<int>(rng() % 100), h = 16 + static_cast<int>(rng() % 100);
+        QImage img(w, h, QImage::Format_RGBA8888);
+        img.fill(QColor(static_cast<int>(rng() % 256), static_cast<int>(rng() % 256), static_cast<int>(rng() % 256),
+                        128 + static_cast<int>(rng() % 128)));
+        const QString path = QStringLiteral("%1/pic%2.png").arg(dir).arg(f);
+        img.save(path, "PNG");
+        scene.AddFile(TFilesItem::Create(path));
+    }
+    for (int i = 0; i < LayerCount; ++i) {
+        TImagesItem* l = scene.AddLayer(scene.Files.At(static_cast<int>(rng() % FileCount)));
+        l->Left = rng() % 1000;
+        l->Top = rng() % 740;
+        l->Width *= 0.5 + (rng() % 100) / 100.0;
+        l->Height *= 0.5 + (rng() % 100) / 100.0;
+        l->Angle = rng() % 360;
+        l->Alpha = 100 + rng() % 156;
+        l->OrigoX = l->Width / 2;
+        l->OrigoY = l->Height / 2;
+        l->FlipMode = static_cast<int32_t>(rng() % 4);
+    }
+}
+
+// The reference: the same quads, transforms, colours and textures, nothing else.
+void BareFrame(const TScene& scene) {
+    glClearColor(0.87f, 0.87f, 0.87f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    for (const auto& entry : scene.Layers) {
+        const TImagesItem& l = *entry.second;
+        const double pw = l.Picture->Width, ph = l.Picture->Height;
+        glLoadIdentity();
+        glTranslated(l.Left + l.OrigoX, l.Top + l.OrigoY, 0);
+        glRotated(l.Angle, 0, 0, 1);
+        glScaled((l.FlipMode & 1 ? -1 : 1) * l.Width / pw, (l.FlipMode & 2 ? -1 : 1) * l.Height / ph, 1);
+        glTranslated(-l.OrigoX, -l.OrigoY, 0);
+        glColor4d(1, 1, 1, l.Alpha / 255.0);
+        glBindTexture(GL_TEXTURE_2D, l.FileItem->Texture);
+        const double ex = l.FileItem->TexExtentX, ey = l.FileItem->TexExtentY;
+        glBegin(GL_QUADS);
+        glNormal3d(0, 0, 1);
+        glTexCoord2d(0, 0);
+        glVertex2d(0, 0);
+        glTexCoord2d(ex, 0);
+        glVertex2d(pw, 0);
+        glTexCoord2d(ex, ey);
+        glVertex2d(pw, ph);
+        glTexCoord2d(0, ey);
+        glVertex2d(0, ph);
+        glEnd();
+    }
+}
+
+template <class F> double MedianMs(F&& frame, int runs) {
+    std::vector<double> times;
+    for (int r = 0; r < runs; ++r) {
+        const auto t0 = std::chrono::steady_clock::now();
+        frame();
+        glFinish();
+        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    SetDefaultSurfaceFormat();
+    TVelkonApplication app(argc, argv);
+    QTemporaryDir dir;
+    TMainForm form;
+    form.Dialogs = nullptr;
+    form.resize(1400, 900);
+    form.show();
+    QElapsedTimer wait;
+    wait.start();
+    while (!form.OGLRenderPanel->Ready() && wait.elapsed() < 10000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QThread::msleep(5);
+    }
+    if (!form.OGLRenderPanel->Ready()) {
+        std::fprintf(stderr, "no OpenGL canvas\n");
+        return 1;
+    }
+    Generate(form.Scene, dir.path());
+    form.Scene.Saved = true;
+    TOGLRenderPanel& canvas = *form.OGLRenderPanel;
+    canvas.makeCurrent();
+    canvas.Renderer.UploadPendingTextures(nullptr);
+    const TRenderOptions options = form.RenderOptions();
+    TCanvasRenderer::InitGlState();
+    TCanvasRenderer::SetProjection(form.State.CanvasWidth, form.State.CanvasHeight);
+
+    auto ours = [&] { canvas.Renderer.Render(options); };
+    auto reference = [&] { BareFrame(form.Scene); };
+    // Warm up both paths, then alternate rounds so drift hits both alike.
+    MedianMs(ours, 3);
+    MedianMs(reference, 3);
+    std::vector<double> a, b;
+    for (int round = 0; round < 5; ++round) {
+        a.push_back(MedianMs(ours, 5));
+        b.push_back(MedianMs(reference, 5));
+    }
+    std::sort(a.begin(), a.end());
+    std::sort(b.begin(), b.end());
+    const double oursMs = a[a.size() / 2], refMs = b[b.size() / 2];
+    std::printf("render_frame: %.3f ms vs %.3f ms = %.2fx\n", oursMs, refMs, oursMs / refMs);
+    canvas.doneCurrent();
+    form.Scene.ClearLayersAndFiles();
+    return 0;
+}
