@@ -3,6 +3,7 @@
 #include "edit/errorreport.h"
 #include "edit/helperlines.h"
 #include "edit/resolutions.h"
+#include "engine/sounds.h"
 #include "editor/canvasrenderer.h"
 #include "editor/dockform.h"
 #include "editor/errorform.h"
@@ -88,8 +89,9 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     Scene.Resolution = 1;
     ApplyResolution();
 
-    // TODO(sound): the sound manager is opened here once the sound branch's
-    // TSounds::Initialise is in; until then playing sounds stays silent.
+    // Without a sound device the editor still runs; sounds then stay silent.
+    if (Scene.Sounds)
+        Scene.Sounds->Initialise();
 
     // Panels: the error log first, so that errors from now on are logged.
     CreatePanels();

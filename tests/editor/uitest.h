@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
+#include <QMenu>
 #include <QSlider>
 #include <QSpinBox>
 #include <QToolButton>
