@@ -34,7 +34,34 @@
 #include <QToolButton>
 #include <cmath>
 
+// The project files and the player come from their own parts of the core;
+// the window wires them in as they are there.
+#if __has_include("project/projectcommands.h")
+#include "project/inifile.h"
+#include "project/packexport.h"
+#include "project/projectcommands.h"
+#include "project/projectfile.h"
+#define VELKON_HAVE_PROJECT 1
+#endif
+#if __has_include("engine/playback.h")
+#include "engine/clock.h"
+#include "engine/playback.h"
+#include "engine/player.h"
+#define VELKON_HAVE_PLAYER 1
+#endif
+
 namespace velkon {
+
+struct TMainForm::TEngine {
+#ifdef VELKON_HAVE_PLAYER
+    TSteadyClock Clock;
+    TPlayer Player;
+    TPlayback Playback;
+    explicit TEngine(TScene& scene) : Player(scene, Clock), Playback(scene, Player) {}
+#else
+    explicit TEngine(TScene&) {}
+#endif
+};
 
 namespace {
 
@@ -64,8 +91,9 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     setWindowTitle(QStringLiteral("Velkon Editor v1.97"));
     ProgramCaption = windowTitle();
     skipCloseQuestion_ = args_.size() >= 2 && args_[1] == QLatin1String("n");
+    ProgramDir = QCoreApplication::applicationDirPath();
     SettingsDir = TLayoutSettings::SettingsDir(
-        QCoreApplication::applicationDirPath(), QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+        ProgramDir, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
     QtDialogs.SetParent(this);
     Scene.BackgroundColor = 0xFFFFFF;
     Scene.SelectColor = 0xFFFFFF;
@@ -101,6 +129,14 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     RefreshLayerPanel();
     RefreshPropertyPanels();
     UpdateEnabledState();
+
+    // The player's clock starts now: its zero point is the end of start-up.
+    engine_ = std::make_unique<TEngine>(Scene);
+#ifdef VELKON_HAVE_PLAYER
+    auto report = [this](const QString& message) { TVelkonApplication::ReportException(this, message); };
+    engine_->Player.OnError = report;
+    engine_->Playback.OnError = report;
+#endif
 }
 
 TMainForm::~TMainForm() {
@@ -303,9 +339,11 @@ TDockForm* TMainForm::Panel(int index) const {
 void TMainForm::UpdateCaption() { setWindowTitle(Scene.ProjectFileName + QStringLiteral(" - ") + ProgramCaption); }
 
 void TMainForm::ApplyResolution() {
+    if (Scene.Resolution < 0 || Scene.Resolution >= ResolutionCount)
+        Scene.Resolution = 1;
     const TResolutionLayout layout = velkon::ApplyResolution(State, Scene.Resolution);
     if (ResComboBox->currentIndex() != Scene.Resolution)
-        ResComboBox->setCurrentIndex(ResolutionPreset(Scene.Resolution).Width == State.TargetWidth ? Scene.Resolution : 1);
+        ResComboBox->setCurrentIndex(Scene.Resolution);
     // ScrollBox1 fills the window in this layout, so only its content is sized.
     Panel5->setFixedSize(layout.PanelWidth, layout.PanelHeight);
     OGLRenderPanel->setFixedSize(layout.CanvasWidth, layout.CanvasHeight);
@@ -374,17 +412,20 @@ void TMainForm::UpdateEnabledState() {
 // ---- Playing and the idle loop ----
 
 bool TMainForm::TickPlayer() {
-    // TODO(engine): one TPlayer tick over Layers; returns whether any track runs.
-    for (const auto& entry : Scene.Layers)
-        if (entry.second->AnyActiveTrackRunning())
-            return true;
+#ifdef VELKON_HAVE_PLAYER
+    return engine_->Player.Tick();
+#else
     return false;
+#endif
 }
 
 void TMainForm::PlayStopToggle(bool preview) {
+    // TODO(panels): ignored while the keyframe editor plays; keyframe editing is switched off first.
+#ifdef VELKON_HAVE_PLAYER
+    engine_->Playback.Toggle(!preview);
+#else
     (void)preview;
-    // TODO(engine): the play/stop toggle core (save/restore all, full play or
-    // preview, touch reset, sounds) from engine/playback.h.
+#endif
     UpdateEnabledState();
     if (Scene.Playing)
         StartIdleLoop();
@@ -402,7 +443,7 @@ void TMainForm::StartIdleLoop() {
 bool TMainForm::IdlePass() {
     const bool running = TickPlayer();
     if (AutoStopSpeedButton->isChecked() && !running && Scene.Playing)
-        PlayStopToggle(false);
+        PlayStopToggle(false); // stops: the toggle restores every layer and the sounds
     // TODO(panels): keyframe editor play button (auto stop, grid column).
     if (Scene.Playing)
         RefreshPropertyPanels();
@@ -444,26 +485,40 @@ void TMainForm::NewSpeedButtonClick() {
 }
 
 void TMainForm::OpenSpeedButtonClick() {
-    if (!Scene.Saved && !Dialogs->AskYesNo(QStringLiteral("Betöltés"),
-                                           QStringLiteral("A projekt nincs elmentve, biztos betölt egy másikat?")))
-        return;
-    TFileChoice choice;
-    choice.Mode = TFileChoice::modeOpen;
-    choice.Filter = QStringLiteral("*.VKP|*.VKP");
-    choice.DefaultExt = QStringLiteral("VKP");
-    choice.InitialDir = Scene.ProjectDir;
-    if (const auto path = Dialogs->ChooseFile(choice))
-        OpenProject(*path);
-    // TODO(edit): clear the undo buffer.
-    UpdateEnabledState();
+    // Whatever reading left in the scene is shown, also when it failed half-way.
+    struct TAfter {
+        TMainForm* f;
+        ~TAfter() {
+            f->ProjectLoaded();
+            // TODO(edit): clear the undo buffer.
+            f->UpdateEnabledState();
+        }
+    } after{this};
+#ifdef VELKON_HAVE_PROJECT
+    OpenProjectCommand(Scene, *Dialogs, ErrorLog);
+#endif
 }
 
 void TMainForm::OpenProject(const QString& path) {
+    struct TAfter {
+        TMainForm* f;
+        ~TAfter() { f->ProjectLoaded(); }
+    } after{this};
+    SelectSingleLayer(nullptr);
+#ifdef VELKON_HAVE_PROJECT
+    ReadProject(Scene, path, ErrorLog);
+#else
     (void)path;
-    // TODO(project): ReadProject through the open command, then apply the resolution.
+#endif
+}
+
+void TMainForm::ProjectLoaded() {
+    Scene.SelectedCount = 0;
+    Scene.CurrentLayer = nullptr;
+    for (const auto& entry : Scene.Layers)
+        if (entry.second->Selected)
+            ++Scene.SelectedCount;
     UpdateCaption();
-    if (ResComboBox->currentIndex() != Scene.Resolution)
-        ResComboBox->setCurrentIndex(Scene.Resolution);
     ApplyResolution();
     RefreshLayerPanel();
     RefreshPropertyPanels();
@@ -471,20 +526,29 @@ void TMainForm::OpenProject(const QString& path) {
 }
 
 void TMainForm::SaveSpeedButtonClick(bool fromButton) {
+#ifdef VELKON_HAVE_PROJECT
+    SaveProjectCommand(Scene, *Dialogs, ErrorLog, fromButton);
+#else
     (void)fromButton;
-    // TODO(project): the save command (dialog from the button, none for Ctrl+S).
+#endif
     UpdateCaption();
 }
 
 void TMainForm::PackSpeedButtonClick() {
-    // TODO(project): pack export, with ReadFrame as its frame read-back.
+#ifdef VELKON_HAVE_PROJECT
+    TPackOptions options;
+    options.ReadBackFrame = [this] { ScreenshotPicture = ReadFrame(); };
+    PackExport(Scene, *Dialogs, ErrorLog, options);
+#endif
+    UpdateCaption();
 }
 
 void TMainForm::PhotoSpeedButtonClick() {
     if (Scene.ProjectFileName == QLatin1String("Untitled.VKP"))
         return;
     SelectSingleLayer(nullptr);
-    const QImage frame = ReadFrame();
+    ScreenshotPicture = ReadFrame();
+    const QImage& frame = ScreenshotPicture;
     QString name = Scene.ProjectFileName + QStringLiteral("T.png");
     name.remove(QStringLiteral(".VKP"));
     const auto chosen = Dialogs->InputText(QStringLiteral("Képernyő mentés"), QStringLiteral("Mi legyen a neve?"), name);
@@ -531,7 +595,13 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         return;
     }
     idleTimer_.stop();
-    // TODO(project): exit save to SettingsDir + "/Kilepesi.VKP" through the project's exit-save command.
+#ifdef VELKON_HAVE_PROJECT
+    // The exit save always runs; a failure is logged and the window still closes.
+    TVelkonApplication::Guard(this, [this] {
+        ExitSaveProject(Scene, ErrorLog, ProgramDir,
+                        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    });
+#endif
     event->accept();
 }
 
@@ -634,23 +704,63 @@ void TMainForm::ApplyPanelLayout(const TLayoutSettings& layout) {
     }
 }
 
+#ifdef VELKON_HAVE_PROJECT
+namespace {
+void WriteSection(const QString& path, const char* section, const TLayoutSettings::TEntries& entries) {
+    TIniFile ini;
+    ini.LoadFromFile(path); // keeps other sections a user may have there
+    for (const auto& [key, value] : entries)
+        ini.WriteString(QString::fromLatin1(section), key, value);
+    ini.SaveToFile(path);
+}
+
+TLayoutSettings::TReader SectionReader(const TIniFile& ini, const char* section) {
+    return [&ini, section](const QString& key, const QString& def) {
+        return ini.ReadString(QString::fromLatin1(section), key, def);
+    };
+}
+} // namespace
+#endif
+
 void TMainForm::SaveScreenLayout() {
-    // TODO(project): write TLayoutSettings::ScreenEntries with TIniFile into LayoutPath(ScreenFile).
+#ifdef VELKON_HAVE_PROJECT
+    WriteSection(LayoutPath(TLayoutSettings::ScreenFile), TLayoutSettings::ScreenSection,
+                 CurrentLayout().ScreenEntries());
+#endif
 }
 
 void TMainForm::LoadScreenLayout() {
-    // TODO(project): read LayoutPath(ScreenFile) with TIniFile. The Qt layouts own the
-    // main window's geometry, so only values that still mean something are applied.
+#ifdef VELKON_HAVE_PROJECT
+    TIniFile ini;
+    if (!ini.LoadFromFile(LayoutPath(TLayoutSettings::ScreenFile)))
+        return;
+    TLayoutSettings layout = CurrentLayout();
+    layout.ReadScreen(SectionReader(ini, TLayoutSettings::ScreenSection));
+    // Qt's layouts place the tool bar, status line and scroll area, and the
+    // resolution sizes the canvas; what is left to restore is the canvas's
+    // place inside its panel.
+    for (const TComponentBounds& c : layout.Screen)
+        if (c.Name == OGLRenderPanel->objectName())
+            OGLRenderPanel->move(c.Left, c.Top);
+#endif
 }
 
 void TMainForm::SavePanelLayout() {
-    // TODO(project): write TLayoutSettings::FormsEntries with TIniFile into LayoutPath(FormsFile).
+#ifdef VELKON_HAVE_PROJECT
+    WriteSection(LayoutPath(TLayoutSettings::FormsFile), TLayoutSettings::FormsSection,
+                 CurrentLayout().FormsEntries());
+#endif
 }
 
 void TMainForm::LoadPanelLayout() {
     TLayoutSettings layout;
-    // TODO(project): read LayoutPath(FormsFile) with TIniFile; a missing file docks everything.
+#ifdef VELKON_HAVE_PROJECT
+    TIniFile ini; // a missing file gives the defaults: everything docked
+    ini.LoadFromFile(LayoutPath(TLayoutSettings::FormsFile));
+    layout.ReadForms(SectionReader(ini, TLayoutSettings::FormsSection));
+#else
     layout.ReadForms([](const QString&, const QString& def) { return def; });
+#endif
     ApplyPanelLayout(layout);
 }
 

@@ -6,8 +6,10 @@
 #include "model/errorlog.h"
 #include "model/scene.h"
 
+#include <QImage>
 #include <QMainWindow>
 #include <QTimer>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -43,6 +45,8 @@ public:
     TDialogs* Dialogs = &QtDialogs; // tests answer from a script
 
     QString ProgramCaption;
+    // The program's folder: the exit save and the layout files live here.
+    QString ProgramDir;
     // Where the layout files and the exit save go: the program's folder, or
     // the user's config folder when that cannot be written.
     QString SettingsDir;
@@ -90,6 +94,8 @@ public:
 
     // Frame read-back: the target frame as a 24-bit picture, top row first.
     QImage ReadFrame();
+    // The last frame read back (screenshot and pack).
+    QImage ScreenshotPicture;
 
     // Layout (context menu of the canvas).
     TLayoutSettings CurrentLayout() const;
@@ -120,6 +126,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    struct TEngine; // player, playback and their clock
+    std::unique_ptr<TEngine> engine_;
     QStringList args_;
     bool shownOnce_ = false;
     bool skipCloseQuestion_ = false;
@@ -132,6 +140,8 @@ private:
     void CreatePanels();
     void ConnectGuarded(QObject* sender, const char* signal, std::function<void()> handler);
     void UpdateCaption();
+    // After a project was read (or reading stopped half-way): caption, resolution, panels.
+    void ProjectLoaded();
     void StartIdleLoop();
     bool TickPlayer();
     void ChooseColour(uint32_t& colour);
