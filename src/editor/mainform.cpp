@@ -661,7 +661,10 @@ TLayoutSettings TMainForm::CurrentLayout() const {
     const QWidget* toolBar = findChild<QToolBar*>(QStringLiteral("Panel1"));
     const QWidget* status = findChild<QWidget*>(QStringLiteral("Panel2"));
     layout.Screen = {bounds(ScrollBox1), bounds(Panel5), bounds(OGLRenderPanel), bounds(status), bounds(toolBar)};
-    // The dock area's width is what docked panels share.
+    // The dock area's width is what docked panels share; lay the window out
+    // first so that a panel that just became the visible page has its size.
+    if (QLayout* l = layout())
+        l->activate();
     int dockWidth = 0;
     for (int i = 0; i < TLayoutSettings::PanelCount; ++i) {
         const TDockForm* panel = Panel(i);
