@@ -663,7 +663,7 @@ TLayoutSettings TMainForm::CurrentLayout() const {
     layout.Screen = {bounds(ScrollBox1), bounds(Panel5), bounds(OGLRenderPanel), bounds(status), bounds(toolBar)};
     // The dock area's width is what docked panels share; lay the window out
     // first so that a panel that just became the visible page has its size.
-    if (QLayout* l = layout())
+    if (QLayout* l = QMainWindow::layout())
         l->activate();
     int dockWidth = 0;
     for (int i = 0; i < TLayoutSettings::PanelCount; ++i) {
