@@ -91,6 +91,7 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     setWindowTitle(QStringLiteral("Velkon Editor v1.97"));
     ProgramCaption = windowTitle();
     skipCloseQuestion_ = args_.size() >= 2 && args_[1] == QLatin1String("n");
+    floatRects_.fill(QRect(0, 0, 100, 100));
     ProgramDir = QCoreApplication::applicationDirPath();
     SettingsDir = TLayoutSettings::SettingsDir(
         ProgramDir, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
@@ -606,6 +607,11 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Move || event->type() == QEvent::Resize) {
+        for (int i = 0; i < TLayoutSettings::PanelCount; ++i)
+            if (watched == Panel(i) && Panel(i)->isFloating())
+                floatRects_[static_cast<size_t>(i)] = Panel(i)->geometry();
+    }
     if (event->type() == QEvent::KeyPress) {
         auto* w = qobject_cast<QWidget*>(watched);
         // Key preview: keys for this window and its docked or floating panels.
@@ -670,13 +676,13 @@ TLayoutSettings TMainForm::CurrentLayout() const {
         const TDockForm* panel = Panel(i);
         TPanelPlacement& p = layout.Panels[static_cast<size_t>(i)];
         p.Float = panel->isFloating();
-        const QRect g = panel->geometry();
+        const QRect g = p.Float ? panel->geometry() : floatRects_[static_cast<size_t>(i)];
         p.Left = g.x();
         p.Top = g.y();
         p.Height = g.height();
         p.Width = g.width();
         if (!p.Float && panel->isVisible())
-            dockWidth = std::max(dockWidth, g.width());
+            dockWidth = std::max(dockWidth, panel->width());
     }
     layout.DockSiteWidth = dockWidth > 0 ? dockWidth : 450;
     return layout;
@@ -687,6 +693,7 @@ void TMainForm::ApplyPanelLayout(const TLayoutSettings& layout) {
     for (int i = 0; i < TLayoutSettings::PanelCount; ++i) {
         TDockForm* panel = Panel(i);
         const TPanelPlacement& p = layout.Panels[static_cast<size_t>(i)];
+        floatRects_[static_cast<size_t>(i)] = QRect(p.Left, p.Top, p.Width, p.Height);
         if (p.Float) {
             panel->SetFloatingAt(true, QRect(p.Left, p.Top, p.Width, p.Height));
             panel->show();

@@ -134,6 +134,8 @@ private:
     QTimer idleTimer_;
     int idlePasses_ = 0;
     TImagesItem* lastCurrentLayer_ = nullptr;
+    // Each panel's last floating geometry: what the layout file keeps for a docked panel.
+    std::array<QRect, TLayoutSettings::PanelCount> floatRects_;
 
     void CreateToolBar();
     void CreateCanvas();
