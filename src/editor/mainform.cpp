@@ -43,6 +43,10 @@
 #include "project/projectfile.h"
 #define VELKON_HAVE_PROJECT 1
 #endif
+#if __has_include("edit/undobuffer.h")
+#include "edit/undobuffer.h"
+#define VELKON_HAVE_UNDO 1
+#endif
 #if __has_include("engine/playback.h")
 #include "engine/clock.h"
 #include "engine/playback.h"
@@ -130,6 +134,24 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     RefreshLayerPanel();
     RefreshPropertyPanels();
     UpdateEnabledState();
+
+#ifdef VELKON_HAVE_UNDO
+    State.Log = &ErrorLog;
+    State.RefreshPanels = [this] {
+        RefreshLayerPanel();
+        RefreshPropertyPanels();
+    };
+    On(UndoSpeedButton, &QToolButton::clicked, this, [this] {
+        State.Undo.Undo();
+        UpdateEnabledState();
+        RequestRedraw();
+    });
+    On(RedoSpeedButton, &QToolButton::clicked, this, [this] {
+        State.Undo.Redo();
+        UpdateEnabledState();
+        RequestRedraw();
+    });
+#endif
 
     // The player's clock starts now: its zero point is the end of start-up.
     engine_ = std::make_unique<TEngine>(Scene);
@@ -408,6 +430,10 @@ void TMainForm::UpdateEnabledState() {
     StopPageSpeedButton3->setEnabled(playing);
     if (PropertyForm)
         PropertyForm->widget()->setEnabled(!playing);
+#ifdef VELKON_HAVE_UNDO
+    UndoSpeedButton->setEnabled(State.Undo.UndoEnabled());
+    RedoSpeedButton->setEnabled(State.Undo.RedoEnabled());
+#endif
 }
 
 // ---- Playing and the idle loop ----
@@ -481,7 +507,7 @@ void TMainForm::NewSpeedButtonClick() {
     RefreshPropertyPanels();
     LockSpeedButton->setChecked(false);
     Scene.Saved = false;
-    // TODO(edit): clear the undo buffer.
+    ClearUndo();
     RequestRedraw();
 }
 
@@ -491,7 +517,7 @@ void TMainForm::OpenSpeedButtonClick() {
         TMainForm* f;
         ~TAfter() {
             f->ProjectLoaded();
-            // TODO(edit): clear the undo buffer.
+            f->ClearUndo();
             f->UpdateEnabledState();
         }
     } after{this};
@@ -510,6 +536,12 @@ void TMainForm::OpenProject(const QString& path) {
     ReadProject(Scene, path, ErrorLog);
 #else
     (void)path;
+#endif
+}
+
+void TMainForm::ClearUndo() {
+#ifdef VELKON_HAVE_UNDO
+    State.Undo.Clear();
 #endif
 }
 

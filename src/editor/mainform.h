@@ -144,6 +144,7 @@ private:
     void UpdateCaption();
     // After a project was read (or reading stopped half-way): caption, resolution, panels.
     void ProjectLoaded();
+    void ClearUndo();
     void StartIdleLoop();
     bool TickPlayer();
     void ChooseColour(uint32_t& colour);
