@@ -8,6 +8,11 @@
 #include "model/filesitem.h"
 #include "model/picture.h"
 
+#if __has_include("generator/generator.h")
+#include "generator/generator.h"
+#define HAVE_GENERATOR 1
+#endif
+
 #include <GL/gl.h>
 #include <QImage>
 #include <QTemporaryDir>
@@ -25,8 +30,18 @@ namespace {
 constexpr int LayerCount = 2000;
 constexpr int FileCount = 40;
 
-// A deterministic scene: FileCount small RGBA pictures, LayerCount layers
-// spread over the frame with assorted sizes, angles, alpha and flips.
+#ifdef HAVE_GENERATOR
+// The shared synthetic project of the benchmarks, pictures included.
+void Generate(TScene& scene, const QString& dir) {
+    bench::TGenOptions options;
+    options.Layers = LayerCount;
+    WriteGeneratedProject(dir, options);
+    GenerateScene(scene, options, dir);
+}
+#else
+// Until the shared generator is in the build: a deterministic scene of
+// FileCount small RGBA pictures and LayerCount layers spread over the frame
+// with assorted sizes, angles, alpha and flips.
 void Generate(TScene& scene, const QString& dir) {
     std::mt19937 rng(1234);
     for (int f = 0; f < FileCount; ++f) {
@@ -51,6 +66,7 @@ void Generate(TScene& scene, const QString& dir) {
         l->FlipMode = static_cast<int32_t>(rng() % 4);
     }
 }
+#endif
 
 // The reference: the same quads, transforms, colours and textures, nothing else.
 void BareFrame(const TScene& scene) {
@@ -60,15 +76,17 @@ void BareFrame(const TScene& scene) {
     glEnable(GL_BLEND);
     for (const auto& entry : scene.Layers) {
         const TImagesItem& l = *entry.second;
-        const double pw = l.Picture->Width, ph = l.Picture->Height;
+        if (!l.Visible || !l.Shown)
+            continue;
+        const double pw = l.Picture ? l.Picture->Width : 0, ph = l.Picture ? l.Picture->Height : 0;
         glLoadIdentity();
         glTranslated(l.Left + l.OrigoX, l.Top + l.OrigoY, 0);
         glRotated(l.Angle, 0, 0, 1);
-        glScaled((l.FlipMode & 1 ? -1 : 1) * l.Width / pw, (l.FlipMode & 2 ? -1 : 1) * l.Height / ph, 1);
+        glScaled((l.FlipMode & 1 ? -1 : 1) * (pw > 0 ? l.Width / pw : 1), (l.FlipMode & 2 ? -1 : 1) * (ph > 0 ? l.Height / ph : 1), 1);
         glTranslated(-l.OrigoX, -l.OrigoY, 0);
         glColor4d(1, 1, 1, l.Alpha / 255.0);
-        glBindTexture(GL_TEXTURE_2D, l.FileItem->Texture);
-        const double ex = l.FileItem->TexExtentX, ey = l.FileItem->TexExtentY;
+        glBindTexture(GL_TEXTURE_2D, l.FileItem ? l.FileItem->Texture : 0);
+        const double ex = l.FileItem ? l.FileItem->TexExtentX : 0, ey = l.FileItem ? l.FileItem->TexExtentY : 0;
         glBegin(GL_QUADS);
         glNormal3d(0, 0, 1);
         glTexCoord2d(0, 0);
