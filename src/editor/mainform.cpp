@@ -165,8 +165,14 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
 TMainForm::~TMainForm() {
     qApp->removeEventFilter(this);
     TVelkonApplication::ErrorSink = nullptr;
+    idleTimer_.stop();
     // Textures go with the canvas; free the files while it still exists.
     Scene.ClearLayersAndFiles();
+    // The panels and the canvas refer to the scene and the log, which are
+    // members: they must go before the members do, not with the base class.
+    delete ErrorForm;
+    ErrorForm = nullptr;
+    delete takeCentralWidget();
 }
 
 void TMainForm::CreateToolBar() {
