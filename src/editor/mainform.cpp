@@ -292,7 +292,10 @@ void TMainForm::CreateCanvas() {
     OGLRenderPanel->move(0, 0);
     OGLRenderPanel->Options = [this] { return RenderOptions(); };
     OGLRenderPanel->Renderer.OnFps = [this](int fps) { FPSLabel->setText(QStringLiteral("FPS = %1").arg(fps)); };
-    OGLRenderPanel->OnTextureError = [this](const QString& message) { Dialogs->Message(message); };
+    // Shown after the pass: a modal box inside a paint would re-enter the canvas.
+    OGLRenderPanel->OnTextureError = [this](const QString& message) {
+        QTimer::singleShot(0, this, [this, message] { Dialogs->Message(message); });
+    };
     OGLRenderPanel->OnMouseMove = [this](QMouseEvent*) {
         const QPoint p = PointerTarget();
         InfoLabel->setText(QStringLiteral("x: %1 y: %2 zoom: %3%").arg(p.x()).arg(p.y()).arg(std::nearbyint(State.Zoom * 100)));

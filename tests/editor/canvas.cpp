@@ -5,6 +5,7 @@
 
 #include "model/filesitem.h"
 #include "model/imagesitem.h"
+#include "model/scripteddialogs.h"
 
 #include <GL/gl.h>
 #include <QTemporaryDir>
@@ -180,6 +181,22 @@ private slots:
         form_->Scene.ClearLayersAndFiles();
         form_->OGLRenderPanel->makeCurrent();
         QVERIFY(!glIsTexture(name));
+    }
+
+    void unsupportedPngGetsNoTextureAndAMessage() {
+        TScriptedDialogs dialogs;
+        form_->Dialogs = &dialogs;
+        const QString path = dir_.filePath(QStringLiteral("grey.png"));
+        QImage grey(8, 8, QImage::Format_Grayscale8);
+        grey.fill(128);
+        QVERIFY(grey.save(path, "PNG"));
+        TImagesItem* layer = form_->Scene.AddLayer(form_->Scene.AddFile(TFilesItem::Create(path)));
+        const QImage frame = form_->ReadFrame();
+        QCOMPARE(layer->FileItem->Texture, 0u);
+        QTRY_COMPARE(dialogs.Messages, QStringList{QStringLiteral("Invalid PNG pixelformat!0")});
+        // Drawn with no texture bound: the canvas carries on.
+        QCOMPARE(frame.size(), QSize(1024, 768));
+        form_->Dialogs = &form_->QtDialogs;
     }
 
     void phasesDrawOneCopyPerMove() {
