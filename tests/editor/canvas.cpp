@@ -199,6 +199,65 @@ private slots:
         form_->Dialogs = &form_->QtDialogs;
     }
 
+    void commonOriginHandleIsWhiteOrRedWhenGrabbed() {
+        TImagesItem* layer = AddRedLayer();
+        const QImage none = form_->ReadFrame();
+        QVERIFY(Near(none.pixel(512, 384), Grey)); // nothing selected: no handle
+        form_->SelectSingleLayer(layer);
+        QImage frame = form_->ReadFrame();
+        QVERIFY2(Near(frame.pixel(512, 384), Qt::white), qPrintable(Describe(frame.pixel(512, 384))));
+        QVERIFY(Near(frame.pixel(515, 384), QColor(0, 0, 0))); // black rim
+        QVERIFY(Near(frame.pixel(518, 384), Grey));
+        form_->State.GrabbedPoint = -1;
+        frame = form_->ReadFrame();
+        QVERIFY(Near(frame.pixel(512, 384), Red));
+    }
+
+    void transposeToolDrawsItsPointAndTheLineFromTheOrigin() {
+        form_->State.ToolMode = 3;
+        form_->State.ToolCount = 1;
+        form_->State.ToolPoint(1) = {100, 600, 0x00FF00, 0, nullptr};
+        const QImage frame = form_->ReadFrame();
+        QVERIFY(Near(frame.pixel(100, 600), QColor(0, 255, 0)));
+        QVERIFY(Near(frame.pixel(103, 600), QColor(0, 0, 0)));
+        // The line from the common origin (512, 384) passes through the midpoint.
+        const QRgb mid = frame.pixel(306, 492);
+        QVERIFY2(qGreen(mid) > 200 && qRed(mid) < 100, qPrintable(Describe(mid)));
+        // A point coloured 0x01010101 is not drawn.
+        form_->State.ToolPoint(1).Color = 0x01010101;
+        QVERIFY(Near(frame.pixel(97, 603), QColor(0, 0, 0)));
+        QVERIFY(Near(form_->ReadFrame().pixel(97, 603), Grey));
+    }
+
+    void curveToolDrawsGhostsAndWritesKeyFramesOnRequest() {
+        TImagesItem* layer = AddRedLayer(32, 32);
+        form_->SelectSingleLayer(layer);
+        form_->CommandPreviewSpeedButton->setChecked(true);
+        TEditorState& s = form_->State;
+        s.ToolPoint(-1) = {0, 0, 0x0000FF, 0, nullptr}; // the layer's origin point: ghosts go exactly to the path
+        s.ToolMode = 1;
+        s.ToolCount = 5;
+        s.ToolPoint(1) = {900, 700, 0xFF0000, 1, nullptr};
+        s.ToolPoint(2) = {900, 100, 0xFF0000, 0, nullptr};
+        s.ToolPoint(3) = {300, 700, 0xFF0000, 0, nullptr};
+        s.ToolPoint(4) = {300, 100, 0xFF0000, 0, nullptr};
+        s.ToolPoint(5) = {700, 100, 0x01010101, 0.5, nullptr};
+        form_->OGLRenderPanel->Renderer.CurveCommand = true;
+        const QImage frame = form_->ReadFrame();
+        QVERIFY(Near(frame.pixel(298, 101), QColor(0, 0, 255)));            // shape point handle
+        QVERIFY(Near(frame.pixel(700, 100), QColor(0, 0, 255)));            // path point, blue
+        QVERIFY2(Near(frame.pixel(716, 116), QColor(238, 111, 111), 6),     // half-transparent ghost
+                 qPrintable(Describe(frame.pixel(716, 116))));
+        QCOMPARE(layer->Left, 0.0); // the layer itself stays
+        QVERIFY(!form_->OGLRenderPanel->Renderer.CurveCommand);
+        QCOMPARE(layer->Base.Track[0].Count(), 1);
+        QCOMPARE(layer->Base.Track[0].Item(0)->sParam1, QStringLiteral("x=700y=100w=32h=32a=0f=255"));
+        QCOMPARE(layer->Base.Track[0].Item(0)->sParam2, QStringLiteral("1"));
+        // The flag is used once.
+        form_->ReadFrame();
+        QCOMPARE(layer->Base.Track[0].Count(), 1);
+    }
+
     void phasesDrawOneCopyPerMove() {
         TImagesItem* layer = AddRedLayer(20, 20);
         for (const char* x : {"200", "400", "600"})
