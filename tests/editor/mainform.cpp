@@ -77,8 +77,7 @@ private slots:
 
     void altVTwiceAddsAndRemovesTheSameHelperLine() {
         form_->State.Zoom = 1.0;
-        QTest::mouseMove(form_->OGLRenderPanel, QPoint(300, 120));
-        QTRY_COMPARE(form_->OGLRenderPanel->PointerPos, QPoint(300, 120));
+        MoveOnCanvas(*form_, QPoint(300, 120));
         QTest::keyClick(form_->OGLRenderPanel, Qt::Key_V, Qt::AltModifier);
         QCOMPARE(form_->Scene.Lines, QStringList{QStringLiteral("V120=120")});
         QTest::keyClick(form_->OGLRenderPanel, Qt::Key_F, Qt::AltModifier);
@@ -95,8 +94,7 @@ private slots:
         form_->State.FrameOffsetX = 10;
         form_->State.FrameOffsetY = 20;
         form_->ApplyResolution();
-        QTest::mouseMove(form_->OGLRenderPanel, QPoint(211, 121));
-        QTRY_COMPARE(form_->OGLRenderPanel->PointerPos, QPoint(211, 121));
+        MoveOnCanvas(*form_, QPoint(211, 121));
         QTest::keyClick(form_->OGLRenderPanel, Qt::Key_F, Qt::AltModifier);
         QTest::keyClick(form_->OGLRenderPanel, Qt::Key_V, Qt::AltModifier);
         // (211 - 10) / 2 = 100.5 -> 100 and (121 - 20) / 2 = 50.5 -> 50: halves to even.

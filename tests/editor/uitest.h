@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QImage>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QSlider>
 #include <QSpinBox>
 #include <QToolButton>
@@ -45,6 +46,15 @@ inline bool WriteColourPng(const QString& path, int w, int h, QColor colour) {
     QImage img(w, h, colour.alpha() < 255 ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
     img.fill(colour);
     return img.save(path, "PNG");
+}
+
+// A pointer move over the canvas, delivered directly (other test windows on
+// the same virtual screen must not be able to catch it).
+inline void MoveOnCanvas(TMainForm& form, QPoint pos) {
+    QWidget* canvas = form.OGLRenderPanel;
+    QMouseEvent move(QEvent::MouseMove, QPointF(pos), canvas->mapToGlobal(QPointF(pos)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(canvas, &move);
 }
 
 inline bool Near(QRgb a, QColor b, int tolerance = 6) {
