@@ -21,6 +21,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -652,6 +653,13 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         for (int i = 0; i < TLayoutSettings::PanelCount; ++i)
             if (watched == Panel(i) && Panel(i)->isFloating())
                 floatRects_[static_cast<size_t>(i)] = Panel(i)->geometry();
+    }
+    // A click on the panel around the canvas selects no layer.
+    if (event->type() == QEvent::MouseButtonPress && watched == Panel5 &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        SelectSingleLayer(nullptr);
+        RefreshLayerPanel();
+        RefreshPropertyPanels();
     }
     if (event->type() == QEvent::KeyPress) {
         auto* w = qobject_cast<QWidget*>(watched);

@@ -166,6 +166,16 @@ private slots:
         QCOMPARE(form_->ErrorLog.Count(), 0);
     }
 
+    void clickBesideTheCanvasSelectsNoLayer() {
+        TImagesItem* layer = AddLayer(QStringLiteral("ball"));
+        form_->SelectSingleLayer(layer);
+        QCOMPARE(form_->Scene.SelectedCount, 1);
+        QTest::mouseClick(form_->Panel5, Qt::LeftButton, {}, QPoint(100, 780)); // just below the canvas
+        QCOMPARE(form_->Scene.SelectedCount, 0);
+        QVERIFY(!layer->Selected);
+        QCOMPARE(form_->Scene.CurrentLayer, nullptr);
+    }
+
     void contextMenuHasTheSixLayoutItems() {
         QStringList texts;
         for (QAction* a : form_->EditorPopupMenu->actions())
