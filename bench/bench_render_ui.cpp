@@ -8,10 +8,7 @@
 #include "model/filesitem.h"
 #include "model/picture.h"
 
-#if __has_include("generator/generator.h")
 #include "generator/generator.h"
-#define HAVE_GENERATOR 1
-#endif
 
 #include <GL/gl.h>
 #include <QImage>
@@ -21,16 +18,13 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <random>
 
 using namespace velkon;
 
 namespace {
 
 constexpr int LayerCount = 2000;
-constexpr int FileCount = 40;
 
-#ifdef HAVE_GENERATOR
 // The shared synthetic project of the benchmarks, pictures included.
 void Generate(TScene& scene, const QString& dir) {
     bench::TGenOptions options;
@@ -38,35 +32,6 @@ void Generate(TScene& scene, const QString& dir) {
     WriteGeneratedProject(dir, options);
     GenerateScene(scene, options, dir);
 }
-#else
-// Until the shared generator is in the build: a deterministic scene of
-// FileCount small RGBA pictures and LayerCount layers spread over the frame
-// with assorted sizes, angles, alpha and flips.
-void Generate(TScene& scene, const QString& dir) {
-    std::mt19937 rng(1234);
-    for (int f = 0; f < FileCount; ++f) {
-        const int w = 16 + static_cast<int>(rng() % 100), h = 16 + static_cast<int>(rng() % 100);
-        QImage img(w, h, QImage::Format_RGBA8888);
-        img.fill(QColor(static_cast<int>(rng() % 256), static_cast<int>(rng() % 256), static_cast<int>(rng() % 256),
-                        128 + static_cast<int>(rng() % 128)));
-        const QString path = QStringLiteral("%1/pic%2.png").arg(dir).arg(f);
-        img.save(path, "PNG");
-        scene.AddFile(TFilesItem::Create(path));
-    }
-    for (int i = 0; i < LayerCount; ++i) {
-        TImagesItem* l = scene.AddLayer(scene.Files.At(static_cast<int>(rng() % FileCount)));
-        l->Left = rng() % 1000;
-        l->Top = rng() % 740;
-        l->Width *= 0.5 + (rng() % 100) / 100.0;
-        l->Height *= 0.5 + (rng() % 100) / 100.0;
-        l->Angle = rng() % 360;
-        l->Alpha = 100 + rng() % 156;
-        l->OrigoX = l->Width / 2;
-        l->OrigoY = l->Height / 2;
-        l->FlipMode = static_cast<int32_t>(rng() % 4);
-    }
-}
-#endif
 
 // The reference: the same quads, transforms, colours and textures, nothing else.
 void BareFrame(const TScene& scene) {

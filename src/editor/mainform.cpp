@@ -35,37 +35,27 @@
 #include <QToolButton>
 #include <cmath>
 
-// The project files and the player come from their own parts of the core;
-// the window wires them in as they are there.
-#if __has_include("project/projectcommands.h")
+#include "engine/clock.h"
+#include "engine/playback.h"
+#include "engine/player.h"
 #include "project/inifile.h"
 #include "project/packexport.h"
 #include "project/projectcommands.h"
 #include "project/projectfile.h"
-#define VELKON_HAVE_PROJECT 1
-#endif
+
+// TODO(edit): the undo ring is wired in as soon as it is in the build.
 #if __has_include("edit/undobuffer.h")
 #include "edit/undobuffer.h"
 #define VELKON_HAVE_UNDO 1
-#endif
-#if __has_include("engine/playback.h")
-#include "engine/clock.h"
-#include "engine/playback.h"
-#include "engine/player.h"
-#define VELKON_HAVE_PLAYER 1
 #endif
 
 namespace velkon {
 
 struct TMainForm::TEngine {
-#ifdef VELKON_HAVE_PLAYER
     TSteadyClock Clock;
     TPlayer Player;
     TPlayback Playback;
     explicit TEngine(TScene& scene) : Player(scene, Clock), Playback(scene, Player) {}
-#else
-    explicit TEngine(TScene&) {}
-#endif
 };
 
 namespace {
@@ -156,11 +146,9 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
 
     // The player's clock starts now: its zero point is the end of start-up.
     engine_ = std::make_unique<TEngine>(Scene);
-#ifdef VELKON_HAVE_PLAYER
     auto report = [this](const QString& message) { TVelkonApplication::ReportException(this, message); };
     engine_->Player.OnError = report;
     engine_->Playback.OnError = report;
-#endif
 }
 
 TMainForm::~TMainForm() {
@@ -449,20 +437,12 @@ void TMainForm::UpdateEnabledState() {
 // ---- Playing and the idle loop ----
 
 bool TMainForm::TickPlayer() {
-#ifdef VELKON_HAVE_PLAYER
     return engine_->Player.Tick();
-#else
-    return false;
-#endif
 }
 
 void TMainForm::PlayStopToggle(bool preview) {
     // TODO(panels): ignored while the keyframe editor plays; keyframe editing is switched off first.
-#ifdef VELKON_HAVE_PLAYER
     engine_->Playback.Toggle(!preview);
-#else
-    (void)preview;
-#endif
     UpdateEnabledState();
     if (Scene.Playing)
         StartIdleLoop();
@@ -531,9 +511,7 @@ void TMainForm::OpenSpeedButtonClick() {
             f->UpdateEnabledState();
         }
     } after{this};
-#ifdef VELKON_HAVE_PROJECT
     OpenProjectCommand(Scene, *Dialogs, ErrorLog);
-#endif
 }
 
 void TMainForm::OpenProject(const QString& path) {
@@ -542,11 +520,7 @@ void TMainForm::OpenProject(const QString& path) {
         ~TAfter() { f->ProjectLoaded(); }
     } after{this};
     SelectSingleLayer(nullptr);
-#ifdef VELKON_HAVE_PROJECT
     ReadProject(Scene, path, ErrorLog);
-#else
-    (void)path;
-#endif
 }
 
 void TMainForm::ClearUndo() {
@@ -569,20 +543,14 @@ void TMainForm::ProjectLoaded() {
 }
 
 void TMainForm::SaveSpeedButtonClick(bool fromButton) {
-#ifdef VELKON_HAVE_PROJECT
     SaveProjectCommand(Scene, *Dialogs, ErrorLog, fromButton);
-#else
-    (void)fromButton;
-#endif
     UpdateCaption();
 }
 
 void TMainForm::PackSpeedButtonClick() {
-#ifdef VELKON_HAVE_PROJECT
     TPackOptions options;
     options.ReadBackFrame = [this] { ScreenshotPicture = ReadFrame(); };
     PackExport(Scene, *Dialogs, ErrorLog, options);
-#endif
     UpdateCaption();
 }
 
@@ -638,13 +606,11 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         return;
     }
     idleTimer_.stop();
-#ifdef VELKON_HAVE_PROJECT
     // The exit save always runs; a failure is logged and the window still closes.
     TVelkonApplication::Guard(this, [this] {
         ExitSaveProject(Scene, ErrorLog, ProgramDir,
                         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     });
-#endif
     event->accept();
 }
 
@@ -763,7 +729,6 @@ void TMainForm::ApplyPanelLayout(const TLayoutSettings& layout) {
     }
 }
 
-#ifdef VELKON_HAVE_PROJECT
 namespace {
 void WriteSection(const QString& path, const char* section, const TLayoutSettings::TEntries& entries) {
     TIniFile ini;
@@ -779,17 +744,13 @@ TLayoutSettings::TReader SectionReader(const TIniFile& ini, const char* section)
     };
 }
 } // namespace
-#endif
 
 void TMainForm::SaveScreenLayout() {
-#ifdef VELKON_HAVE_PROJECT
     WriteSection(LayoutPath(TLayoutSettings::ScreenFile), TLayoutSettings::ScreenSection,
                  CurrentLayout().ScreenEntries());
-#endif
 }
 
 void TMainForm::LoadScreenLayout() {
-#ifdef VELKON_HAVE_PROJECT
     TIniFile ini;
     if (!ini.LoadFromFile(LayoutPath(TLayoutSettings::ScreenFile)))
         return;
@@ -801,25 +762,18 @@ void TMainForm::LoadScreenLayout() {
     for (const TComponentBounds& c : layout.Screen)
         if (c.Name == OGLRenderPanel->objectName())
             OGLRenderPanel->move(c.Left, c.Top);
-#endif
 }
 
 void TMainForm::SavePanelLayout() {
-#ifdef VELKON_HAVE_PROJECT
     WriteSection(LayoutPath(TLayoutSettings::FormsFile), TLayoutSettings::FormsSection,
                  CurrentLayout().FormsEntries());
-#endif
 }
 
 void TMainForm::LoadPanelLayout() {
     TLayoutSettings layout;
-#ifdef VELKON_HAVE_PROJECT
     TIniFile ini; // a missing file gives the defaults: everything docked
     ini.LoadFromFile(LayoutPath(TLayoutSettings::FormsFile));
     layout.ReadForms(SectionReader(ini, TLayoutSettings::FormsSection));
-#else
-    layout.ReadForms([](const QString&, const QString& def) { return def; });
-#endif
     ApplyPanelLayout(layout);
 }
 

@@ -10,14 +10,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#if __has_include("project/projectcommands.h")
 #include "project/projectfile.h"
 #include "project/windows1250.h"
-#define HAVE_PROJECT 1
-#endif
-#if __has_include("engine/playback.h")
-#define HAVE_PLAYER 1
-#endif
 
 using namespace velkon;
 using namespace velkon::uitest;
@@ -79,9 +73,6 @@ private slots:
     }
 
     void startsOnTheExampleProjectWithItsCaption() {
-#ifndef HAVE_PROJECT
-        QSKIP("the project files are not in this build yet");
-#else
         Make({DemoPath});
         QTRY_COMPARE(form_->windowTitle(), QStringLiteral("demo.VKP - Velkon Editor v1.97"));
         QVERIFY(form_->Scene.Layers.Count() >= 5);
@@ -96,13 +87,9 @@ private slots:
         for (const auto& entry : form_->Scene.Files)
             if (entry.second->Kind == TFilesItem::kindPicture)
                 QVERIFY2(entry.second->Texture != 0, qPrintable(entry.first));
-#endif
     }
 
     void f1PlaysTheExampleAndAutoStopRestoresEveryLayer() {
-#if !defined(HAVE_PROJECT) || !defined(HAVE_PLAYER)
-        QSKIP("the project files or the player are not in this build yet");
-#endif
         Make({DemoPath});
         QTRY_COMPARE(form_->windowTitle(), QStringLiteral("demo.VKP - Velkon Editor v1.97"));
         const std::vector<TPose> before = Poses(form_->Scene);
@@ -127,9 +114,6 @@ private slots:
     }
 
     void f1TwiceStopsAndRestores() {
-#ifndef HAVE_PLAYER
-        QSKIP("the player is not in this build yet");
-#endif
         Make();
         TImagesItem* l = AddLayer(QStringLiteral("slow"), {"500", "300", "10"});
         QTest::keyClick(form_->OGLRenderPanel, Qt::Key_F1);
@@ -142,9 +126,6 @@ private slots:
     }
 
     void f2WithNothingSelectedStopsAtOnce() {
-#ifndef HAVE_PLAYER
-        QSKIP("the player is not in this build yet");
-#endif
         Make();
         TImagesItem* l = AddLayer(QStringLiteral("slow"), {"500", "300", "10"});
         QTest::keyClick(form_->OGLRenderPanel, Qt::Key_F2);
@@ -156,9 +137,6 @@ private slots:
     }
 
     void f2PlaysOnlyTheSelectedLayer() {
-#ifndef HAVE_PLAYER
-        QSKIP("the player is not in this build yet");
-#endif
         Make();
         TImagesItem* a = AddLayer(QStringLiteral("a"), {"500", "300", "0,3"});
         TImagesItem* b = AddLayer(QStringLiteral("b"), {"500", "300", "0,3"});
@@ -171,9 +149,6 @@ private slots:
     }
 
     void autoStopOffKeepsPlayingAfterTheEnd() {
-#ifndef HAVE_PLAYER
-        QSKIP("the player is not in this build yet");
-#endif
         Make();
         TImagesItem* l = AddLayer(QStringLiteral("quick"), {"50", "30", "0,1"});
         form_->AutoStopSpeedButton->setChecked(false);
@@ -187,9 +162,6 @@ private slots:
     }
 
     void ctrlSOnAnEmptyProjectWritesNothing() {
-#ifndef HAVE_PROJECT
-        QSKIP("the project files are not in this build yet");
-#endif
         Make();
         QTest::keyClick(form_->OGLRenderPanel, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(dialogs_.Messages, QStringList{QStringLiteral("Üres projektet akar menteni!")});
@@ -197,9 +169,6 @@ private slots:
     }
 
     void saveButtonWritesAndLogs() {
-#ifndef HAVE_PROJECT
-        QSKIP("the project files are not in this build yet");
-#endif
         Make();
         AddLayer(QStringLiteral("ball"), {"1", "2", "1"});
         form_->Scene.Saved = false;
@@ -213,9 +182,6 @@ private slots:
     }
 
     void closingWritesTheExitSave() {
-#ifndef HAVE_PROJECT
-        QSKIP("the project files are not in this build yet");
-#endif
         Make();
         AddLayer(QStringLiteral("ball"), {"1", "2", "1"});
         form_->Scene.Saved = true;
@@ -226,9 +192,6 @@ private slots:
     }
 
     void panelLayoutRoundTripsThroughItsIniFile() {
-#ifndef HAVE_PROJECT
-        QSKIP("the INI files are not in this build yet");
-#endif
         Make();
         form_->ImagesForm->SetFloatingAt(true, QRect(100, 120, 300, 400));
         form_->ErrorForm->SetFloatingAt(true, QRect(700, 500, 386, 211));
@@ -259,9 +222,6 @@ private slots:
     }
 
     void screenLayoutIsWrittenWithComponentKeys() {
-#ifndef HAVE_PROJECT
-        QSKIP("the INI files are not in this build yet");
-#endif
         Make();
         form_->SaveScreenLayout();
         const QByteArray ini = ReadAll(dir_.filePath(QStringLiteral("VelkonEditor.ini")));
