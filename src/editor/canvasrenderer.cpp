@@ -266,8 +266,10 @@ void TCanvasRenderer::DrawPhases(TImagesItem& l) {
             ApplyPhaseStep(l, i, state_);
     }
     glPopMatrix();
-    if (options_->ShowPaths)
+    if (options_->ShowPaths) {
+        saved.RestoreTo(l); // the path starts where the layer is, not where the last phase left it
         DrawPaths(l, n, k);
+    }
     saved.RestoreTo(l); // Alpha stays as the last phase left it, as it always did
     glEnable(GL_TEXTURE_2D);
     glLineWidth(1);

@@ -199,6 +199,34 @@ private slots:
         form_->Dialogs = &form_->QtDialogs;
     }
 
+    void pathRunsFromTheLayerThroughEveryPhase() {
+        TImagesItem* layer = AddRedLayer(20, 20);
+        layer->Left = 50;
+        layer->Top = 50;
+        layer->OrigoX = 10;
+        layer->OrigoY = 10;
+        for (const char* x : {"200", "400", "600"})
+            layer->Base.Track[0].Add(std::make_unique<TCommandItem>(1, x, "300", "1"));
+        form_->SelectSingleLayer(layer);
+        form_->CommandPreviewSpeedButton->setChecked(true);
+        form_->VonalakCB->setChecked(true);
+        const QImage frame = form_->ReadFrame();
+        auto blueAt = [&](int x, int y) {
+            for (int dy = -1; dy <= 1; ++dy)
+                if (Near(frame.pixel(x, y + dy), QColor(0, 0, 255), 60))
+                    return true;
+            return false;
+        };
+        // From the origin point (60, 60) to the first phase's (210, 310), then along the moves.
+        QVERIFY(blueAt(135, 185));
+        QVERIFY(blueAt(305, 310));
+        QVERIFY(blueAt(505, 310));
+        // Handles at every phase's origin point.
+        QVERIFY(Near(frame.pixel(409, 311), QColor(0, 0, 255)));
+        QVERIFY(Near(frame.pixel(413, 313), QColor(0, 0, 0)));
+        QCOMPARE(layer->Left, 50.0);
+    }
+
     void commonOriginHandleIsWhiteOrRedWhenGrabbed() {
         TImagesItem* layer = AddRedLayer();
         const QImage none = form_->ReadFrame();
