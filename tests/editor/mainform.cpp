@@ -30,6 +30,7 @@ private slots:
         dialogs_ = TScriptedDialogs();
         form_ = std::make_unique<TMainForm>();
         form_->Dialogs = &dialogs_;
+        form_->ProgramDir = dir_.path();
         form_->SettingsDir = dir_.path();
         QVERIFY(ShowReady(*form_));
     }
@@ -137,6 +138,7 @@ private slots:
     void closeWithSecondArgumentNAsksNothing() {
         TMainForm form({QStringLiteral("missing.VKP"), QStringLiteral("n")});
         form.Dialogs = &dialogs_;
+        form.ProgramDir = dir_.path();
         form.SettingsDir = dir_.path();
         form.Scene.Saved = false;
         QVERIFY(form.close());
