@@ -1,12 +1,15 @@
 #pragma once
 
+#include "edit/undobuffer.h"
 #include "model/scene.h"
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 namespace velkon {
 
+class TErrorLog;
 class TImagesItem;
 
 // One point of the keyframe tools; index -1 is the common origin.
@@ -21,6 +24,7 @@ struct TToolPoint {
 struct TRectI {
     int32_t Left = 0, Top = 0, Right = 0, Bottom = 0;
     bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
+    bool operator==(const TRectI&) const = default;
 };
 
 // Everything the editor knows besides the scene: the view, the tool points
@@ -55,6 +59,20 @@ public:
     bool SkeltonDown = true;           // SkeltonSpeedButton
     bool LinkDown = true;              // LinkSpeedButton
     bool BoneMode = false;
+
+    // Selection (recompute selection keeps these).
+    double SelectionSignature = 0;     // (sum of selected indices squared) x count + 1 of the last selection seen
+    TRectI SceneSelectionBounds;       // unrotated bounds of the selected layers, target pixels
+    bool SelectModeDown = false;       // SelectModeSpeedButton: the next drag is a marquee
+
+    // Where undo steps and notices are shown; null shows nothing.
+    TErrorLog* Log = nullptr;
+    // The undo ring.
+    TUndoBuffer Undo{*this};
+
+    // Calls out to the panels; any may stay empty.
+    std::function<void()> RefreshPanels;          // layer and property panels
+    std::function<void(int index)> MarkListEntry; // layers panel: mark a selected layer's row
 
 private:
     std::array<TToolPoint, MaxToolPoints + 2> toolPoints_{};
