@@ -73,6 +73,9 @@ public:
     // Calls out to the panels; any may stay empty.
     std::function<void()> RefreshPanels;          // layer and property panels
     std::function<void(int index)> MarkListEntry; // layers panel: mark a selected layer's row
+    std::function<void()> RecomputeToolPoints;    // the active keyframe tool's generated points
+    // The layer the panels last reported; reset to make them refresh.
+    const TImagesItem* LastReportedLayer = nullptr;
 
 private:
     std::array<TToolPoint, MaxToolPoints + 2> toolPoints_{};
