@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <algorithm>
+#include <cstring>
 
 namespace velkon {
 
@@ -14,23 +15,57 @@ namespace {
 
 // Implicitly shared strings that still point at the same data are equal
 // without reading them; that keeps the comparison of a large unchanged scene cheap.
+// Asks the memory system for a layer's commands ahead of their comparison;
+// the commands lie scattered on the heap and the walk is bound by their loads.
+constexpr bool kPrefetch = true;
+void PrefetchCommands(const TImagesItem& layer) {
+    for (int t = 1; t <= 12; ++t) {
+        const TCommands& track = layer.TrackByNumber(t);
+        for (int i = 0; i < track.Count(); ++i) {
+            const char* p = reinterpret_cast<const char*>(track.Item(i));
+            __builtin_prefetch(p);
+            __builtin_prefetch(p + 64);
+        }
+    }
+}
+
 inline bool SameText(const QString& a, const QString& b) {
     return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
 }
 
 } // namespace
 
-bool TTrackSnapshot::Matches(const TCommands& track) const {
-    if (track.Current != Current || track.Count() != static_cast<int>(Items.size()))
-        return false;
+uint64_t TTrackSnapshot::FingerprintOf(const TCommands& track) {
+    // Multiply-fold mixing (two words per 64x64->128 multiply); the four
+    // products of a command are independent, so they overlap in the CPU.
+    auto mum = [](uint64_t a, uint64_t b) {
+        const unsigned __int128 r = static_cast<unsigned __int128>(a) * b;
+        return static_cast<uint64_t>(r) ^ static_cast<uint64_t>(r >> 64);
+    };
+    auto addr = [](const QString& s) { return static_cast<uint64_t>(reinterpret_cast<uintptr_t>(s.constData())); };
+    auto bits = [](double v) {
+        uint64_t u;
+        std::memcpy(&u, &v, sizeof u);
+        return u;
+    };
+    uint64_t h = 0x2d358dccaa6c78a5ull ^ static_cast<uint64_t>(track.Count());
     for (int i = 0; i < track.Count(); ++i) {
-        const TCommandSnapshot& s = Items[i];
         const TCommandItem* c = track.Item(i);
-        if (c->Command != s.Command || c->OX != s.OX || c->OY != s.OY || !SameText(c->sParam1, s.sParam1) ||
-            !SameText(c->sParam2, s.sParam2) || !SameText(c->sParam3, s.sParam3) || !SameText(track.Name(i), s.Name))
-            return false;
+        const QString& name = track.Name(i);
+        const uint64_t m1 = mum(addr(c->sParam1) ^ 0xa0761d6478bd642full, addr(c->sParam2) ^ 0xe7037ed1a0b428dbull);
+        const uint64_t m2 = mum(addr(c->sParam3) ^ 0x8ebc6af09c88c6e3ull, addr(name) ^ 0x589965cc75374cc3ull);
+        const uint64_t m3 = mum(bits(c->OX) ^ 0x1d8e4e27c47d124full, bits(c->OY) ^ 0x9e3779b97f4a7c15ull);
+        const uint64_t sizes1 = static_cast<uint32_t>(c->sParam1.size()) | static_cast<uint64_t>(c->sParam2.size()) << 32;
+        const uint64_t sizes2 = static_cast<uint32_t>(c->sParam3.size()) | static_cast<uint64_t>(name.size()) << 32;
+        const uint64_t m4 = mum(sizes1 ^ 0xbf58476d1ce4e5b9ull, (sizes2 + static_cast<uint32_t>(c->Command)) ^ 0x94d049bb133111ebull);
+        h = mum(h ^ m1 ^ m3, (h + m2) ^ m4 ^ 0x2127599bf4325c37ull);
     }
-    return true;
+    return h;
+}
+
+bool TTrackSnapshot::Matches(const TCommands& track) const {
+    return track.Current == Current && track.Count() == static_cast<int>(Items.size()) &&
+           FingerprintOf(track) == Fingerprint;
 }
 
 TCommands TTrackSnapshot::Build() const {
@@ -51,10 +86,13 @@ TCommands TTrackSnapshot::Build() const {
 
 std::shared_ptr<const TTrackSnapshot> TTrackSnapshot::Capture(const TCommands& track,
                                                               const std::shared_ptr<const TTrackSnapshot>& previous) {
-    if (previous && previous->Matches(track))
+    const uint64_t fingerprint = FingerprintOf(track);
+    if (previous && previous->Current == track.Current && static_cast<int>(previous->Items.size()) == track.Count() &&
+        previous->Fingerprint == fingerprint)
         return previous;
     auto s = std::make_shared<TTrackSnapshot>();
     s->Current = track.Current;
+    s->Fingerprint = fingerprint;
     s->Items.reserve(track.Count());
     for (int i = 0; i < track.Count(); ++i) {
         const TCommandItem* c = track.Item(i);
@@ -125,22 +163,24 @@ void TVKPObject::Capture(const TEditorState& state, int32_t kind, const TVKPObje
     for (int i = 0; i < scene.Layers.Count(); ++i) {
         const QString& name = scene.Layers.Name(i);
         const TImagesItem& layer = *scene.Layers.At(i);
+        if (kPrefetch && i + 1 < scene.Layers.Count())
+            PrefetchCommands(*scene.Layers.At(i + 1));
         const std::shared_ptr<const TLayerSnapshot>* oldShared = previousEntry(i, name);
         const TLayerSnapshot* old = oldShared ? oldShared->get() : nullptr;
 
-        std::array<std::shared_ptr<const TTrackSnapshot>, 12> tracks;
+        // The usual case: nothing of the layer changed, share its copy whole.
         bool tracksSame = old != nullptr;
-        for (int t = 0; t < 12; ++t) {
-            tracks[t] = TTrackSnapshot::Capture(layer.TrackByNumber(t + 1), old ? old->Tracks[t] : noTrack);
-            tracksSame = tracksSame && tracks[t] == old->Tracks[t];
-        }
+        for (int t = 0; t < 12 && tracksSame; ++t)
+            tracksSame = old->Tracks[t]->Matches(layer.TrackByNumber(t + 1));
         if (tracksSame && old->FieldsMatch(layer)) {
             Layers.emplace_back(name, *oldShared);
             continue;
         }
         auto copy = std::make_shared<TLayerSnapshot>();
         copy->CaptureFields(layer);
-        copy->Tracks = std::move(tracks);
+        for (int t = 0; t < 12; ++t)
+            copy->Tracks[t] = tracksSame ? old->Tracks[t]
+                                         : TTrackSnapshot::Capture(layer.TrackByNumber(t + 1), old ? old->Tracks[t] : noTrack);
         Layers.emplace_back(name, std::move(copy));
     }
 

@@ -28,6 +28,14 @@ struct TCommandSnapshot {
 struct TTrackSnapshot {
     int Current = -1;
     std::vector<TCommandSnapshot> Items;
+    uint64_t Fingerprint = 0;  // of the live track this copy was taken from
+
+    // Fingerprint of a live track's stored part. Texts count by the identity of
+    // their shared data: a snapshot keeps the texts it copied alive, so a live
+    // text that still points at the same data is unchanged, and any edit of a
+    // shared text detaches it to new data. Reading only the live side keeps a
+    // step cheap on a large scene.
+    static uint64_t FingerprintOf(const TCommands& track);
 
     bool Matches(const TCommands& track) const;
     // A fresh track, as a deep copy of the captured one would be.

@@ -1,0 +1,156 @@
+// Undo ring cost on a large scene: one recorded step, and the memory of 255
+// steps that each move one layer, next to a naive deep copy of every layer.
+#include "edit/editorstate.h"
+#include "edit/undobuffer.h"
+#include "model/commanddesc.h"
+#include "model/scene.h"
+
+#include <QString>
+#include <malloc.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+using namespace velkon;
+
+namespace {
+
+constexpr int kLayers = 2000;
+constexpr int kCommands = 120000;
+
+size_t HeapInUse() { return mallinfo2().uordblks; }
+
+double Ms(std::chrono::steady_clock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+// A scene shaped like a big project: every layer with commands spread over
+// its twelve tracks, parameters as separate texts the way a loader makes them.
+void BuildScene(TScene& scene) {
+    const int perLayer = kCommands / kLayers;
+    for (int i = 0; i < kLayers; ++i) {
+        auto l = std::make_unique<TImagesItem>();
+        l->Name = QStringLiteral("Layer%1").arg(i);
+        l->Left = i % 1000;
+        l->Top = i / 2;
+        l->Width = 64;
+        l->Height = 48;
+        for (int c = 0; c < perLayer; ++c) {
+            const int track = c % 3 == 0 ? 1 + (c / 3) % 12 : 1 + c % 3;
+            auto cmd = std::make_unique<TCommandItem>(1 + c % 21, QString::number(c * 7 + i),
+                                                      QString::number(c * 3 - i), QStringLiteral("0,5"));
+            l->TrackByNumber(track).Add(std::move(cmd));
+        }
+        const QString key = l->Name;
+        scene.Layers.Add(key, std::move(l));
+    }
+}
+
+} // namespace
+
+int main() {
+    const size_t heap0 = HeapInUse();
+    TScene scene;
+    BuildScene(scene);
+    const size_t sceneBytes = HeapInUse() - heap0;
+    TEditorState state(scene);
+
+    // Reference: the deep copy of every layer that a naive ring makes per step.
+    double naiveMs = 1e9;
+    size_t naiveBytes = 0;
+    for (int round = 0; round < 3; ++round) {
+        const size_t before = HeapInUse();
+        const auto t0 = std::chrono::steady_clock::now();
+        std::vector<std::pair<QString, std::unique_ptr<TImagesItem>>> copy;
+        copy.reserve(scene.Layers.Count());
+        for (int i = 0; i < scene.Layers.Count(); ++i)
+            copy.emplace_back(scene.Layers.Name(i), scene.Layers.At(i)->Clone());
+        naiveMs = std::min(naiveMs, Ms(std::chrono::steady_clock::now() - t0));
+        naiveBytes = HeapInUse() - before;
+    }
+
+    // The floor: reading the stored fields of every command once.
+    {
+        double best = 1e9;
+        for (int round = 0; round < 5; ++round) {
+            const auto t0 = std::chrono::steady_clock::now();
+            uintptr_t sum = 0;
+            for (int i = 0; i < scene.Layers.Count(); ++i)
+                for (int t = 1; t <= 12; ++t) {
+                    const TCommands& tr = scene.Layers.At(i)->TrackByNumber(t);
+                    for (int k = 0; k < tr.Count(); ++k) {
+                        const TCommandItem* c = tr.Item(k);
+                        sum += c->Command + uintptr_t(c->sParam1.constData()) + uintptr_t(c->sParam3.constData()) +
+                               uintptr_t(c->OX);
+                    }
+                }
+            best = std::min(best, Ms(std::chrono::steady_clock::now() - t0));
+            if (sum == 42)
+                std::puts("");
+        }
+        std::printf("walk_all_commands: %.3f ms\n", best);
+        best = 1e9;
+        for (int round = 0; round < 5; ++round) {
+            const auto t0 = std::chrono::steady_clock::now();
+            std::vector<const TCommandItem*> flat;
+            flat.reserve(kCommands);
+            for (int i = 0; i < scene.Layers.Count(); ++i)
+                for (int t = 1; t <= 12; ++t) {
+                    const TCommands& tr = scene.Layers.At(i)->TrackByNumber(t);
+                    for (int k = 0; k < tr.Count(); ++k)
+                        flat.push_back(tr.Item(k));
+                }
+            uintptr_t sum = 0;
+            const size_t n = flat.size();
+            for (size_t k = 0; k < n; ++k) {
+                if (k + 24 < n) {
+                    __builtin_prefetch(flat[k + 24]);
+                    __builtin_prefetch(reinterpret_cast<const char*>(flat[k + 24]) + 64);
+                }
+                const TCommandItem* c = flat[k];
+                sum += c->Command + uintptr_t(c->sParam1.constData()) + uintptr_t(c->sParam3.constData()) +
+                       uintptr_t(c->OX);
+            }
+            best = std::min(best, Ms(std::chrono::steady_clock::now() - t0));
+            if (sum == 42)
+                std::puts("");
+        }
+        std::printf("walk_all_commands_prefetched: %.3f ms\n", best);
+    }
+
+    // Ours: 255 steps, each moving one layer.
+    state.Undo.Record(-TUndoBuffer::kindMouseMove); // the first step copies the scene once
+    const size_t ringStart = HeapInUse();
+    std::vector<double> steps;
+    for (int s = 1; s < TUndoBuffer::SlotCount; ++s) {
+        scene.Layers.At((s * 37) % kLayers)->Left += 1;
+        const auto t0 = std::chrono::steady_clock::now();
+        state.Undo.Record(-TUndoBuffer::kindMouseMove);
+        steps.push_back(Ms(std::chrono::steady_clock::now() - t0));
+    }
+    const size_t ringBytes = HeapInUse() - heap0 - sceneBytes;
+    (void)ringStart;
+    std::sort(steps.begin(), steps.end());
+    const double median = steps[steps.size() / 2];
+    std::printf("undo_step_best: %.3f ms\n", steps.front());
+    const double worst = steps.back();
+
+    // Undo of one step, for the record (it rebuilds every track).
+    const auto u0 = std::chrono::steady_clock::now();
+    state.Undo.Undo();
+    const double undoMs = Ms(std::chrono::steady_clock::now() - u0);
+
+    const double mb = 1024.0 * 1024.0;
+    const double naiveRingMb = naiveBytes * double(TUndoBuffer::SlotCount) / mb;
+    std::printf("undo_step: %.3f ms vs %.3f ms = %.4fx\n", median, naiveMs, median / naiveMs);
+    std::printf("undo_step_worst: %.3f ms (goal <= 2 ms)\n", worst);
+    std::printf("undo_ring_memory: %.1f MB vs %.1f MB = %.4fx\n", ringBytes / mb, naiveRingMb,
+                ringBytes / mb / naiveRingMb);
+    std::printf("undo_ring_vs_scene: %.1f MB vs %.1f MB = %.3fx (goal <= 2x)\n", ringBytes / mb, sceneBytes / mb,
+                double(ringBytes) / double(sceneBytes));
+    std::printf("undo_restore: %.1f ms (%d layers, %d commands)\n", undoMs, kLayers, kCommands);
+    return 0;
+}
