@@ -3,6 +3,7 @@
 #include "model/snd.h"
 
 #include <QString>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -18,17 +19,29 @@ public:
     TSounds(const TSounds&) = delete;
     TSounds& operator=(const TSounds&) = delete;
 
-    int32_t Volume = 0; // 0 = no attenuation
+    // Attenuation in hundredths of a decibel given to every sound loaded
+    // afterwards: 0 = none, -10000 = silent.
+    int32_t Volume = 0;
 
     // Opens the default output device; false when there is none.
     bool Initialise();
+    // Opens a device that mixes into memory instead of a sound card (float
+    // samples at the given rate, 1 or 2 channels), read with Render.
+    bool InitialiseLoopback(int rate, int channels = 1);
     bool IsOpen() const;
+    // Mixes the next frames of a loopback device into out (frames * channels
+    // interleaved samples, 1.0 = full scale); false for any other device.
+    bool Render(float* out, int frames);
 
     // Loads a WAV file. The new sound is handed to the caller in snd also when
-    // loading fails; returns true on success.
+    // loading fails; returns true on success. Without a device success means
+    // the header is one this manager can play.
     bool Load(const QString& path, std::unique_ptr<TSnd>& snd);
+    // Starts the sound from where it stands; a sound still playing goes on.
     bool Play(TSnd& snd);
+    // Stops the sound and rewinds it to its start.
     bool Stop(TSnd& snd);
+    bool IsPlaying(const TSnd& snd) const;
 
     // Every sound loaded so far, in load order (not owned).
     const std::vector<TSnd*>& Sounds() const { return sounds_; }

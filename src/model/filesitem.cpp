@@ -6,6 +6,8 @@ namespace velkon {
 
 void (*TFilesItem::DeleteTexture)(uint32_t) = nullptr;
 
+TFilesItem::TFilesItem() = default;
+
 TFilesItem::~TFilesItem() {
     if (Texture != 0 && DeleteTexture)
         DeleteTexture(Texture);

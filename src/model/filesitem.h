@@ -32,7 +32,7 @@ public:
     // sets it so that textures go with their file items).
     static void (*DeleteTexture)(uint32_t texture);
 
-    TFilesItem() = default;
+    TFilesItem();
     ~TFilesItem();
     TFilesItem(const TFilesItem&) = delete;
     TFilesItem& operator=(const TFilesItem&) = delete;

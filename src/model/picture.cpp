@@ -28,6 +28,8 @@ void pngRead(png_structp png, png_bytep out, png_size_t length) {
 
 void pngWarning(png_structp, png_const_charp) {}
 
+constexpr png_uint_32 kMaxPngSide = 16384;
+
 bool loadPng(const QByteArray& bytes, TPicture& pic) {
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, pngWarning);
     if (!png)
@@ -45,6 +47,9 @@ bool loadPng(const QByteArray& bytes, TPicture& pic) {
         return false;
     }
     png_set_read_fn(png, &src, pngRead);
+    // A damaged header must not make us allocate gigabytes before the data
+    // turns out to be missing; no texture can be larger than this anyway.
+    png_set_user_limits(png, kMaxPngSide, kMaxPngSide);
     png_read_info(png, info);
     const int width = static_cast<int>(png_get_image_width(png, info));
     const int height = static_cast<int>(png_get_image_height(png, info));

@@ -2,6 +2,17 @@
 
 namespace velkon {
 
+namespace {
+std::optional<QString> takeFront(std::deque<std::optional<QString>>& queue) {
+    const bool given = queue.front().has_value();
+    const QString text = given ? *queue.front() : QString();
+    queue.pop_front();
+    if (!given)
+        return std::nullopt;
+    return text;
+}
+} // namespace
+
 bool TScriptedDialogs::AskYesNo(const QString& caption, const QString& text) {
     Asked << QStringLiteral("yesno:") + caption + QLatin1Char('|') + text;
     if (YesNoAnswers.empty())
@@ -16,9 +27,7 @@ std::optional<QString> TScriptedDialogs::InputText(const QString& caption, const
     Asked << QStringLiteral("input:") + caption + QLatin1Char('|') + prompt + QLatin1Char('|') + value;
     if (TextAnswers.empty())
         return std::nullopt;
-    auto answer = TextAnswers.front();
-    TextAnswers.pop_front();
-    return answer;
+    return takeFront(TextAnswers);
 }
 
 void TScriptedDialogs::Message(const QString& text) {
@@ -31,9 +40,7 @@ std::optional<QString> TScriptedDialogs::ChooseFile(const TFileChoice& choice) {
     FileChoices.push_back(choice);
     if (FileAnswers.empty())
         return std::nullopt;
-    auto answer = FileAnswers.front();
-    FileAnswers.pop_front();
-    return answer;
+    return takeFront(FileAnswers);
 }
 
 } // namespace velkon

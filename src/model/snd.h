@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <memory>
 
 namespace velkon {
@@ -16,6 +17,12 @@ public:
     QString Name;        // file name without directory
     QString Path;        // full path
     bool Looping = false;
+
+    // The format as the file's header gives it (0 until a header was read).
+    int32_t Channels = 0;
+    int32_t SamplesPerSec = 0;
+    int32_t BitsPerSample = 0;
+    uint32_t DataSize = 0; // as the header declares it
 
     struct TImpl;
     std::unique_ptr<TImpl> Impl; // the audio buffer and its source, when a device is open

@@ -1,0 +1,322 @@
+#include "model/filesitem.h"
+#include "model/picture.h"
+
+#include "support/testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <csetjmp>
+#include <cstdio>
+#include <jpeglib.h>
+#include <png.h>
+#include <zlib.h>
+
+using namespace velkon;
+using velkon::test::WriteFile;
+using velkon::test::WritePng;
+
+namespace {
+
+// A PNG whose every pixel differs, so that row order and placement show.
+// pixel(x, y) channel c = 16 * y + 4 * x + c (8-bit samples).
+bool WritePatternPng(const QString& path, int width, int height, int colorType, int bitDepth = 8) {
+    FILE* fp = std::fopen(QFile::encodeName(path).constData(), "wb");
+    if (!fp)
+        return false;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        std::fclose(fp);
+        return false;
+    }
+    png_init_io(png, fp);
+    png_set_IHDR(png, info, width, height, bitDepth, colorType, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
+    const int channels = colorType == PNG_COLOR_TYPE_RGB ? 3 : 4;
+    const int bytes = bitDepth / 8;
+    std::vector<uint8_t> row(size_t(width) * channels * bytes);
+    png_write_info(png, info);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            for (int c = 0; c < channels; ++c)
+                for (int b = 0; b < bytes; ++b) // 16-bit: the same value in both bytes
+                    row[(size_t(x) * channels + c) * bytes + b] = uint8_t(16 * y + 4 * x + c);
+        png_write_row(png, row.data());
+    }
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    std::fclose(fp);
+    return true;
+}
+
+QByteArray JpegBytes(int width, int height) {
+    jpeg_compress_struct cinfo;
+    jpeg_error_mgr err;
+    cinfo.err = jpeg_std_error(&err);
+    jpeg_create_compress(&cinfo);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&cinfo, &buffer, &size);
+    cinfo.image_width = JDIMENSION(width);
+    cinfo.image_height = JDIMENSION(height);
+    cinfo.input_components = 3;
+    cinfo.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    jpeg_start_compress(&cinfo, TRUE);
+    std::vector<unsigned char> row(size_t(width) * 3, 200);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_write_scanlines(&cinfo, rows, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    QByteArray bytes(reinterpret_cast<const char*>(buffer), int(size));
+    jpeg_destroy_compress(&cinfo);
+    std::free(buffer);
+    return bytes;
+}
+
+void Put16(QByteArray& b, int v) {
+    b.append(char(v & 0xFF));
+    b.append(char((v >> 8) & 0xFF));
+}
+void Put32(QByteArray& b, int32_t v) {
+    Put16(b, v & 0xFFFF);
+    Put16(b, (v >> 16) & 0xFFFF);
+}
+
+// A 24-bit Windows BMP (40-byte info header); a negative height stores its rows top-down.
+QByteArray BmpBytes(int width, int height) {
+    const int rows = height < 0 ? -height : height;
+    const int stride = (width * 3 + 3) / 4 * 4;
+    QByteArray b("BM");
+    Put32(b, 54 + stride * rows);
+    Put32(b, 0);
+    Put32(b, 54);
+    Put32(b, 40);
+    Put32(b, width);
+    Put32(b, height);
+    Put16(b, 1);
+    Put16(b, 24);
+    Put32(b, 0);
+    Put32(b, stride * rows);
+    Put32(b, 2835);
+    Put32(b, 2835);
+    Put32(b, 0);
+    Put32(b, 0);
+    b.append(QByteArray(stride * rows, '\x40'));
+    return b;
+}
+
+class PictureTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString Path(const char* name) { return dir.filePath(QString::fromUtf8(name)); }
+};
+
+} // namespace
+
+TEST(FileKind, DecidedFromTheWholeUpperCasedPath) {
+    const struct {
+        const char* path;
+        int kind;
+    } cases[] = {
+        {"bg.png", TFilesItem::kindPicture},
+        {"boom.wav", TFilesItem::kindSound},
+        {"Boom.Wav", TFilesItem::kindSound},
+        {"C:\\snd.waves\\bg.png", TFilesItem::kindSound}, // anywhere in the path
+        {"bg.wav.png", TFilesItem::kindSound},
+        {"smoke.par", TFilesItem::kindParticle},
+        {"/data/x.wav/smoke.PAR", TFilesItem::kindParticle}, // ".PAR" tested last wins
+        {"sound.par.wav", TFilesItem::kindParticle},
+        {"wav.png", TFilesItem::kindPicture}, // no dot before WAV
+        {"C:\\parts\\a.jpg", TFilesItem::kindPicture},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TFilesItem::KindOfPath(QString::fromUtf8(c.path)), c.kind) << c.path;
+}
+
+TEST(FileKind, NameIsThePathWithoutItsDirectory) {
+    EXPECT_EQ(TFilesItem::FileNameOf("C:\\proj\\kép.png"), QString::fromUtf8("kép.png"));
+    EXPECT_EQ(TFilesItem::FileNameOf("/home/u/proj/a b.png"), "a b.png");
+    EXPECT_EQ(TFilesItem::FileNameOf("C:\\mixed/dir\\ball.png"), "ball.png");
+    EXPECT_EQ(TFilesItem::FileNameOf("ball.png"), "ball.png");
+}
+
+TEST(TextureSize, SmallestPowerOfTwoFromOne) {
+    const std::pair<int, int> cases[] = {{0, 1}, {1, 1}, {2, 2}, {3, 4}, {60, 64}, {64, 64}, {65, 128}, {100, 128}};
+    for (auto [n, size] : cases)
+        EXPECT_EQ(TextureSize(n), size) << n;
+}
+
+TEST_F(PictureTest, TexturePaddedToPowersOfTwo) {
+    const struct {
+        int w, h, texW, texH;
+        double extentX, extentY;
+    } cases[] = {
+        {100, 60, 128, 64, 0.78125, 0.9375},
+        {64, 64, 64, 64, 1.0, 1.0},
+        {1, 1, 1, 1, 1.0, 1.0},
+        {3, 130, 4, 256, 0.75, 130.0 / 256},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.w << "x" << c.h);
+        const QString path = Path("p.png");
+        ASSERT_TRUE(WritePng(path, c.w, c.h, 6));
+        auto item = TFilesItem::Create(path);
+        ASSERT_TRUE(item->Image);
+        EXPECT_EQ(item->Image->Width, c.w);
+        EXPECT_EQ(item->Image->Height, c.h);
+        ASSERT_TRUE(item->PendingTexture);
+        EXPECT_TRUE(item->PendingTexture->Ok());
+        EXPECT_EQ(item->PendingTexture->TexWidth, c.texW);
+        EXPECT_EQ(item->PendingTexture->TexHeight, c.texH);
+        EXPECT_DOUBLE_EQ(item->TexExtentX, c.extentX);
+        EXPECT_DOUBLE_EQ(item->TexExtentY, c.extentY);
+        EXPECT_EQ(item->PendingTexture->Data.size(), size_t(c.texW) * c.texH * 4);
+    }
+}
+
+TEST_F(PictureTest, RowsGoToTheTopLeftOfTheTexture) {
+    for (int colorType : {PNG_COLOR_TYPE_RGB, PNG_COLOR_TYPE_RGB_ALPHA}) {
+        for (int depth : {8, 16}) {
+            SCOPED_TRACE(testing::Message() << "colour type " << colorType << ", depth " << depth);
+            const int channels = colorType == PNG_COLOR_TYPE_RGB ? 3 : 4;
+            const QString path = Path("rows.png");
+            ASSERT_TRUE(WritePatternPng(path, 3, 5, colorType, depth));
+            TPicture pic;
+            ASSERT_TRUE(pic.LoadFromFile(path));
+            EXPECT_EQ(pic.Format, TPicture::fmtPng);
+            EXPECT_EQ(pic.PngColorType, colorType);
+            const TTextureData tex = PrepareTexture(pic);
+            ASSERT_TRUE(tex.Ok()) << tex.Error.toStdString();
+            ASSERT_EQ(tex.Channels, channels);
+            ASSERT_EQ(tex.TexWidth, 4);
+            ASSERT_EQ(tex.TexHeight, 8);
+            for (int y = 0; y < 5; ++y)
+                for (int x = 0; x < 3; ++x)
+                    for (int c = 0; c < channels; ++c)
+                        ASSERT_EQ(tex.Data[(size_t(y) * 4 + x) * channels + c], 16 * y + 4 * x + c)
+                            << "x " << x << " y " << y << " c " << c;
+        }
+    }
+}
+
+TEST_F(PictureTest, OtherPngColourTypesGetNoTexture) {
+    for (int colorType : {0, 3, 4}) {
+        SCOPED_TRACE(colorType);
+        const QString path = Path("grey.png");
+        ASSERT_TRUE(WritePng(path, 10, 6, colorType));
+        auto item = TFilesItem::Create(path);
+        ASSERT_TRUE(item->Image);
+        // The picture still loads for its size; only the texture is refused.
+        EXPECT_EQ(item->Image->Width, 10);
+        EXPECT_EQ(item->Image->Height, 6);
+        ASSERT_TRUE(item->PendingTexture);
+        EXPECT_FALSE(item->PendingTexture->Ok());
+        EXPECT_EQ(item->PendingTexture->Error, QStringLiteral("Invalid PNG pixelformat!") + QString::number(colorType));
+        EXPECT_TRUE(item->PendingTexture->Data.empty());
+    }
+}
+
+TEST_F(PictureTest, JpegAndBmpLoadForTheirSizeOnly) {
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        TPicture::TFormat format;
+        int w, h;
+    } cases[] = {
+        {"photo.jpg", JpegBytes(37, 21), TPicture::fmtJpeg, 37, 21},
+        {"bottom-up.bmp", BmpBytes(5, 3), TPicture::fmtBmp, 5, 3},
+        {"top-down.bmp", BmpBytes(7, -2), TPicture::fmtBmp, 7, 2},
+        // The signature decides, not the name.
+        {"really-a-jpeg.png", JpegBytes(9, 4), TPicture::fmtJpeg, 9, 4},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = Path(c.name);
+        ASSERT_TRUE(WriteFile(path, c.bytes));
+        auto item = TFilesItem::Create(path);
+        ASSERT_TRUE(item->Image);
+        EXPECT_EQ(item->Image->Format, c.format);
+        EXPECT_EQ(item->Image->Width, c.w);
+        EXPECT_EQ(item->Image->Height, c.h);
+        ASSERT_TRUE(item->PendingTexture);
+        EXPECT_EQ(item->PendingTexture->Error, QStringLiteral("Invalid imageformat!"));
+        EXPECT_TRUE(item->PendingTexture->Data.empty());
+    }
+}
+
+TEST_F(PictureTest, UnreadablePictureIsEmpty) {
+    QByteArray png = velkon::test::ReadFile([&] {
+        const QString p = Path("src.png");
+        EXPECT_TRUE(WritePatternPng(p, 8, 8, PNG_COLOR_TYPE_RGB));
+        return p;
+    }());
+    ASSERT_GT(png.size(), 60);
+    QByteArray badCrc = png;
+    badCrc[29] = char(badCrc[29] ^ 0x55); // inside IHDR: its CRC no longer matches
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } cases[] = {
+        {"empty.png", QByteArray()},
+        {"text.png", QByteArray("not a picture at all")},
+        {"cut.png", png.left(png.size() / 2)},
+        {"header-only.png", png.left(33)},
+        {"bad-crc.png", badCrc},
+        {"cut.jpg", JpegBytes(16, 16).left(40)},
+        {"short.bmp", BmpBytes(4, 4).left(20)},
+        {"zero-width.bmp", BmpBytes(0, 4)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = Path(c.name);
+        ASSERT_TRUE(WriteFile(path, c.bytes));
+        std::unique_ptr<TFilesItem> item;
+        ASSERT_NO_THROW(item = TFilesItem::Create(path));
+        ASSERT_TRUE(item->Image);
+        EXPECT_TRUE(item->Image->IsEmpty());
+        EXPECT_EQ(item->Image->Width, 0);
+        EXPECT_FALSE(item->PendingTexture);
+        EXPECT_EQ(item->Kind, TFilesItem::kindPicture);
+    }
+    auto missing = TFilesItem::Create(Path("missing.png"));
+    ASSERT_TRUE(missing->Image);
+    EXPECT_TRUE(missing->Image->IsEmpty());
+    EXPECT_EQ(missing->Name, "missing.png");
+    EXPECT_EQ(missing->Path, Path("missing.png"));
+}
+
+TEST_F(PictureTest, SoundsAndParticlesLoadNoPicture) {
+    // Even when the bytes are a picture, the path decides.
+    for (const char* name : {"bg.wav.png", "fx.par"}) {
+        const QString path = Path(name);
+        ASSERT_TRUE(WritePng(path, 4, 4, 6));
+        auto item = TFilesItem::Create(path);
+        EXPECT_FALSE(item->Image) << name;
+        EXPECT_FALSE(item->PendingTexture) << name;
+        EXPECT_FALSE(item->Sound) << name; // sounds are loaded by the sound manager
+    }
+}
+
+TEST_F(PictureTest, HugeDimensionsInADamagedHeaderAreRefused) {
+    // A valid 1x1 PNG whose IHDR then claims 30000 x 30000 (CRC fixed up), so
+    // that only the size is wrong: loading must fail without trying to hold it.
+    const QString src = Path("one.png");
+    ASSERT_TRUE(WritePng(src, 1, 1, 2));
+    QByteArray png = velkon::test::ReadFile(src);
+    const QByteArray side("\x00\x00\x75\x30", 4);
+    png.replace(16, 4, side);
+    png.replace(20, 4, side);
+    const uLong crc = crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef*>(png.constData() + 12), 17);
+    for (int i = 0; i < 4; ++i)
+        png[29 + i] = char((crc >> (24 - 8 * i)) & 0xFF);
+    const QString path = Path("huge.png");
+    ASSERT_TRUE(WriteFile(path, png));
+    TPicture pic;
+    EXPECT_FALSE(pic.LoadFromFile(path));
+    EXPECT_TRUE(pic.IsEmpty());
+}
