@@ -294,5 +294,43 @@ TEST_F(UndoBufferTest, CommandsEditedInPlaceAfterARestoreAreUndoneToo) {
     EXPECT_EQ(c->OX, 512);
 }
 
+TEST_F(UndoBufferTest, EveryKindOfTrackChangeIsCaptured) {
+    // Each edit keeps the track's length, so only the contents tell them apart.
+    TCommands& track = Layer("Ball").Base.Track[0];
+    track.Add(std::make_unique<TCommandItem>(3, QStringLiteral("7")));
+    const std::function<void()> edits[] = {
+        [&] { track.Move(0, 1); },
+        [&] { track.Item(0)->Command = 2; },
+        [&] { track.Item(1)->OY = -1; },
+        [&] { track.Item(1)->sParam3 = QStringLiteral("1"); }, // same length, other text
+        [&] { track.SetName(0, QStringLiteral("Wait")); },
+        [&] { track.Delete(1); track.Add(std::make_unique<TCommandItem>(3, QStringLiteral("7"))); },
+        [&] { track.Current = 1; },
+    };
+    for (const auto& edit : edits) {
+        state.Undo.Record(-TUndoBuffer::kindCommandEdit);
+        const QString before = DumpScene(scene);
+        edit();
+        const QString after = DumpScene(scene);
+        state.Undo.Record(-TUndoBuffer::kindCommandEdit); // captures the edit
+        state.Undo.Undo();
+        EXPECT_EQ(DumpScene(scene), after) << "the step after the edit holds it";
+        state.Undo.Undo();
+        EXPECT_EQ(DumpScene(scene), before);
+    }
+}
+
+TEST_F(UndoBufferTest, ReorderedLayersKeepTheirOwnCopies) {
+    state.Undo.Record(-TUndoBuffer::kindProperty);
+    Layer("Sky").Left = 11;
+    scene.Layers.Move(0, 2);
+    state.Undo.Record(-TUndoBuffer::kindProperty);
+    Layer("Tree").Left = 33;
+    state.Undo.Undo();
+    EXPECT_EQ(Layer("Sky").Left, 11);
+    EXPECT_EQ(Layer("Tree").Left, 0);
+    EXPECT_EQ(scene.Layers.Name(2), QStringLiteral("Sky")) << "the order is not part of a step";
+}
+
 } // namespace
 } // namespace velkon
