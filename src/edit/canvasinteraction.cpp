@@ -3,6 +3,7 @@
 #include "edit/canvasgeometry.h"
 #include "edit/editorstate.h"
 #include "edit/selection.h"
+#include "edit/toolpoints.h"
 #include "model/scene.h"
 
 #include <algorithm>
@@ -75,8 +76,11 @@ int TCanvasInteraction::ToolPointAt(int32_t x, int32_t y) const {
 }
 
 void TCanvasInteraction::AfterToolPointsChanged() {
+    // The keyframe editor may take over (it also knows the bone poses).
     if (state_.RecomputeToolPoints)
         state_.RecomputeToolPoints();
+    else
+        RecomputeCurveAndEllipse(state_);
 }
 
 void TCanvasInteraction::RememberGeometry() {

@@ -583,6 +583,47 @@ TEST_F(CanvasTest, ClickOnAPathPointDeletesItAndOnTheSegmentInsertsOne) {
     EXPECT_EQ(recomputed, 2);
 }
 
+TEST_F(CanvasTest, DraggingTheCurveStartCarriesTheWholeCurve) {
+    state.ToolMode = 1;
+    state.ToolCount = 5;
+    state.ToolPoint(1) = {300, 0, 0, 0, nullptr};
+    state.ToolPoint(2) = {100, -100, 0, 0, nullptr};
+    state.ToolPoint(3) = {200, 100, 0, 0, nullptr};
+    state.ToolPoint(4) = {0, 200, 0, 0, nullptr};
+    state.ToolPoint(5) = {0, 0, 0, 0.5, nullptr};
+    state.ToolPoint(4).Y = 0;
+    state.ToolPoint(-1).X = 900; // out of the way
+    Drag(0, 0, {{10, 20}});
+    EXPECT_EQ(state.ToolPoint(4).X, 10);
+    EXPECT_EQ(state.ToolPoint(1).X, 310);
+    EXPECT_EQ(state.ToolPoint(2).Y, -80);
+    EXPECT_DOUBLE_EQ(state.ToolPoint(5).X, 160) << "the curve's middle at t = 0.5";
+    EXPECT_DOUBLE_EQ(state.ToolPoint(5).Y, 20);
+}
+
+TEST_F(CanvasTest, DraggingTheEllipseCentreCarriesItsAxesAndPath) {
+    state.ToolMode = 2;
+    state.ToolCount = 6;
+    state.ToolPoint(1) = {100, 100, 0, 0, nullptr};
+    state.ToolPoint(2) = {150, 130, 0, 0, nullptr}; // semi-axes 50 and 30
+    state.ToolPoint(3) = {100, 100, 0, 0, nullptr};
+    state.ToolPoint(4) = {200, 100, 0, 0, nullptr}; // start angle 0
+    state.ToolPoint(5) = {0, 0, 0, 0, nullptr};
+    state.ToolPoint(6) = {0, 0, 0, 90, nullptr};
+    state.ToolPoint(-1).X = 900;
+    state.GrabbedPoint = 0;
+    Hover(100, 100);
+    canvas.MouseDown(ssLeft, 100, 100, now += 100);
+    ASSERT_EQ(state.GrabbedPoint, 1) << "point 1 lies under point 3 and comes first";
+    canvas.MouseMove(ssLeft, 110, 100, now += 100);
+    canvas.MouseUp(0, 110, 100);
+    EXPECT_EQ(state.ToolPoint(4).X, 210);
+    EXPECT_DOUBLE_EQ(state.ToolPoint(5).X, 160);
+    EXPECT_DOUBLE_EQ(state.ToolPoint(5).Y, 100);
+    EXPECT_DOUBLE_EQ(state.ToolPoint(6).X, 110);
+    EXPECT_DOUBLE_EQ(state.ToolPoint(6).Y, 130);
+}
+
 TEST_F(CanvasTest, OriginIsNotGrabbedWhileNothingIsSelected) {
     // The origin is not drawn without a selection; a click there picks the layer under it.
     Add("A", 462, 334, 100, 100);
