@@ -105,8 +105,8 @@ void TCanvasInteraction::MouseDown(TShiftState shift, int32_t windowX, int32_t w
     const int32_t rememberedCount = scene.SelectedCount;
     AxisLock = 0;
     DownTime = nowMs;
-    PreviousX = PointerX = LastMoveX = WindowToTargetX(state_, windowX);
-    PreviousY = PointerY = LastMoveY = WindowToTargetY(state_, windowY);
+    PreviousX = PointerX = WindowToTargetX(state_, windowX);
+    PreviousY = PointerY = WindowToTargetY(state_, windowY);
     LeftDown = (shift & ssLeft) != 0;
     const TToolPoint& origin = state_.ToolPoint(-1);
     PreviousAngle = AngleAround(origin.X, origin.Y, PreviousX, PreviousY);
@@ -278,8 +278,6 @@ void TCanvasInteraction::MouseMove(TShiftState shift, int32_t windowX, int32_t w
         else if (AxisLock == 2)
             PointerY = DownY;
     }
-    LastMoveX = PointerX;
-    LastMoveY = PointerY;
 
     Status = PositionStatus();
     StatusRed = false;

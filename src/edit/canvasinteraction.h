@@ -62,7 +62,6 @@ public:
     int32_t PointerX = 0, PointerY = 0;     // target pixels
     int32_t PreviousX = 0, PreviousY = 0;   // pointer at the previous drag step
     int32_t DownX = 0, DownY = 0;           // pointer at mouse down
-    int32_t LastMoveX = 0, LastMoveY = 0;   // pointer of the previous move event
     uint32_t DownTime = 0;
     TShiftState DownShift = 0;
     bool LeftDown = false;
