@@ -220,10 +220,9 @@ void TCanvasInteraction::PickLayers(TShiftState shift, int32_t windowX, int32_t 
         }
         return;
     }
-    // The walk found nothing to stop at. A Ctrl-click that walked past the
-    // bottom layer clears the selection even inside the selection frame, so
-    // that cycling through a stack ends empty before it starts at the top again.
-    if (Zone == 0 || passed > 0) {
+    // The walk found nothing to stop at. Inside the selection frame (zone 2)
+    // the selection stays, so that a Ctrl-drag there resizes it.
+    if (Zone == 0) {
         SelectNoLayer(scene);
         scene.CurrentLayer = nullptr;
         scene.SelectedCount = 0;

@@ -74,6 +74,10 @@ protected:
     void Hover(int x, int y, TShiftState shift = 0) { canvas.MouseMove(shift, x, y, now += 100); }
     void Click(int x, int y, TShiftState shift = 0) {
         Hover(x, y, shift);
+        ClickInPlace(x, y, shift);
+    }
+    // A click without moving the mouse first: the zone stays as the last move left it.
+    void ClickInPlace(int x, int y, TShiftState shift = 0) {
         canvas.MouseDown(shift | ssLeft, x, y, now += 100);
         canvas.MouseUp(shift, x, y);
         Render();
@@ -105,18 +109,27 @@ TEST_F(CanvasTest, ClickPicksTheTopLayerAndCtrlClicksWalkDownToAnEmptySelection)
     Add("Top", 40, 40, 100, 100);
     Add("Elsewhere", 400, 400, 50, 50);
 
+    // Clicks in place: the pointer rests where the first click found no selection.
     Click(60, 60);
     EXPECT_EQ(Selected(), QStringList{"Top"});
     EXPECT_EQ(scene.CurrentLayer, &Layer("Top"));
 
     const char* expected[] = {"Middle", "Bottom", nullptr, "Top", "Middle"};
     for (const char* name : expected) {
-        Click(60, 60, ssCtrl);
+        ClickInPlace(60, 60, ssCtrl);
         EXPECT_EQ(Selected(), name ? QStringList{QString::fromLatin1(name)} : QStringList{});
     }
     canvas.KeyUp(0); // Ctrl released: the next Ctrl-click starts one below the top again
-    Click(60, 60, ssCtrl);
+    ClickInPlace(60, 60, ssCtrl);
     EXPECT_EQ(Selected(), QStringList{"Middle"});
+
+    // Over the selection (zone 2) a Ctrl-click past the bottom keeps the last
+    // one, so that Ctrl-dragging there resizes instead of dropping the selection.
+    Hover(60, 60);
+    ASSERT_EQ(canvas.Zone, 0x02u);
+    ClickInPlace(60, 60, ssCtrl); // passes Top and Middle, selects Bottom
+    ClickInPlace(60, 60, ssCtrl);
+    EXPECT_EQ(Selected(), QStringList{"Bottom"});
 }
 
 TEST_F(CanvasTest, ClickOnEmptyCanvasClearsTheSelection) {
@@ -281,6 +294,25 @@ TEST_F(CanvasTest, EdgeDragChangesOneSideOnly) {
     Drag(150, 100, {{150, 90}}); // top edge: the bounds grow upwards, so the height shrinks
     EXPECT_DOUBLE_EQ(a.Width, 120);
     EXPECT_DOUBLE_EQ(a.Height, 50 * 0.6);
+}
+
+TEST_F(CanvasTest, CtrlDragInsideResizesProportionallyFreelyOrInversely) {
+    const struct {
+        TShiftState keys;
+        double width, height;
+    } cases[] = {
+        {ssCtrl, 120, 60},             // proportional: the height follows the width
+        {ssCtrl | ssShift, 120, 54},   // free: the height by its own factor (50 + 2 x 2) / 50
+        {ssCtrl | ssAlt, 120, 40},     // inverse: the height shrinks as the width grows
+    };
+    for (const auto& c : cases) {
+        scene.Layers.Clear();
+        TImagesItem& a = Add("A", 100, 100, 100, 50);
+        Select({"A"});
+        Drag(150, 125, {{160, 127}}, c.keys); // step (10, 2) on bounds 100 x 50
+        EXPECT_DOUBLE_EQ(a.Width, c.width) << c.keys;
+        EXPECT_DOUBLE_EQ(a.Height, c.height) << c.keys;
+    }
 }
 
 TEST_F(CanvasTest, ResizeNeverReachesZeroSize) {
