@@ -29,6 +29,12 @@ enum class TCanvasCursor { Default, Drag, SizeAll, Rotate, SizeNWSE, SizeNESW, S
 // dragging tool points, panning, zoom and nudging. The canvas widget passes
 // window pixels, the shift state and the tick count; the selection bounds and
 // the layers' Corners are those the last redraw stored in the editor state.
+//
+// A canvas widget forwards its events (MouseDown/Move/Up with the event's
+// shift state and the tick count, Wheel from the application's wheel hook and
+// the numeric-pad keys, KeyUp, StartMarqueeMode on S, KeyboardNudge on the
+// arrows), then shows Status, StatusRed and Cursor; the callbacks below do
+// what only the widget can (scroll, redraw).
 class TCanvasInteraction {
 public:
     // Zone bits: what the pointer is over.

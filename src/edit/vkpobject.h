@@ -34,7 +34,8 @@ struct TTrackSnapshot {
     // their shared data: a snapshot keeps the texts it copied alive, so a live
     // text that still points at the same data is unchanged, and any edit of a
     // shared text detaches it to new data. Reading only the live side keeps a
-    // step cheap on a large scene.
+    // step cheap on a large scene; a change goes unnoticed only if two 64-bit
+    // fingerprints collide.
     static uint64_t FingerprintOf(const TCommands& track);
 
     bool Matches(const TCommands& track) const;
