@@ -17,9 +17,6 @@ public:
     TImagesItem* Owner = nullptr;
     int32_t StartTime = 0;
     int32_t Command = 0;
-    // Stored part kept together (Command, OX, OY, sParams) so that comparing a
-    // track with an undo snapshot reads one or two cache lines per command.
-    double OX = 512.0, OY = 384.0;
     QString sParam1, sParam2, sParam3;
     QString Value1, Value2, Value3;
     int32_t Duration = 0;
@@ -28,6 +25,7 @@ public:
     double StartTop = 0, StartLeft = 0, StartWidth = 0, StartHeight = 0, StartAlpha = 0, StartAngle = 0;
     double TargetTop = 0, TargetLeft = 0, TargetWidth = 0, TargetHeight = 0, TargetAlpha = 0, TargetAngle = 0;
     std::array<double, 5> EaseCoef{}; // coefficients of t^5, t^4, t^3, t^2, t
+    double OX = 512.0, OY = 384.0;
 
     TCommandItem() = default;
     TCommandItem(int command, QString p1, QString p2 = {}, QString p3 = {})
