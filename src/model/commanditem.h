@@ -14,17 +14,19 @@ class TImagesItem;
 // command starts.
 class TCommandItem {
 public:
+    // What the player reads on every tick comes first, so that a running
+    // command costs as few cache lines as possible; the texts follow.
     TImagesItem* Owner = nullptr;
     int32_t StartTime = 0;
     int32_t Command = 0;
-    QString sParam1, sParam2, sParam3;
-    QString Value1, Value2, Value3;
     int32_t Duration = 0;
     uint32_t EaseFlags = 0;
-    bool KeyAlpha = false;
     double StartTop = 0, StartLeft = 0, StartWidth = 0, StartHeight = 0, StartAlpha = 0, StartAngle = 0;
     double TargetTop = 0, TargetLeft = 0, TargetWidth = 0, TargetHeight = 0, TargetAlpha = 0, TargetAngle = 0;
+    bool KeyAlpha = false;
     std::array<double, 5> EaseCoef{}; // coefficients of t^5, t^4, t^3, t^2, t
+    QString sParam1, sParam2, sParam3;
+    QString Value1, Value2, Value3;
     double OX = 512.0, OY = 384.0;
 
     TCommandItem() = default;

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+
+namespace velkon {
+
+// Where the player reads its time: whole milliseconds since a zero point.
+class TClockSource {
+public:
+    virtual ~TClockSource() = default;
+    virtual int32_t NowMs() = 0;
+};
+
+// A steady monotonic clock whose zero point is its creation.
+class TSteadyClock : public TClockSource {
+public:
+    TSteadyClock() : zero_(std::chrono::steady_clock::now()) {}
+    int32_t NowMs() override {
+        const std::chrono::duration<double, std::milli> ms = std::chrono::steady_clock::now() - zero_;
+        return static_cast<int32_t>(std::nearbyint(ms.count()));
+    }
+
+private:
+    std::chrono::steady_clock::time_point zero_;
+};
+
+// A clock set by hand: the command line and the tests drive time with it.
+class TManualClock : public TClockSource {
+public:
+    int32_t Time = 0;
+    void Set(int32_t ms) { Time = ms; }
+    int32_t NowMs() override { return Time; }
+};
+
+} // namespace velkon

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+namespace velkon {
+
+class TCommandItem;
+class TCommands;
+class TScene;
+
+// Reads a parameter as a real: "," and "." both separate the fraction; an
+// empty or unreadable text gives 0.
+double ToFloat(const QString& text);
+
+// Reads a parameter as a whole number, rounded to nearest with halves to even.
+// An empty text and "-" give 0; anything else unreadable throws EVelkonError.
+int ToInt(const QString& text);
+
+// Seconds in a parameter to whole milliseconds.
+int ToMs(const QString& text);
+
+// Writes a number the way the editor stores it in parameters: up to 15
+// significant digits, no trailing zeros, "," as the decimal separator.
+QString FormatNumber(double value);
+
+// Works out the parameter functions in text for cmd (whose Owner is set).
+// Returns an empty text when text holds no function. Ease(...) also sets
+// cmd.EaseFlags and cmd.EaseCoef. Throws EVelkonError for an unknown layer,
+// an unreadable whole number or a zero speed.
+QString EvaluateParameter(const QString& text, TCommandItem& cmd, TScene& scene);
+
+// Estimated length of a track in seconds, from the stored parameters and the
+// track's Accelerate commands. A track slowed to a standstill gives infinity.
+double TrackDuration(const TCommands& track);
+
+} // namespace velkon

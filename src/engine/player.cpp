@@ -1,0 +1,626 @@
+#include "engine/player.h"
+
+#include "engine/clock.h"
+#include "engine/motionmath.h"
+#include "engine/params.h"
+#include "engine/sounds.h"
+#include "model/commanddesc.h"
+#include "model/commands.h"
+#include "model/imagesitem.h"
+#include "model/scene.h"
+#include "model/velkonerror.h"
+
+#include <algorithm>
+#include <exception>
+#include <limits>
+
+namespace velkon {
+
+namespace {
+
+int32_t Saturate(int64_t v) {
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+}
+
+// One property a movement command drives.
+struct TProp {
+    double TImagesItem::*Value;
+    double TCommandItem::*Start;
+    double TCommandItem::*Target;
+    uint32_t EaseBit;
+};
+
+constexpr TProp propLeft{&TImagesItem::Left, &TCommandItem::StartLeft, &TCommandItem::TargetLeft, 0x10};
+constexpr TProp propTop{&TImagesItem::Top, &TCommandItem::StartTop, &TCommandItem::TargetTop, 0x20};
+constexpr TProp propWidth{&TImagesItem::Width, &TCommandItem::StartWidth, &TCommandItem::TargetWidth, 0x40};
+constexpr TProp propHeight{&TImagesItem::Height, &TCommandItem::StartHeight, &TCommandItem::TargetHeight, 0x80};
+constexpr TProp propAngle{&TImagesItem::Angle, &TCommandItem::StartAngle, &TCommandItem::TargetAngle, 0x100};
+constexpr TProp propAlpha{&TImagesItem::Alpha, &TCommandItem::StartAlpha, &TCommandItem::TargetAlpha, 0x200};
+
+constexpr TProp allProps[] = {propLeft, propTop, propWidth, propHeight, propAngle, propAlpha};
+
+struct TPropList {
+    const TProp* Items[6];
+    int Count = 0;
+    void Add(const TProp& p) { Items[Count++] = &p; }
+};
+
+TPropList MovedProps(const TCommandItem& c) {
+    TPropList list;
+    switch (c.Command) {
+    case cmdMoveTo:
+    case cmdRelativeMoveTo: list.Add(propLeft); list.Add(propTop); break;
+    case cmdReSize: list.Add(propWidth); list.Add(propHeight); break;
+    case cmdRotate: list.Add(propAngle); break;
+    case cmdFadeTo: list.Add(propAlpha); break;
+    case cmdKeyFrame:
+        list.Add(propLeft);
+        list.Add(propTop);
+        list.Add(propWidth);
+        list.Add(propHeight);
+        list.Add(propAngle);
+        if (c.KeyAlpha)
+            list.Add(propAlpha);
+        break;
+    }
+    return list;
+}
+
+bool IsMovement(int command) {
+    switch (command) {
+    case cmdMoveTo:
+    case cmdRelativeMoveTo:
+    case cmdReSize:
+    case cmdRotate:
+    case cmdFadeTo:
+    case cmdKeyFrame: return true;
+    }
+    return false;
+}
+
+bool IsQuick(int command) {
+    return command == cmdShow || command == cmdHide || command == cmdStartOther || command == cmdStopOther;
+}
+
+// The duration parameter of a command (1..3), or 0 when it has none.
+int DurationParam(int command) {
+    switch (command) {
+    case cmdMoveTo:
+    case cmdRelativeMoveTo:
+    case cmdReSize: return 3;
+    case cmdRotate:
+    case cmdFadeTo:
+    case cmdKeyFrame: return 2;
+    case cmdWait: return 1;
+    }
+    return 0;
+}
+
+// Text of key between marker and the next one; the rest of the text when next is null.
+QString KeyPiece(const QString& key, const char* marker, const char* next) {
+    const int start = key.indexOf(QLatin1String(marker));
+    if (start < 0)
+        throw EVelkonError(QStringLiteral("Hibás kulcskocka, hiányzik \"%1\": \"%2\"").arg(QLatin1String(marker), key));
+    if (!next)
+        return key.mid(start + 2, 1000);
+    const int end = key.indexOf(QLatin1String(next), start + 2);
+    if (end < 0)
+        throw EVelkonError(QStringLiteral("Hibás kulcskocka, hiányzik \"%1\": \"%2\"").arg(QLatin1String(next), key));
+    return key.mid(start + 2, end - start - 2);
+}
+
+// Runs several starts one after the other even when one fails, and reports
+// the first failure afterwards: one bad command must not keep the others still.
+class TFirstError {
+public:
+    template <class F> void Run(F&& f) {
+        try {
+            f();
+        } catch (...) {
+            if (!error_)
+                error_ = std::current_exception();
+        }
+    }
+    void Rethrow() {
+        if (error_)
+            std::rethrow_exception(error_);
+    }
+
+private:
+    std::exception_ptr error_;
+};
+
+inline void Prefetch(const void* p) {
+#if defined(__GNUC__)
+    __builtin_prefetch(p);
+#else
+    (void)p;
+#endif
+}
+
+void PrefetchLayer(const TImagesItem& layer) {
+    Prefetch(&layer.ActiveTracks);
+    Prefetch(&layer.Left);
+    Prefetch(&layer.Acceleration);
+    for (const TCommands* t : layer.ActiveTracks)
+        Prefetch(t);
+}
+
+void PrefetchTrackLists(const TImagesItem& layer) {
+    for (const TCommands* t : layer.ActiveTracks)
+        if (t && t->Current >= 0 && t->Current < t->Count())
+            Prefetch(&t->Name(t->Current)); // the list entry, without reading it
+}
+
+void PrefetchCommands(const TImagesItem& layer) {
+    for (const TCommands* t : layer.ActiveTracks)
+        if (t && t->Current >= 0 && t->Current < t->Count()) {
+            const char* c = reinterpret_cast<const char*>(t->Item(t->Current));
+            Prefetch(c);
+            Prefetch(c + 64);
+        }
+}
+
+} // namespace
+
+TPlayer::TPlayer(TScene& scene, TClockSource& clock) : scene_(scene), clock_(clock) {}
+
+void TPlayer::Event(const char* kind, const QString& name) {
+    if (OnEvent)
+        OnEvent(QLatin1String(kind), name);
+}
+
+bool TPlayer::Tick() {
+    scene_.Clock.LastTime = scene_.Clock.Now;
+    scene_.Clock.Now = clock_.NowMs();
+    try {
+        const int count = scene_.Layers.Count();
+        for (int l = 0; l < count; ++l) {
+            // Layers, their track lists and their commands are separate heap
+            // blocks; asking for them a few layers ahead hides most of the wait.
+            if (l + 12 < count)
+                PrefetchLayer(*scene_.Layers.At(l + 12));
+            if (l + 6 < count)
+                PrefetchTrackLists(*scene_.Layers.At(l + 6));
+            if (l + 3 < count)
+                PrefetchCommands(*scene_.Layers.At(l + 3));
+            TImagesItem& layer = *scene_.Layers.At(l);
+            for (int i = 0; i < 3; ++i) {
+                TCommands* track = layer.ActiveTracks[i];
+                if (!track)
+                    continue;
+                // A quick run may jump back into itself (StartOther on its own layer):
+                // every command gets at most one go per tick, the rest waits for the next.
+                int budget = track->Count() + 1;
+                while (track->Current >= 0 && budget-- > 0) {
+                    TCommandItem& c = *track->Item(track->Current);
+                    // The common case first: a movement in its linear middle part.
+                    if (IsMovement(c.Command)) {
+                        if (!StepLinear(layer, c))
+                            StepMovement(layer, *track);
+                        break;
+                    }
+                    const bool quick = IsQuick(c.Command);
+                    Step(layer, *track);
+                    if (!quick || track->Current < 0)
+                        break;
+                }
+            }
+        }
+    } catch (const std::exception& e) {
+        if (OnError) {
+            const auto* ve = dynamic_cast<const EVelkonError*>(&e);
+            OnError(ve ? ve->Message() : QString::fromUtf8(e.what()));
+        }
+    }
+    for (int l = 0; l < scene_.Layers.Count(); ++l)
+        if (scene_.Layers.At(l)->AnyActiveTrackRunning())
+            return true;
+    return false;
+}
+
+void TPlayer::StartTrack(TImagesItem& layer, TCommands& track) {
+    if (track.IsEmpty())
+        return;
+    track.Current = 0;
+    for (int i = 0; i < track.Count(); ++i)
+        if (track.Item(i)->Command == cmdLoop)
+            track.Item(i)->sParam3.clear();
+    PrepareAt(layer, track, scene_.Clock.Now);
+}
+
+void TPlayer::StopTrack(TCommands& track) {
+    if (!track.IsEmpty())
+        track.Current = -1;
+}
+
+int32_t TPlayer::EndTime(const TCommands& track) const {
+    const TCommandItem& c = *track.Item(track.Current);
+    const int p = DurationParam(c.Command);
+    const int64_t nominal = p == 0 ? 0 : ToMs(p == 1 ? c.Value1 : p == 2 ? c.Value2 : c.Value3);
+    return Saturate(static_cast<int64_t>(c.StartTime) + nominal);
+}
+
+void TPlayer::Advance(TImagesItem& layer, TCommands& track, int step) {
+    if (track.Current < 0)
+        return;
+    const int last = track.Count() - 1;
+    const int64_t next = static_cast<int64_t>(track.Current) + step;
+    // A jump past either end of the track ends it rather than reading outside it.
+    if ((track.Current < last || step < 0) && next >= 0 && next <= last) {
+        const int32_t t = EndTime(track);
+        track.Current = static_cast<int>(next);
+        PrepareAt(layer, track, t);
+        return;
+    }
+    track.Current = -1;
+    if (layer.TouchRunning) {
+        for (const TCommands* t : layer.ActiveTracks)
+            if (t && t->Running())
+                return;
+        layer.SelectAnimation(TImagesItem::animBase);
+        layer.TouchRunning = false;
+        TFirstError error;
+        for (TCommands& t : layer.Base.Track)
+            error.Run([&] { StartTrack(layer, t); });
+        error.Rethrow();
+    }
+}
+
+void TPlayer::PrepareAt(TImagesItem& layer, TCommands& track, int32_t startTime) {
+    try {
+        Prepare(layer, track);
+    } catch (...) {
+        // The command still starts now, so that the next tick goes on from here.
+        track.Item(track.Current)->StartTime = startTime;
+        throw;
+    }
+    track.Item(track.Current)->StartTime = startTime;
+}
+
+void TPlayer::Prepare(TImagesItem& layer, TCommands& track) {
+    TCommandItem& c = *track.Item(track.Current);
+    c.Owner = &layer;
+    c.EaseFlags = 0;
+    c.Value1 = c.sParam1;
+    c.Value2 = c.sParam2;
+    c.Value3 = c.sParam3;
+    try {
+        for (int p = 1; p <= 3; ++p) {
+            const QString r = EvaluateParameter(c.Param(p), c, scene_);
+            if (!r.isEmpty())
+                c.Value(p) = r;
+        }
+        if (c.Command == cmdRelativeMoveTo) {
+            c.Value1 = FormatNumber(ToFloat(c.Value1) + layer.Left);
+            c.Value2 = FormatNumber(ToFloat(c.Value2) + layer.Top);
+        }
+        switch (c.Command) {
+        case cmdMoveTo:
+        case cmdRelativeMoveTo:
+            c.StartLeft = layer.Left;
+            c.StartTop = layer.Top;
+            c.TargetLeft = ToInt(c.Value1);
+            c.TargetTop = ToInt(c.Value2);
+            c.Duration = ToMs(c.Value3);
+            break;
+        case cmdReSize:
+            c.StartWidth = layer.Width;
+            c.StartHeight = layer.Height;
+            c.TargetWidth = ToInt(c.Value1);
+            c.TargetHeight = ToInt(c.Value2);
+            c.Duration = ToMs(c.Value3);
+            break;
+        case cmdRotate:
+            c.StartAngle = layer.Angle;
+            c.TargetAngle = ToInt(c.Value1);
+            c.Duration = ToMs(c.Value2);
+            break;
+        case cmdFadeTo:
+            c.StartAlpha = layer.Alpha;
+            c.TargetAlpha = ToInt(c.Value1);
+            c.Duration = ToMs(c.Value2);
+            break;
+        case cmdKeyFrame: {
+            const QString& key = c.Value1;
+            const bool hasAlpha = key.contains(QLatin1String("f="));
+            const int x = ToInt(KeyPiece(key, "x=", "y="));
+            const int y = ToInt(KeyPiece(key, "y=", "w="));
+            const int w = ToInt(KeyPiece(key, "w=", "h="));
+            const int h = ToInt(KeyPiece(key, "h=", "a="));
+            const int a = ToInt(KeyPiece(key, "a=", hasAlpha ? "f=" : nullptr));
+            const int f = hasAlpha ? ToInt(KeyPiece(key, "f=", nullptr)) : 0;
+            c.StartLeft = layer.Left;
+            c.StartTop = layer.Top;
+            c.StartWidth = layer.Width;
+            c.StartHeight = layer.Height;
+            c.StartAngle = layer.Angle;
+            c.TargetLeft = x;
+            c.TargetTop = y;
+            c.TargetWidth = w;
+            c.TargetHeight = h;
+            c.TargetAngle = a;
+            c.KeyAlpha = hasAlpha;
+            if (hasAlpha) {
+                c.StartAlpha = layer.Alpha;
+                c.TargetAlpha = f;
+            }
+            c.Duration = ToMs(c.Value2);
+            break;
+        }
+        }
+    } catch (...) {
+        // A command that could not be prepared must not drag the layer to stale
+        // targets of an earlier run: it holds still and ends at once.
+        for (const TProp& p : allProps) {
+            c.*p.Start = layer.*p.Value;
+            c.*p.Target = layer.*p.Value;
+        }
+        c.KeyAlpha = false;
+        c.Duration = 0;
+        throw;
+    }
+    const int p = DurationParam(c.Command);
+    if (p != 0 && scene_.TimeScale != 1)
+        c.Value(p) = FormatNumber(ToFloat(c.Value(p)) * scene_.TimeScale);
+    c.Duration = Saturate(static_cast<int64_t>(c.Duration) * scene_.TimeScale);
+}
+
+void TPlayer::Step(TImagesItem& layer, TCommands& track) {
+    const int command = track.Item(track.Current)->Command;
+    if (IsMovement(command))
+        StepMovement(layer, track);
+    else if (command == cmdLoop)
+        StepLoop(layer, track);
+    else
+        StepInstant(layer, track);
+}
+
+bool TPlayer::StepLinear(TImagesItem& layer, const TCommandItem& c) const {
+    if (layer.Acceleration != 0 || c.EaseFlags != 0)
+        return false;
+    const int64_t e = static_cast<int64_t>(scene_.Clock.Now) - c.StartTime;
+    if (e < 0 || e >= c.Duration)
+        return false;
+    const double g = static_cast<double>(e) / c.Duration;
+    switch (c.Command) {
+    case cmdMoveTo:
+    case cmdRelativeMoveTo:
+        layer.Left = c.StartLeft + (c.TargetLeft - c.StartLeft) * g;
+        layer.Top = c.StartTop + (c.TargetTop - c.StartTop) * g;
+        return true;
+    case cmdReSize:
+        layer.Width = c.StartWidth + (c.TargetWidth - c.StartWidth) * g;
+        layer.Height = c.StartHeight + (c.TargetHeight - c.StartHeight) * g;
+        return true;
+    case cmdRotate: layer.Angle = c.StartAngle + (c.TargetAngle - c.StartAngle) * g; return true;
+    case cmdFadeTo: layer.Alpha = c.StartAlpha + (c.TargetAlpha - c.StartAlpha) * g; return true;
+    }
+    return false;
+}
+
+void TPlayer::StepMovement(TImagesItem& layer, TCommands& track) {
+    TCommandItem& c = *track.Item(track.Current);
+    const int32_t now = scene_.Clock.Now;
+    const int64_t d = c.Duration;
+    // A command may start in the future when an accelerated one before it
+    // ended early; until then it holds its start values.
+    const int64_t e = std::max<int64_t>(0, static_cast<int64_t>(now) - c.StartTime);
+    int64_t r = d - (static_cast<int64_t>(now) - c.StartTime);
+    const int64_t a = layer.Acceleration;
+    if (a != 0) {
+        const int64_t q = ((static_cast<int64_t>(c.StartTime) - now) * a) / 10;
+        r = static_cast<int64_t>(c.StartTime) + d - now - q;
+    }
+    const TPropList props = MovedProps(c);
+    if (r <= 0) {
+        for (int i = 0; i < props.Count; ++i)
+            layer.*props.Items[i]->Value = c.*props.Items[i]->Target;
+        Advance(layer, track, 1);
+        return;
+    }
+    if (a != 0) {
+        // The step never covers more than what is left: a slow tick must not
+        // throw the layer past its target.
+        const double dt = static_cast<double>(now) - scene_.Clock.LastTime;
+        const double share = std::clamp(dt / static_cast<double>(r), 0.0, 1.0);
+        for (int i = 0; i < props.Count; ++i) {
+            double& x = layer.*props.Items[i]->Value;
+            x += (c.*props.Items[i]->Target - x) * share;
+        }
+        return;
+    }
+    const double ed = static_cast<double>(e), dd = static_cast<double>(d);
+    const double g = dd > 0 ? ed / dd : 0.0;
+    const uint32_t mode = c.EaseFlags & 0xF;
+    uint32_t phase = mode;
+    double ease = 0;
+    switch (mode) {
+    case 1: ease = EasePolynomial(c.EaseCoef, dd, ed); break;
+    case 2: ease = EasePolynomial(c.EaseCoef, dd, dd - ed); break;
+    case 4:
+        if (ed < dd / 2) {
+            phase = 1;
+            ease = EasePolynomial(c.EaseCoef, dd, 2 * ed) / 2;
+        } else {
+            phase = 2;
+            ease = EasePolynomial(c.EaseCoef, dd, 2 * (dd - ed)) / 2;
+        }
+        break;
+    }
+    for (int i = 0; i < props.Count; ++i) {
+        const TProp& p = *props.Items[i];
+        const double s = c.*p.Start, t = c.*p.Target;
+        double& x = layer.*p.Value;
+        if (!(c.EaseFlags & p.EaseBit))
+            x = s + (t - s) * g;
+        else if (phase == 1)
+            x = s + (t - s) * ease;
+        else if (phase == 2)
+            x = t - (t - s) * ease;
+        // Any other mode holds an eased property until the command ends.
+    }
+}
+
+void TPlayer::StepLoop(TImagesItem& layer, TCommands& track) {
+    TCommandItem& c = *track.Item(track.Current);
+    if (c.sParam3.isEmpty())
+        c.sParam3 = c.sParam1;
+    int counter = 0;
+    int s = 0;
+    try {
+        counter = ToInt(c.sParam3);
+        if (counter != 0)
+            s = ToInt(c.sParam2);
+    } catch (...) {
+        // An unreadable loop is passed over, so that it does not fail on every tick.
+        c.sParam3.clear();
+        Advance(layer, track, 1);
+        throw;
+    }
+    if (counter == 0) {
+        c.sParam3 = c.sParam1;
+        Advance(layer, track, 1);
+        return;
+    }
+    if (c.sParam3 != QLatin1String("-1"))
+        c.sParam3 = QString::number(counter - 1);
+    if (track.Current - s < 0)
+        Advance(layer, track, -track.Current);
+    else
+        Advance(layer, track, -s);
+}
+
+void TPlayer::StepInstant(TImagesItem& layer, TCommands& track) {
+    TCommandItem& c = *track.Item(track.Current);
+    const int32_t now = scene_.Clock.Now;
+    bool restarted = false;
+    try {
+        switch (c.Command) {
+        case cmdChgImage: {
+            TFilesItem* file = scene_.Files.Find(c.Value1);
+            // Only a picture can be shown; anything else leaves the layer as it is.
+            if (file && file->Kind == TFilesItem::kindPicture && file->Image) {
+                layer.FileItem = file;
+                layer.Picture = file->Image.get();
+                layer.Width = layer.Picture->Width;
+                layer.Height = layer.Picture->Height;
+            }
+            break;
+        }
+        case cmdWait: {
+            const int64_t r = static_cast<int64_t>(ToMs(c.Value1)) + c.StartTime - now;
+            if (r >= 0)
+                return;
+            break;
+        }
+        case cmdReStart: {
+            const int32_t t = EndTime(track);
+            const bool all = ToInt(c.Value1) == 1;
+            restarted = true;
+            TFirstError error;
+            for (TCommands* other : layer.ActiveTracks) {
+                if (!other || other->IsEmpty() || (!all && other != &track))
+                    continue;
+                other->Current = 0;
+                error.Run([&] { PrepareAt(layer, *other, t); });
+            }
+            error.Rethrow();
+            return; // a restart never advances
+        }
+        case cmdShow:
+        case cmdHide:
+            if (TImagesItem* other = scene_.Layers.Find(c.Value1))
+                other->Visible = c.Command == cmdShow;
+            break;
+        case cmdFlip: layer.FlipMode = ToInt(c.Value1); break;
+        case cmdStartOther:
+            if (TImagesItem* other = scene_.Layers.Find(c.Value1)) {
+                if (ToInt(c.Value2) == 1) {
+                    TouchStart(*other);
+                } else {
+                    TFirstError error;
+                    for (TCommands* t : other->ActiveTracks)
+                        if (t)
+                            error.Run([&] { StartTrack(*other, *t); });
+                    error.Rethrow();
+                }
+            }
+            break;
+        case cmdStopOther:
+            if (TImagesItem* other = scene_.Layers.Find(c.Value1))
+                for (TCommands* t : other->ActiveTracks)
+                    if (t)
+                        StopTrack(*t);
+            break;
+        case cmdReSet: layer.RestoreState(); break;
+        case cmdPlaySfx:
+        case cmdStopSfx: {
+            TFilesItem* file = scene_.Files.Find(c.Value1);
+            // Only a loaded sound plays; anything else is passed over.
+            if (file && file->Kind == TFilesItem::kindSound && file->Sound && scene_.Sounds) {
+                if (c.Command == cmdPlaySfx) {
+                    scene_.Sounds->Play(*file->Sound);
+                    Event("sfx play", file->Name);
+                } else {
+                    scene_.Sounds->Stop(*file->Sound);
+                    Event("sfx stop", file->Name);
+                }
+            }
+            break;
+        }
+        case cmdAccelerate: layer.Acceleration = -ToInt(c.Value1); break;
+        case cmdPlayParticle:
+        case cmdStopParticle: break;
+        default: return; // not a command of the catalogue: it never ends
+        }
+    } catch (const EVelkonError&) {
+        // A value that cannot be read skips its command instead of failing on
+        // every tick; a restart has already moved its track and stays where it is.
+        if (!restarted && track.Current >= 0 && track.Item(track.Current) == &c)
+            Advance(layer, track, 1);
+        throw;
+    }
+    Advance(layer, track, 1);
+}
+
+void TPlayer::TouchStart(TImagesItem& layer) {
+    if (layer.TouchRunning || !layer.HasTouchCommands())
+        return;
+    switch (layer.TouchIndex) {
+    case 1:
+        if (layer.Touch2.HasCommands()) {
+            layer.TouchIndex = 2;
+            layer.SelectAnimation(TImagesItem::animTouch2);
+        } else {
+            layer.TouchIndex = 1;
+            layer.SelectAnimation(TImagesItem::animTouch1);
+        }
+        break;
+    case 2:
+        if (layer.Touch3.HasCommands()) {
+            layer.TouchIndex = 3;
+            layer.SelectAnimation(TImagesItem::animTouch3);
+        } else {
+            layer.TouchIndex = 1;
+            layer.SelectAnimation(TImagesItem::animTouch1);
+        }
+        break;
+    default: // 0 or 3
+        if (layer.Touch1.HasCommands()) {
+            layer.TouchIndex = 1;
+            layer.SelectAnimation(TImagesItem::animTouch1);
+        }
+        break;
+    }
+    layer.TouchRunning = true;
+    Event("touch", layer.Name);
+    TFirstError error;
+    for (TCommands* t : layer.ActiveTracks)
+        if (t)
+            error.Run([&] { StartTrack(layer, *t); });
+    error.Rethrow();
+}
+
+} // namespace velkon

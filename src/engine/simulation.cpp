@@ -1,0 +1,235 @@
+#include "engine/simulation.h"
+
+#include "engine/clock.h"
+#include "engine/playback.h"
+#include "engine/player.h"
+#include "model/errorlog.h"
+#include "model/filesitem.h"
+#include "model/scene.h"
+#include "model/velkonerror.h"
+
+#include <QFileInfo>
+#include <algorithm>
+#include <limits>
+
+namespace velkon {
+
+namespace {
+
+bool ReadWhole(const QString& text, int64_t low, int64_t high, int64_t& value) {
+    bool ok = false;
+    const qlonglong v = text.trimmed().toLongLong(&ok);
+    if (!ok || v < low || v > high)
+        return false;
+    value = v;
+    return true;
+}
+
+QString Fixed(double v) {
+    QString s = QString::number(v, 'f', 3);
+    return s == QLatin1String("-0.000") ? QStringLiteral("0.000") : s;
+}
+
+} // namespace
+
+QString TSimulation::Usage() {
+    return QStringLiteral(
+        "usage: velkon simulate PROJECT.VKP --at T1,T2,... [--step MS] [--seed N] [--timescale N]\n"
+        "                       [--touch LAYER@MS]... [--preview LAYER[,LAYER...]] [--no-autostop] [--events]");
+}
+
+QString TSimulation::ParseArgs(const QStringList& args, TSimulationOptions& o) {
+    constexpr int64_t maxTime = std::numeric_limits<int32_t>::max();
+    bool haveAt = false;
+    QList<QPair<QString, QString>> touches;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        const bool takesValue = a == QLatin1String("--at") || a == QLatin1String("--step") ||
+                                a == QLatin1String("--seed") || a == QLatin1String("--timescale") ||
+                                a == QLatin1String("--touch") || a == QLatin1String("--preview");
+        if (takesValue && i + 1 >= args.size())
+            return QStringLiteral("%1 needs a value").arg(a);
+        int64_t v = 0;
+        if (a == QLatin1String("--at")) {
+            haveAt = true;
+            for (const QString& t : args[++i].split(QLatin1Char(','))) {
+                if (!ReadWhole(t, 0, maxTime, v))
+                    return QStringLiteral("--at: \"%1\" is not a time in milliseconds").arg(t);
+                o.At << static_cast<int32_t>(v);
+            }
+        } else if (a == QLatin1String("--step")) {
+            if (!ReadWhole(args[++i], 1, maxTime, v))
+                return QStringLiteral("--step: \"%1\" is not a positive whole number").arg(args[i]);
+            o.Step = static_cast<int32_t>(v);
+        } else if (a == QLatin1String("--seed")) {
+            if (!ReadWhole(args[++i], 0, std::numeric_limits<uint32_t>::max(), v))
+                return QStringLiteral("--seed: \"%1\" is not a whole number").arg(args[i]);
+            o.Seed = static_cast<uint32_t>(v);
+        } else if (a == QLatin1String("--timescale")) {
+            if (!ReadWhole(args[++i], 1, 1000, v))
+                return QStringLiteral("--timescale: \"%1\" is not a whole number from 1").arg(args[i]);
+            o.TimeScale = static_cast<int32_t>(v);
+        } else if (a == QLatin1String("--touch")) {
+            const QString t = args[++i];
+            const int at = t.lastIndexOf(QLatin1Char('@'));
+            if (at <= 0)
+                return QStringLiteral("--touch: \"%1\" is not LAYER@MS").arg(t);
+            touches << qMakePair(t.left(at), t.mid(at + 1));
+        } else if (a == QLatin1String("--preview")) {
+            for (const QString& name : args[++i].split(QLatin1Char(',')))
+                if (!name.isEmpty())
+                    o.Preview << name;
+            if (o.Preview.isEmpty())
+                return QStringLiteral("--preview needs at least one layer name");
+        } else if (a == QLatin1String("--no-autostop")) {
+            o.AutoStop = false;
+        } else if (a == QLatin1String("--events")) {
+            o.Events = true;
+        } else if (a.startsWith(QLatin1String("--")) || !o.ProjectPath.isEmpty()) {
+            return QStringLiteral("unexpected argument \"%1\"").arg(a);
+        } else {
+            o.ProjectPath = a;
+        }
+    }
+    if (o.ProjectPath.isEmpty())
+        return QStringLiteral("no project file given");
+    if (!haveAt)
+        return QStringLiteral("--at is required");
+    std::sort(o.At.begin(), o.At.end());
+    o.At.erase(std::unique(o.At.begin(), o.At.end()), o.At.end());
+    // Passes happen every step milliseconds; a time between two passes has no state of its own.
+    for (int32_t t : o.At)
+        if (t % o.Step != 0)
+            return QStringLiteral("--at: %1 is not a multiple of --step %2").arg(t).arg(o.Step);
+    for (const auto& [layer, time] : touches) {
+        int64_t v = 0;
+        if (!ReadWhole(time, 0, maxTime, v))
+            return QStringLiteral("--touch: \"%1\" is not a time in milliseconds").arg(time);
+        if (v % o.Step != 0)
+            return QStringLiteral("--touch: %1 is not a multiple of --step %2").arg(v).arg(o.Step);
+        o.Touches << qMakePair(layer, static_cast<int32_t>(v));
+    }
+    return {};
+}
+
+int TSimulation::Main(const QStringList& args, const TLoader& loader, QTextStream& out, QTextStream& err) {
+    TSimulationOptions options;
+    const QString problem = ParseArgs(args, options);
+    if (!problem.isEmpty()) {
+        err << "velkon simulate: " << problem << "\n" << Usage() << "\n";
+        err.flush();
+        return 2;
+    }
+    TScene scene;
+    TErrorLog log;
+    if (!QFileInfo(options.ProjectPath).isFile()) {
+        err << "velkon simulate: cannot read the project \"" << options.ProjectPath << "\"\n";
+        err.flush();
+        return 1;
+    }
+    try {
+        loader(scene, options.ProjectPath, log);
+    } catch (const std::exception& e) {
+        const auto* ve = dynamic_cast<const EVelkonError*>(&e);
+        for (int i = log.Count() - 1; i >= 0; --i)
+            err << "load: " << log.Lines()[i] << "\n";
+        err << "velkon simulate: cannot read the project \"" << options.ProjectPath
+            << "\": " << (ve ? ve->Message() : QString::fromUtf8(e.what())) << "\n";
+        err.flush();
+        return 1;
+    }
+    // The error log holds the newest line first; print in the order things happened.
+    for (int i = log.Count() - 1; i >= 0; --i)
+        err << "load: " << log.Lines()[i] << "\n";
+    TSimulation simulation(scene, options);
+    const QString missing = simulation.CheckNames();
+    if (!missing.isEmpty()) {
+        err << "velkon simulate: " << missing << "\n";
+        err.flush();
+        return 2;
+    }
+    simulation.Run(out, err);
+    return 0;
+}
+
+TSimulation::TSimulation(TScene& scene, const TSimulationOptions& options) : scene_(scene), options_(options) {}
+
+QString TSimulation::CheckNames() const {
+    QStringList missing;
+    for (const QString& name : options_.Preview)
+        if (!scene_.Layers.Find(name))
+            missing << name;
+    for (const auto& touch : options_.Touches)
+        if (!scene_.Layers.Find(touch.first))
+            missing << touch.first;
+    if (missing.isEmpty())
+        return {};
+    missing.removeDuplicates();
+    return QStringLiteral("no such layer: %1").arg(missing.join(QStringLiteral(", ")));
+}
+
+QString TSimulation::StateLine(int32_t time, const TImagesItem& layer) {
+    return QStringLiteral("%1 %2 x=%3 y=%4 w=%5 h=%6 a=%7 f=%8 v=%9 flip=%10 file=%11")
+        .arg(time)
+        .arg(layer.Name, Fixed(layer.Left), Fixed(layer.Top), Fixed(layer.Width), Fixed(layer.Height),
+             Fixed(layer.Angle), Fixed(layer.Alpha), layer.Visible ? QStringLiteral("1") : QStringLiteral("0"))
+        .arg(layer.FlipMode)
+        .arg(layer.FileItem ? layer.FileItem->Name : QString());
+}
+
+void TSimulation::Run(QTextStream& out, QTextStream& err) {
+    scene_.Random.Seed(options_.Seed);
+    scene_.TimeScale = options_.TimeScale;
+    scene_.Clock = {};
+    TManualClock clock;
+    TPlayer player(scene_, clock);
+    TPlayback playback(scene_, player);
+    playback.AutoStop = options_.AutoStop;
+    int32_t now = 0;
+    const auto report = [&](const QString& message) { err << now << " error: " << message << "\n"; };
+    player.OnError = report;
+    playback.OnError = report;
+    if (options_.Events)
+        player.OnEvent = [&](const QString& kind, const QString& name) { out << now << " " << kind << " " << name << "\n"; };
+
+    const auto touchAt = [&](int32_t time) {
+        for (const auto& [name, at] : options_.Touches)
+            if (at == time)
+                if (TImagesItem* layer = scene_.Layers.Find(name))
+                    playback.Touch(*layer);
+    };
+    const auto print = [&](int32_t time) {
+        for (int i = 0; i < scene_.Layers.Count(); ++i)
+            out << StateLine(time, *scene_.Layers.At(i)) << "\n";
+    };
+
+    if (!options_.Preview.isEmpty()) {
+        for (int i = 0; i < scene_.Layers.Count(); ++i) {
+            TImagesItem& layer = *scene_.Layers.At(i);
+            layer.Selected = options_.Preview.contains(layer.Name, Qt::CaseInsensitive);
+        }
+        playback.Start(false);
+    } else {
+        playback.Start(true);
+    }
+    touchAt(0);
+    int next = 0;
+    if (!options_.At.isEmpty() && options_.At.first() == 0) {
+        print(0);
+        ++next;
+    }
+    for (int64_t k = 1; next < options_.At.size(); ++k) {
+        now = static_cast<int32_t>(k * options_.Step);
+        touchAt(now);
+        clock.Set(now);
+        playback.CheckAutoStop(player.Tick());
+        if (now == options_.At[next]) {
+            print(now);
+            ++next;
+        }
+    }
+    out.flush();
+    err.flush();
+}
+
+} // namespace velkon

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace velkon {
+
+class TScene;
+class TDialogs;
+class TErrorLog;
+
+// What the caller hands to the pack export.
+struct TPackOptions {
+    // The pack file; empty: the user chooses it through the dialogs.
+    QString Path;
+    // Reads the canvas frame back into the screenshot picture (the editor
+    // passes it; the command line has no canvas).
+    std::function<void()> ReadBackFrame;
+};
+
+// The runtime's text of the scene, as written to the .VKO (CR LF lines).
+QString PackText(const TScene& scene);
+
+// The retina warning: a message when the target resolution is a
+// high-density preset (index 2 or 5). Returns whether it was shown.
+bool WarnRetina(const TScene& scene, TDialogs& dialogs);
+
+// The pack's checks: layer alpha and touch rectangles of layers with touch
+// commands, and resource names; their lines go to the top of the log and one
+// summary message follows when there were any. Returns how many lines were added.
+int RunPackChecks(const TScene& scene, TDialogs& dialogs, TErrorLog& log);
+
+// The whole export: warning, frame read-back, checks, the pack file choice,
+// the .VKO, the UTF-8 .VKM, the resource copies and the .VKP beside it, which
+// becomes the current project. Returns the .VKM path, or an empty string
+// when the user cancelled the choice. A file that cannot be written throws
+// EVelkonError.
+QString PackExport(TScene& scene, TDialogs& dialogs, TErrorLog& log, const TPackOptions& options = {});
+
+// Path with its extension replaced (ext with its dot, ".VKO"); a path
+// without an extension gets it appended.
+QString ChangeExtension(const QString& path, const QString& ext);
+
+} // namespace velkon

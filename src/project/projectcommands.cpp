@@ -1,0 +1,93 @@
+#include "project/projectcommands.h"
+
+#include "model/dialogs.h"
+#include "model/errorlog.h"
+#include "model/scene.h"
+#include "model/velkonerror.h"
+#include "project/projectfile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace velkon {
+
+namespace {
+
+TFileChoice ProjectChoice(const TScene& scene, TFileChoice::TMode mode) {
+    TFileChoice choice;
+    choice.Mode = mode;
+    choice.Title = mode == TFileChoice::modeSave ? QStringLiteral("Projekt mentése") : QStringLiteral("Projekt megnyitása");
+    choice.Filter = QStringLiteral("*.VKP");
+    choice.DefaultExt = QStringLiteral("VKP");
+    choice.InitialDir = scene.ProjectDir;
+    choice.InitialName = scene.ProjectFileName;
+    return choice;
+}
+
+} // namespace
+
+bool SaveProjectCommand(TScene& scene, TDialogs& dialogs, TErrorLog& log, bool withDialog) {
+    if (scene.Files.IsEmpty()) {
+        dialogs.Message(QStringLiteral("Üres projektet akar menteni!"));
+        return false;
+    }
+    QString path;
+    // A project that was never read or saved has no folder to go back to.
+    if (!withDialog && !scene.ProjectFileName.isEmpty() && !scene.ProjectDir.isEmpty())
+        path = QDir(scene.ProjectDir).filePath(scene.ProjectFileName);
+    if (path.isEmpty()) {
+        const std::optional<QString> chosen = dialogs.ChooseFile(ProjectChoice(scene, TFileChoice::modeSave));
+        if (!chosen || chosen->isEmpty())
+            return false; // a cancelled dialog abandons the save
+        if (QFileInfo(*chosen).fileName() != scene.ProjectFileName &&
+            !dialogs.AskYesNo(QStringLiteral("Mentés"), QStringLiteral("Biztos más éven menti el mint a projet neve?")))
+            return false;
+        path = *chosen;
+    }
+    WriteProject(scene, path);
+    log.Add(QStringLiteral("Project elmentve."));
+    return true;
+}
+
+bool OpenProjectCommand(TScene& scene, TDialogs& dialogs, TErrorLog& log) {
+    if (!scene.Saved &&
+        !dialogs.AskYesNo(QStringLiteral("Betöltés"), QStringLiteral("A projekt nincs elmentve, biztos betölt egy másikat?")))
+        return false;
+    const std::optional<QString> chosen = dialogs.ChooseFile(ProjectChoice(scene, TFileChoice::modeOpen));
+    if (!chosen || chosen->isEmpty())
+        return false;
+    ReadProject(scene, *chosen, log);
+    return true;
+}
+
+QString ExitSaveProject(TScene& scene, TErrorLog& log, const QString& programDir, const QString& userDataDir) {
+    // The exit save is a safety copy: the scene stays the project it was.
+    const QString fileName = scene.ProjectFileName;
+    const QString dir = scene.ProjectDir;
+    const bool saved = scene.Saved;
+    const auto restore = [&] {
+        scene.ProjectFileName = fileName;
+        scene.ProjectDir = dir;
+        scene.Saved = saved;
+    };
+    const QString name = QString::fromLatin1(ExitSaveFileName);
+    QString path = QDir(programDir).filePath(name);
+    try {
+        WriteProject(scene, path);
+    } catch (const EVelkonError& e) {
+        QDir().mkpath(userDataDir);
+        path = QDir(userDataDir).filePath(name);
+        try {
+            WriteProject(scene, path);
+        } catch (...) {
+            restore();
+            throw;
+        }
+        log.Add(QStringLiteral("A kilépési mentés nem fért a program mappájába (") + e.Message() +
+                QStringLiteral("), helyette ide került: ") + path);
+    }
+    restore();
+    return path;
+}
+
+} // namespace velkon

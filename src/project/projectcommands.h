@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+namespace velkon {
+
+class TScene;
+class TDialogs;
+class TErrorLog;
+
+// File name of the automatic save at exit.
+inline constexpr const char* ExitSaveFileName = "Kilepesi.VKP";
+
+// The save command. withDialog: the save button (the save dialog is shown);
+// without it (Ctrl+S) the project goes back to the file it was read from or
+// last saved to, never to the current directory. Returns true when written;
+// a failed write throws EVelkonError and leaves the old file whole.
+bool SaveProjectCommand(TScene& scene, TDialogs& dialogs, TErrorLog& log, bool withDialog);
+
+// The open command: asks before dropping unsaved changes, then lets the user
+// choose a project and reads it. Returns true when a project was read; reading
+// errors propagate as EVelkonError (what was read stays in the scene).
+bool OpenProjectCommand(TScene& scene, TDialogs& dialogs, TErrorLog& log);
+
+// The exit save: writes the scene, even an empty one, to "Kilepesi.VKP" in
+// programDir; when that folder cannot take it, to userDataDir instead with a
+// line in the error log. The scene keeps its own project file name and saved
+// flag. Returns the path written; throws when neither place can be written.
+QString ExitSaveProject(TScene& scene, TErrorLog& log, const QString& programDir, const QString& userDataDir);
+
+} // namespace velkon

@@ -1,0 +1,328 @@
+#include "project/projectfile.h"
+
+#include "engine/sounds.h"
+#include "model/commanddesc.h"
+#include "model/errorlog.h"
+#include "model/scene.h"
+#include "model/velkonerror.h"
+#include "project/inifile.h"
+#include "project/safewrite.h"
+#include "project/windows1250.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <cctype>
+#include <cmath>
+
+namespace velkon {
+
+namespace {
+
+const QString kMarker = QString::fromLatin1(NumberedListEnd);
+
+// Appends "key=value\r\n".
+inline void Put(QString& out, QLatin1StringView key, QStringView value) {
+    out += key;
+    out += QLatin1Char('=');
+    out += value;
+    out += QLatin1String("\r\n");
+}
+
+inline void PutNumber(QString& out, QLatin1StringView key, long long value) {
+    Put(out, key, QString::number(value));
+}
+
+inline void PutReal(QString& out, QLatin1StringView key, double value) { PutNumber(out, key, RoundForFile(value)); }
+
+uint32_t ReadColor(const TIniFile& ini, int section, const QString& sectionName, const QString& key,
+                   const QString& def) {
+    const QString text = ini.ReadString(section, key, def);
+    uint32_t color = 0;
+    if (!HexToColor(text, color))
+        throw EVelkonError(QStringLiteral("Hibás szín a projekt fájlban: [") + sectionName + QStringLiteral("] ") + key +
+                           QLatin1Char('=') + text);
+    return color;
+}
+
+// A stand-in for a file entry whose name may not be opened: it keeps its place
+// (and its name for the next save) but never touches the disk.
+std::unique_ptr<TFilesItem> PlaceholderFile(const QString& name) {
+    auto item = std::make_unique<TFilesItem>();
+    item->Name = name;
+    item->Kind = TFilesItem::KindOfPath(name);
+    if (item->Kind == TFilesItem::kindPicture)
+        item->Image = std::make_unique<TPicture>();
+    return item;
+}
+
+void ReadFiles(TScene& scene, const TIniFile& ini, const QString& dir, TErrorLog& log) {
+    const int section = ini.FindSection(QStringLiteral("Files"));
+    for (int n = 1; n <= MaxListEntries; ++n) {
+        const QString name = ini.ReadString(section, QStringLiteral("Name%1").arg(n), kMarker);
+        if (name == kMarker)
+            break;
+        if (!IsPlainFileName(name)) {
+            log.Add(QStringLiteral("Hibás fájl név: ") + name);
+            scene.Files.Add(name, PlaceholderFile(name));
+            continue;
+        }
+        const QString path = dir + QLatin1Char('/') + name;
+        std::unique_ptr<TFilesItem> item = TFilesItem::Create(path);
+        if (item->Kind == TFilesItem::kindPicture && item->Image && item->Image->IsEmpty())
+            log.Add(QStringLiteral("Nincs meg a fájl: ") + path);
+        if (item->Kind == TFilesItem::kindSound) {
+            if (QFile::exists(path) && scene.Sounds)
+                scene.Sounds->Load(path, item->Sound); // a bad header still leaves the item usable
+            else
+                log.Add(QStringLiteral("Nincs meg a fájl: ") + path);
+        }
+        scene.Files.Add(name, std::move(item));
+    }
+}
+
+void ReadLayer(TScene& scene, const TIniFile& ini, int n, int section, const QString& name) {
+    const QString sectionName = QStringLiteral("Image%1").arg(n);
+    const QString fileName = ini.ReadString(section, u"FileName", QString());
+    TFilesItem* file = scene.Files.Find(fileName);
+    if (!file)
+        throw EVelkonError(QStringLiteral("A(z) ") + name + QStringLiteral(" réteg fájlja nincs a projekt fájljai között: ") +
+                           fileName);
+    auto layer = std::make_unique<TImagesItem>(file);
+    layer->Name = name;
+    layer->Top = ini.ReadInteger(section, u"Top", 0);
+    layer->Left = ini.ReadInteger(section, u"Left", 0);
+    layer->Width = ini.ReadInteger(section, u"Width", 0);
+    layer->Height = ini.ReadInteger(section, u"Height", 0);
+    layer->Alpha = ini.ReadInteger(section, u"Alpha", 255);
+    layer->Angle = ini.ReadInteger(section, u"Angle", 0);
+    layer->OrigoX = ini.ReadInteger(section, u"OrigoX", 0);
+    layer->OrigoY = ini.ReadInteger(section, u"OrigoY", 0);
+    layer->TouchTop = ini.ReadInteger(section, u"TouchTop", 0);
+    layer->TouchLeft = ini.ReadInteger(section, u"TouchLeft", 0);
+    layer->TouchWidth = ini.ReadInteger(section, u"TouchWidth", static_cast<int>(std::nearbyint(layer->Width)));
+    layer->TouchHeight = ini.ReadInteger(section, u"TouchHeight", static_cast<int>(std::nearbyint(layer->Height)));
+    layer->Visible = ini.ReadInteger(section, u"Visible", 1) != 0;
+    layer->PlayAnim = ini.ReadInteger(section, u"PlayAnim", 1);
+    layer->Parent = ini.ReadString(section, u"Parent", QString());
+    layer->Group = ini.ReadInteger(section, u"Group", 0);
+    layer->ItemColor = ReadColor(ini, section, sectionName, QStringLiteral("ItemColor"), QStringLiteral("FFFFFF"));
+    TImagesItem* added = scene.Layers.Add(name, std::move(layer));
+
+    // Lower-case names spare the INI a conversion on each of the many lookups.
+    const QString prefix = QStringLiteral("image%1_command").arg(n);
+    for (int t = 1; t <= 12; ++t) {
+        TCommands& track = added->TrackByNumber(t);
+        const QString trackPrefix = prefix + QString::number(t) + QLatin1Char('_');
+        for (int c = 1; c <= MaxListEntries; ++c) {
+            const int cs = ini.FindSection(trackPrefix + QString::number(c));
+            if (cs < 0 || !ini.KeyExists(cs, u"Command"))
+                break;
+            auto cmd = std::make_unique<TCommandItem>();
+            cmd->Owner = added;
+            // Numbers outside the catalogue are kept as they stand so that nothing
+            // in the file is lost; the player ignores them.
+            cmd->Command = ini.ReadInteger(cs, u"Command", 0);
+            cmd->sParam1 = ini.ReadString(cs, u"sParam1", QString());
+            cmd->sParam2 = ini.ReadString(cs, u"sParam2", QString());
+            cmd->sParam3 = ini.ReadString(cs, u"sParam3", QString());
+            cmd->OX = ini.ReadInteger(cs, u"OX", 512);
+            cmd->OY = ini.ReadInteger(cs, u"OY", 384);
+            const QString commandName = CommandName(cmd->Command);
+            track.Add(commandName, std::move(cmd));
+        }
+    }
+    added->SelectAnimation(TImagesItem::animBase);
+}
+
+} // namespace
+
+long long RoundForFile(double value) {
+    if (!std::isfinite(value))
+        return 0;
+    return static_cast<long long>(std::nearbyint(value));
+}
+
+QString ColorToHex(uint32_t color) {
+    static const char digits[] = "0123456789ABCDEF";
+    QString s(6, Qt::Uninitialized);
+    for (int i = 0; i < 3; ++i) {
+        const uint32_t byte = (color >> (8 * i)) & 0xFF; // red is the low byte
+        s[2 * i] = QLatin1Char(digits[byte >> 4]);
+        s[2 * i + 1] = QLatin1Char(digits[byte & 0xF]);
+    }
+    return s;
+}
+
+bool HexToColor(const QString& text, uint32_t& color) {
+    if (text.size() != 6)
+        return false;
+    uint32_t result = 0;
+    for (int i = 0; i < 6; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c > 0x7F || !std::isxdigit(static_cast<unsigned char>(c)))
+            return false;
+        const uint32_t digit = c <= u'9' ? c - u'0' : (c | 0x20) - u'a' + 10;
+        // Digits 1-2 are red (the low byte), 3-4 green, 5-6 blue.
+        result |= digit << (8 * (i / 2) + (i % 2 == 0 ? 4 : 0));
+    }
+    color = result;
+    return true;
+}
+
+bool IsPlainFileName(const QString& name) {
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    for (QChar c : name)
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QChar(0))
+            return false;
+    return true;
+}
+
+QString ProjectText(const TScene& scene) {
+    QString out;
+    int commands = 0;
+    for (const auto& [name, layer] : scene.Layers)
+        for (int t = 1; t <= 12; ++t)
+            commands += layer->TrackByNumber(t).Count();
+    out.reserve(1024 + scene.Layers.Count() * 400 + commands * 120);
+
+    out += QLatin1String("[Project]\r\n");
+    PutNumber(out, QLatin1StringView("Resolution"), scene.Resolution);
+    Put(out, QLatin1StringView("BackgroundColor"), ColorToHex(scene.BackgroundColor));
+    Put(out, QLatin1StringView("SelectColor"), ColorToHex(scene.SelectColor));
+    Put(out, QLatin1StringView("Lock"), scene.Lock ? u"1" : u"0");
+
+    out += QLatin1String("[Files]\r\n");
+    for (int i = 0; i < scene.Files.Count(); ++i) {
+        out += QLatin1String("Name") + QString::number(i + 1) + QLatin1Char('=') + scene.Files.At(i)->Name +
+               QLatin1String("\r\n");
+    }
+    out += QLatin1String("[Groups]\r\n");
+    for (int i = 0; i < scene.Groups.size(); ++i)
+        out += QLatin1String("Name") + QString::number(i + 1) + QLatin1Char('=') + scene.Groups[i] +
+               QLatin1String("\r\n");
+    out += QLatin1String("-------\r\n");
+
+    for (int n = 1; n <= scene.Layers.Count(); ++n) {
+        const TImagesItem& layer = *scene.Layers.At(n - 1);
+        const QString section = QLatin1String("[Image") + QString::number(n);
+        out += section;
+        out += QLatin1String("]\r\n");
+        Put(out, QLatin1StringView("Name"), layer.Name);
+        Put(out, QLatin1StringView("FileName"), layer.FileItem ? QStringView(layer.FileItem->Name) : QStringView());
+        PutReal(out, QLatin1StringView("Top"), layer.Top);
+        PutReal(out, QLatin1StringView("Left"), layer.Left);
+        PutReal(out, QLatin1StringView("Width"), layer.Width);
+        PutReal(out, QLatin1StringView("Height"), layer.Height);
+        PutReal(out, QLatin1StringView("Alpha"), layer.Alpha);
+        PutReal(out, QLatin1StringView("Angle"), layer.Angle);
+        PutReal(out, QLatin1StringView("OrigoX"), layer.OrigoX);
+        PutReal(out, QLatin1StringView("OrigoY"), layer.OrigoY);
+        PutNumber(out, QLatin1StringView("TouchTop"), layer.TouchTop);
+        PutNumber(out, QLatin1StringView("TouchLeft"), layer.TouchLeft);
+        PutNumber(out, QLatin1StringView("TouchWidth"), layer.TouchWidth);
+        PutNumber(out, QLatin1StringView("TouchHeight"), layer.TouchHeight);
+        Put(out, QLatin1StringView("Parent"), layer.Parent);
+        Put(out, QLatin1StringView("Visible"), layer.Visible ? u"1" : u"0");
+        PutNumber(out, QLatin1StringView("PlayAnim"), layer.PlayAnim);
+        PutNumber(out, QLatin1StringView("Group"), layer.Group);
+        Put(out, QLatin1StringView("ItemColor"), ColorToHex(layer.ItemColor));
+        for (int t = 1; t <= 12; ++t) {
+            const TCommands& track = layer.TrackByNumber(t);
+            if (track.IsEmpty())
+                continue;
+            const QString trackSection = section + QLatin1String("_Command") + QString::number(t) + QLatin1Char('_');
+            for (int c = 0; c < track.Count(); ++c) {
+                const TCommandItem& cmd = *track.Item(c);
+                out += trackSection;
+                out += QString::number(c + 1);
+                out += QLatin1String("]\r\n");
+                PutNumber(out, QLatin1StringView("Command"), cmd.Command);
+                Put(out, QLatin1StringView("sParam1"), cmd.sParam1);
+                Put(out, QLatin1StringView("sParam2"), cmd.sParam2);
+                Put(out, QLatin1StringView("sParam3"), cmd.sParam3);
+                PutReal(out, QLatin1StringView("OX"), cmd.OX);
+                PutReal(out, QLatin1StringView("OY"), cmd.OY);
+            }
+        }
+    }
+
+    out += QLatin1String("[Lines]\r\n");
+    for (int i = 0; i < scene.Lines.size(); ++i) {
+        const QString& entry = scene.Lines[i];
+        const qsizetype eq = entry.indexOf(QLatin1Char('='));
+        out += QLatin1String("Pos") + QString::number(i + 1) + QLatin1Char('=') + (eq < 0 ? entry : entry.left(eq)) +
+               QLatin1String("\r\n");
+    }
+    return out;
+}
+
+void WriteProject(TScene& scene, const QString& path) {
+    SafeWriteFile(path, EncodeWindows1250ForFile(ProjectText(scene)));
+    const QFileInfo info(path);
+    scene.ProjectFileName = info.fileName();
+    scene.ProjectDir = info.absolutePath();
+    scene.Saved = true;
+}
+
+void ReadProject(TScene& scene, const QString& path, TErrorLog& log) {
+    // A project that cannot be opened leaves the current scene alone.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EVelkonError(QStringLiteral("Nem sikerült megnyitni a projekt fájlt: ") + path);
+    TIniFile ini;
+    ini.FromBytes(file.readAll());
+    file.close();
+
+    const QFileInfo info(path);
+    scene.ProjectFileName = info.fileName();
+    scene.ProjectDir = info.absolutePath();
+    // Until the whole file has been read the scene matches no file.
+    scene.Saved = false;
+    scene.ClearLayersAndFiles();
+    // Groups and helper lines go now too, so that a read stopped half-way never
+    // mixes the previous project's lines into this one.
+    scene.Groups.clear();
+    scene.GroupStates.fill(TGroupState{});
+    scene.Lines.clear();
+
+    const QString projectName = QStringLiteral("Project");
+    const int project = ini.FindSection(projectName);
+    const int resolution = ini.ReadInteger(project, u"Resolution", 1);
+    scene.Resolution = resolution >= 0 && resolution <= 5 ? resolution : 1;
+    scene.BackgroundColor = ReadColor(ini, project, projectName, QStringLiteral("BackgroundColor"), QStringLiteral("FFFFFF"));
+    // Written as SelectColor; files of older versions may only know SelectedColor.
+    const QString selectKey = ini.ReadString(project, u"SelectColor", kMarker) != kMarker ? QStringLiteral("SelectColor")
+                                                                                         : QStringLiteral("SelectedColor");
+    scene.SelectColor = ReadColor(ini, project, projectName, selectKey, QStringLiteral("AAAAAA"));
+    scene.Lock = ini.ReadInteger(project, u"Lock", 1) != 0;
+
+    ReadFiles(scene, ini, scene.ProjectDir, log);
+
+    const int groups = ini.FindSection(QStringLiteral("Groups"));
+    for (int n = 1; n <= MaxListEntries; ++n) {
+        const QString group = ini.ReadString(groups, QStringLiteral("Name%1").arg(n), kMarker);
+        if (group == kMarker)
+            break;
+        scene.Groups << group;
+    }
+
+    for (int n = 1; n <= MaxListEntries; ++n) {
+        const int section = ini.FindSection(QStringLiteral("image%1").arg(n));
+        const QString name = ini.ReadString(section, u"Name", kMarker);
+        if (name == kMarker)
+            break;
+        ReadLayer(scene, ini, n, section, name);
+    }
+
+    const int lines = ini.FindSection(QStringLiteral("Lines"));
+    for (int n = 1; n <= MaxListEntries; ++n) {
+        const QString v = ini.ReadString(lines, QStringLiteral("Pos%1").arg(n), kMarker);
+        if (v == kMarker)
+            break;
+        scene.SetLineValue(v, v.mid(1, 100));
+    }
+    scene.Saved = true;
+}
+
+} // namespace velkon

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+namespace velkon {
+
+class TScene;
+class TErrorLog;
+
+// The end marker of numbered INI lists: a list is read from 1 upward until
+// its key gives this default back.
+inline constexpr const char* NumberedListEnd = "NINCS1234";
+// At most this many entries of a numbered list are read.
+inline constexpr int MaxListEntries = 10000;
+
+// The whole .VKP text (CR LF lines) of the scene.
+QString ProjectText(const TScene& scene);
+
+// Writes the scene as a project file, replacing path atomically; then the
+// project is that file (ProjectFileName, ProjectDir) and it counts as saved.
+// Throws EVelkonError when the file cannot be written or a text cannot be held
+// in Windows-1250; the old file then stays whole and the scene unchanged.
+void WriteProject(TScene& scene, const QString& path);
+
+// Replaces the scene with the project file's content. Missing resource files
+// and bad resource names go to the log. A layer whose FileName is not among
+// the files, or a colour that is not six hex digits, stops reading with
+// EVelkonError; what was read until then stays in the scene.
+void ReadProject(TScene& scene, const QString& path, TErrorLog& log);
+
+// Real value as written to project and pack files: nearest integer, halves to even.
+long long RoundForFile(double value);
+
+// 0x00BBGGRR as six upper-case hex digits, red first ("FF0000" is red).
+QString ColorToHex(uint32_t color);
+// Six hex digits, red first, to 0x00BBGGRR; false when the text is not that.
+bool HexToColor(const QString& text, uint32_t& color);
+
+// Whether a resource name is a plain file name that stays inside its folder
+// (no path separator, not "." or "..", not empty).
+bool IsPlainFileName(const QString& name);
+
+} // namespace velkon

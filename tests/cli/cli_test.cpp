@@ -1,0 +1,160 @@
+#include "model/commanddesc.h"
+#include "model/scene.h"
+#include "model/snd.h"
+#include "project/projectfile.h"
+#include "support/testsupport.h"
+
+#include <QDir>
+#include <functional>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace velkon;
+using velkon::test::ReadFile;
+using velkon::test::WriteFile;
+using velkon::test::WritePng;
+
+namespace {
+
+struct TRun {
+    int Code = -1;
+    QString Out;
+    QStringList ErrLines;
+};
+
+TRun RunCli(const QStringList& args, const QString& workDir = {}) {
+    QProcess p;
+    if (!workDir.isEmpty())
+        p.setWorkingDirectory(workDir);
+    p.start(QStringLiteral(VELKON_CLI), args);
+    TRun r;
+    if (!p.waitForFinished(60000))
+        return r;
+    r.Code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
+    r.Out = QString::fromUtf8(p.readAllStandardOutput());
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    r.ErrLines = err.split('\n', Qt::SkipEmptyParts);
+    return r;
+}
+
+struct TCliTest : ::testing::Test {
+    QTemporaryDir Dir;
+    QString Path(const QString& name) const { return Dir.filePath(name); }
+
+    // A project folder "proj" with ball.png and one layer; extra lets a case spoil it.
+    QString WriteProjectFile(const std::function<void(TScene&)>& extra = {}) {
+        QDir().mkpath(Path("proj"));
+        EXPECT_TRUE(WritePng(Path("proj/ball.png"), 4, 4, 6));
+        TScene scene;
+        scene.AddFile(TFilesItem::Create(Path("proj/ball.png")));
+        TImagesItem* layer = scene.AddLayer(scene.Files.At(0));
+        layer->Name = "Labdá";
+        layer->Base.Track[1].Add(std::make_unique<TCommandItem>(cmdWait, "1"));
+        if (extra)
+            extra(scene);
+        WriteProject(scene, Path("proj/p.VKP"));
+        return Path("proj/p.VKP");
+    }
+};
+
+} // namespace
+
+TEST_F(TCliTest, WrongUsageExitsWithTwo) {
+    const QStringList cases[] = {{}, {"pack"}, {"pack", "a.VKP"}, {"pack", "a", "b", "c"}, {"check"}, {"frob"},
+                                 {"--help", "x"}};
+    for (const QStringList& args : cases) {
+        const TRun r = RunCli(args);
+        EXPECT_EQ(r.Code, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.ErrLines.join('\n').contains("velkon pack PROJECT.VKP OUT.VKM"));
+    }
+}
+
+TEST_F(TCliTest, HelpDescribesPackAndCheck) {
+    const TRun r = RunCli({"--help"});
+    EXPECT_EQ(r.Code, 0);
+    EXPECT_TRUE(r.Out.contains("velkon pack PROJECT.VKP OUT.VKM"));
+    EXPECT_TRUE(r.Out.contains("velkon check PROJECT.VKP"));
+    EXPECT_TRUE(r.ErrLines.isEmpty());
+}
+
+TEST_F(TCliTest, PackWritesThePackBesideItsResources) {
+    const QString project = WriteProjectFile();
+    QDir().mkpath(Path("out"));
+    const TRun r = RunCli({"pack", project, "out/pack.VKM"}, Dir.path());
+    EXPECT_EQ(r.Code, 0) << r.ErrLines.join('\n').toStdString();
+    EXPECT_TRUE(r.ErrLines.isEmpty());
+    const QByteArray vkm = ReadFile(Path("out/pack.VKM"));
+    EXPECT_TRUE(vkm.startsWith("VKP1.3\r\n1\r\n[Files]\r\n1\r\nball.png\r\n[Images]\r\n1\r\nLabd\xC3\xA1\r\n"));
+    EXPECT_TRUE(vkm.endsWith("[B02]\r\n1\r\n6\r\n1\r\n\r\n\r\n"));
+    EXPECT_TRUE(QFile::exists(Path("out/pack.VKP")));
+    EXPECT_TRUE(QFile::exists(Path("out/ball.png")));
+    EXPECT_FALSE(QFile::exists(Path("out/pack.VKO")));
+}
+
+TEST_F(TCliTest, PackPrintsEveryLineOldestFirst) {
+    const QString project = WriteProjectFile([](TScene& scene) {
+        scene.Resolution = 2;
+        auto missing = std::make_unique<TFilesItem>();
+        missing->Name = "nincs meg.png";
+        missing->Image = std::make_unique<TPicture>();
+        scene.AddFile(std::move(missing));
+        TImagesItem* layer = scene.Layers.At(0);
+        layer->Alpha = 1;
+        layer->Touch1.Track[0].Add(std::make_unique<TCommandItem>(cmdWait, "1"));
+    });
+    const TRun r = RunCli({"pack", project, Path("x.VKM")});
+    EXPECT_EQ(r.Code, 0);
+    EXPECT_EQ(r.ErrLines, (QStringList{
+                              "Nincs meg a fájl: " + QDir(Path("proj")).absolutePath() + "/nincs meg.png",
+                              "Retinás felbontás van beállítva!",
+                              "Túl alacsony az alfa és van érintési animáció: Labdá",
+                              "Hibás fájl név: nincs meg.png",
+                              "A VKM készítés közben hiba lépett fel, a hibák a hiba naplóba bekerültek.",
+                          }));
+    EXPECT_TRUE(QFile::exists(Path("x.VKM")));
+}
+
+TEST_F(TCliTest, PackThatCannotBeWrittenExitsWithOneAndTheReason) {
+    const QString project = WriteProjectFile();
+    ASSERT_TRUE(WriteFile(Path("blocker"), "x"));
+    TRun r = RunCli({"pack", project, Path("blocker/x.VKM")});
+    EXPECT_EQ(r.Code, 1);
+    ASSERT_FALSE(r.ErrLines.isEmpty());
+    EXPECT_TRUE(r.ErrLines.last().contains(Path("blocker/x.VK"))) << r.ErrLines.join('\n').toStdString();
+
+    r = RunCli({"pack", Path("nincs.VKP"), Path("x.VKM")});
+    EXPECT_EQ(r.Code, 1);
+    EXPECT_EQ(r.ErrLines.size(), 1);
+    EXPECT_TRUE(r.ErrLines.last().contains("nincs.VKP"));
+    EXPECT_FALSE(QFile::exists(Path("x.VKM")));
+}
+
+TEST_F(TCliTest, CheckWritesNothingAndExitsByWhatItFound) {
+    const QString clean = WriteProjectFile();
+    const QStringList before = QDir(Path("proj")).entryList(QDir::Files);
+    TRun r = RunCli({"check", clean});
+    EXPECT_EQ(r.Code, 0);
+    EXPECT_TRUE(r.ErrLines.isEmpty()) << r.ErrLines.join('\n').toStdString();
+    EXPECT_EQ(QDir(Path("proj")).entryList(QDir::Files), before);
+
+    const QString spoilt = WriteProjectFile([](TScene& scene) {
+        TImagesItem* layer = scene.Layers.At(0);
+        layer->TouchWidth = static_cast<int>(layer->Width) + 1;
+        layer->Touch3.Track[2].Add(std::make_unique<TCommandItem>(cmdWait, "1"));
+    });
+    r = RunCli({"check", spoilt});
+    EXPECT_EQ(r.Code, 1);
+    EXPECT_EQ(r.ErrLines, (QStringList{"A touch rect túl nagy: Labdá",
+                                       "A VKM készítés közben hiba lépett fel, a hibák a hiba naplóba bekerültek."}));
+    EXPECT_EQ(QDir(Path("proj")).entryList(QDir::Files), before);
+}
+
+TEST_F(TCliTest, CheckOfAnUnreadableProjectExitsWithOne) {
+    ASSERT_TRUE(WriteFile(Path("bad.VKP"), "[Project]\r\nBackgroundColor=zzz\r\n"));
+    const TRun r = RunCli({"check", Path("bad.VKP")});
+    EXPECT_EQ(r.Code, 1);
+    ASSERT_EQ(r.ErrLines.size(), 1);
+    EXPECT_TRUE(r.ErrLines[0].contains("BackgroundColor=zzz"));
+}

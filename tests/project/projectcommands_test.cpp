@@ -1,0 +1,185 @@
+#include "model/errorlog.h"
+#include "model/scene.h"
+#include "model/scripteddialogs.h"
+#include "model/velkonerror.h"
+#include "project/projectcommands.h"
+#include "project/projectfile.h"
+#include "support/testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace velkon;
+using velkon::test::ReadFile;
+using velkon::test::WriteFile;
+
+namespace {
+
+struct TProjectCommandsTest : ::testing::Test {
+    QTemporaryDir Dir;
+    TScene Scene;
+    TScriptedDialogs Dialogs;
+    TErrorLog Log;
+    QString Path(const QString& name) const { return Dir.filePath(name); }
+
+    // A one-file project that was read from Dir/name.
+    void MakeProject(const QString& name) {
+        Scene.AddFile(TFilesItem::Create(Path("ball.png")));
+        WriteProject(Scene, Path(name));
+        Scene.Saved = false;
+    }
+};
+
+const QString kSaveQuestion = "yesno:Mentés|Biztos más éven menti el mint a projet neve?";
+const QString kOpenQuestion = "yesno:Betöltés|A projekt nincs elmentve, biztos betölt egy másikat?";
+
+} // namespace
+
+TEST_F(TProjectCommandsTest, EmptyProjectIsNotSaved) {
+    for (bool withDialog : {true, false}) {
+        Dialogs.Asked.clear();
+        EXPECT_FALSE(SaveProjectCommand(Scene, Dialogs, Log, withDialog));
+        EXPECT_EQ(Dialogs.Asked, QStringList{"message:Üres projektet akar menteni!"});
+    }
+    EXPECT_EQ(Log.Count(), 0);
+    EXPECT_TRUE(QDir(Dir.path()).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(TProjectCommandsTest, SaveUnderTheSameNameAsksNothingAndLogs) {
+    MakeProject("p.VKP");
+    Scene.AddLayer(Scene.Files.At(0));
+    Dialogs.FileAnswers.push_back(Path("p.VKP"));
+    EXPECT_TRUE(SaveProjectCommand(Scene, Dialogs, Log, true));
+    ASSERT_EQ(Dialogs.FileChoices.size(), 1u);
+    const TFileChoice& choice = Dialogs.FileChoices[0];
+    EXPECT_EQ(choice.Mode, TFileChoice::modeSave);
+    EXPECT_EQ(choice.Filter, "*.VKP");
+    EXPECT_EQ(choice.InitialName, "p.VKP");
+    EXPECT_EQ(choice.InitialDir, QDir(Dir.path()).absolutePath());
+    EXPECT_EQ(Dialogs.Asked.size(), 1);
+    EXPECT_EQ(Log.Lines(), QStringList{"Project elmentve."});
+    EXPECT_TRUE(Scene.Saved);
+    EXPECT_TRUE(ReadFile(Path("p.VKP")).contains("[Image1]"));
+}
+
+TEST_F(TProjectCommandsTest, SaveUnderAnotherNameAsksFirst) {
+    const struct {
+        bool Answer;
+        bool Written;
+    } cases[] = {{false, false}, {true, true}};
+    for (const auto& c : cases) {
+        TScene scene;
+        scene.AddFile(TFilesItem::Create(Path("ball.png")));
+        scene.ProjectFileName = "p.VKP";
+        scene.ProjectDir = Dir.path();
+        TScriptedDialogs dialogs;
+        TErrorLog log;
+        dialogs.FileAnswers.push_back(Path("más.VKP"));
+        dialogs.YesNoAnswers.push_back(c.Answer);
+        EXPECT_EQ(SaveProjectCommand(scene, dialogs, log, true), c.Written);
+        EXPECT_TRUE(dialogs.Asked.contains(kSaveQuestion));
+        EXPECT_EQ(QFile::exists(Path("más.VKP")), c.Written);
+        EXPECT_EQ(scene.ProjectFileName, c.Written ? "más.VKP" : "p.VKP");
+        EXPECT_EQ(log.Count(), c.Written ? 1 : 0);
+    }
+}
+
+TEST_F(TProjectCommandsTest, CancelledSaveDialogWritesNothing) {
+    MakeProject("p.VKP");
+    QFile::remove(Path("p.VKP"));
+    Dialogs.FileAnswers.push_back(std::nullopt);
+    EXPECT_FALSE(SaveProjectCommand(Scene, Dialogs, Log, true));
+    EXPECT_FALSE(QFile::exists(Path("p.VKP")));
+    EXPECT_FALSE(Scene.Saved);
+    EXPECT_EQ(Log.Count(), 0);
+}
+
+TEST_F(TProjectCommandsTest, QuickSaveGoesToTheProjectFolderNotTheCurrentDirectory) {
+    MakeProject("p.VKP");
+    QTemporaryDir elsewhere;
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
+    Scene.AddLayer(Scene.Files.At(0));
+    const bool saved = SaveProjectCommand(Scene, Dialogs, Log, false);
+    QDir::setCurrent(previous);
+    EXPECT_TRUE(saved);
+    EXPECT_TRUE(Dialogs.Asked.isEmpty());
+    EXPECT_TRUE(ReadFile(Path("p.VKP")).contains("[Image1]"));
+    EXPECT_FALSE(QFile::exists(elsewhere.filePath("p.VKP")));
+    EXPECT_EQ(Log.Lines(), QStringList{"Project elmentve."});
+}
+
+TEST_F(TProjectCommandsTest, QuickSaveOfANewProjectAsksWhere) {
+    Scene.AddFile(TFilesItem::Create(Path("ball.png")));
+    Dialogs.FileAnswers.push_back(Path("új.VKP"));
+    Dialogs.YesNoAnswers.push_back(true);
+    EXPECT_TRUE(SaveProjectCommand(Scene, Dialogs, Log, false));
+    EXPECT_TRUE(QFile::exists(Path("új.VKP")));
+    EXPECT_EQ(Scene.ProjectFileName, "új.VKP");
+}
+
+TEST_F(TProjectCommandsTest, FailedSaveReportsAndLogsNothing) {
+    MakeProject("p.VKP");
+    ASSERT_TRUE(WriteFile(Path("blocker"), "x"));
+    Dialogs.FileAnswers.push_back(Path("blocker/p.VKP"));
+    EXPECT_THROW(SaveProjectCommand(Scene, Dialogs, Log, true), EVelkonError);
+    EXPECT_EQ(Log.Count(), 0);
+    EXPECT_FALSE(Scene.Saved);
+}
+
+TEST_F(TProjectCommandsTest, OpenAsksOnlyWhenUnsaved) {
+    MakeProject("p.VKP");
+    Scene.AddLayer(Scene.Files.At(0));
+    WriteProject(Scene, Path("q.VKP"));
+    TScene fresh;
+    // Unsaved and the user says No: nothing is chosen or read.
+    fresh.Saved = false;
+    Dialogs.YesNoAnswers.push_back(false);
+    EXPECT_FALSE(OpenProjectCommand(fresh, Dialogs, Log));
+    EXPECT_EQ(Dialogs.Asked, QStringList{kOpenQuestion});
+    EXPECT_EQ(fresh.Layers.Count(), 0);
+    // Unsaved, Yes, then the file dialog.
+    Dialogs.Asked.clear();
+    Dialogs.YesNoAnswers.push_back(true);
+    Dialogs.FileAnswers.push_back(Path("q.VKP"));
+    EXPECT_TRUE(OpenProjectCommand(fresh, Dialogs, Log));
+    EXPECT_EQ(Dialogs.Asked.size(), 2);
+    EXPECT_EQ(Dialogs.FileChoices.back().Mode, TFileChoice::modeOpen);
+    EXPECT_EQ(Dialogs.FileChoices.back().Filter, "*.VKP");
+    EXPECT_EQ(fresh.Layers.Count(), 1);
+    EXPECT_EQ(fresh.ProjectFileName, "q.VKP");
+    EXPECT_TRUE(fresh.Saved);
+    // Saved: no question; a cancelled dialog reads nothing.
+    Dialogs.Asked.clear();
+    EXPECT_FALSE(OpenProjectCommand(fresh, Dialogs, Log));
+    EXPECT_EQ(Dialogs.Asked.size(), 1);
+    EXPECT_EQ(fresh.Layers.Count(), 1);
+}
+
+TEST_F(TProjectCommandsTest, ExitSaveWritesEvenAnEmptySceneAndKeepsTheProjectName) {
+    Scene.ProjectFileName = "p.VKP";
+    Scene.ProjectDir = Dir.path();
+    Scene.Saved = false;
+    const QString program = Path("program");
+    QDir().mkpath(program);
+    EXPECT_EQ(ExitSaveProject(Scene, Log, program, Path("user")), QDir(program).filePath("Kilepesi.VKP"));
+    EXPECT_TRUE(ReadFile(QDir(program).filePath("Kilepesi.VKP")).startsWith("[Project]\r\n"));
+    EXPECT_EQ(Scene.ProjectFileName, "p.VKP");
+    EXPECT_FALSE(Scene.Saved);
+    EXPECT_EQ(Log.Count(), 0);
+}
+
+TEST_F(TProjectCommandsTest, ExitSaveFallsBackToTheUserFolder) {
+    ASSERT_TRUE(WriteFile(Path("program"), "not a folder"));
+    const QString user = Path("user/data");
+    const QString written = ExitSaveProject(Scene, Log, Path("program"), user);
+    EXPECT_EQ(written, QDir(user).filePath("Kilepesi.VKP"));
+    EXPECT_TRUE(QFile::exists(written));
+    ASSERT_EQ(Log.Count(), 1);
+    EXPECT_TRUE(Log.Lines()[0].endsWith(written)) << Log.Lines()[0].toStdString();
+    // Neither place writable: the error reaches the caller.
+    ASSERT_TRUE(WriteFile(Path("user2"), "x"));
+    EXPECT_THROW(ExitSaveProject(Scene, Log, Path("program"), Path("user2/data")), EVelkonError);
+}
