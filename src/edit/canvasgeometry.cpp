@@ -1,9 +1,11 @@
 #include "edit/canvasgeometry.h"
 
 #include "edit/editorstate.h"
+#include "engine/motionmath.h"
 #include "model/imagesitem.h"
 #include "model/picture.h"
 
+#include <QPoint>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -14,21 +16,9 @@ namespace {
 
 int32_t RoundI(double v) { return static_cast<int32_t>(std::nearbyint(v)); }
 
-// Sign of the turn a -> b -> p.
-double Cross(double ax, double ay, double bx, double by, double px, double py) {
-    return (bx - ax) * (py - ay) - (by - ay) * (px - ax);
-}
-
-// Inclusive of the edges, either winding (a flipped layer turns its corners round).
-bool InTriangle(double px, double py, double ax, double ay, double bx, double by, double cx, double cy) {
-    if (Cross(ax, ay, bx, by, cx, cy) == 0)
-        return false; // a layer shrunk to a line or a point cannot be hit
-    const double d1 = Cross(ax, ay, bx, by, px, py);
-    const double d2 = Cross(bx, by, cx, cy, px, py);
-    const double d3 = Cross(cx, cy, ax, ay, px, py);
-    const bool neg = d1 < 0 || d2 < 0 || d3 < 0;
-    const bool pos = d1 > 0 || d2 > 0 || d3 > 0;
-    return !(neg && pos);
+// Twice the signed area of the triangle a b c.
+int64_t Cross(QPoint a, QPoint b, QPoint c) {
+    return int64_t(b.x() - a.x()) * (c.y() - a.y()) - int64_t(b.y() - a.y()) * (c.x() - a.x());
 }
 
 } // namespace
@@ -56,11 +46,21 @@ void ComputeCorners(const TEditorState& s, TImagesItem& l) {
     }
 }
 
-bool CornersHit(const TImagesItem& l, double x, double y) {
-    const auto& cx = l.CornersX;
-    const auto& cy = l.CornersY;
-    return InTriangle(x, y, cx[0], cy[0], cx[1], cy[1], cx[2], cy[2]) ||
-           InTriangle(x, y, cx[0], cy[0], cx[2], cy[2], cx[3], cy[3]);
+bool CornersHit(const TImagesItem& l, int32_t x, int32_t y) {
+    const QPoint c1(l.CornersX[0], l.CornersY[0]), c2(l.CornersX[1], l.CornersY[1]);
+    const QPoint c3(l.CornersX[2], l.CornersY[2]), c4(l.CornersX[3], l.CornersY[3]);
+    const QPoint p(x, y);
+    if (PointInTriangle(c1, c2, c3, p) || PointInTriangle(c1, c3, c4, p))
+        return true;
+    // The diagonal the two triangles share is an edge of both, so neither
+    // contains it; a click on it still lands on the layer.
+    if (Cross(c1, c2, c3) == 0 && Cross(c1, c3, c4) == 0)
+        return false; // collapsed to a line or a point
+    if (Cross(c1, c3, p) != 0)
+        return false;
+    const int64_t along = int64_t(p.x() - c1.x()) * (c3.x() - c1.x()) + int64_t(p.y() - c1.y()) * (c3.y() - c1.y());
+    const int64_t length2 = int64_t(c3.x() - c1.x()) * (c3.x() - c1.x()) + int64_t(c3.y() - c1.y()) * (c3.y() - c1.y());
+    return along > 0 && along < length2;
 }
 
 TRectI CornerRect(const TImagesItem& l) {
@@ -72,13 +72,6 @@ TRectI CornerBounds(const TImagesItem& l) {
     const auto [minX, maxX] = std::minmax_element(l.CornersX.begin(), l.CornersX.end());
     const auto [minY, maxY] = std::minmax_element(l.CornersY.begin(), l.CornersY.end());
     return {*minX, *minY, *maxX, *maxY};
-}
-
-double AngleAround(double cx, double cy, double x, double y) {
-    double a = std::atan2(y - cy, x - cx) * 180.0 / std::numbers::pi;
-    if (a < 0)
-        a += 360;
-    return a;
 }
 
 } // namespace velkon

@@ -23,13 +23,10 @@ int32_t TargetToWindowY(const TEditorState& state, double y);
 // (w,h), (0,h) through the layer transform, flip included.
 void ComputeCorners(const TEditorState& state, TImagesItem& layer);
 // Whether a window point lies in one of the triangles (1,2,3), (1,3,4) of the Corners.
-bool CornersHit(const TImagesItem& layer, double windowX, double windowY);
+bool CornersHit(const TImagesItem& layer, int32_t windowX, int32_t windowY);
 // The rectangle from the first to the third corner, normalised.
 TRectI CornerRect(const TImagesItem& layer);
 // Smallest rectangle holding the four corners.
 TRectI CornerBounds(const TImagesItem& layer);
-
-// Angle of (x, y) around (cx, cy) in degrees, 0..360, clockwise on screen.
-double AngleAround(double cx, double cy, double x, double y);
 
 } // namespace velkon

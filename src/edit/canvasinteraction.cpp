@@ -4,7 +4,11 @@
 #include "edit/editorstate.h"
 #include "edit/selection.h"
 #include "edit/toolpoints.h"
+#include "engine/motionmath.h"
+#include "engine/params.h"
 #include "model/scene.h"
+
+#include <QPointF>
 
 #include <algorithm>
 #include <cmath>
@@ -20,11 +24,9 @@ constexpr int kAxisLockAfter = 5;
 
 int32_t RoundI(double v) { return static_cast<int32_t>(std::nearbyint(v)); }
 
-// Half-open, as the window system tests points against rectangles.
-bool InRect(int32_t x, int32_t y, int32_t l, int32_t t, int32_t r, int32_t b) {
-    return x >= l && x < r && y >= t && y < b;
-}
-
+// The layers' positions are fractional and a drag turns them in many small
+// steps, so the turn keeps full precision (rounding each step would let the
+// radius wander).
 void RotateAbout(double cx, double cy, double degrees, double& x, double& y) {
     const double rad = degrees * std::numbers::pi / 180.0;
     const double c = std::cos(rad), s = std::sin(rad);
@@ -33,19 +35,9 @@ void RotateAbout(double cx, double cy, double degrees, double& x, double& y) {
     y = cy + dx * s + dy * c;
 }
 
-double DistanceToSegment(double px, double py, double ax, double ay, double bx, double by) {
-    const double vx = bx - ax, vy = by - ay;
-    const double len2 = vx * vx + vy * vy;
-    double t = len2 > 0 ? ((px - ax) * vx + (py - ay) * vy) / len2 : 0;
-    t = std::clamp(t, 0.0, 1.0);
-    return std::hypot(px - (ax + t * vx), py - (ay + t * vy));
-}
-
-// Decimal numbers the editor shows use the Hungarian separator.
-QString Decimal(double v) {
-    QString s = QString::number(v, 'g', 15);
-    s.replace(QLatin1Char('.'), QLatin1Char(','));
-    return s;
+// Angle of the pointer around the common origin, 0..360.
+double AngleAroundOrigin(const TToolPoint& origin, int32_t x, int32_t y) {
+    return SegmentDirection(QPointF(x, y), QPointF(origin.X, origin.Y));
 }
 
 bool Exactly(TShiftState s, TShiftState keys) { return s == keys; }
@@ -109,7 +101,7 @@ void TCanvasInteraction::MouseDown(TShiftState shift, int32_t windowX, int32_t w
     PreviousY = PointerY = WindowToTargetY(state_, windowY);
     LeftDown = (shift & ssLeft) != 0;
     const TToolPoint& origin = state_.ToolPoint(-1);
-    PreviousAngle = AngleAround(origin.X, origin.Y, PreviousX, PreviousY);
+    PreviousAngle = AngleAroundOrigin(origin, PreviousX, PreviousY);
     DownX = PreviousX;
     DownY = PreviousY;
     DownShift = shift;
@@ -141,7 +133,7 @@ void TCanvasInteraction::MouseDown(TShiftState shift, int32_t windowX, int32_t w
         for (int k = 4; k < state_.ToolCount; ++k) {
             const TToolPoint& a = state_.ToolPoint(k);
             const TToolPoint& b = state_.ToolPoint(k + 1);
-            if (DistanceToSegment(PointerX, PointerY, a.X, a.Y, b.X, b.Y) > kPointGrab)
+            if (DistanceToSegment(QPointF(a.X, a.Y), QPointF(b.X, b.Y), QPointF(PointerX, PointerY)) > kPointGrab)
                 continue;
             TToolPoint inserted = a;
             inserted.Param = (a.Param + b.Param) / 2;
@@ -255,7 +247,7 @@ uint32_t TCanvasInteraction::ZoneAt(int32_t x, int32_t y) const {
     };
     uint32_t zone = 0;
     for (const TZoneRect& r : table)
-        if (InRect(x, y, r.l, r.t, r.r, r.b))
+        if (PointInRect(QPointF(x, y), TEdgeRect{double(r.l), double(r.t), double(r.r), double(r.b)}))
             zone = r.zone;
     return zone;
 }
@@ -292,8 +284,8 @@ void TCanvasInteraction::MouseMove(TShiftState shift, int32_t windowX, int32_t w
     if (Exactly(shift, ssCtrl | ssMiddle) && !JustPanned) {
         const int32_t maxX = std::max(0, PanelWidth - state_.TargetWidth);
         const int32_t maxY = std::max(0, PanelHeight - state_.TargetHeight);
-        state_.FrameOffsetX = std::clamp(state_.FrameOffsetX + PointerX - ex, 0, maxX);
-        state_.FrameOffsetY = std::clamp(state_.FrameOffsetY + PointerY - ey, 0, maxY);
+        state_.FrameOffsetX = Clamp(state_.FrameOffsetX + PointerX - ex, 0, maxX);
+        state_.FrameOffsetY = Clamp(state_.FrameOffsetY + PointerY - ey, 0, maxY);
         if (ApplyResolution)
             ApplyResolution();
         JustPanned = true;
@@ -351,7 +343,7 @@ void TCanvasInteraction::MouseMove(TShiftState shift, int32_t windowX, int32_t w
         if (state_.ToolMode == 3) {
             const TToolPoint& p = state_.ToolPoint(1);
             const TToolPoint& o = state_.ToolPoint(-1);
-            Status += QStringLiteral("\tdx:%1, dy:%2").arg(Decimal(p.X - o.X), Decimal(p.Y - o.Y));
+            Status += QStringLiteral("\tdx:%1, dy:%2").arg(FormatNumber(p.X - o.X), FormatNumber(p.Y - o.Y));
         }
         if (state_.GrabbedPoint != 0)
             DragToolPoint(effective);
@@ -398,7 +390,7 @@ void TCanvasInteraction::DragSelection(TShiftState shift, TShiftState effective)
     const int32_t rememberedCount = scene.SelectedCount;
     const int32_t dx = PointerX - PreviousX, dy = PointerY - PreviousY;
 
-    const double a = AngleAround(origin.X, origin.Y, PointerX, PointerY);
+    const double a = AngleAroundOrigin(origin, PointerX, PointerY);
     double delta = a - PreviousAngle;
     if (delta > 350)
         delta -= 360;

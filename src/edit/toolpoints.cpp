@@ -1,7 +1,9 @@
 #include "edit/toolpoints.h"
 
-#include "edit/canvasgeometry.h"
 #include "edit/editorstate.h"
+#include "engine/motionmath.h"
+
+#include <QPointF>
 
 #include <cmath>
 #include <numbers>
@@ -24,7 +26,7 @@ void RecomputeCurveAndEllipse(TEditorState& s) {
         const TToolPoint c = s.ToolPoint(1), p2 = s.ToolPoint(2), p4 = s.ToolPoint(4);
         const double a = std::nearbyint(std::abs(c.X - p2.X));
         const double b = std::nearbyint(std::abs(c.Y - p2.Y));
-        const double m = std::nearbyint(AngleAround(c.X, c.Y, p4.X, p4.Y));
+        const double m = std::nearbyint(SegmentDirection(QPointF(p4.X, p4.Y), QPointF(c.X, c.Y)));
         constexpr double rad = std::numbers::pi / 180.0;
         for (int i = 5; i <= s.ToolCount; ++i) {
             TToolPoint& p = s.ToolPoint(i);
