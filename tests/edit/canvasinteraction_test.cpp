@@ -4,6 +4,8 @@
 #include "edit/canvasinteraction.h"
 #include "edit/editorstate.h"
 #include "edit/selection.h"
+#include "engine/clock.h"
+#include "engine/player.h"
 #include "model/errorlog.h"
 #include "model/scene.h"
 
@@ -583,6 +585,26 @@ TEST_F(CanvasTest, FullPlayClickStartsTouchOnlyOnTouchableLayers) {
     scene.FullPlay = false; // preview: clicks do not touch
     Click(250, 50);
     EXPECT_TRUE(touched.empty());
+}
+
+TEST_F(CanvasTest, FullPlayClickStartsThePlayersTouchAnimation) {
+    TManualClock clock;
+    TPlayer player(scene, clock);
+    canvas.TouchStart = [&](TImagesItem& l) { player.TouchStart(l); };
+    TImagesItem& idle = Add("Idle", 0, 0, 100, 100);
+    idle.Touch1.Track[1].Add(std::make_unique<TCommandItem>(3, QStringLiteral("1")));
+    TImagesItem& button = Add("Button", 200, 0, 100, 100);
+    button.Touch1.Track[0].Add(std::make_unique<TCommandItem>(3, QStringLiteral("1")));
+    scene.Playing = scene.FullPlay = true;
+
+    Click(50, 50);
+    EXPECT_FALSE(idle.TouchRunning);
+    EXPECT_EQ(idle.TouchIndex, 0);
+    EXPECT_EQ(idle.ActiveAnimation(), int(TImagesItem::animBase));
+
+    Click(250, 50);
+    EXPECT_EQ(button.TouchIndex, 1);
+    EXPECT_EQ(button.ActiveAnimation(), int(TImagesItem::animTouch1));
 }
 
 TEST_F(CanvasTest, GrabbedOriginFollowsThePointer) {
