@@ -2,7 +2,7 @@
 // steps that each move one layer, next to a naive deep copy of every layer.
 #include "edit/editorstate.h"
 #include "edit/undobuffer.h"
-#include "model/commanddesc.h"
+#include "generator/generator.h"
 #include "model/scene.h"
 
 #include <QString>
@@ -27,34 +27,15 @@ double Ms(std::chrono::steady_clock::duration d) {
     return std::chrono::duration<double, std::milli>(d).count();
 }
 
-// A scene shaped like a big project: every layer with commands spread over
-// its twelve tracks, parameters as separate texts the way a loader makes them.
-void BuildScene(TScene& scene) {
-    const int perLayer = kCommands / kLayers;
-    for (int i = 0; i < kLayers; ++i) {
-        auto l = std::make_unique<TImagesItem>();
-        l->Name = QStringLiteral("Layer%1").arg(i);
-        l->Left = i % 1000;
-        l->Top = i / 2;
-        l->Width = 64;
-        l->Height = 48;
-        for (int c = 0; c < perLayer; ++c) {
-            const int track = c % 3 == 0 ? 1 + (c / 3) % 12 : 1 + c % 3;
-            auto cmd = std::make_unique<TCommandItem>(1 + c % 21, QString::number(c * 7 + i),
-                                                      QString::number(c * 3 - i), QStringLiteral("0,5"));
-            l->TrackByNumber(track).Add(std::move(cmd));
-        }
-        const QString key = l->Name;
-        scene.Layers.Add(key, std::move(l));
-    }
-}
-
 } // namespace
 
 int main() {
     const size_t heap0 = HeapInUse();
     TScene scene;
-    BuildScene(scene);
+    bench::TGenOptions options;
+    options.Layers = kLayers;
+    options.Commands = kCommands;
+    bench::GenerateScene(scene, options);
     const size_t sceneBytes = HeapInUse() - heap0;
     TEditorState state(scene);
 

@@ -11,30 +11,6 @@
 
 namespace velkon {
 
-namespace {
-
-// Implicitly shared strings that still point at the same data are equal
-// without reading them; that keeps the comparison of a large unchanged scene cheap.
-// Asks the memory system for a layer's commands ahead of their comparison;
-// the commands lie scattered on the heap and the walk is bound by their loads.
-constexpr bool kPrefetch = true;
-void PrefetchCommands(const TImagesItem& layer) {
-    for (int t = 1; t <= 12; ++t) {
-        const TCommands& track = layer.TrackByNumber(t);
-        for (int i = 0; i < track.Count(); ++i) {
-            const char* p = reinterpret_cast<const char*>(track.Item(i));
-            __builtin_prefetch(p);
-            __builtin_prefetch(p + 64);
-        }
-    }
-}
-
-inline bool SameText(const QString& a, const QString& b) {
-    return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
-}
-
-} // namespace
-
 uint64_t TTrackSnapshot::FingerprintOf(const TCommands& track) {
     // Multiply-fold mixing (two words per 64x64->128 multiply); the four
     // products of a command are independent, so they overlap in the CPU.
@@ -163,8 +139,6 @@ void TVKPObject::Capture(const TEditorState& state, int32_t kind, const TVKPObje
     for (int i = 0; i < scene.Layers.Count(); ++i) {
         const QString& name = scene.Layers.Name(i);
         const TImagesItem& layer = *scene.Layers.At(i);
-        if (kPrefetch && i + 1 < scene.Layers.Count())
-            PrefetchCommands(*scene.Layers.At(i + 1));
         const std::shared_ptr<const TLayerSnapshot>* oldShared = previousEntry(i, name);
         const TLayerSnapshot* old = oldShared ? oldShared->get() : nullptr;
 
