@@ -4,6 +4,7 @@
 #include "engine/motionmath.h"
 #include "model/imagesitem.h"
 #include "model/picture.h"
+#include "model/scene.h"
 
 #include <QPoint>
 #include <algorithm>
@@ -43,6 +44,25 @@ void ComputeCorners(const TEditorState& s, TImagesItem& l) {
         const double rx = x * c - y * sn + l.OrigoX, ry = x * sn + y * c + l.OrigoY;
         l.CornersX[i] = RoundI(s.FrameOffsetX + s.Zoom * (l.Left + rx));
         l.CornersY[i] = RoundI(s.FrameOffsetY + s.Zoom * (l.Top + ry));
+    }
+}
+
+void UpdateCornersAndSelectionBounds(TEditorState& state) {
+    state.SelectionBounds = {};
+    bool any = false;
+    for (int i = 0; i < state.Scene.Layers.Count(); ++i) {
+        TImagesItem& l = *state.Scene.Layers.At(i);
+        if (!l.Visible || !l.Shown)
+            continue;
+        ComputeCorners(state, l);
+        if (!l.Selected)
+            continue;
+        const TRectI b = CornerBounds(l);
+        TRectI& s = state.SelectionBounds;
+        s = any ? TRectI{std::min(s.Left, b.Left), std::min(s.Top, b.Top), std::max(s.Right, b.Right),
+                         std::max(s.Bottom, b.Bottom)}
+                : b;
+        any = true;
     }
 }
 

@@ -22,6 +22,10 @@ int32_t TargetToWindowY(const TEditorState& state, double y);
 // the renderer's projection gives them: the picture's corners (0,0), (w,0),
 // (w,h), (0,h) through the layer transform, flip included.
 void ComputeCorners(const TEditorState& state, TImagesItem& layer);
+// What a redraw pass stores for hit-testing, without drawing: the Corners of
+// every Visible and Shown layer and the selection bounds (the union of the
+// selected ones' corner bounds, empty without a selection).
+void UpdateCornersAndSelectionBounds(TEditorState& state);
 // Whether a window point lies in one of the triangles (1,2,3), (1,3,4) of the Corners.
 bool CornersHit(const TImagesItem& layer, int32_t windowX, int32_t windowY);
 // The rectangle from the first to the third corner, normalised.

@@ -13,6 +13,10 @@ struct CanvasGeometryTest : ::testing::Test {
     TScene scene;
     TEditorState state{scene};
     TImagesItem layer;
+    void SelectNoLayerForTest() {
+        for (int i = 0; i < scene.Layers.Count(); ++i)
+            scene.Layers.At(i)->Selected = false;
+    }
     CanvasGeometryTest() {
         layer.Left = 100;
         layer.Top = 50;
@@ -64,6 +68,30 @@ TEST_F(CanvasGeometryTest, ALayerShrunkToALineCannotBeHit) {
     ComputeCorners(state, layer);
     EXPECT_FALSE(CornersHit(layer, 100, 50));
     EXPECT_FALSE(CornersHit(layer, 300, 300));
+}
+
+TEST_F(CanvasGeometryTest, SelectionBoundsJoinTheSelectedShownLayers) {
+    auto add = [&](double left, double top, bool selected, bool shown) {
+        auto l = std::make_unique<TImagesItem>();
+        l->Left = left;
+        l->Top = top;
+        l->Width = 10;
+        l->Height = 10;
+        l->Selected = selected;
+        l->Shown = shown;
+        return scene.Layers.Add(QString::number(scene.Layers.Count()), std::move(l));
+    };
+    add(0, 0, true, true);
+    add(50, 20, true, true);
+    add(500, 500, false, true);
+    TImagesItem* hidden = add(900, 900, true, false);
+    UpdateCornersAndSelectionBounds(state);
+    EXPECT_EQ(state.SelectionBounds, (TRectI{0, 0, 60, 30}));
+    EXPECT_EQ(hidden->CornersX[0], 0) << "a layer that is not drawn keeps its old corners";
+
+    SelectNoLayerForTest();
+    UpdateCornersAndSelectionBounds(state);
+    EXPECT_TRUE(state.SelectionBounds.IsEmpty());
 }
 
 TEST_F(CanvasGeometryTest, WindowAndTargetPixelsConvertWithRounding) {

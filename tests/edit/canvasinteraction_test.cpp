@@ -40,24 +40,7 @@ protected:
     TImagesItem& Layer(const char* name) { return *scene.Layers.Find(QString::fromLatin1(name)); }
 
     // What a redraw stores for hit-testing: the Corners and the selection bounds.
-    void Render() {
-        state.SelectionBounds = {};
-        bool any = false;
-        for (int i = 0; i < scene.Layers.Count(); ++i) {
-            TImagesItem& l = *scene.Layers.At(i);
-            if (!l.Visible || !l.Shown)
-                continue;
-            ComputeCorners(state, l);
-            if (!l.Selected)
-                continue;
-            const TRectI b = CornerBounds(l);
-            TRectI& s = state.SelectionBounds;
-            s = any ? TRectI{std::min(s.Left, b.Left), std::min(s.Top, b.Top), std::max(s.Right, b.Right),
-                             std::max(s.Bottom, b.Bottom)}
-                    : b;
-            any = true;
-        }
-    }
+    void Render() { UpdateCornersAndSelectionBounds(state); }
     void Select(std::initializer_list<const char*> names) {
         SelectNoLayer(scene);
         for (const char* n : names)
