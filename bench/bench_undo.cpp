@@ -72,7 +72,7 @@ int main() {
             if (sum == 42)
                 std::puts("");
         }
-        std::printf("undo_step_floor_read_all_commands: %.3f ms\n", best);
+        std::printf("# reading every live command once takes %.3f ms (the floor of an exact step)\n", best);
     }
 
     // Ours: 255 steps, each moving one layer.
@@ -99,12 +99,18 @@ int main() {
 
     const double mb = 1024.0 * 1024.0;
     const double naiveRingMb = naiveBytes * double(TUndoBuffer::SlotCount) / mb;
+    // Goal lines: ours vs reference = ours / reference.
     std::printf("undo_step: %.3f ms vs %.3f ms = %.4fx\n", median, naiveMs, median / naiveMs);
-    std::printf("undo_step_best_worst: %.3f ms, %.3f ms (goal <= 2 ms)\n", steps.front(), worst);
-    std::printf("undo_ring_memory: %.1f MB vs %.1f MB = %.4fx\n", ringBytes / mb, naiveRingMb,
-                ringBytes / mb / naiveRingMb);
-    std::printf("undo_ring_vs_scene: %.1f MB vs %.1f MB = %.3fx (goal <= 2x)\n", ringBytes / mb, sceneBytes / mb,
+    std::printf("undo_step_goal: %.3f ms vs 2.000 ms = %.2fx\n", median, median / 2.0);
+    std::printf("undo_ring_memory: %.1f MB vs %.1f MB = %.3fx\n", ringBytes / mb, sceneBytes / mb,
                 double(ringBytes) / double(sceneBytes));
-    std::printf("undo_restore: %.1f ms (%d layers, %d commands)\n", undoMs, kLayers, kCommands);
+    std::printf("undo_ring_memory_naive: %.1f MB vs %.1f MB = %.4fx\n", ringBytes / mb, naiveRingMb,
+                ringBytes / mb / naiveRingMb);
+    std::printf("# undo_step: median of 254 steps vs one naive deep copy of every layer; best %.3f ms, worst %.3f ms\n",
+                steps.front(), worst);
+    std::printf("# undo_step_goal: a recorded step should take at most 2 ms (ratio <= 1)\n");
+    std::printf("# undo_ring_memory: 255 steps that each move one layer vs the scene's own memory (goal <= 2x);"
+                " the naive line assumes 255 deep copies (one measured, %.1f MB)\n", naiveBytes / mb);
+    std::printf("# undo_restore: %.1f ms for one undo (%d layers, %d commands)\n", undoMs, kLayers, kCommands);
     return 0;
 }
