@@ -21,7 +21,9 @@ namespace {
 constexpr int kLayers = 2000;
 constexpr int kCommands = 120000;
 
-size_t HeapInUse() { return mallinfo2().uordblks; }
+size_t HeapInUse() {
+    return mallinfo2().uordblks;
+}
 
 double Ms(std::chrono::steady_clock::duration d) {
     return std::chrono::duration<double, std::milli>(d).count();
@@ -64,13 +66,12 @@ int main() {
                     const TCommands& tr = scene.Layers.At(i)->TrackByNumber(t);
                     for (int k = 0; k < tr.Count(); ++k) {
                         const TCommandItem* c = tr.Item(k);
-                        sum += c->Command + uintptr_t(c->sParam1.constData()) + uintptr_t(c->sParam3.constData()) +
-                               uintptr_t(c->OX);
+                        sum += c->Command + uintptr_t(c->sParam1.constData()) +
+                               uintptr_t(c->sParam3.constData()) + uintptr_t(c->OX);
                     }
                 }
             best = std::min(best, Ms(std::chrono::steady_clock::now() - t0));
-            if (sum == 42)
-                std::puts("");
+            if (sum == 42) std::puts("");
         }
         std::printf("# reading every live command once takes %.3f ms (the floor of an exact step)\n", best);
     }
@@ -106,11 +107,15 @@ int main() {
                 double(ringBytes) / double(sceneBytes));
     std::printf("undo_ring_memory_naive: %.1f MB vs %.1f MB = %.4fx\n", ringBytes / mb, naiveRingMb,
                 ringBytes / mb / naiveRingMb);
-    std::printf("# undo_step: median of 254 steps vs one naive deep copy of every layer; best %.3f ms, worst %.3f ms\n",
+    std::printf("# undo_step: median of 254 steps vs one naive deep copy of every layer; best %.3f ms, worst "
+                "%.3f ms\n",
                 steps.front(), worst);
     std::printf("# undo_step_goal: a recorded step should take at most 2 ms (ratio <= 1)\n");
-    std::printf("# undo_ring_memory: 255 steps that each move one layer vs the scene's own memory (goal <= 2x);"
-                " the naive line assumes 255 deep copies (one measured, %.1f MB)\n", naiveBytes / mb);
-    std::printf("# undo_restore: %.1f ms for one undo (%d layers, %d commands)\n", undoMs, kLayers, kCommands);
+    std::printf(
+        "# undo_ring_memory: 255 steps that each move one layer vs the scene's own memory (goal <= 2x);"
+        " the naive line assumes 255 deep copies (one measured, %.1f MB)\n",
+        naiveBytes / mb);
+    std::printf("# undo_restore: %.1f ms for one undo (%d layers, %d commands)\n", undoMs, kLayers,
+                kCommands);
     return 0;
 }

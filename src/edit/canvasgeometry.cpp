@@ -15,7 +15,9 @@ namespace velkon {
 
 namespace {
 
-int32_t RoundI(double v) { return static_cast<int32_t>(std::nearbyint(v)); }
+int32_t RoundI(double v) {
+    return static_cast<int32_t>(std::nearbyint(v));
+}
 
 // Twice the signed area of the triangle a b c.
 int64_t Cross(QPoint a, QPoint b, QPoint c) {
@@ -24,10 +26,18 @@ int64_t Cross(QPoint a, QPoint b, QPoint c) {
 
 } // namespace
 
-int32_t WindowToTargetX(const TEditorState& s, int32_t x) { return RoundI((x - s.FrameOffsetX) / s.Zoom); }
-int32_t WindowToTargetY(const TEditorState& s, int32_t y) { return RoundI((y - s.FrameOffsetY) / s.Zoom); }
-int32_t TargetToWindowX(const TEditorState& s, double x) { return RoundI(x * s.Zoom + s.FrameOffsetX); }
-int32_t TargetToWindowY(const TEditorState& s, double y) { return RoundI(y * s.Zoom + s.FrameOffsetY); }
+int32_t WindowToTargetX(const TEditorState& s, int32_t x) {
+    return RoundI((x - s.FrameOffsetX) / s.Zoom);
+}
+int32_t WindowToTargetY(const TEditorState& s, int32_t y) {
+    return RoundI((y - s.FrameOffsetY) / s.Zoom);
+}
+int32_t TargetToWindowX(const TEditorState& s, double x) {
+    return RoundI(x * s.Zoom + s.FrameOffsetX);
+}
+int32_t TargetToWindowY(const TEditorState& s, double y) {
+    return RoundI(y * s.Zoom + s.FrameOffsetY);
+}
 
 void ComputeCorners(const TEditorState& s, TImagesItem& l) {
     // Without a picture the layer's own size stands in for it.
@@ -52,11 +62,9 @@ void UpdateCornersAndSelectionBounds(TEditorState& state) {
     bool any = false;
     for (int i = 0; i < state.Scene.Layers.Count(); ++i) {
         TImagesItem& l = *state.Scene.Layers.At(i);
-        if (!l.Visible || !l.Shown)
-            continue;
+        if (!l.Visible || !l.Shown) continue;
         ComputeCorners(state, l);
-        if (!l.Selected)
-            continue;
+        if (!l.Selected) continue;
         const TRectI b = CornerBounds(l);
         TRectI& s = state.SelectionBounds;
         s = any ? TRectI{std::min(s.Left, b.Left), std::min(s.Top, b.Top), std::max(s.Right, b.Right),
@@ -70,16 +78,15 @@ bool CornersHit(const TImagesItem& l, int32_t x, int32_t y) {
     const QPoint c1(l.CornersX[0], l.CornersY[0]), c2(l.CornersX[1], l.CornersY[1]);
     const QPoint c3(l.CornersX[2], l.CornersY[2]), c4(l.CornersX[3], l.CornersY[3]);
     const QPoint p(x, y);
-    if (PointInTriangle(c1, c2, c3, p) || PointInTriangle(c1, c3, c4, p))
-        return true;
+    if (PointInTriangle(c1, c2, c3, p) || PointInTriangle(c1, c3, c4, p)) return true;
     // The diagonal the two triangles share is an edge of both, so neither
     // contains it; a click on it still lands on the layer.
-    if (Cross(c1, c2, c3) == 0 && Cross(c1, c3, c4) == 0)
-        return false; // collapsed to a line or a point
-    if (Cross(c1, c3, p) != 0)
-        return false;
-    const int64_t along = int64_t(p.x() - c1.x()) * (c3.x() - c1.x()) + int64_t(p.y() - c1.y()) * (c3.y() - c1.y());
-    const int64_t length2 = int64_t(c3.x() - c1.x()) * (c3.x() - c1.x()) + int64_t(c3.y() - c1.y()) * (c3.y() - c1.y());
+    if (Cross(c1, c2, c3) == 0 && Cross(c1, c3, c4) == 0) return false; // collapsed to a line or a point
+    if (Cross(c1, c3, p) != 0) return false;
+    const int64_t along =
+        int64_t(p.x() - c1.x()) * (c3.x() - c1.x()) + int64_t(p.y() - c1.y()) * (c3.y() - c1.y());
+    const int64_t length2 =
+        int64_t(c3.x() - c1.x()) * (c3.x() - c1.x()) + int64_t(c3.y() - c1.y()) * (c3.y() - c1.y());
     return along > 0 && along < length2;
 }
 

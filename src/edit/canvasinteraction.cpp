@@ -22,7 +22,9 @@ constexpr uint32_t kMinDragDelayMs = 60; // a click must not shift a layer by ac
 constexpr int kPointGrab = 5;            // target pixels around a tool point
 constexpr int kAxisLockAfter = 5;
 
-int32_t RoundI(double v) { return static_cast<int32_t>(std::nearbyint(v)); }
+int32_t RoundI(double v) {
+    return static_cast<int32_t>(std::nearbyint(v));
+}
 
 // The layers' positions are fractional and a drag turns them in many small
 // steps, so the turn keeps full precision (rounding each step would let the
@@ -40,17 +42,16 @@ double AngleAroundOrigin(const TToolPoint& origin, int32_t x, int32_t y) {
     return SegmentDirection(QPointF(x, y), QPointF(origin.X, origin.Y));
 }
 
-bool Exactly(TShiftState s, TShiftState keys) { return s == keys; }
+bool Exactly(TShiftState s, TShiftState keys) {
+    return s == keys;
+}
 
 } // namespace
 
 TCanvasInteraction::TCanvasInteraction(TEditorState& state) : state_(state) {}
 
 QString TCanvasInteraction::PositionStatus() const {
-    return QStringLiteral("x:%1, y:%2\tZoom:%3%")
-        .arg(PointerX)
-        .arg(PointerY)
-        .arg(RoundI(state_.Zoom * 100));
+    return QStringLiteral("x:%1, y:%2\tZoom:%3%").arg(PointerX).arg(PointerY).arg(RoundI(state_.Zoom * 100));
 }
 
 int TCanvasInteraction::ToolPointAt(int32_t x, int32_t y) const {
@@ -58,11 +59,9 @@ int TCanvasInteraction::ToolPointAt(int32_t x, int32_t y) const {
     // while something is selected.
     const int first = state_.Scene.SelectedCount > 0 ? -1 : 1;
     for (int i = first; i <= state_.ToolCount; ++i) {
-        if (i == 0)
-            continue;
+        if (i == 0) continue;
         const TToolPoint& p = state_.ToolPoint(i);
-        if (std::abs(p.X - x) <= kPointGrab && std::abs(p.Y - y) <= kPointGrab)
-            return i;
+        if (std::abs(p.X - x) <= kPointGrab && std::abs(p.Y - y) <= kPointGrab) return i;
     }
     return 0;
 }
@@ -133,7 +132,8 @@ void TCanvasInteraction::MouseDown(TShiftState shift, int32_t windowX, int32_t w
         for (int k = 4; k < state_.ToolCount; ++k) {
             const TToolPoint& a = state_.ToolPoint(k);
             const TToolPoint& b = state_.ToolPoint(k + 1);
-            if (DistanceToSegment(QPointF(a.X, a.Y), QPointF(b.X, b.Y), QPointF(PointerX, PointerY)) > kPointGrab)
+            if (DistanceToSegment(QPointF(a.X, a.Y), QPointF(b.X, b.Y), QPointF(PointerX, PointerY)) >
+                kPointGrab)
                 continue;
             TToolPoint inserted = a;
             inserted.Param = (a.Param + b.Param) / 2;
@@ -147,19 +147,17 @@ void TCanvasInteraction::MouseDown(TShiftState shift, int32_t windowX, int32_t w
         }
     }
 
-    if (Zone == 0 || Zone == zoneInside)
-        PickLayers(shift, windowX, windowY);
+    if (Zone == 0 || Zone == zoneInside) PickLayers(shift, windowX, windowY);
 
-    if (state_.BoneMode && scene.CurrentLayer && BoneSetup)
-        BoneSetup();
+    if (state_.BoneMode && scene.CurrentLayer && BoneSetup) BoneSetup();
 
-    if (scene.Playing && scene.FullPlay && scene.CurrentLayer && !(scene.CurrentLayer->PlayAnim & 2) && TouchStart)
+    if (scene.Playing && scene.FullPlay && scene.CurrentLayer && !(scene.CurrentLayer->PlayAnim & 2) &&
+        TouchStart)
         TouchStart(*scene.CurrentLayer);
 
     scene.SelectedCount = rememberedCount;
     RecomputeSelection(state_);
-    if (state_.RefreshPanels)
-        state_.RefreshPanels();
+    if (state_.RefreshPanels) state_.RefreshPanels();
 }
 
 void TCanvasInteraction::PickLayers(TShiftState shift, int32_t windowX, int32_t windowY) {
@@ -173,14 +171,11 @@ void TCanvasInteraction::PickLayers(TShiftState shift, int32_t windowX, int32_t 
 
     for (int i = scene.Layers.Count() - 1; i >= 0; --i) {
         TImagesItem* l = scene.Layers.At(i);
-        if (!l->Visible || !l->Shown)
-            continue;
+        if (!l->Visible || !l->Shown) continue;
         if (scene.Playing && l->Touch1.Track[0].IsEmpty())
             continue; // during play only layers that can be touched
-        if (l->Locked && scene.Lock && !scene.Playing)
-            continue;
-        if (!CornersHit(*l, windowX, windowY))
-            continue;
+        if (l->Locked && scene.Lock && !scene.Playing) continue;
+        if (!CornersHit(*l, windowX, windowY)) continue;
 
         if (shift & ssDouble) {
             state_.ToolPoint(-1).X = l->Left + l->OrigoX;
@@ -200,11 +195,9 @@ void TCanvasInteraction::PickLayers(TShiftState shift, int32_t windowX, int32_t 
             l->Selected = false;
             --count;
         }
-        if (ctrl && firstHit)
-            ++CtrlClickDepth;
+        if (ctrl && firstHit) ++CtrlClickDepth;
         firstHit = false;
-        if (count == 1 && l->Selected)
-            scene.CurrentLayer = l;
+        if (count == 1 && l->Selected) scene.CurrentLayer = l;
         scene.SelectedCount = count;
         if (ctrl && passed < toPass) {
             ++passed;
@@ -253,8 +246,7 @@ uint32_t TCanvasInteraction::ZoneAt(int32_t x, int32_t y) const {
 }
 
 void TCanvasInteraction::MouseMove(TShiftState shift, int32_t windowX, int32_t windowY, uint32_t nowMs) {
-    if (nowMs - DownTime < kMinDragDelayMs)
-        return;
+    if (nowMs - DownTime < kMinDragDelayMs) return;
     TScene& scene = state_.Scene;
 
     const int32_t ex = PointerX, ey = PointerY;
@@ -276,8 +268,7 @@ void TCanvasInteraction::MouseMove(TShiftState shift, int32_t windowX, int32_t w
     // Panning. Scrolling moves the canvas under the pointer, so the event
     // after a pan is not taken as another one.
     if (Exactly(shift, ssMiddle) && !JustPanned) {
-        if (ScrollBy)
-            ScrollBy(ex - PointerX, ey - PointerY);
+        if (ScrollBy) ScrollBy(ex - PointerX, ey - PointerY);
         JustPanned = true;
         return;
     }
@@ -286,8 +277,7 @@ void TCanvasInteraction::MouseMove(TShiftState shift, int32_t windowX, int32_t w
         const int32_t maxY = std::max(0, PanelHeight - state_.TargetHeight);
         state_.FrameOffsetX = Clamp(state_.FrameOffsetX + PointerX - ex, 0, maxX);
         state_.FrameOffsetY = Clamp(state_.FrameOffsetY + PointerY - ey, 0, maxY);
-        if (ApplyResolution)
-            ApplyResolution();
+        if (ApplyResolution) ApplyResolution();
         JustPanned = true;
         return;
     }
@@ -296,13 +286,11 @@ void TCanvasInteraction::MouseMove(TShiftState shift, int32_t windowX, int32_t w
     if (state_.SelectModeDown) {
         Zone = 0;
         Cursor = TCanvasCursor::Drag;
-        if (Redraw)
-            Redraw();
+        if (Redraw) Redraw();
         return;
     }
 
-    if (!(shift & ssLeft))
-        Zone = 0;
+    if (!(shift & ssLeft)) Zone = 0;
     // Without a selection there are no handles to be over.
     if (Zone == 0 && scene.SelectedCount > 0 && !state_.SelectionBounds.IsEmpty())
         Zone = ZoneAt(windowX, windowY);
@@ -310,9 +298,10 @@ void TCanvasInteraction::MouseMove(TShiftState shift, int32_t windowX, int32_t w
     TShiftState effective = shift;
     Cursor = TCanvasCursor::Default;
     if (Zone & zoneInside) {
-        Cursor = (shift & ssAlt) ? TCanvasCursor::Rotate : (shift & ssCtrl) ? TCanvasCursor::SizeNWSE : TCanvasCursor::SizeAll;
-        if (shift & ssLeft)
-            Zone |= zoneDragging;
+        Cursor = (shift & ssAlt)    ? TCanvasCursor::Rotate
+                 : (shift & ssCtrl) ? TCanvasCursor::SizeNWSE
+                                    : TCanvasCursor::SizeAll;
+        if (shift & ssLeft) Zone |= zoneDragging;
     }
     if (Zone & zoneResize) {
         Cursor = (Zone & zoneTopBottom)   ? TCanvasCursor::SizeNS
@@ -321,7 +310,8 @@ void TCanvasInteraction::MouseMove(TShiftState shift, int32_t windowX, int32_t w
                                           : TCanvasCursor::SizeNWSE;
         if (shift & ssLeft) {
             Zone |= zoneDragging;
-            effective = (Zone & (zoneTopBottom | zoneLeftRight)) ? (ssShift | ssCtrl | ssLeft) : (ssCtrl | ssLeft);
+            effective =
+                (Zone & (zoneTopBottom | zoneLeftRight)) ? (ssShift | ssCtrl | ssLeft) : (ssCtrl | ssLeft);
         }
     }
     if (Zone & zoneRotate) {
@@ -331,8 +321,7 @@ void TCanvasInteraction::MouseMove(TShiftState shift, int32_t windowX, int32_t w
             effective = ssAlt | ssLeft;
         }
     }
-    if (scene.SelectedCount > 0 && ToolPointAt(PointerX, PointerY) != 0)
-        Cursor = TCanvasCursor::HandPoint;
+    if (scene.SelectedCount > 0 && ToolPointAt(PointerX, PointerY) != 0) Cursor = TCanvasCursor::HandPoint;
 
     if (LeftDown && !scene.Playing) {
         Status += QStringLiteral("\tw:%1, h:%2, a:%3")
@@ -351,8 +340,7 @@ void TCanvasInteraction::MouseMove(TShiftState shift, int32_t windowX, int32_t w
             DragSelection(shift, effective);
     }
 
-    if (Redraw)
-        Redraw();
+    if (Redraw) Redraw();
 }
 
 void TCanvasInteraction::DragToolPoint(TShiftState effective) {
@@ -377,8 +365,7 @@ void TCanvasInteraction::DragToolPoint(TShiftState effective) {
         carry({1, 2, 3});
     else if (state_.ToolMode == 2 && state_.GrabbedPoint == 1)
         carry({2, 3, 4});
-    if (state_.ToolMode == 4 && !p.Layer)
-        state_.Undo.Record(TUndoBuffer::kindMouseMove);
+    if (state_.ToolMode == 4 && !p.Layer) state_.Undo.Record(TUndoBuffer::kindMouseMove);
     PreviousX = PointerX;
     PreviousY = PointerY;
     AfterToolPointsChanged();
@@ -409,10 +396,8 @@ void TCanvasInteraction::DragSelection(TShiftState shift, TShiftState effective)
         sx = sx != 0 ? 1 / sx : 0;
         sy = sy != 0 ? 1 / sy : 0;
     }
-    if (Zone & zoneTopBottom)
-        sx = 1;
-    if (Zone & zoneLeftRight)
-        sy = 1;
+    if (Zone & zoneTopBottom) sx = 1;
+    if (Zone & zoneLeftRight) sy = 1;
 
     const bool resize = (effective & ssCtrl) != 0;
     const bool rotate = !resize && Exactly(effective, ssAlt | ssLeft);
@@ -420,10 +405,8 @@ void TCanvasInteraction::DragSelection(TShiftState shift, TShiftState effective)
     bool moved = false;
     for (int i = 0; i < scene.Layers.Count(); ++i) {
         TImagesItem& l = *scene.Layers.At(i);
-        if (!l.Visible || !l.Selected || l.Locked)
-            continue;
-        if (state_.KeyframeMode && !(l.KeyframeEditing && state_.KeyFrameIndex >= 0))
-            continue;
+        if (!l.Visible || !l.Selected || l.Locked) continue;
+        if (state_.KeyframeMode && !(l.KeyframeEditing && state_.KeyFrameIndex >= 0)) continue;
         if (!recorded) {
             state_.Undo.Record(TUndoBuffer::kindMouseMove);
             RememberGeometry();
@@ -434,7 +417,7 @@ void TCanvasInteraction::DragSelection(TShiftState shift, TShiftState effective)
             if (effective & ssAlt)
                 fy = 2 - fx; // the height shrinks as the width grows
             else if (!(effective & ssShift))
-                fy = fx;     // proportional
+                fy = fx; // proportional
             // A factor that would make a size zero or negative is not applied.
             if (fx > 0 && l.Width * fx > 0) {
                 l.Width *= fx;
@@ -444,21 +427,18 @@ void TCanvasInteraction::DragSelection(TShiftState shift, TShiftState effective)
                 l.Height *= fy;
                 l.Top = origin.Y + (l.Top + l.OrigoY - origin.Y) * fy - l.OrigoY;
             }
-            if (Zone == 0)
-                Zone = zoneResize;
+            if (Zone == 0) Zone = zoneResize;
         } else if (rotate) {
             double x = l.Left + l.OrigoX, y = l.Top + l.OrigoY;
             RotateAbout(origin.X, origin.Y, delta, x, y);
             l.Left = x - l.OrigoX;
             l.Top = y - l.OrigoY;
             l.Angle += delta;
-            if (Zone == 0)
-                Zone = zoneRotate;
+            if (Zone == 0) Zone = zoneRotate;
         } else {
             // A linked child only moves with its topmost ancestor.
             bool moves = true;
-            if (!l.Parent.isEmpty() && state_.LinkDown)
-                moves = TopmostAncestor(scene, l)->Selected;
+            if (!l.Parent.isEmpty() && state_.LinkDown) moves = TopmostAncestor(scene, l)->Selected;
             if (moves) {
                 l.Left += dx;
                 l.Top += dy;
@@ -499,15 +479,13 @@ void TCanvasInteraction::MouseUp(TShiftState shift, int32_t windowX, int32_t win
         const TRectI m{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
         for (int i = 0; i < scene.Layers.Count(); ++i) {
             TImagesItem* l = scene.Layers.At(i);
-            if (l->Locked)
-                continue;
+            if (l->Locked) continue;
             const TRectI r = CornerRect(*l);
             l->Selected = std::max(r.Left, m.Left) < std::min(r.Right, m.Right) &&
                           std::max(r.Top, m.Top) < std::min(r.Bottom, m.Bottom);
         }
         RecomputeSelection(state_);
-        if (state_.RefreshPanels)
-            state_.RefreshPanels();
+        if (state_.RefreshPanels) state_.RefreshPanels();
     }
     DownShift = shift;
     LeftDown = false;
@@ -516,13 +494,11 @@ void TCanvasInteraction::MouseUp(TShiftState shift, int32_t windowX, int32_t win
 }
 
 bool TCanvasInteraction::Wheel(int delta, TShiftState lastKeyShift) {
-    if (!Exactly(lastKeyShift, ssCtrl))
-        return false;
+    if (!Exactly(lastKeyShift, ssCtrl)) return false;
     TScene& scene = state_.Scene;
     state_.Zoom = std::clamp(state_.Zoom + (delta <= 0 ? -0.1 : 0.1), 0.5, 2.0);
     Status = PositionStatus();
-    if (ApplyResolution)
-        ApplyResolution();
+    if (ApplyResolution) ApplyResolution();
     if (scene.SelectedCount == 1 && scene.CurrentLayer && ScrollTo) {
         const TImagesItem& l = *scene.CurrentLayer;
         ScrollTo(RoundI((l.Left + l.OrigoX) * state_.Zoom + state_.FrameOffsetX - ScrollBoxWidth / 2.0),
@@ -542,15 +518,12 @@ void TCanvasInteraction::KeyboardNudge(double dx, double dy, double w, double r)
     RememberGeometry();
     for (int i = 0; i < scene.Layers.Count(); ++i) {
         TImagesItem& l = *scene.Layers.At(i);
-        if (!l.Visible || !l.Selected)
-            continue;
+        if (!l.Visible || !l.Selected) continue;
         state_.Undo.Record(TUndoBuffer::kindKeyboardMove);
         double x = l.Left + l.OrigoX, y = l.Top + l.OrigoY;
         if (f > 0) {
-            if (l.Width * f > 0)
-                l.Width *= f;
-            if (l.Height * f > 0)
-                l.Height *= f;
+            if (l.Width * f > 0) l.Width *= f;
+            if (l.Height * f > 0) l.Height *= f;
             x = origin.X + (x - origin.X) * f;
             y = origin.Y + (y - origin.Y) * f;
         }
@@ -567,15 +540,12 @@ void TCanvasInteraction::KeyboardNudge(double dx, double dy, double w, double r)
 }
 
 void TCanvasInteraction::KeyUp(TShiftState shift) {
-    if (!(shift & ssShift))
-        AxisLock = 0;
-    if (!(shift & ssCtrl))
-        CtrlClickDepth = 1;
+    if (!(shift & ssShift)) AxisLock = 0;
+    if (!(shift & ssCtrl)) CtrlClickDepth = 1;
 }
 
 bool TCanvasInteraction::StartMarqueeMode(TShiftState shift) {
-    if (state_.Scene.Playing || (shift & ssCtrl) || (DownShift & ssLeft))
-        return false;
+    if (state_.Scene.Playing || (shift & ssCtrl) || (DownShift & ssLeft)) return false;
     state_.SelectModeDown = true;
     Cursor = TCanvasCursor::Drag;
     return true;

@@ -42,8 +42,8 @@ public:
         zoneRotate = 0x01,
         zoneInside = 0x02,
         zoneResize = 0x04,
-        zoneDiagonal2 = 0x08,  // a corner on the top-right/bottom-left diagonal
-        zoneLeftSide = 0x10,   // a corner on the left: factors inverted
+        zoneDiagonal2 = 0x08, // a corner on the top-right/bottom-left diagonal
+        zoneLeftSide = 0x10,  // a corner on the left: factors inverted
         zoneTopBottom = 0x20,
         zoneLeftRight = 0x40,
         zoneDragging = 0x80,
@@ -65,23 +65,23 @@ public:
     bool StartMarqueeMode(TShiftState shift);
 
     // Interaction state.
-    int32_t PointerX = 0, PointerY = 0;     // target pixels
-    int32_t PreviousX = 0, PreviousY = 0;   // pointer at the previous drag step
-    int32_t DownX = 0, DownY = 0;           // pointer at mouse down
+    int32_t PointerX = 0, PointerY = 0;   // target pixels
+    int32_t PreviousX = 0, PreviousY = 0; // pointer at the previous drag step
+    int32_t DownX = 0, DownY = 0;         // pointer at mouse down
     uint32_t DownTime = 0;
     TShiftState DownShift = 0;
     bool LeftDown = false;
     double PreviousAngle = 0;
     double TurnedAngle = 0;
     uint32_t Zone = 0;
-    int32_t AxisLock = 0;                   // 0 undecided, 1 vertical only, 2 horizontal only
+    int32_t AxisLock = 0; // 0 undecided, 1 vertical only, 2 horizontal only
     int32_t CtrlClickDepth = 1;
     bool MarqueeActive = false;
     bool JustPanned = false;
 
     // What the canvas shows.
-    QString Status;                         // InfoLabel
-    bool StatusRed = false;                 // the turned angle is beyond a full turn
+    QString Status;         // InfoLabel
+    bool StatusRed = false; // the turned angle is beyond a full turn
     TCanvasCursor Cursor = TCanvasCursor::Default;
 
     // Sizes the widget reports: the panel the frame sits in, and the scroll box.
@@ -90,11 +90,11 @@ public:
 
     // Calls out to the widget and the other panels; any may stay empty.
     std::function<void()> Redraw;
-    std::function<void(int32_t dx, int32_t dy)> ScrollBy;   // middle-button panning
-    std::function<void(int32_t x, int32_t y)> ScrollTo;     // zoom centring on the current layer
-    std::function<void()> ApplyResolution;                  // frame offset or zoom changed
-    std::function<void(TImagesItem&)> TouchStart;           // a click during full play
-    std::function<void()> BoneSetup;                        // keyframe editor's bone set-up
+    std::function<void(int32_t dx, int32_t dy)> ScrollBy; // middle-button panning
+    std::function<void(int32_t x, int32_t y)> ScrollTo;   // zoom centring on the current layer
+    std::function<void()> ApplyResolution;                // frame offset or zoom changed
+    std::function<void(TImagesItem&)> TouchStart;         // a click during full play
+    std::function<void()> BoneSetup;                      // keyframe editor's bone set-up
 
 private:
     void DragSelection(TShiftState shift, TShiftState effective);

@@ -14,10 +14,10 @@ class TImagesItem;
 
 // One point of the keyframe tools; index -1 is the common origin.
 struct TToolPoint {
-    double X = 0, Y = 0;             // target pixels
-    uint32_t Color = 0x01010101;     // 0x00BBGGRR; 0x01010101: not drawn
-    double Param = 0;                // curve t, ellipse angle or joint angle
-    TImagesItem* Layer = nullptr;    // bone points: the layer the point belongs to
+    double X = 0, Y = 0;          // target pixels
+    uint32_t Color = 0x01010101;  // 0x00BBGGRR; 0x01010101: not drawn
+    double Param = 0;             // curve t, ellipse angle or joint angle
+    TImagesItem* Layer = nullptr; // bone points: the layer the point belongs to
 };
 
 // Window-pixel rectangle.
@@ -37,11 +37,11 @@ public:
     TScene& Scene;
 
     // View.
-    double Zoom = 1.0;                 // 0.5 .. 2.0
+    double Zoom = 1.0; // 0.5 .. 2.0
     int32_t FrameOffsetX = 0, FrameOffsetY = 0;
     int32_t CanvasWidth = 1024, CanvasHeight = 768;
     int32_t TargetWidth = 1024, TargetHeight = 768;
-    TRectI SelectionBounds;            // window pixels, written by the renderer
+    TRectI SelectionBounds; // window pixels, written by the renderer
 
     // Tool points: index -1 is the common origin, 0 carries no point, 1..ToolCount the tool's points.
     static constexpr int MaxToolPoints = 1024;
@@ -49,21 +49,21 @@ public:
     const TToolPoint& ToolPoint(int index) const { return toolPoints_.at(index + 1); }
     int32_t ToolCount = 0;
     int32_t GrabbedPoint = 0;
-    int32_t ToolMode = 0;              // 1 curve, 2 ellipse, 3 transpose point, 4 bone move
+    int32_t ToolMode = 0; // 1 curve, 2 ellipse, 3 transpose point, 4 bone move
 
     // Keyframe panel state that undo snapshots carry.
     int32_t KeyFrameIndex = 0;
     int32_t KeyFrameColCount = 0;
     int32_t KeyFrameCol = 0;
-    bool KeyframeMode = false;         // keyframe editing mode is on
-    bool SkeltonDown = true;           // SkeltonSpeedButton
-    bool LinkDown = true;              // LinkSpeedButton
+    bool KeyframeMode = false; // keyframe editing mode is on
+    bool SkeltonDown = true;   // SkeltonSpeedButton
+    bool LinkDown = true;      // LinkSpeedButton
     bool BoneMode = false;
 
     // Selection (recompute selection keeps these).
-    double SelectionSignature = 0;     // (sum of selected indices squared) x count + 1 of the last selection seen
-    TRectI SceneSelectionBounds;       // unrotated bounds of the selected layers, target pixels
-    bool SelectModeDown = false;       // SelectModeSpeedButton: the next drag is a marquee
+    double SelectionSignature = 0; // (sum of selected indices squared) x count + 1 of the last selection seen
+    TRectI SceneSelectionBounds;   // unrotated bounds of the selected layers, target pixels
+    bool SelectModeDown = false;   // SelectModeSpeedButton: the next drag is a marquee
 
     // Where undo steps and notices are shown; null shows nothing.
     TErrorLog* Log = nullptr;

@@ -10,7 +10,9 @@ namespace velkon {
 
 namespace {
 
-int32_t RoundI(double v) { return static_cast<int32_t>(std::nearbyint(v)); }
+int32_t RoundI(double v) {
+    return static_cast<int32_t>(std::nearbyint(v));
+}
 
 void AddToBounds(TRectI& bounds, bool& any, const TImagesItem& l) {
     const TRectI r{RoundI(l.Left), RoundI(l.Top), RoundI(l.Left + l.Width), RoundI(l.Top + l.Height)};
@@ -40,19 +42,16 @@ void RecomputeSelection(TEditorState& state) {
     auto take = [&](int i, TImagesItem* l) {
         ++scene.SelectedCount;
         AddToBounds(state.SceneSelectionBounds, any, *l);
-        if (state.MarkListEntry)
-            state.MarkListEntry(i);
+        if (state.MarkListEntry) state.MarkListEntry(i);
         sum += static_cast<double>(i) * i;
         last = l;
     };
 
     for (int i = 0; i < scene.Layers.Count(); ++i) {
         TImagesItem* l = scene.Layers.At(i);
-        if (!l->Selected)
-            continue;
+        if (!l->Selected) continue;
         take(i, l);
-        if (l->ListState == 1 || (!key && l->ListState == 3))
-            key = l;
+        if (l->ListState == 1 || (!key && l->ListState == 3)) key = l;
     }
 
     // Group editing: a selected layer drags its whole sub-tree along.
@@ -62,8 +61,7 @@ void RecomputeSelection(TEditorState& state) {
             added = false;
             QSet<QString> parents;
             for (int i = 0; i < scene.Layers.Count(); ++i)
-                if (scene.Layers.At(i)->Selected)
-                    parents.insert(scene.Layers.Name(i).toCaseFolded());
+                if (scene.Layers.At(i)->Selected) parents.insert(scene.Layers.Name(i).toCaseFolded());
             for (int i = 0; i < scene.Layers.Count(); ++i) {
                 TImagesItem* l = scene.Layers.At(i);
                 if (l->Selected || l->Parent.isEmpty() || !parents.contains(l->Parent.toCaseFolded()))
@@ -106,8 +104,7 @@ void SelectNoLayer(TScene& scene) {
 
 void SelectSingleLayer(TEditorState& state, TImagesItem* layer) {
     SelectNoLayer(state.Scene);
-    if (layer)
-        layer->Selected = true;
+    if (layer) layer->Selected = true;
     RecomputeSelection(state);
 }
 
@@ -116,8 +113,7 @@ TImagesItem* TopmostAncestor(const TScene& scene, TImagesItem& layer) {
     QSet<const TImagesItem*> seen{at};
     while (!at->Parent.isEmpty()) {
         TImagesItem* parent = scene.Layers.Find(at->Parent);
-        if (!parent || seen.contains(parent))
-            return &layer; // broken chain: the layer stands for itself
+        if (!parent || seen.contains(parent)) return &layer; // broken chain: the layer stands for itself
         seen.insert(parent);
         at = parent;
     }

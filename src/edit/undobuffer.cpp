@@ -8,8 +8,12 @@ namespace velkon {
 
 namespace {
 
-int32_t NextSlot(int32_t n) { return n + 1 > TUndoBuffer::SlotCount ? 1 : n + 1; }
-int32_t PreviousSlot(int32_t n) { return n - 1 <= 0 ? TUndoBuffer::SlotCount : n - 1; }
+int32_t NextSlot(int32_t n) {
+    return n + 1 > TUndoBuffer::SlotCount ? 1 : n + 1;
+}
+int32_t PreviousSlot(int32_t n) {
+    return n - 1 <= 0 ? TUndoBuffer::SlotCount : n - 1;
+}
 
 } // namespace
 
@@ -18,44 +22,74 @@ TUndoBuffer::~TUndoBuffer() = default;
 
 QString TUndoBuffer::KindName(int32_t kind) {
     switch (kind) {
-    case kindMouseMove: return QStringLiteral("Mozgatás egérrel");
-    case kindCommandMove: return QStringLiteral("Parancs mozgatás");
-    case kindProperty: return QStringLiteral("Tulajdonság változás");
-    case kindOrigin: return QStringLiteral("Origó beállítás");
-    case kindCommandConvert: return QStringLiteral("Parancs átalakítás");
-    case kindDurationConvert: return QStringLiteral("Duration átalakítás");
-    case kindCommandAdd: return QStringLiteral("Parancs hozzáadás");
-    case kindCommandPaste: return QStringLiteral("Parancs beillesztés");
-    case kindCommandDelete: return QStringLiteral("Parancs törlés");
-    case kindFavourites: return QStringLiteral("Kedvencek szerkesztése");
-    case kindCommandEdit: return QStringLiteral("Parancs szerkesztése");
-    case kindKeyTimes: return QStringLiteral("Kulcskockák idejének beállítása");
-    case kindKeyCopy: return QStringLiteral("Kulcskocka másolása");
-    case kindKeyDelete: return QStringLiteral("Kulcskocka törlése");
-    case kindKeyTouchStart: return QStringLiteral("Kulcskocka - indítási parancsok");
-    case kindCurvePath: return QStringLiteral("Görbe útvonal létrehozása");
-    case kindKeysCopy: return QStringLiteral("Több kulcskocka másolása");
-    case kindKeysDelete: return QStringLiteral("Több kulcskocka törlése");
-    case kindKeyTranspose: return QStringLiteral("Kulcskocka transzponálás");
-    case kindKeyTimeFromSpeed: return QStringLiteral("Kulcskocka ideje sebességből");
-    case kindKeyMove: return QStringLiteral("Kulcskocka mozgatása");
-    case kindKeyStore: return QStringLiteral("Kulcskocka tárolás");
-    case kindKeyEditStart: return QStringLiteral("Kulcskockás szerkesztés kezdése");
-    case kindKeyEditEnd: return QStringLiteral("Kulcskockás szerkesztés befejezése");
-    case kindRedo: return QStringLiteral("Redo készítése");
-    case kindGroupCreate: return QStringLiteral("Csoport létrehozás");
-    case kindParentByMouse: return QStringLiteral("Szülő beállítás egérrel");
-    case kindLayersPaste: return QStringLiteral("Rétegekhez parancs beillesztés");
-    case kindLayersTranspose: return QStringLiteral("Rétegek transzponálása");
-    case kindLayersDeleteCommands: return QStringLiteral("Rétegek parancsok törlése");
-    case kindKeyboardMove: return QStringLiteral("Mozgatás gombokkal");
+    case kindMouseMove:
+        return QStringLiteral("Mozgatás egérrel");
+    case kindCommandMove:
+        return QStringLiteral("Parancs mozgatás");
+    case kindProperty:
+        return QStringLiteral("Tulajdonság változás");
+    case kindOrigin:
+        return QStringLiteral("Origó beállítás");
+    case kindCommandConvert:
+        return QStringLiteral("Parancs átalakítás");
+    case kindDurationConvert:
+        return QStringLiteral("Duration átalakítás");
+    case kindCommandAdd:
+        return QStringLiteral("Parancs hozzáadás");
+    case kindCommandPaste:
+        return QStringLiteral("Parancs beillesztés");
+    case kindCommandDelete:
+        return QStringLiteral("Parancs törlés");
+    case kindFavourites:
+        return QStringLiteral("Kedvencek szerkesztése");
+    case kindCommandEdit:
+        return QStringLiteral("Parancs szerkesztése");
+    case kindKeyTimes:
+        return QStringLiteral("Kulcskockák idejének beállítása");
+    case kindKeyCopy:
+        return QStringLiteral("Kulcskocka másolása");
+    case kindKeyDelete:
+        return QStringLiteral("Kulcskocka törlése");
+    case kindKeyTouchStart:
+        return QStringLiteral("Kulcskocka - indítási parancsok");
+    case kindCurvePath:
+        return QStringLiteral("Görbe útvonal létrehozása");
+    case kindKeysCopy:
+        return QStringLiteral("Több kulcskocka másolása");
+    case kindKeysDelete:
+        return QStringLiteral("Több kulcskocka törlése");
+    case kindKeyTranspose:
+        return QStringLiteral("Kulcskocka transzponálás");
+    case kindKeyTimeFromSpeed:
+        return QStringLiteral("Kulcskocka ideje sebességből");
+    case kindKeyMove:
+        return QStringLiteral("Kulcskocka mozgatása");
+    case kindKeyStore:
+        return QStringLiteral("Kulcskocka tárolás");
+    case kindKeyEditStart:
+        return QStringLiteral("Kulcskockás szerkesztés kezdése");
+    case kindKeyEditEnd:
+        return QStringLiteral("Kulcskockás szerkesztés befejezése");
+    case kindRedo:
+        return QStringLiteral("Redo készítése");
+    case kindGroupCreate:
+        return QStringLiteral("Csoport létrehozás");
+    case kindParentByMouse:
+        return QStringLiteral("Szülő beállítás egérrel");
+    case kindLayersPaste:
+        return QStringLiteral("Rétegekhez parancs beillesztés");
+    case kindLayersTranspose:
+        return QStringLiteral("Rétegek transzponálása");
+    case kindLayersDeleteCommands:
+        return QStringLiteral("Rétegek parancsok törlése");
+    case kindKeyboardMove:
+        return QStringLiteral("Mozgatás gombokkal");
     }
     return QStringLiteral("Nem meghatározható");
 }
 
 const TVKPObject* TUndoBuffer::Slot(int number) const {
-    if (number < 1 || number > SlotCount)
-        return nullptr;
+    if (number < 1 || number > SlotCount) return nullptr;
     return slots_[number - 1].get();
 }
 
@@ -64,8 +98,7 @@ void TUndoBuffer::Record(int32_t kind) {
         lastKind_ = 0;
         kind = -kind;
     }
-    if (kind > 0 && kind == lastKind_)
-        return; // merged into the previous step
+    if (kind > 0 && kind == lastKind_) return; // merged into the previous step
     undoEnabled_ = true;
     lastKind_ = kind;
     top_ = NextSlot(top_);
@@ -80,8 +113,7 @@ void TUndoBuffer::Record(int32_t kind) {
 
 bool TUndoBuffer::RestoreTop() {
     const std::shared_ptr<const TVKPObject> snapshot = slots_[top_ - 1];
-    if (!snapshot)
-        return false;
+    if (!snapshot) return false;
     redoEnabled_ = true;
 
     // Keyframe editing follows the snapshot: on with its grid position, or off.
@@ -110,16 +142,14 @@ bool TUndoBuffer::RestoreTop() {
     top_ = PreviousSlot(top_);
     ShowStep();
     lastKind_ = 0;
-    if (OnRestored)
-        OnRestored();
+    if (OnRestored) OnRestored();
     return true;
 }
 
 void TUndoBuffer::Undo() {
     Record(-kindRedo); // keeps the state being left for redo
     top_ = PreviousSlot(top_);
-    if (!RestoreTop())
-        return; // nothing older to go back to
+    if (!RestoreTop()) return; // nothing older to go back to
     // The selection follows the restored layers, but the restored origin stays.
     const double x = state_.ToolPoint(-1).X, y = state_.ToolPoint(-1).Y;
     state_.SelectionSignature = 0;
@@ -146,14 +176,12 @@ void TUndoBuffer::Clear() {
     undoEnabled_ = false;
     redoEnabled_ = false;
     lastKind_ = 0;
-    if (state_.Log)
-        state_.Log->Add(QStringLiteral("UNDO PUFFER TÖRÖLVE!"));
+    if (state_.Log) state_.Log->Add(QStringLiteral("UNDO PUFFER TÖRÖLVE!"));
 }
 
 void TUndoBuffer::ShowStep() {
     const TVKPObject* s = Slot(top_);
-    if (!s || !state_.Log)
-        return;
+    if (!s || !state_.Log) return;
     const QString name = KindName(s->Kind);
     state_.Log->UndoName = name;
     state_.Log->UndoSlot = top_;

@@ -18,7 +18,9 @@ uint64_t TTrackSnapshot::FingerprintOf(const TCommands& track) {
         const unsigned __int128 r = static_cast<unsigned __int128>(a) * b;
         return static_cast<uint64_t>(r) ^ static_cast<uint64_t>(r >> 64);
     };
-    auto addr = [](const QString& s) { return static_cast<uint64_t>(reinterpret_cast<uintptr_t>(s.constData())); };
+    auto addr = [](const QString& s) {
+        return static_cast<uint64_t>(reinterpret_cast<uintptr_t>(s.constData()));
+    };
     auto bits = [](double v) {
         uint64_t u;
         std::memcpy(&u, &v, sizeof u);
@@ -28,12 +30,16 @@ uint64_t TTrackSnapshot::FingerprintOf(const TCommands& track) {
     for (int i = 0; i < track.Count(); ++i) {
         const TCommandItem* c = track.Item(i);
         const QString& name = track.Name(i);
-        const uint64_t m1 = mum(addr(c->sParam1) ^ 0xa0761d6478bd642full, addr(c->sParam2) ^ 0xe7037ed1a0b428dbull);
+        const uint64_t m1 =
+            mum(addr(c->sParam1) ^ 0xa0761d6478bd642full, addr(c->sParam2) ^ 0xe7037ed1a0b428dbull);
         const uint64_t m2 = mum(addr(c->sParam3) ^ 0x8ebc6af09c88c6e3ull, addr(name) ^ 0x589965cc75374cc3ull);
         const uint64_t m3 = mum(bits(c->OX) ^ 0x1d8e4e27c47d124full, bits(c->OY) ^ 0x9e3779b97f4a7c15ull);
-        const uint64_t sizes1 = static_cast<uint32_t>(c->sParam1.size()) | static_cast<uint64_t>(c->sParam2.size()) << 32;
-        const uint64_t sizes2 = static_cast<uint32_t>(c->sParam3.size()) | static_cast<uint64_t>(name.size()) << 32;
-        const uint64_t m4 = mum(sizes1 ^ 0xbf58476d1ce4e5b9ull, (sizes2 + static_cast<uint32_t>(c->Command)) ^ 0x94d049bb133111ebull);
+        const uint64_t sizes1 =
+            static_cast<uint32_t>(c->sParam1.size()) | static_cast<uint64_t>(c->sParam2.size()) << 32;
+        const uint64_t sizes2 = static_cast<uint32_t>(c->sParam3.size()) | static_cast<uint64_t>(name.size())
+                                                                               << 32;
+        const uint64_t m4 = mum(sizes1 ^ 0xbf58476d1ce4e5b9ull,
+                                (sizes2 + static_cast<uint32_t>(c->Command)) ^ 0x94d049bb133111ebull);
         h = mum(h ^ m1 ^ m3, (h + m2) ^ m4 ^ 0x2127599bf4325c37ull);
     }
     return h;
@@ -60,11 +66,11 @@ TCommands TTrackSnapshot::Build() const {
     return track;
 }
 
-std::shared_ptr<const TTrackSnapshot> TTrackSnapshot::Capture(const TCommands& track,
-                                                              const std::shared_ptr<const TTrackSnapshot>& previous) {
+std::shared_ptr<const TTrackSnapshot>
+TTrackSnapshot::Capture(const TCommands& track, const std::shared_ptr<const TTrackSnapshot>& previous) {
     const uint64_t fingerprint = FingerprintOf(track);
-    if (previous && previous->Current == track.Current && static_cast<int>(previous->Items.size()) == track.Count() &&
-        previous->Fingerprint == fingerprint)
+    if (previous && previous->Current == track.Current &&
+        static_cast<int>(previous->Items.size()) == track.Count() && previous->Fingerprint == fingerprint)
         return previous;
     auto s = std::make_shared<TTrackSnapshot>();
     s->Current = track.Current;
@@ -82,9 +88,10 @@ bool TLayerSnapshot::FieldsMatch(const TImagesItem& l) const {
            Angle == l.Angle && OrigoX == l.OrigoX && OrigoY == l.OrigoY && TouchLeft == l.TouchLeft &&
            TouchTop == l.TouchTop && TouchWidth == l.TouchWidth && TouchHeight == l.TouchHeight &&
            Visible == l.Visible && PlayAnim == l.PlayAnim && Parent == l.Parent && Group == l.Group &&
-           FlipMode == l.FlipMode && Acceleration == l.Acceleration && Locked == l.Locked && Changed == l.Changed &&
-           Selected == l.Selected && Shown == l.Shown && KeyframeEditing == l.KeyframeEditing &&
-           ItemColor == l.ItemColor && ActiveAnimation == std::max(0, l.ActiveAnimation());
+           FlipMode == l.FlipMode && Acceleration == l.Acceleration && Locked == l.Locked &&
+           Changed == l.Changed && Selected == l.Selected && Shown == l.Shown &&
+           KeyframeEditing == l.KeyframeEditing && ItemColor == l.ItemColor &&
+           ActiveAnimation == std::max(0, l.ActiveAnimation());
 }
 
 void TLayerSnapshot::CaptureFields(const TImagesItem& l) {
@@ -124,8 +131,7 @@ void TVKPObject::Capture(const TEditorState& state, int32_t kind, const TVKPObje
     // when the layer list changed in between.
     QHash<QString, int> previousByName;
     auto previousEntry = [&](int i, const QString& name) -> const std::shared_ptr<const TLayerSnapshot>* {
-        if (!previous)
-            return nullptr;
+        if (!previous) return nullptr;
         if (i < static_cast<int>(previous->Layers.size()) && previous->Layers[i].first == name)
             return &previous->Layers[i].second;
         if (previousByName.isEmpty())
@@ -154,7 +160,8 @@ void TVKPObject::Capture(const TEditorState& state, int32_t kind, const TVKPObje
         copy->CaptureFields(layer);
         for (int t = 0; t < 12; ++t)
             copy->Tracks[t] = tracksSame ? old->Tracks[t]
-                                         : TTrackSnapshot::Capture(layer.TrackByNumber(t + 1), old ? old->Tracks[t] : noTrack);
+                                         : TTrackSnapshot::Capture(layer.TrackByNumber(t + 1),
+                                                                   old ? old->Tracks[t] : noTrack);
         Layers.emplace_back(name, std::move(copy));
     }
 
@@ -175,8 +182,7 @@ void TVKPObject::RestoreLayers(TScene& scene) const {
 
     for (const auto& [name, copy] : Layers) {
         TImagesItem* l = byName.value(name.toCaseFolded());
-        if (!l)
-            continue;
+        if (!l) continue;
         const TLayerSnapshot& s = *copy;
         l->Top = s.Top;
         l->Left = s.Left;

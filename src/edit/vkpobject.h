@@ -16,7 +16,7 @@ class TScene;
 
 // The stored part of one command, as a snapshot keeps it.
 struct TCommandSnapshot {
-    QString Name;          // catalogue name the track lists it under
+    QString Name; // catalogue name the track lists it under
     int32_t Command = 0;
     QString sParam1, sParam2, sParam3;
     double OX = 512.0, OY = 384.0;
@@ -28,7 +28,7 @@ struct TCommandSnapshot {
 struct TTrackSnapshot {
     int Current = -1;
     std::vector<TCommandSnapshot> Items;
-    uint64_t Fingerprint = 0;  // of the live track this copy was taken from
+    uint64_t Fingerprint = 0; // of the live track this copy was taken from
 
     // Fingerprint of a live track's stored part. Texts count by the identity of
     // their shared data: a snapshot keeps the texts it copied alive, so a live
@@ -42,8 +42,8 @@ struct TTrackSnapshot {
     // A fresh track, as a deep copy of the captured one would be.
     TCommands Build() const;
     // The previous copy when the track still equals it, else a new copy.
-    static std::shared_ptr<const TTrackSnapshot> Capture(const TCommands& track,
-                                                         const std::shared_ptr<const TTrackSnapshot>& previous);
+    static std::shared_ptr<const TTrackSnapshot>
+    Capture(const TCommands& track, const std::shared_ptr<const TTrackSnapshot>& previous);
 };
 
 // An immutable copy of one layer: the fields a restore writes back, the
@@ -77,9 +77,9 @@ class TVKPObject {
 public:
     std::vector<std::pair<QString, std::shared_ptr<const TLayerSnapshot>>> Layers;
     int32_t KeyFrameIndex = 0;
-    int32_t KeyFrameColCount = -1;   // -1: keyframe editing was off
+    int32_t KeyFrameColCount = -1; // -1: keyframe editing was off
     int32_t KeyFrameCol = 0;
-    int32_t Kind = 0;                // always positive
+    int32_t Kind = 0; // always positive
     double OriginX = 0, OriginY = 0;
 
     // Fills the snapshot from the scene and the editor state. Layer copies

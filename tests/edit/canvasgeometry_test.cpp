@@ -55,9 +55,9 @@ TEST_F(CanvasGeometryTest, CornersFollowZoomFrameOffsetRotationAndFlip) {
 
 TEST_F(CanvasGeometryTest, HitTestCoversBothTrianglesAndTheirSeam) {
     ComputeCorners(state, layer);
-    EXPECT_TRUE(CornersHit(layer, 110, 65));  // lower-left triangle
-    EXPECT_TRUE(CornersHit(layer, 135, 52));  // upper-right triangle
-    EXPECT_TRUE(CornersHit(layer, 120, 60));  // on the diagonal between them
+    EXPECT_TRUE(CornersHit(layer, 110, 65)); // lower-left triangle
+    EXPECT_TRUE(CornersHit(layer, 135, 52)); // upper-right triangle
+    EXPECT_TRUE(CornersHit(layer, 120, 60)); // on the diagonal between them
     EXPECT_FALSE(CornersHit(layer, 99, 60));
     EXPECT_FALSE(CornersHit(layer, 120, 71));
 }

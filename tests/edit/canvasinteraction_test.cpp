@@ -51,8 +51,7 @@ protected:
     QStringList Selected() const {
         QStringList names;
         for (int i = 0; i < scene.Layers.Count(); ++i)
-            if (scene.Layers.At(i)->Selected)
-                names << scene.Layers.Name(i);
+            if (scene.Layers.At(i)->Selected) names << scene.Layers.Name(i);
         return names;
     }
 
@@ -227,18 +226,18 @@ TEST_F(CanvasTest, ShiftDragLocksToTheLargerAxisAfterFivePixels) {
 
 TEST_F(CanvasTest, HandleZonesFollowTheSelectionBounds) {
     Add("A", 100, 100, 100, 50);
-    Select({"A"}); // bounds 100,100 - 200,150
+    Select({"A"});               // bounds 100,100 - 200,150
     state.ToolPoint(-1).X = 600; // keep the origin's hand cursor out of the way
     const struct {
         int x, y;
         uint32_t zone;
         TCanvasCursor cursor;
     } cases[] = {
-        {150, 125, 0x02, TCanvasCursor::SizeAll}, {150, 100, 0x24, TCanvasCursor::SizeNS},
-        {100, 125, 0x44, TCanvasCursor::SizeWE},  {200, 150, 0x04, TCanvasCursor::SizeNWSE},
+        {150, 125, 0x02, TCanvasCursor::SizeAll},  {150, 100, 0x24, TCanvasCursor::SizeNS},
+        {100, 125, 0x44, TCanvasCursor::SizeWE},   {200, 150, 0x04, TCanvasCursor::SizeNWSE},
         {100, 100, 0x14, TCanvasCursor::SizeNWSE}, {200, 100, 0x0C, TCanvasCursor::SizeNESW},
         {100, 150, 0x1C, TCanvasCursor::SizeNESW}, {85, 85, 0x01, TCanvasCursor::Rotate},
-        {215, 165, 0x01, TCanvasCursor::Rotate},  {300, 300, 0x00, TCanvasCursor::Default},
+        {215, 165, 0x01, TCanvasCursor::Rotate},   {300, 300, 0x00, TCanvasCursor::Default},
     };
     for (const auto& c : cases) {
         Hover(c.x, c.y);
@@ -286,9 +285,9 @@ TEST_F(CanvasTest, CtrlDragInsideResizesProportionallyFreelyOrInversely) {
         TShiftState keys;
         double width, height;
     } cases[] = {
-        {ssCtrl, 120, 60},             // proportional: the height follows the width
-        {ssCtrl | ssShift, 120, 54},   // free: the height by its own factor (50 + 2 x 2) / 50
-        {ssCtrl | ssAlt, 120, 40},     // inverse: the height shrinks as the width grows
+        {ssCtrl, 120, 60},           // proportional: the height follows the width
+        {ssCtrl | ssShift, 120, 54}, // free: the height by its own factor (50 + 2 x 2) / 50
+        {ssCtrl | ssAlt, 120, 40},   // inverse: the height shrinks as the width grows
     };
     for (const auto& c : cases) {
         scene.Layers.Clear();
@@ -320,7 +319,8 @@ TEST_F(CanvasTest, RotateZoneTurnsTheSelectionAndTheStatusTurnsRedBeyondAFullTur
     const double start = std::atan2(41.0, 66.0), radius = std::hypot(41.0, 66.0);
     for (int step = 1; step <= 18 * 9; ++step) {
         const double t = start + step * M_PI / 36; // 5 degrees a step, as a hand turns
-        path.emplace_back(int(std::lround(150 + radius * std::cos(t))), int(std::lround(125 + radius * std::sin(t))));
+        path.emplace_back(int(std::lround(150 + radius * std::cos(t))),
+                          int(std::lround(125 + radius * std::sin(t))));
     }
     Hover(216, 166);
     ASSERT_EQ(canvas.Zone, 0x01u);

@@ -13,20 +13,43 @@ namespace {
 // Everything a restore writes back, as one comparable text.
 QString Dump(const TImagesItem& l) {
     QString s = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 t%9,%10,%11,%12 v%13 p%14 ")
-                    .arg(l.Top).arg(l.Left).arg(l.Width).arg(l.Height).arg(l.Alpha).arg(l.Angle)
-                    .arg(l.OrigoX).arg(l.OrigoY).arg(l.TouchLeft).arg(l.TouchTop).arg(l.TouchWidth)
-                    .arg(l.TouchHeight).arg(l.Visible).arg(l.PlayAnim);
+                    .arg(l.Top)
+                    .arg(l.Left)
+                    .arg(l.Width)
+                    .arg(l.Height)
+                    .arg(l.Alpha)
+                    .arg(l.Angle)
+                    .arg(l.OrigoX)
+                    .arg(l.OrigoY)
+                    .arg(l.TouchLeft)
+                    .arg(l.TouchTop)
+                    .arg(l.TouchWidth)
+                    .arg(l.TouchHeight)
+                    .arg(l.Visible)
+                    .arg(l.PlayAnim);
     s += QStringLiteral("%1 g%2 f%3 a%4 l%5 c%6 s%7 sh%8 k%9 col%10 act%11\n")
-             .arg(l.Parent).arg(l.Group).arg(l.FlipMode).arg(l.Acceleration).arg(l.Locked).arg(l.Changed)
-             .arg(l.Selected).arg(l.Shown).arg(l.KeyframeEditing).arg(l.ItemColor).arg(l.ActiveAnimation());
+             .arg(l.Parent)
+             .arg(l.Group)
+             .arg(l.FlipMode)
+             .arg(l.Acceleration)
+             .arg(l.Locked)
+             .arg(l.Changed)
+             .arg(l.Selected)
+             .arg(l.Shown)
+             .arg(l.KeyframeEditing)
+             .arg(l.ItemColor)
+             .arg(l.ActiveAnimation());
     for (int t = 1; t <= 12; ++t) {
         const TCommands& track = l.TrackByNumber(t);
         s += QStringLiteral("[%1 cur%2]").arg(t).arg(track.Current);
         for (int i = 0; i < track.Count(); ++i) {
             const TCommandItem* c = track.Item(i);
             s += QStringLiteral(" %1:%2(%3;%4;%5)@%6,%7")
-                     .arg(track.Name(i)).arg(c->Command).arg(c->sParam1, c->sParam2, c->sParam3)
-                     .arg(c->OX).arg(c->OY);
+                     .arg(track.Name(i))
+                     .arg(c->Command)
+                     .arg(c->sParam1, c->sParam2, c->sParam3)
+                     .arg(c->OX)
+                     .arg(c->OY);
         }
         s += QLatin1Char('\n');
     }
@@ -73,10 +96,10 @@ TEST_F(UndoBufferTest, KindsAreNamedAsTheUserSeesThem) {
     const struct {
         int kind;
         const char* name;
-    } cases[] = {{1, "Mozgatás egérrel"},       {6, "Tulajdonság változás"},
-                 {23, "Kulcskocka - indítási parancsok"}, {40, "Redo készítése"},
-                 {54, "Rétegek parancsok törlése"},       {100, "Mozgatás gombokkal"},
-                 {2, "Nem meghatározható"},              {0, "Nem meghatározható"}};
+    } cases[] = {
+        {1, "Mozgatás egérrel"},   {6, "Tulajdonság változás"},       {23, "Kulcskocka - indítási parancsok"},
+        {40, "Redo készítése"},    {54, "Rétegek parancsok törlése"}, {100, "Mozgatás gombokkal"},
+        {2, "Nem meghatározható"}, {0, "Nem meghatározható"}};
     for (const auto& c : cases)
         EXPECT_EQ(TUndoBuffer::KindName(c.kind), QString::fromUtf8(c.name)) << c.kind;
 }
@@ -304,7 +327,10 @@ TEST_F(UndoBufferTest, EveryKindOfTrackChangeIsCaptured) {
         [&] { track.Item(1)->OY = -1; },
         [&] { track.Item(1)->sParam3 = QStringLiteral("1"); }, // same length, other text
         [&] { track.SetName(0, QStringLiteral("Wait")); },
-        [&] { track.Delete(1); track.Add(std::make_unique<TCommandItem>(3, QStringLiteral("7"))); },
+        [&] {
+            track.Delete(1);
+            track.Add(std::make_unique<TCommandItem>(3, QStringLiteral("7")));
+        },
         [&] { track.Current = 1; },
     };
     for (const auto& edit : edits) {
