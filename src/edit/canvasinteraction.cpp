@@ -147,12 +147,16 @@ void TCanvasInteraction::MouseDown(TShiftState shift, int32_t windowX, int32_t w
         }
     }
 
-    if (Zone == 0 || Zone == zoneInside) PickLayers(shift, windowX, windowY);
+    const TImagesItem* hit = nullptr;
+    if (Zone == 0 || Zone == zoneInside) hit = PickLayers(shift, windowX, windowY);
 
     if (state_.BoneMode && scene.CurrentLayer && BoneSetup) BoneSetup();
 
-    if (scene.Playing && scene.FullPlay && scene.CurrentLayer && !(scene.CurrentLayer->PlayAnim & 2) &&
-        TouchStart)
+    // Only a layer this click landed on is touched; the current layer of
+    // before (still current when the click missed inside the selection frame)
+    // may not be touchable at all.
+    if (scene.Playing && scene.FullPlay && scene.CurrentLayer && scene.CurrentLayer == hit &&
+        !(scene.CurrentLayer->PlayAnim & 2) && TouchStart)
         TouchStart(*scene.CurrentLayer);
 
     scene.SelectedCount = rememberedCount;
@@ -160,7 +164,7 @@ void TCanvasInteraction::MouseDown(TShiftState shift, int32_t windowX, int32_t w
     if (state_.RefreshPanels) state_.RefreshPanels();
 }
 
-void TCanvasInteraction::PickLayers(TShiftState shift, int32_t windowX, int32_t windowY) {
+const TImagesItem* TCanvasInteraction::PickLayers(TShiftState shift, int32_t windowX, int32_t windowY) {
     TScene& scene = state_.Scene;
     const bool shiftClick = Exactly(shift, ssShift | ssLeft);
     const bool ctrl = (shift & ssCtrl) != 0;
@@ -203,7 +207,7 @@ void TCanvasInteraction::PickLayers(TShiftState shift, int32_t windowX, int32_t 
             ++passed;
             continue;
         }
-        return;
+        return l;
     }
     // The walk found nothing to stop at. Inside the selection frame (zone 2)
     // the selection stays, so that a Ctrl-drag there resizes it.
@@ -213,6 +217,7 @@ void TCanvasInteraction::PickLayers(TShiftState shift, int32_t windowX, int32_t 
         scene.SelectedCount = 0;
         CtrlClickDepth = 0;
     }
+    return nullptr;
 }
 
 uint32_t TCanvasInteraction::ZoneAt(int32_t x, int32_t y) const {

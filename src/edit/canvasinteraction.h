@@ -99,7 +99,8 @@ public:
 private:
     void DragSelection(TShiftState shift, TShiftState effective);
     void DragToolPoint(TShiftState effective);
-    void PickLayers(TShiftState shift, int32_t windowX, int32_t windowY);
+    // Returns the layer the walk stopped at, or null.
+    const TImagesItem* PickLayers(TShiftState shift, int32_t windowX, int32_t windowY);
     int ToolPointAt(int32_t x, int32_t y) const;
     uint32_t ZoneAt(int32_t windowX, int32_t windowY) const;
     void ChangedGeometry(TImagesItem& layer);

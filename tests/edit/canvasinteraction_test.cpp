@@ -564,6 +564,16 @@ TEST_F(CanvasTest, FullPlayClickStartsTouchOnlyOnTouchableLayers) {
     Click(450, 50);
     EXPECT_EQ(touched, std::vector<TImagesItem*>{&button});
 
+    // The layer selected before play stays current; a click on it, over the
+    // selection frame, must not touch it either.
+    scene.Playing = scene.FullPlay = false;
+    Select({"Idle"});
+    scene.Playing = scene.FullPlay = true;
+    Hover(50, 50);
+    ASSERT_EQ(canvas.Zone, 0x02u);
+    ClickInPlace(50, 50);
+    EXPECT_EQ(touched, std::vector<TImagesItem*>{&button});
+
     touched.clear();
     scene.FullPlay = false; // preview: clicks do not touch
     Click(250, 50);
