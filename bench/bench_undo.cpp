@@ -1,0 +1,121 @@
+// Undo ring cost on a large scene: one recorded step, and the memory of 255
+// steps that each move one layer, next to a naive deep copy of every layer.
+#include "edit/editorstate.h"
+#include "edit/undobuffer.h"
+#include "generator/generator.h"
+#include "model/scene.h"
+
+#include <QString>
+#include <malloc.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+using namespace velkon;
+
+namespace {
+
+constexpr int kLayers = 2000;
+constexpr int kCommands = 120000;
+
+size_t HeapInUse() {
+    return mallinfo2().uordblks;
+}
+
+double Ms(std::chrono::steady_clock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+} // namespace
+
+int main() {
+    const size_t heap0 = HeapInUse();
+    TScene scene;
+    bench::TGenOptions options;
+    options.Layers = kLayers;
+    options.Commands = kCommands;
+    bench::GenerateScene(scene, options);
+    const size_t sceneBytes = HeapInUse() - heap0;
+    TEditorState state(scene);
+
+    // Reference: the deep copy of every layer that a naive ring makes per step.
+    double naiveMs = 1e9;
+    size_t naiveBytes = 0;
+    for (int round = 0; round < 3; ++round) {
+        const size_t before = HeapInUse();
+        const auto t0 = std::chrono::steady_clock::now();
+        std::vector<std::pair<QString, std::unique_ptr<TImagesItem>>> copy;
+        copy.reserve(scene.Layers.Count());
+        for (int i = 0; i < scene.Layers.Count(); ++i)
+            copy.emplace_back(scene.Layers.Name(i), scene.Layers.At(i)->Clone());
+        naiveMs = std::min(naiveMs, Ms(std::chrono::steady_clock::now() - t0));
+        naiveBytes = HeapInUse() - before;
+    }
+
+    // The floor of an exact step: reading the stored fields of every live command once.
+    {
+        double best = 1e9;
+        for (int round = 0; round < 5; ++round) {
+            const auto t0 = std::chrono::steady_clock::now();
+            uintptr_t sum = 0;
+            for (int i = 0; i < scene.Layers.Count(); ++i)
+                for (int t = 1; t <= 12; ++t) {
+                    const TCommands& tr = scene.Layers.At(i)->TrackByNumber(t);
+                    for (int k = 0; k < tr.Count(); ++k) {
+                        const TCommandItem* c = tr.Item(k);
+                        sum += c->Command + uintptr_t(c->sParam1.constData()) +
+                               uintptr_t(c->sParam3.constData()) + uintptr_t(c->OX);
+                    }
+                }
+            best = std::min(best, Ms(std::chrono::steady_clock::now() - t0));
+            if (sum == 42) std::puts("");
+        }
+        std::printf("# reading every live command once takes %.3f ms (the floor of an exact step)\n", best);
+    }
+
+    // Ours: 255 steps, each moving one layer.
+    state.Undo.Record(-TUndoBuffer::kindMouseMove); // the first step copies the scene once
+    const size_t ringStart = HeapInUse();
+    std::vector<double> steps;
+    for (int s = 1; s < TUndoBuffer::SlotCount; ++s) {
+        scene.Layers.At((s * 37) % kLayers)->Left += 1;
+        const auto t0 = std::chrono::steady_clock::now();
+        state.Undo.Record(-TUndoBuffer::kindMouseMove);
+        steps.push_back(Ms(std::chrono::steady_clock::now() - t0));
+    }
+    const size_t ringBytes = HeapInUse() - heap0 - sceneBytes;
+    (void)ringStart;
+    std::sort(steps.begin(), steps.end());
+    const double median = steps[steps.size() / 2];
+
+    const double worst = steps.back();
+
+    // Undo of one step, for the record (it rebuilds every track).
+    const auto u0 = std::chrono::steady_clock::now();
+    state.Undo.Undo();
+    const double undoMs = Ms(std::chrono::steady_clock::now() - u0);
+
+    const double mb = 1024.0 * 1024.0;
+    const double naiveRingMb = naiveBytes * double(TUndoBuffer::SlotCount) / mb;
+    // Goal lines: ours vs reference = ours / reference.
+    std::printf("undo_step: %.3f ms vs %.3f ms = %.4fx\n", median, naiveMs, median / naiveMs);
+    std::printf("undo_step_goal: %.3f ms vs 2.000 ms = %.2fx\n", median, median / 2.0);
+    std::printf("undo_ring_memory: %.1f MB vs %.1f MB = %.3fx\n", ringBytes / mb, sceneBytes / mb,
+                double(ringBytes) / double(sceneBytes));
+    std::printf("undo_ring_memory_naive: %.1f MB vs %.1f MB = %.4fx\n", ringBytes / mb, naiveRingMb,
+                ringBytes / mb / naiveRingMb);
+    std::printf("# undo_step: median of 254 steps vs one naive deep copy of every layer; best %.3f ms, worst "
+                "%.3f ms\n",
+                steps.front(), worst);
+    std::printf("# undo_step_goal: a recorded step should take at most 2 ms (ratio <= 1)\n");
+    std::printf(
+        "# undo_ring_memory: 255 steps that each move one layer vs the scene's own memory (goal <= 2x);"
+        " the naive line assumes 255 deep copies (one measured, %.1f MB)\n",
+        naiveBytes / mb);
+    std::printf("# undo_restore: %.1f ms for one undo (%d layers, %d commands)\n", undoMs, kLayers,
+                kCommands);
+    return 0;
+}
