@@ -42,12 +42,8 @@
 #include "project/packexport.h"
 #include "project/projectcommands.h"
 #include "project/projectfile.h"
-
-// TODO(edit): the undo ring is wired in as soon as it is in the build.
-#if __has_include("edit/undobuffer.h")
+#include "edit/canvasgeometry.h"
 #include "edit/undobuffer.h"
-#define VELKON_HAVE_UNDO 1
-#endif
 
 namespace velkon {
 
@@ -126,7 +122,6 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     RefreshPropertyPanels();
     UpdateEnabledState();
 
-#ifdef VELKON_HAVE_UNDO
     State.Log = &ErrorLog;
     State.RefreshPanels = [this] {
         RefreshLayerPanel();
@@ -142,7 +137,6 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
         UpdateEnabledState();
         RequestRedraw();
     });
-#endif
 
     // The player's clock starts now: its zero point is the end of start-up.
     engine_ = std::make_unique<TEngine>(Scene);
@@ -390,8 +384,7 @@ QImage TMainForm::ReadFrame() { return OGLRenderPanel->ReadFrame(); }
 
 QPoint TMainForm::PointerTarget() const {
     const QPoint p = OGLRenderPanel->PointerPos;
-    return {static_cast<int>(std::nearbyint((p.x() - State.FrameOffsetX) / State.Zoom)),
-            static_cast<int>(std::nearbyint((p.y() - State.FrameOffsetY) / State.Zoom))};
+    return {WindowToTargetX(State, p.x()), WindowToTargetY(State, p.y())};
 }
 
 // ---- Selection and panels ----
@@ -428,10 +421,8 @@ void TMainForm::UpdateEnabledState() {
     StopPageSpeedButton3->setEnabled(playing);
     if (PropertyForm)
         PropertyForm->widget()->setEnabled(!playing);
-#ifdef VELKON_HAVE_UNDO
     UndoSpeedButton->setEnabled(State.Undo.UndoEnabled());
     RedoSpeedButton->setEnabled(State.Undo.RedoEnabled());
-#endif
 }
 
 // ---- Playing and the idle loop ----
@@ -524,9 +515,7 @@ void TMainForm::OpenProject(const QString& path) {
 }
 
 void TMainForm::ClearUndo() {
-#ifdef VELKON_HAVE_UNDO
     State.Undo.Clear();
-#endif
 }
 
 void TMainForm::ProjectLoaded() {

@@ -3,6 +3,7 @@
 
 #include "uitest.h"
 
+#include "edit/canvasgeometry.h"
 #include "model/filesitem.h"
 #include "model/imagesitem.h"
 #include "model/scripteddialogs.h"
@@ -108,6 +109,43 @@ private slots:
         QVERIFY(Near(frame.pixel(250, 150), Grey));
         // The read-back leaves the on-screen corners alone.
         QCOMPARE(*std::min_element(layer->CornersX.begin(), layer->CornersX.end()), 210);
+    }
+
+    void drawnCornersAgreeWithTheCoreGeometry() {
+        // Hit-testing reads the corners the redraw projected; the core computes
+        // the same corners without a display (its tests and the interaction use them).
+        TImagesItem* layer = AddRedLayer(40, 20);
+        const struct {
+            double zoom;
+            int ox, oy;
+            double left, top, w, h, angle, origoX, origoY;
+            int flip;
+        } cases[] = {{1.0, 0, 0, 100, 50, 80, 40, 0, 0, 0, 0},       {1.0, 0, 0, 100, 50, 80, 40, 30, 20, 10, 0},
+                     {2.0, 10, 20, 33, 44, 40, 20, -75, 5, 5, 1},    {0.5, 0, 0, 300, 200, 120, 60, 200, 20, 10, 2},
+                     {1.5, 30, 0, 12.25, 7.75, 41, 19, 359, 0, 0, 3}};
+        for (const auto& c : cases) {
+            form_->State.Zoom = c.zoom;
+            form_->State.FrameOffsetX = c.ox;
+            form_->State.FrameOffsetY = c.oy;
+            form_->ApplyResolution();
+            layer->Left = c.left;
+            layer->Top = c.top;
+            layer->Width = c.w;
+            layer->Height = c.h;
+            layer->Angle = c.angle;
+            layer->OrigoX = c.origoX;
+            layer->OrigoY = c.origoY;
+            layer->FlipMode = c.flip;
+            form_->OGLRenderPanel->grabFramebuffer();
+            const auto drawnX = layer->CornersX, drawnY = layer->CornersY;
+            ComputeCorners(form_->State, *layer);
+            for (size_t i = 0; i < 4; ++i) {
+                QVERIFY2(drawnX[i] == layer->CornersX[i] && drawnY[i] == layer->CornersY[i],
+                         qPrintable(QStringLiteral("angle %1 corner %2: drawn %3,%4 core %5,%6")
+                                        .arg(c.angle).arg(i).arg(drawnX[i]).arg(drawnY[i])
+                                        .arg(layer->CornersX[i]).arg(layer->CornersY[i])));
+            }
+        }
     }
 
     void selectedLayerIsTintedWithSelectionColour() {
