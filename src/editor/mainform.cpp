@@ -489,6 +489,7 @@ void TMainForm::NewSpeedButtonClick() {
     LockSpeedButton->setChecked(false);
     Scene.Saved = false;
     ClearUndo();
+    UpdateEnabledState(); // the undo buttons follow the cleared ring
     RequestRedraw();
 }
 

@@ -4,10 +4,14 @@
 #include "uitest.h"
 
 #include "edit/resolutions.h"
+#include "edit/undobuffer.h"
+#include "editor/errorform.h"
 #include "editor/errorform.h"
 #include "model/filesitem.h"
 #include "model/scripteddialogs.h"
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 using namespace velkon;
@@ -123,6 +127,24 @@ private slots:
         QCOMPARE(form_->Scene.Files.Count(), 0);
         QCOMPARE(form_->windowTitle(), QStringLiteral("Untitled.VKP - Velkon Editor v1.97"));
         QVERIFY(!form_->Scene.Saved);
+    }
+
+    void undoButtonRestoresTheStepAndShowsItInTheLog() {
+        TImagesItem* layer = AddLayer(QStringLiteral("ball"));
+        form_->State.Undo.Record(1);
+        layer->Left = 99;
+        form_->UpdateEnabledState();
+        QVERIFY(form_->UndoSpeedButton->isEnabled());
+        QTest::mouseClick(form_->UndoSpeedButton, Qt::LeftButton);
+        QCOMPARE(form_->Scene.Layers.At(0)->Left, 0.0);
+        QVERIFY(!form_->ErrorForm->UndoEdit->text().isEmpty());
+        QCOMPARE(form_->ErrorForm->UndoEdit->text(), form_->ErrorLog.UndoName);
+        QCOMPARE(form_->ErrorForm->UndoLabel->text(), QString::number(form_->ErrorLog.UndoSlot));
+        // A new project clears the ring and says so on top of the log.
+        form_->Scene.Saved = true;
+        QTest::mouseClick(form_->NewSpeedButton, Qt::LeftButton);
+        QCOMPARE(form_->ErrorLog.Lines().value(0), QStringLiteral("UNDO PUFFER TÖRÖLVE!"));
+        QVERIFY(!form_->UndoSpeedButton->isEnabled());
     }
 
     void closeAsksWhenUnsavedAndNoKeepsTheWindow() {
