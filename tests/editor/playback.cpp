@@ -181,6 +181,24 @@ private slots:
         QCOMPARE(form_->windowTitle(), QStringLiteral("Untitled.VKP - Velkon Editor v1.97"));
     }
 
+    void packButtonReadsTheFrameBackAndWritesThePack() {
+        Make({DemoPath});
+        QTRY_COMPARE(form_->windowTitle(), QStringLiteral("demo.VKP - Velkon Editor v1.97"));
+        const QString pack = dir_.filePath(QStringLiteral("out/demo.VKM"));
+        QVERIFY(QDir().mkpath(dir_.filePath(QStringLiteral("out"))));
+        dialogs_.FileAnswers.push_back(pack);
+        dialogs_.DefaultYesNo = true;
+        QTest::mouseClick(form_->PackSpeedButton, Qt::LeftButton);
+        QCOMPARE(form_->ScreenshotPicture.size(), QSize(1024, 768));
+        // The read-back has the example's colours: sky blue at the top, grass green below.
+        const QRgb sky = form_->ScreenshotPicture.pixel(20, 20), grass = form_->ScreenshotPicture.pixel(20, 740);
+        QVERIFY2(qBlue(sky) > qRed(sky) + 60, qPrintable(Describe(sky)));
+        QVERIFY2(qGreen(grass) > qRed(grass) + 40 && qGreen(grass) > qBlue(grass) + 40, qPrintable(Describe(grass)));
+        QVERIFY(QFile::exists(pack));
+        QVERIFY(ReadAll(pack).startsWith("VKP1.3"));
+        QVERIFY(QFile::exists(dir_.filePath(QStringLiteral("out/boing.wav"))));
+    }
+
     void closingWritesTheExitSave() {
         Make();
         AddLayer(QStringLiteral("ball"), {"1", "2", "1"});
