@@ -11,9 +11,9 @@
 #include "generator/generator.h"
 
 #include <GL/gl.h>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QTemporaryDir>
-#include <QElapsedTimer>
 #include <QThread>
 #include <algorithm>
 #include <chrono>
@@ -41,17 +41,18 @@ void BareFrame(const TScene& scene) {
     glEnable(GL_BLEND);
     for (const auto& entry : scene.Layers) {
         const TImagesItem& l = *entry.second;
-        if (!l.Visible || !l.Shown)
-            continue;
+        if (!l.Visible || !l.Shown) continue;
         const double pw = l.Picture ? l.Picture->Width : 0, ph = l.Picture ? l.Picture->Height : 0;
         glLoadIdentity();
         glTranslated(l.Left + l.OrigoX, l.Top + l.OrigoY, 0);
         glRotated(l.Angle, 0, 0, 1);
-        glScaled((l.FlipMode & 1 ? -1 : 1) * (pw > 0 ? l.Width / pw : 1), (l.FlipMode & 2 ? -1 : 1) * (ph > 0 ? l.Height / ph : 1), 1);
+        glScaled((l.FlipMode & 1 ? -1 : 1) * (pw > 0 ? l.Width / pw : 1),
+                 (l.FlipMode & 2 ? -1 : 1) * (ph > 0 ? l.Height / ph : 1), 1);
         glTranslated(-l.OrigoX, -l.OrigoY, 0);
         glColor4d(1, 1, 1, l.Alpha / 255.0);
         glBindTexture(GL_TEXTURE_2D, l.FileItem ? l.FileItem->Texture : 0);
-        const double ex = l.FileItem ? l.FileItem->TexExtentX : 0, ey = l.FileItem ? l.FileItem->TexExtentY : 0;
+        const double ex = l.FileItem ? l.FileItem->TexExtentX : 0,
+                     ey = l.FileItem ? l.FileItem->TexExtentY : 0;
         glBegin(GL_QUADS);
         glNormal3d(0, 0, 1);
         glTexCoord2d(0, 0);
@@ -72,7 +73,8 @@ template <class F> double MedianMs(F&& frame, int runs) {
         const auto t0 = std::chrono::steady_clock::now();
         frame();
         glFinish();
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];

@@ -11,8 +11,7 @@ int main(int argc, char** argv) {
     velkon::TMainForm form(args);
     // Without a window manager (a bare X server) "maximised" alone leaves the
     // window at its own size; start it on the whole work area either way.
-    if (QScreen* screen = form.screen())
-        form.setGeometry(screen->availableGeometry());
+    if (QScreen* screen = form.screen()) form.setGeometry(screen->availableGeometry());
     form.showMaximized();
     return app.exec();
 }

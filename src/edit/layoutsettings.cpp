@@ -29,8 +29,7 @@ TLayoutSettings::TEntries TLayoutSettings::ScreenEntries() const {
     for (const TComponentBounds& c : Screen) {
         out.append({c.Name + QStringLiteral(".Left"), QString::number(c.Left)});
         out.append({c.Name + QStringLiteral(".Top"), QString::number(c.Top)});
-        if (c.Splitter)
-            continue;
+        if (c.Splitter) continue;
         out.append({c.Name + QStringLiteral(".Height"), QString::number(c.Height)});
         out.append({c.Name + QStringLiteral(".Width"), QString::number(c.Width)});
     }
@@ -41,8 +40,7 @@ void TLayoutSettings::ReadScreen(const TReader& read) {
     for (TComponentBounds& c : Screen) {
         c.Left = ReadInt(read, c.Name + QStringLiteral(".Left"), c.Left);
         c.Top = ReadInt(read, c.Name + QStringLiteral(".Top"), c.Top);
-        if (c.Splitter)
-            continue;
+        if (c.Splitter) continue;
         c.Height = ReadInt(read, c.Name + QStringLiteral(".Height"), c.Height);
         c.Width = ReadInt(read, c.Name + QStringLiteral(".Width"), c.Width);
     }
@@ -79,15 +77,13 @@ void TLayoutSettings::ReadForms(const TReader& read) {
 // A folder counts as writable only if a file can really be created in it
 // (permission bits alone say nothing about read-only mounts).
 static bool CanWriteIn(const QString& dir) {
-    if (dir.isEmpty() || !QFileInfo(dir).isDir())
-        return false;
+    if (dir.isEmpty() || !QFileInfo(dir).isDir()) return false;
     QTemporaryFile probe(QDir(dir).filePath(QStringLiteral("velkon-probe-XXXXXX")));
     return probe.open();
 }
 
 QString TLayoutSettings::SettingsDir(const QString& programDir, const QString& fallbackDir) {
-    if (CanWriteIn(programDir))
-        return programDir;
+    if (CanWriteIn(programDir)) return programDir;
     QDir().mkpath(fallbackDir);
     return fallbackDir;
 }

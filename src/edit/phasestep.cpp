@@ -19,8 +19,7 @@ struct TNotANumber {};
 
 int Int(const QString& text) {
     int v = 0;
-    if (!PlainInt(text, v))
-        throw TNotANumber{};
+    if (!PlainInt(text, v)) throw TNotANumber{};
     return v;
 }
 
@@ -51,8 +50,7 @@ bool ApplyPhaseStep(TImagesItem& layer, int i, TEditorState& state) {
     try {
         for (int t = 0; t < 3; ++t) {
             const TCommands* track = layer.ActiveTracks[static_cast<size_t>(t)];
-            if (!track || i < 0 || i >= track->Count())
-                continue;
+            if (!track || i < 0 || i >= track->Count()) continue;
             const TCommandItem& c = *track->Item(i);
             if (t == 0 && c.Command == cmdMoveTo) {
                 const int x = Int(c.sParam1), y = Int(c.sParam2);

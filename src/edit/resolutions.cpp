@@ -19,14 +19,17 @@ const std::array<TResolutionDesc, ResolutionCount>& ResolutionPresets() {
 }
 
 const TResolutionDesc& ResolutionPreset(int index) {
-    if (index < 0 || index >= ResolutionCount)
-        index = 1;
+    if (index < 0 || index >= ResolutionCount) index = 1;
     return ResolutionPresets()[static_cast<size_t>(index)];
 }
 
-bool IsRetinaResolution(int index) { return index == 2 || index == 5; }
+bool IsRetinaResolution(int index) {
+    return index == 2 || index == 5;
+}
 
-static int32_t RoundPixels(double v) { return static_cast<int32_t>(std::nearbyint(v)); }
+static int32_t RoundPixels(double v) {
+    return static_cast<int32_t>(std::nearbyint(v));
+}
 
 TResolutionLayout ApplyResolution(TEditorState& state, int index) {
     const TResolutionDesc& preset = ResolutionPreset(index);

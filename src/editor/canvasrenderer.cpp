@@ -22,11 +22,14 @@ int64_t TickMs() {
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-int Round(double v) { return static_cast<int>(std::nearbyint(v)); }
+int Round(double v) {
+    return static_cast<int>(std::nearbyint(v));
+}
 
 struct TGeometry {
     double Top, Left, Width, Height, Angle;
-    explicit TGeometry(const TImagesItem& l) : Top(l.Top), Left(l.Left), Width(l.Width), Height(l.Height), Angle(l.Angle) {}
+    explicit TGeometry(const TImagesItem& l)
+        : Top(l.Top), Left(l.Left), Width(l.Width), Height(l.Height), Angle(l.Angle) {}
     void RestoreTo(TImagesItem& l) const {
         l.Top = Top;
         l.Left = Left;
@@ -36,20 +39,24 @@ struct TGeometry {
     }
 };
 
-double PictureWidth(const TImagesItem& l) { return l.Picture ? l.Picture->Width : 0; }
-double PictureHeight(const TImagesItem& l) { return l.Picture ? l.Picture->Height : 0; }
+double PictureWidth(const TImagesItem& l) {
+    return l.Picture ? l.Picture->Width : 0;
+}
+double PictureHeight(const TImagesItem& l) {
+    return l.Picture ? l.Picture->Height : 0;
+}
 
 // Degrees 0..360 of a vector, clockwise on the y-down screen.
 double Direction(double dx, double dy) {
     double a = std::atan2(dy, dx) * 180.0 / M_PI;
-    if (a < 0)
-        a += 360.0;
+    if (a < 0) a += 360.0;
     return a;
 }
 
 } // namespace
 
-TCanvasRenderer::TCanvasRenderer(TEditorState& state) : state_(state), scene_(state.Scene), secondStart_(TickMs()) {}
+TCanvasRenderer::TCanvasRenderer(TEditorState& state)
+    : state_(state), scene_(state.Scene), secondStart_(TickMs()) {}
 
 void TCanvasRenderer::InitGlState() {
     glDisable(GL_DEPTH_TEST);
@@ -72,19 +79,15 @@ void TCanvasRenderer::SetProjection(int width, int height) {
 void TCanvasRenderer::UploadPendingTextures(const std::function<void(const QString&)>& onError) {
     for (const auto& entry : scene_.Files) {
         TFilesItem& file = *entry.second;
-        if (!file.PendingTexture)
-            continue;
+        if (!file.PendingTexture) continue;
         const TTextureData tex = std::move(*file.PendingTexture);
         file.PendingTexture.reset();
         if (!tex.Error.isEmpty()) {
-            if (onError)
-                onError(tex.Error);
+            if (onError) onError(tex.Error);
             continue;
         }
-        if (!tex.Ok())
-            continue;
-        if (file.Texture != 0)
-            glDeleteTextures(1, &file.Texture);
+        if (!tex.Ok()) continue;
+        if (file.Texture != 0) glDeleteTextures(1, &file.Texture);
         GLuint name = 0;
         glGenTextures(1, &name);
         glBindTexture(GL_TEXTURE_2D, name);
@@ -110,15 +113,13 @@ void TCanvasRenderer::DeleteTexture(uint32_t texture) {
 }
 
 void TCanvasRenderer::UpdateFps() {
-    if (OnFps)
-        OnFps(FramesPerSecond);
+    if (OnFps) OnFps(FramesPerSecond);
     ++frameCounter_;
     const int64_t now = TickMs();
     if (now - secondStart_ > 1000) {
         secondStart_ += 1000;
         // After a long idle pause the measurement starts afresh instead of catching up.
-        if (now - secondStart_ > 1000)
-            secondStart_ = now;
+        if (now - secondStart_ > 1000) secondStart_ = now;
         FramesPerSecond = frameCounter_;
         frameCounter_ = 0;
     }
@@ -246,8 +247,7 @@ void TCanvasRenderer::DrawSelectionMarks(const TImagesItem& l) const {
 void TCanvasRenderer::DrawPhases(TImagesItem& l) {
     const TGeometry saved(l);
     glPushMatrix();
-    if (state_.KeyframeMode)
-        l.RestoreState();
+    if (state_.KeyframeMode) l.RestoreState();
     const TCommands* first = l.ActiveTracks[0];
     const int n = first ? first->Count() : 0;
     const int k = state_.KeyFrameIndex;
@@ -260,10 +260,8 @@ void TCanvasRenderer::DrawPhases(TImagesItem& l) {
             glColor4d(0.5, 1, 0.5, alpha);
         else if (i < k)
             glColor4d(1, 0.5, 0.5, alpha);
-        if (shown)
-            DrawQuad(l);
-        if (i < n)
-            ApplyPhaseStep(l, i, state_);
+        if (shown) DrawQuad(l);
+        if (i < n) ApplyPhaseStep(l, i, state_);
     }
     glPopMatrix();
     if (options_->ShowPaths) {
@@ -283,14 +281,12 @@ void TCanvasRenderer::DrawPaths(TImagesItem& l, int n, int k) {
     glLineWidth(2);
     for (int i = 0; i <= n; ++i) {
         DrawHandle(0xFF0000, l.Left + l.OrigoX, l.Top + l.OrigoY);
-        if (i < n)
-            ApplyPhaseStep(l, i, state_);
+        if (i < n) ApplyPhaseStep(l, i, state_);
     }
     saved.RestoreTo(l);
     glColor4d(0, 0, 1, 1);
     glBegin(GL_LINE_STRIP);
-    if (!state_.KeyframeMode)
-        glVertex2d(l.Left + l.OrigoX, l.Top + l.OrigoY);
+    if (!state_.KeyframeMode) glVertex2d(l.Left + l.OrigoX, l.Top + l.OrigoY);
     for (int i = 0; i < n; ++i) {
         if (!state_.KeyframeMode || i != k)
             ApplyPhaseStep(l, i, state_);
@@ -317,8 +313,7 @@ void TCanvasRenderer::DrawToolPoints() {
         const double dx = layer->Left + layer->OrigoX - P(-1).X, dy = layer->Top + layer->OrigoY - P(-1).Y;
         for (int i = 5; i <= count; ++i) {
             const TToolPoint& p = P(i);
-            if (ellipse && i == 5 && p.Param == 0)
-                continue;
+            if (ellipse && i == 5 && p.Param == 0) continue;
             if (options_->AutoRotate) {
                 if (curve)
                     layer->Angle = Direction(layer->Left - p.X, layer->Top - p.Y);
@@ -331,16 +326,15 @@ void TCanvasRenderer::DrawToolPoints() {
             glColor4d(1, 1, 1, 0.5);
             DrawQuad(*layer);
             if (CurveCommand && layer->ActiveTracks[0]) {
-                auto cmd = std::make_unique<TCommandItem>(
-                    cmdKeyFrame,
-                    QStringLiteral("x=%1y=%2w=%3h=%4a=%5f=%6")
-                        .arg(Round(layer->Left))
-                        .arg(Round(layer->Top))
-                        .arg(Round(layer->Width))
-                        .arg(Round(layer->Height))
-                        .arg(Round(layer->Angle))
-                        .arg(Round(layer->Alpha)),
-                    options_->AutoDuration, QString());
+                auto cmd = std::make_unique<TCommandItem>(cmdKeyFrame,
+                                                          QStringLiteral("x=%1y=%2w=%3h=%4a=%5f=%6")
+                                                              .arg(Round(layer->Left))
+                                                              .arg(Round(layer->Top))
+                                                              .arg(Round(layer->Width))
+                                                              .arg(Round(layer->Height))
+                                                              .arg(Round(layer->Angle))
+                                                              .arg(Round(layer->Alpha)),
+                                                          options_->AutoDuration, QString());
                 cmd->OX = P(-1).X;
                 cmd->OY = P(-1).Y;
                 layer->ActiveTracks[0]->Add(std::move(cmd));
@@ -385,8 +379,7 @@ void TCanvasRenderer::DrawToolPoints() {
         for (int i = 5; i <= count; ++i) {
             glColor4d(0, 0, 1, 1);
             glVertex2d(P(i).X, P(i).Y);
-            if (i == 5 && P(i).Param == 0)
-                glColor4d(0, 1, 0, 1);
+            if (i == 5 && P(i).Param == 0) glColor4d(0, 1, 0, 1);
             glVertex2d(P(i).X, P(i).Y);
         }
         glEnd();
@@ -412,11 +405,9 @@ void TCanvasRenderer::DrawHelperLines() const {
     glBegin(GL_LINES);
     for (const QString& entry : scene_.Lines) {
         const int eq = entry.indexOf(QLatin1Char('='));
-        if (eq < 0)
-            continue;
+        if (eq < 0) continue;
         int v = 0;
-        if (!PlainInt(entry.mid(eq + 1), v))
-            continue;
+        if (!PlainInt(entry.mid(eq + 1), v)) continue;
         if (entry.left(eq).contains(QLatin1Char('V'))) {
             glVertex2d(0, v);
             glVertex2d(state_.TargetWidth, v);
@@ -441,11 +432,9 @@ void TCanvasRenderer::DrawLayer(TImagesItem& l) {
         Colour(scene_.SelectColor, l.Alpha / 255.0);
     }
     ProjectCorners(l);
-    if (l.Selected)
-        AddBounds(l);
+    if (l.Selected) AddBounds(l);
     DrawQuad(l);
-    if (marks && !options_->Dragging)
-        DrawSelectionMarks(l);
+    if (marks && !options_->Dragging) DrawSelectionMarks(l);
 }
 
 void TCanvasRenderer::Render(const TRenderOptions& options) {
@@ -467,8 +456,7 @@ void TCanvasRenderer::Render(const TRenderOptions& options) {
 
     for (const auto& entry : scene_.Layers) {
         TImagesItem& l = *entry.second;
-        if (l.Visible && l.Shown)
-            DrawLayer(l);
+        if (l.Visible && l.Shown) DrawLayer(l);
     }
 
     FrameTransform();
@@ -494,8 +482,7 @@ void TCanvasRenderer::Render(const TRenderOptions& options) {
     }
     if (!scene_.Playing) {
         glDisable(GL_TEXTURE_2D);
-        if (state_.ToolCount > 0)
-            DrawToolPoints();
+        if (state_.ToolCount > 0) DrawToolPoints();
         FrameTransform();
         DrawHelperLines();
         if (anySelected && aids)

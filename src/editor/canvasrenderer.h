@@ -13,18 +13,18 @@ class TScene;
 // What the redraw pass reads from the tool bar, the keyframe editor and the
 // canvas interaction besides the scene and the editor state.
 struct TRenderOptions {
-    bool ClearFrame = false;       // ClearCheckBox: fill the frame with the background colour
-    bool ShowPhases = false;       // CommandPreviewSpeedButton
-    int PhaseOpacity = 5;          // TrackBar2, 1..10
-    int PhasesBefore = 1;          // SpinEdit1
-    int PhasesAfter = 1;           // SpinEdit2
-    bool ShowPaths = false;        // VonalakCB
-    bool KeyFramePlay = false;     // the keyframe editor's play button is down
-    bool Dragging = false;         // a drag on the canvas is in progress
-    bool Marquee = false;          // a marquee drag is active
+    bool ClearFrame = false;   // ClearCheckBox: fill the frame with the background colour
+    bool ShowPhases = false;   // CommandPreviewSpeedButton
+    int PhaseOpacity = 5;      // TrackBar2, 1..10
+    int PhasesBefore = 1;      // SpinEdit1
+    int PhasesAfter = 1;       // SpinEdit2
+    bool ShowPaths = false;    // VonalakCB
+    bool KeyFramePlay = false; // the keyframe editor's play button is down
+    bool Dragging = false;     // a drag on the canvas is in progress
+    bool Marquee = false;      // a marquee drag is active
     double MarqueeDownX = 0, MarqueeDownY = 0, PointerX = 0, PointerY = 0; // target pixels
-    bool InverseSweep = false;     // keyframe editor's "Inverz"
-    bool AutoRotate = false;       // keyframe editor's "Auto rotate"
+    bool InverseSweep = false;                                             // keyframe editor's "Inverz"
+    bool AutoRotate = false;                                               // keyframe editor's "Auto rotate"
     QString AutoDuration = QStringLiteral("1"); // keyframe editor's AutoDurationEdit
 };
 

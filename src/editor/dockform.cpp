@@ -2,7 +2,8 @@
 
 namespace velkon {
 
-TDockForm::TDockForm(const QString& name, const QString& caption, QWidget* parent) : QDockWidget(caption, parent) {
+TDockForm::TDockForm(const QString& name, const QString& caption, QWidget* parent)
+    : QDockWidget(caption, parent) {
     setObjectName(name);
     // Panels float or dock, but only the layout commands hide them.
     setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
@@ -10,8 +11,7 @@ TDockForm::TDockForm(const QString& name, const QString& caption, QWidget* paren
 
 void TDockForm::SetFloatingAt(bool floating, const QRect& geometry) {
     setFloating(floating);
-    if (floating && geometry.isValid())
-        setGeometry(geometry);
+    if (floating && geometry.isValid()) setGeometry(geometry);
 }
 
 } // namespace velkon

@@ -38,7 +38,9 @@ TErrorForm::TErrorForm(TErrorLog& log, QWidget* parent)
     Refresh();
 }
 
-TErrorForm::~TErrorForm() { log_.OnChange = nullptr; }
+TErrorForm::~TErrorForm() {
+    log_.OnChange = nullptr;
+}
 
 void TErrorForm::Refresh() {
     ErrorMemo->setPlainText(log_.Lines().join(QLatin1Char('\n')));
@@ -46,6 +48,8 @@ void TErrorForm::Refresh() {
     UndoEdit->setText(log_.UndoName);
 }
 
-void TErrorForm::closeEvent(QCloseEvent* event) { event->ignore(); }
+void TErrorForm::closeEvent(QCloseEvent* event) {
+    event->ignore();
+}
 
 } // namespace velkon

@@ -3,12 +3,12 @@
 #include "edit/errorreport.h"
 #include "edit/helperlines.h"
 #include "edit/resolutions.h"
-#include "engine/sounds.h"
 #include "editor/canvasrenderer.h"
 #include "editor/dockform.h"
 #include "editor/errorform.h"
 #include "editor/oglrenderpanel.h"
 #include "editor/velkonapplication.h"
+#include "engine/sounds.h"
 #include "model/velkonerror.h"
 
 #include <QCheckBox>
@@ -35,6 +35,8 @@
 #include <QToolButton>
 #include <cmath>
 
+#include "edit/canvasgeometry.h"
+#include "edit/undobuffer.h"
 #include "engine/clock.h"
 #include "engine/playback.h"
 #include "engine/player.h"
@@ -42,8 +44,6 @@
 #include "project/packexport.h"
 #include "project/projectcommands.h"
 #include "project/projectfile.h"
-#include "edit/canvasgeometry.h"
-#include "edit/undobuffer.h"
 
 namespace velkon {
 
@@ -97,8 +97,7 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     idleTimer_.setInterval(0);
     connect(&idleTimer_, &QTimer::timeout, this, [this] {
         TVelkonApplication::Guard(this, [this] {
-            if (!IdlePass())
-                idleTimer_.stop();
+            if (!IdlePass()) idleTimer_.stop();
         });
     });
 
@@ -110,8 +109,7 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     ApplyResolution();
 
     // Without a sound device the editor still runs; sounds then stay silent.
-    if (Scene.Sounds)
-        Scene.Sounds->Initialise();
+    if (Scene.Sounds) Scene.Sounds->Initialise();
 
     // Panels: the error log first, so that errors from now on are logged.
     CreatePanels();
@@ -165,19 +163,24 @@ void TMainForm::CreateToolBar() {
     addToolBar(Qt::TopToolBarArea, bar);
 
     NewSpeedButton = Button(bar, "NewSpeedButton", QStringLiteral("Új"), QStringLiteral("Új projekt"));
-    OpenSpeedButton = Button(bar, "OpenSpeedButton", QStringLiteral("Megnyit"), QStringLiteral("Projekt betöltése"));
-    SaveSpeedButton = Button(bar, "SaveSpeedButton", QStringLiteral("Ment"), QStringLiteral("Projekt mentése [Ctrl+S]"));
-    PackSpeedButton = Button(bar, "PackSpeedButton", QStringLiteral("Csomagol"), QStringLiteral("Csomagolás"));
+    OpenSpeedButton =
+        Button(bar, "OpenSpeedButton", QStringLiteral("Megnyit"), QStringLiteral("Projekt betöltése"));
+    SaveSpeedButton =
+        Button(bar, "SaveSpeedButton", QStringLiteral("Ment"), QStringLiteral("Projekt mentése [Ctrl+S]"));
+    PackSpeedButton =
+        Button(bar, "PackSpeedButton", QStringLiteral("Csomagol"), QStringLiteral("Csomagolás"));
     InfoSpeedButton = Button(bar, "InfoSpeedButton", QStringLiteral("Info"), QStringLiteral("Change log"));
     bar->addSeparator();
     ResComboBox = new QComboBox(bar);
     ResComboBox->setObjectName(QStringLiteral("ResComboBox"));
     bar->addWidget(ResComboBox);
     bar->addSeparator();
-    StartPageSpeedButton = Button(bar, "StartPageSpeedButton", QStringLiteral("▶"), QStringLiteral("Lejátszás [F1]"));
-    StopPageSpeedButton3 = Button(bar, "StopPageSpeedButton3", QStringLiteral("■"), QStringLiteral("Leállítás [F1]"));
-    AutoStopSpeedButton =
-        Button(bar, "AutoStopSpeedButton", QStringLiteral("Auto"), QStringLiteral("Automatikus leállás"), true);
+    StartPageSpeedButton =
+        Button(bar, "StartPageSpeedButton", QStringLiteral("▶"), QStringLiteral("Lejátszás [F1]"));
+    StopPageSpeedButton3 =
+        Button(bar, "StopPageSpeedButton3", QStringLiteral("■"), QStringLiteral("Leállítás [F1]"));
+    AutoStopSpeedButton = Button(bar, "AutoStopSpeedButton", QStringLiteral("Auto"),
+                                 QStringLiteral("Automatikus leállás"), true);
     AutoStopSpeedButton->setChecked(true);
     bar->addSeparator();
     CommandPreviewSpeedButton = Button(bar, "CommandPreviewSpeedButton", QStringLiteral("Fázisok"),
@@ -206,9 +209,10 @@ void TMainForm::CreateToolBar() {
     ClearCheckBox->setToolTip(QStringLiteral("Rajzvászon törlése"));
     bar->addWidget(ClearCheckBox);
     bar->addSeparator();
-    BackGroundSpeedButton = Button(bar, "BackGroundSpeedButton", QStringLiteral("Háttér"), QStringLiteral("Háttérszín"));
-    SelectedColorSpeedButton =
-        Button(bar, "SelectedColorSpeedButton", QStringLiteral("Kijelölés"), QStringLiteral("Kijelölés színe"));
+    BackGroundSpeedButton =
+        Button(bar, "BackGroundSpeedButton", QStringLiteral("Háttér"), QStringLiteral("Háttérszín"));
+    SelectedColorSpeedButton = Button(bar, "SelectedColorSpeedButton", QStringLiteral("Kijelölés"),
+                                      QStringLiteral("Kijelölés színe"));
     LockSpeedButton = Button(bar, "LockSpeedButton", QStringLiteral("Zár"),
                              QStringLiteral("A zárolt objektumokat ki lehet-e választani?"), true);
     SelectModeSpeedButton = Button(bar, "SelectModeSpeedButton", QStringLiteral("Ölelés"),
@@ -217,7 +221,8 @@ void TMainForm::CreateToolBar() {
     RedoSpeedButton = Button(bar, "RedoSpeedButton", QStringLiteral("↷"), QStringLiteral("Újra"));
     UndoSpeedButton->setEnabled(false);
     RedoSpeedButton->setEnabled(false);
-    PhotoSpeedButton = Button(bar, "PhotoSpeedButton", QStringLiteral("Fotó"), QStringLiteral("Képernyő lementése"));
+    PhotoSpeedButton =
+        Button(bar, "PhotoSpeedButton", QStringLiteral("Fotó"), QStringLiteral("Képernyő lementése"));
     TrackBar1 = new QSlider(Qt::Horizontal, bar);
     TrackBar1->setObjectName(QStringLiteral("TrackBar1"));
     TrackBar1->setRange(1, 10);
@@ -244,8 +249,10 @@ void TMainForm::CreateToolBar() {
     On(LockSpeedButton, &QToolButton::toggled, this, [this] { Scene.Lock = !LockSpeedButton->isChecked(); });
     On(BackGroundSpeedButton, &QToolButton::clicked, this, [this] { ChooseColour(Scene.BackgroundColor); });
     On(SelectedColorSpeedButton, &QToolButton::clicked, this, [this] { ChooseColour(Scene.SelectColor); });
-    for (QObject* control : std::initializer_list<QObject*>{CommandPreviewSpeedButton, VonalakCB, ClearCheckBox})
-        connect(static_cast<QAbstractButton*>(control), &QAbstractButton::toggled, this, [this] { RequestRedraw(); });
+    for (QObject* control :
+         std::initializer_list<QObject*>{CommandPreviewSpeedButton, VonalakCB, ClearCheckBox})
+        connect(static_cast<QAbstractButton*>(control), &QAbstractButton::toggled, this,
+                [this] { RequestRedraw(); });
     connect(TrackBar2, &QSlider::valueChanged, this, [this] { RequestRedraw(); });
     connect(SpinEdit1, &QSpinBox::valueChanged, this, [this] { RequestRedraw(); });
     connect(SpinEdit2, &QSpinBox::valueChanged, this, [this] { RequestRedraw(); });
@@ -274,14 +281,19 @@ void TMainForm::CreateCanvas() {
     OGLRenderPanel = new TOGLRenderPanel(State, Panel5);
     OGLRenderPanel->move(0, 0);
     OGLRenderPanel->Options = [this] { return RenderOptions(); };
-    OGLRenderPanel->Renderer.OnFps = [this](int fps) { FPSLabel->setText(QStringLiteral("FPS = %1").arg(fps)); };
+    OGLRenderPanel->Renderer.OnFps = [this](int fps) {
+        FPSLabel->setText(QStringLiteral("FPS = %1").arg(fps));
+    };
     // Shown after the pass: a modal box inside a paint would re-enter the canvas.
     OGLRenderPanel->OnTextureError = [this](const QString& message) {
         QTimer::singleShot(0, this, [this, message] { Dialogs->Message(message); });
     };
     OGLRenderPanel->OnMouseMove = [this](QMouseEvent*) {
         const QPoint p = PointerTarget();
-        InfoLabel->setText(QStringLiteral("x: %1 y: %2 zoom: %3%").arg(p.x()).arg(p.y()).arg(std::nearbyint(State.Zoom * 100)));
+        InfoLabel->setText(QStringLiteral("x: %1 y: %2 zoom: %3%")
+                               .arg(p.x())
+                               .arg(p.y())
+                               .arg(std::nearbyint(State.Zoom * 100)));
         // TODO(edit): canvas interaction (picking, dragging, marquee) hooks in here.
         RedrawNow();
     };
@@ -322,19 +334,20 @@ void TMainForm::CreatePanels() {
             area && area->viewport() == sender)
             sender = area;
         if (auto* table = qobject_cast<QTableWidget*>(sender))
-            grid = TGridInfo{table->objectName(), table->rowCount(), table->columnCount(), table->currentRow(),
-                             table->currentColumn()};
+            grid = TGridInfo{table->objectName(), table->rowCount(), table->columnCount(),
+                             table->currentRow(), table->currentColumn()};
         const QString className = sender ? QString::fromLatin1(sender->metaObject()->className()) : QString();
         ReportError(ErrorLog, QTime::currentTime(), message, className, grid);
     };
     // TODO(panels): these get their contents with the panel issues.
     PropertyForm = new TDockForm(QStringLiteral("PropertyForm"), QStringLiteral("Tulajdonságok"), this);
     AnimForm = new TDockForm(QStringLiteral("AnimForm"), QStringLiteral("Animációs parancsok"), this);
-    KeyFrameForm = new TDockForm(QStringLiteral("KeyFrameForm"), QStringLiteral("Kulcskockás animáció"), this);
+    KeyFrameForm =
+        new TDockForm(QStringLiteral("KeyFrameForm"), QStringLiteral("Kulcskockás animáció"), this);
     ImagesForm = new TDockForm(QStringLiteral("ImagesForm"), QStringLiteral("Rétegek"), this);
-    for (TDockForm* panel : {static_cast<TDockForm*>(ErrorForm), PropertyForm, AnimForm, KeyFrameForm, ImagesForm}) {
-        if (!panel->widget())
-            panel->setWidget(new QWidget(panel));
+    for (TDockForm* panel :
+         {static_cast<TDockForm*>(ErrorForm), PropertyForm, AnimForm, KeyFrameForm, ImagesForm}) {
+        if (!panel->widget()) panel->setWidget(new QWidget(panel));
         addDockWidget(Qt::RightDockWidgetArea, panel);
     }
     for (TDockForm* panel : {PropertyForm, AnimForm, KeyFrameForm, ImagesForm})
@@ -343,22 +356,27 @@ void TMainForm::CreatePanels() {
 
 TDockForm* TMainForm::Panel(int index) const {
     switch (index) {
-    case TLayoutSettings::panImages: return ImagesForm;
-    case TLayoutSettings::panKeyFrame: return KeyFrameForm;
-    case TLayoutSettings::panProperty: return PropertyForm;
-    case TLayoutSettings::panAnim: return AnimForm;
-    default: return ErrorForm;
+    case TLayoutSettings::panImages:
+        return ImagesForm;
+    case TLayoutSettings::panKeyFrame:
+        return KeyFrameForm;
+    case TLayoutSettings::panProperty:
+        return PropertyForm;
+    case TLayoutSettings::panAnim:
+        return AnimForm;
+    default:
+        return ErrorForm;
     }
 }
 
-void TMainForm::UpdateCaption() { setWindowTitle(Scene.ProjectFileName + QStringLiteral(" - ") + ProgramCaption); }
+void TMainForm::UpdateCaption() {
+    setWindowTitle(Scene.ProjectFileName + QStringLiteral(" - ") + ProgramCaption);
+}
 
 void TMainForm::ApplyResolution() {
-    if (Scene.Resolution < 0 || Scene.Resolution >= ResolutionCount)
-        Scene.Resolution = 1;
+    if (Scene.Resolution < 0 || Scene.Resolution >= ResolutionCount) Scene.Resolution = 1;
     const TResolutionLayout layout = velkon::ApplyResolution(State, Scene.Resolution);
-    if (ResComboBox->currentIndex() != Scene.Resolution)
-        ResComboBox->setCurrentIndex(Scene.Resolution);
+    if (ResComboBox->currentIndex() != Scene.Resolution) ResComboBox->setCurrentIndex(Scene.Resolution);
     // ScrollBox1 fills the window in this layout, so only its content is sized.
     Panel5->setFixedSize(layout.PanelWidth, layout.PanelHeight);
     OGLRenderPanel->setFixedSize(layout.CanvasWidth, layout.CanvasHeight);
@@ -377,10 +395,16 @@ TRenderOptions TMainForm::RenderOptions() const {
     return o;
 }
 
-void TMainForm::RedrawNow() { OGLRenderPanel->update(); }
-void TMainForm::RequestRedraw() { OGLRenderPanel->update(); }
+void TMainForm::RedrawNow() {
+    OGLRenderPanel->update();
+}
+void TMainForm::RequestRedraw() {
+    OGLRenderPanel->update();
+}
 
-QImage TMainForm::ReadFrame() { return OGLRenderPanel->ReadFrame(); }
+QImage TMainForm::ReadFrame() {
+    return OGLRenderPanel->ReadFrame();
+}
 
 QPoint TMainForm::PointerTarget() const {
     const QPoint p = OGLRenderPanel->PointerPos;
@@ -419,8 +443,7 @@ void TMainForm::UpdateEnabledState() {
     ResComboBox->setEnabled(!playing);
     StartPageSpeedButton->setEnabled(!playing);
     StopPageSpeedButton3->setEnabled(playing);
-    if (PropertyForm)
-        PropertyForm->widget()->setEnabled(!playing);
+    if (PropertyForm) PropertyForm->widget()->setEnabled(!playing);
     UndoSpeedButton->setEnabled(State.Undo.UndoEnabled());
     RedoSpeedButton->setEnabled(State.Undo.RedoEnabled());
 }
@@ -435,8 +458,7 @@ void TMainForm::PlayStopToggle(bool preview) {
     // TODO(panels): ignored while the keyframe editor plays; keyframe editing is switched off first.
     engine_->Playback.Toggle(!preview);
     UpdateEnabledState();
-    if (Scene.Playing)
-        StartIdleLoop();
+    if (Scene.Playing) StartIdleLoop();
     RefreshLayerPanel();
     RefreshPropertyPanels();
     RequestRedraw();
@@ -444,8 +466,7 @@ void TMainForm::PlayStopToggle(bool preview) {
 
 void TMainForm::StartIdleLoop() {
     idlePasses_ = 0;
-    if (!idleTimer_.isActive())
-        idleTimer_.start();
+    if (!idleTimer_.isActive()) idleTimer_.start();
 }
 
 bool TMainForm::IdlePass() {
@@ -453,8 +474,7 @@ bool TMainForm::IdlePass() {
     if (AutoStopSpeedButton->isChecked() && !running && Scene.Playing)
         PlayStopToggle(false); // stops: the toggle restores every layer and the sounds
     // TODO(panels): keyframe editor play button (auto stop, grid column).
-    if (Scene.Playing)
-        RefreshPropertyPanels();
+    if (Scene.Playing) RefreshPropertyPanels();
     if (++idlePasses_ > 3) {
         RedrawNow();
         idlePasses_ = 0;
@@ -464,16 +484,16 @@ bool TMainForm::IdlePass() {
         lastCurrentLayer_ = Scene.CurrentLayer;
     }
     const bool keepRunning = Scene.Playing;
-    if (!keepRunning)
-        RedrawNow(); // the last frame shows the restored scene
+    if (!keepRunning) RedrawNow(); // the last frame shows the restored scene
     return keepRunning;
 }
 
 // ---- Projects ----
 
 void TMainForm::NewSpeedButtonClick() {
-    if (!Scene.Saved && !Dialogs->AskYesNo(QStringLiteral("Új projekt"),
-                                           QStringLiteral("A jelenlegi projekt nincs mentve! Biztos új projektet kezd?")))
+    if (!Scene.Saved &&
+        !Dialogs->AskYesNo(QStringLiteral("Új projekt"),
+                           QStringLiteral("A jelenlegi projekt nincs mentve! Biztos új projektet kezd?")))
         return;
     Scene.ProjectFileName = QStringLiteral("Untitled.VKP");
     UpdateCaption();
@@ -523,8 +543,7 @@ void TMainForm::ProjectLoaded() {
     Scene.SelectedCount = 0;
     Scene.CurrentLayer = nullptr;
     for (const auto& entry : Scene.Layers)
-        if (entry.second->Selected)
-            ++Scene.SelectedCount;
+        if (entry.second->Selected) ++Scene.SelectedCount;
     UpdateCaption();
     ApplyResolution();
     RefreshLayerPanel();
@@ -545,26 +564,23 @@ void TMainForm::PackSpeedButtonClick() {
 }
 
 void TMainForm::PhotoSpeedButtonClick() {
-    if (Scene.ProjectFileName == QLatin1String("Untitled.VKP"))
-        return;
+    if (Scene.ProjectFileName == QLatin1String("Untitled.VKP")) return;
     SelectSingleLayer(nullptr);
     ScreenshotPicture = ReadFrame();
     const QImage& frame = ScreenshotPicture;
     QString name = Scene.ProjectFileName + QStringLiteral("T.png");
     name.remove(QStringLiteral(".VKP"));
-    const auto chosen = Dialogs->InputText(QStringLiteral("Képernyő mentés"), QStringLiteral("Mi legyen a neve?"), name);
-    if (!chosen)
-        return;
+    const auto chosen =
+        Dialogs->InputText(QStringLiteral("Képernyő mentés"), QStringLiteral("Mi legyen a neve?"), name);
+    if (!chosen) return;
     const QString path = QDir(Scene.ProjectDir).filePath(*chosen);
-    if (!frame.save(path, "PNG"))
-        throw EVelkonError(QStringLiteral("A képet nem sikerült menteni: ") + path);
+    if (!frame.save(path, "PNG")) throw EVelkonError(QStringLiteral("A képet nem sikerült menteni: ") + path);
 }
 
 void TMainForm::ChooseColour(uint32_t& colour) {
     const QColor start(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
     const QColor c = QColorDialog::getColor(start, this);
-    if (!c.isValid())
-        return;
+    if (!c.isValid()) return;
     colour = static_cast<uint32_t>(c.red()) | static_cast<uint32_t>(c.green()) << 8 |
              static_cast<uint32_t>(c.blue()) << 16;
     RequestRedraw();
@@ -574,24 +590,24 @@ void TMainForm::ChooseColour(uint32_t& colour) {
 
 void TMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (shownOnce_)
-        return;
+    if (shownOnce_) return;
     shownOnce_ = true;
     if (!args_.isEmpty()) {
         const QString path = args_.first();
-        QTimer::singleShot(0, this, [this, path] { TVelkonApplication::Guard(this, [&] { OpenProject(path); }); });
+        QTimer::singleShot(0, this,
+                           [this, path] { TVelkonApplication::Guard(this, [&] { OpenProject(path); }); });
     }
 }
 
 void TMainForm::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        ApplyResolution();
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) ApplyResolution();
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     if (!skipCloseQuestion_ && !Scene.Saved &&
-        !Dialogs->AskYesNo(QStringLiteral("Kilépés"), QStringLiteral("A jelenlegi projekt nincs mentve! Biztos kilép?"))) {
+        !Dialogs->AskYesNo(QStringLiteral("Kilépés"),
+                           QStringLiteral("A jelenlegi projekt nincs mentve! Biztos kilép?"))) {
         event->ignore();
         return;
     }
@@ -623,17 +639,16 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         if (w && w->isWidgetType() && (w->window() == this || qobject_cast<TDockForm*>(w->window()))) {
             bool consumed = false;
             TVelkonApplication::Guard(w, [&] { consumed = FormKeyDown(static_cast<QKeyEvent*>(event)); });
-            if (consumed)
-                return true;
+            if (consumed) return true;
         }
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
 bool TMainForm::FormKeyDown(QKeyEvent* event) {
-    if (event->isAutoRepeat() && (event->key() == Qt::Key_F1 || event->key() == Qt::Key_F2))
-        return true;
-    const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    if (event->isAutoRepeat() && (event->key() == Qt::Key_F1 || event->key() == Qt::Key_F2)) return true;
+    const Qt::KeyboardModifiers mods =
+        event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     switch (event->key()) {
     case Qt::Key_F1:
         PlayStopToggle(false);
@@ -644,8 +659,7 @@ bool TMainForm::FormKeyDown(QKeyEvent* event) {
     default:
         break;
     }
-    if (Scene.Playing)
-        return false;
+    if (Scene.Playing) return false;
     if (event->key() == Qt::Key_S && mods == Qt::ControlModifier) {
         SaveSpeedButtonClick(false);
         return true;
@@ -662,7 +676,9 @@ bool TMainForm::FormKeyDown(QKeyEvent* event) {
 
 // ---- Layout ----
 
-QString TMainForm::LayoutPath(const char* file) const { return QDir(SettingsDir).filePath(QString::fromLatin1(file)); }
+QString TMainForm::LayoutPath(const char* file) const {
+    return QDir(SettingsDir).filePath(QString::fromLatin1(file));
+}
 
 TLayoutSettings TMainForm::CurrentLayout() const {
     TLayoutSettings layout;
@@ -671,11 +687,11 @@ TLayoutSettings TMainForm::CurrentLayout() const {
     };
     const QWidget* toolBar = findChild<QToolBar*>(QStringLiteral("Panel1"));
     const QWidget* status = findChild<QWidget*>(QStringLiteral("Panel2"));
-    layout.Screen = {bounds(ScrollBox1), bounds(Panel5), bounds(OGLRenderPanel), bounds(status), bounds(toolBar)};
+    layout.Screen = {bounds(ScrollBox1), bounds(Panel5), bounds(OGLRenderPanel), bounds(status),
+                     bounds(toolBar)};
     // The dock area's width is what docked panels share; lay the window out
     // first so that a panel that just became the visible page has its size.
-    if (QLayout* l = QMainWindow::layout())
-        l->activate();
+    if (QLayout* l = QMainWindow::layout()) l->activate();
     int dockWidth = 0;
     for (int i = 0; i < TLayoutSettings::PanelCount; ++i) {
         const TDockForm* panel = Panel(i);
@@ -686,8 +702,7 @@ TLayoutSettings TMainForm::CurrentLayout() const {
         p.Top = g.y();
         p.Height = g.height();
         p.Width = g.width();
-        if (!p.Float && panel->isVisible())
-            dockWidth = std::max(dockWidth, panel->width());
+        if (!p.Float && panel->isVisible()) dockWidth = std::max(dockWidth, panel->width());
     }
     layout.DockSiteWidth = dockWidth > 0 ? dockWidth : 450;
     return layout;
@@ -742,16 +757,14 @@ void TMainForm::SaveScreenLayout() {
 
 void TMainForm::LoadScreenLayout() {
     TIniFile ini;
-    if (!ini.LoadFromFile(LayoutPath(TLayoutSettings::ScreenFile)))
-        return;
+    if (!ini.LoadFromFile(LayoutPath(TLayoutSettings::ScreenFile))) return;
     TLayoutSettings layout = CurrentLayout();
     layout.ReadScreen(SectionReader(ini, TLayoutSettings::ScreenSection));
     // Qt's layouts place the tool bar, status line and scroll area, and the
     // resolution sizes the canvas; what is left to restore is the canvas's
     // place inside its panel.
     for (const TComponentBounds& c : layout.Screen)
-        if (c.Name == OGLRenderPanel->objectName())
-            OGLRenderPanel->move(c.Left, c.Top);
+        if (c.Name == OGLRenderPanel->objectName()) OGLRenderPanel->move(c.Left, c.Top);
 }
 
 void TMainForm::SavePanelLayout() {
@@ -770,10 +783,8 @@ void TMainForm::LoadPanelLayout() {
 void TMainForm::ResetPanelLayout() {
     TLayoutSettings layout; // everything docked, dock width 450
     ApplyPanelLayout(layout);
-    if (KeyFrameForm)
-        KeyFrameForm->raise();
-    if (ErrorForm)
-        ErrorForm->raise();
+    if (KeyFrameForm) KeyFrameForm->raise();
+    if (ErrorForm) ErrorForm->raise();
 }
 
 void TMainForm::ResetView() {

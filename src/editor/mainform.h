@@ -54,7 +54,8 @@ public:
     // Tool bar.
     QToolButton *NewSpeedButton, *OpenSpeedButton, *SaveSpeedButton, *PackSpeedButton, *InfoSpeedButton;
     QComboBox* ResComboBox;
-    QToolButton *StartPageSpeedButton, *StopPageSpeedButton3, *AutoStopSpeedButton, *CommandPreviewSpeedButton;
+    QToolButton *StartPageSpeedButton, *StopPageSpeedButton3, *AutoStopSpeedButton,
+        *CommandPreviewSpeedButton;
     QSlider* TrackBar2;
     QSpinBox *SpinEdit1, *SpinEdit2;
     QCheckBox *VonalakCB, *ClearCheckBox;

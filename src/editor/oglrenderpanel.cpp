@@ -3,10 +3,10 @@
 #include "edit/editorstate.h"
 #include "model/filesitem.h"
 
+#include <GL/gl.h>
 #include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QOpenGLFramebufferObject>
-#include <GL/gl.h>
 
 namespace velkon {
 
@@ -15,8 +15,7 @@ namespace {
 TOGLRenderPanel* textureOwner = nullptr;
 
 void DeleteCanvasTexture(uint32_t texture) {
-    if (!textureOwner || !textureOwner->context())
-        return;
+    if (!textureOwner || !textureOwner->context()) return;
     textureOwner->makeCurrent();
     TCanvasRenderer::DeleteTexture(texture);
 }
@@ -52,7 +51,9 @@ void TOGLRenderPanel::initializeGL() {
     Upload();
 }
 
-void TOGLRenderPanel::Upload() { Renderer.UploadPendingTextures(OnTextureError); }
+void TOGLRenderPanel::Upload() {
+    Renderer.UploadPendingTextures(OnTextureError);
+}
 
 void TOGLRenderPanel::resizeGL(int, int) {}
 
@@ -66,8 +67,7 @@ void TOGLRenderPanel::paintGL() {
 }
 
 QImage TOGLRenderPanel::ReadFrame() {
-    if (!ready_)
-        return {};
+    if (!ready_) return {};
     makeCurrent();
     Upload();
     const int w = state_.TargetWidth, h = state_.TargetHeight;
@@ -113,20 +113,17 @@ QImage TOGLRenderPanel::ReadFrame() {
 
 void TOGLRenderPanel::mouseMoveEvent(QMouseEvent* event) {
     PointerPos = event->position().toPoint();
-    if (OnMouseMove)
-        OnMouseMove(event);
+    if (OnMouseMove) OnMouseMove(event);
 }
 
 void TOGLRenderPanel::mousePressEvent(QMouseEvent* event) {
     PointerPos = event->position().toPoint();
-    if (OnMousePress)
-        OnMousePress(event);
+    if (OnMousePress) OnMousePress(event);
 }
 
 void TOGLRenderPanel::mouseReleaseEvent(QMouseEvent* event) {
     PointerPos = event->position().toPoint();
-    if (OnMouseRelease)
-        OnMouseRelease(event);
+    if (OnMouseRelease) OnMouseRelease(event);
 }
 
 } // namespace velkon

@@ -15,11 +15,11 @@ bool TQtDialogs::AskYesNo(const QString& caption, const QString& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
-std::optional<QString> TQtDialogs::InputText(const QString& caption, const QString& prompt, const QString& value) {
+std::optional<QString> TQtDialogs::InputText(const QString& caption, const QString& prompt,
+                                             const QString& value) {
     bool ok = false;
     const QString text = QInputDialog::getText(parent_, caption, prompt, QLineEdit::Normal, value, &ok);
-    if (!ok)
-        return std::nullopt;
+    if (!ok) return std::nullopt;
     return text;
 }
 
@@ -30,8 +30,7 @@ void TQtDialogs::Message(const QString& text) {
 
 QString TQtDialogs::QtFilter(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
-    if (parts.size() < 2)
-        return filter.isEmpty() ? QString() : QStringLiteral("%1 (%1)").arg(filter);
+    if (parts.size() < 2) return filter.isEmpty() ? QString() : QStringLiteral("%1 (%1)").arg(filter);
     QStringList out;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString pattern = parts[i + 1];
@@ -43,14 +42,13 @@ QString TQtDialogs::QtFilter(const QString& filter) {
 
 std::optional<QString> TQtDialogs::ChooseFile(const TFileChoice& choice) {
     QFileDialog dialog(parent_, choice.Title, choice.InitialDir, QtFilter(choice.Filter));
-    dialog.setAcceptMode(choice.Mode == TFileChoice::modeSave ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(choice.Mode == TFileChoice::modeSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (!choice.DefaultExt.isEmpty())
-        dialog.setDefaultSuffix(choice.DefaultExt);
-    if (!choice.InitialName.isEmpty())
-        dialog.selectFile(choice.InitialName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
+    dialog.setAcceptMode(choice.Mode == TFileChoice::modeSave ? QFileDialog::AcceptSave
+                                                              : QFileDialog::AcceptOpen);
+    dialog.setFileMode(choice.Mode == TFileChoice::modeSave ? QFileDialog::AnyFile
+                                                            : QFileDialog::ExistingFile);
+    if (!choice.DefaultExt.isEmpty()) dialog.setDefaultSuffix(choice.DefaultExt);
+    if (!choice.InitialName.isEmpty()) dialog.selectFile(choice.InitialName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return QDir::toNativeSeparators(dialog.selectedFiles().first());
 }
 

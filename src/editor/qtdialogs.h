@@ -15,7 +15,8 @@ public:
     void SetParent(QWidget* parent) { parent_ = parent; }
 
     bool AskYesNo(const QString& caption, const QString& text) override;
-    std::optional<QString> InputText(const QString& caption, const QString& prompt, const QString& value) override;
+    std::optional<QString> InputText(const QString& caption, const QString& prompt,
+                                     const QString& value) override;
     void Message(const QString& text) override;
     std::optional<QString> ChooseFile(const TFileChoice& choice) override;
 

@@ -33,11 +33,12 @@ TLayoutSettings ScreenOf(std::initializer_list<TComponentBounds> components) {
 } // namespace
 
 TEST(LayoutSettings, ScreenKeysInComponentOrderSplitterOnlyPosition) {
-    const TLayoutSettings s =
-        ScreenOf({{"DockPanel", false, 1, 2, 3, 4}, {"Splitter1", true, 5, 6, 7, 8}, {"Panel1", false, 9, 10, 11, 12}});
+    const TLayoutSettings s = ScreenOf({{"DockPanel", false, 1, 2, 3, 4},
+                                        {"Splitter1", true, 5, 6, 7, 8},
+                                        {"Panel1", false, 9, 10, 11, 12}});
     const TLayoutSettings::TEntries expected = {
-        {"DockPanel.Left", "1"}, {"DockPanel.Top", "2"},  {"DockPanel.Height", "3"}, {"DockPanel.Width", "4"},
-        {"Splitter1.Left", "5"}, {"Splitter1.Top", "6"},  {"Panel1.Left", "9"},      {"Panel1.Top", "10"},
+        {"DockPanel.Left", "1"}, {"DockPanel.Top", "2"}, {"DockPanel.Height", "3"}, {"DockPanel.Width", "4"},
+        {"Splitter1.Left", "5"}, {"Splitter1.Top", "6"}, {"Panel1.Left", "9"},      {"Panel1.Top", "10"},
         {"Panel1.Height", "11"}, {"Panel1.Width", "12"},
     };
     EXPECT_EQ(s.ScreenEntries(), expected);
@@ -46,7 +47,9 @@ TEST(LayoutSettings, ScreenKeysInComponentOrderSplitterOnlyPosition) {
 TEST(LayoutSettings, ScreenReadKeepsCurrentValuesForMissingOrBadKeys) {
     TLayoutSettings s = ScreenOf({{"ScrollBox1", false, 1, 2, 3, 4}, {"Splitter1", true, 5, 6, 7, 8}});
     TSection file;
-    file.values = {{"ScrollBox1.Left", "100"}, {"ScrollBox1.Width", "abc"}, {"Splitter1.Height", "99"},
+    file.values = {{"ScrollBox1.Left", "100"},
+                   {"ScrollBox1.Width", "abc"},
+                   {"Splitter1.Height", "99"},
                    {"Splitter1.Top", "-7"}};
     s.ReadScreen(file.Reader());
     EXPECT_EQ(s.Screen[0].Left, 100);

@@ -85,7 +85,8 @@ TEST_F(PhaseStep, NonNumericParameterEndsTheStepSilently) {
         SCOPED_TRACE(c.p1);
         TImagesItem fresh;
         fresh.SelectAnimation(0);
-        fresh.Base.Track[static_cast<size_t>(c.track - 1)].Add(std::make_unique<TCommandItem>(c.cmd, c.p1, c.p2));
+        fresh.Base.Track[static_cast<size_t>(c.track - 1)].Add(
+            std::make_unique<TCommandItem>(c.cmd, c.p1, c.p2));
         EXPECT_FALSE(ApplyPhaseStep(fresh, 0, state));
         EXPECT_EQ(fresh.Left, 0);
         EXPECT_EQ(fresh.Top, 0);

@@ -26,11 +26,9 @@ class CanvasTest : public QObject {
 
     TImagesItem* AddRedLayer(int w = 40, int h = 20) {
         const QString path = dir_.filePath(QStringLiteral("red%1x%2.png").arg(w).arg(h));
-        if (!QFile::exists(path))
-            WriteColourPng(path, w, h, Red);
+        if (!QFile::exists(path)) WriteColourPng(path, w, h, Red);
         TFilesItem* file = form_->Scene.Files.Find(QFileInfo(path).fileName());
-        if (!file)
-            file = form_->Scene.AddFile(TFilesItem::Create(path));
+        if (!file) file = form_->Scene.AddFile(TFilesItem::Create(path));
         return form_->Scene.AddLayer(file);
     }
 
@@ -50,16 +48,20 @@ private slots:
         QTest::addColumn<QPoint>("outside");
         QTest::addColumn<QRect>("bounds"); // expected corner bounds, window pixels
         // Picture 40 x 20 drawn 80 x 40 at (100, 50), origin at its top-left.
-        QTest::newRow("plain") << 0.0 << 0 << QPoint(170, 80) << QPoint(95, 70) << QRect(QPoint(100, 50), QPoint(180, 90));
+        QTest::newRow("plain") << 0.0 << 0 << QPoint(170, 80) << QPoint(95, 70)
+                               << QRect(QPoint(100, 50), QPoint(180, 90));
         // 90 degrees clockwise about (100, 50): x runs down, y runs left.
         QTest::newRow("rotated 90") << 90.0 << 0 << QPoint(70, 120) << QPoint(140, 70)
                                     << QRect(QPoint(60, 50), QPoint(100, 130));
         // Horizontal flip about the origin: the picture lies left of it.
-        QTest::newRow("flip x") << 0.0 << 1 << QPoint(30, 80) << QPoint(140, 70) << QRect(QPoint(20, 50), QPoint(100, 90));
+        QTest::newRow("flip x") << 0.0 << 1 << QPoint(30, 80) << QPoint(140, 70)
+                                << QRect(QPoint(20, 50), QPoint(100, 90));
         // Vertical flip: above the origin.
-        QTest::newRow("flip y") << 0.0 << 2 << QPoint(170, 20) << QPoint(140, 70) << QRect(QPoint(100, 10), QPoint(180, 50));
+        QTest::newRow("flip y") << 0.0 << 2 << QPoint(170, 20) << QPoint(140, 70)
+                                << QRect(QPoint(100, 10), QPoint(180, 50));
         // Both flips are a half turn about the origin.
-        QTest::newRow("flip both") << 0.0 << 3 << QPoint(30, 20) << QPoint(140, 70) << QRect(QPoint(20, 10), QPoint(100, 50));
+        QTest::newRow("flip both") << 0.0 << 3 << QPoint(30, 20) << QPoint(140, 70)
+                                   << QRect(QPoint(20, 10), QPoint(100, 50));
     }
 
     void layerPixelsFollowGeometry() {
@@ -120,8 +122,10 @@ private slots:
             int ox, oy;
             double left, top, w, h, angle, origoX, origoY;
             int flip;
-        } cases[] = {{1.0, 0, 0, 100, 50, 80, 40, 0, 0, 0, 0},       {1.0, 0, 0, 100, 50, 80, 40, 30, 20, 10, 0},
-                     {2.0, 10, 20, 33, 44, 40, 20, -75, 5, 5, 1},    {0.5, 0, 0, 300, 200, 120, 60, 200, 20, 10, 2},
+        } cases[] = {{1.0, 0, 0, 100, 50, 80, 40, 0, 0, 0, 0},
+                     {1.0, 0, 0, 100, 50, 80, 40, 30, 20, 10, 0},
+                     {2.0, 10, 20, 33, 44, 40, 20, -75, 5, 5, 1},
+                     {0.5, 0, 0, 300, 200, 120, 60, 200, 20, 10, 2},
                      {1.5, 30, 0, 12.25, 7.75, 41, 19, 359, 0, 0, 3}};
         for (const auto& c : cases) {
             form_->State.Zoom = c.zoom;
@@ -142,8 +146,12 @@ private slots:
             for (size_t i = 0; i < 4; ++i) {
                 QVERIFY2(drawnX[i] == layer->CornersX[i] && drawnY[i] == layer->CornersY[i],
                          qPrintable(QStringLiteral("angle %1 corner %2: drawn %3,%4 core %5,%6")
-                                        .arg(c.angle).arg(i).arg(drawnX[i]).arg(drawnY[i])
-                                        .arg(layer->CornersX[i]).arg(layer->CornersY[i])));
+                                        .arg(c.angle)
+                                        .arg(i)
+                                        .arg(drawnX[i])
+                                        .arg(drawnY[i])
+                                        .arg(layer->CornersX[i])
+                                        .arg(layer->CornersY[i])));
             }
         }
     }
@@ -156,7 +164,8 @@ private slots:
         const struct {
             uint32_t select;
             QColor expected;
-        } cases[] = {{0xFFFFFF, Red}, {0x00FF00, QColor(0, 0, 0)}, {0x0000FF, Red}, {0x00007F, QColor(127, 0, 0)}};
+        } cases[] = {
+            {0xFFFFFF, Red}, {0x00FF00, QColor(0, 0, 0)}, {0x0000FF, Red}, {0x00007F, QColor(127, 0, 0)}};
         for (const auto& c : cases) {
             form_->Scene.SelectColor = c.select;
             const QImage frame = form_->ReadFrame();
@@ -167,7 +176,8 @@ private slots:
         const QImage frame = form_->ReadFrame();
         QCOMPARE(form_->State.SelectionBounds.Left, 100);
         QCOMPARE(form_->State.SelectionBounds.Right, 140);
-        QVERIFY2(Near(frame.pixel(120, 99), QColor(0, 0, 255), 40) || Near(frame.pixel(120, 100), QColor(0, 0, 255), 40),
+        QVERIFY2(Near(frame.pixel(120, 99), QColor(0, 0, 255), 40) ||
+                     Near(frame.pixel(120, 100), QColor(0, 0, 255), 40),
                  qPrintable(Describe(frame.pixel(120, 99))));
     }
 
@@ -175,7 +185,8 @@ private slots:
         TImagesItem* layer = AddRedLayer();
         layer->Alpha = 127.5;
         const QImage frame = form_->ReadFrame();
-        QVERIFY2(Near(frame.pixel(20, 10), QColor(239, 111, 111), 4), qPrintable(Describe(frame.pixel(20, 10))));
+        QVERIFY2(Near(frame.pixel(20, 10), QColor(239, 111, 111), 4),
+                 qPrintable(Describe(frame.pixel(20, 10))));
     }
 
     void helperLinesHorizontalForVVerticalOtherwise() {
@@ -183,7 +194,8 @@ private slots:
         const QImage frame = form_->ReadFrame();
         auto blueNear = [&](int x, int y) {
             for (int d = -1; d <= 1; ++d)
-                if (Near(frame.pixel(x, y + d), QColor(0, 0, 255), 30) || Near(frame.pixel(x + d, y), QColor(0, 0, 255), 30))
+                if (Near(frame.pixel(x, y + d), QColor(0, 0, 255), 30) ||
+                    Near(frame.pixel(x + d, y), QColor(0, 0, 255), 30))
                     return true;
             return false;
         };
@@ -251,8 +263,7 @@ private slots:
         const QImage frame = form_->ReadFrame();
         auto blueAt = [&](int x, int y) {
             for (int dy = -1; dy <= 1; ++dy)
-                if (Near(frame.pixel(x, y + dy), QColor(0, 0, 255), 60))
-                    return true;
+                if (Near(frame.pixel(x, y + dy), QColor(0, 0, 255), 60)) return true;
             return false;
         };
         // From the origin point (60, 60) to the first phase's (210, 310), then along the moves.
@@ -300,7 +311,8 @@ private slots:
         form_->SelectSingleLayer(layer);
         form_->CommandPreviewSpeedButton->setChecked(true);
         TEditorState& s = form_->State;
-        s.ToolPoint(-1) = {0, 0, 0x0000FF, 0, nullptr}; // the layer's origin point: ghosts go exactly to the path
+        s.ToolPoint(-1) = {0, 0, 0x0000FF, 0,
+                           nullptr}; // the layer's origin point: ghosts go exactly to the path
         s.ToolMode = 1;
         s.ToolCount = 5;
         s.ToolPoint(1) = {900, 700, 0xFF0000, 1, nullptr};
@@ -310,9 +322,9 @@ private slots:
         s.ToolPoint(5) = {700, 100, 0x01010101, 0.5, nullptr};
         form_->OGLRenderPanel->Renderer.CurveCommand = true;
         const QImage frame = form_->ReadFrame();
-        QVERIFY(Near(frame.pixel(298, 101), QColor(0, 0, 255)));            // shape point handle
-        QVERIFY(Near(frame.pixel(700, 100), QColor(0, 0, 255)));            // path point, blue
-        QVERIFY2(Near(frame.pixel(716, 116), QColor(238, 111, 111), 6),     // half-transparent ghost
+        QVERIFY(Near(frame.pixel(298, 101), QColor(0, 0, 255)));        // shape point handle
+        QVERIFY(Near(frame.pixel(700, 100), QColor(0, 0, 255)));        // path point, blue
+        QVERIFY2(Near(frame.pixel(716, 116), QColor(238, 111, 111), 6), // half-transparent ghost
                  qPrintable(Describe(frame.pixel(716, 116))));
         QCOMPARE(layer->Left, 0.0); // the layer itself stays
         QVERIFY(!form_->OGLRenderPanel->Renderer.CurveCommand);

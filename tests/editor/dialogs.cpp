@@ -26,10 +26,14 @@ private slots:
     void filtersTurnIntoQtForm_data() {
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("pair") << "*.VKP|*.VKP" << "*.VKP (*.VKP)";
-        QTest::newRow("bare") << "*.VKM" << "*.VKM (*.VKM)";
-        QTest::newRow("two") << "Képek|*.png;*.jpg|Hang|*.wav" << "Képek (*.png *.jpg);;Hang (*.wav)";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("pair") << "*.VKP|*.VKP"
+                              << "*.VKP (*.VKP)";
+        QTest::newRow("bare") << "*.VKM"
+                              << "*.VKM (*.VKM)";
+        QTest::newRow("two") << "Képek|*.png;*.jpg|Hang|*.wav"
+                             << "Képek (*.png *.jpg);;Hang (*.wav)";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void filtersTurnIntoQtForm() {
         QFETCH(QString, filter);

@@ -22,6 +22,7 @@ namespace {
 class TThrowingTable : public QTableWidget {
 public:
     using QTableWidget::QTableWidget;
+
 protected:
     void keyPressEvent(QKeyEvent*) override { throw EVelkonError(QStringLiteral("Grid index out of range")); }
     void mousePressEvent(QMouseEvent*) override { throw std::runtime_error("click failed"); }
@@ -56,7 +57,8 @@ private slots:
         QTest::mouseClick(&widget, Qt::LeftButton);
         QCOMPARE(form_->ErrorLog.Count(), 1);
         const QString line = form_->ErrorLog.Lines().first();
-        QVERIFY2(line.endsWith(QStringLiteral(": List index out of bounds (3)TThrowingButton")), qPrintable(line));
+        QVERIFY2(line.endsWith(QStringLiteral(": List index out of bounds (3)TThrowingButton")),
+                 qPrintable(line));
         QVERIFY(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d: ")).match(line).hasMatch());
         // The panel shows it as its first line.
         QCOMPARE(form_->ErrorForm->ErrorMemo->toPlainText().split('\n').first(), line);
@@ -71,9 +73,11 @@ private slots:
         form_->Scene.ProjectDir = QStringLiteral("/nonexistent/velkon");
         dialogs_.TextAnswers.push_back(QStringLiteral("shot.png"));
         QTest::mouseClick(form_->PhotoSpeedButton, Qt::LeftButton);
-        QCOMPARE(dialogs_.Asked.value(0), QStringLiteral("input:Képernyő mentés|Mi legyen a neve?|sceneT.png"));
+        QCOMPARE(dialogs_.Asked.value(0),
+                 QStringLiteral("input:Képernyő mentés|Mi legyen a neve?|sceneT.png"));
         QCOMPARE(form_->ErrorLog.Count(), 1);
-        QVERIFY2(form_->ErrorLog.Lines().first().endsWith(QStringLiteral("/nonexistent/velkon/shot.pngQToolButton")),
+        QVERIFY2(form_->ErrorLog.Lines().first().endsWith(
+                     QStringLiteral("/nonexistent/velkon/shot.pngQToolButton")),
                  qPrintable(form_->ErrorLog.Lines().first()));
     }
 
@@ -89,7 +93,8 @@ private slots:
         QCOMPARE(lines[0], QStringLiteral("Row:1, Col:2"));
         QCOMPARE(lines[1], QStringLiteral("RowCount:3, ColCount:4"));
         QCOMPARE(lines[2], QStringLiteral("KeyGrid"));
-        QVERIFY2(lines[3].endsWith(QStringLiteral(": Grid index out of rangeQTableWidget")), qPrintable(lines[3]));
+        QVERIFY2(lines[3].endsWith(QStringLiteral(": Grid index out of rangeQTableWidget")),
+                 qPrintable(lines[3]));
         // A click arrives at the grid's viewport; the grid is still the sender.
         QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(form_->ErrorLog.Count(), 8);

@@ -6,7 +6,6 @@
 #include "edit/resolutions.h"
 #include "edit/undobuffer.h"
 #include "editor/errorform.h"
-#include "editor/errorform.h"
 #include "model/filesitem.h"
 #include "model/scripteddialogs.h"
 
@@ -118,8 +117,9 @@ private slots:
         form_->Scene.Saved = false;
         dialogs_.YesNoAnswers = {false};
         QTest::mouseClick(form_->NewSpeedButton, Qt::LeftButton);
-        QCOMPARE(dialogs_.Asked.value(0),
-                 QStringLiteral("yesno:Új projekt|A jelenlegi projekt nincs mentve! Biztos új projektet kezd?"));
+        QCOMPARE(
+            dialogs_.Asked.value(0),
+            QStringLiteral("yesno:Új projekt|A jelenlegi projekt nincs mentve! Biztos új projektet kezd?"));
         QCOMPARE(form_->Scene.Layers.Count(), 1);
         dialogs_.YesNoAnswers = {true};
         QTest::mouseClick(form_->NewSpeedButton, Qt::LeftButton);
@@ -151,7 +151,8 @@ private slots:
         form_->Scene.Saved = false;
         dialogs_.YesNoAnswers = {false};
         QVERIFY(!form_->close());
-        QCOMPARE(dialogs_.Asked.value(0), QStringLiteral("yesno:Kilépés|A jelenlegi projekt nincs mentve! Biztos kilép?"));
+        QCOMPARE(dialogs_.Asked.value(0),
+                 QStringLiteral("yesno:Kilépés|A jelenlegi projekt nincs mentve! Biztos kilép?"));
         QVERIFY(form_->isVisible());
         dialogs_.YesNoAnswers = {true};
         QVERIFY(form_->close());
@@ -181,7 +182,8 @@ private slots:
         form_->Scene.ProjectDir = dir_.path();
         dialogs_.TextAnswers.push_back(QStringLiteral("shot.png"));
         QTest::mouseClick(form_->PhotoSpeedButton, Qt::LeftButton);
-        QCOMPARE(dialogs_.Asked.value(0), QStringLiteral("input:Képernyő mentés|Mi legyen a neve?|sceneT.png"));
+        QCOMPARE(dialogs_.Asked.value(0),
+                 QStringLiteral("input:Képernyő mentés|Mi legyen a neve?|sceneT.png"));
         QVERIFY(!layer->Selected); // nothing selected, so no marks in the picture
         const QImage shot(dir_.filePath(QStringLiteral("shot.png")));
         QCOMPARE(shot.size(), QSize(1024, 768));

@@ -67,8 +67,7 @@ class PlaybackTest : public QObject {
 
 private slots:
     void cleanup() {
-        if (form_)
-            form_->Scene.Saved = true;
+        if (form_) form_->Scene.Saved = true;
         form_.reset();
     }
 
@@ -103,7 +102,8 @@ private slots:
         QVERIFY(!form_->SaveSpeedButton->isEnabled());
         QVERIFY(form_->IdleLoopRunning());
         // Things move while it plays...
-        QTRY_VERIFY_WITH_TIMEOUT(car->Left > before[static_cast<size_t>(form_->Scene.Layers.IndexOf(car))].Left + 20, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            car->Left > before[static_cast<size_t>(form_->Scene.Layers.IndexOf(car))].Left + 20, 5000);
         // ...and once every track has ended, auto stop puts everything back.
         QTRY_VERIFY_WITH_TIMEOUT(!form_->Scene.Playing, 30000);
         QVERIFY(Poses(form_->Scene) == before);
@@ -191,9 +191,11 @@ private slots:
         QTest::mouseClick(form_->PackSpeedButton, Qt::LeftButton);
         QCOMPARE(form_->ScreenshotPicture.size(), QSize(1024, 768));
         // The read-back has the example's colours: sky blue at the top, grass green below.
-        const QRgb sky = form_->ScreenshotPicture.pixel(20, 20), grass = form_->ScreenshotPicture.pixel(20, 740);
+        const QRgb sky = form_->ScreenshotPicture.pixel(20, 20),
+                   grass = form_->ScreenshotPicture.pixel(20, 740);
         QVERIFY2(qBlue(sky) > qRed(sky) + 60, qPrintable(Describe(sky)));
-        QVERIFY2(qGreen(grass) > qRed(grass) + 40 && qGreen(grass) > qBlue(grass) + 40, qPrintable(Describe(grass)));
+        QVERIFY2(qGreen(grass) > qRed(grass) + 40 && qGreen(grass) > qBlue(grass) + 40,
+                 qPrintable(Describe(grass)));
         QVERIFY(QFile::exists(pack));
         QVERIFY(ReadAll(pack).startsWith("VKP1.3"));
         QVERIFY(QFile::exists(dir_.filePath(QStringLiteral("out/boing.wav"))));

@@ -11,23 +11,23 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
+#include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QSlider>
 #include <QSpinBox>
-#include <QToolButton>
-#include <QLocale>
 #include <QStandardPaths>
 #include <QTest>
+#include <QToolButton>
 
-#define VELKON_UI_TEST_MAIN(TestClass)                                                                           \
-    int main(int argc, char** argv) {                                                                            \
-        QStandardPaths::setTestModeEnabled(true);                                                                \
-        QLocale::setDefault(QLocale::c());                                                                       \
-        velkon::SetDefaultSurfaceFormat();                                                                       \
-        velkon::TVelkonApplication app(argc, argv);                                                              \
-        TestClass test;                                                                                          \
-        return QTest::qExec(&test, argc, argv);                                                                  \
+#define VELKON_UI_TEST_MAIN(TestClass)                                                                       \
+    int main(int argc, char** argv) {                                                                        \
+        QStandardPaths::setTestModeEnabled(true);                                                            \
+        QLocale::setDefault(QLocale::c());                                                                   \
+        velkon::SetDefaultSurfaceFormat();                                                                   \
+        velkon::TVelkonApplication app(argc, argv);                                                          \
+        TestClass test;                                                                                      \
+        return QTest::qExec(&test, argc, argv);                                                              \
     }
 
 namespace velkon::uitest {
@@ -36,8 +36,7 @@ namespace velkon::uitest {
 inline bool ShowReady(TMainForm& form) {
     form.resize(1400, 900);
     form.show();
-    if (!QTest::qWaitForWindowExposed(&form))
-        return false;
+    if (!QTest::qWaitForWindowExposed(&form)) return false;
     return QTest::qWaitFor([&] { return form.OGLRenderPanel->Ready(); }, 5000);
 }
 
@@ -62,6 +61,8 @@ inline bool Near(QRgb a, QColor b, int tolerance = 6) {
            std::abs(qBlue(a) - b.blue()) <= tolerance;
 }
 
-inline QString Describe(QRgb c) { return QStringLiteral("(%1,%2,%3)").arg(qRed(c)).arg(qGreen(c)).arg(qBlue(c)); }
+inline QString Describe(QRgb c) {
+    return QStringLiteral("(%1,%2,%3)").arg(qRed(c)).arg(qGreen(c)).arg(qBlue(c));
+}
 
 } // namespace velkon::uitest
