@@ -544,6 +544,24 @@ void TCanvasInteraction::KeyboardNudge(double dx, double dy, double w, double r)
     origin.Y += dy;
 }
 
+bool TCanvasInteraction::ArrowKey(TArrow arrow, TShiftState shift) {
+    if (state_.Scene.SelectedCount <= 0) return false;
+    const double step = (shift & ssShift) ? 10 : 1;
+    const double sign = (arrow == TArrow::Left || arrow == TArrow::Up) ? -step : step;
+    const bool horizontal = arrow == TArrow::Left || arrow == TArrow::Right;
+    if (shift & ssCtrl) {
+        if (horizontal)
+            KeyboardNudge(0, 0, sign, 0);
+        else
+            KeyboardNudge(0, 0, 0, sign);
+    } else if (horizontal) {
+        KeyboardNudge(sign, 0, 0, 0);
+    } else {
+        KeyboardNudge(0, sign, 0, 0);
+    }
+    return true;
+}
+
 void TCanvasInteraction::KeyUp(TShiftState shift) {
     if (!(shift & ssShift)) AxisLock = 0;
     if (!(shift & ssCtrl)) CtrlClickDepth = 1;

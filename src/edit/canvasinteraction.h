@@ -59,6 +59,12 @@ public:
     bool Wheel(int delta, TShiftState lastKeyShift);
     // Arrow keys: move by (dx, dy), widen the selection by w, turn it by r degrees.
     void KeyboardNudge(double dx, double dy, double w, double r);
+    // One arrow key with the keyboard's shift state: steps of 1, or 10 with
+    // Shift; without Ctrl it moves, with Ctrl Left/Right narrow/widen and
+    // Up/Down turn by -step/+step degrees. Returns false (and does nothing)
+    // while nothing is selected.
+    enum class TArrow { Left, Right, Up, Down };
+    bool ArrowKey(TArrow arrow, TShiftState shift);
     // Key release: clears the axis lock without Shift, resets the Ctrl-click depth without Ctrl.
     void KeyUp(TShiftState shift);
     // S key: marquee mode for the next drag. Returns whether it was switched on.

@@ -3,6 +3,7 @@
 #include "edit/errorreport.h"
 #include "edit/helperlines.h"
 #include "edit/resolutions.h"
+#include "editor/canvascursors.h"
 #include "editor/canvasrenderer.h"
 #include "editor/dockform.h"
 #include "editor/errorform.h"
@@ -17,8 +18,13 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+#include <QDockWidget>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -30,6 +36,7 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QWheelEvent>
 #include <QTime>
 #include <QToolBar>
 #include <QToolButton>
@@ -61,6 +68,26 @@ template <class Sender, class Signal>
 void On(Sender* sender, Signal signal, QObject* context, std::function<void()> handler) {
     QObject::connect(sender, signal, context,
                      [sender, handler = std::move(handler)] { TVelkonApplication::Guard(sender, handler); });
+}
+
+TShiftState ShiftOf(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons = Qt::NoButton) {
+    TShiftState s = 0;
+    if (mods & Qt::ShiftModifier) s |= ssShift;
+    if (mods & Qt::AltModifier) s |= ssAlt;
+    if (mods & Qt::ControlModifier) s |= ssCtrl;
+    if (buttons & Qt::LeftButton) s |= ssLeft;
+    if (buttons & Qt::RightButton) s |= ssRight;
+    if (buttons & Qt::MiddleButton) s |= ssMiddle;
+    return s;
+}
+
+// The tick count the interaction's click guard measures with: milliseconds
+// of the monotonic clock, so that the first events of a run are not taken
+// as coming right after a click at time zero.
+uint32_t TickCount() {
+    QElapsedTimer clock;
+    clock.start();
+    return static_cast<uint32_t>(clock.msecsSinceReference());
 }
 
 QToolButton* Button(QToolBar* bar, const char* name, const QString& text, const QString& hint,
@@ -125,22 +152,15 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
         RefreshLayerPanel();
         RefreshPropertyPanels();
     };
-    On(UndoSpeedButton, &QToolButton::clicked, this, [this] {
-        State.Undo.Undo();
-        UpdateEnabledState();
-        RequestRedraw();
-    });
-    On(RedoSpeedButton, &QToolButton::clicked, this, [this] {
-        State.Undo.Redo();
-        UpdateEnabledState();
-        RequestRedraw();
-    });
+    On(UndoSpeedButton, &QToolButton::clicked, this, [this] { UndoSpeedButtonClick(); });
+    On(RedoSpeedButton, &QToolButton::clicked, this, [this] { RedoSpeedButtonClick(); });
 
     // The player's clock starts now: its zero point is the end of start-up.
     engine_ = std::make_unique<TEngine>(Scene);
     auto report = [this](const QString& message) { TVelkonApplication::ReportException(this, message); };
     engine_->Player.OnError = report;
     engine_->Playback.OnError = report;
+    ConnectInteraction();
 }
 
 TMainForm::~TMainForm() {
@@ -288,15 +308,16 @@ void TMainForm::CreateCanvas() {
     OGLRenderPanel->OnTextureError = [this](const QString& message) {
         QTimer::singleShot(0, this, [this, message] { Dialogs->Message(message); });
     };
-    OGLRenderPanel->OnMouseMove = [this](QMouseEvent*) {
-        const QPoint p = PointerTarget();
-        InfoLabel->setText(QStringLiteral("x: %1 y: %2 zoom: %3%")
-                               .arg(p.x())
-                               .arg(p.y())
-                               .arg(std::nearbyint(State.Zoom * 100)));
-        // TODO(edit): canvas interaction (picking, dragging, marquee) hooks in here.
-        RedrawNow();
+    // The canvas is a widget, not a signal sender: its handlers are guarded
+    // here so that their errors name the canvas.
+    auto guarded = [this](void (TMainForm::*handler)(QMouseEvent*)) {
+        return [this, handler](QMouseEvent* e) {
+            TVelkonApplication::Guard(OGLRenderPanel, [&] { (this->*handler)(e); });
+        };
     };
+    OGLRenderPanel->OnMousePress = guarded(&TMainForm::CanvasMouseDown);
+    OGLRenderPanel->OnMouseMove = guarded(&TMainForm::CanvasMouseMove);
+    OGLRenderPanel->OnMouseRelease = guarded(&TMainForm::CanvasMouseUp);
     ScrollBox1->setWidget(Panel5);
     setCentralWidget(ScrollBox1);
 
@@ -391,7 +412,13 @@ TRenderOptions TMainForm::RenderOptions() const {
     o.PhasesBefore = SpinEdit1->value();
     o.PhasesAfter = SpinEdit2->value();
     o.ShowPaths = VonalakCB->isChecked();
-    // TODO(edit, panels): drag/marquee state and the keyframe editor's switches.
+    o.Dragging = (Interaction.Zone & TCanvasInteraction::zoneDragging) != 0;
+    o.Marquee = Interaction.MarqueeActive;
+    o.MarqueeDownX = Interaction.DownX;
+    o.MarqueeDownY = Interaction.DownY;
+    o.PointerX = Interaction.PointerX;
+    o.PointerY = Interaction.PointerY;
+    // TODO(panels): the keyframe editor's switches (play, inverse sweep, auto rotate, duration).
     return o;
 }
 
@@ -638,17 +665,63 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         // Key preview: keys for this window and its docked or floating panels.
         if (w && w->isWidgetType() && (w->window() == this || qobject_cast<TDockForm*>(w->window()))) {
             bool consumed = false;
-            TVelkonApplication::Guard(w, [&] { consumed = FormKeyDown(static_cast<QKeyEvent*>(event)); });
+            TVelkonApplication::Guard(w, [&] { consumed = FormKeyDown(static_cast<QKeyEvent*>(event), w); });
             if (consumed) return true;
+        }
+    }
+    if (event->type() == QEvent::KeyRelease) {
+        auto* w = qobject_cast<QWidget*>(watched);
+        if (w && w->isWidgetType() && (w->window() == this || qobject_cast<TDockForm*>(w->window())))
+            TVelkonApplication::Guard(w, [&] { FormKeyUp(static_cast<QKeyEvent*>(event)); });
+    }
+    // Ctrl+wheel over the canvas zooms. It is consumed: the scroll box would
+    // otherwise page away from the layer the zoom just centred.
+    if (event->type() == QEvent::Wheel) {
+        auto* w = qobject_cast<QWidget*>(watched);
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        if (w && w->isWidgetType() && IsCanvasArea(w) && ShiftOf(wheel->modifiers()) == ssCtrl) {
+            const int delta = wheel->angleDelta().y() != 0 ? wheel->angleDelta().y() : wheel->angleDelta().x();
+            if (delta != 0) TVelkonApplication::Guard(w, [&] { ZoomStep(delta); });
+            return true;
         }
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool TMainForm::FormKeyDown(QKeyEvent* event) {
+bool TMainForm::IsCanvasArea(QWidget* w) const {
+    return w == OGLRenderPanel || w == Panel5 || w == ScrollBox1 || w == ScrollBox1->viewport();
+}
+
+bool TMainForm::KeysForWindow(QWidget* target) const {
+    if (!target || target == this || IsCanvasArea(target)) return true;
+    if (target->window() != this) return false;
+    // A docked panel's controls are the panel's own.
+    for (QWidget* p = target; p; p = p->parentWidget())
+        if (qobject_cast<QDockWidget*>(p)) return false;
+    return !qobject_cast<QAbstractSpinBox*>(target) && !qobject_cast<QLineEdit*>(target) &&
+           !qobject_cast<QComboBox*>(target) && !qobject_cast<QAbstractSlider*>(target) &&
+           !qobject_cast<QAbstractItemView*>(target) && !qobject_cast<QTextEdit*>(target) &&
+           !qobject_cast<QPlainTextEdit*>(target);
+}
+
+bool TMainForm::FormKeyDown(QKeyEvent* event, QWidget* target) {
     if (event->isAutoRepeat() && (event->key() == Qt::Key_F1 || event->key() == Qt::Key_F2)) return true;
     const Qt::KeyboardModifiers mods =
         event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    const TShiftState shift = ShiftOf(mods);
+    const bool focused = KeysForWindow(target);
+    // Holding Alt or Ctrl over the selection shows what a drag would do.
+    if (Interaction.Zone & TCanvasInteraction::zoneInside) {
+        if (mods & Qt::AltModifier)
+            OGLRenderPanel->setCursor(CanvasCursor(TCanvasCursor::Rotate));
+        else if (mods & Qt::ControlModifier)
+            OGLRenderPanel->setCursor(CanvasCursor(TCanvasCursor::SizeNWSE));
+    }
+    if (focused && (event->modifiers() & Qt::KeypadModifier) &&
+        (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Minus)) {
+        ZoomStep(event->key() == Qt::Key_Plus ? 10 : -10);
+        return true;
+    }
     switch (event->key()) {
     case Qt::Key_F1:
         PlayStopToggle(false);
@@ -671,7 +744,140 @@ bool TMainForm::FormKeyDown(QKeyEvent* event) {
         RequestRedraw();
         return true;
     }
-    return false;
+    if (event->key() == Qt::Key_S && !(mods & Qt::ControlModifier) && Interaction.StartMarqueeMode(shift)) {
+        SelectModeSpeedButton->setChecked(true);
+        OGLRenderPanel->setCursor(CanvasCursor(TCanvasCursor::Drag));
+        return true;
+    }
+    if (focused) {
+        using TArrow = TCanvasInteraction::TArrow;
+        std::optional<TArrow> arrow;
+        switch (event->key()) {
+        case Qt::Key_Left:
+            arrow = TArrow::Left;
+            break;
+        case Qt::Key_Right:
+            arrow = TArrow::Right;
+            break;
+        case Qt::Key_Up:
+            arrow = TArrow::Up;
+            break;
+        case Qt::Key_Down:
+            arrow = TArrow::Down;
+            break;
+        default:
+            break;
+        }
+        if (arrow && Interaction.ArrowKey(*arrow, shift)) {
+            AfterEdit();
+            return true;
+        }
+    }
+    if ((event->key() == Qt::Key_Z || event->key() == Qt::Key_Y) && mods == Qt::ControlModifier) {
+        UndoSpeedButtonClick(); // both letters undo; redo has no key
+        return true;
+    }
+    // Keys on the canvas go nowhere else (the scroll box would scroll on arrows).
+    return target && IsCanvasArea(target);
+}
+
+void TMainForm::FormKeyUp(QKeyEvent* event) {
+    Qt::KeyboardModifiers mods = event->modifiers();
+    // The released key's own modifier is no longer held.
+    if (event->key() == Qt::Key_Shift) mods &= ~Qt::ShiftModifier;
+    if (event->key() == Qt::Key_Control) mods &= ~Qt::ControlModifier;
+    if (event->key() == Qt::Key_Alt) mods &= ~Qt::AltModifier;
+    Interaction.KeyUp(ShiftOf(mods));
+}
+
+// ---- Canvas interaction ----
+
+void TMainForm::ConnectInteraction() {
+    Interaction.Redraw = [this] { RedrawNow(); };
+    Interaction.ScrollBy = [this](int32_t dx, int32_t dy) {
+        QScrollBar* h = ScrollBox1->horizontalScrollBar();
+        QScrollBar* v = ScrollBox1->verticalScrollBar();
+        h->setValue(h->value() + dx);
+        v->setValue(v->value() + dy);
+    };
+    Interaction.ScrollTo = [this](int32_t x, int32_t y) {
+        ScrollBox1->horizontalScrollBar()->setValue(x);
+        ScrollBox1->verticalScrollBar()->setValue(y);
+    };
+    Interaction.ApplyResolution = [this] { ApplyResolution(); };
+    Interaction.TouchStart = [this](TImagesItem& layer) { engine_->Player.TouchStart(layer); };
+    On(SelectModeSpeedButton, &QToolButton::toggled, this, [this] {
+        State.SelectModeDown = SelectModeSpeedButton->isChecked();
+        if (State.SelectModeDown) OGLRenderPanel->setCursor(CanvasCursor(TCanvasCursor::Drag));
+    });
+}
+
+void TMainForm::SyncInteractionSizes() {
+    Interaction.PanelWidth = Panel5->width();
+    Interaction.PanelHeight = Panel5->height();
+    Interaction.ScrollBoxWidth = ScrollBox1->viewport()->width();
+    Interaction.ScrollBoxHeight = ScrollBox1->viewport()->height();
+}
+
+void TMainForm::ShowInteraction() {
+    if (!Interaction.Status.isEmpty()) InfoLabel->setText(Interaction.Status);
+    // Red while the turn since the button went down is beyond a full turn.
+    InfoLabel->setStyleSheet(Interaction.StatusRed ? QStringLiteral("background-color: #FF0000;") : QString());
+    OGLRenderPanel->setCursor(CanvasCursor(Interaction.Cursor));
+}
+
+void TMainForm::AfterEdit() {
+    RefreshLayerPanel();
+    RefreshPropertyPanels();
+    UpdateEnabledState();
+    RequestRedraw();
+}
+
+void TMainForm::CanvasMouseDown(QMouseEvent* event) {
+    // Keys go to the canvas from now on, not to a panel control.
+    OGLRenderPanel->setFocus(Qt::MouseFocusReason);
+    SyncInteractionSizes();
+    TShiftState shift = ShiftOf(event->modifiers(), event->buttons());
+    if (event->type() == QEvent::MouseButtonDblClick) shift |= ssDouble;
+    const QPoint p = event->position().toPoint();
+    Interaction.MouseDown(shift, p.x(), p.y(), TickCount());
+    UpdateEnabledState();
+    RequestRedraw();
+}
+
+void TMainForm::CanvasMouseMove(QMouseEvent* event) {
+    SyncInteractionSizes();
+    const QPoint p = event->position().toPoint();
+    const bool wasDown = Interaction.LeftDown;
+    Interaction.MouseMove(ShiftOf(event->modifiers(), event->buttons()), p.x(), p.y(), TickCount());
+    ShowInteraction();
+    if (wasDown) UpdateEnabledState(); // the drag's first step recorded an undo step
+}
+
+void TMainForm::CanvasMouseUp(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    Interaction.MouseUp(ShiftOf(event->modifiers(), event->buttons()), p.x(), p.y());
+    if (SelectModeSpeedButton->isChecked() != State.SelectModeDown)
+        SelectModeSpeedButton->setChecked(State.SelectModeDown); // the marquee released it
+    ShowInteraction();
+    AfterEdit();
+}
+
+void TMainForm::ZoomStep(int delta) {
+    SyncInteractionSizes();
+    if (!Interaction.Wheel(delta, ssCtrl)) return;
+    InfoLabel->setText(Interaction.Status);
+    RequestRedraw();
+}
+
+void TMainForm::UndoSpeedButtonClick() {
+    State.Undo.Undo();
+    AfterEdit();
+}
+
+void TMainForm::RedoSpeedButtonClick() {
+    State.Undo.Redo();
+    AfterEdit();
 }
 
 // ---- Layout ----

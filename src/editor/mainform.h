@@ -1,5 +1,6 @@
 #pragma once
 
+#include "edit/canvasinteraction.h"
 #include "edit/editorstate.h"
 #include "edit/layoutsettings.h"
 #include "editor/qtdialogs.h"
@@ -40,6 +41,8 @@ public:
 
     TScene Scene;
     TEditorState State{Scene};
+    // Mouse and keyboard editing on the canvas.
+    TCanvasInteraction Interaction{State};
     TErrorLog ErrorLog;
     TQtDialogs QtDialogs;
     TDialogs* Dialogs = &QtDialogs; // tests answer from a script
@@ -109,7 +112,15 @@ public:
     void ApplyPanelLayout(const TLayoutSettings& layout);
 
     // Keyboard table of the main window; true when the key was consumed.
-    bool FormKeyDown(QKeyEvent* event);
+    // target: the widget the key went to (null counts as the canvas).
+    bool FormKeyDown(QKeyEvent* event, QWidget* target = nullptr);
+    void FormKeyUp(QKeyEvent* event);
+
+    // Undo (tool button, Ctrl+Z, Ctrl+Y) and redo (tool button).
+    void UndoSpeedButtonClick();
+    void RedoSpeedButtonClick();
+    // Ctrl+wheel and numeric-pad zoom step.
+    void ZoomStep(int delta);
 
     // Canvas position of the pointer, in target pixels.
     QPoint PointerTarget() const;
@@ -140,6 +151,19 @@ private:
 
     void CreateToolBar();
     void CreateCanvas();
+    void ConnectInteraction();
+    void CanvasMouseDown(QMouseEvent* event);
+    void CanvasMouseMove(QMouseEvent* event);
+    void CanvasMouseUp(QMouseEvent* event);
+    // Sizes the interaction needs for panning and zoom centring.
+    void SyncInteractionSizes();
+    // Status line, its colour and the canvas cursor from the interaction.
+    void ShowInteraction();
+    // After an edit: panels, undo buttons and the canvas.
+    void AfterEdit();
+    // Whether keys pressed in target are the main window's own (no control is typed into).
+    bool KeysForWindow(QWidget* target) const;
+    bool IsCanvasArea(QWidget* w) const;
     void CreatePanels();
     void ConnectGuarded(QObject* sender, const char* signal, std::function<void()> handler);
     void UpdateCaption();

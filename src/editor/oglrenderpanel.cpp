@@ -121,6 +121,11 @@ void TOGLRenderPanel::mousePressEvent(QMouseEvent* event) {
     if (OnMousePress) OnMousePress(event);
 }
 
+void TOGLRenderPanel::mouseDoubleClickEvent(QMouseEvent* event) {
+    PointerPos = event->position().toPoint();
+    if (OnMousePress) OnMousePress(event);
+}
+
 void TOGLRenderPanel::mouseReleaseEvent(QMouseEvent* event) {
     PointerPos = event->position().toPoint();
     if (OnMouseRelease) OnMouseRelease(event);

@@ -24,7 +24,7 @@ public:
     std::function<TRenderOptions()> Options;
     // Texture messages ("Invalid PNG pixelformat!2"...).
     std::function<void(const QString&)> OnTextureError;
-    // Canvas mouse events, for the interaction that comes with the canvas tools.
+    // Canvas mouse events; a double click arrives as a press of type MouseButtonDblClick.
     std::function<void(QMouseEvent*)> OnMouseMove, OnMousePress, OnMouseRelease;
 
     // OpenGL is set up (the "canvas ready" flag).
@@ -44,6 +44,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     TEditorState& state_;

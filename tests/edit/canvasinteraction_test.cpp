@@ -546,6 +546,48 @@ TEST_F(CanvasTest, CtrlArrowsScaleAndRotateAboutTheOrigin) {
     EXPECT_NEAR(a.Left, 100, 1e-9);
 }
 
+TEST_F(CanvasTest, ArrowKeysMoveScaleAndTurnByTheirSteps) {
+    using TArrow = TCanvasInteraction::TArrow;
+    const struct {
+        TArrow arrow;
+        TShiftState shift;
+        double left, top, width, angle;
+    } cases[] = {
+        {TArrow::Left, 0, 99, 100, 100, 0},
+        {TArrow::Right, 0, 101, 100, 100, 0},
+        {TArrow::Up, 0, 100, 99, 100, 0},
+        {TArrow::Down, ssShift, 100, 110, 100, 0},
+        {TArrow::Left, ssShift, 90, 100, 100, 0},
+        {TArrow::Right, ssCtrl, 100, 100, 101, 0},  // the bounds widen by one pixel
+        {TArrow::Left, ssCtrl | ssShift, 100, 100, 90, 0},
+        {TArrow::Up, ssCtrl, 100, 100, 100, -1},
+        {TArrow::Down, ssCtrl | ssShift, 100, 100, 100, 10},
+    };
+    TImagesItem& a = Add("A", 100, 100, 100, 50);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << int(c.arrow) << " shift " << c.shift);
+        a.Left = a.Top = 100;
+        a.Width = 100;
+        a.Height = 50;
+        a.Angle = 0;
+        Select({"A"});
+        // The origin on the layer's origin point: scaling and turning leave it in place.
+        state.ToolPoint(-1).X = 100;
+        state.ToolPoint(-1).Y = 100;
+        ASSERT_TRUE(canvas.ArrowKey(c.arrow, c.shift));
+        EXPECT_NEAR(a.Left, c.left, 1e-9);
+        EXPECT_NEAR(a.Top, c.top, 1e-9);
+        EXPECT_NEAR(a.Width, c.width, 1e-9);
+        EXPECT_NEAR(a.Angle, c.angle, 1e-9);
+    }
+    // Nothing selected: the keys are left to others and no step is recorded.
+    Select({});
+    const int32_t top = state.Undo.Top();
+    EXPECT_FALSE(canvas.ArrowKey(TArrow::Left, 0));
+    EXPECT_EQ(a.Left, 100);
+    EXPECT_EQ(state.Undo.Top(), top);
+}
+
 TEST_F(CanvasTest, FullPlayClickStartsTouchOnlyOnTouchableLayers) {
     TImagesItem& idle = Add("Idle", 0, 0, 100, 100);
     idle.Touch1.Track[1].Add(std::make_unique<TCommandItem>(3, QStringLiteral("1")));
