@@ -26,7 +26,8 @@ QPixmap RotateCursorPixmap() {
     head.lineTo(tip + QPointF(0, -4));
     head.closeSubpath();
     // White outline first, so that the shape shows on dark and light pictures.
-    for (const auto& [colour, width] : {std::pair{QColor(Qt::white), 4.0}, std::pair{QColor(Qt::black), 2.0}}) {
+    for (const auto& [colour, width] :
+         {std::pair{QColor(Qt::white), 4.0}, std::pair{QColor(Qt::black), 2.0}}) {
         p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
         p.drawPath(arc);

@@ -18,16 +18,15 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDockWidget>
 #include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTextEdit>
-#include <QDockWidget>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -36,10 +35,11 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTableWidget>
-#include <QWheelEvent>
+#include <QTextEdit>
 #include <QTime>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <cmath>
 
 #include "edit/canvasgeometry.h"
@@ -680,7 +680,8 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         auto* w = qobject_cast<QWidget*>(watched);
         auto* wheel = static_cast<QWheelEvent*>(event);
         if (w && w->isWidgetType() && IsCanvasArea(w) && ShiftOf(wheel->modifiers()) == ssCtrl) {
-            const int delta = wheel->angleDelta().y() != 0 ? wheel->angleDelta().y() : wheel->angleDelta().x();
+            const int delta =
+                wheel->angleDelta().y() != 0 ? wheel->angleDelta().y() : wheel->angleDelta().x();
             if (delta != 0) TVelkonApplication::Guard(w, [&] { ZoomStep(delta); });
             return true;
         }
@@ -822,7 +823,8 @@ void TMainForm::SyncInteractionSizes() {
 void TMainForm::ShowInteraction() {
     if (!Interaction.Status.isEmpty()) InfoLabel->setText(Interaction.Status);
     // Red while the turn since the button went down is beyond a full turn.
-    InfoLabel->setStyleSheet(Interaction.StatusRed ? QStringLiteral("background-color: #FF0000;") : QString());
+    InfoLabel->setStyleSheet(Interaction.StatusRed ? QStringLiteral("background-color: #FF0000;")
+                                                   : QString());
     OGLRenderPanel->setCursor(CanvasCursor(Interaction.Cursor));
 }
 

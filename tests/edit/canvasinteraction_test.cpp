@@ -558,7 +558,7 @@ TEST_F(CanvasTest, ArrowKeysMoveScaleAndTurnByTheirSteps) {
         {TArrow::Up, 0, 100, 99, 100, 0},
         {TArrow::Down, ssShift, 100, 110, 100, 0},
         {TArrow::Left, ssShift, 90, 100, 100, 0},
-        {TArrow::Right, ssCtrl, 100, 100, 101, 0},  // the bounds widen by one pixel
+        {TArrow::Right, ssCtrl, 100, 100, 101, 0}, // the bounds widen by one pixel
         {TArrow::Left, ssCtrl | ssShift, 100, 100, 90, 0},
         {TArrow::Up, ssCtrl, 100, 100, 100, -1},
         {TArrow::Down, ssCtrl | ssShift, 100, 100, 100, 10},

@@ -4,6 +4,7 @@
 
 #include "uitest.h"
 
+#include "model/commanditem.h"
 #include "model/filesitem.h"
 #include "model/imagesitem.h"
 
@@ -290,7 +291,8 @@ private slots:
         const double start = std::atan2(zone.y() - o.y(), zone.x() - o.x());
         for (int i = 1; i <= 100; ++i) {
             const double a = start + i * 2.5 * M_PI / 100;
-            MoveHeld(QPoint(int(std::lround(o.x() + r * std::cos(a))), int(std::lround(o.y() + r * std::sin(a)))));
+            MoveHeld(
+                QPoint(int(std::lround(o.x() + r * std::cos(a))), int(std::lround(o.y() + r * std::sin(a)))));
         }
         QVERIFY2(form_->InfoLabel->styleSheet().contains(QStringLiteral("#FF0000")),
                  qPrintable(form_->InfoLabel->text()));
@@ -316,6 +318,30 @@ private slots:
         QCOMPARE(layer->Width, 120.0); // the bounds grow by twice the step
         QCOMPARE(layer->Height, 60.0);
         QCOMPARE(layer->Left, 400.0);
+    }
+
+    void clickInFullPlayTouchesOnlyTouchableLayers() {
+        TImagesItem* idle = AddRedLayer(100, 50);
+        TImagesItem* button = AddRedLayer(300, 50);
+        auto wait = [] { return std::make_unique<TCommandItem>(6, QStringLiteral("10")); };
+        for (TImagesItem* l : {idle, button})
+            l->Base.Track[0].Add(wait()); // keeps playing
+        idle->Touch1.Track[1].Add(wait());
+        button->Touch1.Track[0].Add(wait());
+        form_->AutoStopSpeedButton->setChecked(false);
+        Paint();
+        QTest::keyClick(Canvas(), Qt::Key_F1);
+        QVERIFY(form_->Scene.Playing && form_->Scene.FullPlay);
+        Click(QPoint(120, 60));
+        QCOMPARE(idle->TouchIndex, 0);
+        QCOMPARE(idle->ActiveAnimation(), int(TImagesItem::animBase));
+        Click(QPoint(320, 60));
+        QCOMPARE(button->TouchIndex, 1);
+        QCOMPARE(button->ActiveAnimation(), int(TImagesItem::animTouch1));
+        QTest::keyClick(Canvas(), Qt::Key_F1);
+        QVERIFY(!form_->Scene.Playing);
+        // Play never moves a layer through the canvas.
+        QCOMPARE(button->Left, 300.0);
     }
 
     void middleButtonPansTheScrollBox() {
