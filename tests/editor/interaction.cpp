@@ -207,6 +207,14 @@ private slots:
         QCOMPARE(form_->Scene.SelectedCount, 2);
         QVERIFY(!form_->SelectModeSpeedButton->isChecked());
         QVERIFY(!form_->RenderOptions().Marquee);
+        // The selection frame goes round both, and the common origin to its centre.
+        const QImage after = form_->OGLRenderPanel->grabFramebuffer();
+        const TRectI& sb = form_->State.SelectionBounds;
+        QCOMPARE(QRect(QPoint(sb.Left, sb.Top), QPoint(sb.Right, sb.Bottom)),
+                 QRect(QPoint(100, 100), QPoint(380, 140)));
+        QVERIFY(Near(after.pixel(250, 100), QColor(0, 0, 255), 40));
+        QCOMPARE(form_->State.ToolPoint(-1).X, 240.0);
+        QCOMPARE(form_->State.ToolPoint(-1).Y, 120.0);
     }
 
     void ctrlWheelZoomsWithinLimitsAndCentresTheSingleSelectedLayer() {
