@@ -44,35 +44,78 @@ bool KeepText(const QString& live, QString& kept) {
 
 } // namespace
 
-bool TTrackSnapshot::Matches(const TCommands& track) const {
-    const int n = track.Count();
-    if (track.Current != Current || n != static_cast<int>(Items.size())) return false;
-    for (int i = 0; i < n; ++i) {
-        const TCommandItem& c = *track.Item(i);
-        const QString& name = track.Name(i);
-        const TCommandSnapshot& s = Items[i];
-        // One test for the usual case that nothing changed; a difference in
-        // the data of a text alone is looked at closer below.
-        const uint64_t scalars = static_cast<uint32_t>(c.Command ^ s.Command) | (Bits(c.OX) ^ Bits(s.OX)) |
-                                 (Bits(c.OY) ^ Bits(s.OY));
-        if (scalars) return false;
-        const uint64_t texts = (DataOf(name) ^ DataOf(s.Name)) | (DataOf(c.sParam1) ^ DataOf(s.sParam1)) |
-                               (DataOf(c.sParam2) ^ DataOf(s.sParam2)) |
-                               (DataOf(c.sParam3) ^ DataOf(s.sParam3)) |
-                               static_cast<uint64_t>(name.size() ^ s.Name.size()) |
-                               static_cast<uint64_t>(c.sParam1.size() ^ s.sParam1.size()) |
-                               static_cast<uint64_t>(c.sParam2.size() ^ s.sParam2.size()) |
-                               static_cast<uint64_t>(c.sParam3.size() ^ s.sParam3.size());
-        if (texts && !(KeepText(name, s.Name) && KeepText(c.sParam1, s.sParam1) &&
-                       KeepText(c.sParam2, s.sParam2) && KeepText(c.sParam3, s.sParam3)))
-            return false;
+namespace {
+
+// How many commands ahead the comparison asks for the live commands.
+constexpr int kReadAhead = 12;
+
+// Offsets of the lines of a command that a comparison reads, taken from a
+// real command so that nothing depends on the layout.
+struct TCommandLines {
+    std::array<ptrdiff_t, 4> Offset;
+    TCommandLines() {
+        const TCommandItem c;
+        const char* base = reinterpret_cast<const char*>(&c);
+        auto at = [&](const void* p) { return reinterpret_cast<const char*>(p) - base; };
+        Offset = {at(&c.Command), at(&c.sParam1), at(&c.sParam3 + 1) - 1, at(&c.OY + 1) - 1};
+    }
+};
+
+const TCommandLines commandLines;
+
+void ReadAhead(uintptr_t command) {
+    if (!command) return;
+    for (ptrdiff_t o : commandLines.Offset)
+        __builtin_prefetch(reinterpret_cast<const char*>(command + o));
+}
+
+bool SameCommand(const TCommandItem& c, const QString& name, const TCommandSnapshot& s) {
+    // One test for the usual case that nothing changed; a difference in the
+    // data of a text alone is looked at closer.
+    const uint64_t scalars =
+        static_cast<uint32_t>(c.Command ^ s.Command) | (Bits(c.OX) ^ Bits(s.OX)) | (Bits(c.OY) ^ Bits(s.OY));
+    if (scalars) return false;
+    const uint64_t texts = (DataOf(name) ^ DataOf(s.Name)) | (DataOf(c.sParam1) ^ DataOf(s.sParam1)) |
+                           (DataOf(c.sParam2) ^ DataOf(s.sParam2)) | (DataOf(c.sParam3) ^ DataOf(s.sParam3)) |
+                           static_cast<uint64_t>(name.size() ^ s.Name.size()) |
+                           static_cast<uint64_t>(c.sParam1.size() ^ s.sParam1.size()) |
+                           static_cast<uint64_t>(c.sParam2.size() ^ s.sParam2.size()) |
+                           static_cast<uint64_t>(c.sParam3.size() ^ s.sParam3.size());
+    return !texts || (KeepText(name, s.Name) && KeepText(c.sParam1, s.sParam1) &&
+                      KeepText(c.sParam2, s.sParam2) && KeepText(c.sParam3, s.sParam3));
+}
+
+} // namespace
+
+bool TLayerCommands::Matches(const TImagesItem& layer, const TLayerCommands* next) const {
+    for (int t = 0; t < 12; ++t) {
+        const TCommands& track = layer.TrackByNumber(t + 1);
+        if (track.Current != Current[t] || track.Count() != Start[t + 1] - Start[t]) return false;
+    }
+    const int n = static_cast<int>(Items.size());
+    const int nextCount = next ? static_cast<int>(next->Items.size()) : 0;
+    if (next)
+        for (uintptr_t list : next->TrackSource)
+            __builtin_prefetch(reinterpret_cast<const char*>(list));
+    int j = 0;
+    for (int t = 0; t < 12; ++t) {
+        const TCommands& track = layer.TrackByNumber(t + 1);
+        for (int k = 0; k < track.Count(); ++k, ++j) {
+            const int ahead = j + kReadAhead;
+            if (ahead < n)
+                ReadAhead(Items[ahead].Source);
+            else if (ahead - n < nextCount)
+                ReadAhead(next->Items[ahead - n].Source);
+            if (!SameCommand(*track.Item(k), track.Name(k), Items[j])) return false;
+        }
     }
     return true;
 }
 
-TCommands TTrackSnapshot::Build() const {
+TCommands TLayerCommands::Build(int number) const {
     TCommands track;
-    for (const TCommandSnapshot& s : Items) {
+    for (int i = Start[number - 1]; i < Start[number]; ++i) {
+        const TCommandSnapshot& s = Items[i];
         auto c = std::make_unique<TCommandItem>();
         c->Command = s.Command;
         c->sParam1 = s.sParam1;
@@ -82,18 +125,28 @@ TCommands TTrackSnapshot::Build() const {
         c->OY = s.OY;
         track.Add(s.Name, std::move(c));
     }
-    track.Current = Current;
+    track.Current = Current[number - 1];
     return track;
 }
 
-std::shared_ptr<const TTrackSnapshot> TTrackSnapshot::Capture(const TCommands& track) {
-    auto s = std::make_shared<TTrackSnapshot>();
-    s->Current = track.Current;
-    s->Items.reserve(track.Count());
-    for (int i = 0; i < track.Count(); ++i) {
-        const TCommandItem* c = track.Item(i);
-        s->Items.push_back({track.Name(i), c->sParam1, c->sParam2, c->sParam3, c->OX, c->OY, c->Command});
+std::shared_ptr<const TLayerCommands> TLayerCommands::Capture(const TImagesItem& layer) {
+    auto s = std::make_shared<TLayerCommands>();
+    int count = 0;
+    for (int t = 1; t <= 12; ++t)
+        count += layer.TrackByNumber(t).Count();
+    s->Items.reserve(count);
+    for (int t = 0; t < 12; ++t) {
+        const TCommands& track = layer.TrackByNumber(t + 1);
+        s->Current[t] = track.Current;
+        s->Start[t] = static_cast<int>(s->Items.size());
+        s->TrackSource[t] = track.IsEmpty() ? 0 : reinterpret_cast<uintptr_t>(&track.Name(0));
+        for (int i = 0; i < track.Count(); ++i) {
+            const TCommandItem* c = track.Item(i);
+            s->Items.push_back({track.Name(i), c->sParam1, c->sParam2, c->sParam3, c->OX, c->OY, c->Command,
+                                reinterpret_cast<uintptr_t>(c)});
+        }
     }
+    s->Start[12] = static_cast<int>(s->Items.size());
     return s;
 }
 
@@ -158,27 +211,25 @@ void TVKPObject::Capture(const TEditorState& state, int32_t kind, const TVKPObje
         return it == previousByName.cend() ? nullptr : &previous->Layers[*it].second;
     };
 
+    const int previousCount = previous ? static_cast<int>(previous->Layers.size()) : 0;
     for (int i = 0; i < scene.Layers.Count(); ++i) {
         const QString& name = scene.Layers.Name(i);
         const TImagesItem& layer = *scene.Layers.At(i);
         const std::shared_ptr<const TLayerSnapshot>* oldShared = previousEntry(i, name);
         const TLayerSnapshot* old = oldShared ? oldShared->get() : nullptr;
+        // Usually the next layer is compared with the next copy.
+        const TLayerCommands* next =
+            i + 1 < previousCount ? previous->Layers[i + 1].second->Commands.get() : nullptr;
 
-        std::array<bool, 12> trackSame{};
-        bool allSame = old != nullptr;
-        if (old)
-            for (int t = 0; t < 12; ++t)
-                allSame &= trackSame[t] = old->Tracks[t]->Matches(layer.TrackByNumber(t + 1));
+        const bool commandsSame = old && old->Commands->Matches(layer, next);
         // The usual case: nothing of the layer changed, share its copy whole.
-        if (allSame && old->FieldsMatch(layer)) {
+        if (commandsSame && old->FieldsMatch(layer)) {
             Layers.emplace_back(name, *oldShared);
             continue;
         }
         auto copy = std::make_shared<TLayerSnapshot>();
         copy->CaptureFields(layer);
-        for (int t = 0; t < 12; ++t)
-            copy->Tracks[t] =
-                trackSame[t] ? old->Tracks[t] : TTrackSnapshot::Capture(layer.TrackByNumber(t + 1));
+        copy->Commands = commandsSame ? old->Commands : TLayerCommands::Capture(layer);
         Layers.emplace_back(name, std::move(copy));
     }
 
@@ -225,8 +276,8 @@ void TVKPObject::RestoreLayers(TScene& scene) const {
         l->Shown = s.Shown;
         l->KeyframeEditing = s.KeyframeEditing;
         l->ItemColor = s.ItemColor;
-        for (int t = 0; t < 12; ++t)
-            l->TrackByNumber(t + 1) = s.Tracks[t]->Build();
+        for (int t = 1; t <= 12; ++t)
+            l->TrackByNumber(t) = s.Commands->Build(t);
         l->SelectAnimation(s.ActiveAnimation);
     }
 }

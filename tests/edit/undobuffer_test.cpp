@@ -306,7 +306,7 @@ TEST_F(UndoBufferTest, UnchangedLayersAreSharedBetweenSteps) {
     const TVKPObject& b = *state.Undo.Slot(2);
     EXPECT_EQ(a.Layers[0].second, b.Layers[0].second) << "Sky did not change";
     EXPECT_NE(a.Layers[1].second, b.Layers[1].second) << "Ball moved";
-    EXPECT_EQ(a.Layers[1].second->Tracks[0], b.Layers[1].second->Tracks[0]) << "its commands did not change";
+    EXPECT_EQ(a.Layers[1].second->Commands, b.Layers[1].second->Commands) << "its commands did not change";
     EXPECT_EQ(a.Layers[1].second->Left, 0);
     EXPECT_EQ(b.Layers[1].second->Left, 5);
 }
