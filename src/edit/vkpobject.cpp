@@ -38,7 +38,9 @@ bool EqualText(const QString& a, const QString& b) {
 bool KeepText(const QString& live, QString& kept) {
     if (DataOf(live) == DataOf(kept) && live.size() == kept.size()) return true; // null: both nullptr
     if (!EqualText(live, kept)) return false;
-    kept = live;
+    // Only data the text owns; characters it merely points at (fromRawData)
+    // may change under it, and the step was taken with the characters it kept.
+    if (live.data_ptr().isMutable()) kept = live;
     return true;
 }
 

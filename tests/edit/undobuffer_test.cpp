@@ -415,6 +415,17 @@ TEST_F(UndoBufferTest, EqualTextsOfNewDataKeepTheCopyShared) {
     EXPECT_EQ(DumpScene(scene), edited);
 }
 
+TEST_F(UndoBufferTest, EqualTextOverBorrowedCharactersIsNotTakenOver) {
+    QChar borrowed[] = {QLatin1Char('1'), QLatin1Char('0')};
+    state.Undo.Record(-TUndoBuffer::kindCommandEdit); // keeps "10"
+    Layer("Sky").Base.Track[0].Item(0)->sParam1 = QString::fromRawData(borrowed, 2);
+    state.Undo.Record(-TUndoBuffer::kindCommandEdit); // equal text
+    Layer("Sky").Base.Track[0].Item(0)->sParam1 = QStringLiteral("77");
+    borrowed[0] = QLatin1Char('x');
+    state.Undo.Undo();
+    EXPECT_EQ(Layer("Sky").Base.Track[0].Item(0)->sParam1, QStringLiteral("10"));
+}
+
 TEST_F(UndoBufferTest, ReorderedLayersKeepTheirOwnCopies) {
     state.Undo.Record(-TUndoBuffer::kindProperty);
     Layer("Sky").Left = 11;
