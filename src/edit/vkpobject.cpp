@@ -44,10 +44,6 @@ bool KeepText(const QString& live, QString& kept) {
     return true;
 }
 
-} // namespace
-
-namespace {
-
 // How many commands ahead the comparison asks for the live commands.
 constexpr int kReadAhead = 12;
 

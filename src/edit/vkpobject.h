@@ -42,8 +42,8 @@ struct TLayerCommands {
     // is compared by its data first: the copy holds a reference to the data
     // it took, so the live text can only change that data by detaching to new
     // data. Only when the data differ are the characters compared; an equal
-    // text is then taken over into the copy (same value, the live data), so
-    // the next step finds it by its data again. `next` is the copy the caller
+    // text that owns its data is then taken over into the copy (same value,
+    // the live data), so the next step finds it by its data again. `next` is the copy the caller
     // compares next, if known: its live commands are asked for ahead.
     bool Matches(const TImagesItem& layer, const TLayerCommands* next) const;
     // Track 1..12 afresh, as a deep copy of the captured one would be.
