@@ -9,8 +9,8 @@
 #include <malloc.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <memory>
 #include <vector>
 
@@ -25,8 +25,12 @@ size_t HeapInUse() {
     return mallinfo2().uordblks;
 }
 
-double Ms(std::chrono::steady_clock::duration d) {
-    return std::chrono::duration<double, std::milli>(d).count();
+// CPU time of this thread in ms: the machine is shared, so wall time mostly
+// measures the neighbours.
+double CpuMs() {
+    timespec t;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
 
 } // namespace
@@ -46,34 +50,38 @@ int main() {
     size_t naiveBytes = 0;
     for (int round = 0; round < 3; ++round) {
         const size_t before = HeapInUse();
-        const auto t0 = std::chrono::steady_clock::now();
+        const double t0 = CpuMs();
         std::vector<std::pair<QString, std::unique_ptr<TImagesItem>>> copy;
         copy.reserve(scene.Layers.Count());
         for (int i = 0; i < scene.Layers.Count(); ++i)
             copy.emplace_back(scene.Layers.Name(i), scene.Layers.At(i)->Clone());
-        naiveMs = std::min(naiveMs, Ms(std::chrono::steady_clock::now() - t0));
+        naiveMs = std::min(naiveMs, CpuMs() - t0);
         naiveBytes = HeapInUse() - before;
     }
 
-    // The floor of an exact step: reading the stored fields of every live command once.
+    // What an exact step cannot avoid: reading the stored fields of every live
+    // command once (here plainly, track by track; the step reads ahead).
     {
         double best = 1e9;
         for (int round = 0; round < 5; ++round) {
-            const auto t0 = std::chrono::steady_clock::now();
+            const double t0 = CpuMs();
             uintptr_t sum = 0;
             for (int i = 0; i < scene.Layers.Count(); ++i)
                 for (int t = 1; t <= 12; ++t) {
                     const TCommands& tr = scene.Layers.At(i)->TrackByNumber(t);
                     for (int k = 0; k < tr.Count(); ++k) {
                         const TCommandItem* c = tr.Item(k);
-                        sum += c->Command + uintptr_t(c->sParam1.constData()) +
-                               uintptr_t(c->sParam3.constData()) + uintptr_t(c->OX);
+                        sum += c->Command + uintptr_t(c->sParam1.data_ptr().data()) + c->sParam1.size() +
+                               uintptr_t(c->sParam2.data_ptr().data()) + c->sParam2.size() +
+                               uintptr_t(c->sParam3.data_ptr().data()) + c->sParam3.size() +
+                               uintptr_t(c->OX) + uintptr_t(c->OY) + uintptr_t(tr.Name(k).data_ptr().data());
                     }
                 }
-            best = std::min(best, Ms(std::chrono::steady_clock::now() - t0));
+            best = std::min(best, CpuMs() - t0);
             if (sum == 42) std::puts("");
         }
-        std::printf("# reading every live command once takes %.3f ms (the floor of an exact step)\n", best);
+        std::printf("# reading the stored fields of every live command once takes %.3f ms CPU (plain loop)\n",
+                    best);
     }
 
     // Ours: 255 steps, each moving one layer.
@@ -82,9 +90,9 @@ int main() {
     std::vector<double> steps;
     for (int s = 1; s < TUndoBuffer::SlotCount; ++s) {
         scene.Layers.At((s * 37) % kLayers)->Left += 1;
-        const auto t0 = std::chrono::steady_clock::now();
+        const double t0 = CpuMs();
         state.Undo.Record(-TUndoBuffer::kindMouseMove);
-        steps.push_back(Ms(std::chrono::steady_clock::now() - t0));
+        steps.push_back(CpuMs() - t0);
     }
     const size_t ringBytes = HeapInUse() - heap0 - sceneBytes;
     (void)ringStart;
@@ -94,9 +102,9 @@ int main() {
     const double worst = steps.back();
 
     // Undo of one step, for the record (it rebuilds every track).
-    const auto u0 = std::chrono::steady_clock::now();
+    const double u0 = CpuMs();
     state.Undo.Undo();
-    const double undoMs = Ms(std::chrono::steady_clock::now() - u0);
+    const double undoMs = CpuMs() - u0;
 
     const double mb = 1024.0 * 1024.0;
     const double naiveRingMb = naiveBytes * double(TUndoBuffer::SlotCount) / mb;
@@ -107,9 +115,10 @@ int main() {
                 double(ringBytes) / double(sceneBytes));
     std::printf("undo_ring_memory_naive: %.1f MB vs %.1f MB = %.4fx\n", ringBytes / mb, naiveRingMb,
                 ringBytes / mb / naiveRingMb);
-    std::printf("# undo_step: median of 254 steps vs one naive deep copy of every layer; best %.3f ms, worst "
-                "%.3f ms\n",
-                steps.front(), worst);
+    std::printf(
+        "# undo_step: median CPU time of 254 steps vs one naive deep copy of every layer; best %.3f ms, "
+        "worst %.3f ms\n",
+        steps.front(), worst);
     std::printf("# undo_step_goal: a recorded step should take at most 2 ms (ratio <= 1)\n");
     std::printf(
         "# undo_ring_memory: 255 steps that each move one layer vs the scene's own memory (goal <= 2x);"

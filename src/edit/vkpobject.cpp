@@ -7,52 +7,113 @@
 
 #include <QHash>
 #include <algorithm>
-#include <cstring>
+#include <bit>
 
 namespace velkon {
 
-uint64_t TTrackSnapshot::FingerprintOf(const TCommands& track) {
-    // Multiply-fold mixing (two words per 64x64->128 multiply); the four
-    // products of a command are independent, so they overlap in the CPU.
-    auto mum = [](uint64_t a, uint64_t b) {
-        const unsigned __int128 r = static_cast<unsigned __int128>(a) * b;
-        return static_cast<uint64_t>(r) ^ static_cast<uint64_t>(r >> 64);
-    };
-    auto addr = [](const QString& s) {
-        return static_cast<uint64_t>(reinterpret_cast<uintptr_t>(s.constData()));
-    };
-    auto bits = [](double v) {
-        uint64_t u;
-        std::memcpy(&u, &v, sizeof u);
-        return u;
-    };
-    uint64_t h = 0x2d358dccaa6c78a5ull ^ static_cast<uint64_t>(track.Count());
-    for (int i = 0; i < track.Count(); ++i) {
-        const TCommandItem* c = track.Item(i);
-        const QString& name = track.Name(i);
-        const uint64_t m1 =
-            mum(addr(c->sParam1) ^ 0xa0761d6478bd642full, addr(c->sParam2) ^ 0xe7037ed1a0b428dbull);
-        const uint64_t m2 = mum(addr(c->sParam3) ^ 0x8ebc6af09c88c6e3ull, addr(name) ^ 0x589965cc75374cc3ull);
-        const uint64_t m3 = mum(bits(c->OX) ^ 0x1d8e4e27c47d124full, bits(c->OY) ^ 0x9e3779b97f4a7c15ull);
-        const uint64_t sizes1 =
-            static_cast<uint32_t>(c->sParam1.size()) | static_cast<uint64_t>(c->sParam2.size()) << 32;
-        const uint64_t sizes2 = static_cast<uint32_t>(c->sParam3.size()) | static_cast<uint64_t>(name.size())
-                                                                               << 32;
-        const uint64_t m4 = mum(sizes1 ^ 0xbf58476d1ce4e5b9ull,
-                                (sizes2 + static_cast<uint32_t>(c->Command)) ^ 0x94d049bb133111ebull);
-        h = mum(h ^ m1 ^ m3, (h + m2) ^ m4 ^ 0x2127599bf4325c37ull);
+namespace {
+
+uint64_t Bits(double v) {
+    return std::bit_cast<uint64_t>(v);
+}
+
+uint64_t DataOf(const QString& s) {
+    return static_cast<uint64_t>(reinterpret_cast<uintptr_t>(s.data_ptr().data()));
+}
+
+// Equal texts, by their data when they share it.
+bool SameText(const QString& a, const QString& b) {
+    return (DataOf(a) == DataOf(b) && a.size() == b.size()) || a == b;
+}
+
+// Equal as a deep copy would keep it: the same characters, and null only with null.
+bool EqualText(const QString& a, const QString& b) {
+    return a.isNull() == b.isNull() && a == b;
+}
+
+// Whether the kept text still equals the live one. The same data and length
+// settle it without reading a character (the kept reference stops the live
+// text from changing that data in place); otherwise the characters decide,
+// and an equal live text is taken over so that its data match next time.
+bool KeepText(const QString& live, QString& kept) {
+    if (DataOf(live) == DataOf(kept) && live.size() == kept.size()) return true; // null: both nullptr
+    if (!EqualText(live, kept)) return false;
+    // Only data the text owns; characters it merely points at (fromRawData)
+    // may change under it, and the step was taken with the characters it kept.
+    if (live.data_ptr().isMutable()) kept = live;
+    return true;
+}
+
+// How many commands ahead the comparison asks for the live commands.
+constexpr int kReadAhead = 12;
+
+// Offsets of the lines of a command that a comparison reads, taken from a
+// real command so that nothing depends on the layout.
+struct TCommandLines {
+    std::array<ptrdiff_t, 4> Offset;
+    TCommandLines() {
+        const TCommandItem c;
+        const char* base = reinterpret_cast<const char*>(&c);
+        auto at = [&](const void* p) { return reinterpret_cast<const char*>(p) - base; };
+        Offset = {at(&c.Command), at(&c.sParam1), at(&c.sParam3 + 1) - 1, at(&c.OY + 1) - 1};
     }
-    return h;
+};
+
+const TCommandLines commandLines;
+
+void ReadAhead(uintptr_t command) {
+    if (!command) return;
+    for (ptrdiff_t o : commandLines.Offset)
+        __builtin_prefetch(reinterpret_cast<const char*>(command + o));
 }
 
-bool TTrackSnapshot::Matches(const TCommands& track) const {
-    return track.Current == Current && track.Count() == static_cast<int>(Items.size()) &&
-           FingerprintOf(track) == Fingerprint;
+bool SameCommand(const TCommandItem& c, const QString& name, const TCommandSnapshot& s) {
+    // One test for the usual case that nothing changed; a difference in the
+    // data of a text alone is looked at closer.
+    const uint64_t scalars =
+        static_cast<uint32_t>(c.Command ^ s.Command) | (Bits(c.OX) ^ Bits(s.OX)) | (Bits(c.OY) ^ Bits(s.OY));
+    if (scalars) return false;
+    const uint64_t texts = (DataOf(name) ^ DataOf(s.Name)) | (DataOf(c.sParam1) ^ DataOf(s.sParam1)) |
+                           (DataOf(c.sParam2) ^ DataOf(s.sParam2)) | (DataOf(c.sParam3) ^ DataOf(s.sParam3)) |
+                           static_cast<uint64_t>(name.size() ^ s.Name.size()) |
+                           static_cast<uint64_t>(c.sParam1.size() ^ s.sParam1.size()) |
+                           static_cast<uint64_t>(c.sParam2.size() ^ s.sParam2.size()) |
+                           static_cast<uint64_t>(c.sParam3.size() ^ s.sParam3.size());
+    return !texts || (KeepText(name, s.Name) && KeepText(c.sParam1, s.sParam1) &&
+                      KeepText(c.sParam2, s.sParam2) && KeepText(c.sParam3, s.sParam3));
 }
 
-TCommands TTrackSnapshot::Build() const {
+} // namespace
+
+bool TLayerCommands::Matches(const TImagesItem& layer, const TLayerCommands* next) const {
+    for (int t = 0; t < 12; ++t) {
+        const TCommands& track = layer.TrackByNumber(t + 1);
+        if (track.Current != Current[t] || track.Count() != Start[t + 1] - Start[t]) return false;
+    }
+    const int n = static_cast<int>(Items.size());
+    const int nextCount = next ? static_cast<int>(next->Items.size()) : 0;
+    if (next)
+        for (uintptr_t list : next->TrackSource)
+            __builtin_prefetch(reinterpret_cast<const char*>(list));
+    int j = 0;
+    for (int t = 0; t < 12; ++t) {
+        const TCommands& track = layer.TrackByNumber(t + 1);
+        for (int k = 0; k < track.Count(); ++k, ++j) {
+            const int ahead = j + kReadAhead;
+            if (ahead < n)
+                ReadAhead(Items[ahead].Source);
+            else if (ahead - n < nextCount)
+                ReadAhead(next->Items[ahead - n].Source);
+            if (!SameCommand(*track.Item(k), track.Name(k), Items[j])) return false;
+        }
+    }
+    return true;
+}
+
+TCommands TLayerCommands::Build(int number) const {
     TCommands track;
-    for (const TCommandSnapshot& s : Items) {
+    for (int i = Start[number - 1]; i < Start[number]; ++i) {
+        const TCommandSnapshot& s = Items[i];
         auto c = std::make_unique<TCommandItem>();
         c->Command = s.Command;
         c->sParam1 = s.sParam1;
@@ -62,36 +123,43 @@ TCommands TTrackSnapshot::Build() const {
         c->OY = s.OY;
         track.Add(s.Name, std::move(c));
     }
-    track.Current = Current;
+    track.Current = Current[number - 1];
     return track;
 }
 
-std::shared_ptr<const TTrackSnapshot>
-TTrackSnapshot::Capture(const TCommands& track, const std::shared_ptr<const TTrackSnapshot>& previous) {
-    const uint64_t fingerprint = FingerprintOf(track);
-    if (previous && previous->Current == track.Current &&
-        static_cast<int>(previous->Items.size()) == track.Count() && previous->Fingerprint == fingerprint)
-        return previous;
-    auto s = std::make_shared<TTrackSnapshot>();
-    s->Current = track.Current;
-    s->Fingerprint = fingerprint;
-    s->Items.reserve(track.Count());
-    for (int i = 0; i < track.Count(); ++i) {
-        const TCommandItem* c = track.Item(i);
-        s->Items.push_back({track.Name(i), c->Command, c->sParam1, c->sParam2, c->sParam3, c->OX, c->OY});
+std::shared_ptr<const TLayerCommands> TLayerCommands::Capture(const TImagesItem& layer) {
+    auto s = std::make_shared<TLayerCommands>();
+    int count = 0;
+    for (int t = 1; t <= 12; ++t)
+        count += layer.TrackByNumber(t).Count();
+    s->Items.reserve(count);
+    for (int t = 0; t < 12; ++t) {
+        const TCommands& track = layer.TrackByNumber(t + 1);
+        s->Current[t] = track.Current;
+        s->Start[t] = static_cast<int>(s->Items.size());
+        s->TrackSource[t] = track.IsEmpty() ? 0 : reinterpret_cast<uintptr_t>(&track.Name(0));
+        for (int i = 0; i < track.Count(); ++i) {
+            const TCommandItem* c = track.Item(i);
+            s->Items.push_back({track.Name(i), c->sParam1, c->sParam2, c->sParam3, c->OX, c->OY, c->Command,
+                                reinterpret_cast<uintptr_t>(c)});
+        }
     }
+    s->Start[12] = static_cast<int>(s->Items.size());
     return s;
 }
 
 bool TLayerSnapshot::FieldsMatch(const TImagesItem& l) const {
-    return Top == l.Top && Left == l.Left && Width == l.Width && Height == l.Height && Alpha == l.Alpha &&
-           Angle == l.Angle && OrigoX == l.OrigoX && OrigoY == l.OrigoY && TouchLeft == l.TouchLeft &&
-           TouchTop == l.TouchTop && TouchWidth == l.TouchWidth && TouchHeight == l.TouchHeight &&
-           Visible == l.Visible && PlayAnim == l.PlayAnim && Parent == l.Parent && Group == l.Group &&
-           FlipMode == l.FlipMode && Acceleration == l.Acceleration && Locked == l.Locked &&
-           Changed == l.Changed && Selected == l.Selected && Shown == l.Shown &&
+    // Reals bit for bit: -0 and 0 are different values to restore.
+    const uint64_t reals = (Bits(Top) ^ Bits(l.Top)) | (Bits(Left) ^ Bits(l.Left)) |
+                           (Bits(Width) ^ Bits(l.Width)) | (Bits(Height) ^ Bits(l.Height)) |
+                           (Bits(Alpha) ^ Bits(l.Alpha)) | (Bits(Angle) ^ Bits(l.Angle)) |
+                           (Bits(OrigoX) ^ Bits(l.OrigoX)) | (Bits(OrigoY) ^ Bits(l.OrigoY));
+    return reals == 0 && TouchLeft == l.TouchLeft && TouchTop == l.TouchTop && TouchWidth == l.TouchWidth &&
+           TouchHeight == l.TouchHeight && Visible == l.Visible && PlayAnim == l.PlayAnim &&
+           Group == l.Group && FlipMode == l.FlipMode && Acceleration == l.Acceleration &&
+           Locked == l.Locked && Changed == l.Changed && Selected == l.Selected && Shown == l.Shown &&
            KeyframeEditing == l.KeyframeEditing && ItemColor == l.ItemColor &&
-           ActiveAnimation == std::max(0, l.ActiveAnimation());
+           ActiveAnimation == std::max(0, l.ActiveAnimation()) && KeepText(l.Parent, Parent);
 }
 
 void TLayerSnapshot::CaptureFields(const TImagesItem& l) {
@@ -132,7 +200,7 @@ void TVKPObject::Capture(const TEditorState& state, int32_t kind, const TVKPObje
     QHash<QString, int> previousByName;
     auto previousEntry = [&](int i, const QString& name) -> const std::shared_ptr<const TLayerSnapshot>* {
         if (!previous) return nullptr;
-        if (i < static_cast<int>(previous->Layers.size()) && previous->Layers[i].first == name)
+        if (i < static_cast<int>(previous->Layers.size()) && SameText(previous->Layers[i].first, name))
             return &previous->Layers[i].second;
         if (previousByName.isEmpty())
             for (int j = static_cast<int>(previous->Layers.size()) - 1; j >= 0; --j)
@@ -141,27 +209,25 @@ void TVKPObject::Capture(const TEditorState& state, int32_t kind, const TVKPObje
         return it == previousByName.cend() ? nullptr : &previous->Layers[*it].second;
     };
 
-    static const std::shared_ptr<const TTrackSnapshot> noTrack;
+    const int previousCount = previous ? static_cast<int>(previous->Layers.size()) : 0;
     for (int i = 0; i < scene.Layers.Count(); ++i) {
         const QString& name = scene.Layers.Name(i);
         const TImagesItem& layer = *scene.Layers.At(i);
         const std::shared_ptr<const TLayerSnapshot>* oldShared = previousEntry(i, name);
         const TLayerSnapshot* old = oldShared ? oldShared->get() : nullptr;
+        // Usually the next layer is compared with the next copy.
+        const TLayerCommands* next =
+            i + 1 < previousCount ? previous->Layers[i + 1].second->Commands.get() : nullptr;
 
+        const bool commandsSame = old && old->Commands->Matches(layer, next);
         // The usual case: nothing of the layer changed, share its copy whole.
-        bool tracksSame = old != nullptr;
-        for (int t = 0; t < 12 && tracksSame; ++t)
-            tracksSame = old->Tracks[t]->Matches(layer.TrackByNumber(t + 1));
-        if (tracksSame && old->FieldsMatch(layer)) {
+        if (commandsSame && old->FieldsMatch(layer)) {
             Layers.emplace_back(name, *oldShared);
             continue;
         }
         auto copy = std::make_shared<TLayerSnapshot>();
         copy->CaptureFields(layer);
-        for (int t = 0; t < 12; ++t)
-            copy->Tracks[t] = tracksSame ? old->Tracks[t]
-                                         : TTrackSnapshot::Capture(layer.TrackByNumber(t + 1),
-                                                                   old ? old->Tracks[t] : noTrack);
+        copy->Commands = commandsSame ? old->Commands : TLayerCommands::Capture(layer);
         Layers.emplace_back(name, std::move(copy));
     }
 
@@ -208,8 +274,8 @@ void TVKPObject::RestoreLayers(TScene& scene) const {
         l->Shown = s.Shown;
         l->KeyframeEditing = s.KeyframeEditing;
         l->ItemColor = s.ItemColor;
-        for (int t = 0; t < 12; ++t)
-            l->TrackByNumber(t + 1) = s.Tracks[t]->Build();
+        for (int t = 1; t <= 12; ++t)
+            l->TrackByNumber(t) = s.Commands->Build(t);
         l->SelectAnimation(s.ActiveAnimation);
     }
 }

@@ -10,40 +10,46 @@
 namespace velkon {
 
 class TCommands;
+class TCommandItem;
 class TEditorState;
 class TImagesItem;
 class TScene;
 
-// The stored part of one command, as a snapshot keeps it.
+// The stored part of one command, as a snapshot keeps it. The texts share
+// their data with the live command's texts, which is what makes comparing
+// them cheap (see TLayerCommands::Matches).
 struct TCommandSnapshot {
-    QString Name; // catalogue name the track lists it under
-    int32_t Command = 0;
-    QString sParam1, sParam2, sParam3;
+    mutable QString Name; // catalogue name the track lists it under
+    mutable QString sParam1, sParam2, sParam3;
     double OX = 512.0, OY = 384.0;
+    int32_t Command = 0;
+    // Where the live command was when this copy was taken. Only a hint of
+    // which memory the next comparison reads; never dereferenced.
+    uintptr_t Source = 0;
 };
 
-// An immutable copy of one track. Snapshots share it as long as the live
-// track stays equal, so a ring of steps that only move layers keeps one copy
-// of the commands instead of 255.
-struct TTrackSnapshot {
-    int Current = -1;
+// An immutable copy of a layer's twelve tracks, one after the other in a
+// single list. Snapshots share it as long as the live tracks stay equal, so a
+// ring of steps that only move layers keeps one copy of the commands instead
+// of 255, and comparing a layer reads one list.
+struct TLayerCommands {
+    std::array<int, 12> Current{};
+    std::array<int, 13> Start{};             // track t is Items[Start[t - 1], Start[t])
+    std::array<uintptr_t, 12> TrackSource{}; // where the live lists were; a hint like Source
     std::vector<TCommandSnapshot> Items;
-    uint64_t Fingerprint = 0; // of the live track this copy was taken from
 
-    // Fingerprint of a live track's stored part. Texts count by the identity of
-    // their shared data: a snapshot keeps the texts it copied alive, so a live
-    // text that still points at the same data is unchanged, and any edit of a
-    // shared text detaches it to new data. Reading only the live side keeps a
-    // step cheap on a large scene; a change goes unnoticed only if two 64-bit
-    // fingerprints collide.
-    static uint64_t FingerprintOf(const TCommands& track);
-
-    bool Matches(const TCommands& track) const;
-    // A fresh track, as a deep copy of the captured one would be.
-    TCommands Build() const;
-    // The previous copy when the track still equals it, else a new copy.
-    static std::shared_ptr<const TTrackSnapshot>
-    Capture(const TCommands& track, const std::shared_ptr<const TTrackSnapshot>& previous);
+    // Whether the layer's live tracks equal this copy, field by field. A text
+    // is compared by its data first: the copy holds a reference to the data
+    // it took, so the live text can only change that data by detaching to new
+    // data. Only when the data differ are the characters compared; an equal
+    // text that owns its data is then taken over into the copy (same value,
+    // the live data), so the next step finds it by its data again. `next` is the copy the caller
+    // compares next, if known: its live commands are asked for ahead.
+    bool Matches(const TImagesItem& layer, const TLayerCommands* next) const;
+    // Track 1..12 afresh, as a deep copy of the captured one would be.
+    TCommands Build(int number) const;
+    // A new copy of the layer's live tracks.
+    static std::shared_ptr<const TLayerCommands> Capture(const TImagesItem& layer);
 };
 
 // An immutable copy of one layer: the fields a restore writes back, the
@@ -53,7 +59,7 @@ struct TLayerSnapshot {
     int32_t TouchLeft = 0, TouchTop = 0, TouchWidth = 0, TouchHeight = 0;
     bool Visible = true;
     int32_t PlayAnim = 1;
-    QString Parent;
+    mutable QString Parent;
     int32_t Group = 0;
     int32_t FlipMode = 0;
     int32_t Acceleration = 0;
@@ -64,9 +70,10 @@ struct TLayerSnapshot {
     bool KeyframeEditing = false;
     uint32_t ItemColor = 0xFFFFFF;
     int ActiveAnimation = 0;
-    std::array<std::shared_ptr<const TTrackSnapshot>, 12> Tracks;
+    std::shared_ptr<const TLayerCommands> Commands;
 
-    // Whether the plain fields equal the layer's (tracks are compared apart).
+    // Whether the plain fields equal the layer's (tracks are compared apart);
+    // reals bit for bit, Parent as texts are in TLayerCommands::Matches.
     bool FieldsMatch(const TImagesItem& layer) const;
     void CaptureFields(const TImagesItem& layer);
 };

@@ -7,20 +7,32 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace velkon {
 namespace {
+
+// A text as a deep copy keeps it, null told apart from empty.
+QString Text(const QString& s) {
+    return s.isNull() ? QStringLiteral("<null>") : QLatin1Char('"') + s + QLatin1Char('"');
+}
+
+// A real with its sign, so that -0 and 0 differ.
+QString Real(double v) {
+    return (std::signbit(v) ? QStringLiteral("-") : QString()) + QString::number(std::fabs(v), 'g', 17);
+}
 
 // Everything a restore writes back, as one comparable text.
 QString Dump(const TImagesItem& l) {
     QString s = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 t%9,%10,%11,%12 v%13 p%14 ")
-                    .arg(l.Top)
-                    .arg(l.Left)
-                    .arg(l.Width)
-                    .arg(l.Height)
-                    .arg(l.Alpha)
-                    .arg(l.Angle)
-                    .arg(l.OrigoX)
-                    .arg(l.OrigoY)
+                    .arg(Real(l.Top))
+                    .arg(Real(l.Left))
+                    .arg(Real(l.Width))
+                    .arg(Real(l.Height))
+                    .arg(Real(l.Alpha))
+                    .arg(Real(l.Angle))
+                    .arg(Real(l.OrigoX))
+                    .arg(Real(l.OrigoY))
                     .arg(l.TouchLeft)
                     .arg(l.TouchTop)
                     .arg(l.TouchWidth)
@@ -28,7 +40,7 @@ QString Dump(const TImagesItem& l) {
                     .arg(l.Visible)
                     .arg(l.PlayAnim);
     s += QStringLiteral("%1 g%2 f%3 a%4 l%5 c%6 s%7 sh%8 k%9 col%10 act%11\n")
-             .arg(l.Parent)
+             .arg(Text(l.Parent))
              .arg(l.Group)
              .arg(l.FlipMode)
              .arg(l.Acceleration)
@@ -45,11 +57,11 @@ QString Dump(const TImagesItem& l) {
         for (int i = 0; i < track.Count(); ++i) {
             const TCommandItem* c = track.Item(i);
             s += QStringLiteral(" %1:%2(%3;%4;%5)@%6,%7")
-                     .arg(track.Name(i))
+                     .arg(Text(track.Name(i)))
                      .arg(c->Command)
-                     .arg(c->sParam1, c->sParam2, c->sParam3)
-                     .arg(c->OX)
-                     .arg(c->OY);
+                     .arg(Text(c->sParam1), Text(c->sParam2), Text(c->sParam3))
+                     .arg(Real(c->OX))
+                     .arg(Real(c->OY));
         }
         s += QLatin1Char('\n');
     }
@@ -294,7 +306,7 @@ TEST_F(UndoBufferTest, UnchangedLayersAreSharedBetweenSteps) {
     const TVKPObject& b = *state.Undo.Slot(2);
     EXPECT_EQ(a.Layers[0].second, b.Layers[0].second) << "Sky did not change";
     EXPECT_NE(a.Layers[1].second, b.Layers[1].second) << "Ball moved";
-    EXPECT_EQ(a.Layers[1].second->Tracks[0], b.Layers[1].second->Tracks[0]) << "its commands did not change";
+    EXPECT_EQ(a.Layers[1].second->Commands, b.Layers[1].second->Commands) << "its commands did not change";
     EXPECT_EQ(a.Layers[1].second->Left, 0);
     EXPECT_EQ(b.Layers[1].second->Left, 5);
 }
@@ -317,33 +329,101 @@ TEST_F(UndoBufferTest, CommandsEditedInPlaceAfterARestoreAreUndoneToo) {
     EXPECT_EQ(c->OX, 512);
 }
 
-TEST_F(UndoBufferTest, EveryKindOfTrackChangeIsCaptured) {
-    // Each edit keeps the track's length, so only the contents tell them apart.
+TEST_F(UndoBufferTest, EveryKindOfChangeIsCaptured) {
+    // Most edits keep the track's length and the texts' lengths, so only the
+    // contents tell them apart; several change a text in place.
     TCommands& track = Layer("Ball").Base.Track[0];
     track.Add(std::make_unique<TCommandItem>(3, QStringLiteral("7")));
+    TImagesItem& ball = Layer("Ball");
+    // Starts as [A (1; "10"; "20"; "1"), B (3; "7")]; the edits add up.
     const std::function<void()> edits[] = {
-        [&] { track.Move(0, 1); },
+        [&] { track.Move(0, 1); }, // [B, A]
         [&] { track.Item(0)->Command = 2; },
+        [&] { track.Item(1)->OX = 0; },
+        [&] { track.Item(1)->OX = -0.0; },
         [&] { track.Item(1)->OY = -1; },
-        [&] { track.Item(1)->sParam3 = QStringLiteral("1"); }, // same length, other text
+        [&] { track.Item(1)->sParam3 = QStringLiteral("2"); }, // same length, other text
+        [&] { track.Item(1)->sParam1[0] = QLatin1Char('x'); }, // in place
+        [&] { track.Item(1)->sParam2.data()[1] = QLatin1Char('9'); },
+        [&] { track.Item(1)->sParam2.replace(0, 1, QLatin1Char('8')); },
+        [&] { track.Item(1)->sParam1.fill(QLatin1Char('z')); },
+        [&] { track.Item(1)->sParam1.remove(0, 1); },
+        [&] { track.Item(1)->sParam1 += QLatin1Char('q'); },
+        [&] { track.Item(1)->sParam3.chop(1); },                      // empty, not null
+        [&] { track.Item(1)->sParam3.clear(); },                      // null
+        [&] { track.Item(0)->sParam2 = QString(QLatin1String("")); }, // null before, now empty
         [&] { track.SetName(0, QStringLiteral("Wait")); },
+        [&] { track.SetName(1, QString(track.Name(1)).replace(0, 1, QLatin1Char('#'))); },
+        [&] { track.Current = 1; },
         [&] {
             track.Delete(1);
             track.Add(std::make_unique<TCommandItem>(3, QStringLiteral("7")));
         },
-        [&] { track.Current = 1; },
+        [&] { ball.Touch3.Track[1].Add(std::make_unique<TCommandItem>(5, QStringLiteral("1"))); },
+        [&] { ball.Parent = QStringLiteral("Sky"); },
+        [&] { ball.Parent[0] = QLatin1Char('s'); },
+        [&] { ball.Parent = QString(QLatin1String("")); },
+        [&] { ball.Parent = QString(); },
+        [&] { ball.Top = -0.0; },
+        [&] { ball.TouchHeight = 3; },
+        [&] { ball.Visible = false; },
+        [&] { ball.ItemColor = 0x123456; },
+        [&] { ball.KeyframeEditing = true; },
+        [&] { ball.SelectAnimation(TImagesItem::animTouch3); },
     };
+    int number = 0;
     for (const auto& edit : edits) {
+        SCOPED_TRACE(number++);
         state.Undo.Record(-TUndoBuffer::kindCommandEdit);
         const QString before = DumpScene(scene);
         edit();
         const QString after = DumpScene(scene);
+        ASSERT_NE(after, before) << "the edit changes something";
         state.Undo.Record(-TUndoBuffer::kindCommandEdit); // captures the edit
         state.Undo.Undo();
         EXPECT_EQ(DumpScene(scene), after) << "the step after the edit holds it";
         state.Undo.Undo();
         EXPECT_EQ(DumpScene(scene), before);
+        state.Undo.Redo();
+        EXPECT_EQ(DumpScene(scene), after);
     }
+}
+
+TEST_F(UndoBufferTest, EqualTextsOfNewDataKeepTheCopyShared) {
+    // Writing back the same texts (as a dialog's OK does) is no change: the
+    // step shares the copy, and the copy takes over the new data.
+    TCommands& track = Layer("Sky").Base.Track[0];
+    TImagesItem& sky = Layer("Sky");
+    sky.Parent = QStringLiteral("Ball");
+    state.Undo.Record(-TUndoBuffer::kindCommandEdit);
+    for (int p = 1; p <= 3; ++p)
+        track.Item(0)->Param(p) =
+            QString(track.Item(0)->Param(p).constData(), track.Item(0)->Param(p).size());
+    track.SetName(0, QString(track.Name(0).constData(), track.Name(0).size()));
+    sky.Parent = QStringLiteral("Ball").toLower().toUpper().left(1) + QStringLiteral("all");
+    const QString edited = DumpScene(scene);
+    state.Undo.Record(-TUndoBuffer::kindCommandEdit);
+    EXPECT_EQ(state.Undo.Slot(1)->Layers[0].second, state.Undo.Slot(2)->Layers[0].second);
+
+    // The taken-over data still guard the copy against edits in place.
+    track.Item(0)->sParam1[0] = QLatin1Char('5');
+    sky.Parent[0] = QLatin1Char('C');
+    state.Undo.Record(-TUndoBuffer::kindCommandEdit);
+    EXPECT_NE(state.Undo.Slot(2)->Layers[0].second, state.Undo.Slot(3)->Layers[0].second);
+    state.Undo.Undo();
+    state.Undo.Undo();
+    EXPECT_EQ(DumpScene(scene), edited);
+}
+
+TEST_F(UndoBufferTest, EqualTextOverBorrowedCharactersIsNotTakenOver) {
+    QChar borrowed[] = {QLatin1Char('1'), QLatin1Char('0')};
+    state.Undo.Record(-TUndoBuffer::kindCommandEdit); // keeps "10"
+    Layer("Sky").Base.Track[0].Item(0)->sParam1 = QString::fromRawData(borrowed, 2);
+    state.Undo.Record(-TUndoBuffer::kindCommandEdit); // equal text
+    Layer("Sky").Base.Track[0].Item(0)->sParam1 = QStringLiteral("77");
+    borrowed[0] = QLatin1Char('x');
+    state.Undo.Undo();
+    EXPECT_EQ(Layer("Sky").Base.Track[0].Item(0)->sParam1, QStringLiteral("10"));
 }
 
 TEST_F(UndoBufferTest, ReorderedLayersKeepTheirOwnCopies) {
