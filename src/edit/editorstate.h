@@ -1,26 +1,30 @@
 #pragma once
 
+#include "edit/undobuffer.h"
 #include "model/scene.h"
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 namespace velkon {
 
+class TErrorLog;
 class TImagesItem;
 
 // One point of the keyframe tools; index -1 is the common origin.
 struct TToolPoint {
-    double X = 0, Y = 0;             // target pixels
-    uint32_t Color = 0x01010101;     // 0x00BBGGRR; 0x01010101: not drawn
-    double Param = 0;                // curve t, ellipse angle or joint angle
-    TImagesItem* Layer = nullptr;    // bone points: the layer the point belongs to
+    double X = 0, Y = 0;          // target pixels
+    uint32_t Color = 0x01010101;  // 0x00BBGGRR; 0x01010101: not drawn
+    double Param = 0;             // curve t, ellipse angle or joint angle
+    TImagesItem* Layer = nullptr; // bone points: the layer the point belongs to
 };
 
 // Window-pixel rectangle.
 struct TRectI {
     int32_t Left = 0, Top = 0, Right = 0, Bottom = 0;
     bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
+    bool operator==(const TRectI&) const = default;
 };
 
 // Everything the editor knows besides the scene: the view, the tool points
@@ -33,11 +37,11 @@ public:
     TScene& Scene;
 
     // View.
-    double Zoom = 1.0;                 // 0.5 .. 2.0
+    double Zoom = 1.0; // 0.5 .. 2.0
     int32_t FrameOffsetX = 0, FrameOffsetY = 0;
     int32_t CanvasWidth = 1024, CanvasHeight = 768;
     int32_t TargetWidth = 1024, TargetHeight = 768;
-    TRectI SelectionBounds;            // window pixels, written by the renderer
+    TRectI SelectionBounds; // window pixels, written by the renderer
 
     // Tool points: index -1 is the common origin, 0 carries no point, 1..ToolCount the tool's points.
     static constexpr int MaxToolPoints = 1024;
@@ -45,16 +49,33 @@ public:
     const TToolPoint& ToolPoint(int index) const { return toolPoints_.at(index + 1); }
     int32_t ToolCount = 0;
     int32_t GrabbedPoint = 0;
-    int32_t ToolMode = 0;              // 1 curve, 2 ellipse, 3 transpose point, 4 bone move
+    int32_t ToolMode = 0; // 1 curve, 2 ellipse, 3 transpose point, 4 bone move
 
     // Keyframe panel state that undo snapshots carry.
     int32_t KeyFrameIndex = 0;
     int32_t KeyFrameColCount = 0;
     int32_t KeyFrameCol = 0;
-    bool KeyframeMode = false;         // keyframe editing mode is on
-    bool SkeltonDown = true;           // SkeltonSpeedButton
-    bool LinkDown = true;              // LinkSpeedButton
+    bool KeyframeMode = false; // keyframe editing mode is on
+    bool SkeltonDown = true;   // SkeltonSpeedButton
+    bool LinkDown = true;      // LinkSpeedButton
     bool BoneMode = false;
+
+    // Selection (recompute selection keeps these).
+    double SelectionSignature = 0; // (sum of selected indices squared) x count + 1 of the last selection seen
+    TRectI SceneSelectionBounds;   // unrotated bounds of the selected layers, target pixels
+    bool SelectModeDown = false;   // SelectModeSpeedButton: the next drag is a marquee
+
+    // Where undo steps and notices are shown; null shows nothing.
+    TErrorLog* Log = nullptr;
+    // The undo ring.
+    TUndoBuffer Undo{*this};
+
+    // Calls out to the panels; any may stay empty.
+    std::function<void()> RefreshPanels;          // layer and property panels
+    std::function<void(int index)> MarkListEntry; // layers panel: mark a selected layer's row
+    std::function<void()> RecomputeToolPoints;    // the active keyframe tool's generated points
+    // The layer the panels last reported; reset to make them refresh.
+    const TImagesItem* LastReportedLayer = nullptr;
 
 private:
     std::array<TToolPoint, MaxToolPoints + 2> toolPoints_{};

@@ -121,6 +121,7 @@ std::unique_ptr<TImagesItem> TImagesItem::Clone() const {
     c->Selected = Selected;
     c->Shown = Shown;
     c->KeyframeEditing = KeyframeEditing;
+    c->Changed = Changed;
     c->ItemColor = ItemColor; // kept too, so that undo never loses a colour label
     for (int i = 0; i < 4; ++i)
         c->Animation(i) = Animation(i).Clone();

@@ -55,6 +55,9 @@ public:
     uint32_t ItemColor = 0xFFFFFF;
     int32_t ListState = 0;
     bool KeyframeEditing = false;
+    bool Changed = false;          // changed mark: edited on the canvas or by the multiple page (keyframe editor reads it)
+    // Geometry before the latest canvas edit, for the keyframe editor.
+    double PrevTop = 0.0, PrevLeft = 0.0, PrevWidth = 0.0, PrevHeight = 0.0, PrevAngle = 0.0;
 
     // A layer on a file item with every default; its name is left to the caller
     // (normally TScene::UniqueLayerName of the file's name). fileItem may be null.

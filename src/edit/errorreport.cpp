@@ -1,0 +1,16 @@
+#include "edit/errorreport.h"
+
+#include "model/errorlog.h"
+
+namespace velkon {
+
+void ReportError(TErrorLog& log, const QTime& time, const QString& message, const QString& senderClass,
+                 const std::optional<TGridInfo>& grid) {
+    log.Add(time.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral(": ") + message + senderClass);
+    if (!grid) return;
+    log.Add(grid->Name);
+    log.Add(QStringLiteral("RowCount:%1, ColCount:%2").arg(grid->RowCount).arg(grid->ColCount));
+    log.Add(QStringLiteral("Row:%1, Col:%2").arg(grid->Row).arg(grid->Col));
+}
+
+} // namespace velkon

@@ -1,0 +1,91 @@
+#include "edit/layoutsettings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+namespace velkon {
+
+QString TLayoutSettings::PanelKey(int panel) {
+    static const char* const keys[PanelCount] = {"ImagesForm", "KeyFrameForm", "PropertyForm", "AnimForm",
+                                                 "ErrorForm"};
+    return QString::fromLatin1(keys[panel]);
+}
+
+// Integers as the INI reader of the original settings did: anything that is not
+// a whole number gives the default.
+static int32_t ReadInt(const TLayoutSettings::TReader& read, const QString& key, int32_t def) {
+    bool ok = false;
+    const int32_t v = read(key, QString::number(def)).trimmed().toInt(&ok);
+    return ok ? v : def;
+}
+
+static bool ReadBool(const TLayoutSettings::TReader& read, const QString& key, bool def) {
+    return ReadInt(read, key, def ? 1 : 0) != 0;
+}
+
+TLayoutSettings::TEntries TLayoutSettings::ScreenEntries() const {
+    TEntries out;
+    for (const TComponentBounds& c : Screen) {
+        out.append({c.Name + QStringLiteral(".Left"), QString::number(c.Left)});
+        out.append({c.Name + QStringLiteral(".Top"), QString::number(c.Top)});
+        if (c.Splitter) continue;
+        out.append({c.Name + QStringLiteral(".Height"), QString::number(c.Height)});
+        out.append({c.Name + QStringLiteral(".Width"), QString::number(c.Width)});
+    }
+    return out;
+}
+
+void TLayoutSettings::ReadScreen(const TReader& read) {
+    for (TComponentBounds& c : Screen) {
+        c.Left = ReadInt(read, c.Name + QStringLiteral(".Left"), c.Left);
+        c.Top = ReadInt(read, c.Name + QStringLiteral(".Top"), c.Top);
+        if (c.Splitter) continue;
+        c.Height = ReadInt(read, c.Name + QStringLiteral(".Height"), c.Height);
+        c.Width = ReadInt(read, c.Name + QStringLiteral(".Width"), c.Width);
+    }
+}
+
+TLayoutSettings::TEntries TLayoutSettings::FormsEntries() const {
+    TEntries out;
+    out.append({QStringLiteral("DockSite.Width"), QString::number(DockSiteWidth)});
+    for (int i = 0; i < PanelCount; ++i) {
+        const TPanelPlacement& p = Panels[static_cast<size_t>(i)];
+        const QString key = PanelKey(i);
+        out.append({key + QStringLiteral(".Float"), p.Float ? QStringLiteral("1") : QStringLiteral("0")});
+        out.append({key + QStringLiteral(".Left"), QString::number(p.Left)});
+        out.append({key + QStringLiteral(".Top"), QString::number(p.Top)});
+        out.append({key + QStringLiteral(".Height"), QString::number(p.Height)});
+        out.append({key + QStringLiteral(".Width"), QString::number(p.Width)});
+    }
+    return out;
+}
+
+void TLayoutSettings::ReadForms(const TReader& read) {
+    DockSiteWidth = ReadInt(read, QStringLiteral("DockSite.Width"), 450);
+    for (int i = 0; i < PanelCount; ++i) {
+        TPanelPlacement& p = Panels[static_cast<size_t>(i)];
+        const QString key = PanelKey(i);
+        p.Float = ReadBool(read, key + QStringLiteral(".Float"), false);
+        p.Left = ReadInt(read, key + QStringLiteral(".Left"), 0);
+        p.Top = ReadInt(read, key + QStringLiteral(".Top"), 0);
+        p.Height = ReadInt(read, key + QStringLiteral(".Height"), 100);
+        p.Width = ReadInt(read, key + QStringLiteral(".Width"), 100);
+    }
+}
+
+// A folder counts as writable only if a file can really be created in it
+// (permission bits alone say nothing about read-only mounts).
+static bool CanWriteIn(const QString& dir) {
+    if (dir.isEmpty() || !QFileInfo(dir).isDir()) return false;
+    QTemporaryFile probe(QDir(dir).filePath(QStringLiteral("velkon-probe-XXXXXX")));
+    return probe.open();
+}
+
+QString TLayoutSettings::SettingsDir(const QString& programDir, const QString& fallbackDir) {
+    if (CanWriteIn(programDir)) return programDir;
+    QDir().mkpath(fallbackDir);
+    return fallbackDir;
+}
+
+} // namespace velkon

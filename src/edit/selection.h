@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+namespace velkon {
+
+class TEditorState;
+class TImagesItem;
+class TScene;
+
+// Selection services shared by the canvas, undo and the panels.
+
+// Counts the selected layers, finds the current layer, the unrotated bounds
+// and the signature; with group editing on, selects the sub-trees of the
+// selected layers; moves the common origin when the selection changed.
+void RecomputeSelection(TEditorState& state);
+// Clears every layer's Selected flag.
+void SelectNoLayer(TScene& scene);
+// Selects exactly one layer (or none) and recomputes the selection.
+void SelectSingleLayer(TEditorState& state, TImagesItem* layer);
+// The last layer reached through Parent names. A Parent that names no layer,
+// or a chain that loops, ends the walk with the layer itself.
+TImagesItem* TopmostAncestor(const TScene& scene, TImagesItem& layer);
+
+} // namespace velkon

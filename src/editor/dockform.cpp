@@ -1,0 +1,17 @@
+#include "editor/dockform.h"
+
+namespace velkon {
+
+TDockForm::TDockForm(const QString& name, const QString& caption, QWidget* parent)
+    : QDockWidget(caption, parent) {
+    setObjectName(name);
+    // Panels float or dock, but only the layout commands hide them.
+    setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+}
+
+void TDockForm::SetFloatingAt(bool floating, const QRect& geometry) {
+    setFloating(floating);
+    if (floating && geometry.isValid()) setGeometry(geometry);
+}
+
+} // namespace velkon

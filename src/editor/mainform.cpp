@@ -1,0 +1,1006 @@
+#include "editor/mainform.h"
+
+#include "edit/errorreport.h"
+#include "edit/helperlines.h"
+#include "edit/resolutions.h"
+#include "editor/canvascursors.h"
+#include "editor/canvasrenderer.h"
+#include "editor/dockform.h"
+#include "editor/errorform.h"
+#include "editor/oglrenderpanel.h"
+#include "editor/velkonapplication.h"
+#include "engine/sounds.h"
+#include "model/velkonerror.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QDockWidget>
+#include <QElapsedTimer>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSlider>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QTime>
+#include <QToolBar>
+#include <QToolButton>
+#include <QWheelEvent>
+#include <cmath>
+
+#include "edit/canvasgeometry.h"
+#include "edit/undobuffer.h"
+#include "engine/clock.h"
+#include "engine/playback.h"
+#include "engine/player.h"
+#include "project/inifile.h"
+#include "project/packexport.h"
+#include "project/projectcommands.h"
+#include "project/projectfile.h"
+
+namespace velkon {
+
+struct TMainForm::TEngine {
+    TSteadyClock Clock;
+    TPlayer Player;
+    TPlayback Playback;
+    explicit TEngine(TScene& scene) : Player(scene, Clock), Playback(scene, Player) {}
+};
+
+namespace {
+
+// Connects a signal to a handler whose errors go to the log with the sender.
+template <class Sender, class Signal>
+void On(Sender* sender, Signal signal, QObject* context, std::function<void()> handler) {
+    QObject::connect(sender, signal, context,
+                     [sender, handler = std::move(handler)] { TVelkonApplication::Guard(sender, handler); });
+}
+
+TShiftState ShiftOf(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons = Qt::NoButton) {
+    TShiftState s = 0;
+    if (mods & Qt::ShiftModifier) s |= ssShift;
+    if (mods & Qt::AltModifier) s |= ssAlt;
+    if (mods & Qt::ControlModifier) s |= ssCtrl;
+    if (buttons & Qt::LeftButton) s |= ssLeft;
+    if (buttons & Qt::RightButton) s |= ssRight;
+    if (buttons & Qt::MiddleButton) s |= ssMiddle;
+    return s;
+}
+
+// The tick count the interaction's click guard measures with: milliseconds
+// of the monotonic clock, so that the first events of a run are not taken
+// as coming right after a click at time zero.
+uint32_t TickCount() {
+    QElapsedTimer clock;
+    clock.start();
+    return static_cast<uint32_t>(clock.msecsSinceReference());
+}
+
+QToolButton* Button(QToolBar* bar, const char* name, const QString& text, const QString& hint,
+                    bool checkable = false) {
+    auto* b = new QToolButton(bar);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setText(text);
+    b->setToolTip(hint);
+    b->setCheckable(checkable);
+    b->setAutoRaise(true);
+    bar->addWidget(b);
+    return b;
+}
+
+} // namespace
+
+TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(parent), args_(args) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Velkon Editor v1.97"));
+    ProgramCaption = windowTitle();
+    skipCloseQuestion_ = args_.size() >= 2 && args_[1] == QLatin1String("n");
+    floatRects_.fill(QRect(0, 0, 100, 100));
+    ProgramDir = QCoreApplication::applicationDirPath();
+    SettingsDir = TLayoutSettings::SettingsDir(
+        ProgramDir, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    QtDialogs.SetParent(this);
+    Scene.BackgroundColor = 0xFFFFFF;
+    Scene.SelectColor = 0xFFFFFF;
+    Scene.ProjectFileName = QStringLiteral("Untitled.VKP");
+    UpdateCaption();
+
+    CreateToolBar();
+    CreateCanvas();
+    idleTimer_.setInterval(0);
+    connect(&idleTimer_, &QTimer::timeout, this, [this] {
+        TVelkonApplication::Guard(this, [this] {
+            if (!IdlePass()) idleTimer_.stop();
+        });
+    });
+
+    // The resolution list, item 1 selected and applied.
+    for (const TResolutionDesc& preset : ResolutionPresets())
+        ResComboBox->addItem(preset.Name);
+    ResComboBox->setCurrentIndex(1);
+    Scene.Resolution = 1;
+    ApplyResolution();
+
+    // Without a sound device the editor still runs; sounds then stay silent.
+    if (Scene.Sounds) Scene.Sounds->Initialise();
+
+    // Panels: the error log first, so that errors from now on are logged.
+    CreatePanels();
+    qApp->installEventFilter(this);
+    LoadScreenLayout();
+    LoadPanelLayout();
+    RefreshLayerPanel();
+    RefreshPropertyPanels();
+    UpdateEnabledState();
+
+    State.Log = &ErrorLog;
+    State.RefreshPanels = [this] {
+        RefreshLayerPanel();
+        RefreshPropertyPanels();
+    };
+    On(UndoSpeedButton, &QToolButton::clicked, this, [this] { UndoSpeedButtonClick(); });
+    On(RedoSpeedButton, &QToolButton::clicked, this, [this] { RedoSpeedButtonClick(); });
+
+    // The player's clock starts now: its zero point is the end of start-up.
+    engine_ = std::make_unique<TEngine>(Scene);
+    auto report = [this](const QString& message) { TVelkonApplication::ReportException(this, message); };
+    engine_->Player.OnError = report;
+    engine_->Playback.OnError = report;
+    ConnectInteraction();
+}
+
+TMainForm::~TMainForm() {
+    qApp->removeEventFilter(this);
+    TVelkonApplication::ErrorSink = nullptr;
+    idleTimer_.stop();
+    // Textures go with the canvas; free the files while it still exists.
+    Scene.ClearLayersAndFiles();
+    // The panels and the canvas refer to the scene and the log, which are
+    // members: they must go before the members do, not with the base class.
+    delete ErrorForm;
+    ErrorForm = nullptr;
+    delete takeCentralWidget();
+}
+
+void TMainForm::CreateToolBar() {
+    auto* bar = new QToolBar(QStringLiteral("Panel1"), this);
+    bar->setObjectName(QStringLiteral("Panel1"));
+    bar->setMovable(false);
+    addToolBar(Qt::TopToolBarArea, bar);
+
+    NewSpeedButton = Button(bar, "NewSpeedButton", QStringLiteral("Új"), QStringLiteral("Új projekt"));
+    OpenSpeedButton =
+        Button(bar, "OpenSpeedButton", QStringLiteral("Megnyit"), QStringLiteral("Projekt betöltése"));
+    SaveSpeedButton =
+        Button(bar, "SaveSpeedButton", QStringLiteral("Ment"), QStringLiteral("Projekt mentése [Ctrl+S]"));
+    PackSpeedButton =
+        Button(bar, "PackSpeedButton", QStringLiteral("Csomagol"), QStringLiteral("Csomagolás"));
+    InfoSpeedButton = Button(bar, "InfoSpeedButton", QStringLiteral("Info"), QStringLiteral("Change log"));
+    bar->addSeparator();
+    ResComboBox = new QComboBox(bar);
+    ResComboBox->setObjectName(QStringLiteral("ResComboBox"));
+    bar->addWidget(ResComboBox);
+    bar->addSeparator();
+    StartPageSpeedButton =
+        Button(bar, "StartPageSpeedButton", QStringLiteral("▶"), QStringLiteral("Lejátszás [F1]"));
+    StopPageSpeedButton3 =
+        Button(bar, "StopPageSpeedButton3", QStringLiteral("■"), QStringLiteral("Leállítás [F1]"));
+    AutoStopSpeedButton = Button(bar, "AutoStopSpeedButton", QStringLiteral("Auto"),
+                                 QStringLiteral("Automatikus leállás"), true);
+    AutoStopSpeedButton->setChecked(true);
+    bar->addSeparator();
+    CommandPreviewSpeedButton = Button(bar, "CommandPreviewSpeedButton", QStringLiteral("Fázisok"),
+                                       QStringLiteral("Fázisok megjelenítése"), true);
+    TrackBar2 = new QSlider(Qt::Horizontal, bar);
+    TrackBar2->setObjectName(QStringLiteral("TrackBar2"));
+    TrackBar2->setRange(1, 10);
+    TrackBar2->setValue(5);
+    TrackBar2->setMaximumWidth(80);
+    TrackBar2->setToolTip(QStringLiteral("Fázisok mennyire legyenek átlátszóak"));
+    bar->addWidget(TrackBar2);
+    SpinEdit1 = new QSpinBox(bar);
+    SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
+    SpinEdit2 = new QSpinBox(bar);
+    SpinEdit2->setObjectName(QStringLiteral("SpinEdit2"));
+    for (QSpinBox* s : {SpinEdit1, SpinEdit2}) {
+        s->setRange(0, 100);
+        s->setValue(1);
+        bar->addWidget(s);
+    }
+    VonalakCB = new QCheckBox(QStringLiteral("Vonalak"), bar);
+    VonalakCB->setObjectName(QStringLiteral("VonalakCB"));
+    bar->addWidget(VonalakCB);
+    ClearCheckBox = new QCheckBox(QStringLiteral("Törlés"), bar);
+    ClearCheckBox->setObjectName(QStringLiteral("ClearCheckBox"));
+    ClearCheckBox->setToolTip(QStringLiteral("Rajzvászon törlése"));
+    bar->addWidget(ClearCheckBox);
+    bar->addSeparator();
+    BackGroundSpeedButton =
+        Button(bar, "BackGroundSpeedButton", QStringLiteral("Háttér"), QStringLiteral("Háttérszín"));
+    SelectedColorSpeedButton = Button(bar, "SelectedColorSpeedButton", QStringLiteral("Kijelölés"),
+                                      QStringLiteral("Kijelölés színe"));
+    LockSpeedButton = Button(bar, "LockSpeedButton", QStringLiteral("Zár"),
+                             QStringLiteral("A zárolt objektumokat ki lehet-e választani?"), true);
+    SelectModeSpeedButton = Button(bar, "SelectModeSpeedButton", QStringLiteral("Ölelés"),
+                                   QStringLiteral("Öleléses kiválasztás [s]"), true);
+    UndoSpeedButton = Button(bar, "UndoSpeedButton", QStringLiteral("↶"), QStringLiteral("Visszavonás"));
+    RedoSpeedButton = Button(bar, "RedoSpeedButton", QStringLiteral("↷"), QStringLiteral("Újra"));
+    UndoSpeedButton->setEnabled(false);
+    RedoSpeedButton->setEnabled(false);
+    PhotoSpeedButton =
+        Button(bar, "PhotoSpeedButton", QStringLiteral("Fotó"), QStringLiteral("Képernyő lementése"));
+    TrackBar1 = new QSlider(Qt::Horizontal, bar);
+    TrackBar1->setObjectName(QStringLiteral("TrackBar1"));
+    TrackBar1->setRange(1, 10);
+    TrackBar1->setValue(1);
+    TrackBar1->setMaximumWidth(100);
+    TrackBar1->setToolTip(QStringLiteral("Lassítás"));
+    bar->addWidget(TrackBar1);
+
+    On(NewSpeedButton, &QToolButton::clicked, this, [this] { NewSpeedButtonClick(); });
+    On(OpenSpeedButton, &QToolButton::clicked, this, [this] { OpenSpeedButtonClick(); });
+    On(SaveSpeedButton, &QToolButton::clicked, this, [this] { SaveSpeedButtonClick(true); });
+    On(PackSpeedButton, &QToolButton::clicked, this, [this] { PackSpeedButtonClick(); });
+    On(PhotoSpeedButton, &QToolButton::clicked, this, [this] { PhotoSpeedButtonClick(); });
+    On(InfoSpeedButton, &QToolButton::clicked, this, [] {
+        // TODO(panels): the change-log window comes with the layer panels.
+    });
+    On(StartPageSpeedButton, &QToolButton::clicked, this, [this] { PlayStopToggle(false); });
+    On(StopPageSpeedButton3, &QToolButton::clicked, this, [this] { PlayStopToggle(false); });
+    On(ResComboBox, &QComboBox::activated, this, [this] {
+        Scene.Resolution = ResComboBox->currentIndex();
+        ApplyResolution();
+    });
+    On(TrackBar1, &QSlider::valueChanged, this, [this] { Scene.TimeScale = TrackBar1->value(); });
+    On(LockSpeedButton, &QToolButton::toggled, this, [this] { Scene.Lock = !LockSpeedButton->isChecked(); });
+    On(BackGroundSpeedButton, &QToolButton::clicked, this, [this] { ChooseColour(Scene.BackgroundColor); });
+    On(SelectedColorSpeedButton, &QToolButton::clicked, this, [this] { ChooseColour(Scene.SelectColor); });
+    for (QObject* control :
+         std::initializer_list<QObject*>{CommandPreviewSpeedButton, VonalakCB, ClearCheckBox})
+        connect(static_cast<QAbstractButton*>(control), &QAbstractButton::toggled, this,
+                [this] { RequestRedraw(); });
+    connect(TrackBar2, &QSlider::valueChanged, this, [this] { RequestRedraw(); });
+    connect(SpinEdit1, &QSpinBox::valueChanged, this, [this] { RequestRedraw(); });
+    connect(SpinEdit2, &QSpinBox::valueChanged, this, [this] { RequestRedraw(); });
+    Scene.Lock = true;
+
+    auto* status = new QWidget(this);
+    status->setObjectName(QStringLiteral("Panel2"));
+    auto* row = new QHBoxLayout(status);
+    row->setContentsMargins(4, 0, 4, 0);
+    InfoLabel = new QLabel(status);
+    InfoLabel->setObjectName(QStringLiteral("InfoLabel"));
+    FPSLabel = new QLabel(QStringLiteral("FPS = 0"), status);
+    FPSLabel->setObjectName(QStringLiteral("FPSLabel"));
+    row->addWidget(InfoLabel, 1);
+    row->addWidget(FPSLabel);
+    statusBar()->addPermanentWidget(status, 1);
+}
+
+void TMainForm::CreateCanvas() {
+    ScrollBox1 = new QScrollArea(this);
+    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
+    ScrollBox1->setWidgetResizable(false);
+    Panel5 = new QWidget;
+    Panel5->setObjectName(QStringLiteral("Panel5"));
+    Panel5->resize(4200, 4200);
+    OGLRenderPanel = new TOGLRenderPanel(State, Panel5);
+    OGLRenderPanel->move(0, 0);
+    OGLRenderPanel->Options = [this] { return RenderOptions(); };
+    OGLRenderPanel->Renderer.OnFps = [this](int fps) {
+        FPSLabel->setText(QStringLiteral("FPS = %1").arg(fps));
+    };
+    // Shown after the pass: a modal box inside a paint would re-enter the canvas.
+    OGLRenderPanel->OnTextureError = [this](const QString& message) {
+        QTimer::singleShot(0, this, [this, message] { Dialogs->Message(message); });
+    };
+    // The canvas is a widget, not a signal sender: its handlers are guarded
+    // here so that their errors name the canvas.
+    auto guarded = [this](void (TMainForm::*handler)(QMouseEvent*)) {
+        return [this, handler](QMouseEvent* e) {
+            TVelkonApplication::Guard(OGLRenderPanel, [&] { (this->*handler)(e); });
+        };
+    };
+    OGLRenderPanel->OnMousePress = guarded(&TMainForm::CanvasMouseDown);
+    OGLRenderPanel->OnMouseMove = guarded(&TMainForm::CanvasMouseMove);
+    OGLRenderPanel->OnMouseRelease = guarded(&TMainForm::CanvasMouseUp);
+    ScrollBox1->setWidget(Panel5);
+    setCentralWidget(ScrollBox1);
+
+    EditorPopupMenu = new QMenu(this);
+    EditorPopupMenu->setObjectName(QStringLiteral("EditorPopupMenu"));
+    const std::pair<QString, std::function<void()>> items[] = {
+        {QStringLiteral("Elválasztók helyzetének mentése"), [this] { SaveScreenLayout(); }},
+        {QStringLiteral("Képernyő alapállapotba"), [this] { ResetView(); }},
+        {QStringLiteral("Lebegő panelek elmentése"), [this] { SavePanelLayout(); }},
+        {QStringLiteral("Lebegő panelek betöltése"), [this] { LoadPanelLayout(); }},
+        {QStringLiteral("Lebegő panelek alaphelyzetbe"), [this] { ResetPanelLayout(); }},
+        {QStringLiteral("Segédvonalak törlése"),
+         [this] {
+             Scene.Lines.clear();
+             RequestRedraw();
+         }},
+    };
+    for (const auto& [text, handler] : items) {
+        QAction* action = EditorPopupMenu->addAction(text);
+        On(action, &QAction::triggered, this, handler);
+    }
+    for (QWidget* w : {static_cast<QWidget*>(OGLRenderPanel), Panel5}) {
+        w->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(w, &QWidget::customContextMenuRequested, this,
+                [this, w](const QPoint& pos) { EditorPopupMenu->popup(w->mapToGlobal(pos)); });
+    }
+}
+
+void TMainForm::CreatePanels() {
+    ErrorForm = new TErrorForm(ErrorLog, this);
+    TVelkonApplication::ErrorSink = [this](QObject* sender, const QString& message) {
+        std::optional<TGridInfo> grid;
+        // Mouse events of a grid go to its viewport; the grid is the sender that counts.
+        if (auto* area = sender ? qobject_cast<QAbstractScrollArea*>(sender->parent()) : nullptr;
+            area && area->viewport() == sender)
+            sender = area;
+        if (auto* table = qobject_cast<QTableWidget*>(sender))
+            grid = TGridInfo{table->objectName(), table->rowCount(), table->columnCount(),
+                             table->currentRow(), table->currentColumn()};
+        const QString className = sender ? QString::fromLatin1(sender->metaObject()->className()) : QString();
+        ReportError(ErrorLog, QTime::currentTime(), message, className, grid);
+    };
+    // TODO(panels): these get their contents with the panel issues.
+    PropertyForm = new TDockForm(QStringLiteral("PropertyForm"), QStringLiteral("Tulajdonságok"), this);
+    AnimForm = new TDockForm(QStringLiteral("AnimForm"), QStringLiteral("Animációs parancsok"), this);
+    KeyFrameForm =
+        new TDockForm(QStringLiteral("KeyFrameForm"), QStringLiteral("Kulcskockás animáció"), this);
+    ImagesForm = new TDockForm(QStringLiteral("ImagesForm"), QStringLiteral("Rétegek"), this);
+    for (TDockForm* panel :
+         {static_cast<TDockForm*>(ErrorForm), PropertyForm, AnimForm, KeyFrameForm, ImagesForm}) {
+        if (!panel->widget()) panel->setWidget(new QWidget(panel));
+        addDockWidget(Qt::RightDockWidgetArea, panel);
+    }
+    for (TDockForm* panel : {PropertyForm, AnimForm, KeyFrameForm, ImagesForm})
+        tabifyDockWidget(ErrorForm, panel);
+}
+
+TDockForm* TMainForm::Panel(int index) const {
+    switch (index) {
+    case TLayoutSettings::panImages:
+        return ImagesForm;
+    case TLayoutSettings::panKeyFrame:
+        return KeyFrameForm;
+    case TLayoutSettings::panProperty:
+        return PropertyForm;
+    case TLayoutSettings::panAnim:
+        return AnimForm;
+    default:
+        return ErrorForm;
+    }
+}
+
+void TMainForm::UpdateCaption() {
+    setWindowTitle(Scene.ProjectFileName + QStringLiteral(" - ") + ProgramCaption);
+}
+
+void TMainForm::ApplyResolution() {
+    if (Scene.Resolution < 0 || Scene.Resolution >= ResolutionCount) Scene.Resolution = 1;
+    const TResolutionLayout layout = velkon::ApplyResolution(State, Scene.Resolution);
+    if (ResComboBox->currentIndex() != Scene.Resolution) ResComboBox->setCurrentIndex(Scene.Resolution);
+    // ScrollBox1 fills the window in this layout, so only its content is sized.
+    Panel5->setFixedSize(layout.PanelWidth, layout.PanelHeight);
+    OGLRenderPanel->setFixedSize(layout.CanvasWidth, layout.CanvasHeight);
+    RequestRedraw();
+}
+
+TRenderOptions TMainForm::RenderOptions() const {
+    TRenderOptions o;
+    o.ClearFrame = ClearCheckBox->isChecked();
+    o.ShowPhases = CommandPreviewSpeedButton->isChecked();
+    o.PhaseOpacity = TrackBar2->value();
+    o.PhasesBefore = SpinEdit1->value();
+    o.PhasesAfter = SpinEdit2->value();
+    o.ShowPaths = VonalakCB->isChecked();
+    o.Dragging = (Interaction.Zone & TCanvasInteraction::zoneDragging) != 0;
+    o.Marquee = Interaction.MarqueeActive;
+    o.MarqueeDownX = Interaction.DownX;
+    o.MarqueeDownY = Interaction.DownY;
+    o.PointerX = Interaction.PointerX;
+    o.PointerY = Interaction.PointerY;
+    // TODO(panels): the keyframe editor's switches (play, inverse sweep, auto rotate, duration).
+    return o;
+}
+
+void TMainForm::RedrawNow() {
+    OGLRenderPanel->update();
+}
+void TMainForm::RequestRedraw() {
+    OGLRenderPanel->update();
+}
+
+QImage TMainForm::ReadFrame() {
+    return OGLRenderPanel->ReadFrame();
+}
+
+QPoint TMainForm::PointerTarget() const {
+    const QPoint p = OGLRenderPanel->PointerPos;
+    return {WindowToTargetX(State, p.x()), WindowToTargetY(State, p.y())};
+}
+
+// ---- Selection and panels ----
+
+void TMainForm::SelectSingleLayer(TImagesItem* layer) {
+    for (const auto& entry : Scene.Layers)
+        entry.second->Selected = false;
+    if (layer) {
+        layer->Selected = true;
+        Scene.SelectedCount = 1;
+    } else {
+        Scene.SelectedCount = 0;
+    }
+    Scene.CurrentLayer = layer;
+    RequestRedraw();
+}
+
+void TMainForm::RefreshLayerPanel() {
+    // TODO(panels): the layers panel rebuilds its list here.
+}
+
+void TMainForm::RefreshPropertyPanels() {
+    // TODO(panels): property inspector and command list editor pages by selection count.
+}
+
+void TMainForm::UpdateEnabledState() {
+    const bool playing = Scene.Playing;
+    OpenSpeedButton->setEnabled(!playing && !State.KeyframeMode);
+    SaveSpeedButton->setEnabled(!playing);
+    PackSpeedButton->setEnabled(!playing);
+    NewSpeedButton->setEnabled(!playing);
+    ResComboBox->setEnabled(!playing);
+    StartPageSpeedButton->setEnabled(!playing);
+    StopPageSpeedButton3->setEnabled(playing);
+    if (PropertyForm) PropertyForm->widget()->setEnabled(!playing);
+    UndoSpeedButton->setEnabled(State.Undo.UndoEnabled());
+    RedoSpeedButton->setEnabled(State.Undo.RedoEnabled());
+}
+
+// ---- Playing and the idle loop ----
+
+bool TMainForm::TickPlayer() {
+    return engine_->Player.Tick();
+}
+
+void TMainForm::PlayStopToggle(bool preview) {
+    // TODO(panels): ignored while the keyframe editor plays; keyframe editing is switched off first.
+    engine_->Playback.Toggle(!preview);
+    UpdateEnabledState();
+    if (Scene.Playing) StartIdleLoop();
+    RefreshLayerPanel();
+    RefreshPropertyPanels();
+    RequestRedraw();
+}
+
+void TMainForm::StartIdleLoop() {
+    idlePasses_ = 0;
+    if (!idleTimer_.isActive()) idleTimer_.start();
+}
+
+bool TMainForm::IdlePass() {
+    const bool running = TickPlayer();
+    if (AutoStopSpeedButton->isChecked() && !running && Scene.Playing)
+        PlayStopToggle(false); // stops: the toggle restores every layer and the sounds
+    // TODO(panels): keyframe editor play button (auto stop, grid column).
+    if (Scene.Playing) RefreshPropertyPanels();
+    if (++idlePasses_ > 3) {
+        RedrawNow();
+        idlePasses_ = 0;
+    }
+    if (Scene.CurrentLayer != lastCurrentLayer_) {
+        RefreshPropertyPanels();
+        lastCurrentLayer_ = Scene.CurrentLayer;
+    }
+    const bool keepRunning = Scene.Playing;
+    if (!keepRunning) RedrawNow(); // the last frame shows the restored scene
+    return keepRunning;
+}
+
+// ---- Projects ----
+
+void TMainForm::NewSpeedButtonClick() {
+    if (!Scene.Saved &&
+        !Dialogs->AskYesNo(QStringLiteral("Új projekt"),
+                           QStringLiteral("A jelenlegi projekt nincs mentve! Biztos új projektet kezd?")))
+        return;
+    Scene.ProjectFileName = QStringLiteral("Untitled.VKP");
+    UpdateCaption();
+    Scene.ClearLayersAndFiles();
+    Scene.BackgroundColor = 0xFFFFFF;
+    Scene.SelectedCount = 0;
+    Scene.CurrentLayer = nullptr;
+    Scene.Playing = false;
+    UpdateEnabledState();
+    Scene.Groups.clear();
+    RefreshLayerPanel();
+    RefreshPropertyPanels();
+    LockSpeedButton->setChecked(false);
+    Scene.Saved = false;
+    ClearUndo();
+    UpdateEnabledState(); // the undo buttons follow the cleared ring
+    RequestRedraw();
+}
+
+void TMainForm::OpenSpeedButtonClick() {
+    // Whatever reading left in the scene is shown, also when it failed half-way.
+    struct TAfter {
+        TMainForm* f;
+        ~TAfter() {
+            f->ProjectLoaded();
+            f->ClearUndo();
+            f->UpdateEnabledState();
+        }
+    } after{this};
+    OpenProjectCommand(Scene, *Dialogs, ErrorLog);
+}
+
+void TMainForm::OpenProject(const QString& path) {
+    struct TAfter {
+        TMainForm* f;
+        ~TAfter() { f->ProjectLoaded(); }
+    } after{this};
+    SelectSingleLayer(nullptr);
+    ReadProject(Scene, path, ErrorLog);
+}
+
+void TMainForm::ClearUndo() {
+    State.Undo.Clear();
+}
+
+void TMainForm::ProjectLoaded() {
+    Scene.SelectedCount = 0;
+    Scene.CurrentLayer = nullptr;
+    for (const auto& entry : Scene.Layers)
+        if (entry.second->Selected) ++Scene.SelectedCount;
+    UpdateCaption();
+    ApplyResolution();
+    RefreshLayerPanel();
+    RefreshPropertyPanels();
+    RequestRedraw();
+}
+
+void TMainForm::SaveSpeedButtonClick(bool fromButton) {
+    SaveProjectCommand(Scene, *Dialogs, ErrorLog, fromButton);
+    UpdateCaption();
+}
+
+void TMainForm::PackSpeedButtonClick() {
+    TPackOptions options;
+    options.ReadBackFrame = [this] { ScreenshotPicture = ReadFrame(); };
+    PackExport(Scene, *Dialogs, ErrorLog, options);
+    UpdateCaption();
+}
+
+void TMainForm::PhotoSpeedButtonClick() {
+    if (Scene.ProjectFileName == QLatin1String("Untitled.VKP")) return;
+    SelectSingleLayer(nullptr);
+    ScreenshotPicture = ReadFrame();
+    const QImage& frame = ScreenshotPicture;
+    QString name = Scene.ProjectFileName + QStringLiteral("T.png");
+    name.remove(QStringLiteral(".VKP"));
+    const auto chosen =
+        Dialogs->InputText(QStringLiteral("Képernyő mentés"), QStringLiteral("Mi legyen a neve?"), name);
+    if (!chosen) return;
+    const QString path = QDir(Scene.ProjectDir).filePath(*chosen);
+    if (!frame.save(path, "PNG")) throw EVelkonError(QStringLiteral("A képet nem sikerült menteni: ") + path);
+}
+
+void TMainForm::ChooseColour(uint32_t& colour) {
+    const QColor start(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+    const QColor c = QColorDialog::getColor(start, this);
+    if (!c.isValid()) return;
+    colour = static_cast<uint32_t>(c.red()) | static_cast<uint32_t>(c.green()) << 8 |
+             static_cast<uint32_t>(c.blue()) << 16;
+    RequestRedraw();
+}
+
+// ---- Window events ----
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    if (!args_.isEmpty()) {
+        const QString path = args_.first();
+        QTimer::singleShot(0, this,
+                           [this, path] { TVelkonApplication::Guard(this, [&] { OpenProject(path); }); });
+    }
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) ApplyResolution();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (!skipCloseQuestion_ && !Scene.Saved &&
+        !Dialogs->AskYesNo(QStringLiteral("Kilépés"),
+                           QStringLiteral("A jelenlegi projekt nincs mentve! Biztos kilép?"))) {
+        event->ignore();
+        return;
+    }
+    idleTimer_.stop();
+    // The exit save always runs; a failure is logged and the window still closes.
+    TVelkonApplication::Guard(this, [this] {
+        ExitSaveProject(Scene, ErrorLog, ProgramDir,
+                        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    });
+    event->accept();
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Move || event->type() == QEvent::Resize) {
+        for (int i = 0; i < TLayoutSettings::PanelCount; ++i)
+            if (watched == Panel(i) && Panel(i)->isFloating())
+                floatRects_[static_cast<size_t>(i)] = Panel(i)->geometry();
+    }
+    // A click on the panel around the canvas selects no layer.
+    if (event->type() == QEvent::MouseButtonPress && watched == Panel5 &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        SelectSingleLayer(nullptr);
+        RefreshLayerPanel();
+        RefreshPropertyPanels();
+    }
+    if (event->type() == QEvent::KeyPress) {
+        auto* w = qobject_cast<QWidget*>(watched);
+        // Key preview: keys for this window and its docked or floating panels.
+        if (w && w->isWidgetType() && (w->window() == this || qobject_cast<TDockForm*>(w->window()))) {
+            bool consumed = false;
+            TVelkonApplication::Guard(w, [&] { consumed = FormKeyDown(static_cast<QKeyEvent*>(event), w); });
+            if (consumed) return true;
+        }
+    }
+    if (event->type() == QEvent::KeyRelease) {
+        auto* w = qobject_cast<QWidget*>(watched);
+        if (w && w->isWidgetType() && (w->window() == this || qobject_cast<TDockForm*>(w->window())))
+            TVelkonApplication::Guard(w, [&] { FormKeyUp(static_cast<QKeyEvent*>(event)); });
+    }
+    // Ctrl+wheel over the canvas zooms. It is consumed: the scroll box would
+    // otherwise page away from the layer the zoom just centred.
+    if (event->type() == QEvent::Wheel) {
+        auto* w = qobject_cast<QWidget*>(watched);
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        if (w && w->isWidgetType() && IsCanvasArea(w) && ShiftOf(wheel->modifiers()) == ssCtrl) {
+            const int delta =
+                wheel->angleDelta().y() != 0 ? wheel->angleDelta().y() : wheel->angleDelta().x();
+            if (delta != 0) TVelkonApplication::Guard(w, [&] { ZoomStep(delta); });
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool TMainForm::IsCanvasArea(QWidget* w) const {
+    return w == OGLRenderPanel || w == Panel5 || w == ScrollBox1 || w == ScrollBox1->viewport();
+}
+
+bool TMainForm::KeysForWindow(QWidget* target) const {
+    if (!target || target == this || IsCanvasArea(target)) return true;
+    if (target->window() != this) return false;
+    // A docked panel's controls are the panel's own.
+    for (QWidget* p = target; p; p = p->parentWidget())
+        if (qobject_cast<QDockWidget*>(p)) return false;
+    return !qobject_cast<QAbstractSpinBox*>(target) && !qobject_cast<QLineEdit*>(target) &&
+           !qobject_cast<QComboBox*>(target) && !qobject_cast<QAbstractSlider*>(target) &&
+           !qobject_cast<QAbstractItemView*>(target) && !qobject_cast<QTextEdit*>(target) &&
+           !qobject_cast<QPlainTextEdit*>(target);
+}
+
+bool TMainForm::FormKeyDown(QKeyEvent* event, QWidget* target) {
+    if (event->isAutoRepeat() && (event->key() == Qt::Key_F1 || event->key() == Qt::Key_F2)) return true;
+    const Qt::KeyboardModifiers mods =
+        event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    const TShiftState shift = ShiftOf(mods);
+    const bool focused = KeysForWindow(target);
+    // Holding Alt or Ctrl over the selection shows what a drag would do.
+    if (Interaction.Zone & TCanvasInteraction::zoneInside) {
+        if (mods & Qt::AltModifier)
+            OGLRenderPanel->setCursor(CanvasCursor(TCanvasCursor::Rotate));
+        else if (mods & Qt::ControlModifier)
+            OGLRenderPanel->setCursor(CanvasCursor(TCanvasCursor::SizeNWSE));
+    }
+    if (focused && (event->modifiers() & Qt::KeypadModifier) &&
+        (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Minus)) {
+        ZoomStep(event->key() == Qt::Key_Plus ? 10 : -10);
+        return true;
+    }
+    switch (event->key()) {
+    case Qt::Key_F1:
+        PlayStopToggle(false);
+        return true;
+    case Qt::Key_F2:
+        PlayStopToggle(true);
+        return true;
+    default:
+        break;
+    }
+    if (Scene.Playing) return false;
+    if (event->key() == Qt::Key_S && mods == Qt::ControlModifier) {
+        SaveSpeedButtonClick(false);
+        return true;
+    }
+    if ((event->key() == Qt::Key_V || event->key() == Qt::Key_F) && mods == Qt::AltModifier) {
+        const QPoint p = PointerTarget();
+        const bool horizontal = event->key() == Qt::Key_V;
+        ToggleHelperLine(Scene, horizontal, horizontal ? p.y() : p.x());
+        RequestRedraw();
+        return true;
+    }
+    if (event->key() == Qt::Key_S && !(mods & Qt::ControlModifier) && Interaction.StartMarqueeMode(shift)) {
+        SelectModeSpeedButton->setChecked(true);
+        OGLRenderPanel->setCursor(CanvasCursor(TCanvasCursor::Drag));
+        return true;
+    }
+    if (focused) {
+        using TArrow = TCanvasInteraction::TArrow;
+        std::optional<TArrow> arrow;
+        switch (event->key()) {
+        case Qt::Key_Left:
+            arrow = TArrow::Left;
+            break;
+        case Qt::Key_Right:
+            arrow = TArrow::Right;
+            break;
+        case Qt::Key_Up:
+            arrow = TArrow::Up;
+            break;
+        case Qt::Key_Down:
+            arrow = TArrow::Down;
+            break;
+        default:
+            break;
+        }
+        if (arrow && Interaction.ArrowKey(*arrow, shift)) {
+            AfterEdit();
+            return true;
+        }
+    }
+    if ((event->key() == Qt::Key_Z || event->key() == Qt::Key_Y) && mods == Qt::ControlModifier) {
+        UndoSpeedButtonClick(); // both letters undo; redo has no key
+        return true;
+    }
+    // Keys on the canvas go nowhere else (the scroll box would scroll on arrows).
+    return target && IsCanvasArea(target);
+}
+
+void TMainForm::FormKeyUp(QKeyEvent* event) {
+    Qt::KeyboardModifiers mods = event->modifiers();
+    // The released key's own modifier is no longer held.
+    if (event->key() == Qt::Key_Shift) mods &= ~Qt::ShiftModifier;
+    if (event->key() == Qt::Key_Control) mods &= ~Qt::ControlModifier;
+    if (event->key() == Qt::Key_Alt) mods &= ~Qt::AltModifier;
+    Interaction.KeyUp(ShiftOf(mods));
+}
+
+// ---- Canvas interaction ----
+
+void TMainForm::ConnectInteraction() {
+    Interaction.Redraw = [this] { RedrawNow(); };
+    Interaction.ScrollBy = [this](int32_t dx, int32_t dy) {
+        QScrollBar* h = ScrollBox1->horizontalScrollBar();
+        QScrollBar* v = ScrollBox1->verticalScrollBar();
+        h->setValue(h->value() + dx);
+        v->setValue(v->value() + dy);
+    };
+    Interaction.ScrollTo = [this](int32_t x, int32_t y) {
+        ScrollBox1->horizontalScrollBar()->setValue(x);
+        ScrollBox1->verticalScrollBar()->setValue(y);
+    };
+    Interaction.ApplyResolution = [this] { ApplyResolution(); };
+    Interaction.TouchStart = [this](TImagesItem& layer) { engine_->Player.TouchStart(layer); };
+    On(SelectModeSpeedButton, &QToolButton::toggled, this, [this] {
+        State.SelectModeDown = SelectModeSpeedButton->isChecked();
+        if (State.SelectModeDown) OGLRenderPanel->setCursor(CanvasCursor(TCanvasCursor::Drag));
+    });
+}
+
+void TMainForm::SyncInteractionSizes() {
+    Interaction.PanelWidth = Panel5->width();
+    Interaction.PanelHeight = Panel5->height();
+    Interaction.ScrollBoxWidth = ScrollBox1->viewport()->width();
+    Interaction.ScrollBoxHeight = ScrollBox1->viewport()->height();
+}
+
+void TMainForm::ShowInteraction() {
+    if (!Interaction.Status.isEmpty()) InfoLabel->setText(Interaction.Status);
+    // Red while the turn since the button went down is beyond a full turn.
+    InfoLabel->setStyleSheet(Interaction.StatusRed ? QStringLiteral("background-color: #FF0000;")
+                                                   : QString());
+    OGLRenderPanel->setCursor(CanvasCursor(Interaction.Cursor));
+}
+
+void TMainForm::AfterEdit() {
+    RefreshLayerPanel();
+    RefreshPropertyPanels();
+    UpdateEnabledState();
+    RequestRedraw();
+}
+
+void TMainForm::CanvasMouseDown(QMouseEvent* event) {
+    // Keys go to the canvas from now on, not to a panel control.
+    OGLRenderPanel->setFocus(Qt::MouseFocusReason);
+    SyncInteractionSizes();
+    TShiftState shift = ShiftOf(event->modifiers(), event->buttons());
+    if (event->type() == QEvent::MouseButtonDblClick) shift |= ssDouble;
+    const QPoint p = event->position().toPoint();
+    Interaction.MouseDown(shift, p.x(), p.y(), TickCount());
+    UpdateEnabledState();
+    RequestRedraw();
+}
+
+void TMainForm::CanvasMouseMove(QMouseEvent* event) {
+    SyncInteractionSizes();
+    const QPoint p = event->position().toPoint();
+    const bool wasDown = Interaction.LeftDown;
+    Interaction.MouseMove(ShiftOf(event->modifiers(), event->buttons()), p.x(), p.y(), TickCount());
+    ShowInteraction();
+    if (wasDown) UpdateEnabledState(); // the drag's first step recorded an undo step
+}
+
+void TMainForm::CanvasMouseUp(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    Interaction.MouseUp(ShiftOf(event->modifiers(), event->buttons()), p.x(), p.y());
+    if (SelectModeSpeedButton->isChecked() != State.SelectModeDown)
+        SelectModeSpeedButton->setChecked(State.SelectModeDown); // the marquee released it
+    ShowInteraction();
+    AfterEdit();
+}
+
+void TMainForm::ZoomStep(int delta) {
+    SyncInteractionSizes();
+    if (!Interaction.Wheel(delta, ssCtrl)) return;
+    InfoLabel->setText(Interaction.Status);
+    RequestRedraw();
+}
+
+void TMainForm::UndoSpeedButtonClick() {
+    State.Undo.Undo();
+    AfterEdit();
+}
+
+void TMainForm::RedoSpeedButtonClick() {
+    State.Undo.Redo();
+    AfterEdit();
+}
+
+// ---- Layout ----
+
+QString TMainForm::LayoutPath(const char* file) const {
+    return QDir(SettingsDir).filePath(QString::fromLatin1(file));
+}
+
+TLayoutSettings TMainForm::CurrentLayout() const {
+    TLayoutSettings layout;
+    auto bounds = [](const QWidget* w) {
+        return TComponentBounds{w->objectName(), false, w->x(), w->y(), w->height(), w->width()};
+    };
+    const QWidget* toolBar = findChild<QToolBar*>(QStringLiteral("Panel1"));
+    const QWidget* status = findChild<QWidget*>(QStringLiteral("Panel2"));
+    layout.Screen = {bounds(ScrollBox1), bounds(Panel5), bounds(OGLRenderPanel), bounds(status),
+                     bounds(toolBar)};
+    // The dock area's width is what docked panels share; lay the window out
+    // first so that a panel that just became the visible page has its size.
+    if (QLayout* l = QMainWindow::layout()) l->activate();
+    int dockWidth = 0;
+    for (int i = 0; i < TLayoutSettings::PanelCount; ++i) {
+        const TDockForm* panel = Panel(i);
+        TPanelPlacement& p = layout.Panels[static_cast<size_t>(i)];
+        p.Float = panel->isFloating();
+        const QRect g = p.Float ? panel->geometry() : floatRects_[static_cast<size_t>(i)];
+        p.Left = g.x();
+        p.Top = g.y();
+        p.Height = g.height();
+        p.Width = g.width();
+        if (!p.Float && panel->isVisible()) dockWidth = std::max(dockWidth, panel->width());
+    }
+    layout.DockSiteWidth = dockWidth > 0 ? dockWidth : 450;
+    return layout;
+}
+
+void TMainForm::ApplyPanelLayout(const TLayoutSettings& layout) {
+    QList<QDockWidget*> docked;
+    for (int i = 0; i < TLayoutSettings::PanelCount; ++i) {
+        TDockForm* panel = Panel(i);
+        const TPanelPlacement& p = layout.Panels[static_cast<size_t>(i)];
+        floatRects_[static_cast<size_t>(i)] = QRect(p.Left, p.Top, p.Width, p.Height);
+        if (p.Float) {
+            panel->SetFloatingAt(true, QRect(p.Left, p.Top, p.Width, p.Height));
+            panel->show();
+        } else {
+            if (panel->isFloating()) {
+                panel->setFloating(false);
+                addDockWidget(Qt::RightDockWidgetArea, panel);
+            }
+            panel->show();
+            docked << panel;
+        }
+    }
+    for (int i = 1; i < docked.size(); ++i)
+        tabifyDockWidget(docked.first(), docked[i]);
+    if (!docked.isEmpty()) {
+        docked.first()->raise();
+        resizeDocks({docked.first()}, {layout.DockSiteWidth}, Qt::Horizontal);
+    }
+}
+
+namespace {
+void WriteSection(const QString& path, const char* section, const TLayoutSettings::TEntries& entries) {
+    TIniFile ini;
+    ini.LoadFromFile(path); // keeps other sections a user may have there
+    for (const auto& [key, value] : entries)
+        ini.WriteString(QString::fromLatin1(section), key, value);
+    ini.SaveToFile(path);
+}
+
+TLayoutSettings::TReader SectionReader(const TIniFile& ini, const char* section) {
+    return [&ini, section](const QString& key, const QString& def) {
+        return ini.ReadString(QString::fromLatin1(section), key, def);
+    };
+}
+} // namespace
+
+void TMainForm::SaveScreenLayout() {
+    WriteSection(LayoutPath(TLayoutSettings::ScreenFile), TLayoutSettings::ScreenSection,
+                 CurrentLayout().ScreenEntries());
+}
+
+void TMainForm::LoadScreenLayout() {
+    TIniFile ini;
+    if (!ini.LoadFromFile(LayoutPath(TLayoutSettings::ScreenFile))) return;
+    TLayoutSettings layout = CurrentLayout();
+    layout.ReadScreen(SectionReader(ini, TLayoutSettings::ScreenSection));
+    // Qt's layouts place the tool bar, status line and scroll area, and the
+    // resolution sizes the canvas; what is left to restore is the canvas's
+    // place inside its panel.
+    for (const TComponentBounds& c : layout.Screen)
+        if (c.Name == OGLRenderPanel->objectName()) OGLRenderPanel->move(c.Left, c.Top);
+}
+
+void TMainForm::SavePanelLayout() {
+    WriteSection(LayoutPath(TLayoutSettings::FormsFile), TLayoutSettings::FormsSection,
+                 CurrentLayout().FormsEntries());
+}
+
+void TMainForm::LoadPanelLayout() {
+    TLayoutSettings layout;
+    TIniFile ini; // a missing file gives the defaults: everything docked
+    ini.LoadFromFile(LayoutPath(TLayoutSettings::FormsFile));
+    layout.ReadForms(SectionReader(ini, TLayoutSettings::FormsSection));
+    ApplyPanelLayout(layout);
+}
+
+void TMainForm::ResetPanelLayout() {
+    TLayoutSettings layout; // everything docked, dock width 450
+    ApplyPanelLayout(layout);
+    if (KeyFrameForm) KeyFrameForm->raise();
+    if (ErrorForm) ErrorForm->raise();
+}
+
+void TMainForm::ResetView() {
+    State.Zoom = 1.0;
+    State.FrameOffsetX = State.FrameOffsetY = 0;
+    ScrollBox1->horizontalScrollBar()->setValue(0);
+    ScrollBox1->verticalScrollBar()->setValue(0);
+    RequestRedraw();
+}
+
+} // namespace velkon

@@ -1,0 +1,180 @@
+#pragma once
+
+#include "edit/canvasinteraction.h"
+#include "edit/editorstate.h"
+#include "edit/layoutsettings.h"
+#include "editor/qtdialogs.h"
+#include "model/errorlog.h"
+#include "model/scene.h"
+
+#include <QImage>
+#include <QMainWindow>
+#include <QTimer>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QScrollArea;
+class QSlider;
+class QSpinBox;
+class QToolButton;
+
+namespace velkon {
+
+class TDockForm;
+class TErrorForm;
+class TOGLRenderPanel;
+struct TRenderOptions;
+
+// The editor's main window: owns the one scene and the editor state, hosts
+// the canvas and the dockable panels, runs the idle loop that drives the
+// player and the redraws, and maps the tool bar and keys to core operations.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // args: the command-line arguments after the program name (a project to
+    // open once shown; a second argument "n" skips the close question).
+    explicit TMainForm(const QStringList& args = {}, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    TScene Scene;
+    TEditorState State{Scene};
+    // Mouse and keyboard editing on the canvas.
+    TCanvasInteraction Interaction{State};
+    TErrorLog ErrorLog;
+    TQtDialogs QtDialogs;
+    TDialogs* Dialogs = &QtDialogs; // tests answer from a script
+
+    QString ProgramCaption;
+    // The program's folder: the exit save and the layout files live here.
+    QString ProgramDir;
+    // Where the layout files and the exit save go: the program's folder, or
+    // the user's config folder when that cannot be written.
+    QString SettingsDir;
+
+    // Tool bar.
+    QToolButton *NewSpeedButton, *OpenSpeedButton, *SaveSpeedButton, *PackSpeedButton, *InfoSpeedButton;
+    QComboBox* ResComboBox;
+    QToolButton *StartPageSpeedButton, *StopPageSpeedButton3, *AutoStopSpeedButton,
+        *CommandPreviewSpeedButton;
+    QSlider* TrackBar2;
+    QSpinBox *SpinEdit1, *SpinEdit2;
+    QCheckBox *VonalakCB, *ClearCheckBox;
+    QToolButton *BackGroundSpeedButton, *SelectedColorSpeedButton, *LockSpeedButton, *SelectModeSpeedButton;
+    QToolButton *UndoSpeedButton, *RedoSpeedButton, *PhotoSpeedButton;
+    QSlider* TrackBar1;
+    // Status line.
+    QLabel *InfoLabel, *FPSLabel;
+    // Canvas.
+    QScrollArea* ScrollBox1;
+    QWidget* Panel5;
+    TOGLRenderPanel* OGLRenderPanel;
+    QMenu* EditorPopupMenu;
+    // Dockable panels, created in this order after the main window.
+    TErrorForm* ErrorForm = nullptr;
+    TDockForm *PropertyForm = nullptr, *AnimForm = nullptr, *KeyFrameForm = nullptr, *ImagesForm = nullptr;
+
+    // Operations other parts use.
+    void PlayStopToggle(bool preview);
+    void SelectSingleLayer(TImagesItem* layer);
+    void RefreshLayerPanel();
+    void RefreshPropertyPanels();
+    void UpdateEnabledState();
+    void RedrawNow();
+    // Redraws on the next pass; while idle this is what keeps the canvas current.
+    void RequestRedraw();
+    void ApplyResolution();
+    // Opens a project file (the command-line argument and the open button).
+    void OpenProject(const QString& path);
+
+    // Tool bar handlers.
+    void NewSpeedButtonClick();
+    void OpenSpeedButtonClick();
+    void SaveSpeedButtonClick(bool fromButton);
+    void PackSpeedButtonClick();
+    void PhotoSpeedButtonClick();
+
+    // Frame read-back: the target frame as a 24-bit picture, top row first.
+    QImage ReadFrame();
+    // The last frame read back (screenshot and pack).
+    QImage ScreenshotPicture;
+
+    // Layout (context menu of the canvas).
+    TLayoutSettings CurrentLayout() const;
+    void SaveScreenLayout();
+    void LoadScreenLayout();
+    void SavePanelLayout();
+    void LoadPanelLayout();
+    void ResetPanelLayout();
+    void ResetView();
+    void ApplyPanelLayout(const TLayoutSettings& layout);
+
+    // Keyboard table of the main window; true when the key was consumed.
+    // target: the widget the key went to (null counts as the canvas).
+    bool FormKeyDown(QKeyEvent* event, QWidget* target = nullptr);
+    void FormKeyUp(QKeyEvent* event);
+
+    // Undo (tool button, Ctrl+Z, Ctrl+Y) and redo (tool button).
+    void UndoSpeedButtonClick();
+    void RedoSpeedButtonClick();
+    // Ctrl+wheel and numeric-pad zoom step.
+    void ZoomStep(int delta);
+
+    // Canvas position of the pointer, in target pixels.
+    QPoint PointerTarget() const;
+
+    // One pass of the idle loop; true while it must keep running.
+    bool IdlePass();
+    bool IdleLoopRunning() const { return idleTimer_.isActive(); }
+
+    TRenderOptions RenderOptions() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct TEngine; // player, playback and their clock
+    std::unique_ptr<TEngine> engine_;
+    QStringList args_;
+    bool shownOnce_ = false;
+    bool skipCloseQuestion_ = false;
+    QTimer idleTimer_;
+    int idlePasses_ = 0;
+    TImagesItem* lastCurrentLayer_ = nullptr;
+    // Each panel's last floating geometry: what the layout file keeps for a docked panel.
+    std::array<QRect, TLayoutSettings::PanelCount> floatRects_;
+
+    void CreateToolBar();
+    void CreateCanvas();
+    void ConnectInteraction();
+    void CanvasMouseDown(QMouseEvent* event);
+    void CanvasMouseMove(QMouseEvent* event);
+    void CanvasMouseUp(QMouseEvent* event);
+    // Sizes the interaction needs for panning and zoom centring.
+    void SyncInteractionSizes();
+    // Status line, its colour and the canvas cursor from the interaction.
+    void ShowInteraction();
+    // After an edit: panels, undo buttons and the canvas.
+    void AfterEdit();
+    // Whether keys pressed in target are the main window's own (no control is typed into).
+    bool KeysForWindow(QWidget* target) const;
+    bool IsCanvasArea(QWidget* w) const;
+    void CreatePanels();
+    void ConnectGuarded(QObject* sender, const char* signal, std::function<void()> handler);
+    void UpdateCaption();
+    // After a project was read (or reading stopped half-way): caption, resolution, panels.
+    void ProjectLoaded();
+    void ClearUndo();
+    void StartIdleLoop();
+    bool TickPlayer();
+    void ChooseColour(uint32_t& colour);
+    QString LayoutPath(const char* file) const;
+    TDockForm* Panel(int index) const;
+};
+
+} // namespace velkon

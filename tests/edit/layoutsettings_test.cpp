@@ -1,0 +1,131 @@
+#include "edit/layoutsettings.h"
+
+#include "support/testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace velkon;
+
+namespace {
+
+// An in-memory section: what a written INI file gives back when read.
+struct TSection {
+    QMap<QString, QString> values;
+    TLayoutSettings::TReader Reader() const {
+        return [this](const QString& key, const QString& def) { return values.value(key, def); };
+    }
+    void Store(const TLayoutSettings::TEntries& entries) {
+        for (const auto& [k, v] : entries)
+            values.insert(k, v);
+    }
+};
+
+TLayoutSettings ScreenOf(std::initializer_list<TComponentBounds> components) {
+    TLayoutSettings s;
+    s.Screen = components;
+    return s;
+}
+
+} // namespace
+
+TEST(LayoutSettings, ScreenKeysInComponentOrderSplitterOnlyPosition) {
+    const TLayoutSettings s = ScreenOf({{"DockPanel", false, 1, 2, 3, 4},
+                                        {"Splitter1", true, 5, 6, 7, 8},
+                                        {"Panel1", false, 9, 10, 11, 12}});
+    const TLayoutSettings::TEntries expected = {
+        {"DockPanel.Left", "1"}, {"DockPanel.Top", "2"}, {"DockPanel.Height", "3"}, {"DockPanel.Width", "4"},
+        {"Splitter1.Left", "5"}, {"Splitter1.Top", "6"}, {"Panel1.Left", "9"},      {"Panel1.Top", "10"},
+        {"Panel1.Height", "11"}, {"Panel1.Width", "12"},
+    };
+    EXPECT_EQ(s.ScreenEntries(), expected);
+}
+
+TEST(LayoutSettings, ScreenReadKeepsCurrentValuesForMissingOrBadKeys) {
+    TLayoutSettings s = ScreenOf({{"ScrollBox1", false, 1, 2, 3, 4}, {"Splitter1", true, 5, 6, 7, 8}});
+    TSection file;
+    file.values = {{"ScrollBox1.Left", "100"},
+                   {"ScrollBox1.Width", "abc"},
+                   {"Splitter1.Height", "99"},
+                   {"Splitter1.Top", "-7"}};
+    s.ReadScreen(file.Reader());
+    EXPECT_EQ(s.Screen[0].Left, 100);
+    EXPECT_EQ(s.Screen[0].Top, 2);
+    EXPECT_EQ(s.Screen[0].Height, 3);
+    EXPECT_EQ(s.Screen[0].Width, 4); // unreadable: unchanged
+    EXPECT_EQ(s.Screen[1].Top, -7);
+    EXPECT_EQ(s.Screen[1].Height, 7); // splitters read no size
+}
+
+TEST(LayoutSettings, FormsKeysInTableOrder) {
+    TLayoutSettings s;
+    s.DockSiteWidth = 321;
+    s.Panels[TLayoutSettings::panError] = {true, 10, 20, 211, 386};
+    const TLayoutSettings::TEntries entries = s.FormsEntries();
+    ASSERT_EQ(entries.size(), 1 + 5 * 5);
+    EXPECT_EQ(entries[0], (std::pair<QString, QString>("DockSite.Width", "321")));
+    const char* panels[] = {"ImagesForm", "KeyFrameForm", "PropertyForm", "AnimForm", "ErrorForm"};
+    const char* fields[] = {"Float", "Left", "Top", "Height", "Width"};
+    for (int p = 0; p < 5; ++p)
+        for (int f = 0; f < 5; ++f)
+            EXPECT_EQ(entries[1 + p * 5 + f].first, QString("%1.%2").arg(panels[p], fields[f]));
+    EXPECT_EQ(entries[21].second, "1");
+    EXPECT_EQ(entries[22].second, "10");
+    EXPECT_EQ(entries[25].second, "386");
+    EXPECT_EQ(entries[1].second, "0");
+}
+
+TEST(LayoutSettings, FormsRoundTripAndDefaults) {
+    TLayoutSettings s;
+    s.DockSiteWidth = 500;
+    s.Panels[TLayoutSettings::panImages] = {true, -5, 7, 300, 200};
+    s.Panels[TLayoutSettings::panKeyFrame] = {false, 1, 2, 3, 4};
+    TSection file;
+    file.Store(s.FormsEntries());
+
+    TLayoutSettings back;
+    back.ReadForms(file.Reader());
+    EXPECT_EQ(back.FormsEntries(), s.FormsEntries());
+
+    // An empty file docks everything at the default dock width.
+    back.ReadForms(TSection{}.Reader());
+    EXPECT_EQ(back.DockSiteWidth, 450);
+    for (const TPanelPlacement& p : back.Panels) {
+        EXPECT_FALSE(p.Float);
+        EXPECT_EQ(p.Left, 0);
+        EXPECT_EQ(p.Height, 100);
+        EXPECT_EQ(p.Width, 100);
+    }
+}
+
+TEST(LayoutSettings, FloatAcceptsAnyNonZeroNumber) {
+    TSection file;
+    file.values = {{"ImagesForm.Float", "-1"}, {"AnimForm.Float", "yes"}, {"ErrorForm.Float", " 2 "}};
+    TLayoutSettings s;
+    s.ReadForms(file.Reader());
+    EXPECT_TRUE(s.Panels[TLayoutSettings::panImages].Float);
+    EXPECT_FALSE(s.Panels[TLayoutSettings::panAnim].Float); // not a number: default
+    EXPECT_TRUE(s.Panels[TLayoutSettings::panError].Float);
+}
+
+TEST(LayoutSettings, SettingsDirFallsBackWhenProgramDirIsNotWritable) {
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    const QString program = tmp.filePath("bin");
+    const QString fallback = tmp.filePath("config/velkon");
+    ASSERT_TRUE(QDir().mkpath(program));
+    EXPECT_EQ(TLayoutSettings::SettingsDir(program, fallback), program);
+    EXPECT_TRUE(QDir(program).isEmpty()); // the probe leaves nothing behind
+
+    EXPECT_EQ(TLayoutSettings::SettingsDir(tmp.filePath("missing"), fallback), fallback);
+    EXPECT_TRUE(QDir(fallback).exists());
+
+    QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    if (QFile(program + "/x").open(QIODevice::WriteOnly)) // running as root ignores permissions
+        GTEST_SKIP() << "permissions are not enforced for this user";
+    EXPECT_EQ(TLayoutSettings::SettingsDir(program, fallback), fallback);
+    QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}

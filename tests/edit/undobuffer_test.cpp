@@ -1,0 +1,442 @@
+#include "support/testsupport.h"
+
+#include "edit/editorstate.h"
+#include "edit/undobuffer.h"
+#include "model/errorlog.h"
+#include "model/scene.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace velkon {
+namespace {
+
+// A text as a deep copy keeps it, null told apart from empty.
+QString Text(const QString& s) {
+    return s.isNull() ? QStringLiteral("<null>") : QLatin1Char('"') + s + QLatin1Char('"');
+}
+
+// A real with its sign, so that -0 and 0 differ.
+QString Real(double v) {
+    return (std::signbit(v) ? QStringLiteral("-") : QString()) + QString::number(std::fabs(v), 'g', 17);
+}
+
+// Everything a restore writes back, as one comparable text.
+QString Dump(const TImagesItem& l) {
+    QString s = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 t%9,%10,%11,%12 v%13 p%14 ")
+                    .arg(Real(l.Top))
+                    .arg(Real(l.Left))
+                    .arg(Real(l.Width))
+                    .arg(Real(l.Height))
+                    .arg(Real(l.Alpha))
+                    .arg(Real(l.Angle))
+                    .arg(Real(l.OrigoX))
+                    .arg(Real(l.OrigoY))
+                    .arg(l.TouchLeft)
+                    .arg(l.TouchTop)
+                    .arg(l.TouchWidth)
+                    .arg(l.TouchHeight)
+                    .arg(l.Visible)
+                    .arg(l.PlayAnim);
+    s += QStringLiteral("%1 g%2 f%3 a%4 l%5 c%6 s%7 sh%8 k%9 col%10 act%11\n")
+             .arg(Text(l.Parent))
+             .arg(l.Group)
+             .arg(l.FlipMode)
+             .arg(l.Acceleration)
+             .arg(l.Locked)
+             .arg(l.Changed)
+             .arg(l.Selected)
+             .arg(l.Shown)
+             .arg(l.KeyframeEditing)
+             .arg(l.ItemColor)
+             .arg(l.ActiveAnimation());
+    for (int t = 1; t <= 12; ++t) {
+        const TCommands& track = l.TrackByNumber(t);
+        s += QStringLiteral("[%1 cur%2]").arg(t).arg(track.Current);
+        for (int i = 0; i < track.Count(); ++i) {
+            const TCommandItem* c = track.Item(i);
+            s += QStringLiteral(" %1:%2(%3;%4;%5)@%6,%7")
+                     .arg(Text(track.Name(i)))
+                     .arg(c->Command)
+                     .arg(Text(c->sParam1), Text(c->sParam2), Text(c->sParam3))
+                     .arg(Real(c->OX))
+                     .arg(Real(c->OY));
+        }
+        s += QLatin1Char('\n');
+    }
+    return s;
+}
+
+QString DumpScene(const TScene& scene) {
+    QString s;
+    for (int i = 0; i < scene.Layers.Count(); ++i)
+        s += scene.Layers.Name(i) + QLatin1Char('=') + Dump(*scene.Layers.At(i));
+    return s;
+}
+
+class UndoBufferTest : public ::testing::Test {
+protected:
+    UndoBufferTest() {
+        state.Log = &log;
+        for (const char* name : {"Sky", "Ball", "Tree"}) {
+            auto l = std::make_unique<TImagesItem>();
+            l->Name = QString::fromLatin1(name);
+            l->Width = 100;
+            l->Height = 50;
+            l->Base.Track[0].Add(std::make_unique<TCommandItem>(1, QStringLiteral("10"), QStringLiteral("20"),
+                                                                QStringLiteral("1")));
+            l->Touch1.Track[2].Add(std::make_unique<TCommandItem>(4, QStringLiteral("Left(Sky;10)")));
+            const QString key = l->Name;
+            scene.Layers.Add(key, std::move(l));
+        }
+    }
+    TImagesItem& Layer(const char* name) { return *scene.Layers.Find(QString::fromLatin1(name)); }
+    // An edit as the editor makes it: record, then change.
+    void Nudge(double dx) {
+        state.Undo.Record(TUndoBuffer::kindKeyboardMove);
+        Layer("Ball").Left += dx;
+    }
+    int LinesNamed(const QString& name) const { return log.Lines().count(name); }
+
+    TScene scene;
+    TEditorState state{scene};
+    TErrorLog log;
+};
+
+TEST_F(UndoBufferTest, KindsAreNamedAsTheUserSeesThem) {
+    const struct {
+        int kind;
+        const char* name;
+    } cases[] = {
+        {1, "Mozgatás egérrel"},   {6, "Tulajdonság változás"},       {23, "Kulcskocka - indítási parancsok"},
+        {40, "Redo készítése"},    {54, "Rétegek parancsok törlése"}, {100, "Mozgatás gombokkal"},
+        {2, "Nem meghatározható"}, {0, "Nem meghatározható"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(TUndoBuffer::KindName(c.kind), QString::fromUtf8(c.name)) << c.kind;
+}
+
+TEST_F(UndoBufferTest, TenNudgesAreOneStep) {
+    for (int i = 0; i < 10; ++i)
+        Nudge(1);
+    EXPECT_EQ(state.Undo.Top(), 1);
+    EXPECT_EQ(LinesNamed(QStringLiteral("Mozgatás gombokkal")), 1);
+    EXPECT_EQ(log.UndoName, QStringLiteral("Mozgatás gombokkal"));
+    EXPECT_EQ(log.UndoSlot, 1);
+    EXPECT_TRUE(state.Undo.UndoEnabled());
+    EXPECT_FALSE(state.Undo.RedoEnabled());
+
+    state.Undo.Undo();
+    EXPECT_EQ(Layer("Ball").Left, 0.0) << "one undo takes back the whole run";
+}
+
+TEST_F(UndoBufferTest, AnotherKindInBetweenStartsNewSteps) {
+    Nudge(1);
+    state.Undo.Record(TUndoBuffer::kindProperty);
+    Layer("Ball").Alpha = 10;
+    Nudge(1);
+    EXPECT_EQ(state.Undo.Top(), 3);
+    EXPECT_EQ(state.Undo.Slot(1)->Kind, TUndoBuffer::kindKeyboardMove);
+    EXPECT_EQ(state.Undo.Slot(2)->Kind, TUndoBuffer::kindProperty);
+    EXPECT_EQ(state.Undo.Slot(3)->Kind, TUndoBuffer::kindKeyboardMove);
+}
+
+TEST_F(UndoBufferTest, NegativeKindAndMouseUpEndMerging) {
+    state.Undo.Record(TUndoBuffer::kindMouseMove);
+    state.Undo.Record(-TUndoBuffer::kindMouseMove);
+    EXPECT_EQ(state.Undo.Top(), 2);
+    EXPECT_EQ(state.Undo.Slot(2)->Kind, TUndoBuffer::kindMouseMove) << "kinds are stored positive";
+    state.Undo.EndMerge();
+    state.Undo.Record(TUndoBuffer::kindMouseMove);
+    EXPECT_EQ(state.Undo.Top(), 3);
+}
+
+TEST_F(UndoBufferTest, UndoRestoresTheStateBeforeTheEditAndLogsTheSteps) {
+    state.Undo.Record(TUndoBuffer::kindProperty);
+    Layer("Sky").Alpha = 100;
+    const QString before = DumpScene(scene);
+    state.ToolPoint(-1).X = 40;
+    state.ToolPoint(-1).Y = 41;
+    state.Undo.Record(TUndoBuffer::kindMouseMove); // a drag
+    Layer("Ball").Left = 300;
+    Layer("Ball").Angle = 45;
+    Layer("Ball").Base.Track[0].Item(0)->sParam1[0] = QLatin1Char('9'); // edited in place
+    Layer("Tree").Touch1.Track[2].Clear();
+    Layer("Tree").SelectAnimation(TImagesItem::animTouch2);
+    state.ToolPoint(-1).X = 400;
+    log.Clear();
+
+    state.Undo.Undo();
+
+    EXPECT_EQ(DumpScene(scene), before);
+    EXPECT_EQ(state.ToolPoint(-1).X, 40);
+    EXPECT_EQ(state.ToolPoint(-1).Y, 41);
+    ASSERT_EQ(log.Count(), 2);
+    EXPECT_EQ(log.Lines().at(1), QStringLiteral("Redo készítése"));
+    EXPECT_EQ(log.Lines().at(0), QStringLiteral("Tulajdonság változás")) << "the step now at top";
+    EXPECT_EQ(log.UndoSlot, 1);
+    EXPECT_TRUE(state.Undo.RedoEnabled());
+}
+
+TEST_F(UndoBufferTest, RedoReturnsToTheStateBeforeTheUndo) {
+    state.Undo.Record(TUndoBuffer::kindMouseMove);
+    Layer("Ball").Left = 300;
+    Layer("Ball").Selected = true;
+    Layer("Sky").Touch1.Track[0].Add(std::make_unique<TCommandItem>(2, QStringLiteral("5")));
+    Layer("Sky").SelectAnimation(TImagesItem::animTouch1);
+    const QString edited = DumpScene(scene);
+
+    state.Undo.Undo();
+    ASSERT_NE(DumpScene(scene), edited);
+    state.Undo.Redo();
+    EXPECT_EQ(DumpScene(scene), edited);
+    EXPECT_EQ(scene.CurrentLayer, &Layer("Ball")) << "the selection is recomputed";
+    EXPECT_EQ(state.ToolPoint(-1).X, 300) << "redo recomputes the origin from the selection";
+
+    const int top = state.Undo.Top();
+    state.Undo.Redo(); // at the newest step
+    EXPECT_EQ(DumpScene(scene), edited);
+    EXPECT_EQ(state.Undo.Top(), top);
+}
+
+TEST_F(UndoBufferTest, UndoWithoutOlderStepOnlyRecordsTheRedoStep) {
+    Layer("Ball").Left = 7;
+    state.Undo.Undo();
+    EXPECT_EQ(Layer("Ball").Left, 7);
+    EXPECT_EQ(state.Undo.Slot(1)->Kind, TUndoBuffer::kindRedo);
+    EXPECT_FALSE(state.Undo.RedoEnabled());
+}
+
+TEST_F(UndoBufferTest, DeletedLayerIsNotRecreatedAndAddedLayerStays) {
+    state.Undo.Record(-TUndoBuffer::kindLayersTranspose);
+    Layer("Ball").Left = 50;
+    Layer("Sky").Left = 60;
+    scene.Layers.Delete(scene.Layers.IndexOf(QStringLiteral("Tree")));
+    auto added = std::make_unique<TImagesItem>();
+    added->Left = 70;
+    scene.Layers.Add(QStringLiteral("Cloud"), std::move(added));
+
+    state.Undo.Undo();
+
+    ASSERT_EQ(scene.Layers.Count(), 3);
+    EXPECT_EQ(scene.Layers.IndexOf(QStringLiteral("Tree")), -1);
+    EXPECT_EQ(Layer("Cloud").Left, 70);
+    EXPECT_EQ(Layer("Ball").Left, 0);
+    EXPECT_EQ(Layer("Sky").Left, 0);
+}
+
+TEST_F(UndoBufferTest, RestoreFindsLayersIgnoringCase) {
+    state.Undo.Record(-TUndoBuffer::kindProperty);
+    Layer("Ball").Left = 50;
+    scene.Layers.Rename(scene.Layers.IndexOf(QStringLiteral("Ball")), QStringLiteral("BALL"));
+    state.Undo.Undo();
+    EXPECT_EQ(Layer("BALL").Left, 0);
+}
+
+TEST_F(UndoBufferTest, The256thStepOverwritesSlotOne) {
+    for (int i = 1; i <= 255; ++i) {
+        state.Undo.Record(-TUndoBuffer::kindProperty);
+        Layer("Ball").Left = i;
+    }
+    EXPECT_EQ(state.Undo.Top(), 255);
+    state.Undo.Record(-TUndoBuffer::kindCommandAdd);
+    EXPECT_EQ(state.Undo.Top(), 1);
+    EXPECT_EQ(state.Undo.Slot(1)->Kind, TUndoBuffer::kindCommandAdd);
+    EXPECT_EQ(log.UndoSlot, 1);
+    Layer("Ball").Left = 1000;
+
+    state.Undo.Undo(); // back to the state of step 256
+    EXPECT_EQ(Layer("Ball").Left, 255);
+    state.Undo.Undo(); // step 255 (slot 255)
+    EXPECT_EQ(Layer("Ball").Left, 254);
+}
+
+TEST_F(UndoBufferTest, ClearEmptiesTheRingAndDisablesBothButtons) {
+    state.Undo.Record(TUndoBuffer::kindMouseMove);
+    state.Undo.Undo();
+    ASSERT_TRUE(state.Undo.RedoEnabled());
+    const int top = state.Undo.Top();
+
+    state.Undo.Clear();
+    EXPECT_FALSE(state.Undo.UndoEnabled());
+    EXPECT_FALSE(state.Undo.RedoEnabled());
+    EXPECT_EQ(log.Lines().first(), QStringLiteral("UNDO PUFFER TÖRÖLVE!"));
+    EXPECT_EQ(state.Undo.Top(), top);
+    for (int i = 1; i <= TUndoBuffer::SlotCount; ++i)
+        EXPECT_EQ(state.Undo.Slot(i), nullptr);
+
+    Layer("Ball").Left = 5;
+    state.Undo.Undo();
+    EXPECT_EQ(Layer("Ball").Left, 5) << "nothing to go back to after a clear";
+}
+
+TEST_F(UndoBufferTest, KeyframeFieldsFollowTheSnapshot) {
+    std::vector<bool> switched;
+    state.Undo.SwitchKeyframeEditing = [&](bool on) {
+        switched.push_back(on);
+        state.KeyframeMode = on;
+    };
+    state.KeyframeMode = true;
+    state.KeyFrameIndex = 3;
+    state.KeyFrameColCount = 7;
+    state.KeyFrameCol = 4;
+    state.Undo.Record(-TUndoBuffer::kindKeyStore);
+    EXPECT_EQ(state.Undo.Slot(1)->KeyFrameColCount, 7);
+    state.KeyFrameIndex = 5;
+    state.KeyFrameColCount = 9;
+    state.KeyFrameCol = 8;
+    state.KeyframeMode = false; // editing switched off afterwards
+
+    state.Undo.Undo(); // the "Redo" step records -1 columns, the restored one turns editing back on
+    EXPECT_EQ(switched, std::vector<bool>{true});
+    EXPECT_EQ(state.KeyFrameIndex, 3);
+    EXPECT_EQ(state.KeyFrameColCount, 7);
+    EXPECT_EQ(state.KeyFrameCol, 4);
+
+    state.Undo.Redo(); // back to editing off
+    EXPECT_EQ(switched, (std::vector<bool>{true, false}));
+    EXPECT_FALSE(state.KeyframeMode);
+}
+
+TEST_F(UndoBufferTest, UnchangedLayersAreSharedBetweenSteps) {
+    state.Undo.Record(-TUndoBuffer::kindMouseMove);
+    Layer("Ball").Left = 5;
+    state.Undo.Record(-TUndoBuffer::kindMouseMove);
+    const TVKPObject& a = *state.Undo.Slot(1);
+    const TVKPObject& b = *state.Undo.Slot(2);
+    EXPECT_EQ(a.Layers[0].second, b.Layers[0].second) << "Sky did not change";
+    EXPECT_NE(a.Layers[1].second, b.Layers[1].second) << "Ball moved";
+    EXPECT_EQ(a.Layers[1].second->Commands, b.Layers[1].second->Commands) << "its commands did not change";
+    EXPECT_EQ(a.Layers[1].second->Left, 0);
+    EXPECT_EQ(b.Layers[1].second->Left, 5);
+}
+
+TEST_F(UndoBufferTest, CommandsEditedInPlaceAfterARestoreAreUndoneToo) {
+    // Restored commands share their texts with the snapshot; editing one must
+    // not reach back into the ring.
+    TCommandItem* c = Layer("Sky").Base.Track[0].Item(0);
+    state.Undo.Record(-TUndoBuffer::kindCommandEdit);
+    c->sParam2 = QStringLiteral("99");
+    state.Undo.Undo();
+    c = Layer("Sky").Base.Track[0].Item(0);
+    ASSERT_EQ(c->sParam2, QStringLiteral("20"));
+    state.Undo.Record(-TUndoBuffer::kindCommandEdit);
+    c->sParam2.append(QLatin1Char('5'));
+    c->OX = 1;
+    state.Undo.Undo();
+    c = Layer("Sky").Base.Track[0].Item(0);
+    EXPECT_EQ(c->sParam2, QStringLiteral("20"));
+    EXPECT_EQ(c->OX, 512);
+}
+
+TEST_F(UndoBufferTest, EveryKindOfChangeIsCaptured) {
+    // Most edits keep the track's length and the texts' lengths, so only the
+    // contents tell them apart; several change a text in place.
+    TCommands& track = Layer("Ball").Base.Track[0];
+    track.Add(std::make_unique<TCommandItem>(3, QStringLiteral("7")));
+    TImagesItem& ball = Layer("Ball");
+    // Starts as [A (1; "10"; "20"; "1"), B (3; "7")]; the edits add up.
+    const std::function<void()> edits[] = {
+        [&] { track.Move(0, 1); }, // [B, A]
+        [&] { track.Item(0)->Command = 2; },
+        [&] { track.Item(1)->OX = 0; },
+        [&] { track.Item(1)->OX = -0.0; },
+        [&] { track.Item(1)->OY = -1; },
+        [&] { track.Item(1)->sParam3 = QStringLiteral("2"); }, // same length, other text
+        [&] { track.Item(1)->sParam1[0] = QLatin1Char('x'); }, // in place
+        [&] { track.Item(1)->sParam2.data()[1] = QLatin1Char('9'); },
+        [&] { track.Item(1)->sParam2.replace(0, 1, QLatin1Char('8')); },
+        [&] { track.Item(1)->sParam1.fill(QLatin1Char('z')); },
+        [&] { track.Item(1)->sParam1.remove(0, 1); },
+        [&] { track.Item(1)->sParam1 += QLatin1Char('q'); },
+        [&] { track.Item(1)->sParam3.chop(1); },                      // empty, not null
+        [&] { track.Item(1)->sParam3.clear(); },                      // null
+        [&] { track.Item(0)->sParam2 = QString(QLatin1String("")); }, // null before, now empty
+        [&] { track.SetName(0, QStringLiteral("Wait")); },
+        [&] { track.SetName(1, QString(track.Name(1)).replace(0, 1, QLatin1Char('#'))); },
+        [&] { track.Current = 1; },
+        [&] {
+            track.Delete(1);
+            track.Add(std::make_unique<TCommandItem>(3, QStringLiteral("7")));
+        },
+        [&] { ball.Touch3.Track[1].Add(std::make_unique<TCommandItem>(5, QStringLiteral("1"))); },
+        [&] { ball.Parent = QStringLiteral("Sky"); },
+        [&] { ball.Parent[0] = QLatin1Char('s'); },
+        [&] { ball.Parent = QString(QLatin1String("")); },
+        [&] { ball.Parent = QString(); },
+        [&] { ball.Top = -0.0; },
+        [&] { ball.TouchHeight = 3; },
+        [&] { ball.Visible = false; },
+        [&] { ball.ItemColor = 0x123456; },
+        [&] { ball.KeyframeEditing = true; },
+        [&] { ball.SelectAnimation(TImagesItem::animTouch3); },
+    };
+    int number = 0;
+    for (const auto& edit : edits) {
+        SCOPED_TRACE(number++);
+        state.Undo.Record(-TUndoBuffer::kindCommandEdit);
+        const QString before = DumpScene(scene);
+        edit();
+        const QString after = DumpScene(scene);
+        ASSERT_NE(after, before) << "the edit changes something";
+        state.Undo.Record(-TUndoBuffer::kindCommandEdit); // captures the edit
+        state.Undo.Undo();
+        EXPECT_EQ(DumpScene(scene), after) << "the step after the edit holds it";
+        state.Undo.Undo();
+        EXPECT_EQ(DumpScene(scene), before);
+        state.Undo.Redo();
+        EXPECT_EQ(DumpScene(scene), after);
+    }
+}
+
+TEST_F(UndoBufferTest, EqualTextsOfNewDataKeepTheCopyShared) {
+    // Writing back the same texts (as a dialog's OK does) is no change: the
+    // step shares the copy, and the copy takes over the new data.
+    TCommands& track = Layer("Sky").Base.Track[0];
+    TImagesItem& sky = Layer("Sky");
+    sky.Parent = QStringLiteral("Ball");
+    state.Undo.Record(-TUndoBuffer::kindCommandEdit);
+    for (int p = 1; p <= 3; ++p)
+        track.Item(0)->Param(p) =
+            QString(track.Item(0)->Param(p).constData(), track.Item(0)->Param(p).size());
+    track.SetName(0, QString(track.Name(0).constData(), track.Name(0).size()));
+    sky.Parent = QStringLiteral("Ball").toLower().toUpper().left(1) + QStringLiteral("all");
+    const QString edited = DumpScene(scene);
+    state.Undo.Record(-TUndoBuffer::kindCommandEdit);
+    EXPECT_EQ(state.Undo.Slot(1)->Layers[0].second, state.Undo.Slot(2)->Layers[0].second);
+
+    // The taken-over data still guard the copy against edits in place.
+    track.Item(0)->sParam1[0] = QLatin1Char('5');
+    sky.Parent[0] = QLatin1Char('C');
+    state.Undo.Record(-TUndoBuffer::kindCommandEdit);
+    EXPECT_NE(state.Undo.Slot(2)->Layers[0].second, state.Undo.Slot(3)->Layers[0].second);
+    state.Undo.Undo();
+    state.Undo.Undo();
+    EXPECT_EQ(DumpScene(scene), edited);
+}
+
+TEST_F(UndoBufferTest, EqualTextOverBorrowedCharactersIsNotTakenOver) {
+    QChar borrowed[] = {QLatin1Char('1'), QLatin1Char('0')};
+    state.Undo.Record(-TUndoBuffer::kindCommandEdit); // keeps "10"
+    Layer("Sky").Base.Track[0].Item(0)->sParam1 = QString::fromRawData(borrowed, 2);
+    state.Undo.Record(-TUndoBuffer::kindCommandEdit); // equal text
+    Layer("Sky").Base.Track[0].Item(0)->sParam1 = QStringLiteral("77");
+    borrowed[0] = QLatin1Char('x');
+    state.Undo.Undo();
+    EXPECT_EQ(Layer("Sky").Base.Track[0].Item(0)->sParam1, QStringLiteral("10"));
+}
+
+TEST_F(UndoBufferTest, ReorderedLayersKeepTheirOwnCopies) {
+    state.Undo.Record(-TUndoBuffer::kindProperty);
+    Layer("Sky").Left = 11;
+    scene.Layers.Move(0, 2);
+    state.Undo.Record(-TUndoBuffer::kindProperty);
+    Layer("Tree").Left = 33;
+    state.Undo.Undo();
+    EXPECT_EQ(Layer("Sky").Left, 11);
+    EXPECT_EQ(Layer("Tree").Left, 0);
+    EXPECT_EQ(scene.Layers.Name(2), QStringLiteral("Sky")) << "the order is not part of a step";
+}
+
+} // namespace
+} // namespace velkon

@@ -1,0 +1,371 @@
+// Canvas interaction through the window: real mouse, wheel and key events on
+// the canvas reach the editing core, and what it does shows on the canvas,
+// the status line, the cursor and the undo buttons.
+
+#include "uitest.h"
+
+#include "model/commanditem.h"
+#include "model/filesitem.h"
+#include "model/imagesitem.h"
+
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QWheelEvent>
+
+using namespace velkon;
+using namespace velkon::uitest;
+
+namespace {
+const QColor Grey(222, 222, 222); // clear colour 0.87
+const QColor Red(255, 0, 0);
+} // namespace
+
+class InteractionTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+    std::unique_ptr<TMainForm> form_;
+
+    TImagesItem* AddRedLayer(double left, double top, int w = 80, int h = 40) {
+        const QString path = dir_.filePath(QStringLiteral("red%1x%2.png").arg(w).arg(h));
+        if (!QFile::exists(path)) WriteColourPng(path, w, h, Red);
+        TFilesItem* file = form_->Scene.Files.Find(QFileInfo(path).fileName());
+        if (!file) file = form_->Scene.AddFile(TFilesItem::Create(path));
+        TImagesItem* layer = form_->Scene.AddLayer(file);
+        layer->Left = left;
+        layer->Top = top;
+        return layer;
+    }
+
+    QWidget* Canvas() const { return form_->OGLRenderPanel; }
+    // One on-screen pass: the corners and selection bounds hit-testing reads.
+    void Paint() { form_->OGLRenderPanel->grabFramebuffer(); }
+
+    // Mouse events are delivered to the canvas directly, so that another test
+    // window on the same virtual screen cannot catch them.
+    void Send(QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons,
+              Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QMouseEvent e(type, QPointF(pos), Canvas()->mapToGlobal(QPointF(pos)), button, buttons, mods);
+        QApplication::sendEvent(Canvas(), &e);
+    }
+    void Press(QPoint pos, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers mods = {}) {
+        Send(QEvent::MouseButtonPress, pos, button, button, mods);
+    }
+    void MoveHeld(QPoint pos, Qt::MouseButtons buttons = Qt::LeftButton, Qt::KeyboardModifiers mods = {}) {
+        Send(QEvent::MouseMove, pos, Qt::NoButton, buttons, mods);
+    }
+    void Release(QPoint pos, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers mods = {}) {
+        Send(QEvent::MouseButtonRelease, pos, button, Qt::NoButton, mods);
+    }
+    // Hover, press, wait out the click guard, move through the points, release.
+    void Drag(QPoint from, std::initializer_list<QPoint> path, Qt::KeyboardModifiers mods = {}) {
+        MoveOnCanvas(*form_, from);
+        Press(from, Qt::LeftButton, mods);
+        QTest::qWait(80);
+        QPoint last = from;
+        for (QPoint p : path)
+            MoveHeld(last = p, Qt::LeftButton, mods);
+        Release(last, Qt::LeftButton, mods);
+        Paint();
+    }
+    void Click(QPoint pos) {
+        MoveOnCanvas(*form_, pos);
+        Press(pos);
+        Release(pos);
+        Paint();
+        QTest::qWait(80); // moves right after a click are ignored, hovering too
+    }
+    void Wheel(int delta, Qt::KeyboardModifiers mods) {
+        const QPointF pos(50, 50);
+        QWheelEvent e(pos, Canvas()->mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton, mods,
+                      Qt::NoScrollPhase, false);
+        QApplication::sendEvent(Canvas(), &e);
+    }
+
+private slots:
+    void init() {
+        QVERIFY(dir_.isValid());
+        form_ = std::make_unique<TMainForm>();
+        form_->Scene.Saved = true;
+        QVERIFY(ShowReady(*form_));
+    }
+    void cleanup() { form_.reset(); }
+
+    void dragMovesThePickedLayerByThePointersStepAndCtrlZPutsItBack() {
+        TImagesItem* layer = AddRedLayer(100, 50);
+        Paint();
+        QVERIFY(!form_->UndoSpeedButton->isEnabled());
+        QVERIFY(Near(form_->ReadFrame().pixel(200, 100), Grey));
+
+        MoveOnCanvas(*form_, QPoint(120, 70));
+        Press(QPoint(120, 70));
+        QVERIFY(layer->Selected);
+        QCOMPARE(form_->Scene.CurrentLayer, layer);
+        QTest::qWait(80); // moves right after the click are ignored
+        MoveHeld(QPoint(135, 80));
+        MoveHeld(QPoint(150, 90));
+        QVERIFY(form_->RenderOptions().Dragging); // no selection marks while dragging
+        QVERIFY2(form_->InfoLabel->text().contains(QStringLiteral("w:30, h:20, a:")),
+                 qPrintable(form_->InfoLabel->text()));
+        Release(QPoint(150, 90));
+        QVERIFY(!form_->RenderOptions().Dragging);
+
+        QCOMPARE(layer->Left, 130.0);
+        QCOMPARE(layer->Top, 70.0);
+        QVERIFY(!form_->Scene.Saved);
+        QVERIFY(form_->UndoSpeedButton->isEnabled());
+        QImage frame = form_->ReadFrame();
+        QVERIFY2(Near(frame.pixel(200, 100), Red), qPrintable(Describe(frame.pixel(200, 100))));
+        QVERIFY(Near(frame.pixel(110, 60), Grey));
+
+        QTest::keyClick(Canvas(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(layer->Left, 100.0);
+        QCOMPARE(layer->Top, 50.0);
+        QVERIFY(form_->ErrorLog.Lines().contains(QStringLiteral("Redo készítése")));
+        QVERIFY(form_->RedoSpeedButton->isEnabled());
+        frame = form_->ReadFrame();
+        QVERIFY(Near(frame.pixel(110, 60), Red));
+        QVERIFY(Near(frame.pixel(200, 100), Grey));
+
+        // Redo is the button only; Ctrl+Y undoes as well.
+        QTest::mouseClick(form_->RedoSpeedButton, Qt::LeftButton);
+        QCOMPARE(layer->Left, 130.0);
+        QTest::keyClick(Canvas(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(layer->Left, 100.0);
+    }
+
+    void dragAtDoubleZoomMovesByHalfTheWindowStep() {
+        TImagesItem* layer = AddRedLayer(100, 50);
+        form_->State.Zoom = 2.0;
+        form_->ApplyResolution();
+        Paint();
+        Drag(QPoint(240, 120), {QPoint(260, 130), QPoint(280, 160)});
+        QCOMPARE(layer->Left, 120.0);
+        QCOMPARE(layer->Top, 70.0);
+    }
+
+    void clickOnEmptyCanvasClearsTheSelectionAndShiftClickAdds() {
+        TImagesItem* a = AddRedLayer(100, 50);
+        TImagesItem* b = AddRedLayer(300, 50);
+        Paint();
+        Press(QPoint(120, 60));
+        Release(QPoint(120, 60));
+        Paint();
+        MoveOnCanvas(*form_, QPoint(320, 60));
+        Press(QPoint(320, 60), Qt::LeftButton, Qt::ShiftModifier);
+        Release(QPoint(320, 60), Qt::LeftButton, Qt::ShiftModifier);
+        QVERIFY(a->Selected && b->Selected);
+        QCOMPARE(form_->Scene.SelectedCount, 2);
+        Paint();
+        MoveOnCanvas(*form_, QPoint(700, 600));
+        Press(QPoint(700, 600));
+        Release(QPoint(700, 600));
+        QVERIFY(!a->Selected && !b->Selected);
+        QCOMPARE(form_->Scene.SelectedCount, 0);
+    }
+
+    void doubleClickPutsTheCommonOriginOnTheLayersOrigin() {
+        TImagesItem* layer = AddRedLayer(100, 50);
+        layer->OrigoX = 10;
+        layer->OrigoY = 5;
+        Paint();
+        Press(QPoint(150, 70));
+        Release(QPoint(150, 70));
+        Send(QEvent::MouseButtonDblClick, QPoint(150, 70), Qt::LeftButton, Qt::LeftButton);
+        Release(QPoint(150, 70));
+        QCOMPARE(form_->State.ToolPoint(-1).X, 110.0);
+        QCOMPARE(form_->State.ToolPoint(-1).Y, 55.0);
+    }
+
+    void sKeyMarqueeSelectsTheLayersItCrosses() {
+        TImagesItem* a = AddRedLayer(100, 100);
+        TImagesItem* b = AddRedLayer(300, 100);
+        TImagesItem* c = AddRedLayer(600, 400);
+        Paint();
+        QTest::keyClick(Canvas(), Qt::Key_S);
+        QVERIFY(form_->SelectModeSpeedButton->isChecked());
+        QVERIFY(form_->State.SelectModeDown);
+        // Dragged from bottom-right to top-left: the rectangle is normalised.
+        MoveOnCanvas(*form_, QPoint(320, 130));
+        Press(QPoint(320, 130));
+        QTest::qWait(80);
+        MoveHeld(QPoint(200, 100));
+        MoveHeld(QPoint(150, 80));
+        QVERIFY(form_->RenderOptions().Marquee);
+        QCOMPARE(form_->RenderOptions().PointerX, 150.0);
+        // The marquee is drawn while it is dragged: blue dashes along its top edge.
+        const QImage frame = form_->OGLRenderPanel->grabFramebuffer();
+        int blue = 0;
+        for (int x = 160; x < 310; ++x)
+            blue += Near(frame.pixel(x, 80), QColor(0, 0, 255), 40) ? 1 : 0;
+        QVERIFY2(blue > 20, qPrintable(QString::number(blue)));
+        Release(QPoint(150, 80));
+        QVERIFY(a->Selected);
+        QVERIFY(b->Selected);
+        QVERIFY(!c->Selected);
+        QCOMPARE(form_->Scene.SelectedCount, 2);
+        QVERIFY(!form_->SelectModeSpeedButton->isChecked());
+        QVERIFY(!form_->RenderOptions().Marquee);
+        // The selection frame goes round both, and the common origin to its centre.
+        const QImage after = form_->OGLRenderPanel->grabFramebuffer();
+        const TRectI& sb = form_->State.SelectionBounds;
+        QCOMPARE(QRect(QPoint(sb.Left, sb.Top), QPoint(sb.Right, sb.Bottom)),
+                 QRect(QPoint(100, 100), QPoint(380, 140)));
+        QVERIFY(Near(after.pixel(250, 100), QColor(0, 0, 255), 40));
+        QCOMPARE(form_->State.ToolPoint(-1).X, 240.0);
+        QCOMPARE(form_->State.ToolPoint(-1).Y, 120.0);
+    }
+
+    void ctrlWheelZoomsWithinLimitsAndCentresTheSingleSelectedLayer() {
+        TImagesItem* layer = AddRedLayer(900, 700);
+        const QSize size100 = Canvas()->size();
+        Wheel(120, Qt::ControlModifier);
+        QCOMPARE(form_->State.Zoom, 1.1);
+        QVERIFY(Canvas()->width() > size100.width());
+        QVERIFY2(form_->InfoLabel->text().contains(QStringLiteral("Zoom:110%")),
+                 qPrintable(form_->InfoLabel->text()));
+        // The wheel without Ctrl leaves the zoom alone.
+        Wheel(120, Qt::NoModifier);
+        Wheel(120, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(form_->State.Zoom, 1.1);
+        for (int i = 0; i < 20; ++i)
+            Wheel(-120, Qt::ControlModifier);
+        QCOMPARE(form_->State.Zoom, 0.5);
+        QCOMPARE(Canvas()->size(), QSize(512, 384));
+
+        form_->SelectSingleLayer(layer);
+        for (int i = 0; i < 20; ++i)
+            Wheel(120, Qt::ControlModifier);
+        QCOMPARE(form_->State.Zoom, 2.0);
+        // The layer's origin point (900, 700) at 200 % is centred in the scroll box.
+        QScrollBar* h = form_->ScrollBox1->horizontalScrollBar();
+        QScrollBar* v = form_->ScrollBox1->verticalScrollBar();
+        const QWidget* view = form_->ScrollBox1->viewport();
+        QCOMPARE(h->value(), std::min(h->maximum(), int(std::nearbyint(1800 - view->width() / 2.0))));
+        QCOMPARE(v->value(), std::min(v->maximum(), int(std::nearbyint(1400 - view->height() / 2.0))));
+        QVERIFY(h->value() > 0 && v->value() > 0);
+    }
+
+    void numericPadKeysZoomInSteps() {
+        QTest::keyClick(Canvas(), Qt::Key_Plus, Qt::KeypadModifier);
+        QCOMPARE(form_->State.Zoom, 1.1);
+        QTest::keyClick(Canvas(), Qt::Key_Minus, Qt::KeypadModifier);
+        QTest::keyClick(Canvas(), Qt::Key_Minus, Qt::KeypadModifier);
+        QCOMPARE(form_->State.Zoom, 0.9);
+    }
+
+    void arrowKeysNudgeTheSelectionAsOneUndoStep() {
+        TImagesItem* layer = AddRedLayer(100, 50);
+        Paint();
+        Click(QPoint(120, 60));
+        QVERIFY(layer->Selected);
+        QTest::keyClick(Canvas(), Qt::Key_Right);
+        QTest::keyClick(Canvas(), Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(Canvas(), Qt::Key_Left, Qt::ShiftModifier);
+        QCOMPARE(layer->Left, 91.0);
+        QCOMPARE(layer->Top, 60.0);
+        QVERIFY(form_->UndoSpeedButton->isEnabled());
+        QTest::mouseClick(form_->UndoSpeedButton, Qt::LeftButton);
+        QCOMPARE(layer->Left, 100.0);
+        QCOMPARE(layer->Top, 50.0);
+        // Ctrl+Up turns it about its origin point.
+        QTest::keyClick(Canvas(), Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(layer->Angle, -1.0);
+        QCOMPARE(layer->Top, 50.0);
+        // Typing into a tool-bar control keeps the arrows for the control.
+        form_->SpinEdit1->setFocus();
+        QTest::keyClick(form_->SpinEdit1, Qt::Key_Up);
+        QCOMPARE(form_->SpinEdit1->value(), 2);
+        QCOMPARE(layer->Top, 50.0);
+    }
+
+    void rotateZoneTurnsTheSelectionAndTheStatusTurnsRedBeyondAFullTurn() {
+        TImagesItem* layer = AddRedLayer(400, 300);
+        Paint();
+        Click(QPoint(420, 320)); // picked: the common origin goes to its origin point
+        QCOMPARE(form_->State.ToolPoint(-1).X, 400.0);
+        const TRectI b = form_->State.SelectionBounds;
+        QCOMPARE(b.Left, 400);
+        // Over the rotate zone beyond the bottom-right corner: the editor's own cursor.
+        const QPoint zone(b.Right + 16, b.Bottom + 16);
+        MoveOnCanvas(*form_, zone);
+        QCOMPARE(Canvas()->cursor().shape(), Qt::BitmapCursor);
+        Press(zone);
+        QTest::qWait(80);
+        // Round the common origin (the layer's origin point, its top-left) one and a quarter times.
+        const QPointF o(form_->State.ToolPoint(-1).X, form_->State.ToolPoint(-1).Y);
+        const double r = std::hypot(zone.x() - o.x(), zone.y() - o.y());
+        const double start = std::atan2(zone.y() - o.y(), zone.x() - o.x());
+        for (int i = 1; i <= 100; ++i) {
+            const double a = start + i * 2.5 * M_PI / 100;
+            MoveHeld(
+                QPoint(int(std::lround(o.x() + r * std::cos(a))), int(std::lround(o.y() + r * std::sin(a)))));
+        }
+        QVERIFY2(form_->InfoLabel->styleSheet().contains(QStringLiteral("#FF0000")),
+                 qPrintable(form_->InfoLabel->text()));
+        Release(QPoint(int(std::lround(o.x() + r * std::cos(start + 2.5 * M_PI))),
+                       int(std::lround(o.y() + r * std::sin(start + 2.5 * M_PI)))));
+        QVERIFY2(std::abs(std::abs(layer->Angle) - 450) < 3, qPrintable(QString::number(layer->Angle)));
+        // A new gesture starts white again.
+        MoveOnCanvas(*form_, QPoint(10, 700));
+        QVERIFY(form_->InfoLabel->styleSheet().isEmpty());
+        QVERIFY(form_->UndoSpeedButton->isEnabled());
+    }
+
+    void cornerDragResizesProportionally() {
+        TImagesItem* layer = AddRedLayer(400, 300);
+        form_->SelectSingleLayer(layer);
+        Paint();
+        const TRectI b = form_->State.SelectionBounds;
+        // The bottom-right handle; the common origin is the layer's top-left.
+        const QPoint corner(b.Right, b.Bottom);
+        MoveOnCanvas(*form_, corner);
+        QCOMPARE(Canvas()->cursor().shape(), Qt::SizeFDiagCursor);
+        Drag(corner, {QPoint(b.Right + 20, b.Bottom + 5)});
+        QCOMPARE(layer->Width, 120.0); // the bounds grow by twice the step
+        QCOMPARE(layer->Height, 60.0);
+        QCOMPARE(layer->Left, 400.0);
+    }
+
+    void clickInFullPlayTouchesOnlyTouchableLayers() {
+        TImagesItem* idle = AddRedLayer(100, 50);
+        TImagesItem* button = AddRedLayer(300, 50);
+        auto wait = [] { return std::make_unique<TCommandItem>(6, QStringLiteral("10")); };
+        for (TImagesItem* l : {idle, button})
+            l->Base.Track[0].Add(wait()); // keeps playing
+        idle->Touch1.Track[1].Add(wait());
+        button->Touch1.Track[0].Add(wait());
+        form_->AutoStopSpeedButton->setChecked(false);
+        Paint();
+        QTest::keyClick(Canvas(), Qt::Key_F1);
+        QVERIFY(form_->Scene.Playing && form_->Scene.FullPlay);
+        Click(QPoint(120, 60));
+        QCOMPARE(idle->TouchIndex, 0);
+        QCOMPARE(idle->ActiveAnimation(), int(TImagesItem::animBase));
+        Click(QPoint(320, 60));
+        QCOMPARE(button->TouchIndex, 1);
+        QCOMPARE(button->ActiveAnimation(), int(TImagesItem::animTouch1));
+        QTest::keyClick(Canvas(), Qt::Key_F1);
+        QVERIFY(!form_->Scene.Playing);
+        // Play never moves a layer through the canvas.
+        QCOMPARE(button->Left, 300.0);
+    }
+
+    void middleButtonPansTheScrollBox() {
+        form_->State.Zoom = 2.0;
+        form_->ApplyResolution();
+        QScrollBar* h = form_->ScrollBox1->horizontalScrollBar();
+        h->setValue(300);
+        MoveOnCanvas(*form_, QPoint(700, 400));
+        Press(QPoint(700, 400), Qt::MiddleButton);
+        QTest::qWait(80);
+        MoveHeld(QPoint(680, 400), Qt::MiddleButton);
+        Release(QPoint(680, 400), Qt::MiddleButton);
+        // Twenty window pixels at 200 % are ten target pixels.
+        QCOMPARE(h->value(), 310);
+    }
+};
+
+VELKON_UI_TEST_MAIN(InteractionTest)
+#include "interaction.moc"

@@ -1,0 +1,68 @@
+#pragma once
+
+// Shared start-up of the user-interface tests: a fixed locale, test-mode
+// standard paths (nothing touches a user's settings), the editor's surface
+// format and application object (so the error hook is the real one).
+
+#include "editor/mainform.h"
+#include "editor/oglrenderpanel.h"
+#include "editor/velkonapplication.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
+#include <QLocale>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QSlider>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTest>
+#include <QToolButton>
+
+#define VELKON_UI_TEST_MAIN(TestClass)                                                                       \
+    int main(int argc, char** argv) {                                                                        \
+        QStandardPaths::setTestModeEnabled(true);                                                            \
+        QLocale::setDefault(QLocale::c());                                                                   \
+        velkon::SetDefaultSurfaceFormat();                                                                   \
+        velkon::TVelkonApplication app(argc, argv);                                                          \
+        TestClass test;                                                                                      \
+        return QTest::qExec(&test, argc, argv);                                                              \
+    }
+
+namespace velkon::uitest {
+
+// Shows a main window and waits until its canvas has an OpenGL context.
+inline bool ShowReady(TMainForm& form) {
+    form.resize(1400, 900);
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form)) return false;
+    return QTest::qWaitFor([&] { return form.OGLRenderPanel->Ready(); }, 5000);
+}
+
+// A one-colour PNG written with Qt (RGB, or RGBA when the colour has alpha < 255).
+inline bool WriteColourPng(const QString& path, int w, int h, QColor colour) {
+    QImage img(w, h, colour.alpha() < 255 ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
+    img.fill(colour);
+    return img.save(path, "PNG");
+}
+
+// A pointer move over the canvas, delivered directly (other test windows on
+// the same virtual screen must not be able to catch it).
+inline void MoveOnCanvas(TMainForm& form, QPoint pos) {
+    QWidget* canvas = form.OGLRenderPanel;
+    QMouseEvent move(QEvent::MouseMove, QPointF(pos), canvas->mapToGlobal(QPointF(pos)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(canvas, &move);
+}
+
+inline bool Near(QRgb a, QColor b, int tolerance = 6) {
+    return std::abs(qRed(a) - b.red()) <= tolerance && std::abs(qGreen(a) - b.green()) <= tolerance &&
+           std::abs(qBlue(a) - b.blue()) <= tolerance;
+}
+
+inline QString Describe(QRgb c) {
+    return QStringLiteral("(%1,%2,%3)").arg(qRed(c)).arg(qGreen(c)).arg(qBlue(c));
+}
+
+} // namespace velkon::uitest
