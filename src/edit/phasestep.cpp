@@ -1,6 +1,8 @@
 #include "edit/phasestep.h"
 
 #include "edit/editorstate.h"
+#include "engine/params.h"
+#include "model/velkonerror.h"
 #include "model/commanddesc.h"
 #include "model/imagesitem.h"
 
@@ -25,15 +27,16 @@ int Int(const QString& text) {
 
 // The key text "x=..y=..w=..h=..a=..[f=..]" of a KeyFrame command.
 void ApplyKeyText(TImagesItem& layer, const QString& key) {
-    const int y = key.indexOf(QLatin1String("y=")), w = key.indexOf(QLatin1String("w=")),
-              h = key.indexOf(QLatin1String("h=")), a = key.indexOf(QLatin1String("a=")),
-              f = key.indexOf(QLatin1String("f="));
-    if (!key.startsWith(QLatin1String("x=")) || y < 0 || w < y || h < w || a < h || (f >= 0 && f < a))
+    if (!key.startsWith(QLatin1String("x=")))
         throw TNotANumber{};
-    const int left = Int(key.mid(2, y - 2)), top = Int(key.mid(y + 2, w - y - 2)),
-              width = Int(key.mid(w + 2, h - w - 2)), height = Int(key.mid(h + 2, a - h - 2));
-    const int angle = Int(f >= 0 ? key.mid(a + 2, f - a - 2) : key.mid(a + 2, 1000));
-    const int alpha = f >= 0 ? Int(key.mid(f + 2)) : 255;
+    TKeyText k;
+    try {
+        k = SplitKeyText(key);
+    } catch (const EVelkonError&) {
+        throw TNotANumber{};
+    }
+    const int left = Int(k.X), top = Int(k.Y), width = Int(k.W), height = Int(k.H), angle = Int(k.A);
+    const int alpha = k.HasAlpha ? Int(k.F) : 255;
     layer.Left = left;
     layer.Top = top;
     layer.Width = width;

@@ -282,4 +282,31 @@ double TrackDuration(const TCommands& track) {
     return total;
 }
 
+namespace {
+QString keyPiece(const QString& key, const char* marker, const char* next) {
+    const int start = key.indexOf(QLatin1String(marker));
+    if (start < 0)
+        throw EVelkonError(QStringLiteral("Hibás kulcskocka, hiányzik \"%1\": \"%2\"").arg(QLatin1String(marker), key));
+    if (!next)
+        return key.mid(start + 2, 1000);
+    const int end = key.indexOf(QLatin1String(next), start + 2);
+    if (end < 0)
+        throw EVelkonError(QStringLiteral("Hibás kulcskocka, hiányzik \"%1\": \"%2\"").arg(QLatin1String(next), key));
+    return key.mid(start + 2, end - start - 2);
+}
+} // namespace
+
+TKeyText SplitKeyText(const QString& key) {
+    TKeyText k;
+    k.HasAlpha = key.contains(QLatin1String("f="));
+    k.X = keyPiece(key, "x=", "y=");
+    k.Y = keyPiece(key, "y=", "w=");
+    k.W = keyPiece(key, "w=", "h=");
+    k.H = keyPiece(key, "h=", "a=");
+    k.A = keyPiece(key, "a=", k.HasAlpha ? "f=" : nullptr);
+    if (k.HasAlpha)
+        k.F = keyPiece(key, "f=", nullptr);
+    return k;
+}
+
 } // namespace velkon

@@ -33,4 +33,12 @@ QString EvaluateParameter(const QString& text, TCommandItem& cmd, TScene& scene)
 // track's Accelerate commands. A track slowed to a standstill gives infinity.
 double TrackDuration(const TCommands& track);
 
+// The pieces of a KeyFrame key text "x=..y=..w=..h=..a=..[f=..]", as written.
+struct TKeyText {
+    QString X, Y, W, H, A, F;
+    bool HasAlpha = false;
+};
+// Splits a key text; a missing marker is an EVelkonError naming the text.
+TKeyText SplitKeyText(const QString& key);
+
 } // namespace velkon

@@ -98,18 +98,6 @@ int DurationParam(int command) {
 }
 
 // Text of key between marker and the next one; the rest of the text when next is null.
-QString KeyPiece(const QString& key, const char* marker, const char* next) {
-    const int start = key.indexOf(QLatin1String(marker));
-    if (start < 0)
-        throw EVelkonError(QStringLiteral("Hibás kulcskocka, hiányzik \"%1\": \"%2\"").arg(QLatin1String(marker), key));
-    if (!next)
-        return key.mid(start + 2, 1000);
-    const int end = key.indexOf(QLatin1String(next), start + 2);
-    if (end < 0)
-        throw EVelkonError(QStringLiteral("Hibás kulcskocka, hiányzik \"%1\": \"%2\"").arg(QLatin1String(next), key));
-    return key.mid(start + 2, end - start - 2);
-}
-
 // Runs several starts one after the other even when one fails, and reports
 // the first failure afterwards: one bad command must not keep the others still.
 class TFirstError {
@@ -376,13 +364,14 @@ void TPlayer::Prepare(TImagesItem& layer, TCommands& track) {
             break;
         case cmdKeyFrame: {
             const QString& key = c.Value1;
-            const bool hasAlpha = key.contains(QLatin1String("f="));
-            const int x = ToInt(KeyPiece(key, "x=", "y="));
-            const int y = ToInt(KeyPiece(key, "y=", "w="));
-            const int w = ToInt(KeyPiece(key, "w=", "h="));
-            const int h = ToInt(KeyPiece(key, "h=", "a="));
-            const int a = ToInt(KeyPiece(key, "a=", hasAlpha ? "f=" : nullptr));
-            const int f = hasAlpha ? ToInt(KeyPiece(key, "f=", nullptr)) : 0;
+            const TKeyText k = SplitKeyText(key);
+            const bool hasAlpha = k.HasAlpha;
+            const int x = ToInt(k.X);
+            const int y = ToInt(k.Y);
+            const int w = ToInt(k.W);
+            const int h = ToInt(k.H);
+            const int a = ToInt(k.A);
+            const int f = hasAlpha ? ToInt(k.F) : 0;
             c.StartLeft = layer.Left;
             c.StartTop = layer.Top;
             c.StartWidth = layer.Width;

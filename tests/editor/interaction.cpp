@@ -17,10 +17,6 @@
 using namespace velkon;
 using namespace velkon::uitest;
 
-namespace {
-const QColor Grey(222, 222, 222); // clear colour 0.87
-const QColor Red(255, 0, 0);
-} // namespace
 
 class InteractionTest : public QObject {
     Q_OBJECT

@@ -32,6 +32,10 @@
 
 namespace velkon::uitest {
 
+// The canvas clear colour the tests set (0.87 grey) and the picture colour they look for.
+inline const QColor Grey(222, 222, 222);
+inline const QColor Red(255, 0, 0);
+
 // Shows a main window and waits until its canvas has an OpenGL context.
 inline bool ShowReady(TMainForm& form) {
     form.resize(1400, 900);

@@ -264,3 +264,18 @@ TEST(TrackDuration, RoundsEachCommandToMilliseconds) {
     Add(t, cmdWait, "1");
     EXPECT_DOUBLE_EQ(TrackDuration(t), 0.666);
 }
+
+TEST(KeyText, SplitsIntoPiecesAsWritten) {
+    const TKeyText plain = SplitKeyText(QStringLiteral("x=10y=-20w=300h=40a=90"));
+    EXPECT_EQ(plain.X, "10");
+    EXPECT_EQ(plain.Y, "-20");
+    EXPECT_EQ(plain.W, "300");
+    EXPECT_EQ(plain.H, "40");
+    EXPECT_EQ(plain.A, "90");
+    EXPECT_FALSE(plain.HasAlpha);
+    const TKeyText faded = SplitKeyText(QStringLiteral("x=1y=2w=3h=4a=5f=128"));
+    EXPECT_EQ(faded.A, "5");
+    EXPECT_TRUE(faded.HasAlpha);
+    EXPECT_EQ(faded.F, "128");
+    EXPECT_THROW(SplitKeyText(QStringLiteral("x=1y=2h=4a=5")), EVelkonError);
+}

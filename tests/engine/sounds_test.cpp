@@ -218,36 +218,35 @@ TEST_F(SoundsTest, StereoKeepsItsChannels) {
     ExpectSilent(out, 2 * ramp.size(), out.size());
 }
 
-TEST_F(SoundsTest, DeclaredDataSizeLimitsTheSound) {
-    QByteArray bytes = velkon::test::ReadFile(Wav("cut.wav", 1, kRate, 16, Samples16(Ramp(10))));
-    bytes.replace(40, 4, QByteArray("\x06\x00\x00\x00", 4)); // three samples
-    const QString path = dir.filePath(QStringLiteral("cut.wav"));
-    ASSERT_TRUE(WriteFile(path, bytes));
-    TSounds sounds;
-    ASSERT_TRUE(sounds.InitialiseLoopback(kRate));
-    std::unique_ptr<TSnd> snd;
-    ASSERT_TRUE(sounds.Load(path, snd));
-    ASSERT_TRUE(sounds.Play(*snd));
-    const std::vector<float> out = Render(sounds, 20);
-    ExpectRamp(out, 0, Ramp(10), 0, 3);
-    ExpectSilent(out, 3, out.size());
-}
-
-TEST_F(SoundsTest, DataBeyondTheFileEndIsNotInvented) {
-    // The header promises a huge sound, the file holds five samples.
-    QByteArray bytes = velkon::test::ReadFile(Wav("big.wav", 1, kRate, 16, Samples16(Ramp(5))));
-    bytes.replace(40, 4, QByteArray("\xF0\xFF\xFF\x7F", 4));
-    bytes.append('\x01'); // and half a sample
-    const QString path = dir.filePath(QStringLiteral("big.wav"));
-    ASSERT_TRUE(WriteFile(path, bytes));
-    TSounds sounds;
-    ASSERT_TRUE(sounds.InitialiseLoopback(kRate));
-    std::unique_ptr<TSnd> snd;
-    ASSERT_TRUE(sounds.Load(path, snd));
-    ASSERT_TRUE(sounds.Play(*snd));
-    const std::vector<float> out = Render(sounds, 20);
-    ExpectRamp(out, 0, Ramp(5), 0, 5);
-    ExpectSilent(out, 5, out.size());
+// Only the data the header declares, and only what the file really holds, is played.
+TEST_F(SoundsTest, DataSizeFieldAndFileEndLimitTheSound) {
+    struct Case {
+        const char* name;
+        int samples;          // samples written to the file
+        QByteArray sizeField; // the data size written at offset 40
+        bool halfSample;      // one stray byte after the data
+        int heard;            // samples that come out
+    } cases[] = {
+        {"cut.wav", 10, QByteArray("\x06\x00\x00\x00", 4), false, 3},  // declares three samples
+        {"big.wav", 5, QByteArray("\xF0\xFF\xFF\x7F", 4), true, 5},   // declares a huge sound
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QByteArray bytes = velkon::test::ReadFile(Wav(c.name, 1, kRate, 16, Samples16(Ramp(c.samples))));
+        bytes.replace(40, 4, c.sizeField);
+        if (c.halfSample)
+            bytes.append('\x01');
+        const QString path = dir.filePath(QString::fromLatin1(c.name));
+        ASSERT_TRUE(WriteFile(path, bytes));
+        TSounds sounds;
+        ASSERT_TRUE(sounds.InitialiseLoopback(kRate));
+        std::unique_ptr<TSnd> snd;
+        ASSERT_TRUE(sounds.Load(path, snd));
+        ASSERT_TRUE(sounds.Play(*snd));
+        const std::vector<float> out = Render(sounds, 20);
+        ExpectRamp(out, 0, Ramp(c.samples), 0, c.heard);
+        ExpectSilent(out, c.heard, out.size());
+    }
 }
 
 TEST_F(SoundsTest, PlayWhilePlayingGoesOn) {
