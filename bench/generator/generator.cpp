@@ -53,50 +53,50 @@ QString Decimal(TGenRandom& rnd, int lo, int hi) {
 
 std::unique_ptr<TCommandItem> MakeCommand(TGenRandom& rnd, const TScene& scene, int layerIndex) {
     auto cmd = std::make_unique<TCommandItem>();
-    cmd->Command = rnd.Between(1, CommandCount);
+    cmd->SetCommand(rnd.Between(1, CommandCount));
     const QString other = scene.Layers.Name(rnd.Below(layerIndex + 1));
-    switch (cmd->Command) {
+    switch (cmd->Command()) {
     case cmdMoveTo:
     case cmdRelativeMoveTo:
-        cmd->sParam1 = rnd.Below(4) == 0 ? QStringLiteral("Left(%1;%2)").arg(other).arg(rnd.Below(50))
-                                         : QString::number(rnd.Between(-200, 1200));
-        cmd->sParam2 = QString::number(rnd.Between(-200, 900));
-        cmd->sParam3 = Decimal(rnd, 0, 5);
+        cmd->SetParam(1, rnd.Below(4) == 0 ? QStringLiteral("Left(%1;%2)").arg(other).arg(rnd.Below(50))
+                                         : QString::number(rnd.Between(-200, 1200)));
+        cmd->SetParam(2, QString::number(rnd.Between(-200, 900)));
+        cmd->SetParam(3, Decimal(rnd, 0, 5));
         break;
     case cmdRotate:
     case cmdFadeTo:
-        cmd->sParam1 = QString::number(rnd.Between(0, 360));
-        cmd->sParam2 = Decimal(rnd, 0, 3);
-        cmd->sParam3 = rnd.Below(3) == 0 ? QStringLiteral("Ease(0;0,5;1)") : QString();
+        cmd->SetParam(1, QString::number(rnd.Between(0, 360)));
+        cmd->SetParam(2, Decimal(rnd, 0, 3));
+        cmd->SetParam(3, rnd.Below(3) == 0 ? QStringLiteral("Ease(0;0,5;1)") : QString());
         break;
     case cmdWait:
-        cmd->sParam1 = rnd.Below(3) == 0 ? QStringLiteral("RandomI(1;6)") : Decimal(rnd, 0, 4);
+        cmd->SetParam(1, rnd.Below(3) == 0 ? QStringLiteral("RandomI(1;6)") : Decimal(rnd, 0, 4));
         break;
     case cmdStartOther:
     case cmdStopOther:
-        cmd->sParam1 = other;
-        cmd->sParam2 = QString::number(rnd.Between(0, 3));
+        cmd->SetParam(1, other);
+        cmd->SetParam(2, QString::number(rnd.Between(0, 3)));
         break;
     case cmdPlaySfx:
     case cmdStopSfx:
-        cmd->sParam1 = QStringLiteral("hang%1.wav").arg(rnd.Below(4));
+        cmd->SetParam(1, QStringLiteral("hang%1.wav").arg(rnd.Below(4)));
         break;
     case cmdKeyFrame:
-        cmd->sParam1 = QStringLiteral("x=%1y=%2w=%3h=%4a=%5f=%6")
+        cmd->SetParam(1, QStringLiteral("x=%1y=%2w=%3h=%4a=%5f=%6")
                            .arg(rnd.Below(1024))
                            .arg(rnd.Below(768))
                            .arg(rnd.Between(8, 256))
                            .arg(rnd.Between(8, 256))
                            .arg(rnd.Below(360))
-                           .arg(rnd.Below(256));
-        cmd->sParam2 = Decimal(rnd, 0, 2);
+                           .arg(rnd.Below(256)));
+        cmd->SetParam(2, Decimal(rnd, 0, 2));
         break;
     default:
-        cmd->sParam1 = QString::number(rnd.Below(100));
+        cmd->SetParam(1, QString::number(rnd.Below(100)));
         break;
     }
-    cmd->OX = rnd.Between(0, 1024);
-    cmd->OY = rnd.Between(0, 768);
+    cmd->SetOX(rnd.Between(0, 1024));
+    cmd->SetOY(rnd.Between(0, 768));
     return cmd;
 }
 

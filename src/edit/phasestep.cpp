@@ -55,26 +55,26 @@ bool ApplyPhaseStep(TImagesItem& layer, int i, TEditorState& state) {
             const TCommands* track = layer.ActiveTracks[static_cast<size_t>(t)];
             if (!track || i < 0 || i >= track->Count()) continue;
             const TCommandItem& c = *track->Item(i);
-            if (t == 0 && c.Command == cmdMoveTo) {
-                const int x = Int(c.sParam1), y = Int(c.sParam2);
+            if (t == 0 && c.Command() == cmdMoveTo) {
+                const int x = Int(c.sParam1()), y = Int(c.sParam2());
                 layer.Left = x;
                 layer.Top = y;
-            } else if (t == 0 && c.Command == cmdRelativeMoveTo) {
-                const int x = Int(c.sParam1), y = Int(c.sParam2);
+            } else if (t == 0 && c.Command() == cmdRelativeMoveTo) {
+                const int x = Int(c.sParam1()), y = Int(c.sParam2());
                 layer.Left += x;
                 layer.Top += y;
-            } else if (t == 0 && c.Command == cmdKeyFrame) {
-                ApplyKeyText(layer, c.sParam1);
+            } else if (t == 0 && c.Command() == cmdKeyFrame) {
+                ApplyKeyText(layer, c.sParam1());
                 // Showing a keyframe puts the common origin where it was stored;
                 // phases restore it below, so the origin never moves for good.
-                state.ToolPoint(-1).X = c.OX;
-                state.ToolPoint(-1).Y = c.OY;
-            } else if (t == 1 && c.Command == cmdReSize) {
-                const int w = Int(c.sParam1), h = Int(c.sParam2);
+                state.ToolPoint(-1).X = c.OX();
+                state.ToolPoint(-1).Y = c.OY();
+            } else if (t == 1 && c.Command() == cmdReSize) {
+                const int w = Int(c.sParam1()), h = Int(c.sParam2());
                 layer.Width = w;
                 layer.Height = h;
-            } else if (t == 2 && c.Command == cmdRotate) {
-                layer.Angle = Int(c.sParam1);
+            } else if (t == 2 && c.Command() == cmdRotate) {
+                layer.Angle = Int(c.sParam1());
             }
         }
     } catch (const TNotANumber&) {

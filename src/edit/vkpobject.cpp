@@ -55,7 +55,8 @@ struct TCommandLines {
         const TCommandItem c;
         const char* base = reinterpret_cast<const char*>(&c);
         auto at = [&](const void* p) { return reinterpret_cast<const char*>(p) - base; };
-        Offset = {at(&c.Command), at(&c.sParam1), at(&c.sParam3 + 1) - 1, at(&c.OY + 1) - 1};
+        // Command sits in the first line, OX and OY near the end.
+        Offset = {0, at(&c.sParam1()), at(&c.sParam3() + 1) - 1, static_cast<ptrdiff_t>(sizeof c) - 1};
     }
 };
 
@@ -71,34 +72,37 @@ bool SameCommand(const TCommandItem& c, const QString& name, const TCommandSnaps
     // One test for the usual case that nothing changed; a difference in the
     // data of a text alone is looked at closer.
     const uint64_t scalars =
-        static_cast<uint32_t>(c.Command ^ s.Command) | (Bits(c.OX) ^ Bits(s.OX)) | (Bits(c.OY) ^ Bits(s.OY));
+        static_cast<uint32_t>(c.Command() ^ s.Command) | (Bits(c.OX()) ^ Bits(s.OX)) | (Bits(c.OY()) ^ Bits(s.OY));
     if (scalars) return false;
-    const uint64_t texts = (DataOf(name) ^ DataOf(s.Name)) | (DataOf(c.sParam1) ^ DataOf(s.sParam1)) |
-                           (DataOf(c.sParam2) ^ DataOf(s.sParam2)) | (DataOf(c.sParam3) ^ DataOf(s.sParam3)) |
+    const uint64_t texts = (DataOf(name) ^ DataOf(s.Name)) | (DataOf(c.sParam1()) ^ DataOf(s.sParam1)) |
+                           (DataOf(c.sParam2()) ^ DataOf(s.sParam2)) | (DataOf(c.sParam3()) ^ DataOf(s.sParam3)) |
                            static_cast<uint64_t>(name.size() ^ s.Name.size()) |
-                           static_cast<uint64_t>(c.sParam1.size() ^ s.sParam1.size()) |
-                           static_cast<uint64_t>(c.sParam2.size() ^ s.sParam2.size()) |
-                           static_cast<uint64_t>(c.sParam3.size() ^ s.sParam3.size());
-    return !texts || (KeepText(name, s.Name) && KeepText(c.sParam1, s.sParam1) &&
-                      KeepText(c.sParam2, s.sParam2) && KeepText(c.sParam3, s.sParam3));
+                           static_cast<uint64_t>(c.sParam1().size() ^ s.sParam1.size()) |
+                           static_cast<uint64_t>(c.sParam2().size() ^ s.sParam2.size()) |
+                           static_cast<uint64_t>(c.sParam3().size() ^ s.sParam3.size());
+    return !texts || (KeepText(name, s.Name) && KeepText(c.sParam1(), s.sParam1) &&
+                      KeepText(c.sParam2(), s.sParam2) && KeepText(c.sParam3(), s.sParam3));
 }
 
 } // namespace
 
 bool TLayerCommands::Matches(const TImagesItem& layer, const TLayerCommands* next) const {
+    uint32_t unknown = 0; // tracks whose stamps do not settle them
     for (int t = 0; t < 12; ++t) {
         const TCommands& track = layer.TrackByNumber(t + 1);
         if (track.Current != Current[t] || track.Count() != Start[t + 1] - Start[t]) return false;
+        if (track.Stamp() != LiveStamp[t]) unknown |= 1u << t;
     }
+    if (!unknown) return true;
     const int n = static_cast<int>(Items.size());
     const int nextCount = next ? static_cast<int>(next->Items.size()) : 0;
     if (next)
         for (uintptr_t list : next->TrackSource)
             __builtin_prefetch(reinterpret_cast<const char*>(list));
-    int j = 0;
     for (int t = 0; t < 12; ++t) {
+        if (!(unknown & (1u << t))) continue;
         const TCommands& track = layer.TrackByNumber(t + 1);
-        for (int k = 0; k < track.Count(); ++k, ++j) {
+        for (int k = 0, j = Start[t]; k < track.Count(); ++k, ++j) {
             const int ahead = j + kReadAhead;
             if (ahead < n)
                 ReadAhead(Items[ahead].Source);
@@ -107,6 +111,9 @@ bool TLayerCommands::Matches(const TImagesItem& layer, const TLayerCommands* nex
             if (!SameCommand(*track.Item(k), track.Name(k), Items[j])) return false;
         }
     }
+    // Equal throughout: the stamps settle these tracks from now on.
+    for (int t = 0; t < 12; ++t)
+        if (unknown & (1u << t)) LiveStamp[t] = layer.TrackByNumber(t + 1).Stamp();
     return true;
 }
 
@@ -114,13 +121,9 @@ TCommands TLayerCommands::Build(int number) const {
     TCommands track;
     for (int i = Start[number - 1]; i < Start[number]; ++i) {
         const TCommandSnapshot& s = Items[i];
-        auto c = std::make_unique<TCommandItem>();
-        c->Command = s.Command;
-        c->sParam1 = s.sParam1;
-        c->sParam2 = s.sParam2;
-        c->sParam3 = s.sParam3;
-        c->OX = s.OX;
-        c->OY = s.OY;
+        auto c = std::make_unique<TCommandItem>(s.Command, s.sParam1, s.sParam2, s.sParam3);
+        c->SetOX(s.OX);
+        c->SetOY(s.OY);
         track.Add(s.Name, std::move(c));
     }
     track.Current = Current[number - 1];
@@ -138,10 +141,11 @@ std::shared_ptr<const TLayerCommands> TLayerCommands::Capture(const TImagesItem&
         s->Current[t] = track.Current;
         s->Start[t] = static_cast<int>(s->Items.size());
         s->TrackSource[t] = track.IsEmpty() ? 0 : reinterpret_cast<uintptr_t>(&track.Name(0));
+        s->LiveStamp[t] = track.Stamp();
         for (int i = 0; i < track.Count(); ++i) {
             const TCommandItem* c = track.Item(i);
-            s->Items.push_back({track.Name(i), c->sParam1, c->sParam2, c->sParam3, c->OX, c->OY, c->Command,
-                                reinterpret_cast<uintptr_t>(c)});
+            s->Items.push_back({track.Name(i), c->sParam1(), c->sParam2(), c->sParam3(), c->OX(), c->OY(),
+                                c->Command(), reinterpret_cast<uintptr_t>(c)});
         }
     }
     s->Start[12] = static_cast<int>(s->Items.size());
@@ -274,8 +278,11 @@ void TVKPObject::RestoreLayers(TScene& scene) const {
         l->Shown = s.Shown;
         l->KeyframeEditing = s.KeyframeEditing;
         l->ItemColor = s.ItemColor;
-        for (int t = 1; t <= 12; ++t)
-            l->TrackByNumber(t) = s.Commands->Build(t);
+        for (int t = 1; t <= 12; ++t) {
+            TCommands& track = l->TrackByNumber(t);
+            track = s.Commands->Build(t);
+            s.Commands->LiveStamp[t - 1] = track.Stamp();
+        }
         l->SelectAnimation(s.ActiveAnimation);
     }
 }

@@ -36,15 +36,20 @@ struct TLayerCommands {
     std::array<int, 12> Current{};
     std::array<int, 13> Start{};             // track t is Items[Start[t - 1], Start[t])
     std::array<uintptr_t, 12> TrackSource{}; // where the live lists were; a hint like Source
+    // Stamps of live lists known to hold exactly the commands of track t:
+    // taken with the copy, when the copy is written back, and when a
+    // comparison finds a list equal. A list keeps its stamp only while nothing
+    // in it changes, so an equal stamp settles the track without reading it.
+    mutable std::array<uint64_t, 12> LiveStamp{};
     std::vector<TCommandSnapshot> Items;
 
-    // Whether the layer's live tracks equal this copy, field by field. A text
-    // is compared by its data first: the copy holds a reference to the data
-    // it took, so the live text can only change that data by detaching to new
-    // data. Only when the data differ are the characters compared; an equal
-    // text that owns its data is then taken over into the copy (same value,
-    // the live data), so the next step finds it by its data again. `next` is the copy the caller
-    // compares next, if known: its live commands are asked for ahead.
+    // Whether the layer's live tracks equal this copy. A track whose stamp is
+    // known is equal outright; any other is compared field by field. A text
+    // is compared by its data first, and only when the data differ are the
+    // characters compared; an equal text that owns its data is then taken
+    // over into the copy (same value, the live data), so the next comparison
+    // finds it by its data again. `next` is the copy the caller compares
+    // next, if known: its live commands are asked for ahead.
     bool Matches(const TImagesItem& layer, const TLayerCommands* next) const;
     // Track 1..12 afresh, as a deep copy of the captured one would be.
     TCommands Build(int number) const;

@@ -335,8 +335,8 @@ void TCanvasRenderer::DrawToolPoints() {
                                                               .arg(Round(layer->Angle))
                                                               .arg(Round(layer->Alpha)),
                                                           options_->AutoDuration, QString());
-                cmd->OX = P(-1).X;
-                cmd->OY = P(-1).Y;
+                cmd->SetOX(P(-1).X);
+                cmd->SetOY(P(-1).Y);
                 layer->ActiveTracks[0]->Add(std::move(cmd));
             }
         }

@@ -120,7 +120,7 @@ QString SpeedToDuration(const QString& s, TCommandItem& cmd) {
     const int speed = ToInt(InsideBrackets(s));
     TImagesItem& owner = RequireOwner(cmd, s);
     double dx, dy;
-    if (cmd.Command == cmdRelativeMoveTo) {
+    if (cmd.Command() == cmdRelativeMoveTo) {
         dx = ToFloat(cmd.Value1);
         dy = ToFloat(cmd.Value2);
     } else {
@@ -260,15 +260,15 @@ double TrackDuration(const TCommands& track) {
     for (int i = 0; i < track.Count(); ++i) {
         const TCommandItem& cmd = *track.Item(i);
         double e = 0;
-        switch (cmd.Command) {
+        switch (cmd.Command()) {
         case cmdMoveTo:
         case cmdRelativeMoveTo:
-        case cmdReSize: e = EstimateSeconds(cmd.sParam3); break;
+        case cmdReSize: e = EstimateSeconds(cmd.sParam3()); break;
         case cmdRotate:
         case cmdFadeTo:
-        case cmdKeyFrame: e = EstimateSeconds(cmd.sParam2); break;
-        case cmdWait: e = EstimateSeconds(cmd.sParam1); break;
-        case cmdAccelerate: c = EstimateSeconds(cmd.sParam1); continue;
+        case cmdKeyFrame: e = EstimateSeconds(cmd.sParam2()); break;
+        case cmdWait: e = EstimateSeconds(cmd.sParam1()); break;
+        case cmdAccelerate: c = EstimateSeconds(cmd.sParam1()); continue;
         default: continue;
         }
         // Accelerate -10 or below stops the clock of a movement: it never ends.

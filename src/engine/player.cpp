@@ -48,7 +48,7 @@ struct TPropList {
 
 TPropList MovedProps(const TCommandItem& c) {
     TPropList list;
-    switch (c.Command) {
+    switch (c.Command()) {
     case cmdMoveTo:
     case cmdRelativeMoveTo: list.Add(propLeft); list.Add(propTop); break;
     case cmdReSize: list.Add(propWidth); list.Add(propHeight); break;
@@ -139,7 +139,7 @@ inline bool LinearStep(TImagesItem& layer, const TCommandItem& c, int32_t now) {
     if (e < 0 || e >= c.Duration)
         return false;
     const double g = static_cast<double>(e) / c.Duration;
-    switch (c.Command) {
+    switch (c.Command()) {
     case cmdMoveTo:
     case cmdRelativeMoveTo:
         layer.Left = c.StartLeft + (c.TargetLeft - c.StartLeft) * g;
@@ -151,6 +151,73 @@ inline bool LinearStep(TImagesItem& layer, const TCommandItem& c, int32_t now) {
         return true;
     case cmdRotate: layer.Angle = c.StartAngle + (c.TargetAngle - c.StartAngle) * g; return true;
     case cmdFadeTo: layer.Alpha = c.StartAlpha + (c.TargetAlpha - c.StartAlpha) * g; return true;
+    }
+    return false;
+}
+
+} // namespace
+
+// What a slot copies of its command for the linear step.
+enum TSlotKind : int32_t { slotFull = 0, slotMove, slotResize, slotRotate, slotFade };
+
+TPlayer::TSlot TPlayer::SlotOf(const TCommands& track) {
+    const int current = track.Current;
+    if (current < 0 || current >= track.Count())
+        return {};
+    const TCommandItem& c = *track.Item(current);
+    TSlot s;
+    s.Stamp = track.Stamp();
+    s.Current = current;
+    s.StartTime = c.StartTime;
+    s.Duration = c.Duration;
+    if (c.EaseFlags != 0)
+        return s; // eased: always the full step
+    switch (c.Command()) {
+    case cmdMoveTo:
+    case cmdRelativeMoveTo:
+        s.Kind = slotMove;
+        s.V = {c.StartLeft, c.TargetLeft, c.StartTop, c.TargetTop};
+        break;
+    case cmdReSize:
+        s.Kind = slotResize;
+        s.V = {c.StartWidth, c.TargetWidth, c.StartHeight, c.TargetHeight};
+        break;
+    case cmdRotate:
+        s.Kind = slotRotate;
+        s.V = {c.StartAngle, c.TargetAngle, 0, 0};
+        break;
+    case cmdFadeTo:
+        s.Kind = slotFade;
+        s.V = {c.StartAlpha, c.TargetAlpha, 0, 0};
+        break;
+    }
+    return s;
+}
+
+namespace {
+
+// The linear step from a slot's copy: the same arithmetic as LinearStep on the
+// command itself, so the two give the same bits.
+#if defined(__GNUC__)
+__attribute__((always_inline))
+#endif
+inline bool SlotStep(TImagesItem& layer, int32_t kind, int32_t startTime, int32_t duration,
+                     const std::array<double, 4>& v, int32_t now) {
+    const int64_t e = static_cast<int64_t>(now) - startTime;
+    if (kind == slotFull || e < 0 || e >= duration)
+        return false;
+    const double g = static_cast<double>(e) / duration;
+    switch (kind) {
+    case slotMove:
+        layer.Left = v[0] + (v[1] - v[0]) * g;
+        layer.Top = v[2] + (v[3] - v[2]) * g;
+        return true;
+    case slotResize:
+        layer.Width = v[0] + (v[1] - v[0]) * g;
+        layer.Height = v[2] + (v[3] - v[2]) * g;
+        return true;
+    case slotRotate: layer.Angle = v[0] + (v[1] - v[0]) * g; return true;
+    case slotFade: layer.Alpha = v[0] + (v[1] - v[0]) * g; return true;
     }
     return false;
 }
@@ -186,9 +253,9 @@ bool TPlayer::Tick() {
         const int count = scene_.Layers.Count();
         cache.resize(static_cast<size_t>(count) * 3);
         TSlot* const slot0 = cache.data();
-        // The layers and commands of a few layers ahead are asked for before
-        // they are stepped: the commands are what the slots name, the layers'
-        // first three cache lines hold everything the linear step touches.
+        // The layers of a few layers ahead are asked for before they are
+        // stepped: their first three cache lines hold everything the linear
+        // step touches, the Base tracks included. The slots are read in order.
         constexpr int ahead = 8;
         for (int l = 0; l < count; ++l) {
             if (l + ahead < count) {
@@ -196,8 +263,6 @@ bool TPlayer::Tick() {
                 Prefetch(next);
                 Prefetch(next + 64);
                 Prefetch(next + 128);
-                for (const TSlot* s = slot0 + (l + ahead) * 3; s != slot0 + (l + ahead + 1) * 3; ++s)
-                    Prefetch(s->Command);
             }
             TImagesItem& layer = *scene_.Layers.At(l);
             TSlot* slot = slot0 + l * 3;
@@ -207,10 +272,10 @@ bool TPlayer::Tick() {
                 if (!track)
                     continue;
                 // The common case: the track still runs the command it ran last
-                // time, a movement in its linear middle part.
+                // time, prepared as it was then, a movement in its linear middle.
                 const int current = track->Current;
                 if (slot->Current == current && slot->Stamp == track->Stamp() && plain &&
-                    LinearStep(layer, *slot->Command, now)) {
+                    SlotStep(layer, slot->Kind, slot->StartTime, slot->Duration, slot->V, now)) {
                     running = true;
                     continue;
                 }
@@ -220,11 +285,7 @@ bool TPlayer::Tick() {
                 RunTrack(layer, *track);
                 plain = layer.Acceleration == 0;
                 const TCommands* after = layer.ActiveTracks[i];
-                const int next = after ? after->Current : -1;
-                if (next >= 0 && next < after->Count())
-                    *slot = {after->Item(next), after->Stamp(), next};
-                else
-                    *slot = {};
+                *slot = after ? SlotOf(*after) : TSlot{};
             }
         }
     } catch (const std::exception& e) {
@@ -248,12 +309,12 @@ void TPlayer::RunTrack(TImagesItem& layer, TCommands& track) {
     int budget = track.Count() + 1;
     while (track.Current >= 0 && budget-- > 0) {
         TCommandItem& c = *track.Item(track.Current);
-        if (IsMovement(c.Command)) {
+        if (IsMovement(c.Command())) {
             if (!StepLinear(layer, c))
                 StepMovement(layer, track);
             break;
         }
-        const bool quick = IsQuick(c.Command);
+        const bool quick = IsQuick(c.Command());
         Step(layer, track);
         if (!quick || track.Current < 0)
             break;
@@ -265,8 +326,8 @@ void TPlayer::StartTrack(TImagesItem& layer, TCommands& track) {
         return;
     track.Current = 0;
     for (int i = 0; i < track.Count(); ++i)
-        if (track.Item(i)->Command == cmdLoop)
-            track.Item(i)->sParam3.clear();
+        if (track.Item(i)->Command() == cmdLoop)
+            track.Item(i)->SetParam(3, QString());
     PrepareAt(layer, track, scene_.Clock.Now);
 }
 
@@ -277,7 +338,7 @@ void TPlayer::StopTrack(TCommands& track) {
 
 int32_t TPlayer::EndTime(const TCommands& track) const {
     const TCommandItem& c = *track.Item(track.Current);
-    const int p = DurationParam(c.Command);
+    const int p = DurationParam(c.Command());
     const int64_t nominal = p == 0 ? 0 : ToMs(p == 1 ? c.Value1 : p == 2 ? c.Value2 : c.Value3);
     return Saturate(static_cast<int64_t>(c.StartTime) + nominal);
 }
@@ -321,22 +382,24 @@ void TPlayer::PrepareAt(TImagesItem& layer, TCommands& track, int32_t startTime)
 
 void TPlayer::Prepare(TImagesItem& layer, TCommands& track) {
     TCommandItem& c = *track.Item(track.Current);
+    // The working state is about to change: no copy of it may be used again.
+    track.MarkChanged();
     c.Owner = &layer;
     c.EaseFlags = 0;
-    c.Value1 = c.sParam1;
-    c.Value2 = c.sParam2;
-    c.Value3 = c.sParam3;
+    c.Value1 = c.sParam1();
+    c.Value2 = c.sParam2();
+    c.Value3 = c.sParam3();
     try {
         for (int p = 1; p <= 3; ++p) {
             const QString r = EvaluateParameter(c.Param(p), c, scene_);
             if (!r.isEmpty())
                 c.Value(p) = r;
         }
-        if (c.Command == cmdRelativeMoveTo) {
+        if (c.Command() == cmdRelativeMoveTo) {
             c.Value1 = FormatNumber(ToFloat(c.Value1) + layer.Left);
             c.Value2 = FormatNumber(ToFloat(c.Value2) + layer.Top);
         }
-        switch (c.Command) {
+        switch (c.Command()) {
         case cmdMoveTo:
         case cmdRelativeMoveTo:
             c.StartLeft = layer.Left;
@@ -402,14 +465,14 @@ void TPlayer::Prepare(TImagesItem& layer, TCommands& track) {
         c.Duration = 0;
         throw;
     }
-    const int p = DurationParam(c.Command);
+    const int p = DurationParam(c.Command());
     if (p != 0 && scene_.TimeScale != 1)
         c.Value(p) = FormatNumber(ToFloat(c.Value(p)) * scene_.TimeScale);
     c.Duration = Saturate(static_cast<int64_t>(c.Duration) * scene_.TimeScale);
 }
 
 void TPlayer::Step(TImagesItem& layer, TCommands& track) {
-    const int command = track.Item(track.Current)->Command;
+    const int command = track.Item(track.Current)->Command();
     if (IsMovement(command))
         StepMovement(layer, track);
     else if (command == cmdLoop)
@@ -487,27 +550,27 @@ void TPlayer::StepMovement(TImagesItem& layer, TCommands& track) {
 
 void TPlayer::StepLoop(TImagesItem& layer, TCommands& track) {
     TCommandItem& c = *track.Item(track.Current);
-    if (c.sParam3.isEmpty())
-        c.sParam3 = c.sParam1;
+    if (c.sParam3().isEmpty())
+        c.SetParam(3, c.sParam1());
     int counter = 0;
     int s = 0;
     try {
-        counter = ToInt(c.sParam3);
+        counter = ToInt(c.sParam3());
         if (counter != 0)
-            s = ToInt(c.sParam2);
+            s = ToInt(c.sParam2());
     } catch (...) {
         // An unreadable loop is passed over, so that it does not fail on every tick.
-        c.sParam3.clear();
+        c.SetParam(3, QString());
         Advance(layer, track, 1);
         throw;
     }
     if (counter == 0) {
-        c.sParam3 = c.sParam1;
+        c.SetParam(3, c.sParam1());
         Advance(layer, track, 1);
         return;
     }
-    if (c.sParam3 != QLatin1String("-1"))
-        c.sParam3 = QString::number(counter - 1);
+    if (c.sParam3() != QLatin1String("-1"))
+        c.SetParam(3, QString::number(counter - 1));
     if (track.Current - s < 0)
         Advance(layer, track, -track.Current);
     else
@@ -519,7 +582,7 @@ void TPlayer::StepInstant(TImagesItem& layer, TCommands& track) {
     const int32_t now = scene_.Clock.Now;
     bool restarted = false;
     try {
-        switch (c.Command) {
+        switch (c.Command()) {
         case cmdChgImage: {
             TFilesItem* file = scene_.Files.Find(c.Value1);
             // Only a picture can be shown; anything else leaves the layer as it is.
@@ -554,7 +617,7 @@ void TPlayer::StepInstant(TImagesItem& layer, TCommands& track) {
         case cmdShow:
         case cmdHide:
             if (TImagesItem* other = scene_.Layers.Find(c.Value1))
-                other->Visible = c.Command == cmdShow;
+                other->Visible = c.Command() == cmdShow;
             break;
         case cmdFlip: layer.FlipMode = ToInt(c.Value1); break;
         case cmdStartOther:
@@ -582,7 +645,7 @@ void TPlayer::StepInstant(TImagesItem& layer, TCommands& track) {
             TFilesItem* file = scene_.Files.Find(c.Value1);
             // Only a loaded sound plays; anything else is passed over.
             if (file && file->Kind == TFilesItem::kindSound && file->Sound && scene_.Sounds) {
-                if (c.Command == cmdPlaySfx) {
+                if (c.Command() == cmdPlaySfx) {
                     scene_.Sounds->Play(*file->Sound);
                     Event("sfx play", file->Name);
                 } else {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -58,15 +59,21 @@ private:
     void RunTrack(TImagesItem& layer, TCommands& track);
 
     // Where each active track stood after its last step, three per layer in
-    // Layers order: the command it ran and the stamp of its list. A list's
-    // stamp is never shared and changes with the list, so while the live track
-    // shows the same stamp and index, the command is still the one it runs;
-    // anything changed from outside sends the track down the full step.
+    // Layers order: the stamp of its list, the command it ran, and a copy of
+    // what the linear step reads of that command. A list's stamp is never
+    // shared and changes with the list, its commands' stored parts and every
+    // prepare, so while the live track shows the same stamp and index, the
+    // copy still holds; anything changed from outside sends the track down
+    // the full step.
     struct TSlot {
-        const TCommandItem* Command = nullptr;
         uint64_t Stamp = 0;
-        int Current = -1;
+        int32_t Current = -1;
+        int32_t StartTime = 0;
+        int32_t Duration = 0;
+        int32_t Kind = 0; // 0: the full step
+        std::array<double, 4> V{}; // start and target of the first value, then of the second
     };
+    static TSlot SlotOf(const TCommands& track);
 
     TScene& scene_;
     TClockSource& clock_;

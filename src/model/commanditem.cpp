@@ -1,22 +1,56 @@
 #include "model/commanditem.h"
 
 #include "model/commanddesc.h"
+#include "model/commands.h"
+
+#include <bit>
 
 namespace velkon {
 
 std::unique_ptr<TCommandItem> TCommandItem::Clone() const {
-    auto c = std::make_unique<TCommandItem>();
-    c->Command = Command;
-    c->sParam1 = sParam1;
-    c->sParam2 = sParam2;
-    c->sParam3 = sParam3;
-    c->OX = OX;
-    c->OY = OY;
+    auto c = std::make_unique<TCommandItem>(command_, sParam1_, sParam2_, sParam3_);
+    c->OX_ = OX_;
+    c->OY_ = OY_;
     return c;
 }
 
+void TCommandItem::Changed() {
+    if (list_)
+        list_->MarkChanged();
+}
+
+void TCommandItem::SetCommand(int32_t command) {
+    if (command_ == command)
+        return;
+    command_ = command;
+    Changed();
+}
+
+void TCommandItem::SetParam(int i, const QString& value) {
+    QString& p = i == 1 ? sParam1_ : i == 2 ? sParam2_ : sParam3_;
+    // A null and an empty text are different values to keep.
+    if (p.isNull() == value.isNull() && p == value)
+        return;
+    p = value;
+    Changed();
+}
+
+void TCommandItem::SetOX(double ox) {
+    if (std::bit_cast<uint64_t>(OX_) == std::bit_cast<uint64_t>(ox))
+        return;
+    OX_ = ox;
+    Changed();
+}
+
+void TCommandItem::SetOY(double oy) {
+    if (std::bit_cast<uint64_t>(OY_) == std::bit_cast<uint64_t>(oy))
+        return;
+    OY_ = oy;
+    Changed();
+}
+
 QString TCommandItem::CommandText() const {
-    const TCommandDesc* d = CommandDesc(Command);
+    const TCommandDesc* d = CommandDesc(command_);
     if (!d)
         return {};
     QString text;
@@ -32,6 +66,6 @@ QString TCommandItem::CommandText() const {
     return text;
 }
 
-QString TCommandItem::Name() const { return CommandName(Command); }
+QString TCommandItem::Name() const { return CommandName(command_); }
 
 } // namespace velkon

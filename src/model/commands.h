@@ -23,6 +23,7 @@ public:
     TCommands() = default;
     TCommands(TCommands&& other) noexcept;
     TCommands& operator=(TCommands&& other) noexcept;
+    ~TCommands();
     TCommands(const TCommands&) = delete;
     TCommands& operator=(const TCommands&) = delete;
 
@@ -31,7 +32,7 @@ public:
     bool Running() const { return Current >= 0; }
     TCommandItem* Item(int i) const { return items_.at(i).second.get(); }
     const QString& Name(int i) const { return items_.at(i).first; }
-    void SetName(int i, const QString& name) { items_.at(i).first = name; }
+    void SetName(int i, const QString& name);
 
     // Appends a command under its catalogue name; returns it.
     TCommandItem* Add(std::unique_ptr<TCommandItem> item);
@@ -45,16 +46,22 @@ public:
     // Current := -1, every command freed, the list emptied.
     void Clear();
 
-    // Changes whenever the list itself changes (commands added, taken, moved,
-    // the whole list moved away), and no two lists ever share one: while it
-    // stays the same, Item(i) is still the command it was.
+    // Changes whenever the list or what it holds changes: commands added,
+    // taken or moved, a name or a command's stored part changed, the running
+    // command prepared anew, the whole list moved away. No two lists ever share
+    // one: while it stays the same, Item(i) is still the command it was, with
+    // the same stored part and the same working state.
     uint64_t Stamp() const { return stamp_; }
+    // A new stamp: the player calls it when it prepares a command.
+    void MarkChanged() { stamp_ = NewStamp(); }
 
     // Same Current, a cloned command for every entry, same names, in order.
     TCommands Clone() const;
 
 private:
     static uint64_t NewStamp();
+    // Points every command back at this list.
+    void Adopt();
 
     std::vector<std::pair<QString, std::unique_ptr<TCommandItem>>> items_;
 };

@@ -116,11 +116,12 @@ void TScene::RenameReferences(const QString& oldName, const QString& newName) {
             TCommands& track = layer->TrackByNumber(t);
             for (int c = 0; c < track.Count(); ++c) {
                 for (int p = 1; p <= 3; ++p) {
-                    QString& param = track.Item(c)->Param(p);
+                    QString param = track.Item(c)->Param(p);
                     if (param == oldName)
                         param = newName;
                     if (param.contains(oldKey))
                         param.replace(oldKey, newKey);
+                    track.Item(c)->SetParam(p, param);
                 }
             }
         }

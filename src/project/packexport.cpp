@@ -103,10 +103,10 @@ QString PackText(const TScene& scene) {
             Line(out, track.Count());
             for (int c = 0; c < track.Count(); ++c) {
                 const TCommandItem& cmd = *track.Item(c);
-                Line(out, cmd.Command);
-                Line(out, cmd.sParam1);
-                Line(out, cmd.sParam2);
-                Line(out, cmd.sParam3);
+                Line(out, cmd.Command());
+                Line(out, cmd.sParam1());
+                Line(out, cmd.sParam2());
+                Line(out, cmd.sParam3());
             }
         }
     }

@@ -121,13 +121,13 @@ void ReadLayer(TScene& scene, const TIniFile& ini, int n, int section, const QSt
             cmd->Owner = added;
             // Numbers outside the catalogue are kept as they stand so that nothing
             // in the file is lost; the player ignores them.
-            cmd->Command = ini.ReadInteger(cs, u"Command", 0);
-            cmd->sParam1 = ini.ReadString(cs, u"sParam1", QString());
-            cmd->sParam2 = ini.ReadString(cs, u"sParam2", QString());
-            cmd->sParam3 = ini.ReadString(cs, u"sParam3", QString());
-            cmd->OX = ini.ReadInteger(cs, u"OX", 512);
-            cmd->OY = ini.ReadInteger(cs, u"OY", 384);
-            const QString commandName = CommandName(cmd->Command);
+            cmd->SetCommand(ini.ReadInteger(cs, u"Command", 0));
+            cmd->SetParam(1, ini.ReadString(cs, u"sParam1", QString()));
+            cmd->SetParam(2, ini.ReadString(cs, u"sParam2", QString()));
+            cmd->SetParam(3, ini.ReadString(cs, u"sParam3", QString()));
+            cmd->SetOX(ini.ReadInteger(cs, u"OX", 512));
+            cmd->SetOY(ini.ReadInteger(cs, u"OY", 384));
+            const QString commandName = CommandName(cmd->Command());
             track.Add(commandName, std::move(cmd));
         }
     }
@@ -237,12 +237,12 @@ QString ProjectText(const TScene& scene) {
                 out += trackSection;
                 out += QString::number(c + 1);
                 out += QLatin1String("]\r\n");
-                PutNumber(out, QLatin1StringView("Command"), cmd.Command);
-                Put(out, QLatin1StringView("sParam1"), cmd.sParam1);
-                Put(out, QLatin1StringView("sParam2"), cmd.sParam2);
-                Put(out, QLatin1StringView("sParam3"), cmd.sParam3);
-                PutReal(out, QLatin1StringView("OX"), cmd.OX);
-                PutReal(out, QLatin1StringView("OY"), cmd.OY);
+                PutNumber(out, QLatin1StringView("Command"), cmd.Command());
+                Put(out, QLatin1StringView("sParam1"), cmd.sParam1());
+                Put(out, QLatin1StringView("sParam2"), cmd.sParam2());
+                Put(out, QLatin1StringView("sParam3"), cmd.sParam3());
+                PutReal(out, QLatin1StringView("OX"), cmd.OX());
+                PutReal(out, QLatin1StringView("OY"), cmd.OY());
             }
         }
     }

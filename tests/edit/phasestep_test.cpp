@@ -57,7 +57,7 @@ TEST_F(PhaseStep, CommandsOnTheWrongTrackAreIgnored) {
 TEST_F(PhaseStep, KeyFrameSetsPoseAndLeavesCommonOriginAlone) {
     Add(1, cmdKeyFrame, "x=100y=50w=64h=48a=-30f=128", "1");
     Add(1, cmdKeyFrame, "x=1y=2w=3h=4a=5", "1");
-    layer.Base.Track[0].Item(0)->OX = 7;
+    layer.Base.Track[0].Item(0)->SetOX(7);
     layer.Alpha = 10;
     EXPECT_TRUE(ApplyPhaseStep(layer, 0, state));
     EXPECT_EQ(layer.Left, 100);

@@ -58,10 +58,10 @@ QString Dump(const TImagesItem& l) {
             const TCommandItem* c = track.Item(i);
             s += QStringLiteral(" %1:%2(%3;%4;%5)@%6,%7")
                      .arg(Text(track.Name(i)))
-                     .arg(c->Command)
-                     .arg(Text(c->sParam1), Text(c->sParam2), Text(c->sParam3))
-                     .arg(Real(c->OX))
-                     .arg(Real(c->OY));
+                     .arg(c->Command())
+                     .arg(Text(c->sParam1()), Text(c->sParam2()), Text(c->sParam3()))
+                     .arg(Real(c->OX()))
+                     .arg(Real(c->OY()));
         }
         s += QLatin1Char('\n');
     }
@@ -160,7 +160,8 @@ TEST_F(UndoBufferTest, UndoRestoresTheStateBeforeTheEditAndLogsTheSteps) {
     state.Undo.Record(TUndoBuffer::kindMouseMove); // a drag
     Layer("Ball").Left = 300;
     Layer("Ball").Angle = 45;
-    Layer("Ball").Base.Track[0].Item(0)->sParam1[0] = QLatin1Char('9'); // edited in place
+    TCommandItem* move = Layer("Ball").Base.Track[0].Item(0);
+    move->SetParam(1, QLatin1Char('9') + move->sParam1().mid(1));
     Layer("Tree").Touch1.Track[2].Clear();
     Layer("Tree").SelectAnimation(TImagesItem::animTouch2);
     state.ToolPoint(-1).X = 400;
@@ -316,17 +317,17 @@ TEST_F(UndoBufferTest, CommandsEditedInPlaceAfterARestoreAreUndoneToo) {
     // not reach back into the ring.
     TCommandItem* c = Layer("Sky").Base.Track[0].Item(0);
     state.Undo.Record(-TUndoBuffer::kindCommandEdit);
-    c->sParam2 = QStringLiteral("99");
+    c->SetParam(2, QStringLiteral("99"));
     state.Undo.Undo();
     c = Layer("Sky").Base.Track[0].Item(0);
-    ASSERT_EQ(c->sParam2, QStringLiteral("20"));
+    ASSERT_EQ(c->sParam2(), QStringLiteral("20"));
     state.Undo.Record(-TUndoBuffer::kindCommandEdit);
-    c->sParam2.append(QLatin1Char('5'));
-    c->OX = 1;
+    c->SetParam(2, c->sParam2() + QLatin1Char('5'));
+    c->SetOX(1);
     state.Undo.Undo();
     c = Layer("Sky").Base.Track[0].Item(0);
-    EXPECT_EQ(c->sParam2, QStringLiteral("20"));
-    EXPECT_EQ(c->OX, 512);
+    EXPECT_EQ(c->sParam2(), QStringLiteral("20"));
+    EXPECT_EQ(c->OX(), 512);
 }
 
 TEST_F(UndoBufferTest, EveryKindOfChangeIsCaptured) {
@@ -335,23 +336,29 @@ TEST_F(UndoBufferTest, EveryKindOfChangeIsCaptured) {
     TCommands& track = Layer("Ball").Base.Track[0];
     track.Add(std::make_unique<TCommandItem>(3, QStringLiteral("7")));
     TImagesItem& ball = Layer("Ball");
+    // A text of the second command, changed as an editor would change it.
+    auto edit = [&](int param, const std::function<void(QString&)>& f) {
+        QString text = track.Item(1)->Param(param);
+        f(text);
+        track.Item(1)->SetParam(param, text);
+    };
     // Starts as [A (1; "10"; "20"; "1"), B (3; "7")]; the edits add up.
     const std::function<void()> edits[] = {
         [&] { track.Move(0, 1); }, // [B, A]
-        [&] { track.Item(0)->Command = 2; },
-        [&] { track.Item(1)->OX = 0; },
-        [&] { track.Item(1)->OX = -0.0; },
-        [&] { track.Item(1)->OY = -1; },
-        [&] { track.Item(1)->sParam3 = QStringLiteral("2"); }, // same length, other text
-        [&] { track.Item(1)->sParam1[0] = QLatin1Char('x'); }, // in place
-        [&] { track.Item(1)->sParam2.data()[1] = QLatin1Char('9'); },
-        [&] { track.Item(1)->sParam2.replace(0, 1, QLatin1Char('8')); },
-        [&] { track.Item(1)->sParam1.fill(QLatin1Char('z')); },
-        [&] { track.Item(1)->sParam1.remove(0, 1); },
-        [&] { track.Item(1)->sParam1 += QLatin1Char('q'); },
-        [&] { track.Item(1)->sParam3.chop(1); },                      // empty, not null
-        [&] { track.Item(1)->sParam3.clear(); },                      // null
-        [&] { track.Item(0)->sParam2 = QString(QLatin1String("")); }, // null before, now empty
+        [&] { track.Item(0)->SetCommand(2); },
+        [&] { track.Item(1)->SetOX(0); },
+        [&] { track.Item(1)->SetOX(-0.0); },
+        [&] { track.Item(1)->SetOY(-1); },
+        [&] { track.Item(1)->SetParam(3, QStringLiteral("2")); }, // same length, other text
+        [&] { edit(1, [](QString& p) { p[0] = QLatin1Char('x'); }); },
+        [&] { edit(2, [](QString& p) { p.data()[1] = QLatin1Char('9'); }); },
+        [&] { edit(2, [](QString& p) { p.replace(0, 1, QLatin1Char('8')); }); },
+        [&] { edit(1, [](QString& p) { p.fill(QLatin1Char('z')); }); },
+        [&] { edit(1, [](QString& p) { p.remove(0, 1); }); },
+        [&] { edit(1, [](QString& p) { p += QLatin1Char('q'); }); },
+        [&] { edit(3, [](QString& p) { p.chop(1); }); },                // empty, not null
+        [&] { edit(3, [](QString& p) { p.clear(); }); },                // null
+        [&] { track.Item(0)->SetParam(2, QString(QLatin1String(""))); }, // null before, now empty
         [&] { track.SetName(0, QStringLiteral("Wait")); },
         [&] { track.SetName(1, QString(track.Name(1)).replace(0, 1, QLatin1Char('#'))); },
         [&] { track.Current = 1; },
@@ -397,16 +404,15 @@ TEST_F(UndoBufferTest, EqualTextsOfNewDataKeepTheCopyShared) {
     sky.Parent = QStringLiteral("Ball");
     state.Undo.Record(-TUndoBuffer::kindCommandEdit);
     for (int p = 1; p <= 3; ++p)
-        track.Item(0)->Param(p) =
-            QString(track.Item(0)->Param(p).constData(), track.Item(0)->Param(p).size());
+        track.Item(0)->SetParam(p, QString(track.Item(0)->Param(p).constData(), track.Item(0)->Param(p).size()));
     track.SetName(0, QString(track.Name(0).constData(), track.Name(0).size()));
     sky.Parent = QStringLiteral("Ball").toLower().toUpper().left(1) + QStringLiteral("all");
     const QString edited = DumpScene(scene);
     state.Undo.Record(-TUndoBuffer::kindCommandEdit);
     EXPECT_EQ(state.Undo.Slot(1)->Layers[0].second, state.Undo.Slot(2)->Layers[0].second);
 
-    // The taken-over data still guard the copy against edits in place.
-    track.Item(0)->sParam1[0] = QLatin1Char('5');
+    // A real edit after that is a step of its own.
+    track.Item(0)->SetParam(1, QLatin1Char('5') + track.Item(0)->sParam1().mid(1));
     sky.Parent[0] = QLatin1Char('C');
     state.Undo.Record(-TUndoBuffer::kindCommandEdit);
     EXPECT_NE(state.Undo.Slot(2)->Layers[0].second, state.Undo.Slot(3)->Layers[0].second);
@@ -418,12 +424,12 @@ TEST_F(UndoBufferTest, EqualTextsOfNewDataKeepTheCopyShared) {
 TEST_F(UndoBufferTest, EqualTextOverBorrowedCharactersIsNotTakenOver) {
     QChar borrowed[] = {QLatin1Char('1'), QLatin1Char('0')};
     state.Undo.Record(-TUndoBuffer::kindCommandEdit); // keeps "10"
-    Layer("Sky").Base.Track[0].Item(0)->sParam1 = QString::fromRawData(borrowed, 2);
+    Layer("Sky").Base.Track[0].Item(0)->SetParam(1, QString::fromRawData(borrowed, 2));
     state.Undo.Record(-TUndoBuffer::kindCommandEdit); // equal text
-    Layer("Sky").Base.Track[0].Item(0)->sParam1 = QStringLiteral("77");
+    Layer("Sky").Base.Track[0].Item(0)->SetParam(1, QStringLiteral("77"));
     borrowed[0] = QLatin1Char('x');
     state.Undo.Undo();
-    EXPECT_EQ(Layer("Sky").Base.Track[0].Item(0)->sParam1, QStringLiteral("10"));
+    EXPECT_EQ(Layer("Sky").Base.Track[0].Item(0)->sParam1(), QStringLiteral("10"));
 }
 
 TEST_F(UndoBufferTest, ReorderedLayersKeepTheirOwnCopies) {

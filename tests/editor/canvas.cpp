@@ -325,8 +325,8 @@ private slots:
         QCOMPARE(layer->Left, 0.0); // the layer itself stays
         QVERIFY(!form_->OGLRenderPanel->Renderer.CurveCommand);
         QCOMPARE(layer->Base.Track[0].Count(), 1);
-        QCOMPARE(layer->Base.Track[0].Item(0)->sParam1, QStringLiteral("x=700y=100w=32h=32a=0f=255"));
-        QCOMPARE(layer->Base.Track[0].Item(0)->sParam2, QStringLiteral("1"));
+        QCOMPARE(layer->Base.Track[0].Item(0)->sParam1(), QStringLiteral("x=700y=100w=32h=32a=0f=255"));
+        QCOMPARE(layer->Base.Track[0].Item(0)->sParam2(), QStringLiteral("1"));
         // The flag is used once.
         form_->ReadFrame();
         QCOMPARE(layer->Base.Track[0].Count(), 1);

@@ -180,7 +180,7 @@ TEST_F(ParamsTest, SpeedToDurationUsesTheEvaluatedTarget) {
     EXPECT_EQ(Eval("SpeedToDuration(200)"), "2,5");
     // A relative move measures its own parameters, wherever the layer is.
     ball->Left = 1000;
-    cmd.Command = cmdRelativeMoveTo;
+    cmd.SetCommand(cmdRelativeMoveTo);
     cmd.Value1 = "-30";
     cmd.Value2 = "40";
     EXPECT_EQ(Eval("SpeedToDuration(10)"), "5");

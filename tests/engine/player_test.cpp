@@ -145,14 +145,14 @@ TEST_F(PlayerTest, LoopRunsItsBlockAgainAndResetsOnRestart) {
     Add(t, cmdFlip, "1");
     for (int round = 1; round <= 2; ++round) {
         StartBase(a);
-        EXPECT_EQ(loop->sParam3, "");
+        EXPECT_EQ(loop->sParam3(), "");
         int now = 1000 * round;
         while (TickAt(now++) && now < 1000 * round + 100) {
         }
         EXPECT_EQ(t.Current, -1);
         EXPECT_DOUBLE_EQ(a->Angle, 270.0 * round) << round;
         EXPECT_EQ(a->FlipMode, 1);
-        EXPECT_EQ(loop->sParam3, "2"); // counter ready for the next run
+        EXPECT_EQ(loop->sParam3(), "2"); // counter ready for the next run
     }
 }
 
@@ -167,7 +167,7 @@ TEST_F(PlayerTest, LoopCountsMinusOneForeverAndZeroNever) {
         TickAt(ms);
     EXPECT_DOUBLE_EQ(a->Left, 20);
     EXPECT_DOUBLE_EQ(a->Angle, 1);
-    EXPECT_EQ(a->Base.Track[0].Item(1)->sParam3, "-1");
+    EXPECT_EQ(a->Base.Track[0].Item(1)->sParam3(), "-1");
 }
 
 TEST_F(PlayerTest, LoopWithAStepBeyondTheStartGoesToTheFirstCommand) {

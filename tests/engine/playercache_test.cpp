@@ -102,14 +102,24 @@ const TChange changes[] = {
          p.Prepare(a, a.Base.Track[0]);
      }},
     {"running command edited", [](TWorld& w, TPlayer&) {
-         TCommandItem& c = *w.Layer("A")->Base.Track[0].Item(0);
-         c.StartTime = 150;
-         c.TargetLeft = 400;
+         // Not prepared again: it runs on with the values it started with.
+         w.Layer("A")->Base.Track[0].Item(0)->SetParam(1, QStringLiteral("400"));
      }},
-    {"ease set on the running command", [](TWorld& w, TPlayer&) {
-         TCommandItem& c = *w.Layer("A")->Base.Track[1].Item(0);
-         c.EaseFlags = 0x101;
-         c.EaseCoef = {0, 0, 0, 1, 0};
+    {"running command edited and prepared again", [](TWorld& w, TPlayer& p) {
+         TImagesItem& a = *w.Layer("A");
+         a.Base.Track[0].Item(0)->SetParam(1, QStringLiteral("400"));
+         p.Prepare(a, a.Base.Track[0]);
+     }},
+    {"ease set on the running command", [](TWorld& w, TPlayer& p) {
+         TImagesItem& a = *w.Layer("A");
+         a.Base.Track[1].Item(0)->SetParam(2, QStringLiteral("Ease(d=1e=1f=0g=0h=-2i=3j=0)"));
+         p.Prepare(a, a.Base.Track[1]);
+     }},
+    {"same command prepared with the layer elsewhere", [](TWorld& w, TPlayer& p) {
+         // Same list, same index, same stored part: only the working state differs.
+         TImagesItem& b = *w.Layer("B");
+         b.Left = 700;
+         p.Prepare(b, b.Base.Track[0]);
      }},
     {"layer accelerated", [](TWorld& w, TPlayer&) { w.Layer("B")->Acceleration = -10; }},
     {"touch started", [](TWorld& w, TPlayer& p) { p.TouchStart(*w.Layer("B")); }},

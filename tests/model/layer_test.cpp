@@ -34,12 +34,12 @@ std::unique_ptr<TCommandItem> Cmd(int command, QString p1 = {}, QString p2 = {},
 
 TEST(NewCommand, HasTheDefaultOrigin) {
     TCommandItem cmd;
-    EXPECT_EQ(cmd.OX, 512.0);
-    EXPECT_EQ(cmd.OY, 384.0);
-    EXPECT_EQ(cmd.Command, 0);
+    EXPECT_EQ(cmd.OX(), 512.0);
+    EXPECT_EQ(cmd.OY(), 384.0);
+    EXPECT_EQ(cmd.Command(), 0);
     TCommandItem moveTo(cmdMoveTo, "1", "2", "3");
-    EXPECT_EQ(moveTo.OX, 512.0);
-    EXPECT_EQ(moveTo.OY, 384.0);
+    EXPECT_EQ(moveTo.OX(), 512.0);
+    EXPECT_EQ(moveTo.OY(), 384.0);
 }
 
 TEST(NewTrack, IsStoppedAndNamesCommandsFromTheCatalogue) {
@@ -166,19 +166,19 @@ TEST(Layer, SaveAllAndRestoreAllVisitEveryLayer) {
 TEST(Clone, CommandCopiesOnlyTheStoredPart) {
     TImagesItem owner;
     TCommandItem cmd(cmdMoveTo, "10", "20", "1,5");
-    cmd.OX = 100;
-    cmd.OY = 200;
+    cmd.SetOX(100);
+    cmd.SetOY(200);
     cmd.Owner = &owner;
     cmd.Value1 = "10";
     cmd.Duration = 1500;
     cmd.TargetLeft = 10;
     auto copy = cmd.Clone();
-    EXPECT_EQ(copy->Command, cmdMoveTo);
-    EXPECT_EQ(copy->sParam1, "10");
-    EXPECT_EQ(copy->sParam2, "20");
-    EXPECT_EQ(copy->sParam3, "1,5");
-    EXPECT_EQ(copy->OX, 100.0);
-    EXPECT_EQ(copy->OY, 200.0);
+    EXPECT_EQ(copy->Command(), cmdMoveTo);
+    EXPECT_EQ(copy->sParam1(), "10");
+    EXPECT_EQ(copy->sParam2(), "20");
+    EXPECT_EQ(copy->sParam3(), "1,5");
+    EXPECT_EQ(copy->OX(), 100.0);
+    EXPECT_EQ(copy->OY(), 200.0);
     EXPECT_EQ(copy->Owner, nullptr);
     EXPECT_TRUE(copy->Value1.isEmpty());
     EXPECT_EQ(copy->Duration, 0);
@@ -197,11 +197,11 @@ TEST(Clone, TrackKeepsNamesOrderAndCurrent) {
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(copy.Name(i), track.Name(i));
         EXPECT_NE(copy.Item(i), track.Item(i)); // deep
-        EXPECT_EQ(copy.Item(i)->Command, track.Item(i)->Command);
-        EXPECT_EQ(copy.Item(i)->sParam1, track.Item(i)->sParam1);
+        EXPECT_EQ(copy.Item(i)->Command(), track.Item(i)->Command());
+        EXPECT_EQ(copy.Item(i)->sParam1(), track.Item(i)->sParam1());
     }
-    copy.Item(0)->sParam1 = "changed";
-    EXPECT_EQ(track.Item(0)->sParam1, "1");
+    copy.Item(0)->SetParam(1, "changed");
+    EXPECT_EQ(track.Item(0)->sParam1(), "1");
 }
 
 TEST(Clone, AnimationClonesItsThreeTracks) {
@@ -213,7 +213,7 @@ TEST(Clone, AnimationClonesItsThreeTracks) {
     EXPECT_EQ(copy.Track[0].Count(), 1);
     EXPECT_EQ(copy.Track[1].Count(), 0);
     ASSERT_EQ(copy.Track[2].Count(), 2);
-    EXPECT_EQ(copy.Track[2].Item(1)->Command, cmdShow);
+    EXPECT_EQ(copy.Track[2].Item(1)->Command(), cmdShow);
     EXPECT_NE(copy.Track[2].Item(1), anim.Track[2].Item(1));
     EXPECT_EQ(copy.CommandCount(), 3);
 }
@@ -280,7 +280,7 @@ TEST(Clone, LayerCopiesItsFieldsAndRecordsTheActiveAnimation) {
         EXPECT_TRUE(copy->KeyframeEditing);
         ASSERT_EQ(copy->Touch2.Track[1].Count(), 1);
         EXPECT_NE(copy->Touch2.Track[1].Item(0), layer.Touch2.Track[1].Item(0));
-        EXPECT_EQ(copy->Base.Track[0].Item(0)->sParam1, "2");
+        EXPECT_EQ(copy->Base.Track[0].Item(0)->sParam1(), "2");
     }
 }
 
@@ -317,16 +317,38 @@ TEST(TrackStamp, ChangesWithEveryChangeOfTheListAndIsNeverShared) {
              other.Add(Cmd(cmdWait, "1"));
              t = std::move(other);
          }},
+        {"name changed", [](TCommands& t) { t.SetName(0, QStringLiteral("Várj")); }},
+        {"command changed", [](TCommands& t) { t.Item(1)->SetCommand(cmdShow); }},
+        {"parameter changed", [](TCommands& t) { t.Item(0)->SetParam(1, QStringLiteral("1,5")); }},
+        {"empty parameter made null", [](TCommands& t) { t.Item(0)->SetParam(2, QString()); }},
+        {"origin changed", [](TCommands& t) { t.Item(1)->SetOY(0); }},
+        {"origin's zero signed", [](TCommands& t) { t.Item(1)->SetOX(-0.0); }},
+        {"marked by the player", [](TCommands& t) { t.MarkChanged(); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TCommands track;
-        track.Add(Cmd(cmdWait, "1"));
+        track.Add(Cmd(cmdWait, "1", QString(QLatin1String("")))); // empty, not null
+        track.Item(0)->SetOX(0);
         track.Add(Cmd(cmdWait, "2"));
+        track.Item(1)->SetOX(0);
         const uint64_t before = track.Stamp();
         c.change(track);
         EXPECT_NE(track.Stamp(), before);
     }
+
+    // Writing back what is there is no change.
+    TCommands track;
+    track.Add(Cmd(cmdWait, "1", QString(QLatin1String(""))));
+    ASSERT_FALSE(track.Item(0)->sParam2().isNull());
+    const uint64_t same = track.Stamp();
+    track.SetName(0, QString(track.Name(0)));
+    track.Item(0)->SetCommand(cmdWait);
+    track.Item(0)->SetParam(1, QStringLiteral("1"));
+    track.Item(0)->SetParam(2, QString(QLatin1String("")));
+    track.Item(0)->SetParam(3, QString());
+    track.Item(0)->SetOX(512);
+    EXPECT_EQ(track.Stamp(), same);
 
     TCommands a, b;
     EXPECT_NE(a.Stamp(), b.Stamp());
@@ -338,4 +360,39 @@ TEST(TrackStamp, ChangesWithEveryChangeOfTheListAndIsNeverShared) {
     EXPECT_NE(a.Stamp(), stamp);
     EXPECT_NE(a.Stamp(), moved.Stamp());
     EXPECT_NE(moved.Clone().Stamp(), moved.Stamp());
+}
+
+TEST(TrackStamp, ACommandRenewsTheListItIsInNow) {
+    TCommands first;
+    TCommandItem* c = first.Add(Cmd(cmdWait, "1"));
+    // Moved with its list: edits reach the new owner.
+    TCommands second(std::move(first));
+    uint64_t stamp = second.Stamp();
+    c->SetParam(1, QStringLiteral("2"));
+    EXPECT_NE(second.Stamp(), stamp);
+    TCommands third;
+    third = std::move(second);
+    stamp = third.Stamp();
+    c->SetParam(1, QStringLiteral("3"));
+    EXPECT_NE(third.Stamp(), stamp);
+
+    // A clone's commands belong to the clone.
+    TCommands clone = third.Clone();
+    stamp = third.Stamp();
+    const uint64_t cloneStamp = clone.Stamp();
+    clone.Item(0)->SetParam(1, QStringLiteral("4"));
+    EXPECT_NE(clone.Stamp(), cloneStamp);
+    EXPECT_EQ(third.Stamp(), stamp);
+
+    // Taken out, it belongs to no list; put into another, to that one.
+    std::unique_ptr<TCommandItem> taken = third.Take(0);
+    stamp = third.Stamp();
+    taken->SetParam(1, QStringLiteral("5"));
+    EXPECT_EQ(third.Stamp(), stamp);
+    TCommands fourth;
+    TCommandItem* inserted = fourth.Insert(0, std::move(taken));
+    stamp = fourth.Stamp();
+    inserted->SetOY(1);
+    EXPECT_NE(fourth.Stamp(), stamp);
+    EXPECT_EQ(inserted->sParam1(), QStringLiteral("5"));
 }

@@ -149,9 +149,9 @@ TEST_F(SceneTest, RenameReferences) {
     scene.RenameReferences("a", "b");
     for (size_t i = 0; i < commands.size(); ++i) {
         SCOPED_TRACE(cases[i].before);
-        EXPECT_EQ(commands[i]->sParam1, "x");
-        EXPECT_EQ(commands[i]->sParam2, QString::fromUtf8(cases[i].after));
-        EXPECT_EQ(commands[i]->sParam3, QString::fromUtf8(cases[i].after));
+        EXPECT_EQ(commands[i]->sParam1(), "x");
+        EXPECT_EQ(commands[i]->sParam2(), QString::fromUtf8(cases[i].after));
+        EXPECT_EQ(commands[i]->sParam3(), QString::fromUtf8(cases[i].after));
     }
 }
 

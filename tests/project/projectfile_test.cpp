@@ -69,8 +69,8 @@ void BuildRichScene(TScene& scene, const QString& dir) {
                 const int number = (t * 7 + c * 5 + n) % 23; // 0 and 22 lie outside the catalogue
                 auto cmd = std::make_unique<TCommandItem>(number, QStringLiteral("Left(Réteg_0_őű;%1)").arg(c),
                                                           QStringLiteral("RandomI(1;6)"), c ? "0,5" : "");
-                cmd->OX = 512.5 + c;
-                cmd->OY = 383.5 - t;
+                cmd->SetOX(512.5 + c);
+                cmd->SetOY(383.5 - t);
                 track.Add(std::move(cmd));
             }
         }
@@ -130,11 +130,11 @@ TEST_F(TProjectFileTest, RoundTripIsByteIdenticalAndKeepsEveryField) {
         ASSERT_EQ(track.Count(), (t + 1) % 3 + 1) << t;
         for (int c = 0; c < track.Count(); ++c) {
             const TCommandItem& cmd = *track.Item(c);
-            EXPECT_EQ(cmd.Command, (t * 7 + c * 5 + 1) % 23);
-            EXPECT_EQ(track.Name(c), CommandName(cmd.Command));
-            EXPECT_EQ(cmd.sParam1, QStringLiteral("Left(Réteg_0_őű;%1)").arg(c));
-            EXPECT_EQ(cmd.sParam3, c ? "0,5" : "");
-            EXPECT_EQ(cmd.OX, c == 0 ? 512.0 : c == 1 ? 514.0 : 514.0);
+            EXPECT_EQ(cmd.Command(), (t * 7 + c * 5 + 1) % 23);
+            EXPECT_EQ(track.Name(c), CommandName(cmd.Command()));
+            EXPECT_EQ(cmd.sParam1(), QStringLiteral("Left(Réteg_0_őű;%1)").arg(c));
+            EXPECT_EQ(cmd.sParam3(), c ? "0,5" : "");
+            EXPECT_EQ(cmd.OX(), c == 0 ? 512.0 : c == 1 ? 514.0 : 514.0);
             EXPECT_EQ(cmd.Owner, &layer);
         }
     }
@@ -245,9 +245,9 @@ TEST_F(TProjectFileTest, ReadingFillsDefaultsAndProjectState) {
     ASSERT_EQ(layer.Base.Track[0].Count(), 1);
     const TCommandItem& cmd = *layer.Base.Track[0].Item(0);
     EXPECT_EQ(layer.Base.Track[0].Name(0), "MoveTo");
-    EXPECT_EQ(cmd.sParam1, "");
-    EXPECT_EQ(cmd.OX, 512.0);
-    EXPECT_EQ(cmd.OY, 384.0);
+    EXPECT_EQ(cmd.sParam1(), "");
+    EXPECT_EQ(cmd.OX(), 512.0);
+    EXPECT_EQ(cmd.OY(), 384.0);
     EXPECT_EQ(Log.Count(), 0);
 }
 
@@ -269,9 +269,9 @@ TEST_F(TProjectFileTest, NumbersThatAreNotIntegersReadAsDefaults) {
     EXPECT_EQ(layer.PlayAnim, 1);
     EXPECT_EQ(layer.Group, 0);
     const TCommandItem& cmd = *layer.Base.Track[0].Item(0);
-    EXPECT_EQ(cmd.Command, 0);
-    EXPECT_EQ(cmd.OX, 512.0);
-    EXPECT_EQ(cmd.OY, 384.0);
+    EXPECT_EQ(cmd.Command(), 0);
+    EXPECT_EQ(cmd.OX(), 512.0);
+    EXPECT_EQ(cmd.OY(), 384.0);
 }
 
 TEST_F(TProjectFileTest, CommandListsStopAtTheFirstGap) {
@@ -286,10 +286,10 @@ TEST_F(TProjectFileTest, CommandListsStopAtTheFirstGap) {
     ASSERT_EQ(scene.Layers.Count(), 1);
     const TImagesItem& layer = *scene.Layers.At(0);
     EXPECT_EQ(layer.Base.Track[1].Count(), 2);
-    EXPECT_EQ(layer.Base.Track[1].Item(1)->sParam1, "2");
+    EXPECT_EQ(layer.Base.Track[1].Item(1)->sParam1(), "2");
     EXPECT_EQ(layer.Touch1.Track[1].Count(), 0);
     ASSERT_EQ(layer.Touch3.Track[2].Count(), 1);
-    EXPECT_EQ(layer.Touch3.Track[2].Item(0)->Command, 99);
+    EXPECT_EQ(layer.Touch3.Track[2].Item(0)->Command(), 99);
     EXPECT_EQ(layer.Touch3.Track[2].Name(0), "");
     // The unknown number goes back out unchanged.
     EXPECT_TRUE(ProjectText(scene).contains("[Image1_Command12_1]\r\nCommand=99\r\nsParam1=x\r\n"));
