@@ -24,6 +24,8 @@ void TPlayback::Toggle(bool fullPlay) {
 }
 
 void TPlayback::Start(bool fullPlay) {
+    // The tracks start now, not when the last tick of an earlier playback ran.
+    player_.ReadClock();
     scene_.SaveAll();
     scene_.FullPlay = fullPlay;
     for (int i = 0; i < scene_.Layers.Count(); ++i) {

@@ -303,6 +303,11 @@ bool TPlayer::Tick() {
     return false;
 }
 
+void TPlayer::ReadClock() {
+    scene_.Clock.Now = clock_.NowMs();
+    scene_.Clock.LastTime = scene_.Clock.Now;
+}
+
 void TPlayer::RunTrack(TImagesItem& layer, TCommands& track) {
     // A quick run may jump back into itself (StartOther on its own layer):
     // every command gets at most one go per tick, the rest waits for the next.

@@ -26,6 +26,10 @@ public:
     // active track of any layer still runs. An error ends the tick where it
     // happened and goes to OnError; the next tick goes on from there.
     bool Tick();
+    // LastTime := Now := the clock's reading, without stepping anything: the
+    // clock stands still while nothing plays, so playback reads it before it
+    // starts its tracks.
+    void ReadClock();
 
     // Starts a track at its first command at the current time, emptying its loop counters.
     void StartTrack(TImagesItem& layer, TCommands& track);

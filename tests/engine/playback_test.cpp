@@ -97,6 +97,23 @@ TEST_F(PlaybackTest, AutoStopOnceNothingRuns) {
     EXPECT_TRUE(scene.Playing);
 }
 
+TEST_F(PlaybackTest, PlaybackStartedLaterStartsItsTracksThen) {
+    // Nothing ticks between two playbacks: the second must not start its
+    // commands at the time the first one stopped.
+    TImagesItem* a = Layer("A", 0, 0);
+    Add(a->Base.Track[0], cmdMoveTo, "100", "0", "1");
+    clock.Set(200);
+    playback.Toggle(true);
+    EXPECT_EQ(a->Base.Track[0].Item(0)->StartTime, 200);
+    EXPECT_TRUE(playback.CheckAutoStop(TickAt(1200)));
+    clock.Set(9000);
+    playback.Toggle(true);
+    EXPECT_EQ(scene.Clock.Now, 9000);
+    EXPECT_EQ(scene.Clock.LastTime, 9000);
+    EXPECT_FALSE(playback.CheckAutoStop(TickAt(9500)));
+    EXPECT_DOUBLE_EQ(a->Left, 50);
+}
+
 TEST_F(PlaybackTest, EmptyBaseTracksStopOnTheFirstPass) {
     Layer("A");
     playback.Toggle(true);
