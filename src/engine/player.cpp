@@ -127,34 +127,6 @@ inline void Prefetch(const void* p) {
 #endif
 }
 
-// The linear middle of a movement without ease (the layer is not accelerated);
-// false when the command needs the full step.
-#if defined(__GNUC__)
-__attribute__((always_inline))
-#endif
-inline bool LinearStep(TImagesItem& layer, const TCommandItem& c, int32_t now) {
-    if (c.EaseFlags != 0)
-        return false;
-    const int64_t e = static_cast<int64_t>(now) - c.StartTime;
-    if (e < 0 || e >= c.Duration)
-        return false;
-    const double g = static_cast<double>(e) / c.Duration;
-    switch (c.Command()) {
-    case cmdMoveTo:
-    case cmdRelativeMoveTo:
-        layer.Left = c.StartLeft + (c.TargetLeft - c.StartLeft) * g;
-        layer.Top = c.StartTop + (c.TargetTop - c.StartTop) * g;
-        return true;
-    case cmdReSize:
-        layer.Width = c.StartWidth + (c.TargetWidth - c.StartWidth) * g;
-        layer.Height = c.StartHeight + (c.TargetHeight - c.StartHeight) * g;
-        return true;
-    case cmdRotate: layer.Angle = c.StartAngle + (c.TargetAngle - c.StartAngle) * g; return true;
-    case cmdFadeTo: layer.Alpha = c.StartAlpha + (c.TargetAlpha - c.StartAlpha) * g; return true;
-    }
-    return false;
-}
-
 } // namespace
 
 // What a slot copies of its command for the linear step.
@@ -194,20 +166,18 @@ TPlayer::TSlot TPlayer::SlotOf(const TCommands& track) {
     return s;
 }
 
-namespace {
-
-// The linear step from a slot's copy: the same arithmetic as LinearStep on the
-// command itself, so the two give the same bits.
+// The linear middle of a movement without ease, from a slot's copy of its
+// command; false when the command needs the full step.
 #if defined(__GNUC__)
 __attribute__((always_inline))
 #endif
-inline bool SlotStep(TImagesItem& layer, int32_t kind, int32_t startTime, int32_t duration,
-                     const std::array<double, 4>& v, int32_t now) {
-    const int64_t e = static_cast<int64_t>(now) - startTime;
-    if (kind == slotFull || e < 0 || e >= duration)
+inline bool TPlayer::SlotStep(TImagesItem& layer, const TSlot& s, int32_t now) {
+    const int64_t e = static_cast<int64_t>(now) - s.StartTime;
+    if (s.Kind == slotFull || e < 0 || e >= s.Duration)
         return false;
-    const double g = static_cast<double>(e) / duration;
-    switch (kind) {
+    const double g = static_cast<double>(e) / s.Duration;
+    const std::array<double, 4>& v = s.V;
+    switch (s.Kind) {
     case slotMove:
         layer.Left = v[0] + (v[1] - v[0]) * g;
         layer.Top = v[2] + (v[3] - v[2]) * g;
@@ -221,8 +191,6 @@ inline bool SlotStep(TImagesItem& layer, int32_t kind, int32_t startTime, int32_
     }
     return false;
 }
-
-} // namespace
 
 TPlayer::TPlayer(TScene& scene, TClockSource& clock) : scene_(scene), clock_(clock) {}
 
@@ -275,7 +243,7 @@ bool TPlayer::Tick() {
                 // time, prepared as it was then, a movement in its linear middle.
                 const int current = track->Current;
                 if (slot->Current == current && slot->Stamp == track->Stamp() && plain &&
-                    SlotStep(layer, slot->Kind, slot->StartTime, slot->Duration, slot->V, now)) {
+                    SlotStep(layer, *slot, now)) {
                     running = true;
                     continue;
                 }
@@ -315,7 +283,7 @@ void TPlayer::RunTrack(TImagesItem& layer, TCommands& track) {
     while (track.Current >= 0 && budget-- > 0) {
         TCommandItem& c = *track.Item(track.Current);
         if (IsMovement(c.Command())) {
-            if (!StepLinear(layer, c))
+            if (!StepLinear(layer, track))
                 StepMovement(layer, track);
             break;
         }
@@ -486,8 +454,10 @@ void TPlayer::Step(TImagesItem& layer, TCommands& track) {
         StepInstant(layer, track);
 }
 
-bool TPlayer::StepLinear(TImagesItem& layer, const TCommandItem& c) const {
-    return layer.Acceleration == 0 && LinearStep(layer, c, scene_.Clock.Now);
+bool TPlayer::StepLinear(TImagesItem& layer, const TCommands& track) const {
+    if (layer.Acceleration != 0)
+        return false;
+    return SlotStep(layer, SlotOf(track), scene_.Clock.Now);
 }
 
 void TPlayer::StepMovement(TImagesItem& layer, TCommands& track) {

@@ -54,7 +54,7 @@ private:
     void StepMovement(TImagesItem& layer, TCommands& track);
     // The linear middle of a movement without ease or acceleration; false when
     // the command needs the full step.
-    bool StepLinear(TImagesItem& layer, const TCommandItem& c) const;
+    bool StepLinear(TImagesItem& layer, const TCommands& track) const;
     void StepInstant(TImagesItem& layer, TCommands& track);
     void StepLoop(TImagesItem& layer, TCommands& track);
     void PrepareAt(TImagesItem& layer, TCommands& track, int32_t startTime);
@@ -78,6 +78,7 @@ private:
         std::array<double, 4> V{}; // start and target of the first value, then of the second
     };
     static TSlot SlotOf(const TCommands& track);
+    static bool SlotStep(TImagesItem& layer, const TSlot& slot, int32_t now);
 
     TScene& scene_;
     TClockSource& clock_;
