@@ -127,10 +127,10 @@ inline void Prefetch(const void* p) {
 #endif
 }
 
-} // namespace
-
 // What a slot copies of its command for the linear step.
 enum TSlotKind : int32_t { slotFull = 0, slotMove, slotResize, slotRotate, slotFade };
+
+} // namespace
 
 TPlayer::TSlot TPlayer::SlotOf(const TCommands& track) {
     const int current = track.Current;

@@ -22,34 +22,8 @@ namespace {
 // A PNG whose every pixel differs, so that row order and placement show.
 // pixel(x, y) channel c = 16 * y + 4 * x + c (8-bit samples).
 bool WritePatternPng(const QString& path, int width, int height, int colorType, int bitDepth = 8) {
-    FILE* fp = std::fopen(QFile::encodeName(path).constData(), "wb");
-    if (!fp)
-        return false;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        std::fclose(fp);
-        return false;
-    }
-    png_init_io(png, fp);
-    png_set_IHDR(png, info, width, height, bitDepth, colorType, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                 PNG_FILTER_TYPE_DEFAULT);
-    const int channels = colorType == PNG_COLOR_TYPE_RGB ? 3 : 4;
-    const int bytes = bitDepth / 8;
-    std::vector<uint8_t> row(size_t(width) * channels * bytes);
-    png_write_info(png, info);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x)
-            for (int c = 0; c < channels; ++c)
-                for (int b = 0; b < bytes; ++b) // 16-bit: the same value in both bytes
-                    row[(size_t(x) * channels + c) * bytes + b] = uint8_t(16 * y + 4 * x + c);
-        png_write_row(png, row.data());
-    }
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    std::fclose(fp);
-    return true;
+    return WritePng(path, width, height, colorType, bitDepth,
+                    [](int x, int y, int c) { return uint8_t(16 * y + 4 * x + c); });
 }
 
 QByteArray JpegBytes(int width, int height) {

@@ -6,7 +6,8 @@
 
 namespace velkon::test {
 
-bool WritePng(const QString& path, int width, int height, int colorType, std::vector<uint8_t> rgba) {
+bool WritePng(const QString& path, int width, int height, int colorType, int bitDepth,
+              const std::function<uint8_t(int x, int y, int channel)>& sample, const std::vector<uint8_t>& palette) {
     FILE* fp = std::fopen(QFile::encodeName(path).constData(), "wb");
     if (!fp)
         return false;
@@ -18,24 +19,33 @@ bool WritePng(const QString& path, int width, int height, int colorType, std::ve
         return false;
     }
     png_init_io(png, fp);
-    png_set_IHDR(png, info, width, height, 8, colorType, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+    png_set_IHDR(png, info, width, height, bitDepth, colorType, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
-    int channels = colorType == 2 ? 3 : colorType == 6 ? 4 : colorType == 4 ? 2 : 1;
-    std::vector<uint8_t> row(static_cast<size_t>(width) * channels);
     if (colorType == 3) {
-        png_color palette[1] = {{rgba[0], rgba[1], rgba[2]}};
-        png_set_PLTE(png, info, palette, 1);
+        png_color colours[1] = {{palette.at(0), palette.at(1), palette.at(2)}};
+        png_set_PLTE(png, info, colours, 1);
     }
-    for (int x = 0; x < width; ++x)
-        for (int c = 0; c < channels; ++c)
-            row[x * channels + c] = colorType == 3 ? 0 : rgba[c % rgba.size()];
+    const int channels = colorType == 2 ? 3 : colorType == 6 ? 4 : colorType == 4 ? 2 : 1;
+    const int bytes = bitDepth / 8;
+    std::vector<uint8_t> row(static_cast<size_t>(width) * channels * bytes);
     png_write_info(png, info);
-    for (int y = 0; y < height; ++y)
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            for (int c = 0; c < channels; ++c)
+                for (int b = 0; b < bytes; ++b)
+                    row[(static_cast<size_t>(x) * channels + c) * bytes + b] = sample(x, y, c);
         png_write_row(png, row.data());
+    }
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
     std::fclose(fp);
     return true;
+}
+
+bool WritePng(const QString& path, int width, int height, int colorType, std::vector<uint8_t> rgba) {
+    return WritePng(
+        path, width, height, colorType, 8,
+        [&](int, int, int c) { return colorType == 3 ? uint8_t(0) : rgba[c % rgba.size()]; }, rgba);
 }
 
 static void put16(QByteArray& b, int v) {

@@ -6,6 +6,7 @@
 #include <ostream>
 #include <QTemporaryDir>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace velkon::test {
@@ -14,6 +15,13 @@ namespace velkon::test {
 // filled with one colour. Returns false when it cannot be written.
 bool WritePng(const QString& path, int width, int height, int colorType,
               std::vector<uint8_t> rgba = {255, 0, 0, 255});
+
+// Writes a PNG whose sample (x, y, channel) is sample(x, y, channel), at 8 or
+// 16 bits (both bytes of a 16-bit sample alike). A palette picture (type 3)
+// gets a one-colour palette of palette's first three bytes.
+bool WritePng(const QString& path, int width, int height, int colorType, int bitDepth,
+              const std::function<uint8_t(int x, int y, int channel)>& sample,
+              const std::vector<uint8_t>& palette = {});
 
 // Writes a canonical 44-byte-header PCM WAV file.
 bool WriteWav(const QString& path, int channels, int rate, int bits, const QByteArray& samples);
