@@ -80,8 +80,10 @@ void TCanvasRenderer::UploadPendingTextures(const std::function<void(const QStri
     for (const auto& entry : scene_.Files) {
         TFilesItem& file = *entry.second;
         if (!file.PendingTexture) continue;
-        const TTextureData tex = std::move(*file.PendingTexture);
+        // File items of one path share the data; the last upload frees it.
+        const std::shared_ptr<const TTextureData> pending = std::move(file.PendingTexture);
         file.PendingTexture.reset();
+        const TTextureData& tex = *pending;
         if (!tex.Error.isEmpty()) {
             if (onError) onError(tex.Error);
             continue;
