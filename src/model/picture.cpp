@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -23,6 +24,14 @@ struct TFailure {
 
 QString SideText(int64_t width, int64_t height) {
     return QStringLiteral("%1 x %2 képpont").arg(width).arg(height);
+}
+
+// Whole megabytes, rounded up, from one megabyte on; bytes below it.
+QString BytesText(int64_t bytes) {
+    constexpr int64_t mega = int64_t(1) << 20;
+    if (bytes < mega)
+        return QStringLiteral("%1 bájt").arg(bytes);
+    return QStringLiteral("%1 MB").arg((bytes + mega - 1) / mega);
 }
 
 bool TooLarge(int64_t width, int64_t height, TFailure& failure) {
@@ -123,9 +132,8 @@ bool LoadPng(const QByteArray& bytes, TPicture& pic, int64_t memoryLimit, TFailu
         if (needed > memoryLimit) {
             png_destroy_read_struct(&png, &info, nullptr);
             failure.Status = TPicture::stTooLarge;
-            failure.Reason = QStringLiteral("a kép %1 MB memóriát kérne, a projekt képeinek legfeljebb %2 MB jut")
-                                 .arg((needed + (1 << 20) - 1) >> 20)
-                                 .arg(MaxPictureMemory >> 20);
+            failure.Reason = QStringLiteral("kibontva %1 volna, a projekt képeinek már csak %2 maradt")
+                                 .arg(BytesText(needed), BytesText(std::max<int64_t>(memoryLimit, 0)));
             return false;
         }
         // Texture data is 8 bits per channel, RGB or RGBA as stored.
