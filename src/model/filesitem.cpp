@@ -9,17 +9,14 @@ void (*TFilesItem::DeleteTexture)(uint32_t) = nullptr;
 TFilesItem::TFilesItem() = default;
 
 TFilesItem::~TFilesItem() {
-    if (Texture != 0 && DeleteTexture)
-        DeleteTexture(Texture);
+    if (Texture != 0 && DeleteTexture) DeleteTexture(Texture);
 }
 
 int TFilesItem::KindOfPath(const QString& path) {
     const QString upper = path.toUpper();
     int kind = kindPicture;
-    if (upper.contains(QStringLiteral(".WAV")))
-        kind = kindSound;
-    if (upper.contains(QStringLiteral(".PAR")))
-        kind = kindParticle;
+    if (upper.contains(QStringLiteral(".WAV"))) kind = kindSound;
+    if (upper.contains(QStringLiteral(".PAR"))) kind = kindParticle;
     return kind;
 }
 

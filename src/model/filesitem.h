@@ -16,14 +16,14 @@ class TFilesItem {
 public:
     enum TKind { kindPicture = 1, kindSound = 2, kindParticle = 4 };
 
-    QString Name;                    // file name without directory; key in Files
-    QString Path;                    // full path
+    QString Name; // file name without directory; key in Files
+    QString Path; // full path
     int32_t Kind = kindPicture;
     // Pictures only; shared by every file item of the same path in a project.
     std::shared_ptr<const TPicture> Image;
-    std::unique_ptr<TSnd> Sound;     // sounds only, once loaded
+    std::unique_ptr<TSnd> Sound; // sounds only, once loaded
     int32_t UseCount = 0;
-    uint32_t Texture = 0;            // OpenGL texture name once uploaded, 0 none
+    uint32_t Texture = 0; // OpenGL texture name once uploaded, 0 none
     double TexExtentX = 0, TexExtentY = 0;
 
     // Texture prepared at load time, waiting for the canvas to upload it;

@@ -29,16 +29,15 @@ QString SideText(int64_t width, int64_t height) {
 // Whole megabytes, rounded up, from one megabyte on; bytes below it.
 QString BytesText(int64_t bytes) {
     constexpr int64_t mega = int64_t(1) << 20;
-    if (bytes < mega)
-        return QStringLiteral("%1 bájt").arg(bytes);
+    if (bytes < mega) return QStringLiteral("%1 bájt").arg(bytes);
     return QStringLiteral("%1 MB").arg((bytes + mega - 1) / mega);
 }
 
 bool TooLarge(int64_t width, int64_t height, TFailure& failure) {
-    if (width <= MaxPictureSide && height <= MaxPictureSide)
-        return false;
-    failure = {TPicture::stTooLarge, SideText(width, height) + QStringLiteral(", legfeljebb %1 képpont oldalanként")
-                                                               .arg(MaxPictureSide)};
+    if (width <= MaxPictureSide && height <= MaxPictureSide) return false;
+    failure = {TPicture::stTooLarge,
+               SideText(width, height) +
+                   QStringLiteral(", legfeljebb %1 képpont oldalanként").arg(MaxPictureSide)};
     return true;
 }
 
@@ -77,8 +76,7 @@ void PngRead(png_structp png, png_bytep out, png_size_t length) {
 // libpng's messages go into the picture's error, never to the console.
 [[noreturn]] void PngError(png_structp png, png_const_charp message) {
     auto* ctx = static_cast<TPngContext*>(png_get_error_ptr(png));
-    if (ctx->Error.isEmpty())
-        ctx->Error = QString::fromLatin1(message);
+    if (ctx->Error.isEmpty()) ctx->Error = QString::fromLatin1(message);
     png_longjmp(png, 1);
 }
 
@@ -88,13 +86,13 @@ void PngWarning(png_structp png, png_const_charp message) {
 
 bool LoadPng(const QByteArray& bytes, TPicture& pic, int64_t memoryLimit, TFailure& failure) {
     // The header's sides are checked before libpng sees them.
-    if (bytes.size() >= 24 && bytes.mid(12, 4) == "IHDR" && TooLarge(ReadBE32(bytes, 16), ReadBE32(bytes, 20), failure))
+    if (bytes.size() >= 24 && bytes.mid(12, 4) == "IHDR" &&
+        TooLarge(ReadBE32(bytes, 16), ReadBE32(bytes, 20), failure))
         return false;
     TPngContext ctx;
     ctx.Data = &bytes;
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &ctx, PngError, PngWarning);
-    if (!png)
-        return false;
+    if (!png) return false;
     png_infop info = png_create_info_struct(png);
     if (!info) {
         png_destroy_read_struct(&png, nullptr, nullptr);
@@ -118,12 +116,13 @@ bool LoadPng(const QByteArray& bytes, TPicture& pic, int64_t memoryLimit, TFailu
     if (colorType == PNG_COLOR_TYPE_RGB || colorType == PNG_COLOR_TYPE_RGB_ALPHA) {
         // Rows as the file stores them, each with its filter byte: a file too
         // short to hold them is refused before anything is reserved for them.
-        const int64_t storedBytes = static_cast<int64_t>(height) * (static_cast<int64_t>(png_get_rowbytes(png, info)) + 1);
+        const int64_t storedBytes =
+            static_cast<int64_t>(height) * (static_cast<int64_t>(png_get_rowbytes(png, info)) + 1);
         const int64_t rest = bytes.size() - static_cast<int64_t>(ctx.Pos);
         if (storedBytes > rest * kMaxDeflateRatio) {
             png_destroy_read_struct(&png, &info, nullptr);
-            failure.Reason = QStringLiteral("a fájl túl rövid a fejlécében megadott ") + SideText(width, height) +
-                             QStringLiteral("hoz");
+            failure.Reason = QStringLiteral("a fájl túl rövid a fejlécében megadott ") +
+                             SideText(width, height) + QStringLiteral("hoz");
             return false;
         }
         channels = colorType == PNG_COLOR_TYPE_RGB ? 3 : 4;
@@ -137,8 +136,7 @@ bool LoadPng(const QByteArray& bytes, TPicture& pic, int64_t memoryLimit, TFailu
             return false;
         }
         // Texture data is 8 bits per channel, RGB or RGBA as stored.
-        if (bitDepth == 16)
-            png_set_strip_16(png);
+        if (bitDepth == 16) png_set_strip_16(png);
         png_read_update_info(png, info);
         // The rows go straight to their place in the texture.
         const size_t texRowBytes = static_cast<size_t>(texWidth) * channels;
@@ -190,8 +188,7 @@ bool LoadJpeg(const QByteArray& bytes, TPicture& pic, TFailure& failure) {
     jpeg_read_header(&cinfo, TRUE);
     const int64_t width = cinfo.image_width, height = cinfo.image_height;
     jpeg_destroy_decompress(&cinfo);
-    if (TooLarge(width, height, failure))
-        return false;
+    if (TooLarge(width, height, failure)) return false;
     pic.Width = static_cast<int>(width);
     pic.Height = static_cast<int>(height);
     pic.Format = TPicture::fmtJpeg;
@@ -218,14 +215,12 @@ bool LoadBmp(const QByteArray& bytes, TPicture& pic, TFailure& failure) {
         width = ReadLE32(bytes, 18);
         height = ReadLE32(bytes, 22); // negative for top-down rows
     }
-    if (height < 0)
-        height = -height; // in 64 bits, so that INT_MIN turns positive too
+    if (height < 0) height = -height; // in 64 bits, so that INT_MIN turns positive too
     if (width <= 0 || height == 0) {
         failure.Reason = QStringLiteral("a BMP fejlécében érvénytelen méret: ") + SideText(width, height);
         return false;
     }
-    if (TooLarge(width, height, failure))
-        return false;
+    if (TooLarge(width, height, failure)) return false;
     pic.Width = static_cast<int>(width);
     pic.Height = static_cast<int>(height);
     pic.Format = TPicture::fmtBmp;
@@ -242,8 +237,7 @@ bool TPicture::LoadFromFile(const QString& path, int64_t memoryLimit) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
             Status = QFileInfo::exists(path) ? stBroken : stMissing;
-            if (Status == stBroken)
-                Error = QStringLiteral("nem olvasható: ") + file.errorString();
+            if (Status == stBroken) Error = QStringLiteral("nem olvasható: ") + file.errorString();
             return false;
         }
         const QByteArray bytes = file.readAll();
@@ -255,7 +249,8 @@ bool TPicture::LoadFromFile(const QString& path, int64_t memoryLimit) {
         else if (bytes.startsWith("BM"))
             ok = LoadBmp(bytes, *this, failure);
         else
-            failure.Reason = bytes.isEmpty() ? QStringLiteral("üres fájl") : QStringLiteral("ismeretlen képformátum");
+            failure.Reason =
+                bytes.isEmpty() ? QStringLiteral("üres fájl") : QStringLiteral("ismeretlen képformátum");
     } catch (const std::bad_alloc&) {
         ok = false;
         failure = {stTooLarge, QStringLiteral("nincs elég memória a kép betöltéséhez")};
@@ -272,18 +267,23 @@ bool TPicture::LoadFromFile(const QString& path, int64_t memoryLimit) {
 
 QString PictureLoadMessage(const TPicture& picture, const QString& path) {
     switch (picture.Status) {
-    case TPicture::stLoaded: return {};
-    case TPicture::stMissing: return QStringLiteral("Nincs meg a fájl: ") + path;
-    case TPicture::stBroken: return QStringLiteral("Hibás kép fájl: ") + path + QStringLiteral(" (") + picture.Error + QLatin1Char(')');
-    case TPicture::stTooLarge: return QStringLiteral("Túl nagy kép: ") + path + QStringLiteral(" (") + picture.Error + QLatin1Char(')');
+    case TPicture::stLoaded:
+        return {};
+    case TPicture::stMissing:
+        return QStringLiteral("Nincs meg a fájl: ") + path;
+    case TPicture::stBroken:
+        return QStringLiteral("Hibás kép fájl: ") + path + QStringLiteral(" (") + picture.Error +
+               QLatin1Char(')');
+    case TPicture::stTooLarge:
+        return QStringLiteral("Túl nagy kép: ") + path + QStringLiteral(" (") + picture.Error +
+               QLatin1Char(')');
     }
     return {};
 }
 
 int TextureSize(int n) {
     constexpr int largest = 1 << 30;
-    if (n >= largest)
-        return largest;
+    if (n >= largest) return largest;
     int size = 1;
     while (size < n)
         size *= 2;
@@ -308,23 +308,21 @@ TTextureData TextureFrame(const TPicture& pic) {
 }
 
 bool PixelsFitTexture(const TPicture& pic, const TTextureData& tex) {
-    return tex.Error.isEmpty() &&
-           pic.Pixels.size() == static_cast<size_t>(tex.TexWidth) * static_cast<size_t>(tex.TexHeight) * tex.Channels;
+    return tex.Error.isEmpty() && pic.Pixels.size() == static_cast<size_t>(tex.TexWidth) *
+                                                           static_cast<size_t>(tex.TexHeight) * tex.Channels;
 }
 
 } // namespace
 
 TTextureData PrepareTexture(const TPicture& pic) {
     TTextureData tex = TextureFrame(pic);
-    if (PixelsFitTexture(pic, tex))
-        tex.Data = pic.Pixels;
+    if (PixelsFitTexture(pic, tex)) tex.Data = pic.Pixels;
     return tex;
 }
 
 TTextureData PrepareTexture(TPicture&& pic) {
     TTextureData tex = TextureFrame(pic);
-    if (PixelsFitTexture(pic, tex))
-        tex.Data = std::move(pic.Pixels);
+    if (PixelsFitTexture(pic, tex)) tex.Data = std::move(pic.Pixels);
     pic.Pixels = {};
     return tex;
 }

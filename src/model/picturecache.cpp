@@ -6,8 +6,7 @@ namespace velkon {
 
 TPictureCache::TShared TPictureCache::Load(const QString& path) {
     const auto found = loaded_.constFind(path);
-    if (found != loaded_.constEnd())
-        return *found;
+    if (found != loaded_.constEnd()) return *found;
     TShared shared;
     try {
         auto picture = std::make_shared<TPicture>();

@@ -203,7 +203,8 @@ TEST_F(PictureTest, OtherPngColourTypesGetNoTexture) {
         EXPECT_EQ(item->Image->Height, 6);
         ASSERT_TRUE(item->PendingTexture);
         EXPECT_FALSE(item->PendingTexture->Ok());
-        EXPECT_EQ(item->PendingTexture->Error, QStringLiteral("Invalid PNG pixelformat!") + QString::number(colorType));
+        EXPECT_EQ(item->PendingTexture->Error,
+                  QStringLiteral("Invalid PNG pixelformat!") + QString::number(colorType));
         EXPECT_TRUE(item->PendingTexture->Data.empty());
     }
 }
@@ -300,7 +301,8 @@ TEST(PictureMessage, MissingAndBrokenPicturesAreToldApart) {
     EXPECT_EQ(PictureLoadMessage(broken, "/p/a.png"),
               QString::fromUtf8("Hibás kép fájl: /p/a.png (a fájl vége hiányzik)"));
     EXPECT_EQ(PictureLoadMessage(large, "/p/a.png"),
-              QString::fromUtf8("Túl nagy kép: /p/a.png (20000 x 1 képpont, legfeljebb 16384 képpont oldalanként)"));
+              QString::fromUtf8(
+                  "Túl nagy kép: /p/a.png (20000 x 1 képpont, legfeljebb 16384 képpont oldalanként)"));
 }
 
 // Files found by fuzzing and hand-made headers that declare far more than they
@@ -311,11 +313,13 @@ TEST_F(PictureTest, HostileHeadersAreRefusedBeforeDecoding) {
         const QString src = Path("one.png");
         EXPECT_TRUE(WritePng(src, 1, 1, 2));
         QByteArray png = velkon::test::ReadFile(src);
-        const char be[4] = {char(side >> 24), char((side >> 16) & 0xFF), char((side >> 8) & 0xFF), char(side & 0xFF)};
+        const char be[4] = {char(side >> 24), char((side >> 16) & 0xFF), char((side >> 8) & 0xFF),
+                            char(side & 0xFF)};
         const QByteArray bytes(be, 4);
         png.replace(16, 4, bytes);
         png.replace(20, 4, bytes);
-        const uLong crc = crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef*>(png.constData() + 12), 17);
+        const uLong crc =
+            crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef*>(png.constData() + 12), 17);
         for (int i = 0; i < 4; ++i)
             png[29 + i] = char((crc >> (24 - 8 * i)) & 0xFF);
         return png;
@@ -327,10 +331,10 @@ TEST_F(PictureTest, HostileHeadersAreRefusedBeforeDecoding) {
         TPicture::TStatus status;
         const char* error;
     } cases[] = {
-        {"bmp-width-2^30+1", velkon::test::ReadFile(data + "picture_bmp_width_2p30plus1.bmp"), TPicture::stTooLarge,
-         "1073741825 x 1 képpont, legfeljebb 16384 képpont oldalanként"},
-        {"bmp-height-INT_MIN", velkon::test::ReadFile(data + "picture_bmp_height_intmin.bmp"), TPicture::stTooLarge,
-         "1 x 2147483648 képpont, legfeljebb 16384 képpont oldalanként"},
+        {"bmp-width-2^30+1", velkon::test::ReadFile(data + "picture_bmp_width_2p30plus1.bmp"),
+         TPicture::stTooLarge, "1073741825 x 1 képpont, legfeljebb 16384 képpont oldalanként"},
+        {"bmp-height-INT_MIN", velkon::test::ReadFile(data + "picture_bmp_height_intmin.bmp"),
+         TPicture::stTooLarge, "1 x 2147483648 képpont, legfeljebb 16384 képpont oldalanként"},
         {"bmp-width-16385", BmpBytes(16385, 1).left(54), TPicture::stTooLarge,
          "16385 x 1 képpont, legfeljebb 16384 képpont oldalanként"},
         {"png-16384^2-header-only", velkon::test::ReadFile(data + "picture_png_16384sq_header_only.png"),
