@@ -39,11 +39,17 @@ struct TGeometry {
     }
 };
 
+// A layer whose picture is missing or could not be decoded.
+bool NoPicture(const TImagesItem& l) {
+    return !l.Picture || l.Picture->IsEmpty();
+}
+
+// Without a picture the layer's own size stands in for it (as for hit-testing).
 double PictureWidth(const TImagesItem& l) {
-    return l.Picture ? l.Picture->Width : 0;
+    return !NoPicture(l) ? l.Picture->Width : (l.Width != 0 ? l.Width : 1);
 }
 double PictureHeight(const TImagesItem& l) {
-    return l.Picture ? l.Picture->Height : 0;
+    return !NoPicture(l) ? l.Picture->Height : (l.Height != 0 ? l.Height : 1);
 }
 
 // Degrees 0..360 of a vector, clockwise on the y-down screen.
@@ -80,8 +86,10 @@ void TCanvasRenderer::UploadPendingTextures(const std::function<void(const QStri
     for (const auto& entry : scene_.Files) {
         TFilesItem& file = *entry.second;
         if (!file.PendingTexture) continue;
-        const TTextureData tex = std::move(*file.PendingTexture);
+        // File items of one path share the data; the last upload frees it.
+        const std::shared_ptr<const TTextureData> pending = std::move(file.PendingTexture);
         file.PendingTexture.reset();
+        const TTextureData& tex = *pending;
         if (!tex.Error.isEmpty()) {
             if (onError) onError(tex.Error);
             continue;
@@ -196,6 +204,7 @@ void TCanvasRenderer::DrawHandle(uint32_t colour, double x, double y) {
 }
 
 void TCanvasRenderer::DrawQuad(const TImagesItem& l) const {
+    if (NoPicture(l)) return; // nothing to show; the editor's view draws a placeholder instead
     const double pw = PictureWidth(l), ph = PictureHeight(l);
     const double ex = l.FileItem ? l.FileItem->TexExtentX : 0, ey = l.FileItem ? l.FileItem->TexExtentY : 0;
     glBegin(GL_QUADS);
@@ -218,6 +227,24 @@ static void LoopRect(double l, double t, double r, double b) {
     glVertex2d(r, b);
     glVertex2d(l, b);
     glEnd();
+}
+
+// A magenta outline with its diagonals at the layer's size, so that a layer without its
+// picture can still be seen and picked.
+void TCanvasRenderer::DrawPlaceholder(const TImagesItem& l) const {
+    const double w = PictureWidth(l), h = PictureHeight(l);
+    glDisable(GL_TEXTURE_2D);
+    glLineWidth(2);
+    glColor4d(1, 0, 1, 1);
+    LoopRect(0, 0, w, h);
+    glBegin(GL_LINES);
+    glVertex2d(0, 0);
+    glVertex2d(w, h);
+    glVertex2d(w, 0);
+    glVertex2d(0, h);
+    glEnd();
+    glLineWidth(1);
+    glEnable(GL_TEXTURE_2D);
 }
 
 void TCanvasRenderer::DrawSelectionMarks(const TImagesItem& l) const {
@@ -434,6 +461,7 @@ void TCanvasRenderer::DrawLayer(TImagesItem& l) {
     ProjectCorners(l);
     if (l.Selected) AddBounds(l);
     DrawQuad(l);
+    if (NoPicture(l) && !options_->ReadBack) DrawPlaceholder(l);
     if (marks && !options_->Dragging) DrawSelectionMarks(l);
 }
 

@@ -26,6 +26,7 @@ struct TRenderOptions {
     bool InverseSweep = false;                                             // keyframe editor's "Inverz"
     bool AutoRotate = false;                                               // keyframe editor's "Auto rotate"
     QString AutoDuration = QStringLiteral("1"); // keyframe editor's AutoDurationEdit
+    bool ReadBack = false; // the frame is read back (screenshot, pack): no editing placeholders
 };
 
 // The fixed-function redraw pass of the canvas. Every call expects the
@@ -72,6 +73,7 @@ private:
     void UpdateFps();
     void DrawLayer(TImagesItem& layer);
     void DrawQuad(const TImagesItem& layer) const;
+    void DrawPlaceholder(const TImagesItem& layer) const;
     void DrawSelectionMarks(const TImagesItem& layer) const;
     void DrawPhases(TImagesItem& layer);
     void DrawPaths(TImagesItem& layer, int count, int k);

@@ -87,6 +87,7 @@ QImage TOGLRenderPanel::ReadFrame() {
     TCanvasRenderer::InitGlState();
     TCanvasRenderer::SetProjection(w, h);
     TRenderOptions options = Options ? Options() : TRenderOptions{};
+    options.ReadBack = true;
     auto onFps = std::move(Renderer.OnFps);
     Renderer.OnFps = nullptr;
     Renderer.Render(options);

@@ -36,7 +36,7 @@ public:
     double Width = 0.0, Height = 0.0;
     TAnimation Base, Touch1, Touch2, Touch3;
     QString Name;
-    TPicture* Picture = nullptr;   // not owned: the file item's picture
+    const TPicture* Picture = nullptr; // not owned: the file item's picture
     TFilesItem* FileItem = nullptr; // not owned
     int32_t PlayAnim = 1;          // bit 0: Base starts on full play; bit 1: clicks start no touch
     bool TouchRunning = false;

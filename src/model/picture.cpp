@@ -1,55 +1,112 @@
 #include "model/picture.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QStringList>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
 #include <jpeglib.h>
+#include <new>
 #include <png.h>
 
 namespace velkon {
 
 namespace {
 
-// libpng reads from memory so that Qt's file access (and its paths) is used throughout.
-struct PngSource {
-    const QByteArray* data;
-    size_t pos;
+// What a decoder reports when it gives up.
+struct TFailure {
+    TPicture::TStatus Status = TPicture::stBroken;
+    QString Reason;
 };
 
-void pngRead(png_structp png, png_bytep out, png_size_t length) {
-    auto* src = static_cast<PngSource*>(png_get_io_ptr(png));
-    if (src->pos + length > static_cast<size_t>(src->data->size()))
-        png_error(png, "truncated PNG");
-    std::memcpy(out, src->data->constData() + src->pos, length);
-    src->pos += length;
+QString SideText(int64_t width, int64_t height) {
+    return QStringLiteral("%1 x %2 képpont").arg(width).arg(height);
 }
 
-void pngWarning(png_structp, png_const_charp) {}
+// Whole megabytes, rounded up, from one megabyte on; bytes below it.
+QString BytesText(int64_t bytes) {
+    constexpr int64_t mega = int64_t(1) << 20;
+    if (bytes < mega) return QStringLiteral("%1 bájt").arg(bytes);
+    return QStringLiteral("%1 MB").arg((bytes + mega - 1) / mega);
+}
 
-constexpr png_uint_32 kMaxPngSide = 16384;
+bool TooLarge(int64_t width, int64_t height, TFailure& failure) {
+    if (width <= MaxPictureSide && height <= MaxPictureSide) return false;
+    failure = {TPicture::stTooLarge,
+               SideText(width, height) +
+                   QStringLiteral(", legfeljebb %1 képpont oldalanként").arg(MaxPictureSide)};
+    return true;
+}
 
-bool loadPng(const QByteArray& bytes, TPicture& pic) {
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, pngWarning);
-    if (!png)
+// Deflate cannot expand its input more than about 1032 times, so a file holds
+// at most this many decoded bytes per byte of its own.
+constexpr int64_t kMaxDeflateRatio = 1032;
+
+uint32_t ReadBE32(const QByteArray& b, int at) {
+    return static_cast<uint32_t>(static_cast<uint8_t>(b[at])) << 24 |
+           static_cast<uint32_t>(static_cast<uint8_t>(b[at + 1])) << 16 |
+           static_cast<uint32_t>(static_cast<uint8_t>(b[at + 2])) << 8 | static_cast<uint8_t>(b[at + 3]);
+}
+
+// libpng reads from memory so that Qt's file access (and its paths) is used
+// throughout. Everything libpng reaches lives here, in memory that the jump
+// back from an error leaves as it was.
+struct TPngContext {
+    const QByteArray* Data = nullptr;
+    size_t Pos = 0;
+    QString Error;
+    QStringList Warnings;
+    std::vector<uint8_t> Pixels;
+    std::vector<png_bytep> Rows;
+};
+
+void PngRead(png_structp png, png_bytep out, png_size_t length) {
+    auto* ctx = static_cast<TPngContext*>(png_get_io_ptr(png));
+    if (ctx->Pos + length > static_cast<size_t>(ctx->Data->size())) {
+        ctx->Error = QStringLiteral("a fájl vége hiányzik");
+        png_error(png, "truncated");
+    }
+    std::memcpy(out, ctx->Data->constData() + ctx->Pos, length);
+    ctx->Pos += length;
+}
+
+// libpng's messages go into the picture's error, never to the console.
+[[noreturn]] void PngError(png_structp png, png_const_charp message) {
+    auto* ctx = static_cast<TPngContext*>(png_get_error_ptr(png));
+    if (ctx->Error.isEmpty()) ctx->Error = QString::fromLatin1(message);
+    png_longjmp(png, 1);
+}
+
+void PngWarning(png_structp png, png_const_charp message) {
+    static_cast<TPngContext*>(png_get_error_ptr(png))->Warnings << QString::fromLatin1(message);
+}
+
+bool LoadPng(const QByteArray& bytes, TPicture& pic, int64_t memoryLimit, TFailure& failure) {
+    // The header's sides are checked before libpng sees them.
+    if (bytes.size() >= 24 && bytes.mid(12, 4) == "IHDR" &&
+        TooLarge(ReadBE32(bytes, 16), ReadBE32(bytes, 20), failure))
         return false;
+    TPngContext ctx;
+    ctx.Data = &bytes;
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &ctx, PngError, PngWarning);
+    if (!png) return false;
     png_infop info = png_create_info_struct(png);
     if (!info) {
         png_destroy_read_struct(&png, nullptr, nullptr);
         return false;
     }
-    PngSource src{&bytes, 0};
-    std::vector<uint8_t> pixels;
-    std::vector<png_bytep> rows;
     if (setjmp(png_jmpbuf(png))) {
         png_destroy_read_struct(&png, &info, nullptr);
+        failure.Reason = ctx.Error;
+        if (!ctx.Warnings.isEmpty())
+            failure.Reason += QStringLiteral("; ") + ctx.Warnings.join(QStringLiteral("; "));
         return false;
     }
-    png_set_read_fn(png, &src, pngRead);
-    // A damaged header must not make us allocate gigabytes before the data
-    // turns out to be missing; no texture can be larger than this anyway.
-    png_set_user_limits(png, kMaxPngSide, kMaxPngSide);
+    png_set_read_fn(png, &ctx, PngRead);
+    png_set_user_limits(png, MaxPictureSide, MaxPictureSide);
     png_read_info(png, info);
     const int width = static_cast<int>(png_get_image_width(png, info));
     const int height = static_cast<int>(png_get_image_height(png, info));
@@ -57,16 +114,37 @@ bool loadPng(const QByteArray& bytes, TPicture& pic) {
     const int bitDepth = png_get_bit_depth(png, info);
     int channels = 0;
     if (colorType == PNG_COLOR_TYPE_RGB || colorType == PNG_COLOR_TYPE_RGB_ALPHA) {
-        // Texture data is 8 bits per channel, RGB or RGBA as stored.
-        if (bitDepth == 16)
-            png_set_strip_16(png);
-        png_read_update_info(png, info);
+        // Rows as the file stores them, each with its filter byte: a file too
+        // short to hold them is refused before anything is reserved for them.
+        const int64_t storedBytes =
+            static_cast<int64_t>(height) * (static_cast<int64_t>(png_get_rowbytes(png, info)) + 1);
+        const int64_t rest = bytes.size() - static_cast<int64_t>(ctx.Pos);
+        if (storedBytes > rest * kMaxDeflateRatio) {
+            png_destroy_read_struct(&png, &info, nullptr);
+            failure.Reason = QStringLiteral("a fájl túl rövid a fejlécében megadott ") +
+                             SideText(width, height) + QStringLiteral("hoz");
+            return false;
+        }
         channels = colorType == PNG_COLOR_TYPE_RGB ? 3 : 4;
-        pixels.resize(static_cast<size_t>(width) * height * channels);
-        rows.resize(height);
+        const int64_t texWidth = TextureSize(width), texHeight = TextureSize(height);
+        const int64_t needed = texWidth * texHeight * channels;
+        if (needed > memoryLimit) {
+            png_destroy_read_struct(&png, &info, nullptr);
+            failure.Status = TPicture::stTooLarge;
+            failure.Reason = QStringLiteral("kibontva %1 volna, a projekt képeinek már csak %2 maradt")
+                                 .arg(BytesText(needed), BytesText(std::max<int64_t>(memoryLimit, 0)));
+            return false;
+        }
+        // Texture data is 8 bits per channel, RGB or RGBA as stored.
+        if (bitDepth == 16) png_set_strip_16(png);
+        png_read_update_info(png, info);
+        // The rows go straight to their place in the texture.
+        const size_t texRowBytes = static_cast<size_t>(texWidth) * channels;
+        ctx.Pixels.assign(static_cast<size_t>(needed), 0);
+        ctx.Rows.resize(static_cast<size_t>(height));
         for (int y = 0; y < height; ++y)
-            rows[y] = pixels.data() + static_cast<size_t>(y) * width * channels;
-        png_read_image(png, rows.data());
+            ctx.Rows[static_cast<size_t>(y)] = ctx.Pixels.data() + static_cast<size_t>(y) * texRowBytes;
+        png_read_image(png, ctx.Rows.data());
         png_read_end(png, nullptr);
     }
     png_destroy_read_struct(&png, &info, nullptr);
@@ -75,113 +153,177 @@ bool loadPng(const QByteArray& bytes, TPicture& pic) {
     pic.Format = TPicture::fmtPng;
     pic.PngColorType = colorType;
     pic.Channels = channels;
-    pic.Pixels = std::move(pixels);
+    pic.Pixels = std::move(ctx.Pixels);
     return true;
 }
 
-struct JpegError {
-    jpeg_error_mgr mgr;
-    jmp_buf jump;
+struct TJpegError {
+    jpeg_error_mgr Mgr;
+    jmp_buf Jump;
+    char Message[JMSG_LENGTH_MAX];
 };
 
-void jpegErrorExit(j_common_ptr cinfo) { longjmp(reinterpret_cast<JpegError*>(cinfo->err)->jump, 1); }
-void jpegSilence(j_common_ptr) {}
+void JpegErrorExit(j_common_ptr cinfo) {
+    auto* err = reinterpret_cast<TJpegError*>(cinfo->err);
+    cinfo->err->format_message(cinfo, err->Message);
+    longjmp(err->Jump, 1);
+}
+void JpegSilence(j_common_ptr) {}
 
-bool loadJpeg(const QByteArray& bytes, TPicture& pic) {
+bool LoadJpeg(const QByteArray& bytes, TPicture& pic, TFailure& failure) {
     jpeg_decompress_struct cinfo;
-    JpegError err;
-    cinfo.err = jpeg_std_error(&err.mgr);
-    err.mgr.error_exit = jpegErrorExit;
-    err.mgr.output_message = jpegSilence;
-    if (setjmp(err.jump)) {
+    TJpegError err;
+    err.Message[0] = 0;
+    cinfo.err = jpeg_std_error(&err.Mgr);
+    err.Mgr.error_exit = JpegErrorExit;
+    err.Mgr.output_message = JpegSilence;
+    if (setjmp(err.Jump)) {
         jpeg_destroy_decompress(&cinfo);
+        failure.Reason = QString::fromLatin1(err.Message);
         return false;
     }
     jpeg_create_decompress(&cinfo);
     jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(bytes.constData()),
                  static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&cinfo, TRUE);
-    pic.Width = static_cast<int>(cinfo.image_width);
-    pic.Height = static_cast<int>(cinfo.image_height);
-    pic.Format = TPicture::fmtJpeg;
+    const int64_t width = cinfo.image_width, height = cinfo.image_height;
     jpeg_destroy_decompress(&cinfo);
+    if (TooLarge(width, height, failure)) return false;
+    pic.Width = static_cast<int>(width);
+    pic.Height = static_cast<int>(height);
+    pic.Format = TPicture::fmtJpeg;
     return true;
 }
 
-int32_t readLE32(const QByteArray& b, int at) {
+int32_t ReadLE32(const QByteArray& b, int at) {
     return static_cast<int32_t>(static_cast<uint8_t>(b[at]) | (static_cast<uint8_t>(b[at + 1]) << 8) |
                                 (static_cast<uint8_t>(b[at + 2]) << 16) |
                                 (static_cast<uint32_t>(static_cast<uint8_t>(b[at + 3])) << 24));
 }
 
-bool loadBmp(const QByteArray& bytes, TPicture& pic) {
-    if (bytes.size() < 26)
+bool LoadBmp(const QByteArray& bytes, TPicture& pic, TFailure& failure) {
+    if (bytes.size() < 26) {
+        failure.Reason = QStringLiteral("a BMP fejléc hiányos");
         return false;
-    const int32_t headerSize = readLE32(bytes, 14);
-    int32_t width = 0, height = 0;
+    }
+    const int32_t headerSize = ReadLE32(bytes, 14);
+    int64_t width = 0, height = 0;
     if (headerSize == 12) { // OS/2 core header: 16-bit sizes
         width = static_cast<uint8_t>(bytes[18]) | (static_cast<uint8_t>(bytes[19]) << 8);
         height = static_cast<uint8_t>(bytes[20]) | (static_cast<uint8_t>(bytes[21]) << 8);
     } else {
-        width = readLE32(bytes, 18);
-        height = readLE32(bytes, 22); // negative for top-down rows
+        width = ReadLE32(bytes, 18);
+        height = ReadLE32(bytes, 22); // negative for top-down rows
     }
-    if (width <= 0 || height == 0)
+    if (height < 0) height = -height; // in 64 bits, so that INT_MIN turns positive too
+    if (width <= 0 || height == 0) {
+        failure.Reason = QStringLiteral("a BMP fejlécében érvénytelen méret: ") + SideText(width, height);
         return false;
-    pic.Width = width;
-    pic.Height = height < 0 ? -height : height;
+    }
+    if (TooLarge(width, height, failure)) return false;
+    pic.Width = static_cast<int>(width);
+    pic.Height = static_cast<int>(height);
     pic.Format = TPicture::fmtBmp;
     return true;
 }
 
 } // namespace
 
-bool TPicture::LoadFromFile(const QString& path) {
+bool TPicture::LoadFromFile(const QString& path, int64_t memoryLimit) {
     *this = TPicture();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
-    static const char pngSig[] = "\x89PNG\r\n\x1a\n";
+    TFailure failure;
     bool ok = false;
-    if (bytes.startsWith(QByteArray(pngSig, 8)))
-        ok = loadPng(bytes, *this);
-    else if (bytes.startsWith("\xFF\xD8"))
-        ok = loadJpeg(bytes, *this);
-    else if (bytes.startsWith("BM"))
-        ok = loadBmp(bytes, *this);
-    if (!ok)
+    try {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            Status = QFileInfo::exists(path) ? stBroken : stMissing;
+            if (Status == stBroken) Error = QStringLiteral("nem olvasható: ") + file.errorString();
+            return false;
+        }
+        const QByteArray bytes = file.readAll();
+        static const char pngSig[] = "\x89PNG\r\n\x1a\n";
+        if (bytes.startsWith(QByteArray(pngSig, 8)))
+            ok = LoadPng(bytes, *this, memoryLimit, failure);
+        else if (bytes.startsWith("\xFF\xD8"))
+            ok = LoadJpeg(bytes, *this, failure);
+        else if (bytes.startsWith("BM"))
+            ok = LoadBmp(bytes, *this, failure);
+        else
+            failure.Reason =
+                bytes.isEmpty() ? QStringLiteral("üres fájl") : QStringLiteral("ismeretlen képformátum");
+    } catch (const std::bad_alloc&) {
+        ok = false;
+        failure = {stTooLarge, QStringLiteral("nincs elég memória a kép betöltéséhez")};
+    }
+    if (!ok) {
         *this = TPicture();
-    return ok;
+        Status = failure.Status;
+        Error = failure.Reason.isEmpty() ? QStringLiteral("ismeretlen hiba") : failure.Reason;
+        return false;
+    }
+    Status = stLoaded;
+    return true;
+}
+
+QString PictureLoadMessage(const TPicture& picture, const QString& path) {
+    switch (picture.Status) {
+    case TPicture::stLoaded:
+        return {};
+    case TPicture::stMissing:
+        return QStringLiteral("Nincs meg a fájl: ") + path;
+    case TPicture::stBroken:
+        return QStringLiteral("Hibás kép fájl: ") + path + QStringLiteral(" (") + picture.Error +
+               QLatin1Char(')');
+    case TPicture::stTooLarge:
+        return QStringLiteral("Túl nagy kép: ") + path + QStringLiteral(" (") + picture.Error +
+               QLatin1Char(')');
+    }
+    return {};
 }
 
 int TextureSize(int n) {
+    constexpr int largest = 1 << 30;
+    if (n >= largest) return largest;
     int size = 1;
     while (size < n)
         size *= 2;
     return size;
 }
 
-TTextureData PrepareTexture(const TPicture& pic) {
+namespace {
+
+TTextureData TextureFrame(const TPicture& pic) {
     TTextureData tex;
     tex.TexWidth = TextureSize(pic.Width);
     tex.TexHeight = TextureSize(pic.Height);
     tex.ExtentX = static_cast<double>(pic.Width) / tex.TexWidth;
     tex.ExtentY = static_cast<double>(pic.Height) / tex.TexHeight;
-    if (pic.Format != TPicture::fmtPng) {
+    if (pic.Format != TPicture::fmtPng)
         tex.Error = QStringLiteral("Invalid imageformat!");
-        return tex;
-    }
-    if (pic.PngColorType != 2 && pic.PngColorType != 6) {
+    else if (pic.PngColorType != 2 && pic.PngColorType != 6)
         tex.Error = QStringLiteral("Invalid PNG pixelformat!") + QString::number(pic.PngColorType);
-        return tex;
-    }
-    tex.Channels = pic.Channels;
-    tex.Data.assign(static_cast<size_t>(tex.TexWidth) * tex.TexHeight * tex.Channels, 0);
-    const size_t rowBytes = static_cast<size_t>(pic.Width) * pic.Channels;
-    const size_t texRowBytes = static_cast<size_t>(tex.TexWidth) * tex.Channels;
-    for (int y = 0; y < pic.Height; ++y)
-        std::memcpy(tex.Data.data() + y * texRowBytes, pic.Pixels.data() + y * rowBytes, rowBytes);
+    else
+        tex.Channels = pic.Channels;
+    return tex;
+}
+
+bool PixelsFitTexture(const TPicture& pic, const TTextureData& tex) {
+    return tex.Error.isEmpty() && pic.Pixels.size() == static_cast<size_t>(tex.TexWidth) *
+                                                           static_cast<size_t>(tex.TexHeight) * tex.Channels;
+}
+
+} // namespace
+
+TTextureData PrepareTexture(const TPicture& pic) {
+    TTextureData tex = TextureFrame(pic);
+    if (PixelsFitTexture(pic, tex)) tex.Data = pic.Pixels;
+    return tex;
+}
+
+TTextureData PrepareTexture(TPicture&& pic) {
+    TTextureData tex = TextureFrame(pic);
+    if (PixelsFitTexture(pic, tex)) tex.Data = std::move(pic.Pixels);
+    pic.Pixels = {};
     return tex;
 }
 

@@ -3,12 +3,14 @@
 #include "engine/sounds.h"
 #include "model/commanddesc.h"
 #include "model/errorlog.h"
+#include "model/picturecache.h"
 #include "model/scene.h"
 #include "model/velkonerror.h"
 #include "project/inifile.h"
 #include "project/safewrite.h"
 #include "project/windows1250.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cctype>
@@ -90,8 +92,37 @@ std::unique_ptr<TFilesItem> PlaceholderFile(const QString& name) {
     return item;
 }
 
+// Finds the listed files in the project's folder: the exact name first, then a
+// name there that differs only in case (projects made on Windows). The folder
+// is listed once, when the first name needs it; nothing outside it is looked at.
+class TFolderNames {
+public:
+    explicit TFolderNames(const QString& dir) : dir_(dir) {}
+
+    QString PathOf(const QString& name) {
+        const QString exact = dir_ + QLatin1Char('/') + name;
+        if (QFileInfo::exists(exact))
+            return exact;
+        if (!listed_) {
+            entries_ = QDir(dir_).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+            listed_ = true;
+        }
+        for (const QString& entry : entries_)
+            if (entry.compare(name, Qt::CaseInsensitive) == 0)
+                return dir_ + QLatin1Char('/') + entry;
+        return exact;
+    }
+
+private:
+    QString dir_;
+    QStringList entries_;
+    bool listed_ = false;
+};
+
 void ReadFiles(TScene& scene, const TIniFile& ini, const QString& dir, TErrorLog& log) {
     const int section = ini.FindSection(QStringLiteral("Files"));
+    TFolderNames folder(dir);
+    TPictureCache pictures; // one decoded copy per picture file, within the budget
     for (int n = 1;; ++n) {
         const QString name = ini.ReadString(section, QStringLiteral("Name%1").arg(n), kMarker);
         if (name == kMarker)
@@ -105,10 +136,14 @@ void ReadFiles(TScene& scene, const TIniFile& ini, const QString& dir, TErrorLog
             scene.Files.Add(name, PlaceholderFile(name));
             continue;
         }
-        const QString path = dir + QLatin1Char('/') + name;
-        std::unique_ptr<TFilesItem> item = TFilesItem::Create(path);
-        if (item->Kind == TFilesItem::kindPicture && item->Image && item->Image->IsEmpty())
-            log.Add(QStringLiteral("Nincs meg a fájl: ") + path);
+        const QString path = folder.PathOf(name);
+        std::unique_ptr<TFilesItem> item = TFilesItem::Create(path, pictures);
+        item->Name = name; // the name as listed, also when the disk spells it otherwise
+        if (item->Kind == TFilesItem::kindPicture && item->Image) {
+            const QString message = PictureLoadMessage(*item->Image, path);
+            if (!message.isEmpty())
+                log.Add(message);
+        }
         if (item->Kind == TFilesItem::kindSound) {
             if (QFile::exists(path) && scene.Sounds)
                 scene.Sounds->Load(path, item->Sound); // a bad header still leaves the item usable

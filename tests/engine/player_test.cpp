@@ -363,9 +363,10 @@ TEST_F(PlayerTest, ShowHideFlipAccelerateAndReSet) {
 TEST_F(PlayerTest, ChgImageTakesAPictureAndIgnoresEverythingElse) {
     auto pic = std::make_unique<TFilesItem>();
     pic->Name = "big.png";
-    pic->Image = std::make_unique<TPicture>();
-    pic->Image->Width = 64;
-    pic->Image->Height = 32;
+    auto image = std::make_shared<TPicture>();
+    image->Width = 64;
+    image->Height = 32;
+    pic->Image = std::move(image);
     TFilesItem* picture = scene.AddFile(std::move(pic));
     auto wav = std::make_unique<TFilesItem>();
     wav->Name = "boom.wav";

@@ -229,6 +229,7 @@ TEST_F(SoundsTest, DataSizeFieldAndFileEndLimitTheSound) {
     } cases[] = {
         {"cut.wav", 10, QByteArray("\x06\x00\x00\x00", 4), false, 3},  // declares three samples
         {"big.wav", 5, QByteArray("\xF0\xFF\xFF\x7F", 4), true, 5},   // declares a huge sound
+        {"four-gb.wav", 4, QByteArray("\xFF\xFF\xFF\xFF", 4), false, 4}, // declares 4 GB: only the file is read
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -19,10 +19,11 @@ std::unique_ptr<TFilesItem> PictureFile(const QString& name, int width, int heig
     auto file = std::make_unique<TFilesItem>();
     file->Name = name;
     file->Path = "/proj/" + name;
-    file->Image = std::make_unique<TPicture>();
-    file->Image->Width = width;
-    file->Image->Height = height;
-    file->Image->Format = TPicture::fmtPng;
+    auto picture = std::make_shared<TPicture>();
+    picture->Width = width;
+    picture->Height = height;
+    picture->Format = TPicture::fmtPng;
+    file->Image = std::move(picture);
     return file;
 }
 

@@ -1,5 +1,6 @@
 #include "model/filesitem.h"
 #include "model/picture.h"
+#include "model/picturecache.h"
 
 #include "support/testsupport.h"
 
@@ -120,7 +121,19 @@ TEST(FileKind, NameIsThePathWithoutItsDirectory) {
 }
 
 TEST(TextureSize, SmallestPowerOfTwoFromOne) {
-    const std::pair<int, int> cases[] = {{0, 1}, {1, 1}, {2, 2}, {3, 4}, {60, 64}, {64, 64}, {65, 128}, {100, 128}};
+    // Beyond 2^30 no larger power of two fits an int: the size stops there.
+    const std::pair<int, int> cases[] = {{0, 1},
+                                         {1, 1},
+                                         {2, 2},
+                                         {3, 4},
+                                         {60, 64},
+                                         {64, 64},
+                                         {65, 128},
+                                         {100, 128},
+                                         {16384, 16384},
+                                         {1073741824, 1073741824},
+                                         {1073741825, 1073741824},
+                                         {2147483647, 1073741824}};
     for (auto [n, size] : cases)
         EXPECT_EQ(TextureSize(n), size) << n;
 }
@@ -190,7 +203,8 @@ TEST_F(PictureTest, OtherPngColourTypesGetNoTexture) {
         EXPECT_EQ(item->Image->Height, 6);
         ASSERT_TRUE(item->PendingTexture);
         EXPECT_FALSE(item->PendingTexture->Ok());
-        EXPECT_EQ(item->PendingTexture->Error, QStringLiteral("Invalid PNG pixelformat!") + QString::number(colorType));
+        EXPECT_EQ(item->PendingTexture->Error,
+                  QStringLiteral("Invalid PNG pixelformat!") + QString::number(colorType));
         EXPECT_TRUE(item->PendingTexture->Data.empty());
     }
 }
@@ -223,7 +237,7 @@ TEST_F(PictureTest, JpegAndBmpLoadForTheirSizeOnly) {
     }
 }
 
-TEST_F(PictureTest, UnreadablePictureIsEmpty) {
+TEST_F(PictureTest, UnreadablePictureIsEmptyAndSaysWhy) {
     QByteArray png = velkon::test::ReadFile([&] {
         const QString p = Path("src.png");
         EXPECT_TRUE(WritePatternPng(p, 8, 8, PNG_COLOR_TYPE_RGB));
@@ -235,33 +249,152 @@ TEST_F(PictureTest, UnreadablePictureIsEmpty) {
     const struct {
         const char* name;
         QByteArray bytes;
+        const char* error;
     } cases[] = {
-        {"empty.png", QByteArray()},
-        {"text.png", QByteArray("not a picture at all")},
-        {"cut.png", png.left(png.size() / 2)},
-        {"header-only.png", png.left(33)},
-        {"bad-crc.png", badCrc},
-        {"cut.jpg", JpegBytes(16, 16).left(40)},
-        {"short.bmp", BmpBytes(4, 4).left(20)},
-        {"zero-width.bmp", BmpBytes(0, 4)},
+        {"empty.png", QByteArray(), "üres fájl"},
+        {"text.png", QByteArray("not a picture at all"), "ismeretlen képformátum"},
+        {"cut.png", png.left(png.size() / 2), "a fájl vége hiányzik"},
+        {"header-only.png", png.left(33), "a fájl vége hiányzik"},
+        {"bad-crc.png", badCrc, "IHDR: CRC error"},
+        {"cut.jpg", JpegBytes(16, 16).left(40), "JPEG datastream contains no image"},
+        {"short.bmp", BmpBytes(4, 4).left(20), "a BMP fejléc hiányos"},
+        {"zero-width.bmp", BmpBytes(0, 4), "a BMP fejlécében érvénytelen méret: 0 x 4 képpont"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const QString path = Path(c.name);
         ASSERT_TRUE(WriteFile(path, c.bytes));
         std::unique_ptr<TFilesItem> item;
+        // libpng and libjpeg report into the picture, never onto the console.
+        testing::internal::CaptureStderr();
         ASSERT_NO_THROW(item = TFilesItem::Create(path));
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
         ASSERT_TRUE(item->Image);
         EXPECT_TRUE(item->Image->IsEmpty());
         EXPECT_EQ(item->Image->Width, 0);
+        EXPECT_EQ(item->Image->Status, TPicture::stBroken);
+        EXPECT_EQ(item->Image->Error, QString::fromUtf8(c.error));
         EXPECT_FALSE(item->PendingTexture);
         EXPECT_EQ(item->Kind, TFilesItem::kindPicture);
     }
     auto missing = TFilesItem::Create(Path("missing.png"));
     ASSERT_TRUE(missing->Image);
     EXPECT_TRUE(missing->Image->IsEmpty());
+    EXPECT_EQ(missing->Image->Status, TPicture::stMissing);
+    EXPECT_EQ(missing->Image->Error, "");
     EXPECT_EQ(missing->Name, "missing.png");
     EXPECT_EQ(missing->Path, Path("missing.png"));
+}
+
+TEST(PictureMessage, MissingAndBrokenPicturesAreToldApart) {
+    TPicture loaded;
+    loaded.Status = TPicture::stLoaded;
+    TPicture missing;
+    TPicture broken;
+    broken.Status = TPicture::stBroken;
+    broken.Error = "a fájl vége hiányzik";
+    TPicture large;
+    large.Status = TPicture::stTooLarge;
+    large.Error = "20000 x 1 képpont, legfeljebb 16384 képpont oldalanként";
+    EXPECT_EQ(PictureLoadMessage(loaded, "/p/a.png"), "");
+    EXPECT_EQ(PictureLoadMessage(missing, "/p/a.png"), QString::fromUtf8("Nincs meg a fájl: /p/a.png"));
+    EXPECT_EQ(PictureLoadMessage(broken, "/p/a.png"),
+              QString::fromUtf8("Hibás kép fájl: /p/a.png (a fájl vége hiányzik)"));
+    EXPECT_EQ(PictureLoadMessage(large, "/p/a.png"),
+              QString::fromUtf8(
+                  "Túl nagy kép: /p/a.png (20000 x 1 képpont, legfeljebb 16384 képpont oldalanként)"));
+}
+
+// Files found by fuzzing and hand-made headers that declare far more than they
+// hold: each is refused at once, before anything of its declared size is reserved.
+TEST_F(PictureTest, HostileHeadersAreRefusedBeforeDecoding) {
+    auto withSides = [&](int side) {
+        // A valid 1x1 PNG whose IHDR then claims side x side (CRC fixed up).
+        const QString src = Path("one.png");
+        EXPECT_TRUE(WritePng(src, 1, 1, 2));
+        QByteArray png = velkon::test::ReadFile(src);
+        const char be[4] = {char(side >> 24), char((side >> 16) & 0xFF), char((side >> 8) & 0xFF),
+                            char(side & 0xFF)};
+        const QByteArray bytes(be, 4);
+        png.replace(16, 4, bytes);
+        png.replace(20, 4, bytes);
+        const uLong crc =
+            crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef*>(png.constData() + 12), 17);
+        for (int i = 0; i < 4; ++i)
+            png[29 + i] = char((crc >> (24 - 8 * i)) & 0xFF);
+        return png;
+    };
+    const QString data = QStringLiteral(VELKON_TEST_DATA "/pictures/");
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        TPicture::TStatus status;
+        const char* error;
+    } cases[] = {
+        {"bmp-width-2^30+1", velkon::test::ReadFile(data + "picture_bmp_width_2p30plus1.bmp"),
+         TPicture::stTooLarge, "1073741825 x 1 képpont, legfeljebb 16384 képpont oldalanként"},
+        {"bmp-height-INT_MIN", velkon::test::ReadFile(data + "picture_bmp_height_intmin.bmp"),
+         TPicture::stTooLarge, "1 x 2147483648 képpont, legfeljebb 16384 képpont oldalanként"},
+        {"bmp-width-16385", BmpBytes(16385, 1).left(54), TPicture::stTooLarge,
+         "16385 x 1 képpont, legfeljebb 16384 képpont oldalanként"},
+        {"png-16384^2-header-only", velkon::test::ReadFile(data + "picture_png_16384sq_header_only.png"),
+         TPicture::stBroken, "a fájl túl rövid a fejlécében megadott 16384 x 16384 képponthoz"},
+        {"png-30000^2", withSides(30000), TPicture::stTooLarge,
+         "30000 x 30000 képpont, legfeljebb 16384 képpont oldalanként"},
+        {"png-65535^2", withSides(65535), TPicture::stTooLarge,
+         "65535 x 65535 képpont, legfeljebb 16384 képpont oldalanként"},
+        {"png-4096^2", withSides(4096), TPicture::stBroken,
+         "a fájl túl rövid a fejlécében megadott 4096 x 4096 képponthoz"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_FALSE(c.bytes.isEmpty());
+        const QString path = Path("hostile");
+        ASSERT_TRUE(WriteFile(path, c.bytes));
+        TPicture pic;
+        EXPECT_FALSE(pic.LoadFromFile(path));
+        EXPECT_TRUE(pic.IsEmpty());
+        EXPECT_TRUE(pic.Pixels.empty());
+        EXPECT_EQ(pic.Status, c.status);
+        EXPECT_EQ(pic.Error, QString::fromUtf8(c.error));
+    }
+}
+
+TEST_F(PictureTest, OnePathIsDecodedOnceAndShared) {
+    ASSERT_TRUE(WritePatternPng(Path("a.png"), 3, 5, PNG_COLOR_TYPE_RGB_ALPHA));
+    ASSERT_TRUE(WritePatternPng(Path("b.png"), 2, 2, PNG_COLOR_TYPE_RGB));
+    TPictureCache pictures;
+    auto first = TFilesItem::Create(Path("a.png"), pictures);
+    auto second = TFilesItem::Create(Path("a.png"), pictures);
+    auto other = TFilesItem::Create(Path("b.png"), pictures);
+    EXPECT_EQ(first->Image.get(), second->Image.get());
+    ASSERT_TRUE(first->PendingTexture);
+    EXPECT_EQ(first->PendingTexture.get(), second->PendingTexture.get());
+    EXPECT_NE(first->Image.get(), other->Image.get());
+    // 4 x 8 RGBA and 2 x 2 RGB texture bytes; the rows live only in the texture.
+    EXPECT_EQ(pictures.Used(), 128 + 12);
+    EXPECT_TRUE(first->Image->Pixels.empty());
+    EXPECT_EQ(first->PendingTexture->Data.size(), 128u);
+    EXPECT_EQ(first->PendingTexture->Data[(1 * 4 + 2) * 4 + 3], 16 * 1 + 4 * 2 + 3);
+}
+
+TEST_F(PictureTest, PicturesBeyondTheBudgetAreRefused) {
+    ASSERT_TRUE(WritePatternPng(Path("a.png"), 4, 4, PNG_COLOR_TYPE_RGB_ALPHA)); // 64 bytes
+    ASSERT_TRUE(WritePatternPng(Path("b.png"), 4, 4, PNG_COLOR_TYPE_RGB_ALPHA));
+    ASSERT_TRUE(WritePatternPng(Path("c.png"), 2, 2, PNG_COLOR_TYPE_RGB)); // 12 bytes
+    TPictureCache pictures(100);
+    auto a = TFilesItem::Create(Path("a.png"), pictures);
+    auto b = TFilesItem::Create(Path("b.png"), pictures);
+    auto c = TFilesItem::Create(Path("c.png"), pictures);
+    EXPECT_EQ(a->Image->Status, TPicture::stLoaded);
+    EXPECT_EQ(b->Image->Status, TPicture::stTooLarge);
+    EXPECT_TRUE(b->Image->IsEmpty());
+    EXPECT_FALSE(b->PendingTexture);
+    EXPECT_EQ(PictureLoadMessage(*b->Image, Path("b.png")),
+              QString::fromUtf8("Túl nagy kép: ") + Path("b.png") +
+                  QString::fromUtf8(" (kibontva 64 bájt volna, a projekt képeinek már csak 36 bájt maradt)"));
+    EXPECT_EQ(c->Image->Status, TPicture::stLoaded); // what still fits still loads
+    EXPECT_EQ(pictures.Used(), 76);
 }
 
 TEST_F(PictureTest, SoundsAndParticlesLoadNoPicture) {
@@ -274,23 +407,4 @@ TEST_F(PictureTest, SoundsAndParticlesLoadNoPicture) {
         EXPECT_FALSE(item->PendingTexture) << name;
         EXPECT_FALSE(item->Sound) << name; // sounds are loaded by the sound manager
     }
-}
-
-TEST_F(PictureTest, HugeDimensionsInADamagedHeaderAreRefused) {
-    // A valid 1x1 PNG whose IHDR then claims 30000 x 30000 (CRC fixed up), so
-    // that only the size is wrong: loading must fail without trying to hold it.
-    const QString src = Path("one.png");
-    ASSERT_TRUE(WritePng(src, 1, 1, 2));
-    QByteArray png = velkon::test::ReadFile(src);
-    const QByteArray side("\x00\x00\x75\x30", 4);
-    png.replace(16, 4, side);
-    png.replace(20, 4, side);
-    const uLong crc = crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef*>(png.constData() + 12), 17);
-    for (int i = 0; i < 4; ++i)
-        png[29 + i] = char((crc >> (24 - 8 * i)) & 0xFF);
-    const QString path = Path("huge.png");
-    ASSERT_TRUE(WriteFile(path, png));
-    TPicture pic;
-    EXPECT_FALSE(pic.LoadFromFile(path));
-    EXPECT_TRUE(pic.IsEmpty());
 }

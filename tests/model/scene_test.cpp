@@ -25,8 +25,9 @@ protected:
         auto item = std::make_unique<TFilesItem>();
         item->Name = "ball.png";
         item->Path = "/proj/ball.png";
-        item->Image = std::make_unique<TPicture>();
-        item->Image->Width = item->Image->Height = 8;
+        auto picture = std::make_shared<TPicture>();
+        picture->Width = picture->Height = 8;
+        item->Image = std::move(picture);
         file = scene.AddFile(std::move(item));
     }
 

@@ -325,6 +325,86 @@ TEST_F(TProjectFileTest, MissingResourcesAreLoggedAndKept) {
               (QStringList{"Nincs meg a fájl: " + Path("nincs.wav"), "Nincs meg a fájl: " + Path("nincs.png")}));
 }
 
+TEST_F(TProjectFileTest, BrokenPicturesAreToldFromMissingOnes) {
+    ASSERT_TRUE(WritePng(Path("jo.png"), 8, 8, 6));
+    const QByteArray png = ReadFile(Path("jo.png"));
+    ASSERT_TRUE(WriteFile(Path("csonka.png"), png.left(png.size() / 2)));
+    ASSERT_TRUE(WriteFile(Path("szoveg.png"), "nem kép"));
+    ASSERT_TRUE(QFile::copy(VELKON_TEST_DATA "/pictures/picture_bmp_width_2p30plus1.bmp", Path("szeles.bmp")));
+    TScene scene;
+    ReadText(scene, Path("p.VKP"),
+             "[Files]\r\nName1=jo.png\r\nName2=csonka.png\r\nName3=nincs.png\r\nName4=szoveg.png\r\n"
+             "Name5=szeles.bmp\r\n",
+             Log);
+    ASSERT_EQ(scene.Files.Count(), 5);
+    EXPECT_EQ(scene.Files.At(0)->Image->Width, 8);
+    for (int i = 1; i < 5; ++i)
+        EXPECT_TRUE(scene.Files.At(i)->Image->IsEmpty()) << i;
+    // Newest first.
+    EXPECT_EQ(Log.Lines(),
+              (QStringList{QString::fromUtf8("Túl nagy kép: ") + Path("szeles.bmp") +
+                               QString::fromUtf8(" (1073741825 x 1 képpont, legfeljebb 16384 képpont oldalanként)"),
+                           QString::fromUtf8("Hibás kép fájl: ") + Path("szoveg.png") +
+                               QString::fromUtf8(" (ismeretlen képformátum)"),
+                           QString::fromUtf8("Nincs meg a fájl: ") + Path("nincs.png"),
+                           QString::fromUtf8("Hibás kép fájl: ") + Path("csonka.png") +
+                               QString::fromUtf8(" (a fájl vége hiányzik)")}));
+}
+
+// Projects made on Windows name their files in any case.
+TEST_F(TProjectFileTest, FileNamesMatchTheFolderWhateverTheirCase) {
+    ASSERT_TRUE(QDir(Dir.path()).mkpath("proj/Kepek"));
+    ASSERT_TRUE(WritePng(Path("proj/Ball.png"), 4, 2, 6));
+    ASSERT_TRUE(WritePng(Path("proj/kep.png"), 5, 5, 6));
+    ASSERT_TRUE(WritePng(Path("proj/Kep.png"), 3, 3, 6)); // the exact name wins over this one
+    ASSERT_TRUE(WriteWav(Path("proj/Boom.WAV"), 1, 22050, 8, QByteArray(100, '\x80')));
+    ASSERT_TRUE(WritePng(Path("Kint.png"), 6, 6, 6)); // beside the project's folder, never looked at
+    const struct {
+        const char* name;
+        const char* found; // path under the test folder, or "" when nothing may be found
+    } cases[] = {
+        {"ball.PNG", "proj/Ball.png"}, {"BALL.png", "proj/Ball.png"}, {"kep.png", "proj/kep.png"},
+        {"KEP.PNG", "proj/Kep.png"},   {"boom.wav", "proj/Boom.WAV"}, {"kint.png", ""},
+        {"kepek", ""}, // a folder is no file
+    };
+    QString files = "[Files]\r\n";
+    for (size_t i = 0; i < std::size(cases); ++i)
+        files += QStringLiteral("Name%1=%2\r\n").arg(i + 1).arg(QString::fromUtf8(cases[i].name));
+    TScene scene;
+    ReadText(scene, Path("proj/p.VKP"), files, Log);
+    ASSERT_EQ(scene.Files.Count(), int(std::size(cases)));
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const auto& c = cases[i];
+        SCOPED_TRACE(c.name);
+        const TFilesItem& file = *scene.Files.At(int(i));
+        EXPECT_EQ(file.Name, QString::fromUtf8(c.name)); // kept as listed for the next save
+        if (*c.found) {
+            EXPECT_EQ(file.Path, Path(c.found));
+        } else {
+            EXPECT_TRUE(file.Image->IsEmpty());
+            EXPECT_TRUE(Log.Lines().contains(QString::fromUtf8("Nincs meg a fájl: ") + Path("proj/") + c.name));
+        }
+    }
+    EXPECT_EQ(scene.Files.At(0)->Image->Width, 4);
+    EXPECT_EQ(scene.Files.At(2)->Image->Width, 5);
+    EXPECT_EQ(scene.Files.At(3)->Image->Width, 3);
+    EXPECT_TRUE(scene.Files.At(4)->Sound);
+    EXPECT_EQ(Log.Lines().size(), 2);
+    EXPECT_TRUE(ProjectText(scene).contains("[Files]\r\nName1=ball.PNG\r\nName2=BALL.png\r\n"));
+}
+
+TEST_F(TProjectFileTest, FileItemsOfOnePictureShareIt) {
+    ASSERT_TRUE(WritePng(Path("Ball.png"), 4, 2, 6));
+    TScene scene;
+    ReadText(scene, Path("p.VKP"), "[Files]\r\nName1=Ball.png\r\nName2=ball.png\r\nName3=Ball.png\r\n", Log);
+    ASSERT_EQ(scene.Files.Count(), 3);
+    for (int i = 1; i < 3; ++i) {
+        EXPECT_EQ(scene.Files.At(i)->Image.get(), scene.Files.At(0)->Image.get()) << i;
+        EXPECT_EQ(scene.Files.At(i)->PendingTexture.get(), scene.Files.At(0)->PendingTexture.get()) << i;
+    }
+    EXPECT_TRUE(Log.Lines().isEmpty());
+}
+
 TEST_F(TProjectFileTest, UnsafeResourceNamesAreReportedNeverOpenedAndKept) {
     const QString outside = QFileInfo(Dir.path()).absolutePath();
     const QStringList names = {"../kint.wav", "al/kép.png", "al\\kép.png", "..", "/etc/passwd"};

@@ -1,0 +1,29 @@
+#include "model/picturecache.h"
+
+#include <new>
+
+namespace velkon {
+
+TPictureCache::TShared TPictureCache::Load(const QString& path) {
+    const auto found = loaded_.constFind(path);
+    if (found != loaded_.constEnd()) return *found;
+    TShared shared;
+    try {
+        auto picture = std::make_shared<TPicture>();
+        if (picture->LoadFromFile(path, budget_ - used_)) {
+            used_ += picture->DecodedBytes();
+            // The texture takes the decoded rows over: they are never held twice.
+            shared.Texture = std::make_shared<const TTextureData>(PrepareTexture(std::move(*picture)));
+        }
+        shared.Picture = std::move(picture);
+        loaded_.insert(path, shared);
+    } catch (const std::bad_alloc&) {
+        auto refused = std::make_shared<TPicture>();
+        refused->Status = TPicture::stTooLarge;
+        refused->Error = QStringLiteral("nincs elég memória a kép betöltéséhez");
+        shared = {std::move(refused), nullptr};
+    }
+    return shared;
+}
+
+} // namespace velkon
