@@ -106,13 +106,21 @@ void TCanvasInteraction::MouseDown(TShiftState shift, int32_t windowX, int32_t w
     DownShift = shift;
     TurnedAngle = 0;
 
+    // During full play a click only touches: the origin, the handles and the
+    // tool points are hidden, so none of them may catch it.
+    const bool touchOnly = scene.Playing && scene.FullPlay;
+    state_.GrabbedPoint = 0;
+    if (touchOnly) {
+        if (LeftDown) TouchAt(shift, windowX, windowY, rememberedCount);
+        return;
+    }
+
     if (state_.SelectModeDown) {
         MarqueeActive = true;
         return;
     }
 
     // Tool points: grab one, or delete a generated path point.
-    state_.GrabbedPoint = 0;
     if (const int hit = ToolPointAt(PointerX, PointerY)) {
         if ((state_.ToolMode != 1 && state_.ToolMode != 2) || hit < 5) {
             state_.GrabbedPoint = hit;
@@ -147,18 +155,24 @@ void TCanvasInteraction::MouseDown(TShiftState shift, int32_t windowX, int32_t w
         }
     }
 
-    const TImagesItem* hit = nullptr;
-    if (Zone == 0 || Zone == zoneInside) hit = PickLayers(shift, windowX, windowY);
+    if (Zone == 0 || Zone == zoneInside) PickLayers(shift, windowX, windowY);
 
     if (state_.BoneMode && scene.CurrentLayer && BoneSetup) BoneSetup();
 
-    // Only a layer this click landed on is touched; the current layer of
-    // before (still current when the click missed inside the selection frame)
-    // may not be touchable at all.
-    if (scene.Playing && scene.FullPlay && scene.CurrentLayer && scene.CurrentLayer == hit &&
-        !(scene.CurrentLayer->PlayAnim & 2) && TouchStart)
-        TouchStart(*scene.CurrentLayer);
+    scene.SelectedCount = rememberedCount;
+    RecomputeSelection(state_);
+    if (state_.RefreshPanels) state_.RefreshPanels();
+}
 
+void TCanvasInteraction::TouchAt(TShiftState shift, int32_t windowX, int32_t windowY,
+                                 int32_t rememberedCount) {
+    TScene& scene = state_.Scene;
+    // Wherever the pointer is over the hidden handles, the layers under it are picked.
+    const TImagesItem* hit = PickLayers(shift, windowX, windowY);
+    // Only a layer this click landed on is touched; the current layer of
+    // before (still current when the click missed) may not be touchable at all.
+    if (scene.CurrentLayer && scene.CurrentLayer == hit && !(scene.CurrentLayer->PlayAnim & 2) && TouchStart)
+        TouchStart(*scene.CurrentLayer);
     scene.SelectedCount = rememberedCount;
     RecomputeSelection(state_);
     if (state_.RefreshPanels) state_.RefreshPanels();
@@ -467,6 +481,7 @@ void TCanvasInteraction::DragSelection(TShiftState shift, TShiftState effective)
     PreviousY = PointerY;
     scene.SelectedCount = rememberedCount;
     RecomputeSelection(state_);
+    if (recorded) state_.LayerValuesChanged.Emit();
 }
 
 void TCanvasInteraction::MouseUp(TShiftState shift, int32_t windowX, int32_t windowY) {
@@ -542,6 +557,7 @@ void TCanvasInteraction::KeyboardNudge(double dx, double dy, double w, double r)
     scene.Saved = false;
     origin.X += dx;
     origin.Y += dy;
+    state_.LayerValuesChanged.Emit();
 }
 
 bool TCanvasInteraction::ArrowKey(TArrow arrow, TShiftState shift) {

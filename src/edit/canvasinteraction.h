@@ -103,6 +103,8 @@ public:
     std::function<void()> BoneSetup;                      // keyframe editor's bone set-up
 
 private:
+    // A click during full play: picks the touchable layer under the pointer and touches it.
+    void TouchAt(TShiftState shift, int32_t windowX, int32_t windowY, int32_t rememberedCount);
     void DragSelection(TShiftState shift, TShiftState effective);
     void DragToolPoint(TShiftState effective);
     // Returns the layer the walk stopped at, or null.

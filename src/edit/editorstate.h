@@ -1,5 +1,6 @@
 #pragma once
 
+#include "edit/notice.h"
 #include "edit/undobuffer.h"
 #include "model/scene.h"
 
@@ -76,6 +77,9 @@ public:
     std::function<void()> RecomputeToolPoints;    // the active keyframe tool's generated points
     // The layer the panels last reported; reset to make them refresh.
     const TImagesItem* LastReportedLayer = nullptr;
+    // The current layer's values (place, size, angle) changed on the canvas:
+    // once per drag step and per nudge. Panels subscribe to refresh their fields.
+    TNotice LayerValuesChanged;
 
 private:
     std::array<TToolPoint, MaxToolPoints + 2> toolPoints_{};

@@ -176,7 +176,9 @@ void TUndoBuffer::Clear() {
     undoEnabled_ = false;
     redoEnabled_ = false;
     lastKind_ = 0;
-    if (state_.Log) state_.Log->Add(QStringLiteral("UNDO PUFFER TÖRÖLVE!"));
+    if (!state_.Log) return;
+    state_.Log->UndoName.clear(); // the step shown above the log is gone with the ring
+    state_.Log->Add(QStringLiteral("UNDO PUFFER TÖRÖLVE!"));
 }
 
 void TUndoBuffer::ShowStep() {

@@ -1,12 +1,14 @@
 #include "editor/errorform.h"
 
+#include "editor/errorlogmodel.h"
 #include "model/errorlog.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace velkon {
@@ -26,10 +28,25 @@ TErrorForm::TErrorForm(TErrorLog& log, QWidget* parent)
     UndoEdit->setAutoFillBackground(true);
     top->addWidget(UndoLabel);
     top->addWidget(UndoEdit, 1);
-    ErrorMemo = new QPlainTextEdit(body);
+    // A table of one column: its rows need no layout of their own, so a new
+    // row costs the same however long the log is.
+    ErrorMemo = new QTableView(body);
+    Rows = new TErrorLogModel(log_, ErrorMemo->fontMetrics(), this);
     ErrorMemo->setObjectName(QStringLiteral("ErrorMemo"));
-    ErrorMemo->setReadOnly(true);
-    ErrorMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    ErrorMemo->setModel(Rows);
+    ErrorMemo->horizontalHeader()->hide();
+    ErrorMemo->verticalHeader()->hide();
+    ErrorMemo->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    ErrorMemo->verticalHeader()->setDefaultSectionSize(ErrorMemo->fontMetrics().height() + 2);
+    ErrorMemo->setShowGrid(false);
+    ErrorMemo->setWordWrap(false);
+    ErrorMemo->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ErrorMemo->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ErrorMemo->setTextElideMode(Qt::ElideNone); // the sender's class at the end stays readable
+    // The column is as wide as the widest line, so the view scrolls sideways to it.
+    const auto widen = [this] { ErrorMemo->setColumnWidth(0, Rows->Widest()); };
+    connect(Rows, &QAbstractItemModel::rowsInserted, this, widen);
+    connect(Rows, &QAbstractItemModel::modelReset, this, widen);
     column->addLayout(top);
     column->addWidget(ErrorMemo, 1);
     setWidget(body);
@@ -43,9 +60,20 @@ TErrorForm::~TErrorForm() {
 }
 
 void TErrorForm::Refresh() {
-    ErrorMemo->setPlainText(log_.Lines().join(QLatin1Char('\n')));
-    UndoLabel->setText(QString::number(log_.UndoSlot));
-    UndoEdit->setText(log_.UndoName);
+    Rows->LogChanged();
+    // Compared first: most lines leave the undo step as it was.
+    if (shownSlot_ != log_.UndoSlot) {
+        shownSlot_ = log_.UndoSlot;
+        UndoLabel->setText(QString::number(shownSlot_));
+    }
+    if (UndoEdit->text() != log_.UndoName) UndoEdit->setText(log_.UndoName);
+}
+
+QStringList TErrorForm::ShownLines() const {
+    QStringList lines;
+    for (int r = 0; r < Rows->rowCount(); ++r)
+        lines << Rows->index(r).data().toString();
+    return lines;
 }
 
 void TErrorForm::closeEvent(QCloseEvent* event) {

@@ -4,11 +4,12 @@
 
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
+class QTableView;
 
 namespace velkon {
 
 class TErrorLog;
+class TErrorLogModel;
 
 // The error log panel "Hiba napló": the log newest first, and the current
 // undo step above it. It shows the core's TErrorLog and refuses to close.
@@ -18,18 +19,23 @@ public:
     TErrorForm(TErrorLog& log, QWidget* parent = nullptr);
     ~TErrorForm() override;
 
-    QPlainTextEdit* ErrorMemo = nullptr;
+    // One row per line: a long log costs only the rows on screen.
+    QTableView* ErrorMemo = nullptr;
+    TErrorLogModel* Rows = nullptr;
     QLabel* UndoLabel = nullptr;
     QLineEdit* UndoEdit = nullptr;
 
-    // Re-reads the log and the undo step.
+    // Re-reads the undo step now; the rows follow on the next event loop pass.
     void Refresh();
+    // The shown lines, top first (what the user reads).
+    QStringList ShownLines() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     TErrorLog& log_;
+    int shownSlot_ = 0;
 };
 
 } // namespace velkon

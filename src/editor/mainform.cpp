@@ -2,6 +2,7 @@
 
 #include "edit/errorreport.h"
 #include "edit/helperlines.h"
+#include "edit/projectplace.h"
 #include "edit/resolutions.h"
 #include "editor/canvascursors.h"
 #include "editor/canvasrenderer.h"
@@ -84,7 +85,7 @@ TShiftState ShiftOf(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons = Qt::N
 // The tick count the interaction's click guard measures with: milliseconds
 // of the monotonic clock, so that the first events of a run are not taken
 // as coming right after a click at time zero.
-uint32_t TickCount() {
+uint32_t MonotonicTickCount() {
     QElapsedTimer clock;
     clock.start();
     return static_cast<uint32_t>(clock.msecsSinceReference());
@@ -108,6 +109,7 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Velkon Editor v1.97"));
     ProgramCaption = windowTitle();
+    TickCount = MonotonicTickCount;
     skipCloseQuestion_ = args_.size() >= 2 && args_[1] == QLatin1String("n");
     floatRects_.fill(QRect(0, 0, 100, 100));
     ProgramDir = QCoreApplication::applicationDirPath();
@@ -117,9 +119,8 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     Scene.BackgroundColor = 0xFFFFFF;
     Scene.SelectColor = 0xFFFFFF;
     Scene.ProjectFileName = QStringLiteral("Untitled.VKP");
-    UpdateCaption();
-
     CreateToolBar();
+    UpdateCaption();
     CreateCanvas();
     idleTimer_.setInterval(0);
     connect(&idleTimer_, &QTimer::timeout, this, [this] {
@@ -152,6 +153,7 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
         RefreshLayerPanel();
         RefreshPropertyPanels();
     };
+    State.LayerValuesChanged.Subscribe([this] { RefreshPropertyPanels(); });
     On(UndoSpeedButton, &QToolButton::clicked, this, [this] { UndoSpeedButtonClick(); });
     On(RedoSpeedButton, &QToolButton::clicked, this, [this] { RedoSpeedButtonClick(); });
 
@@ -266,7 +268,8 @@ void TMainForm::CreateToolBar() {
         ApplyResolution();
     });
     On(TrackBar1, &QSlider::valueChanged, this, [this] { Scene.TimeScale = TrackBar1->value(); });
-    On(LockSpeedButton, &QToolButton::toggled, this, [this] { Scene.Lock = !LockSpeedButton->isChecked(); });
+    // Down: locked layers cannot be picked, and the project says Lock=1.
+    On(LockSpeedButton, &QToolButton::toggled, this, [this] { Scene.Lock = LockSpeedButton->isChecked(); });
     On(BackGroundSpeedButton, &QToolButton::clicked, this, [this] { ChooseColour(Scene.BackgroundColor); });
     On(SelectedColorSpeedButton, &QToolButton::clicked, this, [this] { ChooseColour(Scene.SelectColor); });
     for (QObject* control :
@@ -276,7 +279,7 @@ void TMainForm::CreateToolBar() {
     connect(TrackBar2, &QSlider::valueChanged, this, [this] { RequestRedraw(); });
     connect(SpinEdit1, &QSpinBox::valueChanged, this, [this] { RequestRedraw(); });
     connect(SpinEdit2, &QSpinBox::valueChanged, this, [this] { RequestRedraw(); });
-    Scene.Lock = true;
+    Scene.Lock = LockSpeedButton->isChecked();
 
     auto* status = new QWidget(this);
     status->setObjectName(QStringLiteral("Panel2"));
@@ -284,9 +287,14 @@ void TMainForm::CreateToolBar() {
     row->setContentsMargins(4, 0, 4, 0);
     InfoLabel = new QLabel(status);
     InfoLabel->setObjectName(QStringLiteral("InfoLabel"));
+    // Where the next Ctrl+S writes: after a pack that is the pack's folder.
+    ProjectLabel = new QLabel(status);
+    ProjectLabel->setObjectName(QStringLiteral("ProjectLabel"));
+    ProjectLabel->setToolTip(QStringLiteral("A projekt helye (ide ment a Ctrl+S)"));
     FPSLabel = new QLabel(QStringLiteral("FPS = 0"), status);
     FPSLabel->setObjectName(QStringLiteral("FPSLabel"));
     row->addWidget(InfoLabel, 1);
+    row->addWidget(ProjectLabel);
     row->addWidget(FPSLabel);
     statusBar()->addPermanentWidget(status, 1);
 }
@@ -301,8 +309,9 @@ void TMainForm::CreateCanvas() {
     OGLRenderPanel = new TOGLRenderPanel(State, Panel5);
     OGLRenderPanel->move(0, 0);
     OGLRenderPanel->Options = [this] { return RenderOptions(); };
+    // The figure counts play frames; idle redraws are too rare to count.
     OGLRenderPanel->Renderer.OnFps = [this](int fps) {
-        FPSLabel->setText(QStringLiteral("FPS = %1").arg(fps));
+        if (Scene.Playing) FPSLabel->setText(QStringLiteral("FPS = %1").arg(fps));
     };
     // Shown after the pass: a modal box inside a paint would re-enter the canvas.
     OGLRenderPanel->OnTextureError = [this](const QString& message) {
@@ -394,6 +403,7 @@ void TMainForm::UpdateCaption() {
     // A project read only in part says so, until it is saved somewhere whole.
     const QString incomplete = Scene.Incomplete.isEmpty() ? QString() : QStringLiteral(" (hiányosan betöltve)");
     setWindowTitle(Scene.ProjectFileName + incomplete + QStringLiteral(" - ") + ProgramCaption);
+    if (ProjectLabel) ProjectLabel->setText(ProjectPlace(Scene));
 }
 
 void TMainForm::ApplyResolution() {
@@ -472,9 +482,11 @@ void TMainForm::UpdateEnabledState() {
     ResComboBox->setEnabled(!playing);
     StartPageSpeedButton->setEnabled(!playing);
     StopPageSpeedButton3->setEnabled(playing);
+    if (!playing) FPSLabel->setText(QStringLiteral("FPS = 0"));
     if (PropertyForm) PropertyForm->widget()->setEnabled(!playing);
-    UndoSpeedButton->setEnabled(State.Undo.UndoEnabled());
-    RedoSpeedButton->setEnabled(State.Undo.RedoEnabled());
+    // A step undone while playing would be lost to the restore at stop.
+    UndoSpeedButton->setEnabled(!playing && State.Undo.UndoEnabled());
+    RedoSpeedButton->setEnabled(!playing && State.Undo.RedoEnabled());
 }
 
 // ---- Playing and the idle loop ----
@@ -499,6 +511,7 @@ void TMainForm::StartIdleLoop() {
 }
 
 bool TMainForm::IdlePass() {
+    ++idlePassesRun_;
     const bool running = TickPlayer();
     if (AutoStopSpeedButton->isChecked() && !running && Scene.Playing)
         PlayStopToggle(false); // stops: the toggle restores every layer and the sounds
@@ -536,6 +549,8 @@ void TMainForm::NewSpeedButtonClick() {
     RefreshLayerPanel();
     RefreshPropertyPanels();
     LockSpeedButton->setChecked(false);
+    Scene.Lock = false;
+    Scene.Lines.clear(); // helper lines belong to the project
     Scene.Saved = false;
     ClearUndo();
     UpdateEnabledState(); // the undo buttons follow the cleared ring
@@ -543,16 +558,21 @@ void TMainForm::NewSpeedButtonClick() {
 }
 
 void TMainForm::OpenSpeedButtonClick() {
-    // Whatever reading left in the scene is shown, also when it failed half-way.
-    struct TAfter {
-        TMainForm* f;
-        ~TAfter() {
-            f->ProjectLoaded();
-            f->ClearUndo();
-            f->UpdateEnabledState();
-        }
-    } after{this};
-    OpenProjectCommand(Scene, *Dialogs, ErrorLog);
+    // Whatever reading left in the scene is shown, also when it failed
+    // half-way; a cancelled open (No, or no file chosen) changes nothing.
+    bool reading = false;
+    const auto after = [this] {
+        ProjectLoaded();
+        ClearUndo();
+        UpdateEnabledState();
+    };
+    try {
+        reading = OpenProjectCommand(Scene, *Dialogs, ErrorLog);
+    } catch (...) {
+        after();
+        throw;
+    }
+    if (reading) after();
 }
 
 void TMainForm::OpenProject(const QString& path) {
@@ -574,6 +594,7 @@ void TMainForm::ProjectLoaded() {
     for (const auto& entry : Scene.Layers)
         if (entry.second->Selected) ++Scene.SelectedCount;
     UpdateCaption();
+    LockSpeedButton->setChecked(Scene.Lock);
     ApplyResolution();
     RefreshLayerPanel();
     RefreshPropertyPanels();
@@ -588,8 +609,9 @@ void TMainForm::SaveSpeedButtonClick(bool fromButton) {
 void TMainForm::PackSpeedButtonClick() {
     TPackOptions options;
     options.ReadBackFrame = [this] { ScreenshotPicture = ReadFrame(); };
-    PackExport(Scene, *Dialogs, ErrorLog, options);
+    const QString pack = PackExport(Scene, *Dialogs, ErrorLog, options);
     UpdateCaption();
+    if (!pack.isEmpty()) ReportPack(ErrorLog, pack, Scene);
 }
 
 void TMainForm::PhotoSpeedButtonClick() {
@@ -666,8 +688,12 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         auto* w = qobject_cast<QWidget*>(watched);
         // Key preview: keys for this window and its docked or floating panels.
         if (w && w->isWidgetType() && (w->window() == this || qobject_cast<TDockForm*>(w->window()))) {
+            // A key a field ignored travels on to its parents; it is still the field's key.
+            QWidget* target = w;
+            if (QWidget* focus = QApplication::focusWidget(); focus && w->isAncestorOf(focus)) target = focus;
             bool consumed = false;
-            TVelkonApplication::Guard(w, [&] { consumed = FormKeyDown(static_cast<QKeyEvent*>(event), w); });
+            TVelkonApplication::Guard(
+                w, [&] { consumed = FormKeyDown(static_cast<QKeyEvent*>(event), target); });
             if (consumed) return true;
         }
     }
@@ -736,6 +762,8 @@ bool TMainForm::FormKeyDown(QKeyEvent* event, QWidget* target) {
         break;
     }
     if (Scene.Playing) return false;
+    // Letters and their shortcuts belong to a field being typed into.
+    if (!focused) return false;
     if (event->key() == Qt::Key_S && mods == Qt::ControlModifier) {
         SaveSpeedButtonClick(false);
         return true;
@@ -752,7 +780,7 @@ bool TMainForm::FormKeyDown(QKeyEvent* event, QWidget* target) {
         OGLRenderPanel->setCursor(CanvasCursor(TCanvasCursor::Drag));
         return true;
     }
-    if (focused) {
+    {
         using TArrow = TCanvasInteraction::TArrow;
         std::optional<TArrow> arrow;
         switch (event->key()) {
@@ -875,11 +903,13 @@ void TMainForm::ZoomStep(int delta) {
 }
 
 void TMainForm::UndoSpeedButtonClick() {
+    if (Scene.Playing) return;
     State.Undo.Undo();
     AfterEdit();
 }
 
 void TMainForm::RedoSpeedButtonClick() {
+    if (Scene.Playing) return;
     State.Undo.Redo();
     AfterEdit();
 }

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -67,6 +68,7 @@ public:
     QSlider* TrackBar1;
     // Status line.
     QLabel *InfoLabel, *FPSLabel;
+    QLabel* ProjectLabel = nullptr; // the project's folder and file
     // Canvas.
     QScrollArea* ScrollBox1;
     QWidget* Panel5;
@@ -122,12 +124,17 @@ public:
     // Ctrl+wheel and numeric-pad zoom step.
     void ZoomStep(int delta);
 
+    // The milliseconds the canvas's click guard measures with; tests set their own clock.
+    std::function<uint32_t()> TickCount;
+
     // Canvas position of the pointer, in target pixels.
     QPoint PointerTarget() const;
 
     // One pass of the idle loop; true while it must keep running.
     bool IdlePass();
     bool IdleLoopRunning() const { return idleTimer_.isActive(); }
+    // Passes of the idle loop since the window was made.
+    uint64_t IdlePassesRun() const { return idlePassesRun_; }
 
     TRenderOptions RenderOptions() const;
 
@@ -145,6 +152,7 @@ private:
     bool skipCloseQuestion_ = false;
     QTimer idleTimer_;
     int idlePasses_ = 0;
+    uint64_t idlePassesRun_ = 0;
     TImagesItem* lastCurrentLayer_ = nullptr;
     // Each panel's last floating geometry: what the layout file keeps for a docked panel.
     std::array<QRect, TLayoutSettings::PanelCount> floatRects_;

@@ -2,6 +2,7 @@
 
 #include "model/velkonerror.h"
 
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QSurfaceFormat>
 #include <exception>
@@ -12,6 +13,14 @@ std::function<void(QObject*, const QString&)> TVelkonApplication::ErrorSink;
 
 TVelkonApplication::TVelkonApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Velkon Editor"));
+    // The editor speaks Hungarian whatever the system's language, and so do
+    // Qt's standard dialogs. Without the translations they stay in English.
+    auto* qt = new QTranslator(this);
+    if (qt->load(QStringLiteral("qtbase_hu"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        installTranslator(qt))
+        qtTranslated_ = true;
+    else
+        delete qt;
 }
 
 bool TVelkonApplication::notify(QObject* receiver, QEvent* event) {

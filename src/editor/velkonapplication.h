@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QTranslator>
 #include <functional>
 
 namespace velkon {
@@ -35,6 +36,13 @@ public:
 
     // Reports the exception being handled (inside a catch block).
     static void ReportCurrentException(QObject* sender);
+
+    // Whether Qt's own Hungarian texts (standard buttons, file and colour
+    // dialogs) were found and installed.
+    bool QtTranslated() const { return qtTranslated_; }
+
+private:
+    bool qtTranslated_ = false;
 };
 
 // Qt-style fixed defaults every editor process (and the UI tests) share:

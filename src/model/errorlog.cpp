@@ -4,14 +4,14 @@ namespace velkon {
 
 void TErrorLog::Add(const QString& line) {
     lines_.prepend(line);
-    if (OnChange)
-        OnChange();
+    ++added_;
+    if (OnChange) OnChange();
 }
 
 void TErrorLog::Clear() {
     lines_.clear();
-    if (OnChange)
-        OnChange();
+    ++clears_;
+    if (OnChange) OnChange();
 }
 
 } // namespace velkon

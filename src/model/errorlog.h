@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <cstdint>
 #include <functional>
 
 namespace velkon {
@@ -15,6 +16,11 @@ public:
     int Count() const { return static_cast<int>(lines_.size()); }
     void Clear();
 
+    // Lines added since the log was made, and how often it was cleared: a
+    // view that last saw (Added, Clears) knows which top rows are new.
+    uint64_t Added() const { return added_; }
+    uint64_t Clears() const { return clears_; }
+
     // The current undo step shown above the log.
     QString UndoName;
     int UndoSlot = 0;
@@ -24,6 +30,8 @@ public:
 
 private:
     QStringList lines_;
+    uint64_t added_ = 0;
+    uint64_t clears_ = 0;
 };
 
 } // namespace velkon

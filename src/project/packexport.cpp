@@ -201,7 +201,7 @@ QString PackExport(TScene& scene, TDialogs& dialogs, TErrorLog& log, const TPack
         choice.Filter = QStringLiteral("*.VKM");
         choice.DefaultExt = QStringLiteral("VKM");
         choice.InitialDir = scene.ProjectDir;
-        choice.InitialName = scene.ProjectFileName;
+        choice.InitialName = ChangeExtension(scene.ProjectFileName, QStringLiteral(".VKM"));
         const std::optional<QString> chosen = dialogs.ChooseFile(choice);
         if (!chosen || chosen->isEmpty())
             return {};

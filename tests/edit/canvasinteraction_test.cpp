@@ -642,6 +642,55 @@ TEST_F(CanvasTest, FullPlayClickStartsThePlayersTouchAnimation) {
     EXPECT_EQ(button.ActiveAnimation(), int(TImagesItem::animTouch1));
 }
 
+TEST_F(CanvasTest, FullPlayClickOnTheSelectedLayerTouchesItThroughTheOriginAndHandles) {
+    TImagesItem& ball = Add("Ball", 100, 100, 100, 100);
+    ball.Touch1.Track[0].Add(std::make_unique<TCommandItem>(3, QStringLiteral("1")));
+    Select({"Ball"});
+    state.ToolPoint(-1).X = 150; // the common origin sits on the ball's centre
+    state.ToolPoint(-1).Y = 150;
+    std::vector<TImagesItem*> touched;
+    canvas.TouchStart = [&](TImagesItem& l) { touched.push_back(&l); };
+    scene.Playing = scene.FullPlay = true;
+
+    // The centre (under the origin), a second tap there, and a corner handle.
+    Click(150, 150);
+    EXPECT_EQ(state.GrabbedPoint, 0);
+    Click(150, 150);
+    Hover(102, 102);
+    ASSERT_NE(canvas.Zone & TCanvasInteraction::zoneResize, 0u);
+    ClickInPlace(102, 102);
+    EXPECT_EQ(touched, (std::vector<TImagesItem*>{&ball, &ball, &ball}));
+    EXPECT_EQ(state.GrabbedPoint, 0);
+
+    // A drag during play moves neither the ball nor the origin.
+    Drag(150, 150, {{190, 170}});
+    EXPECT_EQ(ball.Left, 100);
+    EXPECT_EQ(ball.Top, 100);
+    EXPECT_EQ(state.ToolPoint(-1).X, 150);
+    EXPECT_EQ(state.ToolPoint(-1).Y, 150);
+}
+
+TEST_F(CanvasTest, DragStepsAndNudgesTellTheListenersThatTheLayersValuesChanged) {
+    Add("A", 100, 100, 100, 50);
+    int heard = 0, heardToo = 0;
+    state.LayerValuesChanged.Subscribe([&] { ++heard; });
+    const int second = state.LayerValuesChanged.Subscribe([&] { ++heardToo; });
+
+    Click(150, 120); // selects: no values change
+    EXPECT_EQ(heard, 0);
+    Drag(150, 120, {{160, 125}, {170, 130}});
+    EXPECT_EQ(Layer("A").Left, 120);
+    EXPECT_EQ(heard, 2) << "once per drag step";
+    EXPECT_TRUE(canvas.ArrowKey(TCanvasInteraction::TArrow::Right, 0));
+    EXPECT_EQ(heard, 3);
+    EXPECT_EQ(heardToo, 3);
+
+    state.LayerValuesChanged.Unsubscribe(second);
+    EXPECT_TRUE(canvas.ArrowKey(TCanvasInteraction::TArrow::Down, ssShift));
+    EXPECT_EQ(heard, 4);
+    EXPECT_EQ(heardToo, 3);
+}
+
 TEST_F(CanvasTest, GrabbedOriginFollowsThePointer) {
     Add("A", 100, 100, 100, 50);
     Select({"A"});

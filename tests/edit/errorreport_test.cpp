@@ -25,3 +25,20 @@ TEST(ErrorReport, GridSenderAddsThreeLinesRowLineOnTop) {
     EXPECT_EQ(log.Lines()[2], "KeyFrameGrid");
     EXPECT_EQ(log.Lines()[3], "09:00:05: badQTableWidget");
 }
+
+TEST(ErrorReport, SenderClassIsNamedWithoutItsNamespaces) {
+    const struct {
+        const char* className;
+        const char* line;
+    } cases[] = {
+        {"velkon::TMainForm", "10:00:00: xTMainForm"},
+        {"velkon::panels::TImagesForm", "10:00:00: xTImagesForm"},
+        {"QToolButton", "10:00:00: xQToolButton"},
+        {"", "10:00:00: x"},
+    };
+    for (const auto& c : cases) {
+        TErrorLog log;
+        ReportError(log, QTime(10, 0, 0), "x", c.className);
+        EXPECT_EQ(log.Lines()[0], c.line) << c.className;
+    }
+}

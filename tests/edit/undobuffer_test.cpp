@@ -258,10 +258,12 @@ TEST_F(UndoBufferTest, ClearEmptiesTheRingAndDisablesBothButtons) {
     ASSERT_TRUE(state.Undo.RedoEnabled());
     const int top = state.Undo.Top();
 
+    ASSERT_FALSE(log.UndoName.isEmpty());
     state.Undo.Clear();
     EXPECT_FALSE(state.Undo.UndoEnabled());
     EXPECT_FALSE(state.Undo.RedoEnabled());
     EXPECT_EQ(log.Lines().first(), QStringLiteral("UNDO PUFFER TÖRÖLVE!"));
+    EXPECT_EQ(log.UndoName, QString()) << "the undo field shows no step of the cleared ring";
     EXPECT_EQ(state.Undo.Top(), top);
     for (int i = 1; i <= TUndoBuffer::SlotCount; ++i)
         EXPECT_EQ(state.Undo.Slot(i), nullptr);
@@ -356,8 +358,8 @@ TEST_F(UndoBufferTest, EveryKindOfChangeIsCaptured) {
         [&] { edit(1, [](QString& p) { p.fill(QLatin1Char('z')); }); },
         [&] { edit(1, [](QString& p) { p.remove(0, 1); }); },
         [&] { edit(1, [](QString& p) { p += QLatin1Char('q'); }); },
-        [&] { edit(3, [](QString& p) { p.chop(1); }); },                // empty, not null
-        [&] { edit(3, [](QString& p) { p.clear(); }); },                // null
+        [&] { edit(3, [](QString& p) { p.chop(1); }); },                 // empty, not null
+        [&] { edit(3, [](QString& p) { p.clear(); }); },                 // null
         [&] { track.Item(0)->SetParam(2, QString(QLatin1String(""))); }, // null before, now empty
         [&] { track.SetName(0, QStringLiteral("Wait")); },
         [&] { track.SetName(1, QString(track.Name(1)).replace(0, 1, QLatin1Char('#'))); },
@@ -404,7 +406,8 @@ TEST_F(UndoBufferTest, EqualTextsOfNewDataKeepTheCopyShared) {
     sky.Parent = QStringLiteral("Ball");
     state.Undo.Record(-TUndoBuffer::kindCommandEdit);
     for (int p = 1; p <= 3; ++p)
-        track.Item(0)->SetParam(p, QString(track.Item(0)->Param(p).constData(), track.Item(0)->Param(p).size()));
+        track.Item(0)->SetParam(p,
+                                QString(track.Item(0)->Param(p).constData(), track.Item(0)->Param(p).size()));
     track.SetName(0, QString(track.Name(0).constData(), track.Name(0).size()));
     sky.Parent = QStringLiteral("Ball").toLower().toUpper().left(1) + QStringLiteral("all");
     const QString edited = DumpScene(scene);

@@ -10,15 +10,7 @@
 
 using namespace velkon;
 
-namespace {
-// Runs f on the next modal dialog once it is up.
-template <class F> void OnNextModal(F f) {
-    QTimer::singleShot(0, [f] {
-        QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
-        f(QApplication::activeModalWidget());
-    });
-}
-} // namespace
+using namespace velkon::uitest;
 
 class DialogsTest : public QObject {
     Q_OBJECT
@@ -45,40 +37,60 @@ private slots:
         TQtDialogs dialogs;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QString title, text;
-        OnNextModal([&](QWidget* w) {
-            auto* box = qobject_cast<QMessageBox*>(w);
-            QVERIFY(box);
-            icon = box->icon();
-            title = box->windowTitle();
-            text = box->text();
-            QTest::keyClick(box, Qt::Key_Return); // the default button
-        });
-        QVERIFY(!dialogs.AskYesNo(QStringLiteral("Kilépés"), QStringLiteral("Biztos kilép?")));
+        bool answer = true;
+        {
+            TModalAnswer box([&](QWidget* w) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                QVERIFY(box);
+                icon = box->icon();
+                title = box->windowTitle();
+                text = box->text();
+                QTest::keyClick(box, Qt::Key_Return); // the default button
+            });
+            answer = dialogs.AskYesNo(QStringLiteral("Kilépés"), QStringLiteral("Biztos kilép?"));
+            QVERIFY(box.Came());
+        }
+        QVERIFY(!answer);
         QCOMPARE(icon, QMessageBox::Question);
         QCOMPARE(title, QStringLiteral("Kilépés"));
         QCOMPARE(text, QStringLiteral("Biztos kilép?"));
 
-        OnNextModal([](QWidget* w) {
+        TModalAnswer yes([](QWidget* w) {
             auto* box = qobject_cast<QMessageBox*>(w);
+            QVERIFY(box);
             box->button(QMessageBox::Yes)->click();
         });
         QVERIFY(dialogs.AskYesNo(QStringLiteral("Kilépés"), QStringLiteral("Biztos kilép?")));
+        QVERIFY(yes.Came());
+    }
+
+    void standardButtonsSpeakHungarian() {
+        QVERIFY(static_cast<TVelkonApplication*>(qApp)->QtTranslated());
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Kilépés"), QStringLiteral("Biztos kilép?"),
+                        QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Igen"));
+        QCOMPARE(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Nem"));
     }
 
     void inputBoxReturnsTextOrNothing() {
         TQtDialogs dialogs;
-        OnNextModal([](QWidget* w) {
-            auto* input = qobject_cast<QInputDialog*>(w);
-            QVERIFY(input);
-            QCOMPARE(input->textValue(), QStringLiteral("sceneT.png"));
-            input->setTextValue(QStringLiteral("other.png"));
-            input->accept();
-        });
-        QCOMPARE(dialogs.InputText(QStringLiteral("Képernyő mentés"), QStringLiteral("Mi legyen a neve?"),
-                                   QStringLiteral("sceneT.png")),
-                 std::optional<QString>(QStringLiteral("other.png")));
-        OnNextModal([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+        std::optional<QString> typed;
+        {
+            TModalAnswer input([](QWidget* w) {
+                auto* input = qobject_cast<QInputDialog*>(w);
+                QVERIFY(input);
+                QCOMPARE(input->textValue(), QStringLiteral("sceneT.png"));
+                input->setTextValue(QStringLiteral("other.png"));
+                input->accept();
+            });
+            typed = dialogs.InputText(QStringLiteral("Képernyő mentés"), QStringLiteral("Mi legyen a neve?"),
+                                      QStringLiteral("sceneT.png"));
+            QVERIFY(input.Came());
+        }
+        QCOMPARE(typed, std::optional<QString>(QStringLiteral("other.png")));
+        TModalAnswer cancel([](QWidget* w) { QVERIFY(qobject_cast<QInputDialog*>(w)); });
         QVERIFY(!dialogs.InputText(QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")));
+        QVERIFY(cancel.Came());
     }
 };
 

@@ -5,6 +5,7 @@
 #include "uitest.h"
 
 #include "editor/errorform.h"
+#include "editor/errorlogmodel.h"
 #include "model/scripteddialogs.h"
 #include "model/velkonerror.h"
 
@@ -61,7 +62,7 @@ private slots:
                  qPrintable(line));
         QVERIFY(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d: ")).match(line).hasMatch());
         // The panel shows it as its first line.
-        QCOMPARE(form_->ErrorForm->ErrorMemo->toPlainText().split('\n').first(), line);
+        QTRY_COMPARE(form_->ErrorForm->ShownLines().value(0), line);
         // The editor carries on: the next error is logged too.
         QTest::mouseClick(&widget, Qt::LeftButton);
         QCOMPARE(form_->ErrorLog.Count(), 2);
@@ -105,16 +106,43 @@ private slots:
         auto sink = TVelkonApplication::ErrorSink;
         TVelkonApplication::ErrorSink = nullptr;
         QString shown;
-        QTimer::singleShot(0, [&] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        {
+            TModalAnswer box([&](QWidget* w) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                QVERIFY(box);
                 shown = box->text();
                 box->accept();
-            }
-        });
-        TVelkonApplication::Guard(nullptr, [] { throw EVelkonError(QStringLiteral("too early")); });
-        TVelkonApplication::ErrorSink = sink;
+            });
+            TVelkonApplication::Guard(nullptr, [] { throw EVelkonError(QStringLiteral("too early")); });
+            TVelkonApplication::ErrorSink = sink;
+            QVERIFY(box.Came());
+        }
         QCOMPARE(shown, QStringLiteral("too early"));
         QCOMPARE(form_->ErrorLog.Count(), 0);
+    }
+
+    void senderIsNamedByItsClassWithoutTheNamespace() {
+        TVelkonApplication::ReportException(form_.get(), QStringLiteral("Hiba"));
+        const QString line = form_->ErrorLog.Lines().value(0);
+        QVERIFY2(line.endsWith(QStringLiteral(": HibaTMainForm")), qPrintable(line));
+        QVERIFY2(!line.contains(QStringLiteral("::")), qPrintable(line));
+    }
+
+    void errorLogShowsNewestFirstAndKeepsUpWithManyLines() {
+        for (int i = 1; i <= 3000; ++i)
+            form_->ErrorLog.Add(QStringLiteral("line %1").arg(i));
+        QTRY_COMPARE(form_->ErrorForm->Rows->rowCount(), 3000);
+        const QStringList shown = form_->ErrorForm->ShownLines();
+        QCOMPARE(shown.value(0), QStringLiteral("line 3000"));
+        QCOMPARE(shown.value(2999), QStringLiteral("line 1"));
+        // Rows come on top of those already shown; a clear empties the view.
+        form_->ErrorLog.Add(QStringLiteral("newest"));
+        QTRY_COMPARE(form_->ErrorForm->Rows->rowCount(), 3001);
+        QCOMPARE(form_->ErrorForm->ShownLines().mid(0, 2),
+                 (QStringList{QStringLiteral("newest"), QStringLiteral("line 3000")}));
+        form_->ErrorLog.Clear();
+        form_->ErrorLog.Add(QStringLiteral("after"));
+        QTRY_COMPARE(form_->ErrorForm->ShownLines(), QStringList{QStringLiteral("after")});
     }
 
     void errorLogRefusesToClose() {

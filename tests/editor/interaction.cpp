@@ -17,11 +17,17 @@
 using namespace velkon;
 using namespace velkon::uitest;
 
-
 class InteractionTest : public QObject {
     Q_OBJECT
     QTemporaryDir dir_;
     std::unique_ptr<TMainForm> form_;
+    // The window's clock for the click guard: it only moves when a test says so.
+    uint32_t now_ = 100000;
+    // Past the click guard, with the frame drawn that the wait would have shown.
+    void Later() {
+        now_ += 100;
+        Paint();
+    }
 
     TImagesItem* AddRedLayer(double left, double top, int w = 80, int h = 40) {
         const QString path = dir_.filePath(QStringLiteral("red%1x%2.png").arg(w).arg(h));
@@ -58,7 +64,7 @@ class InteractionTest : public QObject {
     void Drag(QPoint from, std::initializer_list<QPoint> path, Qt::KeyboardModifiers mods = {}) {
         MoveOnCanvas(*form_, from);
         Press(from, Qt::LeftButton, mods);
-        QTest::qWait(80);
+        Later();
         QPoint last = from;
         for (QPoint p : path)
             MoveHeld(last = p, Qt::LeftButton, mods);
@@ -70,7 +76,7 @@ class InteractionTest : public QObject {
         Press(pos);
         Release(pos);
         Paint();
-        QTest::qWait(80); // moves right after a click are ignored, hovering too
+        Later(); // moves right after a click are ignored, hovering too
     }
     void Wheel(int delta, Qt::KeyboardModifiers mods) {
         const QPointF pos(50, 50);
@@ -83,6 +89,7 @@ private slots:
     void init() {
         QVERIFY(dir_.isValid());
         form_ = std::make_unique<TMainForm>();
+        form_->TickCount = [this] { return now_; };
         form_->Scene.Saved = true;
         QVERIFY(ShowReady(*form_));
     }
@@ -98,7 +105,7 @@ private slots:
         Press(QPoint(120, 70));
         QVERIFY(layer->Selected);
         QCOMPARE(form_->Scene.CurrentLayer, layer);
-        QTest::qWait(80); // moves right after the click are ignored
+        Later(); // moves right after the click are ignored
         MoveHeld(QPoint(135, 80));
         MoveHeld(QPoint(150, 90));
         QVERIFY(form_->RenderOptions().Dragging); // no selection marks while dragging
@@ -185,7 +192,7 @@ private slots:
         // Dragged from bottom-right to top-left: the rectangle is normalised.
         MoveOnCanvas(*form_, QPoint(320, 130));
         Press(QPoint(320, 130));
-        QTest::qWait(80);
+        Later();
         MoveHeld(QPoint(200, 100));
         MoveHeld(QPoint(150, 80));
         QVERIFY(form_->RenderOptions().Marquee);
@@ -288,7 +295,7 @@ private slots:
         MoveOnCanvas(*form_, zone);
         QCOMPARE(Canvas()->cursor().shape(), Qt::BitmapCursor);
         Press(zone);
-        QTest::qWait(80);
+        Later();
         // Round the common origin (the layer's origin point, its top-left) one and a quarter times.
         const QPointF o(form_->State.ToolPoint(-1).X, form_->State.ToolPoint(-1).Y);
         const double r = std::hypot(zone.x() - o.x(), zone.y() - o.y());
@@ -348,6 +355,95 @@ private slots:
         QCOMPARE(button->Left, 300.0);
     }
 
+    void movesWithinTheClickGuardAreIgnored() {
+        TImagesItem* layer = AddRedLayer(100, 50);
+        Paint();
+        MoveOnCanvas(*form_, QPoint(120, 70));
+        Press(QPoint(120, 70));
+        now_ += 59; // the window's clock says: 59 ms after the press
+        MoveHeld(QPoint(150, 90));
+        QCOMPARE(layer->Left, 100.0);
+        now_ += 1;
+        MoveHeld(QPoint(150, 90));
+        Release(QPoint(150, 90));
+        QCOMPARE(layer->Left, 130.0);
+    }
+
+    void touchDuringPlayReachesTheSelectedLayerUnderTheCommonOrigin() {
+        TImagesItem* ball = AddRedLayer(400, 300);
+        ball->Base.Track[0].Add(std::make_unique<TCommandItem>(6, QStringLiteral("10"))); // keeps playing
+        ball->Touch1.Track[0].Add(std::make_unique<TCommandItem>(6, QStringLiteral("0,05")));
+        ball->Touch2.Track[0].Add(std::make_unique<TCommandItem>(6, QStringLiteral("10")));
+        form_->AutoStopSpeedButton->setChecked(false);
+        Paint();
+        Click(QPoint(440, 320));
+        QVERIFY(ball->Selected);
+        // The common origin on the ball's centre, as after a double click there.
+        form_->State.ToolPoint(-1).X = 440;
+        form_->State.ToolPoint(-1).Y = 320;
+        Paint();
+        QTest::keyClick(Canvas(), Qt::Key_F1);
+        QVERIFY(form_->Scene.Playing && form_->Scene.FullPlay);
+        Click(QPoint(440, 320));
+        QCOMPARE(form_->State.GrabbedPoint, 0);
+        QCOMPARE(ball->TouchIndex, 1);
+        QCOMPARE(ball->ActiveAnimation(), int(TImagesItem::animTouch1));
+        // A second tap once the first touch has run: the next touch animation.
+        QTRY_VERIFY(!ball->TouchRunning);
+        Click(QPoint(440, 320));
+        QCOMPARE(ball->TouchIndex, 2);
+        QCOMPARE(ball->ActiveAnimation(), int(TImagesItem::animTouch2));
+        QCOMPARE(form_->State.ToolPoint(-1).X, 440.0);
+        QTest::keyClick(Canvas(), Qt::Key_F1);
+        QVERIFY(!form_->Scene.Playing);
+        QCOMPARE(ball->Left, 400.0);
+    }
+
+    void undoAndRedoButtonsAreOffWhilePlaying() {
+        TImagesItem* layer = AddRedLayer(100, 50);
+        layer->Base.Track[0].Add(std::make_unique<TCommandItem>(6, QStringLiteral("10")));
+        form_->AutoStopSpeedButton->setChecked(false);
+        Paint();
+        Drag(QPoint(120, 70), {QPoint(135, 75), QPoint(150, 80)});
+        Drag(QPoint(170, 80), {QPoint(190, 85)});
+        QCOMPARE(layer->Left, 150.0);
+        QTest::mouseClick(form_->UndoSpeedButton, Qt::LeftButton);
+        QCOMPARE(layer->Left, 130.0);
+        QVERIFY(form_->UndoSpeedButton->isEnabled());
+        QVERIFY(form_->RedoSpeedButton->isEnabled());
+
+        QTest::keyClick(Canvas(), Qt::Key_F1);
+        QVERIFY(form_->Scene.Playing);
+        QVERIFY(!form_->UndoSpeedButton->isEnabled());
+        QVERIFY(!form_->RedoSpeedButton->isEnabled());
+        const int top = form_->State.Undo.Top();
+        const int lines = form_->ErrorLog.Count();
+        form_->UndoSpeedButtonClick(); // even called directly it does nothing while playing
+        form_->RedoSpeedButtonClick();
+        QCOMPARE(form_->State.Undo.Top(), top);
+        QCOMPARE(form_->ErrorLog.Count(), lines);
+
+        QTest::keyClick(Canvas(), Qt::Key_F1);
+        QVERIFY(!form_->Scene.Playing);
+        QCOMPARE(layer->Left, 130.0);
+        QVERIFY(form_->UndoSpeedButton->isEnabled());
+        QVERIFY(form_->RedoSpeedButton->isEnabled());
+        QTest::mouseClick(form_->UndoSpeedButton, Qt::LeftButton);
+        QCOMPARE(layer->Left, 100.0);
+    }
+
+    void dragTellsTheCurrentLayersListeners() {
+        TImagesItem* layer = AddRedLayer(100, 50);
+        Paint();
+        int heard = 0;
+        form_->State.LayerValuesChanged.Subscribe([&] { ++heard; });
+        Drag(QPoint(120, 70), {QPoint(135, 80), QPoint(150, 90)});
+        QCOMPARE(layer->Left, 130.0);
+        QCOMPARE(heard, 2);
+        QTest::keyClick(Canvas(), Qt::Key_Right);
+        QCOMPARE(heard, 3);
+    }
+
     void middleButtonPansTheScrollBox() {
         form_->State.Zoom = 2.0;
         form_->ApplyResolution();
@@ -355,7 +451,7 @@ private slots:
         h->setValue(300);
         MoveOnCanvas(*form_, QPoint(700, 400));
         Press(QPoint(700, 400), Qt::MiddleButton);
-        QTest::qWait(80);
+        Later();
         MoveHeld(QPoint(680, 400), Qt::MiddleButton);
         Release(QPoint(680, 400), Qt::MiddleButton);
         // Twenty window pixels at 200 % are ten target pixels.

@@ -12,6 +12,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QStatusBar>
+
+#include "model/commanditem.h"
 
 using namespace velkon;
 using namespace velkon::uitest;
@@ -200,6 +203,139 @@ private slots:
         QCOMPARE(form_->Scene.SelectedCount, 0);
         QVERIFY(!layer->Selected);
         QCOMPARE(form_->Scene.CurrentLayer, nullptr);
+    }
+
+    void keysTypedIntoATextFieldReachTheField() {
+        // A field in the main window's own status line, and one on a docked panel.
+        auto* inWindow = new QLineEdit;
+        form_->statusBar()->addWidget(inWindow);
+        auto* onPanel = new QLineEdit;
+        form_->PropertyForm->setWidget(onPanel);
+        form_->PropertyForm->raise();
+        TImagesItem* layer = AddLayer(QStringLiteral("ball"));
+        form_->State.Undo.Record(1);
+        layer->Left = 99;
+        form_->UpdateEnabledState();
+        form_->Scene.Saved = false;
+        form_->activateWindow();
+        for (QLineEdit* field : {inWindow, onPanel}) {
+            // A field ignores what it has no use for (Ctrl+Z with nothing to
+            // undo); passed on to its parents, such keys still are not the window's.
+            field->setFocus();
+            QTRY_COMPARE(QApplication::focusWidget(), field);
+            QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(layer->Left, 99.0);
+            QTest::keyClicks(field, QStringLiteral("sas"));
+            QCOMPARE(field->text(), QStringLiteral("sas"));
+            QVERIFY(!form_->SelectModeSpeedButton->isChecked());
+            QTest::keyClick(field, Qt::Key_V, Qt::AltModifier);
+            QTest::keyClick(field, Qt::Key_F, Qt::AltModifier);
+            QVERIFY(form_->Scene.Lines.isEmpty());
+            QTest::keyClick(field, Qt::Key_S, Qt::ControlModifier);
+            QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier); // the field's own undo
+            QTest::keyClick(field, Qt::Key_Y, Qt::ControlModifier);
+            QCOMPARE(layer->Left, 99.0);
+            QVERIFY(dialogs_.Asked.isEmpty());
+        }
+        // On the canvas the same keys are the window's.
+        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(layer->Left, 0.0);
+        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_S);
+        QVERIFY(form_->SelectModeSpeedButton->isChecked());
+    }
+
+    void lockButtonDownKeepsLockedLayersUnpickableAndIsSaved() {
+        QVERIFY(!form_->LockSpeedButton->isChecked());
+        QVERIFY(!form_->Scene.Lock);
+        TImagesItem* layer = AddLayer(QStringLiteral("ball"));
+        layer->Locked = true;
+        form_->OGLRenderPanel->grabFramebuffer();
+        auto clickLayer = [&] {
+            QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 10),
+                              form_->OGLRenderPanel->mapToGlobal(QPointF(10, 10)), Qt::LeftButton,
+                              Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(form_->OGLRenderPanel, &press);
+            QMouseEvent release(QEvent::MouseButtonRelease, QPointF(10, 10),
+                                form_->OGLRenderPanel->mapToGlobal(QPointF(10, 10)), Qt::LeftButton,
+                                Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(form_->OGLRenderPanel, &release);
+        };
+        clickLayer();
+        QVERIFY(layer->Selected); // button up: locked layers can be picked
+        form_->SelectSingleLayer(nullptr);
+        form_->OGLRenderPanel->grabFramebuffer();
+        QTest::mouseClick(form_->LockSpeedButton, Qt::LeftButton);
+        QVERIFY(form_->Scene.Lock);
+        clickLayer();
+        QVERIFY(!layer->Selected);
+
+        // Saved with the button down: Lock=1; read back, the button follows the file.
+        const QString path = dir_.filePath(QStringLiteral("Untitled.VKP"));
+        dialogs_.FileAnswers.push_back(path);
+        QTest::mouseClick(form_->SaveSpeedButton, Qt::LeftButton);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("Lock=1\r\n"));
+        form_->LockSpeedButton->setChecked(false);
+        form_->OpenProject(path);
+        QVERIFY(form_->LockSpeedButton->isChecked());
+        QVERIFY(form_->Scene.Lock);
+    }
+
+    void cancelledOpenKeepsUndoSelectionAndCurrentLayer() {
+        TImagesItem* layer = AddLayer(QStringLiteral("ball"));
+        form_->SelectSingleLayer(layer);
+        form_->State.Undo.Record(1);
+        layer->Left = 50;
+        form_->UndoSpeedButtonClick();
+        QCOMPARE(layer->Left, 0.0);
+        QVERIFY(form_->UndoSpeedButton->isEnabled());
+        QVERIFY(form_->RedoSpeedButton->isEnabled());
+        const QStringList lines = form_->ErrorLog.Lines();
+        form_->Scene.Saved = false;
+        // No to the question, then Yes and Cancel in the file dialog.
+        dialogs_.YesNoAnswers = {false, true};
+        dialogs_.FileAnswers = {std::nullopt};
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            QTest::mouseClick(form_->OpenSpeedButton, Qt::LeftButton);
+            QCOMPARE(form_->ErrorLog.Lines(), lines);
+            QVERIFY(form_->UndoSpeedButton->isEnabled());
+            QVERIFY(form_->RedoSpeedButton->isEnabled());
+            QCOMPARE(form_->Scene.CurrentLayer, layer);
+            QCOMPARE(form_->Scene.SelectedCount, 1);
+            QVERIFY(layer->Selected);
+        }
+        QCOMPARE(dialogs_.Asked.size(), 3); // two questions and one file dialog
+        form_->RedoSpeedButtonClick();
+        QCOMPARE(layer->Left, 50.0);
+    }
+
+    void newProjectLeavesNoHelperLinesUndoNameOrFrameRate() {
+        TImagesItem* layer = AddLayer(QStringLiteral("ball"));
+        layer->Base.Track[0].Add(std::make_unique<TCommandItem>(6, QStringLiteral("10")));
+        form_->Scene.Lines = QStringList{QStringLiteral("V120=120")};
+        form_->State.Undo.Record(1);
+        layer->Left = 5;
+        form_->UndoSpeedButtonClick();
+        QVERIFY(!form_->ErrorForm->UndoEdit->text().isEmpty());
+
+        // The frame rate shows while playing and goes when play stops.
+        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_F1);
+        QVERIFY(form_->Scene.Playing);
+        QTRY_VERIFY_WITH_TIMEOUT(form_->FPSLabel->text() != QStringLiteral("FPS = 0"), 5000);
+        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_F1);
+        QVERIFY(!form_->Scene.Playing);
+        QCOMPARE(form_->FPSLabel->text(), QStringLiteral("FPS = 0"));
+        for (int i = 0; i < 5; ++i)
+            form_->OGLRenderPanel->grabFramebuffer(); // idle redraws show no figure
+        QCOMPARE(form_->FPSLabel->text(), QStringLiteral("FPS = 0"));
+
+        form_->Scene.Saved = true;
+        QTest::mouseClick(form_->NewSpeedButton, Qt::LeftButton);
+        QVERIFY(form_->Scene.Lines.isEmpty());
+        QCOMPARE(form_->ErrorLog.Lines().value(0), QStringLiteral("UNDO PUFFER TÖRÖLVE!"));
+        QCOMPARE(form_->ErrorForm->UndoEdit->text(), QString());
+        QCOMPARE(form_->FPSLabel->text(), QStringLiteral("FPS = 0"));
     }
 
     void contextMenuHasTheSixLayoutItems() {

@@ -8,6 +8,7 @@
 #include "model/scripteddialogs.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QTemporaryDir>
 
 #include "project/projectfile.h"
@@ -142,10 +143,14 @@ private slots:
         TImagesItem* b = AddLayer(QStringLiteral("b"), {"500", "300", "0,3"});
         form_->SelectSingleLayer(b);
         QTest::keyClick(form_->OGLRenderPanel, Qt::Key_F2);
-        QTRY_VERIFY(b->Left > 0 || !form_->Scene.Playing);
+        QVERIFY(form_->Scene.Playing);
+        QVERIFY(!form_->Scene.FullPlay);
+        // The selected layer must be seen moving while it plays; the other one never moves.
+        QTRY_VERIFY_WITH_TIMEOUT(b->Left > 0 && form_->Scene.Playing, 2000);
         QCOMPARE(a->Left, 0.0);
         QTRY_VERIFY_WITH_TIMEOUT(!form_->Scene.Playing, 5000);
         QCOMPARE(b->Left, 0.0);
+        QCOMPARE(a->Left, 0.0);
     }
 
     void autoStopOffKeepsPlayingAfterTheEnd() {
@@ -154,8 +159,11 @@ private slots:
         form_->AutoStopSpeedButton->setChecked(false);
         QTest::keyClick(form_->OGLRenderPanel, Qt::Key_F1);
         QTRY_COMPARE(l->Left, 50.0);
-        QTest::qWait(200);
+        // Every track has ended; auto stop would act on the next pass. Several passes later it still plays.
+        const uint64_t passes = form_->IdlePassesRun();
+        QTRY_VERIFY(form_->IdlePassesRun() > passes + 20);
         QVERIFY(form_->Scene.Playing);
+        QVERIFY(form_->IdleLoopRunning());
         QTest::mouseClick(form_->StopPageSpeedButton3, Qt::LeftButton);
         QVERIFY(!form_->Scene.Playing);
         QCOMPARE(l->Left, 0.0);
@@ -199,6 +207,15 @@ private slots:
         QVERIFY(QFile::exists(pack));
         QVERIFY(ReadAll(pack).startsWith("VKP1.3"));
         QVERIFY(QFile::exists(dir_.filePath(QStringLiteral("out/boing.wav"))));
+        // The pack's name is proposed with the pack's own extension.
+        QCOMPARE(dialogs_.FileChoices.at(0).InitialName, QStringLiteral("demo.VKM"));
+        QCOMPARE(dialogs_.FileChoices.at(0).Filter, QStringLiteral("*.VKM"));
+        // The log and the status line say where the pack went and where the project now lives.
+        const QString project = dir_.filePath(QStringLiteral("out/demo.VKP"));
+        QCOMPARE(form_->ErrorLog.Lines().value(0),
+                 QStringLiteral("Csomag elkészült: ") + pack +
+                     QStringLiteral(" | a projekt új helye (ide ment a Ctrl+S): ") + project);
+        QCOMPARE(form_->ProjectLabel->text(), project);
     }
 
     void closingWritesTheExitSave() {

@@ -10,14 +10,18 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QSlider>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #define VELKON_UI_TEST_MAIN(TestClass)                                                                       \
@@ -59,6 +63,41 @@ inline void MoveOnCanvas(TMainForm& form, QPoint pos) {
                      Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(canvas, &move);
 }
+
+// Answers the next modal dialog: polls for it for up to timeoutMs, hands it to
+// answer, then closes it whatever answer did, so that a failed check inside
+// answer fails the test instead of leaving a box open that hangs it. Came()
+// tells whether a dialog showed up; the poll ends with the object.
+class TModalAnswer {
+public:
+    explicit TModalAnswer(std::function<void(QWidget*)> answer, int timeoutMs = 5000) {
+        clock_.start();
+        timer_.setInterval(10);
+        QObject::connect(&timer_, &QTimer::timeout, [this, answer = std::move(answer), timeoutMs] {
+            QPointer<QWidget> w = QApplication::activeModalWidget();
+            if (!w) {
+                if (clock_.elapsed() > timeoutMs) timer_.stop();
+                return;
+            }
+            timer_.stop();
+            came_ = true;
+            answer(w);
+            if (w && w->isVisible()) {
+                if (auto* dialog = qobject_cast<QDialog*>(w.data()))
+                    dialog->reject();
+                else
+                    w->close();
+            }
+        });
+        timer_.start();
+    }
+    bool Came() const { return came_; }
+
+private:
+    QTimer timer_;
+    QElapsedTimer clock_;
+    bool came_ = false;
+};
 
 inline bool Near(QRgb a, QColor b, int tolerance = 6) {
     return std::abs(qRed(a) - b.red()) <= tolerance && std::abs(qGreen(a) - b.green()) <= tolerance &&

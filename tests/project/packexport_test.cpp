@@ -61,7 +61,7 @@ TEST_F(TPackTest, SingleWaitPacksByteExact) {
     EXPECT_EQ(Dialogs.FileChoices[0].Filter, "*.VKM");
     EXPECT_EQ(Dialogs.FileChoices[0].DefaultExt, "VKM");
     EXPECT_EQ(Dialogs.FileChoices[0].InitialDir, QDir(Path("proj")).absolutePath());
-    EXPECT_EQ(Dialogs.FileChoices[0].InitialName, "p.VKP");
+    EXPECT_EQ(Dialogs.FileChoices[0].InitialName, "p.VKM");
     // The .VKO is gone; the resource and the project now sit beside the pack.
     EXPECT_FALSE(QFile::exists(Path("out/pack.VKO")));
     EXPECT_EQ(ReadFile(Path("out/ball.png")), ReadFile(Path("proj/ball.png")));

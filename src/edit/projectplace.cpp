@@ -1,0 +1,21 @@
+#include "edit/projectplace.h"
+
+#include "model/errorlog.h"
+#include "model/scene.h"
+
+#include <QDir>
+
+namespace velkon {
+
+QString ProjectPlace(const TScene& scene) {
+    // An unsaved project has no folder yet: only its name.
+    if (scene.ProjectDir.isEmpty()) return scene.ProjectFileName;
+    return QDir::toNativeSeparators(QDir(scene.ProjectDir).filePath(scene.ProjectFileName));
+}
+
+void ReportPack(TErrorLog& log, const QString& packPath, const TScene& scene) {
+    log.Add(QStringLiteral("Csomag elkészült: ") + QDir::toNativeSeparators(packPath) +
+            QStringLiteral(" | a projekt új helye (ide ment a Ctrl+S): ") + ProjectPlace(scene));
+}
+
+} // namespace velkon
