@@ -5,6 +5,7 @@
 
 #include "edit/resolutions.h"
 #include "edit/undobuffer.h"
+#include "model/velkonerror.h"
 #include "editor/errorform.h"
 #include "model/filesitem.h"
 #include "model/scripteddialogs.h"
@@ -280,6 +281,29 @@ private slots:
         form_->OpenProject(path);
         QVERIFY(form_->LockSpeedButton->isChecked());
         QVERIFY(form_->Scene.Lock);
+    }
+
+    void halfReadProjectSaysSoAndCtrlSDoesNotWriteOverIt() {
+        WriteColourPng(dir_.filePath(QStringLiteral("ball.png")), 32, 32, Qt::red);
+        const QString path = dir_.filePath(QStringLiteral("half.VKP"));
+        const QByteArray source = "[Files]\r\nName1=ball.png\r\n[Image1]\r\nName=A\r\nFileName=ball.png\r\n"
+                                  "[Image2]\r\nName=B\r\nFileName=ball.png\r\nItemColor=zold\r\n"
+                                  "[Image3]\r\nName=C\r\nFileName=ball.png\r\n";
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(source);
+        }
+        QVERIFY_THROWS_EXCEPTION(EVelkonError, form_->OpenProject(path));
+        QCOMPARE(form_->Scene.Layers.Count(), 1);
+        QCOMPARE(form_->windowTitle(), QStringLiteral("half.VKP (hiányosan betöltve) - Velkon Editor v1.97"));
+        // Ctrl+S asks where instead of writing back; cancelled, the source stays as it was.
+        dialogs_.FileAnswers = {std::nullopt};
+        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(dialogs_.FileChoices.size(), size_t(1));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), source);
     }
 
     void cancelledOpenKeepsUndoSelectionAndCurrentLayer() {
