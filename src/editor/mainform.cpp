@@ -136,7 +136,7 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     ApplyResolution();
 
     // Without a sound device the editor still runs; sounds then stay silent.
-    if (Scene.Sounds) Scene.Sounds->Initialise();
+    SceneSounds(Scene).Initialise();
 
     // Panels: the error log first, so that errors from now on are logged.
     CreatePanels();
@@ -943,14 +943,6 @@ void TMainForm::ApplyPanelLayout(const TLayoutSettings& layout) {
 }
 
 namespace {
-void WriteSection(const QString& path, const char* section, const TLayoutSettings::TEntries& entries) {
-    TIniFile ini;
-    ini.LoadFromFile(path); // keeps other sections a user may have there
-    for (const auto& [key, value] : entries)
-        ini.WriteString(QString::fromLatin1(section), key, value);
-    ini.SaveToFile(path);
-}
-
 TLayoutSettings::TReader SectionReader(const TIniFile& ini, const char* section) {
     return [&ini, section](const QString& key, const QString& def) {
         return ini.ReadString(QString::fromLatin1(section), key, def);
@@ -959,8 +951,10 @@ TLayoutSettings::TReader SectionReader(const TIniFile& ini, const char* section)
 } // namespace
 
 void TMainForm::SaveScreenLayout() {
-    WriteSection(LayoutPath(TLayoutSettings::ScreenFile), TLayoutSettings::ScreenSection,
-                 CurrentLayout().ScreenEntries());
+    // Comments and keys of other programs in the file stay.
+    TLayoutSettings::WriteSection(LayoutPath(TLayoutSettings::ScreenFile),
+                                  QString::fromLatin1(TLayoutSettings::ScreenSection),
+                                  CurrentLayout().ScreenEntries());
 }
 
 void TMainForm::LoadScreenLayout() {
@@ -976,8 +970,9 @@ void TMainForm::LoadScreenLayout() {
 }
 
 void TMainForm::SavePanelLayout() {
-    WriteSection(LayoutPath(TLayoutSettings::FormsFile), TLayoutSettings::FormsSection,
-                 CurrentLayout().FormsEntries());
+    TLayoutSettings::WriteSection(LayoutPath(TLayoutSettings::FormsFile),
+                                  QString::fromLatin1(TLayoutSettings::FormsSection),
+                                  CurrentLayout().FormsEntries());
 }
 
 void TMainForm::LoadPanelLayout() {
