@@ -34,6 +34,7 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QTime>
@@ -900,9 +901,14 @@ TLayoutSettings TMainForm::CurrentLayout() const {
     // The dock area's width is what docked panels share; lay the window out
     // first so that a panel that just became the visible page has its size.
     if (QLayout* l = QMainWindow::layout()) l->activate();
+    // Panels behind the shown tab keep the width they had when they were last
+    // shown: only the shown one tells the dock area's width.
+    QStringList shownTabs;
+    for (const QTabBar* tabs : findChildren<QTabBar*>(Qt::FindDirectChildrenOnly))
+        if (tabs->isVisible() && tabs->currentIndex() >= 0) shownTabs << tabs->tabText(tabs->currentIndex());
     int dockWidth = 0;
     for (int i = 0; i < TLayoutSettings::PanelCount; ++i) {
-        const TDockForm* panel = Panel(i);
+        TDockForm* panel = Panel(i);
         TPanelPlacement& p = layout.Panels[static_cast<size_t>(i)];
         p.Float = panel->isFloating();
         const QRect g = p.Float ? panel->geometry() : floatRects_[static_cast<size_t>(i)];
@@ -910,7 +916,8 @@ TLayoutSettings TMainForm::CurrentLayout() const {
         p.Top = g.y();
         p.Height = g.height();
         p.Width = g.width();
-        if (!p.Float && panel->isVisible()) dockWidth = std::max(dockWidth, panel->width());
+        const bool shown = tabifiedDockWidgets(panel).isEmpty() || shownTabs.contains(panel->windowTitle());
+        if (!p.Float && panel->isVisible() && shown) dockWidth = std::max(dockWidth, panel->width());
     }
     layout.DockSiteWidth = dockWidth > 0 ? dockWidth : 450;
     return layout;
