@@ -1,4 +1,8 @@
-# Fails when a core source includes QtGui, QtWidgets or QtOpenGL.
+# Fails when a core source includes QtGui, QtWidgets or QtOpenGL, or when a core
+# folder includes from a folder above it. The core folders stack as
+# model < engine < project < edit; each includes only from its own folder and
+# the ones below, and none includes from the user interface (editor, panels) or
+# the programs (cli, app).
 file(GLOB_RECURSE files ${ROOT}/src/model/* ${ROOT}/src/engine/* ${ROOT}/src/project/* ${ROOT}/src/edit/* ${ROOT}/src/cli/*)
 set(bad "")
 foreach(f ${files})
@@ -10,4 +14,32 @@ endforeach()
 if(bad)
   message(FATAL_ERROR "core files include GUI headers:\n${bad}")
 endif()
-message(STATUS "core includes no GUI headers (${CMAKE_CURRENT_LIST_FILE})")
+
+set(layers model engine project edit)
+set(upward "")
+foreach(level RANGE 0 3)
+  list(GET layers ${level} folder)
+  # Everything above this folder: the higher core folders and the non-core ones.
+  set(above editor panels cli app)
+  math(EXPR next "${level} + 1")
+  if(next LESS 4)
+    foreach(higher RANGE ${next} 3)
+      list(GET layers ${higher} name)
+      list(APPEND above ${name})
+    endforeach()
+  endif()
+  list(JOIN above "|" pattern)
+  file(GLOB_RECURSE sources ${ROOT}/src/${folder}/*)
+  foreach(f ${sources})
+    file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](${pattern})/")
+    foreach(line ${lines})
+      string(STRIP "${line}" line)
+      list(APPEND upward "${f}: ${line}")
+    endforeach()
+  endforeach()
+endforeach()
+if(upward)
+  list(JOIN upward "\n" upward)
+  message(FATAL_ERROR "core files include upward (model < engine < project < edit):\n${upward}")
+endif()
+message(STATUS "core includes no GUI headers and nothing from above (${CMAKE_CURRENT_LIST_FILE})")

@@ -7,6 +7,8 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <vector>
 
 namespace velkon {
 
@@ -62,7 +64,9 @@ public:
     bool BoneMode = false;
 
     // Selection (recompute selection keeps these).
-    double SelectionSignature = 0; // (sum of selected indices squared) x count + 1 of the last selection seen
+    // The selected indices of the last selection seen, in list order; empty
+    // optional after a reset, so that the next selection counts as new.
+    std::optional<std::vector<int32_t>> SelectionSignature;
     TRectI SceneSelectionBounds;   // unrotated bounds of the selected layers, target pixels
     bool SelectModeDown = false;   // SelectModeSpeedButton: the next drag is a marquee
 

@@ -1,7 +1,12 @@
 #include "edit/layoutsettings.h"
 
+#include "project/safewrite.h"
+#include "project/windows1250.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 #include <QTemporaryFile>
 
 namespace velkon {
@@ -72,6 +77,65 @@ void TLayoutSettings::ReadForms(const TReader& read) {
         p.Height = ReadInt(read, key + QStringLiteral(".Height"), 100);
         p.Width = ReadInt(read, key + QStringLiteral(".Width"), 100);
     }
+}
+
+// The name of a "[section]" line, or a null text for any other line.
+static QString SectionName(const QString& line) {
+    const QString t = line.trimmed();
+    if (!t.startsWith(QLatin1Char('['))) return {};
+    const qsizetype close = t.indexOf(QLatin1Char(']'));
+    return t.mid(1, close < 0 ? -1 : close - 1).trimmed();
+}
+
+QString TLayoutSettings::UpdateSection(const QString& text, const QString& section, const TEntries& entries) {
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (lines.last().isEmpty()) lines.removeLast(); // the line end of the last line
+    for (QString& line : lines)
+        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+
+    qsizetype start = -1, end = lines.size();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString name = SectionName(lines[i]);
+        if (name.isNull()) continue;
+        if (start >= 0) {
+            end = i;
+            break;
+        }
+        if (name.compare(section, Qt::CaseInsensitive) == 0) start = i;
+    }
+    if (start < 0) {
+        lines.append(QLatin1Char('[') + section + QLatin1Char(']'));
+        start = lines.size() - 1;
+        end = lines.size();
+    }
+    // New keys go before the blank lines that end the section.
+    qsizetype insertAt = end;
+    while (insertAt > start + 1 && lines[insertAt - 1].trimmed().isEmpty())
+        --insertAt;
+
+    for (const auto& [key, value] : entries) {
+        bool found = false;
+        for (qsizetype i = start + 1; i < end && !found; ++i) {
+            const qsizetype eq = lines[i].indexOf(QLatin1Char('='));
+            if (eq >= 0 && lines[i].left(eq).trimmed().compare(key, Qt::CaseInsensitive) == 0) {
+                lines[i] = lines[i].left(eq + 1) + value;
+                found = true;
+            }
+        }
+        if (!found) {
+            lines.insert(insertAt++, key + QLatin1Char('=') + value);
+            ++end;
+        }
+    }
+    return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
+
+void TLayoutSettings::WriteSection(const QString& path, const QString& section, const TEntries& entries) {
+    QString text;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) text = DecodeWindows1250(file.readAll());
+    file.close();
+    SafeWriteFile(path, EncodeWindows1250ForFile(UpdateSection(text, section, entries)));
 }
 
 // A folder counts as writable only if a file can really be created in it

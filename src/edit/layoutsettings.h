@@ -59,6 +59,16 @@ public:
     // Reads [Froms]; missing or unreadable keys give 450, false, 0, 0, 100, 100.
     void ReadForms(const TReader& read);
 
+    // The text of a settings file with one section's keys set to the entries.
+    // A key already there (names ignore case) keeps its line and gets the new
+    // value; a new key goes after the section's last line; the section goes at
+    // the end when missing. Every other line (comments, keys this program does
+    // not know, other sections) stays as it was. Lines end in CR LF.
+    static QString UpdateSection(const QString& text, const QString& section, const TEntries& entries);
+    // Updates the section in the file (Windows-1250) and writes it back
+    // atomically; a missing file is created. Throws EVelkonError when it cannot.
+    static void WriteSection(const QString& path, const QString& section, const TEntries& entries);
+
     // The folder for the settings files: the program's folder when it can be
     // written to, otherwise the fallback (the user's config folder).
     static QString SettingsDir(const QString& programDir, const QString& fallbackDir);

@@ -4,7 +4,9 @@
 #include "model/scene.h"
 
 #include <QSet>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace velkon {
 
@@ -35,7 +37,7 @@ void RecomputeSelection(TEditorState& state) {
     scene.CurrentLayer = nullptr;
     state.SceneSelectionBounds = {};
     bool any = false;
-    double sum = 0;
+    std::vector<int32_t> signature;
     TImagesItem* key = nullptr;
     TImagesItem* last = nullptr;
 
@@ -43,7 +45,7 @@ void RecomputeSelection(TEditorState& state) {
         ++scene.SelectedCount;
         AddToBounds(state.SceneSelectionBounds, any, *l);
         if (state.MarkListEntry) state.MarkListEntry(i);
-        sum += static_cast<double>(i) * i;
+        signature.push_back(i);
         last = l;
     };
 
@@ -73,7 +75,8 @@ void RecomputeSelection(TEditorState& state) {
         }
     }
 
-    const double signature = sum * scene.SelectedCount + 1;
+    // Layers a group drag adds come after the directly selected ones.
+    std::sort(signature.begin(), signature.end());
     const bool changed = signature != state.SelectionSignature;
     TToolPoint& origin = state.ToolPoint(-1);
     if (scene.SelectedCount > 0 && changed) {
@@ -94,7 +97,7 @@ void RecomputeSelection(TEditorState& state) {
             origin.Y = last->Top + last->OrigoY;
         }
     }
-    state.SelectionSignature = signature;
+    state.SelectionSignature = std::move(signature);
 }
 
 void SelectNoLayer(TScene& scene) {

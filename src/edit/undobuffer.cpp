@@ -4,6 +4,8 @@
 #include "edit/selection.h"
 #include "model/errorlog.h"
 
+#include <algorithm>
+
 namespace velkon {
 
 namespace {
@@ -101,6 +103,17 @@ void TUndoBuffer::Record(int32_t kind) {
     if (kind > 0 && kind == lastKind_) return; // merged into the previous step
     undoEnabled_ = true;
     lastKind_ = kind;
+    if (kind == kindRedo) {
+        // Undo keeps the state being left; a fresh slot may take the place of the oldest step.
+        if (!shownKept_) undoCount_ = std::min(undoCount_, SlotCount - 1);
+        shownKept_ = true;
+    } else {
+        // A new step ends the branch redo could have brought back.
+        undoCount_ = std::min(undoCount_ + 1, SlotCount);
+        redoCount_ = 0;
+        redoEnabled_ = false;
+        shownKept_ = false;
+    }
     top_ = NextSlot(top_);
     // The new copy shares every layer and track that the last copy still
     // matches; the slot's old snapshot goes once nothing shares from it.
@@ -149,20 +162,26 @@ bool TUndoBuffer::RestoreTop() {
 void TUndoBuffer::Undo() {
     Record(-kindRedo); // keeps the state being left for redo
     top_ = PreviousSlot(top_);
-    if (!RestoreTop()) return; // nothing older to go back to
+    // Past the oldest step the ring holds only newer states: nothing to go back to.
+    if (undoCount_ == 0 || !RestoreTop()) return;
+    --undoCount_;
+    ++redoCount_;
     // The selection follows the restored layers, but the restored origin stays.
     const double x = state_.ToolPoint(-1).X, y = state_.ToolPoint(-1).Y;
-    state_.SelectionSignature = 0;
+    state_.SelectionSignature.reset();
     RecomputeSelection(state_);
     state_.ToolPoint(-1).X = x;
     state_.ToolPoint(-1).Y = y;
 }
 
 void TUndoBuffer::Redo() {
+    if (redoCount_ == 0) return; // at the newest step, or a new step ended the branch
     top_ = NextSlot(NextSlot(top_));
     if (slots_[top_ - 1]) {
         RestoreTop();
-        state_.SelectionSignature = 0;
+        --redoCount_;
+        ++undoCount_;
+        state_.SelectionSignature.reset();
         RecomputeSelection(state_);
     } else {
         top_ = PreviousSlot(PreviousSlot(top_));
@@ -176,6 +195,9 @@ void TUndoBuffer::Clear() {
     undoEnabled_ = false;
     redoEnabled_ = false;
     lastKind_ = 0;
+    undoCount_ = 0;
+    redoCount_ = 0;
+    shownKept_ = false;
     if (!state_.Log) return;
     state_.Log->UndoName.clear(); // the step shown above the log is gone with the ring
     state_.Log->Add(QStringLiteral("UNDO PUFFER TÖRÖLVE!"));

@@ -95,6 +95,12 @@ private:
     std::shared_ptr<const TVKPObject> shareSource_; // what the scene was last copied from or to
     int32_t top_ = 0;
     int32_t lastKind_ = 0;
+    // The ring's history around top: steps undo can still go back to, steps
+    // redo can still bring back, and whether the slot after top holds the
+    // state now shown (true after an undo or redo, false after a new step).
+    int32_t undoCount_ = 0;
+    int32_t redoCount_ = 0;
+    bool shownKept_ = false;
     bool undoEnabled_ = false;
     bool redoEnabled_ = false;
 };

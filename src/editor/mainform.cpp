@@ -35,6 +35,7 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QTime>
@@ -137,7 +138,7 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     ApplyResolution();
 
     // Without a sound device the editor still runs; sounds then stay silent.
-    if (Scene.Sounds) Scene.Sounds->Initialise();
+    SceneSounds(Scene).Initialise();
 
     // Panels: the error log first, so that errors from now on are logged.
     CreatePanels();
@@ -932,9 +933,14 @@ TLayoutSettings TMainForm::CurrentLayout() const {
     // The dock area's width is what docked panels share; lay the window out
     // first so that a panel that just became the visible page has its size.
     if (QLayout* l = QMainWindow::layout()) l->activate();
+    // Panels behind the shown tab keep the width they had when they were last
+    // shown: only the shown one tells the dock area's width.
+    QStringList shownTabs;
+    for (const QTabBar* tabs : findChildren<QTabBar*>(Qt::FindDirectChildrenOnly))
+        if (tabs->isVisible() && tabs->currentIndex() >= 0) shownTabs << tabs->tabText(tabs->currentIndex());
     int dockWidth = 0;
     for (int i = 0; i < TLayoutSettings::PanelCount; ++i) {
-        const TDockForm* panel = Panel(i);
+        TDockForm* panel = Panel(i);
         TPanelPlacement& p = layout.Panels[static_cast<size_t>(i)];
         p.Float = panel->isFloating();
         const QRect g = p.Float ? panel->geometry() : floatRects_[static_cast<size_t>(i)];
@@ -942,7 +948,8 @@ TLayoutSettings TMainForm::CurrentLayout() const {
         p.Top = g.y();
         p.Height = g.height();
         p.Width = g.width();
-        if (!p.Float && panel->isVisible()) dockWidth = std::max(dockWidth, panel->width());
+        const bool shown = tabifiedDockWidgets(panel).isEmpty() || shownTabs.contains(panel->windowTitle());
+        if (!p.Float && panel->isVisible() && shown) dockWidth = std::max(dockWidth, panel->width());
     }
     layout.DockSiteWidth = dockWidth > 0 ? dockWidth : 450;
     return layout;
@@ -975,14 +982,6 @@ void TMainForm::ApplyPanelLayout(const TLayoutSettings& layout) {
 }
 
 namespace {
-void WriteSection(const QString& path, const char* section, const TLayoutSettings::TEntries& entries) {
-    TIniFile ini;
-    ini.LoadFromFile(path); // keeps other sections a user may have there
-    for (const auto& [key, value] : entries)
-        ini.WriteString(QString::fromLatin1(section), key, value);
-    ini.SaveToFile(path);
-}
-
 TLayoutSettings::TReader SectionReader(const TIniFile& ini, const char* section) {
     return [&ini, section](const QString& key, const QString& def) {
         return ini.ReadString(QString::fromLatin1(section), key, def);
@@ -991,8 +990,10 @@ TLayoutSettings::TReader SectionReader(const TIniFile& ini, const char* section)
 } // namespace
 
 void TMainForm::SaveScreenLayout() {
-    WriteSection(LayoutPath(TLayoutSettings::ScreenFile), TLayoutSettings::ScreenSection,
-                 CurrentLayout().ScreenEntries());
+    // Comments and keys of other programs in the file stay.
+    TLayoutSettings::WriteSection(LayoutPath(TLayoutSettings::ScreenFile),
+                                  QString::fromLatin1(TLayoutSettings::ScreenSection),
+                                  CurrentLayout().ScreenEntries());
 }
 
 void TMainForm::LoadScreenLayout() {
@@ -1008,8 +1009,9 @@ void TMainForm::LoadScreenLayout() {
 }
 
 void TMainForm::SavePanelLayout() {
-    WriteSection(LayoutPath(TLayoutSettings::FormsFile), TLayoutSettings::FormsSection,
-                 CurrentLayout().FormsEntries());
+    TLayoutSettings::WriteSection(LayoutPath(TLayoutSettings::FormsFile),
+                                  QString::fromLatin1(TLayoutSettings::FormsSection),
+                                  CurrentLayout().FormsEntries());
 }
 
 void TMainForm::LoadPanelLayout() {

@@ -13,16 +13,19 @@ public:
     virtual int32_t NowMs() = 0;
 };
 
-// A steady monotonic clock whose zero point is its creation.
+// A steady monotonic clock whose zero point is its creation, in milliseconds
+// rounded to the nearest. The time source can be swapped for tests.
 class TSteadyClock : public TClockSource {
 public:
-    TSteadyClock() : zero_(std::chrono::steady_clock::now()) {}
+    using TNow = std::chrono::steady_clock::time_point (*)();
+    explicit TSteadyClock(TNow now = &std::chrono::steady_clock::now) : now_(now), zero_(now()) {}
     int32_t NowMs() override {
-        const std::chrono::duration<double, std::milli> ms = std::chrono::steady_clock::now() - zero_;
+        const std::chrono::duration<double, std::milli> ms = now_() - zero_;
         return static_cast<int32_t>(std::nearbyint(ms.count()));
     }
 
 private:
+    TNow now_;
     std::chrono::steady_clock::time_point zero_;
 };
 

@@ -222,8 +222,22 @@ int ToMs(const QString& text) {
 QString FormatNumber(double value) {
     if (value == 0 || !std::isfinite(value))
         return QStringLiteral("0"); // no "-0"; non-finite values never reach a parameter
-    QString s = QString::number(value, 'g', 15);
-    s.replace(QLatin1Char('.'), QLatin1Char(','));
+    // Rounded once to 15 significant digits, then written out in full: the
+    // runtime reads no exponent form.
+    const QString scientific = QString::number(std::fabs(value), 'e', 14); // "d.dddddddddddddde+XX"
+    const qsizetype e = scientific.indexOf(QLatin1Char('e'));
+    QString digits = scientific.left(1) + scientific.mid(2, e - 2);
+    while (digits.size() > 1 && digits.endsWith(QLatin1Char('0')))
+        digits.chop(1);
+    const int exponent = (scientific.at(e + 1) == QLatin1Char('-') ? -1 : 1) * scientific.mid(e + 2).toInt();
+    QString s;
+    if (exponent < 0)
+        s = QStringLiteral("0,") + QString(-exponent - 1, QLatin1Char('0')) + digits;
+    else if (exponent + 1 >= digits.size())
+        s = digits + QString(exponent + 1 - digits.size(), QLatin1Char('0'));
+    else
+        s = digits.left(exponent + 1) + QLatin1Char(',') + digits.mid(exponent + 1);
+    if (value < 0) s.prepend(QLatin1Char('-'));
     return s;
 }
 

@@ -305,8 +305,13 @@ void TPlayer::StartTrack(TImagesItem& layer, TCommands& track) {
 }
 
 void TPlayer::StopTrack(TCommands& track) {
-    if (!track.IsEmpty())
-        track.Current = -1;
+    if (track.IsEmpty()) return;
+    track.Current = -1;
+    // A Loop counts down in its own third parameter; the count is play state,
+    // so a stopped track leaves its commands as they were written.
+    for (int i = 0; i < track.Count(); ++i)
+        if (track.Item(i)->Command() == cmdLoop && !track.Item(i)->sParam3().isEmpty())
+            track.Item(i)->SetParam(3, QString());
 }
 
 int32_t TPlayer::EndTime(const TCommands& track) const {
@@ -316,10 +321,12 @@ int32_t TPlayer::EndTime(const TCommands& track) const {
     return Saturate(static_cast<int64_t>(c.StartTime) + nominal);
 }
 
-void TPlayer::Advance(TImagesItem& layer, TCommands& track, int step) {
+void TPlayer::Advance(TImagesItem& layer, TCommands& track, int64_t step) {
     if (track.Current < 0)
         return;
     const int last = track.Count() - 1;
+    // Steps come from a loop's second parameter, anything from -2^31 to 2^31 - 1,
+    // turned around: the sum is taken wide so that it cannot overflow.
     const int64_t next = static_cast<int64_t>(track.Current) + step;
     // A jump past either end of the track ends it rather than reading outside it.
     if ((track.Current < last || step < 0) && next >= 0 && next <= last) {
@@ -491,6 +498,13 @@ void TPlayer::StepMovement(TImagesItem& layer, TCommands& track) {
         }
         return;
     }
+    if (now < c.StartTime) {
+        // Not started yet: every property holds its start value, eased or not
+        // (an eased command of no duration would otherwise read its curve's end).
+        for (int i = 0; i < props.Count; ++i)
+            layer.*props.Items[i]->Value = c.*props.Items[i]->Start;
+        return;
+    }
     const double ed = static_cast<double>(e), dd = static_cast<double>(d);
     const double g = dd > 0 ? ed / dd : 0.0;
     const uint32_t mode = c.EaseFlags & 0xF;
@@ -527,8 +541,8 @@ void TPlayer::StepLoop(TImagesItem& layer, TCommands& track) {
     TCommandItem& c = *track.Item(track.Current);
     if (c.sParam3().isEmpty())
         c.SetParam(3, c.sParam1());
-    int counter = 0;
-    int s = 0;
+    int64_t counter = 0;
+    int64_t s = 0;
     try {
         counter = ToInt(c.sParam3());
         if (counter != 0)
@@ -544,8 +558,10 @@ void TPlayer::StepLoop(TImagesItem& layer, TCommands& track) {
         Advance(layer, track, 1);
         return;
     }
+    // Counting down stops at the smallest whole number: such a loop runs on
+    // practically forever, like -1.
     if (c.sParam3() != QLatin1String("-1"))
-        c.SetParam(3, QString::number(counter - 1));
+        c.SetParam(3, QString::number(std::max<int64_t>(counter - 1, std::numeric_limits<int32_t>::min())));
     if (track.Current - s < 0)
         Advance(layer, track, -track.Current);
     else
@@ -619,18 +635,26 @@ void TPlayer::StepInstant(TImagesItem& layer, TCommands& track) {
         case cmdStopSfx: {
             TFilesItem* file = scene_.Files.Find(c.Value1);
             // Only a loaded sound plays; anything else is passed over.
-            if (file && file->Kind == TFilesItem::kindSound && file->Sound && scene_.Sounds) {
+            if (file && file->Kind == TFilesItem::kindSound && file->Sound) {
+                TSounds& sounds = SceneSounds(scene_);
                 if (c.Command() == cmdPlaySfx) {
-                    scene_.Sounds->Play(*file->Sound);
+                    sounds.Play(*file->Sound);
                     Event("sfx play", file->Name);
                 } else {
-                    scene_.Sounds->Stop(*file->Sound);
+                    sounds.Stop(*file->Sound);
                     Event("sfx stop", file->Name);
                 }
             }
             break;
         }
-        case cmdAccelerate: layer.Acceleration = -ToInt(c.Value1); break;
+        case cmdAccelerate: {
+            // The layer keeps the value with its sign turned; -2147483648 has
+            // no positive twin and becomes the largest slowing there is.
+            const int64_t a = -static_cast<int64_t>(ToInt(c.Value1));
+            layer.Acceleration =
+                static_cast<int32_t>(std::min<int64_t>(a, std::numeric_limits<int32_t>::max()));
+            break;
+        }
         case cmdPlayParticle:
         case cmdStopParticle: break;
         default: return; // not a command of the catalogue: it never ends

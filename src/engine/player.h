@@ -33,10 +33,11 @@ public:
 
     // Starts a track at its first command at the current time, emptying its loop counters.
     void StartTrack(TImagesItem& layer, TCommands& track);
+    // Ends the track and empties its loop counters.
     void StopTrack(TCommands& track);
     // Moves the track by step commands (the new one starts at the nominal end
     // of the one before), or ends it after its last command.
-    void Advance(TImagesItem& layer, TCommands& track, int step);
+    void Advance(TImagesItem& layer, TCommands& track, int64_t step);
     // Evaluates the current command's parameters and sets its start values,
     // targets and duration from the layer's current state.
     void Prepare(TImagesItem& layer, TCommands& track);

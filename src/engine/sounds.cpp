@@ -1,5 +1,7 @@
 #include "engine/sounds.h"
 
+#include "model/scene.h"
+
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <AL/alext.h>
@@ -244,5 +246,16 @@ bool TSounds::IsPlaying(const TSnd& snd) const {
 }
 
 void TSounds::Forget(TSnd* snd) { sounds_.erase(std::remove(sounds_.begin(), sounds_.end(), snd), sounds_.end()); }
+
+TSounds& SceneSounds(TScene& scene) {
+    if (!scene.Sounds) {
+        scene.Sounds = std::make_shared<TSounds>();
+        std::weak_ptr<TSounds> sounds = scene.Sounds;
+        scene.FileItemGone = [sounds](TFilesItem& file) {
+            if (const auto manager = sounds.lock(); manager && file.Sound) manager->Forget(file.Sound.get());
+        };
+    }
+    return *scene.Sounds;
+}
 
 } // namespace velkon

@@ -9,6 +9,8 @@
 
 namespace velkon {
 
+class TScene;
+
 // The scene's sound manager: opens the sound device once, loads WAV files into
 // buffers, and plays and stops them. Without a device everything still loads
 // and validates, and play and stop do nothing.
@@ -53,5 +55,9 @@ private:
     std::unique_ptr<TDevice> device_;
     std::vector<TSnd*> sounds_;
 };
+
+// The scene's sound manager, made on first use. It forgets the sound of every
+// file item the scene frees, so it never keeps a pointer to a freed sound.
+TSounds& SceneSounds(TScene& scene);
 
 } // namespace velkon

@@ -1,11 +1,8 @@
 #include "model/scene.h"
 
-#include "engine/sounds.h"
-#include "model/snd.h"
-
 namespace velkon {
 
-TScene::TScene() : Sounds(std::make_unique<TSounds>()) {}
+TScene::TScene() = default;
 
 TScene::~TScene() {
     // Layers refer to files; free them first.
@@ -30,9 +27,9 @@ void TScene::ClearLayersAndFiles() {
     CurrentLayer = nullptr;
     SelectedCount = 0;
     Layers.Clear();
-    for (int i = 0; i < Files.Count(); ++i)
-        if (Files.At(i)->Sound && Sounds)
-            Sounds->Forget(Files.At(i)->Sound.get());
+    if (FileItemGone)
+        for (int i = 0; i < Files.Count(); ++i)
+            FileItemGone(*Files.At(i));
     Files.Clear();
 }
 

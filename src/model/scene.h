@@ -8,11 +8,12 @@
 #include <QStringList>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 namespace velkon {
 
-class TSounds;
+class TSounds; // the engine's sound manager; the scene only holds it
 
 // Per-group state kept by the layers panel.
 struct TGroupState {
@@ -42,7 +43,11 @@ public:
     QStringList Groups;                       // a layer's Group is a 1-based position here
     std::array<TGroupState, 256> GroupStates;
     QStringList Lines;                        // helper lines "V512=512", "F300=300"
-    std::unique_ptr<TSounds> Sounds;
+    // Made by the engine on first use (SceneSounds); empty until a sound is needed.
+    std::shared_ptr<TSounds> Sounds;
+    // Called for every file item just before the scene frees it; the engine
+    // registers here so that its sound manager lets go of the file's sound.
+    std::function<void(TFilesItem&)> FileItemGone;
 
     QString ProjectFileName;  // without directory
     QString ProjectDir;       // folder the project was last read from or saved to

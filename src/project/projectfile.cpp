@@ -145,8 +145,8 @@ void ReadFiles(TScene& scene, const TIniFile& ini, const QString& dir, TErrorLog
                 log.Add(message);
         }
         if (item->Kind == TFilesItem::kindSound) {
-            if (QFile::exists(path) && scene.Sounds)
-                scene.Sounds->Load(path, item->Sound); // a bad header still leaves the item usable
+            if (QFile::exists(path))
+                SceneSounds(scene).Load(path, item->Sound); // a bad header still leaves the item usable
             else
                 log.Add(QStringLiteral("Nincs meg a fájl: ") + path);
         }
@@ -154,13 +154,23 @@ void ReadFiles(TScene& scene, const TIniFile& ini, const QString& dir, TErrorLog
     }
 }
 
-void ReadLayer(TScene& scene, const TIniFile& ini, int n, int section, const QString& name, TErrorLog& log) {
+void ReadLayer(TScene& scene, const TIniFile& ini, int n, int section, QString name, TErrorLog& log) {
     const QString sectionName = QStringLiteral("Image%1").arg(n);
     const QString fileName = ini.ReadString(section, u"FileName", QString());
     TFilesItem* file = scene.Files.Find(fileName);
     if (!file)
         throw EVelkonError(QStringLiteral("A(z) ") + name + QStringLiteral(" réteg fájlja nincs a projekt fájljai között: ") +
                            fileName);
+    // Names are found ignoring case: a second "Ball" or "BALL" would hide
+    // behind the first, so it takes the name a new layer on its file gets.
+    if (scene.Layers.Find(name)) {
+        const QString unique = scene.UniqueLayerName(file->Name);
+        log.Add(
+            name +
+            QStringLiteral(" nevű objektum már megtalálható a projectben, ezért új ezt az új nevet kapja:") +
+            unique);
+        name = unique;
+    }
     auto layer = std::make_unique<TImagesItem>(file);
     layer->Name = name;
     const auto number = [&](QStringView key, int def) { return ReadNumber(ini, section, sectionName, key, def, log); };

@@ -137,3 +137,22 @@ TEST_F(SimulateCli, ExitCodes) {
     EXPECT_FALSE(r.Err.isEmpty());
 #endif
 }
+
+TEST(SimulateHostileNumbers, LoopAndAccelerateExtremesPlayWithoutOverflow) {
+#ifdef VELKON_CLI
+    // A loop count or step and an Accelerate of -2147483648: the sign cannot be
+    // turned in 32 bits, so the player clamps instead of overflowing. Under the
+    // sanitizers an overflow would abort the program.
+    for (const char* file :
+         {"project_loop_count_intmin.VKP", "project_loop_step_intmin.VKP", "project_accelerate_intmin.VKP"}) {
+        SCOPED_TRACE(file);
+        const TResult r =
+            Simulate({QStringLiteral(VELKON_TEST_DATA "/") + file, "--at", "0,1000", "--step", "10"});
+        EXPECT_EQ(r.Code, 0) << r.Err.toStdString();
+        EXPECT_FALSE(r.Err.contains("runtime error")) << r.Err.toStdString();
+        EXPECT_EQ(r.Out,
+                  "0 L x=0.000 y=0.000 w=0.000 h=0.000 a=0.000 f=255.000 v=1 flip=0 file=star.png\n"
+                  "1000 L x=0.000 y=0.000 w=0.000 h=0.000 a=0.000 f=255.000 v=1 flip=0 file=star.png\n");
+    }
+#endif
+}

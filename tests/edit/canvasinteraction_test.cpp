@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 namespace velkon {
 namespace {
@@ -344,18 +345,18 @@ TEST_F(CanvasTest, AltDragRotatesOtherLayersAboutTheOrigin) {
     Add("B", 200, 0, 20, 20);
     Select({"A", "B"});
     state.ToolPoint(-1).X = 100;
-    state.ToolPoint(-1).Y = 0;
-    // A quarter turn clockwise of the pointer around (100, 0), inside the selection.
+    state.ToolPoint(-1).Y = 10;
+    // The pointer goes from straight right of the origin (100, 10) to straight
+    // below it: exactly a quarter turn clockwise.
     Hover(210, 10, ssAlt);
     canvas.MouseDown(ssAlt | ssLeft, 210, 10, now += 100);
-    canvas.MouseMove(ssAlt | ssLeft, 100, 110, now += 100);
-    canvas.MouseUp(ssAlt, 100, 110);
-    const double turned = canvas.TurnedAngle;
-    EXPECT_NEAR(turned, 90 - std::atan2(10.0, 110.0) * 180 / M_PI, 1e-9);
-    EXPECT_NEAR(a.Angle, turned, 1e-9);
-    const double rad = turned * M_PI / 180;
-    EXPECT_NEAR(a.Left, 100 - 100 * std::cos(rad), 1e-9);
-    EXPECT_NEAR(a.Top, -100 * std::sin(rad), 1e-9);
+    canvas.MouseMove(ssAlt | ssLeft, 100, 120, now += 100);
+    canvas.MouseUp(ssAlt, 100, 120);
+    EXPECT_NEAR(canvas.TurnedAngle, 90, 1e-9);
+    EXPECT_NEAR(a.Angle, 90, 1e-9);
+    // A's corner (0, 0), 100 left of and 10 above the origin, ends 10 right of and 100 above it.
+    EXPECT_NEAR(a.Left, 110, 1e-9);
+    EXPECT_NEAR(a.Top, -90, 1e-9);
 }
 
 TEST_F(CanvasTest, LinkedChildMovesOnlyWithItsTopmostAncestor) {
@@ -423,6 +424,36 @@ TEST_F(CanvasTest, OriginIsRecomputedOnlyWhenTheSelectionChanges) {
     Select({"A", "B"});
     EXPECT_EQ(state.ToolPoint(-1).X, 200);
     EXPECT_EQ(scene.CurrentLayer, &b);
+}
+
+TEST_F(CanvasTest, EverySelectionChangeRecomputesTheOrigin) {
+    // Pairs of selections (layer indices) that follow each other; the second
+    // always differs from the first, so its origin is computed afresh.
+    const struct {
+        std::vector<int> before, after;
+        double originX;
+    } cases[] = {
+        {{}, {0}, 0},          // the bottom layer alone after an empty selection
+        {{3, 4}, {0, 5}, 255}, // same count, same sum of squares
+        {{1}, {0, 1}, 55},
+        {{0, 1}, {1}, 100},
+    };
+    const char* names[] = {"L0", "L1", "L2", "L3", "L4", "L5"};
+    for (int i = 0; i < 6; ++i)
+        Add(names[i], i * 100, 0, 10, 10);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.after));
+        SelectNoLayer(scene);
+        for (int i : c.before)
+            scene.Layers.At(i)->Selected = true;
+        RecomputeSelection(state);
+        state.ToolPoint(-1).X = -1;
+        SelectNoLayer(scene);
+        for (int i : c.after)
+            scene.Layers.At(i)->Selected = true;
+        RecomputeSelection(state);
+        EXPECT_EQ(state.ToolPoint(-1).X, c.originX);
+    }
 }
 
 TEST_F(CanvasTest, MarqueeSelectsIntersectingUnlockedLayersInWindowPixels) {

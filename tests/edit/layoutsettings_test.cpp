@@ -129,3 +129,52 @@ TEST(LayoutSettings, SettingsDirFallsBackWhenProgramDirIsNotWritable) {
     EXPECT_EQ(TLayoutSettings::SettingsDir(program, fallback), fallback);
     QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
+
+TEST(LayoutSettings, RewritingASectionKeepsEveryOtherLine) {
+    const TLayoutSettings::TEntries entries = {{"DockSite.Width", "300"}, {"ImagesForm.Float", "1"}};
+    const struct {
+        const char* before;
+        const char* after;
+    } cases[] = {
+        // A new file: the section alone.
+        {"", "[Froms]\r\nDockSite.Width=300\r\nImagesForm.Float=1\r\n"},
+        // Known keys keep their lines and spelling; comments, unknown keys and other sections stay.
+        {"; my layout\r\n[Other]\r\nDockSite.Width=1\r\n[froms]\r\n; narrow dock\r\ndocksite.width = 564\r\n"
+         "Extra=keep me\r\nImagesForm.Float=0\r\n\r\n[Last]\r\nA=1\r\n",
+         "; my layout\r\n[Other]\r\nDockSite.Width=1\r\n[froms]\r\n; narrow dock\r\ndocksite.width =300\r\n"
+         "Extra=keep me\r\nImagesForm.Float=1\r\n\r\n[Last]\r\nA=1\r\n"},
+        // Missing keys go after the section's last line, before its blank lines.
+        {"[Froms]\nComment line without a value\nExtra=1\n\n[Next]\nB=2",
+         "[Froms]\r\nComment line without a "
+         "value\r\nExtra=1\r\nDockSite.Width=300\r\nImagesForm.Float=1\r\n\r\n"
+         "[Next]\r\nB=2\r\n"},
+        // A missing section goes at the end.
+        {"[Screen]\r\nPanel1.Left=0\r\n",
+         "[Screen]\r\nPanel1.Left=0\r\n[Froms]\r\nDockSite.Width=300\r\nImagesForm.Float=1\r\n"},
+        // Only the first section and the first key of a name count, as when reading.
+        {"[Froms]\r\nDockSite.Width=1\r\nDockSite.Width=2\r\n[Froms]\r\nImagesForm.Float=0\r\n",
+         "[Froms]\r\nDockSite.Width=300\r\nDockSite.Width=2\r\nImagesForm.Float=1\r\n[Froms]\r\nImagesForm."
+         "Float=0\r\n"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TLayoutSettings::UpdateSection(QString::fromUtf8(c.before), "Froms", entries),
+                  QString::fromUtf8(c.after))
+            << c.before;
+}
+
+TEST(LayoutSettings, WriteSectionUpdatesTheFileInPlace) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("VelkonEditorForms.ini");
+    // A comment in Windows-1250, as the editor's settings files are.
+    ASSERT_TRUE(velkon::test::WriteFile(
+        path, "; k\xe9zzel \xedrt megjegyz\xe9s\r\n[Froms]\r\nDockSite.Width=564\r\nOwn=1\r\n"));
+    TLayoutSettings s;
+    s.DockSiteWidth = 450;
+    TLayoutSettings::WriteSection(path, "Froms", s.FormsEntries());
+    const QByteArray written = velkon::test::ReadFile(path);
+    EXPECT_TRUE(
+        written.startsWith("; k\xe9zzel \xedrt megjegyz\xe9s\r\n[Froms]\r\nDockSite.Width=450\r\nOwn=1\r\n"
+                           "ImagesForm.Float=0\r\n"))
+        << written.toStdString();
+    EXPECT_TRUE(written.endsWith("ErrorForm.Width=100\r\n"));
+}

@@ -252,6 +252,79 @@ TEST_F(UndoBufferTest, The256thStepOverwritesSlotOne) {
     EXPECT_EQ(Layer("Ball").Left, 254);
 }
 
+TEST_F(UndoBufferTest, ANewStepEndsTheRedoBranch) {
+    for (int left : {1, 2, 3}) {
+        state.Undo.Record(-TUndoBuffer::kindProperty);
+        Layer("Ball").Left = left;
+    }
+    state.Undo.Undo();
+    state.Undo.Undo();
+    ASSERT_EQ(Layer("Ball").Left, 1);
+    ASSERT_TRUE(state.Undo.RedoEnabled());
+
+    state.Undo.Record(-TUndoBuffer::kindProperty);
+    Layer("Ball").Left = 50;
+    EXPECT_FALSE(state.Undo.RedoEnabled());
+    const QString edited = DumpScene(scene);
+    const int top = state.Undo.Top();
+    state.Undo.Redo();
+    EXPECT_EQ(Layer("Ball").Left, 50) << "the abandoned 2 and 3 never come back";
+    EXPECT_EQ(DumpScene(scene), edited);
+    EXPECT_EQ(state.Undo.Top(), top);
+
+    // The next undo opens a branch of its own again.
+    state.Undo.Undo();
+    EXPECT_EQ(Layer("Ball").Left, 1);
+    EXPECT_TRUE(state.Undo.RedoEnabled());
+    state.Undo.Redo();
+    EXPECT_EQ(Layer("Ball").Left, 50);
+    state.Undo.Undo();
+    state.Undo.Undo();
+    EXPECT_EQ(Layer("Ball").Left, 0);
+}
+
+TEST_F(UndoBufferTest, UndoAndRedoWalkTheWholeBranchInBothDirections) {
+    for (int left : {1, 2, 3}) {
+        state.Undo.Record(-TUndoBuffer::kindProperty);
+        Layer("Ball").Left = left;
+    }
+    const struct {
+        bool undo;
+        double left;
+    } steps[] = {{true, 2},  {true, 1},  {false, 2}, {true, 1}, {true, 0},
+                 {false, 1}, {false, 2}, {false, 3}, {false, 3}};
+    for (const auto& step : steps) {
+        step.undo ? state.Undo.Undo() : state.Undo.Redo();
+        EXPECT_EQ(Layer("Ball").Left, step.left) << (step.undo ? "undo" : "redo");
+    }
+}
+
+TEST_F(UndoBufferTest, UndoStopsAtTheOldestStepOfAFullRing) {
+    // 300 steps: the ring keeps the 255 newest, and the first undo's own
+    // snapshot takes the place of the oldest of them.
+    for (int i = 1; i <= 300; ++i) {
+        state.Undo.Record(-TUndoBuffer::kindProperty);
+        Layer("Ball").Left = i;
+    }
+    for (int i = 1; i <= 254; ++i) {
+        state.Undo.Undo();
+        ASSERT_EQ(Layer("Ball").Left, 300 - i) << "undo " << i;
+    }
+    EXPECT_EQ(Layer("Ball").Left, 46);
+    for (int i = 0; i < 3; ++i) {
+        state.Undo.Undo();
+        EXPECT_EQ(Layer("Ball").Left, 46)
+            << "past the oldest step nothing changes, never a jump to the newest";
+    }
+    for (int i = 1; i <= 254; ++i) {
+        state.Undo.Redo();
+        ASSERT_EQ(Layer("Ball").Left, 46 + i) << "redo " << i;
+    }
+    EXPECT_EQ(Layer("Ball").Left, 300);
+    state.Undo.Redo();
+    EXPECT_EQ(Layer("Ball").Left, 300);
+}
+
 TEST_F(UndoBufferTest, ClearEmptiesTheRingAndDisablesBothButtons) {
     state.Undo.Record(TUndoBuffer::kindMouseMove);
     state.Undo.Undo();

@@ -258,6 +258,26 @@ private slots:
         QVERIFY(!form_->ErrorForm->isFloating());
     }
 
+    void dockWidthAndForeignLinesSurviveTheFormsFile() {
+        Make();
+        const QString path = dir_.filePath(QStringLiteral("VelkonEditorForms.ini"));
+        for (int width : {300, 450, 500, 700}) {
+            const QByteArray head = "; saj\xe1t elrendez\xe9s\r\n[Froms]\r\nDockSite.Width=";
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(head + QByteArray::number(width) + "\r\nSaj\xe1tKulcs=1\r\n");
+            file.close();
+            form_->LoadPanelLayout();
+            QTRY_COMPARE(form_->CurrentLayout().DockSiteWidth, width);
+            form_->SavePanelLayout();
+            const QByteArray saved = ReadAll(path);
+            QVERIFY2(saved.startsWith(head + QByteArray::number(width) +
+                                      "\r\nSaj\xe1tKulcs=1\r\nImagesForm.Float=0\r\n"),
+                     saved.constData());
+        }
+        QFile::remove(path);
+    }
+
     void screenLayoutIsWrittenWithComponentKeys() {
         Make();
         form_->SaveScreenLayout();

@@ -75,13 +75,35 @@ TEST(NumberConversions, ToMsRoundsSecondsToMilliseconds) {
     EXPECT_EQ(ToMs("1e12"), 2147483647); // saturates instead of overflowing
 }
 
-TEST(NumberConversions, FormatNumberWritesCommaAndNoTrailingZeros) {
-    EXPECT_EQ(FormatNumber(1.5), "1,5");
-    EXPECT_EQ(FormatNumber(12), "12");
-    EXPECT_EQ(FormatNumber(-0.25), "-0,25");
-    EXPECT_EQ(FormatNumber(-0.0), "0");
-    EXPECT_EQ(FormatNumber(1.0 / 3), "0,333333333333333");
-    EXPECT_EQ(FormatNumber(123456789.125), "123456789,125");
+TEST(NumberConversions, FormatNumberWritesPlainDecimalsWithCommaAndNoTrailingZeros) {
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
+        {1.5, "1,5"},
+        {12, "12"},
+        {-0.25, "-0,25"},
+        {-0.0, "0"},
+        {1.0 / 3, "0,333333333333333"},
+        {123456789.125, "123456789,125"},
+        // Never an exponent, however small or large.
+        {0.00001, "0,00001"},
+        {-0.00001, "-0,00001"},
+        {0.0001, "0,0001"},
+        {1.25e-7, "0,000000125"},
+        {1e15, "1000000000000000"},
+        {-1e15, "-1000000000000000"},
+        {3e20, "300000000000000000000"},
+        {100, "100"},
+        {0.1, "0,1"},
+        // At most 15 significant digits, rounded.
+        {123456789012345678.0, "123456789012346000"},
+        {2.0 / 3 * 1e-5, "0,00000666666666666667"},
+        {99999.99999999999, "100000"},
+        {9.9999999999999999e-6, "0,00001"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatNumber(c.value), QString::fromUtf8(c.text)) << c.text;
 }
 
 TEST(NumberConversions, WrittenNumbersReadBack) {

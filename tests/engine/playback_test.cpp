@@ -1,7 +1,11 @@
 #include "playertestsupport.h"
 
 #include "engine/playback.h"
+#include "engine/sounds.h"
 #include "model/snd.h"
+
+#include <QTemporaryDir>
+#include <vector>
 
 using namespace velkon;
 
@@ -151,19 +155,42 @@ TEST_F(PlaybackTest, ClicksStartTouchesOnlyDuringFullPlayAndWhenAllowed) {
 }
 
 TEST_F(PlaybackTest, StopSilencesEverySound) {
-    auto wav = std::make_unique<TFilesItem>();
-    wav->Name = "loop.wav";
-    wav->Kind = TFilesItem::kindSound;
-    wav->Sound = std::make_unique<TSnd>("loop.wav", "loop.wav");
-    scene.AddFile(std::move(wav));
+    // A device that mixes into memory: what it renders is what a sound card would play.
+    TSounds& sounds = SceneSounds(scene);
+    ASSERT_TRUE(sounds.InitialiseLoopback(22050));
+    QTemporaryDir dir;
+    std::vector<TSnd*> loaded;
+    for (const char* name : {"hum.wav", "buzz.wav"}) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        // A second of 16-bit samples of 0x1000 (an eighth of full scale).
+        QByteArray samples;
+        for (int i = 0; i < 22050; ++i)
+            samples.append('\x00').append('\x10');
+        ASSERT_TRUE(velkon::test::WriteWav(path, 1, 22050, 16, samples));
+        auto item = TFilesItem::Create(path);
+        ASSERT_TRUE(sounds.Load(path, item->Sound));
+        loaded.push_back(item->Sound.get());
+        scene.AddFile(std::move(item));
+    }
     TImagesItem* a = Layer("A");
-    Add(a->Base.Track[0], cmdPlaySfx, "loop.wav");
+    Add(a->Base.Track[0], cmdPlaySfx, "hum.wav");
+    Add(a->Base.Track[0], cmdPlaySfx, "buzz.wav");
     Add(a->Base.Track[0], cmdWait, "10");
     playback.Toggle(true);
     TickAt(1);
-    EXPECT_EQ(events, QStringList{"sfx play loop.wav"});
-    playback.Toggle(true); // must not throw with or without a device
+    TickAt(2);
+    EXPECT_EQ(events, (QStringList{"sfx play hum.wav", "sfx play buzz.wav"}));
+    std::vector<float> out(100, -1.0f);
+    ASSERT_TRUE(sounds.Render(out.data(), 100));
+    EXPECT_FLOAT_EQ(out[50], 0.25f) << "both sounds play, an eighth each";
+
+    playback.Toggle(true);
     EXPECT_FALSE(scene.Playing);
+    for (TSnd* snd : loaded)
+        EXPECT_FALSE(sounds.IsPlaying(*snd));
+    ASSERT_TRUE(sounds.Render(out.data(), 100));
+    for (float sample : out)
+        ASSERT_EQ(sample, 0.0f) << "nothing sounds after stop";
 }
 
 TEST_F(PlaybackTest, ATrackThatCannotStartIsReportedAndTheRestPlays) {

@@ -29,20 +29,31 @@ TEST_F(PlayerTest, EveryMovementCommandDrivesItsProperties) {
         int command;
         const char *p1, *p2, *p3;
         double TImagesItem::*prop;
-        double target;
+        double middle, target;
     };
+    // Every layer starts at Left 0, Top 10, 100 x 100, Angle 20, Alpha 100.
     const Case cases[] = {
-        {cmdMoveTo, "40", "60", "1", &TImagesItem::Top, 60},
-        {cmdRelativeMoveTo, "40", "-10", "1", &TImagesItem::Top, 0},
-        {cmdReSize, "300", "20", "1", &TImagesItem::Width, 300},
-        {cmdReSize, "300", "20", "1", &TImagesItem::Height, 20},
-        {cmdRotate, "90", "1", "", &TImagesItem::Angle, 90},
-        {cmdFadeTo, "55", "1", "", &TImagesItem::Alpha, 55},
-        {cmdKeyFrame, "x=1y=2w=3h=4a=5f=6", "1", "", &TImagesItem::Alpha, 6},
-        {cmdKeyFrame, "x=1y=2w=3h=4a=5", "1", "", &TImagesItem::Angle, 5},
-        {cmdKeyFrame, "x=1y=2w=3h=4a=5", "1", "", &TImagesItem::Alpha, 255},
+        {cmdMoveTo, "40", "60", "1", &TImagesItem::Left, 20, 40},
+        {cmdMoveTo, "40", "60", "1", &TImagesItem::Top, 35, 60},
+        {cmdRelativeMoveTo, "40", "-10", "1", &TImagesItem::Left, 20, 40},
+        {cmdRelativeMoveTo, "40", "-10", "1", &TImagesItem::Top, 5, 0},
+        {cmdReSize, "300", "20", "1", &TImagesItem::Width, 200, 300},
+        {cmdReSize, "300", "20", "1", &TImagesItem::Height, 60, 20},
+        {cmdRotate, "90", "1", "", &TImagesItem::Angle, 55, 90},
+        {cmdFadeTo, "55", "1", "", &TImagesItem::Alpha, 77.5, 55},
+        {cmdKeyFrame, "x=1y=2w=3h=4a=5f=6", "1", "", &TImagesItem::Left, 0.5, 1},
+        {cmdKeyFrame, "x=1y=2w=3h=4a=5f=6", "1", "", &TImagesItem::Top, 6, 2},
+        {cmdKeyFrame, "x=1y=2w=3h=4a=5f=6", "1", "", &TImagesItem::Width, 51.5, 3},
+        {cmdKeyFrame, "x=1y=2w=3h=4a=5f=6", "1", "", &TImagesItem::Height, 52, 4},
+        {cmdKeyFrame, "x=1y=2w=3h=4a=5f=6", "1", "", &TImagesItem::Angle, 12.5, 5},
+        {cmdKeyFrame, "x=1y=2w=3h=4a=5f=6", "1", "", &TImagesItem::Alpha, 53, 6},
+        // A key without f= leaves the alpha alone.
+        {cmdKeyFrame, "x=1y=2w=3h=4a=5", "1", "", &TImagesItem::Angle, 12.5, 5},
+        {cmdKeyFrame, "x=1y=2w=3h=4a=5", "1", "", &TImagesItem::Alpha, 100, 100},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << CommandName(c.command).toStdString() << " " << c.p1 << " row " << (&c - cases));
         TScene s;
         TManualClock clk;
         TPlayer p(s, clk);
@@ -50,15 +61,16 @@ TEST_F(PlayerTest, EveryMovementCommandDrivesItsProperties) {
         TImagesItem* a = s.Layers.Add("A", std::move(owned));
         a->Top = 10;
         a->Width = a->Height = 100;
+        a->Angle = 20;
+        a->Alpha = 100;
         Add(a->Base.Track[0], c.command, c.p1, c.p2, c.p3);
         p.StartTrack(*a, a->Base.Track[0]);
-        const double start = a->*c.prop;
         clk.Set(500);
         p.Tick();
-        EXPECT_DOUBLE_EQ(a->*c.prop, (start + c.target) / 2) << c.command << " " << c.p1;
+        EXPECT_DOUBLE_EQ(a->*c.prop, c.middle);
         clk.Set(1000);
         EXPECT_FALSE(p.Tick());
-        EXPECT_DOUBLE_EQ(a->*c.prop, c.target) << c.command << " " << c.p1;
+        EXPECT_DOUBLE_EQ(a->*c.prop, c.target);
     }
 }
 
@@ -221,6 +233,137 @@ TEST_F(PlayerTest, AccelerateTenHalvesAMoveAndZeroSwitchesItOff) {
     EXPECT_TRUE(TickAt(1000));
     EXPECT_DOUBLE_EQ(b->Left, 50);
     EXPECT_FALSE(TickAt(2000));
+}
+
+TEST_F(PlayerTest, AccelerateStepsAreCappedAtWhatIsLeft) {
+    TImagesItem* a = Layer("A");
+    TCommands& t = a->Base.Track[0];
+    Add(t, cmdAccelerate, "10");
+    Add(t, cmdMoveTo, "100", "0", "2");
+    StartBase(a);
+    TickAt(0);
+    // At 250 the doubled clock has used 500 of 2000 ms: 250 ms of the 1500 left
+    // cover a sixth of the way.
+    EXPECT_TRUE(TickAt(250));
+    EXPECT_NEAR(a->Left, 16.6666666667, 1e-9);
+    // A slow tick of 650 ms with only 200 ms left lands on the target, never past it.
+    EXPECT_TRUE(TickAt(900));
+    EXPECT_EQ(a->Left, 100);
+    EXPECT_EQ(t.Current, 1);
+    EXPECT_FALSE(TickAt(1000));
+    EXPECT_EQ(a->Left, 100);
+    EXPECT_EQ(t.Current, -1);
+}
+
+TEST_F(PlayerTest, NegativeAccelerateSlowsAMove) {
+    TImagesItem* a = Layer("A");
+    TCommands& t = a->Base.Track[0];
+    Add(t, cmdAccelerate, "-5");
+    Add(t, cmdMoveTo, "100", "0", "1");
+    StartBase(a);
+    TickAt(0);
+    EXPECT_EQ(a->Acceleration, 5);
+    // The clock runs at half speed: at 250 the move has 875 ms left.
+    EXPECT_TRUE(TickAt(250));
+    EXPECT_NEAR(a->Left, 28.5714285714, 1e-9); // 100 * 250 / 875
+    EXPECT_TRUE(TickAt(500));
+    EXPECT_NEAR(a->Left, 52.3809523810, 1e-9); // a third of the rest: 750 ms left
+    EXPECT_TRUE(TickAt(1500)) << "a second's move takes two";
+    EXPECT_EQ(t.Current, 1);
+    EXPECT_FALSE(TickAt(2000));
+    EXPECT_EQ(a->Left, 100);
+}
+
+TEST_F(PlayerTest, HostileLoopAndAccelerateNumbersStayInRange) {
+    // The smallest whole number as a loop count counts no further: it runs on like -1.
+    TImagesItem* a = Layer("A");
+    Add(a->Base.Track[0], cmdRelativeMoveTo, "1", "0", "0");
+    TCommandItem* loop = Add(a->Base.Track[0], cmdLoop, "-2147483648", "1");
+    // ... and as a loop step it jumps past the end.
+    TImagesItem* b = Layer("B");
+    Add(b->Base.Track[0], cmdLoop, "1", "-2147483648");
+    Add(b->Base.Track[0], cmdFlip, "3");
+    // The largest step back goes to the first command.
+    TImagesItem* c = Layer("C");
+    Add(c->Base.Track[0], cmdRelativeMoveTo, "0", "1", "0");
+    Add(c->Base.Track[0], cmdLoop, "1", "2147483647");
+    // Accelerate of the smallest whole number slows to the largest value there is.
+    TImagesItem* d = Layer("D");
+    Add(d->Base.Track[0], cmdAccelerate, "-2147483648");
+    Add(d->Base.Track[0], cmdMoveTo, "100", "0", "1");
+    TImagesItem* e = Layer("E");
+    Add(e->Base.Track[0], cmdAccelerate, "2147483647");
+    Add(e->Base.Track[0], cmdMoveTo, "100", "0", "1");
+    for (TImagesItem* layer : {a, b, c, d, e})
+        StartBase(layer);
+    for (int ms = 0; ms < 40; ++ms)
+        TickAt(ms);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    EXPECT_DOUBLE_EQ(a->Left, 20);
+    EXPECT_EQ(loop->sParam3(), "-2147483648");
+    EXPECT_EQ(b->Base.Track[0].Current, -1);
+    EXPECT_EQ(b->FlipMode, 0);
+    EXPECT_DOUBLE_EQ(c->Top, 2);
+    EXPECT_EQ(d->Acceleration, 2147483647);
+    EXPECT_EQ(d->Base.Track[0].Current, 1);
+    EXPECT_LT(d->Left, 1e-5) << "practically standing still: two millionths of a pixel in 40 ms";
+    EXPECT_EQ(e->Acceleration, -2147483647);
+    EXPECT_EQ(e->Left, 100);
+    EXPECT_EQ(e->Base.Track[0].Current, -1);
+}
+
+TEST_F(PlayerTest, EasedOrNotACommandHoldsItsStartValuesUntilAFutureStart) {
+    // The accelerated move ends at 1000 instead of 2000; the following commands
+    // start at its nominal end, 2000.
+    const char* moves[] = {"0", "Ease(d=0e=17f=0g=0h=0i=1j=0)"};
+    for (const char* move : moves) {
+        SCOPED_TRACE(move);
+        TImagesItem* a = Layer(move);
+        TCommands& t = a->Base.Track[0];
+        Add(t, cmdAccelerate, "10");
+        Add(t, cmdMoveTo, "100", "0", "2");
+        Add(t, cmdAccelerate, "0");
+        TCommandItem* jump = Add(t, cmdMoveTo, "300", "50", move);
+        scene.Clock.Now = 0;
+        StartBase(a);
+        TickAt(0);
+        TickAt(1000);
+        ASSERT_EQ(a->Left, 100);
+        const struct {
+            int ms;
+            double left, top;
+        } ticks[] = {{1100, 100, 0}, {1500, 100, 0}, {1999, 100, 0}, {2000, 300, 50}};
+        for (const auto& tick : ticks) {
+            TickAt(tick.ms);
+            EXPECT_EQ(jump->StartTime, 2000);
+            EXPECT_EQ(a->Left, tick.left) << tick.ms;
+            EXPECT_EQ(a->Top, tick.top) << tick.ms;
+        }
+        EXPECT_EQ(t.Current, -1);
+    }
+}
+
+TEST_F(PlayerTest, AStalledTickLetsTimedCommandsKeepTheirNominalStarts) {
+    TImagesItem* a = Layer("A");
+    TCommands& t = a->Base.Track[0];
+    TCommandItem* commands[] = {Add(t, cmdWait, "0,1"), Add(t, cmdWait, "0,2"),
+                                Add(t, cmdMoveTo, "100", "0", "1"), Add(t, cmdWait, "1")};
+    StartBase(a);
+    TickAt(0);
+    TickAt(1000); // the editor stalled for a second
+    for (int ms = 1001; ms <= 1100; ++ms)
+        TickAt(ms);
+    const int32_t starts[] = {0, 100, 300};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(commands[i]->StartTime, starts[i]) << i;
+    EXPECT_EQ(t.Current, 2);
+    EXPECT_DOUBLE_EQ(a->Left, 80);
+    TickAt(1300);
+    EXPECT_EQ(a->Left, 100);
+    EXPECT_EQ(t.Current, 3);
+    EXPECT_EQ(commands[3]->StartTime, 1300);
+    EXPECT_TRUE(TickAt(2300));
+    EXPECT_FALSE(TickAt(2301));
 }
 
 TEST_F(PlayerTest, EaseInOutMeetsHalfwayWithoutAJump) {
@@ -622,11 +765,26 @@ TEST_F(PlayerTest, EndTimeOfEachKind) {
     }
 }
 
-TEST_F(PlayerTest, ClockSourcesGiveWholeMilliseconds) {
-    TSteadyClock steady;
-    const int32_t first = steady.NowMs();
-    EXPECT_GE(first, 0);
-    EXPECT_GE(steady.NowMs(), first);
+namespace {
+std::chrono::steady_clock::time_point fakeNow;
+std::chrono::steady_clock::time_point FakeNow() {
+    return fakeNow;
+}
+} // namespace
+
+TEST_F(PlayerTest, SteadyClockCountsRoundedMillisecondsFromItsCreation) {
+    using std::chrono::microseconds;
+    fakeNow = std::chrono::steady_clock::time_point(std::chrono::hours(50));
+    TSteadyClock steady(&FakeNow);
+    const struct {
+        int64_t us;
+        int32_t ms;
+    } cases[] = {
+        {0, 0}, {400, 0}, {600, 1}, {1499, 1}, {2600, 3}, {12345678, 12346}, {86400000000, 86400000}};
+    for (const auto& c : cases) {
+        fakeNow = std::chrono::steady_clock::time_point(std::chrono::hours(50)) + microseconds(c.us);
+        EXPECT_EQ(steady.NowMs(), c.ms) << c.us << " us";
+    }
     TManualClock manual;
     manual.Set(1234);
     EXPECT_EQ(manual.NowMs(), 1234);

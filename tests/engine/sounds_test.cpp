@@ -1,4 +1,5 @@
 #include "engine/sounds.h"
+#include "model/scene.h"
 #include "support/testsupport.h"
 
 #include <gtest/gtest.h>
@@ -384,4 +385,20 @@ TEST_F(SoundsTest, DefaultDeviceOpensOrEverythingStaysQuiet) {
     EXPECT_EQ(sounds.Stop(*snd), open);
     float out[2];
     EXPECT_FALSE(sounds.Render(out, 1)); // not a loopback device
+}
+
+TEST_F(SoundsTest, SceneSoundsForgetsTheSoundsOfFreedFileItems) {
+    TScene scene;
+    EXPECT_EQ(scene.Sounds, nullptr); // nothing until a sound is needed
+    const QString path = Wav("boom.wav", 1, 22050, 8, QByteArray(16, '\x80'));
+    auto sound = TFilesItem::Create(path);
+    ASSERT_EQ(sound->Kind, TFilesItem::kindSound);
+    TSounds& sounds = SceneSounds(scene);
+    EXPECT_EQ(&SceneSounds(scene), &sounds);      // made once
+    EXPECT_TRUE(sounds.Load(path, sound->Sound)); // no device needed to load
+    scene.AddFile(std::move(sound));
+    ASSERT_EQ(sounds.Sounds().size(), 1u);
+    scene.ClearLayersAndFiles();
+    EXPECT_EQ(scene.Files.Count(), 0);
+    EXPECT_TRUE(sounds.Sounds().empty()); // no dangling entries
 }

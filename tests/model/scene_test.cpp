@@ -3,7 +3,6 @@
 #include "model/picture.h"
 #include "model/registry.h"
 #include "model/scene.h"
-#include "engine/sounds.h"
 
 #include "support/testsupport.h"
 
@@ -156,23 +155,21 @@ TEST_F(SceneTest, RenameReferences) {
     }
 }
 
-TEST_F(SceneTest, ClearLayersAndFilesForgetsSounds) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("boom.wav");
-    ASSERT_TRUE(velkon::test::WriteWav(path, 1, 22050, 8, QByteArray(16, '\x80')));
-    auto sound = TFilesItem::Create(path);
-    EXPECT_EQ(sound->Kind, TFilesItem::kindSound);
-    EXPECT_TRUE(scene.Sounds->Load(path, sound->Sound)); // no device needed to load
+TEST_F(SceneTest, ClearLayersAndFilesTellsOfEveryFileItem) {
+    auto sound = std::make_unique<TFilesItem>();
+    sound->Name = "boom.wav";
+    sound->Kind = TFilesItem::kindSound;
     TFilesItem* item = scene.AddFile(std::move(sound));
-    ASSERT_EQ(scene.Sounds->Sounds().size(), 1u);
     EXPECT_EQ(scene.Files.Find("BOOM.WAV"), item);
+    QStringList gone;
+    scene.FileItemGone = [&gone](TFilesItem& file) { gone << file.Name; };
     Layer("a");
     scene.CurrentLayer = scene.Layers.At(0);
     scene.ClearLayersAndFiles();
     EXPECT_EQ(scene.Layers.Count(), 0);
     EXPECT_EQ(scene.Files.Count(), 0);
     EXPECT_EQ(scene.CurrentLayer, nullptr);
-    EXPECT_TRUE(scene.Sounds->Sounds().empty()); // no dangling entries
+    EXPECT_EQ(gone, QStringList({"ball.png", "boom.wav"}));
 }
 
 TEST(Registry, CaseInsensitiveFirstMatch) {

@@ -159,12 +159,18 @@ TEST_F(TPackTest, TouchRectangleCheckAtItsBoundaries) {
 }
 
 TEST_F(TPackTest, RetinaWarningOnlyForTheHighDensityPresets) {
-    for (int r = 0; r <= 5; ++r) {
+    const struct {
+        int resolution;
+        bool warned;
+    } cases[] = {{0, false}, {1, false}, {2, true}, {3, false}, {4, false}, {5, true}};
+    for (const auto& c : cases) {
         TScene scene;
-        scene.Resolution = r;
+        scene.Resolution = c.resolution;
         TScriptedDialogs dialogs;
-        EXPECT_EQ(WarnRetina(scene, dialogs), r == 2 || r == 5) << r;
-        EXPECT_EQ(dialogs.Messages.size(), r == 2 || r == 5 ? 1 : 0);
+        EXPECT_EQ(WarnRetina(scene, dialogs), c.warned) << c.resolution;
+        EXPECT_EQ(dialogs.Messages,
+                  c.warned ? QStringList{"Retinás felbontás van beállítva!"} : QStringList{})
+            << c.resolution;
     }
 }
 

@@ -423,7 +423,7 @@ TEST_F(TProjectFileTest, UnsafeResourceNamesAreReportedNeverOpenedAndKept) {
         expected.prepend("Hibás fájl név: " + names[i]);
     }
     EXPECT_EQ(Log.Lines(), expected);
-    EXPECT_TRUE(scene.Sounds->Sounds().empty());
+    EXPECT_EQ(scene.Sounds, nullptr) << "no sound was loaded, so no sound manager was made";
     EXPECT_EQ(scene.Layers.Count(), 1);
     EXPECT_TRUE(ProjectText(scene).contains("Name4=..\r\nName5=/etc/passwd\r\n"));
 }
@@ -512,10 +512,41 @@ TEST_F(TProjectFileTest, NameOutsideWindows1250FailsTheSaveAndKeepsTheOldFile) {
 }
 
 TEST_F(TProjectFileTest, ResolutionOutsideThePresetsReadsAsDefault) {
-    for (const char* value : {"0", "5", "6", "-1"}) {
+    // The presets are 0 to 5; anything else is the default, 1.
+    const struct {
+        const char* value;
+        int resolution;
+    } cases[] = {{"0", 0}, {"3", 3}, {"5", 5}, {"6", 1}, {"-1", 1}, {"255", 1}, {"2147483647", 1}};
+    for (const auto& c : cases) {
         TScene scene;
-        ReadText(scene, Path("p.VKP"), QStringLiteral("[Project]\r\nResolution=%1\r\n").arg(value), Log);
-        const int v = QString(value).toInt();
-        EXPECT_EQ(scene.Resolution, v >= 0 && v <= 5 ? v : 1) << value;
+        scene.Resolution = 4;
+        ReadText(scene, Path("p.VKP"), QStringLiteral("[Project]\r\nResolution=%1\r\n").arg(c.value), Log);
+        EXPECT_EQ(scene.Resolution, c.resolution) << c.value;
     }
+}
+
+TEST_F(TProjectFileTest, LayerNamesThatDifferOnlyInCaseGetTheirFilesName) {
+    TScene scene;
+    ReadText(scene, Path("p.VKP"),
+             "[Project]\r\n[Files]\r\nName1=labda.png\r\n"
+             "[Image1]\r\nName=Ball\r\nFileName=labda.png\r\nLeft=1\r\n"
+             "[Image2]\r\nName=BALL\r\nFileName=labda.png\r\nLeft=2\r\n"
+             "[Image3]\r\nName=ball\r\nFileName=labda.png\r\nLeft=3\r\n"
+             "[Image4]\r\nName=Other\r\nFileName=labda.png\r\nLeft=4\r\n",
+             Log);
+    const struct {
+        const char* name;
+        double left;
+    } expected[] = {{"Ball", 1}, {"labda", 2}, {"labda1", 3}, {"Other", 4}};
+    ASSERT_EQ(scene.Layers.Count(), 4);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(scene.Layers.Name(i), expected[i].name) << i;
+        EXPECT_EQ(scene.Layers.At(i)->Name, expected[i].name) << i;
+        EXPECT_EQ(scene.Layers.At(i)->Left, expected[i].left) << i;
+    }
+    const QStringList lines = Log.Lines();
+    EXPECT_TRUE(lines.contains(QStringLiteral(
+        "BALL nevű objektum már megtalálható a projectben, ezért új ezt az új nevet kapja:labda")));
+    EXPECT_TRUE(lines.contains(QStringLiteral(
+        "ball nevű objektum már megtalálható a projectben, ezért új ezt az új nevet kapja:labda1")));
 }

@@ -1,0 +1,2 @@
+#include "project/projectfile.h"
+#include "editor/mainform.h"

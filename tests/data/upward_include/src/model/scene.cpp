@@ -1,0 +1,2 @@
+#include "model/scene.h"
+#include "engine/sounds.h"
