@@ -38,9 +38,12 @@ uint32_t ReadColor(const TIniFile& ini, int section, const QString& sectionName,
                    const QString& def) {
     const QString text = ini.ReadString(section, key, def);
     uint32_t color = 0;
+    // A damaged file may hold a line of any length: the message quotes its start.
+    constexpr qsizetype quoted = 40;
     if (!HexToColor(text, color))
         throw EVelkonError(QStringLiteral("Hibás szín a projekt fájlban: [") + sectionName + QStringLiteral("] ") + key +
-                           QLatin1Char('=') + text);
+                           QLatin1Char('=') + text.left(quoted) +
+                           (text.size() > quoted ? QStringLiteral("…") : QString()));
     return color;
 }
 
