@@ -26,7 +26,9 @@ const char* const kUsage =
     "  velkon pack PROJECT.VKP OUT.VKM\n"
     "      Loads the project and packs it to OUT.VKM as the editor's pack button does:\n"
     "      the resource files are copied beside it and OUT.VKP is written there.\n"
-    "      Exit 0 when the pack was written, 1 when it could not be.\n"
+    "      The name is kept as given; .VKM is added only when it has no extension.\n"
+    "      Exit 0 when the pack was written, 1 when it (or a resource) could not be,\n"
+    "      2 when OUT is a folder or no usable file name.\n"
     "  velkon check PROJECT.VKP\n"
     "      Loads the project and runs the pack's checks without writing anything.\n"
     "      Exit 0 when there was nothing to report, 1 otherwise.\n"
@@ -96,11 +98,19 @@ private:
 
 int Pack(const QString& project, const QString& out, QTextStream& err) {
     TSession session(err);
+    // A name that cannot be a pack is wrong usage: refused before anything is read or written.
+    QString path;
+    try {
+        path = PackOutputPath(out);
+    } catch (const EVelkonError& e) {
+        session.Dialogs.Print(e.Message());
+        return 2;
+    }
     if (!session.Load(project))
         return 1;
     try {
         TPackOptions options;
-        options.Path = QFileInfo(out).absoluteFilePath();
+        options.Path = path;
         PackExport(session.Scene, session.Dialogs, session.Log, options);
         return 0;
     } catch (const EVelkonError& e) {

@@ -391,7 +391,9 @@ TDockForm* TMainForm::Panel(int index) const {
 }
 
 void TMainForm::UpdateCaption() {
-    setWindowTitle(Scene.ProjectFileName + QStringLiteral(" - ") + ProgramCaption);
+    // A project read only in part says so, until it is saved somewhere whole.
+    const QString incomplete = Scene.Incomplete.isEmpty() ? QString() : QStringLiteral(" (hiányosan betöltve)");
+    setWindowTitle(Scene.ProjectFileName + incomplete + QStringLiteral(" - ") + ProgramCaption);
 }
 
 void TMainForm::ApplyResolution() {

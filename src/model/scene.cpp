@@ -26,6 +26,7 @@ TImagesItem* TScene::AddLayer(TFilesItem* fileItem) {
 }
 
 void TScene::ClearLayersAndFiles() {
+    Incomplete.clear(); // nothing of a file is held any more
     CurrentLayer = nullptr;
     SelectedCount = 0;
     Layers.Clear();
@@ -126,6 +127,14 @@ void TScene::RenameReferences(const QString& oldName, const QString& newName) {
             }
         }
     }
+}
+
+QString TScene::LineName(const QString& entry) {
+    for (qsizetype eq = entry.indexOf(QLatin1Char('=')); eq >= 0; eq = entry.indexOf(QLatin1Char('='), eq + 1))
+        if (QStringView(entry).mid(eq + 1) == QStringView(entry).mid(1, eq - 1))
+            return entry.left(eq);
+    const qsizetype eq = entry.indexOf(QLatin1Char('='));
+    return eq < 0 ? entry : entry.left(eq);
 }
 
 QString TScene::LineValue(const QString& name) const {

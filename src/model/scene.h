@@ -51,6 +51,9 @@ public:
     bool Lock = true;
     int32_t Resolution = 1;   // index into the resolution presets
     bool Saved = true;
+    // Set when the last read stopped before the end of its file (what stopped
+    // it, for the user); such a scene is never saved over its source unasked.
+    QString Incomplete;
     bool Playing = false;
     bool FullPlay = false;
     TImagesItem* CurrentLayer = nullptr;
@@ -83,6 +86,10 @@ public:
     void RenameReferences(const QString& oldName, const QString& newName);
 
     // Helper lines as name=value entries; an empty value removes the entry.
+    // The name part of an entry (what the project file stores). A name read
+    // from a file may itself hold "=": the value is always the name without
+    // its letter, which tells where the name ends.
+    static QString LineName(const QString& entry);
     QString LineValue(const QString& name) const;
     void SetLineValue(const QString& name, const QString& value);
 };

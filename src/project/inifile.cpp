@@ -70,7 +70,14 @@ bool TIniFile::LoadFromFile(const QString& path) {
     return true;
 }
 
-void TIniFile::FromBytes(const QByteArray& bytes) { FromText(DecodeWindows1250(bytes)); }
+void TIniFile::FromBytes(const QByteArray& bytes) {
+    // A file saved as UTF-8 with a byte-order mark (as Windows editors do) is read as the UTF-8 it is.
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        FromText(QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3));
+        return;
+    }
+    FromText(DecodeWindows1250(bytes));
+}
 
 void TIniFile::Clear() {
     text_.clear();
@@ -251,6 +258,24 @@ int TIniFile::ReadInteger(int section, QStringView key, int def) const {
     if (!e || !ParseInteger(View(e->ValuePos, e->ValueLen), value))
         return def;
     return value;
+}
+
+TIniFile::TNumberRead TIniFile::ReadNumber(int section, QStringView key, int& value) const {
+    const TEntry* e = section >= 0 ? FindEntry(section, key) : nullptr;
+    if (!e)
+        return numMissing;
+    const QStringView text = View(e->ValuePos, e->ValueLen).trimmed();
+    if (ParseInteger(text, value))
+        return numRead;
+    // Digits only, after an optional sign: a number too big for the field.
+    const qsizetype first = !text.isEmpty() && (text[0] == QLatin1Char('-') || text[0] == QLatin1Char('+')) ? 1 : 0;
+    if (first >= text.size())
+        return numInvalid;
+    for (qsizetype i = first; i < text.size(); ++i)
+        if (text[i] < QLatin1Char('0') || text[i] > QLatin1Char('9'))
+            return numInvalid;
+    value = text[0] == QLatin1Char('-') ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
+    return numClamped;
 }
 
 int TIniFile::ReadInteger(const QString& section, const QString& key, int def) const {

@@ -54,6 +54,12 @@ public:
     // Decimal integer with optional sign and surrounding blanks, in int range.
     static bool ParseInteger(QStringView text, int& value);
 
+    // How a whole number was read: missing key (value untouched), read, a
+    // decimal integer beyond the int range (value clamped to the nearest end),
+    // or not a decimal integer at all (value untouched).
+    enum TNumberRead { numMissing, numRead, numClamped, numInvalid };
+    TNumberRead ReadNumber(int section, QStringView key, int& value) const;
+
 private:
     struct TEntry {
         qsizetype KeyPos, KeyLen, ValuePos, ValueLen;

@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
+#include <vector>
 
 namespace velkon {
 
@@ -46,26 +48,70 @@ QByteArray VkoToVkm(const QByteArray& vko) {
     return vkm;
 }
 
-void CopyResources(const TScene& scene, const QString& folder) {
+// Where each resource of the scene goes in the pack folder; resources that
+// stay where they are (packing into the project's own folder) and unsafe
+// names (reported by the checks) are left out.
+struct TResourceCopy {
+    QString Name, Source, Target;
+};
+
+std::vector<TResourceCopy> ResourceCopies(const TScene& scene, const QString& folder) {
+    std::vector<TResourceCopy> copies;
     for (const auto& [name, file] : scene.Files) {
-        // Unsafe names were reported by the checks; they never leave the folder.
         if (!IsPlainFileName(file->Name) || file->Path.isEmpty())
             continue;
         const QString target = QDir(folder).filePath(file->Name);
         const QFileInfo source(file->Path);
-        if (source.canonicalFilePath() == QFileInfo(target).canonicalFilePath())
+        if (source.exists() && source.canonicalFilePath() == QFileInfo(target).canonicalFilePath())
             continue; // packing into the project's own folder
-        QFile in(file->Path);
-        if (!in.open(QIODevice::ReadOnly))
-            continue; // copy failures are not the pack's concern
+        copies.push_back({file->Name, file->Path, target});
+    }
+    return copies;
+}
+
+// Copies the resources; returns the names that could not be written. A source
+// that is not there was reported when the project was read and is skipped.
+QStringList CopyResources(const std::vector<TResourceCopy>& copies) {
+    QStringList failed;
+    for (const TResourceCopy& copy : copies) {
+        QFile in(copy.Source);
+        if (!in.exists())
+            continue;
+        if (!in.open(QIODevice::ReadOnly)) {
+            failed << copy.Name + QStringLiteral(" (") + in.errorString() + QLatin1Char(')');
+            continue;
+        }
         try {
-            SafeWriteFile(target, in.readAll());
-        } catch (const EVelkonError&) {
+            SafeWriteFile(copy.Target, in.readAll());
+        } catch (const EVelkonError& e) {
+            failed << e.Message();
         }
     }
+    return failed;
 }
 
 } // namespace
+
+QString PackOutputPath(const QString& chosen) {
+    const auto refuse = [&](const QString& why) {
+        throw EVelkonError(QStringLiteral("Hibás csomag név: ") + chosen + QStringLiteral(" (") + why +
+                           QLatin1Char(')'));
+    };
+    if (chosen.endsWith(QLatin1Char('/')) || QFileInfo(chosen).isDir())
+        refuse(QStringLiteral("ez egy mappa, nem fájl"));
+    const QFileInfo info(chosen);
+    const QString name = info.fileName();
+    if (name.isEmpty() || name.startsWith(QLatin1Char('.')))
+        refuse(QStringLiteral("nincs fájl neve"));
+    // The user's name stays as given; only a name without extension gets ours.
+    QString path = info.absoluteFilePath();
+    if (!name.contains(QLatin1Char('.')))
+        path += QStringLiteral(".VKM");
+    if (ChangeExtension(path, QStringLiteral(".VKP")).compare(path, Qt::CaseInsensitive) == 0 ||
+        ChangeExtension(path, QStringLiteral(".VKO")).compare(path, Qt::CaseInsensitive) == 0)
+        refuse(QStringLiteral("a csomag nem lehet .VKP vagy .VKO fájl"));
+    return path;
+}
 
 QString ChangeExtension(const QString& path, const QString& ext) {
     const qsizetype slash = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
@@ -162,26 +208,49 @@ QString PackExport(TScene& scene, TDialogs& dialogs, TErrorLog& log, const TPack
         path = *chosen;
     }
 
-    const QString vkoPath = ChangeExtension(path, QStringLiteral(".VKO"));
-    const QString vkmPath = ChangeExtension(path, QStringLiteral(".VKM"));
-    SafeWriteFile(vkoPath, EncodeWindows1250ForFile(PackText(scene)));
-    QFile vko(vkoPath);
-    if (!vko.open(QIODevice::ReadOnly)) {
-        QFile::remove(vkoPath);
-        throw EVelkonError(QStringLiteral("Nem sikerült olvasni a fájlt: ") + vkoPath);
-    }
-    const QByteArray vkoBytes = vko.readAll();
-    vko.close();
-    try {
-        SafeWriteFile(vkmPath, VkoToVkm(vkoBytes));
-    } catch (...) {
-        QFile::remove(vkoPath);
-        throw;
-    }
-    QFile::remove(vkoPath);
+    const QString vkmPath = PackOutputPath(path);
+    const QString vkoPath = ChangeExtension(vkmPath, QStringLiteral(".VKO"));
+    const QString vkpPath = ChangeExtension(vkmPath, QStringLiteral(".VKP"));
+    const QString folder = QFileInfo(vkmPath).absolutePath();
 
-    CopyResources(scene, QFileInfo(vkmPath).absolutePath());
-    WriteProject(scene, ChangeExtension(path, QStringLiteral(".VKP")));
+    // Everything is checked before the first byte is written: a resource may
+    // not take the place of the pack's own files, and no target may be a
+    // symbolic link or a folder.
+    const std::vector<TResourceCopy> copies = ResourceCopies(scene, folder);
+    QStringList problems;
+    for (const TResourceCopy& copy : copies)
+        for (const QString& own : {vkmPath, vkoPath, vkpPath})
+            if (QFileInfo(own).fileName().compare(copy.Name, Qt::CaseInsensitive) == 0) {
+                const QString line = QStringLiteral("A fájl neve egyezik a csomag egyik fájljáéval: ") + copy.Name;
+                log.Add(line);
+                problems << line;
+            }
+    QStringList targets = {vkmPath, vkpPath};
+    for (const TResourceCopy& copy : copies)
+        targets << copy.Target;
+    for (const QString& target : targets) {
+        try {
+            CheckWriteTarget(target);
+        } catch (const EVelkonError& e) {
+            problems << e.Message();
+        }
+    }
+    if (!problems.isEmpty())
+        throw EVelkonError(QStringLiteral("A csomag nem készült el: ") + problems.join(QStringLiteral("; ")));
+
+    // A pack killed half-way may have left temporaries or its .VKO here.
+    RemoveStaleTemporaries(folder, {QFileInfo(vkmPath).fileName(), QFileInfo(vkpPath).fileName()});
+    if (QFileInfo(vkoPath).isFile() && !QFileInfo(vkoPath).isSymLink())
+        QFile::remove(vkoPath);
+
+    // The .VKO text is made in memory and converted line by line; only the
+    // .VKM reaches the disk, so a kill never leaves a lone .VKO behind.
+    SafeWriteFile(vkmPath, VkoToVkm(EncodeWindows1250ForFile(PackText(scene))));
+    const QStringList failed = CopyResources(copies);
+    WriteProject(scene, vkpPath);
+    if (!failed.isEmpty())
+        throw EVelkonError(QStringLiteral("A csomag mellé nem került minden fájl: ") +
+                           failed.join(QStringLiteral("; ")));
     return vkmPath;
 }
 

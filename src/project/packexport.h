@@ -31,11 +31,20 @@ bool WarnRetina(const TScene& scene, TDialogs& dialogs);
 int RunPackChecks(const TScene& scene, TDialogs& dialogs, TErrorLog& log);
 
 // The whole export: warning, frame read-back, checks, the pack file choice,
-// the .VKO, the UTF-8 .VKM, the resource copies and the .VKP beside it, which
-// becomes the current project. Returns the .VKM path, or an empty string
-// when the user cancelled the choice. A file that cannot be written throws
-// EVelkonError.
+// the .VKO text, the UTF-8 .VKM, the resource copies and the .VKP beside it,
+// which becomes the current project. Returns the .VKM path, or an empty string
+// when the user cancelled the choice. Every output is checked before anything
+// is written (a bad name, a resource named like the pack's own files, a link
+// or a folder in a file's place throw EVelkonError and write nothing); a file
+// that cannot be written throws EVelkonError, and resources that could not be
+// copied are named in one error after the rest was written.
 QString PackExport(TScene& scene, TDialogs& dialogs, TErrorLog& log, const TPackOptions& options = {});
+
+// The .VKM path of a pack for the name the user chose: the name is kept as
+// given, ".VKM" is added only to a name without extension. A folder, a name
+// without a file name (".", "..", hidden names) or a name ending in .VKP or
+// .VKO throws EVelkonError before anything is written.
+QString PackOutputPath(const QString& chosen);
 
 // Path with its extension replaced (ext with its dot, ".VKO"); a path
 // without an extension gets it appended.

@@ -26,21 +26,36 @@ TFileChoice ProjectChoice(const TScene& scene, TFileChoice::TMode mode) {
 
 } // namespace
 
+QString IncompleteOverwriteQuestion(const TScene& scene) {
+    return QStringLiteral("A projekt fájl beolvasása félbeszakadt (") + scene.Incomplete +
+           QStringLiteral("). Ami utána következett (a további rétegek, parancsok és segédvonalak), nincs betöltve; "
+                          "ha felülírja vele a(z) ") +
+           scene.ProjectFileName + QStringLiteral(" fájlt, az mind elvész. Biztos felülírja?");
+}
+
 bool SaveProjectCommand(TScene& scene, TDialogs& dialogs, TErrorLog& log, bool withDialog) {
     if (scene.Files.IsEmpty()) {
         dialogs.Message(QStringLiteral("Üres projektet akar menteni!"));
         return false;
     }
     QString path;
-    // A project that was never read or saved has no folder to go back to.
-    if (!withDialog && !scene.ProjectFileName.isEmpty() && !scene.ProjectDir.isEmpty())
-        path = QDir(scene.ProjectDir).filePath(scene.ProjectFileName);
+    const QString source = scene.ProjectFileName.isEmpty() || scene.ProjectDir.isEmpty()
+                               ? QString()
+                               : QDir(scene.ProjectDir).filePath(scene.ProjectFileName);
+    // A project that was never read or saved has no folder to go back to; one
+    // whose read stopped half-way never goes back to its source without a choice.
+    if (!withDialog && scene.Incomplete.isEmpty())
+        path = source;
     if (path.isEmpty()) {
         const std::optional<QString> chosen = dialogs.ChooseFile(ProjectChoice(scene, TFileChoice::modeSave));
         if (!chosen || chosen->isEmpty())
             return false; // a cancelled dialog abandons the save
         if (QFileInfo(*chosen).fileName() != scene.ProjectFileName &&
             !dialogs.AskYesNo(QStringLiteral("Mentés"), QStringLiteral("Biztos más éven menti el mint a projet neve?")))
+            return false;
+        if (!scene.Incomplete.isEmpty() && !source.isEmpty() &&
+            QFileInfo(*chosen).absoluteFilePath() == QFileInfo(source).absoluteFilePath() &&
+            !dialogs.AskYesNo(QStringLiteral("Mentés"), IncompleteOverwriteQuestion(scene)))
             return false;
         path = *chosen;
     }
@@ -65,14 +80,20 @@ QString ExitSaveProject(TScene& scene, TErrorLog& log, const QString& programDir
     const QString fileName = scene.ProjectFileName;
     const QString dir = scene.ProjectDir;
     const bool saved = scene.Saved;
+    const QString incomplete = scene.Incomplete;
     const auto restore = [&] {
         scene.ProjectFileName = fileName;
         scene.ProjectDir = dir;
         scene.Saved = saved;
+        scene.Incomplete = incomplete;
     };
     const QString name = QString::fromLatin1(ExitSaveFileName);
     QString path = QDir(programDir).filePath(name);
     try {
+        // A half-read exit save opened again must not be replaced by its remainder.
+        if (!incomplete.isEmpty() && !dir.isEmpty() &&
+            QFileInfo(QDir(dir).filePath(fileName)).absoluteFilePath() == QFileInfo(path).absoluteFilePath())
+            throw EVelkonError(QStringLiteral("a projekt innen csak részben töltődött be"));
         WriteProject(scene, path);
     } catch (const EVelkonError& e) {
         QDir().mkpath(userDataDir);

@@ -13,9 +13,15 @@ inline constexpr const char* ExitSaveFileName = "Kilepesi.VKP";
 
 // The save command. withDialog: the save button (the save dialog is shown);
 // without it (Ctrl+S) the project goes back to the file it was read from or
-// last saved to, never to the current directory. Returns true when written;
+// last saved to, never to the current directory. A project whose read stopped
+// half-way always gets the dialog, and choosing its source asks first what
+// would be lost. Returns true when written;
 // a failed write throws EVelkonError and leaves the old file whole.
 bool SaveProjectCommand(TScene& scene, TDialogs& dialogs, TErrorLog& log, bool withDialog);
+
+// The question asked before a project whose read stopped half-way is saved
+// over its own source: it says what would be lost.
+QString IncompleteOverwriteQuestion(const TScene& scene);
 
 // The open command: asks before dropping unsaved changes, then lets the user
 // choose a project and reads it. Returns true when a project was read; reading

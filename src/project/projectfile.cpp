@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <cctype>
 #include <cmath>
+#include <limits>
 
 namespace velkon {
 
@@ -36,7 +37,8 @@ inline void PutReal(QString& out, QLatin1StringView key, double value) { PutNumb
 
 uint32_t ReadColor(const TIniFile& ini, int section, const QString& sectionName, const QString& key,
                    const QString& def) {
-    const QString text = ini.ReadString(section, key, def);
+    // A value with blanks after it (edited by hand) still reads as its colour.
+    const QString text = ini.ReadString(section, key, def).trimmed();
     uint32_t color = 0;
     // A damaged file may hold a line of any length: the message quotes its start.
     constexpr qsizetype quoted = 40;
@@ -45,6 +47,39 @@ uint32_t ReadColor(const TIniFile& ini, int section, const QString& sectionName,
                            QLatin1Char('=') + text.left(quoted) +
                            (text.size() > quoted ? QStringLiteral("…") : QString()));
     return color;
+}
+
+// A whole number of the file; one that is out of range or not a number is
+// logged, never taken silently: beyond the int range it is clamped, otherwise
+// the default stands.
+int ReadNumber(const TIniFile& ini, int section, const QString& sectionName, QStringView key, int def,
+               TErrorLog& log) {
+    int value = def;
+    QString what;
+    switch (ini.ReadNumber(section, key, value)) {
+    case TIniFile::numMissing:
+    case TIniFile::numRead:
+        return value;
+    case TIniFile::numClamped:
+        what = QStringLiteral("Túl nagy szám a projekt fájlban: [");
+        break;
+    case TIniFile::numInvalid:
+        what = QStringLiteral("Hibás szám a projekt fájlban: [");
+        break;
+    }
+    log.Add(what + sectionName + QStringLiteral("] ") + key.toString() + QLatin1Char('=') +
+            ini.ReadString(section, key, QString()) + QStringLiteral(", helyette: ") + QString::number(value));
+    return value;
+}
+
+// A list that reached its limit is read no further: the scene then lacks the
+// rest, so it is logged and the project counts as incomplete.
+void ListCut(TScene& scene, TErrorLog& log, const QString& what) {
+    const QString line = what + QStringLiteral(": csak az első ") + QString::number(MaxListEntries) +
+                         QStringLiteral(" elem töltődött be");
+    log.Add(line);
+    if (scene.Incomplete.isEmpty())
+        scene.Incomplete = line;
 }
 
 // A stand-in for a file entry whose name may not be opened: it keeps its place
@@ -60,10 +95,14 @@ std::unique_ptr<TFilesItem> PlaceholderFile(const QString& name) {
 
 void ReadFiles(TScene& scene, const TIniFile& ini, const QString& dir, TErrorLog& log) {
     const int section = ini.FindSection(QStringLiteral("Files"));
-    for (int n = 1; n <= MaxListEntries; ++n) {
+    for (int n = 1;; ++n) {
         const QString name = ini.ReadString(section, QStringLiteral("Name%1").arg(n), kMarker);
         if (name == kMarker)
             break;
+        if (n > MaxListEntries) {
+            ListCut(scene, log, QStringLiteral("[Files]"));
+            break;
+        }
         if (!IsPlainFileName(name)) {
             log.Add(QStringLiteral("Hibás fájl név: ") + name);
             scene.Files.Add(name, PlaceholderFile(name));
@@ -83,7 +122,7 @@ void ReadFiles(TScene& scene, const TIniFile& ini, const QString& dir, TErrorLog
     }
 }
 
-void ReadLayer(TScene& scene, const TIniFile& ini, int n, int section, const QString& name) {
+void ReadLayer(TScene& scene, const TIniFile& ini, int n, int section, const QString& name, TErrorLog& log) {
     const QString sectionName = QStringLiteral("Image%1").arg(n);
     const QString fileName = ini.ReadString(section, u"FileName", QString());
     TFilesItem* file = scene.Files.Find(fileName);
@@ -92,22 +131,23 @@ void ReadLayer(TScene& scene, const TIniFile& ini, int n, int section, const QSt
                            fileName);
     auto layer = std::make_unique<TImagesItem>(file);
     layer->Name = name;
-    layer->Top = ini.ReadInteger(section, u"Top", 0);
-    layer->Left = ini.ReadInteger(section, u"Left", 0);
-    layer->Width = ini.ReadInteger(section, u"Width", 0);
-    layer->Height = ini.ReadInteger(section, u"Height", 0);
-    layer->Alpha = ini.ReadInteger(section, u"Alpha", 255);
-    layer->Angle = ini.ReadInteger(section, u"Angle", 0);
-    layer->OrigoX = ini.ReadInteger(section, u"OrigoX", 0);
-    layer->OrigoY = ini.ReadInteger(section, u"OrigoY", 0);
-    layer->TouchTop = ini.ReadInteger(section, u"TouchTop", 0);
-    layer->TouchLeft = ini.ReadInteger(section, u"TouchLeft", 0);
-    layer->TouchWidth = ini.ReadInteger(section, u"TouchWidth", static_cast<int>(std::nearbyint(layer->Width)));
-    layer->TouchHeight = ini.ReadInteger(section, u"TouchHeight", static_cast<int>(std::nearbyint(layer->Height)));
-    layer->Visible = ini.ReadInteger(section, u"Visible", 1) != 0;
-    layer->PlayAnim = ini.ReadInteger(section, u"PlayAnim", 1);
+    const auto number = [&](QStringView key, int def) { return ReadNumber(ini, section, sectionName, key, def, log); };
+    layer->Top = number(u"Top", 0);
+    layer->Left = number(u"Left", 0);
+    layer->Width = number(u"Width", 0);
+    layer->Height = number(u"Height", 0);
+    layer->Alpha = number(u"Alpha", 255);
+    layer->Angle = number(u"Angle", 0);
+    layer->OrigoX = number(u"OrigoX", 0);
+    layer->OrigoY = number(u"OrigoY", 0);
+    layer->TouchTop = number(u"TouchTop", 0);
+    layer->TouchLeft = number(u"TouchLeft", 0);
+    layer->TouchWidth = number(u"TouchWidth", static_cast<int>(std::nearbyint(layer->Width)));
+    layer->TouchHeight = number(u"TouchHeight", static_cast<int>(std::nearbyint(layer->Height)));
+    layer->Visible = number(u"Visible", 1) != 0;
+    layer->PlayAnim = number(u"PlayAnim", 1);
     layer->Parent = ini.ReadString(section, u"Parent", QString());
-    layer->Group = ini.ReadInteger(section, u"Group", 0);
+    layer->Group = number(u"Group", 0);
     layer->ItemColor = ReadColor(ini, section, sectionName, QStringLiteral("ItemColor"), QStringLiteral("FFFFFF"));
     TImagesItem* added = scene.Layers.Add(name, std::move(layer));
 
@@ -116,10 +156,16 @@ void ReadLayer(TScene& scene, const TIniFile& ini, int n, int section, const QSt
     for (int t = 1; t <= 12; ++t) {
         TCommands& track = added->TrackByNumber(t);
         const QString trackPrefix = prefix + QString::number(t) + QLatin1Char('_');
-        for (int c = 1; c <= MaxListEntries; ++c) {
+        for (int c = 1;; ++c) {
             const int cs = ini.FindSection(trackPrefix + QString::number(c));
             if (cs < 0 || !ini.KeyExists(cs, u"Command"))
                 break;
+            if (c > MaxListEntries) {
+                ListCut(scene, log,
+                        QStringLiteral("A(z) ") + name + QStringLiteral(" réteg ") + QString::number(t) +
+                            QStringLiteral(". sávja"));
+                break;
+            }
             auto cmd = std::make_unique<TCommandItem>();
             cmd->Owner = added;
             // Numbers outside the catalogue are kept as they stand so that nothing
@@ -128,8 +174,10 @@ void ReadLayer(TScene& scene, const TIniFile& ini, int n, int section, const QSt
             cmd->SetParam(1, ini.ReadString(cs, u"sParam1", QString()));
             cmd->SetParam(2, ini.ReadString(cs, u"sParam2", QString()));
             cmd->SetParam(3, ini.ReadString(cs, u"sParam3", QString()));
-            cmd->SetOX(ini.ReadInteger(cs, u"OX", 512));
-            cmd->SetOY(ini.ReadInteger(cs, u"OY", 384));
+            const QString commandSection = QLatin1String("Image") + QString::number(n) + QLatin1String("_Command") +
+                                           QString::number(t) + QLatin1Char('_') + QString::number(c);
+            cmd->SetOX(ReadNumber(ini, cs, commandSection, u"OX", 512, log));
+            cmd->SetOY(ReadNumber(ini, cs, commandSection, u"OY", 384, log));
             const QString commandName = CommandName(cmd->Command());
             track.Add(commandName, std::move(cmd));
         }
@@ -140,9 +188,15 @@ void ReadLayer(TScene& scene, const TIniFile& ini, int n, int section, const QSt
 } // namespace
 
 long long RoundForFile(double value) {
-    if (!std::isfinite(value))
+    // Only what the reader takes back is written: whole numbers of the int range.
+    if (std::isnan(value))
         return 0;
-    return static_cast<long long>(std::nearbyint(value));
+    const double rounded = std::nearbyint(value);
+    if (rounded <= std::numeric_limits<int>::min())
+        return std::numeric_limits<int>::min();
+    if (rounded >= std::numeric_limits<int>::max())
+        return std::numeric_limits<int>::max();
+    return static_cast<long long>(rounded);
 }
 
 QString ColorToHex(uint32_t color) {
@@ -251,38 +305,28 @@ QString ProjectText(const TScene& scene) {
     }
 
     out += QLatin1String("[Lines]\r\n");
-    for (int i = 0; i < scene.Lines.size(); ++i) {
-        const QString& entry = scene.Lines[i];
-        const qsizetype eq = entry.indexOf(QLatin1Char('='));
-        out += QLatin1String("Pos") + QString::number(i + 1) + QLatin1Char('=') + (eq < 0 ? entry : entry.left(eq)) +
+    for (int i = 0; i < scene.Lines.size(); ++i)
+        out += QLatin1String("Pos") + QString::number(i + 1) + QLatin1Char('=') + TScene::LineName(scene.Lines[i]) +
                QLatin1String("\r\n");
-    }
     return out;
 }
 
 void WriteProject(TScene& scene, const QString& path) {
-    SafeWriteFile(path, EncodeWindows1250ForFile(ProjectText(scene)));
+    const QByteArray bytes = EncodeWindows1250ForFile(ProjectText(scene));
     const QFileInfo info(path);
+    // Temporaries of a save killed half-way go before the next save in that folder.
+    RemoveStaleTemporaries(info.absolutePath(), {info.fileName()});
+    SafeWriteFile(path, bytes);
     scene.ProjectFileName = info.fileName();
     scene.ProjectDir = info.absolutePath();
     scene.Saved = true;
+    scene.Incomplete.clear(); // the file now holds exactly the scene
 }
 
-void ReadProject(TScene& scene, const QString& path, TErrorLog& log) {
-    // A project that cannot be opened leaves the current scene alone.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EVelkonError(QStringLiteral("Nem sikerült megnyitni a projekt fájlt: ") + path);
-    TIniFile ini;
-    ini.FromBytes(file.readAll());
-    file.close();
+namespace {
 
-    const QFileInfo info(path);
-    scene.ProjectFileName = info.fileName();
-    scene.ProjectDir = info.absolutePath();
-    // Until the whole file has been read the scene matches no file.
-    scene.Saved = false;
-    scene.ClearLayersAndFiles();
+// Everything after the file was opened; stops with EVelkonError on what it cannot read.
+void ReadScene(TScene& scene, const TIniFile& ini, TErrorLog& log) {
     // Groups and helper lines go now too, so that a read stopped half-way never
     // mixes the previous project's lines into this one.
     scene.Groups.clear();
@@ -303,29 +347,68 @@ void ReadProject(TScene& scene, const QString& path, TErrorLog& log) {
     ReadFiles(scene, ini, scene.ProjectDir, log);
 
     const int groups = ini.FindSection(QStringLiteral("Groups"));
-    for (int n = 1; n <= MaxListEntries; ++n) {
+    for (int n = 1;; ++n) {
         const QString group = ini.ReadString(groups, QStringLiteral("Name%1").arg(n), kMarker);
         if (group == kMarker)
             break;
+        if (n > MaxListEntries) {
+            ListCut(scene, log, QStringLiteral("[Groups]"));
+            break;
+        }
         scene.Groups << group;
     }
 
-    for (int n = 1; n <= MaxListEntries; ++n) {
+    for (int n = 1;; ++n) {
         const int section = ini.FindSection(QStringLiteral("image%1").arg(n));
         const QString name = ini.ReadString(section, u"Name", kMarker);
         if (name == kMarker)
             break;
-        ReadLayer(scene, ini, n, section, name);
+        if (n > MaxListEntries) {
+            ListCut(scene, log, QStringLiteral("A rétegek listája"));
+            break;
+        }
+        ReadLayer(scene, ini, n, section, name, log);
     }
 
     const int lines = ini.FindSection(QStringLiteral("Lines"));
-    for (int n = 1; n <= MaxListEntries; ++n) {
+    for (int n = 1;; ++n) {
         const QString v = ini.ReadString(lines, QStringLiteral("Pos%1").arg(n), kMarker);
         if (v == kMarker)
             break;
+        if (n > MaxListEntries) {
+            ListCut(scene, log, QStringLiteral("[Lines]"));
+            break;
+        }
         scene.SetLineValue(v, v.mid(1, 100));
     }
-    scene.Saved = true;
+}
+
+} // namespace
+
+void ReadProject(TScene& scene, const QString& path, TErrorLog& log) {
+    // A project that cannot be opened leaves the current scene alone.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EVelkonError(QStringLiteral("Nem sikerült megnyitni a projekt fájlt: ") + path);
+    TIniFile ini;
+    ini.FromBytes(file.readAll());
+    file.close();
+
+    const QFileInfo info(path);
+    scene.ProjectFileName = info.fileName();
+    scene.ProjectDir = info.absolutePath();
+    // Until the whole file has been read the scene matches no file.
+    scene.Saved = false;
+    scene.ClearLayersAndFiles();
+    try {
+        ReadScene(scene, ini, log);
+    } catch (const EVelkonError& e) {
+        // What was read stays, but it is not the whole file: saving it over
+        // the source would silently drop the rest.
+        scene.Incomplete = e.Message();
+        throw;
+    }
+    scene.Saved = scene.Incomplete.isEmpty();
 }
 
 } // namespace velkon

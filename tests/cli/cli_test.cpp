@@ -158,3 +158,22 @@ TEST_F(TCliTest, CheckOfAnUnreadableProjectExitsWithOne) {
     ASSERT_EQ(r.ErrLines.size(), 1);
     EXPECT_TRUE(r.ErrLines[0].contains("BackgroundColor=zzz"));
 }
+
+TEST_F(TCliTest, PackKeepsTheGivenNameAndRefusesAFolder) {
+    const QString project = WriteProjectFile();
+    QDir().mkpath(Path("out"));
+    TRun r = RunCli({"pack", project, Path("out/out.vkm")});
+    EXPECT_EQ(r.Code, 0) << r.ErrLines.join('\n').toStdString();
+    QStringList written = QDir(Path("out")).entryList(QDir::Files);
+    written.sort();
+    EXPECT_EQ(written, (QStringList{"ball.png", "out.VKP", "out.vkm"}));
+
+    for (const QString& out : {Path("out"), Path("out/"), Path("out/..")}) {
+        const QStringList before = QDir(Dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        r = RunCli({"pack", project, out});
+        EXPECT_EQ(r.Code, 2) << out.toStdString();
+        ASSERT_EQ(r.ErrLines.size(), 1) << r.ErrLines.join('\n').toStdString();
+        EXPECT_TRUE(r.ErrLines[0].contains(out)) << r.ErrLines[0].toStdString();
+        EXPECT_EQ(QDir(Dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
+    }
+}
