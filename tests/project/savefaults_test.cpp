@@ -151,6 +151,7 @@ TEST_F(SaveFaults, KillDuringSaveAndPackLeavesWholeFilesAndNothingThatBlocksTheN
     const unsigned seed = std::random_device{}();
     SCOPED_TRACE("seed " + std::to_string(seed));
     std::mt19937 random(seed);
+    int killsThatLeftFiles = 0; // caught mid-write: shows that the kills hit the writes
     for (int kill = 0; kill < 30; ++kill) {
         SCOPED_TRACE("kill " + std::to_string(kill));
         QProcess child;
@@ -172,6 +173,7 @@ TEST_F(SaveFaults, KillDuringSaveAndPackLeavesWholeFilesAndNothingThatBlocksTheN
         ASSERT_EQ(child.exitStatus(), QProcess::CrashExit) << child.readAllStandardError().toStdString();
 
         const QStringList leftOver = Strangers(out, before, after);
+        if (!leftOver.isEmpty()) ++killsThatLeftFiles;
         // A later save and pack goes through and clears what a killed one left.
         ASSERT_NO_THROW(SaveAndPack(Old, out));
         EXPECT_EQ(Snapshot(out), before);
@@ -179,6 +181,7 @@ TEST_F(SaveFaults, KillDuringSaveAndPackLeavesWholeFilesAndNothingThatBlocksTheN
             << "left over after a kill and a new save: " << leftOver.join(QLatin1Char(' ')).toStdString();
         if (HasFailure()) break;
     }
+    RecordProperty("kills_that_left_files", killsThatLeftFiles);
 }
 
 TEST_F(SaveFaults, FullDiskFailsTheSaveAndThePackAndKeepsTheOldFiles) {
