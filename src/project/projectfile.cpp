@@ -42,9 +42,12 @@ uint32_t ReadColor(const TIniFile& ini, int section, const QString& sectionName,
     // A value with blanks after it (edited by hand) still reads as its colour.
     const QString text = ini.ReadString(section, key, def).trimmed();
     uint32_t color = 0;
+    // A damaged file may hold a line of any length: the message quotes its start.
+    constexpr qsizetype quoted = 40;
     if (!HexToColor(text, color))
         throw EVelkonError(QStringLiteral("Hibás szín a projekt fájlban: [") + sectionName + QStringLiteral("] ") + key +
-                           QLatin1Char('=') + text);
+                           QLatin1Char('=') + text.left(quoted) +
+                           (text.size() > quoted ? QStringLiteral("…") : QString()));
     return color;
 }
 
