@@ -15,8 +15,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (picture.Width < 0 || picture.Height < 0)
         fuzz::Fail(QStringLiteral("negative picture size %1x%2").arg(picture.Width).arg(picture.Height));
-    if (!picture.Pixels.empty() &&
-        picture.Pixels.size() != static_cast<size_t>(picture.Width) * picture.Height * picture.Channels)
+    // Decoded rows sit at the top-left of a buffer of the texture's size.
+    if (picture.Width > MaxPictureSide || picture.Height > MaxPictureSide)
+        fuzz::Fail(QStringLiteral("a picture beyond the largest side loaded: %1x%2").arg(picture.Width).arg(picture.Height));
+    if (!picture.Pixels.empty() && picture.Pixels.size() != static_cast<size_t>(TextureSize(picture.Width)) *
+                                                                TextureSize(picture.Height) * picture.Channels)
         fuzz::Fail(QStringLiteral("pixel buffer does not match %1x%2x%3")
                        .arg(picture.Width)
                        .arg(picture.Height)
