@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer harnesses of fuzz/ with clang (build/fuzz) and runs
-# each for SECONDS (default 60), one after the other. Prints per harness the
+# each for SECONDS (default 60), one after the other, or FUZZ_JOBS at a time. Prints per harness the
 # executions, the coverage (cov: edges, ft: features) and the findings: crash-,
 # leak-, timeout- and oom- files, kept in fuzz/findings/<harness>/.
 # New inputs that reach new code stay in build/fuzz/corpus/<harness>/; the
@@ -29,20 +29,18 @@ cmake --build build/fuzz -j "$(nproc)" --target "${harnesses[@]/#/fuzz_}"
 # An input that takes longer than this many seconds, or memory beyond these
 # limits (a single allocation above 512 MB included), is a finding like a crash.
 limits=(-timeout=10 -rss_limit_mb=2048 -malloc_limit_mb=512)
-printf '\n%-10s %12s %8s %8s %9s\n' harness executions cov ft findings
-total=0
-for h in "${harnesses[@]}"; do
-  findings=fuzz/findings/$h
-  corpus=build/fuzz/corpus/$h
+# One harness: runs it for the whole time and leaves its table line in build/fuzz/<harness>.result.
+run_harness() {
+  local h=$1
+  local findings=fuzz/findings/$h corpus=build/fuzz/corpus/$h log=build/fuzz/$h.log
   mkdir -p "$findings" "$corpus"
-  dict=()
+  local dict=()
   [ -f "fuzz/$h.dict" ] && dict=(-dict="fuzz/$h.dict")
-  log=build/fuzz/$h.log
+  local before end runs=0 left
   before=$(find "$findings" -type f | wc -l)
   # A finding ends a run early; the run goes on with the time left so that one
   # harness's finding does not hide the next one.
   end=$((SECONDS + seconds))
-  runs=0
   : >"$log"
   while ((SECONDS < end)); do
     left=$((end - SECONDS))
@@ -52,15 +50,26 @@ for h in "${harnesses[@]}"; do
     runs=$((runs + 1))
     ((runs < 20)) || break
   done
+  local execs last cov ft after
   execs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | awk '{s += $2} END {print s + 0}')
-  last=$(grep -E '^#[0-9]+.*cov: ' "$log" | tail -1)
+  last=$(grep -E '^#[0-9]+.*cov: ' "$log" | tail -1 || true)
   cov=$(sed -nE 's/.*cov: ([0-9]+).*/\1/p' <<<"$last")
   ft=$(sed -nE 's/.*ft: ([0-9]+).*/\1/p' <<<"$last")
   after=$(find "$findings" -type f | wc -l)
-  new=$((after - before))
-  total=$((total + after))
-  printf '%-10s %12s %8s %8s %9s\n' "$h" "$execs" "${cov:--}" "${ft:--}" "$new new, $after kept"
+  printf '%-10s %12s %8s %8s %9s\n' "$h" "$execs" "${cov:--}" "${ft:--}" "$((after - before)) new, $after kept" \
+    >"build/fuzz/$h.result"
+}
+
+# FUZZ_JOBS harnesses run side by side (default 1: one after the other).
+parallel=${FUZZ_JOBS:-1}
+for h in "${harnesses[@]}"; do
+  while (($(jobs -rp | wc -l) >= parallel)); do wait -n || true; done
+  run_harness "$h" &
 done
+wait
+printf '\n%-10s %12s %8s %8s %9s\n' harness executions cov ft findings
+for h in "${harnesses[@]}"; do cat "build/fuzz/$h.result"; done
+total=$(find fuzz/findings -type f 2>/dev/null | wc -l)
 echo
 if ((total > 0)); then
   echo "Findings (replay one with build/fuzz/fuzz/fuzz_<harness> FILE):"

@@ -9,6 +9,7 @@
 #include "project/packexport.h"
 #include "project/projectfile.h"
 #include "project/windows1250.h"
+#include "support/saveloop/saveandpack.h"
 #include "support/testsupport.h"
 
 #include <QDir>
@@ -28,6 +29,7 @@
 #include <unistd.h>
 
 using namespace velkon;
+using velkon::test::SaveAndPack;
 using velkon::test::ReadFile;
 using velkon::test::WriteFile;
 using velkon::test::WritePng;
@@ -41,18 +43,6 @@ TFolder Snapshot(const QString& dir) {
     for (const QString& name : QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System))
         files.insert(name, ReadFile(dir + QLatin1Char('/') + name));
     return files;
-}
-
-// What the save-loop child does in one round, done here.
-void SaveAndPack(const QString& source, const QString& out) {
-    TScene scene;
-    TErrorLog log;
-    ReadProject(scene, source, log);
-    WriteProject(scene, out + QStringLiteral("/p.VKP"));
-    TScriptedDialogs dialogs;
-    TPackOptions options;
-    options.Path = out + QStringLiteral("/o.VKM");
-    PackExport(scene, dialogs, log, options);
 }
 
 class SaveFaults : public ::testing::Test {

@@ -4,12 +4,8 @@
 // Each round reads the next project (their resources beside them), saves it
 // as OUT_FOLDER/p.VKP and packs it as OUT_FOLDER/o.VKM, then prints "done N"
 // on its own line. A failure prints the message and exits 1.
-#include "model/errorlog.h"
-#include "model/scene.h"
-#include "model/scripteddialogs.h"
 #include "model/velkonerror.h"
-#include "project/packexport.h"
-#include "project/projectfile.h"
+#include "saveandpack.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -28,14 +24,7 @@ int main(int argc, char** argv) {
     for (long round = 0;; ++round) {
         const QString source = args[1 + round % (args.size() - 1)];
         try {
-            TScene scene;
-            TErrorLog log;
-            ReadProject(scene, source, log);
-            WriteProject(scene, out + QStringLiteral("/p.VKP"));
-            TScriptedDialogs dialogs;
-            TPackOptions options;
-            options.Path = out + QStringLiteral("/o.VKM");
-            PackExport(scene, dialogs, log, options);
+            velkon::test::SaveAndPack(source, out);
         } catch (const EVelkonError& e) {
             std::fprintf(stderr, "%s\n", e.Message().toLocal8Bit().constData());
             return 1;
