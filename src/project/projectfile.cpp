@@ -430,13 +430,39 @@ void ReadScene(TScene& scene, const TIniFile& ini, TErrorLog& log) {
 
 } // namespace
 
+namespace {
+
+// The bytes of a project file. No line of a project comes near this length; a
+// file that has one is refused before it costs its size in memory.
+constexpr qint64 kMaxLineBytes = 1 << 20;
+
+QByteArray ReadProjectBytes(QFile& file, const QString& path) {
+    // Ordinary projects are read in one go; only a big file is read line by line.
+    if (file.size() <= 16 * kMaxLineBytes)
+        return file.readAll();
+    QByteArray bytes;
+    bytes.reserve(file.size());
+    for (int line = 1; !file.atEnd(); ++line) {
+        const QByteArray text = file.readLine(kMaxLineBytes + 2);
+        if (text.size() > kMaxLineBytes && !text.endsWith('\n'))
+            throw EVelkonError(QStringLiteral("A projekt fájl %1. sora túl hosszú (több mint %2 bájt): ")
+                                   .arg(line)
+                                   .arg(kMaxLineBytes) +
+                               path);
+        bytes += text;
+    }
+    return bytes;
+}
+
+} // namespace
+
 void ReadProject(TScene& scene, const QString& path, TErrorLog& log) {
     // A project that cannot be opened leaves the current scene alone.
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw EVelkonError(QStringLiteral("Nem sikerült megnyitni a projekt fájlt: ") + path);
     TIniFile ini;
-    ini.FromBytes(file.readAll());
+    ini.FromBytes(ReadProjectBytes(file, path));
     file.close();
 
     const QFileInfo info(path);
