@@ -722,6 +722,12 @@ bool TMainForm::IsCanvasArea(QWidget* w) const {
     return w == OGLRenderPanel || w == Panel5 || w == ScrollBox1 || w == ScrollBox1->viewport();
 }
 
+bool TMainForm::IsTextEntry(const QWidget* target) {
+    if (const auto* combo = qobject_cast<const QComboBox*>(target)) return combo->isEditable();
+    return qobject_cast<const QLineEdit*>(target) || qobject_cast<const QAbstractSpinBox*>(target) ||
+           qobject_cast<const QTextEdit*>(target) || qobject_cast<const QPlainTextEdit*>(target);
+}
+
 bool TMainForm::KeysForWindow(QWidget* target) const {
     if (!target || target == this || IsCanvasArea(target)) return true;
     if (target->window() != this) return false;
@@ -763,12 +769,18 @@ bool TMainForm::FormKeyDown(QKeyEvent* event, QWidget* target) {
         break;
     }
     if (Scene.Playing) return false;
-    // Letters and their shortcuts belong to a field being typed into.
-    if (!focused) return false;
-    if (event->key() == Qt::Key_S && mods == Qt::ControlModifier) {
+    // A field being typed into keeps its letters and its own undo; from any
+    // other control (a panel's list, a button) save and undo are the window's.
+    const bool typing = target && IsTextEntry(target);
+    if (!typing && event->key() == Qt::Key_S && mods == Qt::ControlModifier) {
         SaveSpeedButtonClick(false);
         return true;
     }
+    if (!typing && (event->key() == Qt::Key_Z || event->key() == Qt::Key_Y) && mods == Qt::ControlModifier) {
+        UndoSpeedButtonClick(); // both letters undo; redo has no key
+        return true;
+    }
+    if (!focused) return false;
     if ((event->key() == Qt::Key_V || event->key() == Qt::Key_F) && mods == Qt::AltModifier) {
         const QPoint p = PointerTarget();
         const bool horizontal = event->key() == Qt::Key_V;
@@ -804,10 +816,6 @@ bool TMainForm::FormKeyDown(QKeyEvent* event, QWidget* target) {
             AfterEdit();
             return true;
         }
-    }
-    if ((event->key() == Qt::Key_Z || event->key() == Qt::Key_Y) && mods == Qt::ControlModifier) {
-        UndoSpeedButtonClick(); // both letters undo; redo has no key
-        return true;
     }
     // Keys on the canvas go nowhere else (the scroll box would scroll on arrows).
     return target && IsCanvasArea(target);

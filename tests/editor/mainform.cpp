@@ -12,6 +12,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QStatusBar>
 
@@ -243,6 +244,25 @@ private slots:
         QCOMPARE(layer->Left, 0.0);
         QTest::keyClick(form_->OGLRenderPanel, Qt::Key_S);
         QVERIFY(form_->SelectModeSpeedButton->isChecked());
+    }
+
+    void saveAndUndoKeysReachTheWindowFromAPanelList() {
+        auto* list = new QListWidget;
+        list->addItems({QStringLiteral("a"), QStringLiteral("b")});
+        form_->AnimForm->setWidget(list);
+        form_->AnimForm->raise();
+        TImagesItem* layer = AddLayer(QStringLiteral("ball"));
+        form_->State.Undo.Record(1);
+        layer->Left = 99;
+        form_->UpdateEnabledState();
+        form_->activateWindow();
+        list->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), list);
+        QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(layer->Left, 0.0);
+        // Ctrl+S saves: the project was never saved, so the save dialog asks where.
+        QTest::keyClick(list, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(dialogs_.FileChoices.size(), size_t(1));
     }
 
     void lockButtonDownKeepsLockedLayersUnpickableAndIsSaved() {
