@@ -127,7 +127,8 @@ void TScene::RenameReferences(const QString& oldName, const QString& newName) {
 }
 
 QString TScene::LineName(const QString& entry) {
-    for (qsizetype eq = entry.indexOf(QLatin1Char('=')); eq >= 0; eq = entry.indexOf(QLatin1Char('='), eq + 1))
+    // A name has at least its letter, so the split is never at the very start.
+    for (qsizetype eq = entry.indexOf(QLatin1Char('='), 1); eq > 0; eq = entry.indexOf(QLatin1Char('='), eq + 1))
         if (QStringView(entry).mid(eq + 1) == QStringView(entry).mid(1, eq - 1))
             return entry.left(eq);
     const qsizetype eq = entry.indexOf(QLatin1Char('='));

@@ -116,7 +116,7 @@ TEST_F(TProjectInputTest, FilesFromWindowsEditorsRead) {
 }
 
 TEST_F(TProjectInputTest, HelperLinesKeepTheirStoredTextVerbatim) {
-    const QByteArray lines = "[Lines]\r\nPos1=V=1\r\nPos2=V512\r\nPos3=F==\r\n";
+    const QByteArray lines = "[Lines]\r\nPos1=V=1\r\nPos2=V512\r\nPos3=F==\r\nPos4==Ball\r\n";
     for (int round = 0; round < 2; ++round) {
         ASSERT_TRUE(Read(round == 0 ? lines : ReadFile(Path("p.VKP"))));
         WriteProject(Scene, Path("p.VKP"));
