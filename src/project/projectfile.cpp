@@ -37,17 +37,20 @@ inline void PutNumber(QString& out, QLatin1StringView key, long long value) {
 
 inline void PutReal(QString& out, QLatin1StringView key, double value) { PutNumber(out, key, RoundForFile(value)); }
 
+// A damaged file may hold a value of any length: messages quote its start.
+QString QuotedStart(const QString& text) {
+    constexpr qsizetype quoted = 40;
+    return text.size() > quoted ? text.left(quoted) + QStringLiteral("…") : text;
+}
+
 uint32_t ReadColor(const TIniFile& ini, int section, const QString& sectionName, const QString& key,
                    const QString& def) {
     // A value with blanks after it (edited by hand) still reads as its colour.
     const QString text = ini.ReadString(section, key, def).trimmed();
     uint32_t color = 0;
-    // A damaged file may hold a line of any length: the message quotes its start.
-    constexpr qsizetype quoted = 40;
     if (!HexToColor(text, color))
         throw EVelkonError(QStringLiteral("Hibás szín a projekt fájlban: [") + sectionName + QStringLiteral("] ") + key +
-                           QLatin1Char('=') + text.left(quoted) +
-                           (text.size() > quoted ? QStringLiteral("…") : QString()));
+                           QLatin1Char('=') + QuotedStart(text));
     return color;
 }
 
@@ -70,7 +73,8 @@ int ReadNumber(const TIniFile& ini, int section, const QString& sectionName, QSt
         break;
     }
     log.Add(what + sectionName + QStringLiteral("] ") + key.toString() + QLatin1Char('=') +
-            ini.ReadString(section, key, QString()) + QStringLiteral(", helyette: ") + QString::number(value));
+            QuotedStart(ini.ReadString(section, key, QString())) + QStringLiteral(", helyette: ") +
+            QString::number(value));
     return value;
 }
 

@@ -157,7 +157,7 @@ TEST_F(TProjectInputTest, WhatTheWriterWritesReadsBackAsTheSameValue) {
 
 TEST_F(TProjectInputTest, NumbersOutOfRangeOrNotNumbersAreLogged) {
     ASSERT_TRUE(Read("[Files]\r\nName1=x.par\r\n[Image1]\r\nName=A\r\nFileName=x.par\r\nLeft=3000000000\r\n"
-                     "Top=-99999999999999999999\r\nAlpha=sok\r\n"
+                     "Top=-99999999999999999999\r\nAlpha=sok\r\nAngle=" + QByteArray(5000, 'x') + "\r\n"
                      "[Image1_Command1_1]\r\nCommand=6\r\nOX=1e3\r\n"));
     const TImagesItem& layer = *Scene.Layers.At(0);
     EXPECT_EQ(layer.Left, 2147483647.0);
@@ -169,6 +169,7 @@ TEST_F(TProjectInputTest, NumbersOutOfRangeOrNotNumbersAreLogged) {
         Log.Lines(),
         (QStringList{
             "Hibás szám a projekt fájlban: [Image1_Command1_1] OX=1e3, helyette: 512",
+            "Hibás szám a projekt fájlban: [Image1] Angle=" + QString(40, 'x') + "…, helyette: 0",
             "Hibás szám a projekt fájlban: [Image1] Alpha=sok, helyette: 255",
             "Túl nagy szám a projekt fájlban: [Image1] Left=3000000000, helyette: 2147483647",
             "Túl nagy szám a projekt fájlban: [Image1] Top=-99999999999999999999, helyette: -2147483648",
