@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <cctype>
 #include <cmath>
 #include <limits>
@@ -57,8 +58,9 @@ uint32_t ReadColor(const TIniFile& ini, int section, const QString& sectionName,
 // A whole number of the file; one that is out of range or not a number is
 // logged, never taken silently: beyond the int range it is clamped, otherwise
 // the default stands.
-int ReadNumber(const TIniFile& ini, int section, const QString& sectionName, QStringView key, int def,
-               TErrorLog& log) {
+// sectionName makes the section's name for the log line, only when one is written.
+template <typename TName>
+int ReadNumber(const TIniFile& ini, int section, const TName& sectionName, QStringView key, int def, TErrorLog& log) {
     int value = def;
     QString what;
     switch (ini.ReadNumber(section, key, value)) {
@@ -72,7 +74,7 @@ int ReadNumber(const TIniFile& ini, int section, const QString& sectionName, QSt
         what = QStringLiteral("Hibás szám a projekt fájlban: [");
         break;
     }
-    log.Add(what + sectionName + QStringLiteral("] ") + key.toString() + QLatin1Char('=') +
+    log.Add(what + sectionName() + QStringLiteral("] ") + key.toString() + QLatin1Char('=') +
             QuotedStart(ini.ReadString(section, key, QString())) + QStringLiteral(", helyette: ") +
             QString::number(value));
     return value;
@@ -161,7 +163,10 @@ void ReadFiles(TScene& scene, const TIniFile& ini, const QString& dir, TErrorLog
     }
 }
 
-void ReadLayer(TScene& scene, const TIniFile& ini, int n, int section, QString name, TErrorLog& log) {
+// names: the case-folded names of the layers read so far (a lookup in the
+// layer list would make reading quadratic in the number of layers).
+void ReadLayer(TScene& scene, const TIniFile& ini, int n, int section, QString name, QSet<QString>& names,
+               TErrorLog& log) {
     const QString sectionName = QStringLiteral("Image%1").arg(n);
     const QString fileName = ini.ReadString(section, u"FileName", QString());
     TFilesItem* file = scene.Files.Find(fileName);
@@ -170,7 +175,7 @@ void ReadLayer(TScene& scene, const TIniFile& ini, int n, int section, QString n
                            fileName);
     // Names are found ignoring case: a second "Ball" or "BALL" would hide
     // behind the first, so it takes the name a new layer on its file gets.
-    if (scene.Layers.Find(name)) {
+    if (names.contains(name.toCaseFolded())) {
         const QString unique = scene.UniqueLayerName(file->Name);
         log.Add(
             name +
@@ -178,9 +183,11 @@ void ReadLayer(TScene& scene, const TIniFile& ini, int n, int section, QString n
             unique);
         name = unique;
     }
+    names.insert(name.toCaseFolded());
     auto layer = std::make_unique<TImagesItem>(file);
     layer->Name = name;
-    const auto number = [&](QStringView key, int def) { return ReadNumber(ini, section, sectionName, key, def, log); };
+    const auto layerSection = [&] { return sectionName; };
+    const auto number = [&](QStringView key, int def) { return ReadNumber(ini, section, layerSection, key, def, log); };
     layer->Top = number(u"Top", 0);
     layer->Left = number(u"Left", 0);
     layer->Width = number(u"Width", 0);
@@ -223,8 +230,10 @@ void ReadLayer(TScene& scene, const TIniFile& ini, int n, int section, QString n
             cmd->SetParam(1, ini.ReadString(cs, u"sParam1", QString()));
             cmd->SetParam(2, ini.ReadString(cs, u"sParam2", QString()));
             cmd->SetParam(3, ini.ReadString(cs, u"sParam3", QString()));
-            const QString commandSection = QLatin1String("Image") + QString::number(n) + QLatin1String("_Command") +
-                                           QString::number(t) + QLatin1Char('_') + QString::number(c);
+            const auto commandSection = [&] {
+                return QLatin1String("Image") + QString::number(n) + QLatin1String("_Command") + QString::number(t) +
+                       QLatin1Char('_') + QString::number(c);
+            };
             cmd->SetOX(ReadNumber(ini, cs, commandSection, u"OX", 512, log));
             cmd->SetOY(ReadNumber(ini, cs, commandSection, u"OY", 384, log));
             const QString commandName = CommandName(cmd->Command());
@@ -407,6 +416,7 @@ void ReadScene(TScene& scene, const TIniFile& ini, TErrorLog& log) {
         scene.Groups << group;
     }
 
+    QSet<QString> layerNames;
     for (int n = 1;; ++n) {
         const int section = ini.FindSection(QStringLiteral("image%1").arg(n));
         const QString name = ini.ReadString(section, u"Name", kMarker);
@@ -416,7 +426,7 @@ void ReadScene(TScene& scene, const TIniFile& ini, TErrorLog& log) {
             ListCut(scene, log, QStringLiteral("A rétegek listája"));
             break;
         }
-        ReadLayer(scene, ini, n, section, name, log);
+        ReadLayer(scene, ini, n, section, name, layerNames, log);
     }
 
     const int lines = ini.FindSection(QStringLiteral("Lines"));
