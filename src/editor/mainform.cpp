@@ -8,6 +8,7 @@
 #include "editor/canvasrenderer.h"
 #include "editor/dockform.h"
 #include "editor/errorform.h"
+#include "editor/keytargets.h"
 #include "editor/oglrenderpanel.h"
 #include "editor/velkonapplication.h"
 #include "engine/sounds.h"
@@ -722,22 +723,9 @@ bool TMainForm::IsCanvasArea(QWidget* w) const {
     return w == OGLRenderPanel || w == Panel5 || w == ScrollBox1 || w == ScrollBox1->viewport();
 }
 
-bool TMainForm::IsTextEntry(const QWidget* target) {
-    if (const auto* combo = qobject_cast<const QComboBox*>(target)) return combo->isEditable();
-    return qobject_cast<const QLineEdit*>(target) || qobject_cast<const QAbstractSpinBox*>(target) ||
-           qobject_cast<const QTextEdit*>(target) || qobject_cast<const QPlainTextEdit*>(target);
-}
-
 bool TMainForm::KeysForWindow(QWidget* target) const {
     if (!target || target == this || IsCanvasArea(target)) return true;
-    if (target->window() != this) return false;
-    // A docked panel's controls are the panel's own.
-    for (QWidget* p = target; p; p = p->parentWidget())
-        if (qobject_cast<QDockWidget*>(p)) return false;
-    return !qobject_cast<QAbstractSpinBox*>(target) && !qobject_cast<QLineEdit*>(target) &&
-           !qobject_cast<QComboBox*>(target) && !qobject_cast<QAbstractSlider*>(target) &&
-           !qobject_cast<QAbstractItemView*>(target) && !qobject_cast<QTextEdit*>(target) &&
-           !qobject_cast<QPlainTextEdit*>(target);
+    return target->window() == this && !OwnsItsKeys(target);
 }
 
 bool TMainForm::FormKeyDown(QKeyEvent* event, QWidget* target) {

@@ -171,8 +171,6 @@ private:
     void AfterEdit();
     // Whether keys pressed in target are the main window's own (no control is typed into).
     bool KeysForWindow(QWidget* target) const;
-    // Whether the control takes typed text (and so its own letters and undo).
-    static bool IsTextEntry(const QWidget* target);
     bool IsCanvasArea(QWidget* w) const;
     void CreatePanels();
     void ConnectGuarded(QObject* sender, const char* signal, std::function<void()> handler);
