@@ -4,6 +4,8 @@
 #include "edit/undobuffer.h"
 #include "model/scene.h"
 
+#include <QString>
+
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -62,6 +64,14 @@ public:
     bool SkeltonDown = true;   // SkeltonSpeedButton
     bool LinkDown = true;      // LinkSpeedButton
     bool BoneMode = false;
+    // The keyframe editor's switches that other parts read (the command list,
+    // the canvas's path walk, the renderer).
+    int32_t AnimSelect = 0;                     // AnimSelectComboBox: 0 Base, 1..3 Touch1..Touch3
+    QString AutoDuration = QStringLiteral("1"); // AutoDurationEdit, the user's decimal form
+    bool KeyframePlaying = false;               // its play button is down
+    bool InverseSweep = false;                  // InverzCheckBox
+    bool AutoRotate = false;                    // AutoRotateCheckBox
+    bool GroupEditDown = false;                 // group editing ("Csoportos szerkesztés [ALT+G]")
 
     // Selection (recompute selection keeps these).
     // The selected indices of the last selection seen, in list order; empty

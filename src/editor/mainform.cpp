@@ -105,6 +105,13 @@ QToolButton* Button(QToolBar* bar, const char* name, const QString& text, const 
     return b;
 }
 
+// Runs a panel's key action when the panel provides one; true when it ran.
+bool Run(const std::function<void()>& action) {
+    if (!action) return false;
+    action();
+    return true;
+}
+
 } // namespace
 
 TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(parent), args_(args) {
@@ -141,6 +148,12 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     // Without a sound device the editor still runs; sounds then stay silent.
     SceneSounds(Scene).Initialise();
 
+    Document.RequestRedraw = [this] { RequestRedraw(); };
+    Document.SelectSingleLayer = [this](TImagesItem* layer) { SelectSingleLayer(layer); };
+    Document.PlayStopToggle = [this](bool preview) { PlayStopToggle(preview); };
+    Document.UpdateEnabledState = [this] { UpdateEnabledState(); };
+    Document.Window = [this] { return static_cast<QWidget*>(this); };
+
     // Panels: the error log first, so that errors from now on are logged.
     CreatePanels();
     qApp->installEventFilter(this);
@@ -164,6 +177,8 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     auto report = [this](const QString& message) { TVelkonApplication::ReportException(this, message); };
     engine_->Player.OnError = report;
     engine_->Playback.OnError = report;
+    Document.Player = &engine_->Player;
+    Document.Playback = &engine_->Playback;
     ConnectInteraction();
 }
 
@@ -173,10 +188,13 @@ TMainForm::~TMainForm() {
     idleTimer_.stop();
     // Textures go with the canvas; free the files while it still exists.
     Scene.ClearLayersAndFiles();
-    // The panels and the canvas refer to the scene and the log, which are
-    // members: they must go before the members do, not with the base class.
-    delete ErrorForm;
-    ErrorForm = nullptr;
+    // The panels and the canvas refer to the scene, the log and the document,
+    // which are members: they must go before the members do, not with the base class.
+    for (TDockForm** panel : {&ImagesForm, &KeyFrameForm, &AnimForm, &PropertyForm,
+                              reinterpret_cast<TDockForm**>(&ErrorForm)}) {
+        delete *panel;
+        *panel = nullptr;
+    }
     delete takeCentralWidget();
 }
 
@@ -260,8 +278,8 @@ void TMainForm::CreateToolBar() {
     On(SaveSpeedButton, &QToolButton::clicked, this, [this] { SaveSpeedButtonClick(true); });
     On(PackSpeedButton, &QToolButton::clicked, this, [this] { PackSpeedButtonClick(); });
     On(PhotoSpeedButton, &QToolButton::clicked, this, [this] { PhotoSpeedButtonClick(); });
-    On(InfoSpeedButton, &QToolButton::clicked, this, [] {
-        // TODO(panels): the change-log window comes with the layer panels.
+    On(InfoSpeedButton, &QToolButton::clicked, this, [this] {
+        if (Document.Actions.OpenChangeLog) Document.Actions.OpenChangeLog();
     });
     On(StartPageSpeedButton, &QToolButton::clicked, this, [this] { PlayStopToggle(false); });
     On(StopPageSpeedButton3, &QToolButton::clicked, this, [this] { PlayStopToggle(false); });
@@ -371,7 +389,7 @@ void TMainForm::CreatePanels() {
         const QString className = sender ? QString::fromLatin1(sender->metaObject()->className()) : QString();
         ReportError(ErrorLog, QTime::currentTime(), message, className, grid);
     };
-    // TODO(panels): these get their contents with the panel issues.
+    // Each panel gets the document; the ones still empty get their contents later.
     PropertyForm = new TDockForm(QStringLiteral("PropertyForm"), QStringLiteral("Tulajdonságok"), this);
     AnimForm = new TDockForm(QStringLiteral("AnimForm"), QStringLiteral("Animációs parancsok"), this);
     KeyFrameForm =
@@ -432,7 +450,10 @@ TRenderOptions TMainForm::RenderOptions() const {
     o.MarqueeDownY = Interaction.DownY;
     o.PointerX = Interaction.PointerX;
     o.PointerY = Interaction.PointerY;
-    // TODO(panels): the keyframe editor's switches (play, inverse sweep, auto rotate, duration).
+    o.KeyFramePlay = State.KeyframePlaying;
+    o.InverseSweep = State.InverseSweep;
+    o.AutoRotate = State.AutoRotate;
+    o.AutoDuration = State.AutoDuration;
     return o;
 }
 
@@ -468,11 +489,11 @@ void TMainForm::SelectSingleLayer(TImagesItem* layer) {
 }
 
 void TMainForm::RefreshLayerPanel() {
-    // TODO(panels): the layers panel rebuilds its list here.
+    emit Document.LayersChanged();
 }
 
 void TMainForm::RefreshPropertyPanels() {
-    // TODO(panels): property inspector and command list editor pages by selection count.
+    emit Document.SelectionChanged();
 }
 
 void TMainForm::UpdateEnabledState() {
@@ -489,6 +510,7 @@ void TMainForm::UpdateEnabledState() {
     // A step undone while playing would be lost to the restore at stop.
     UndoSpeedButton->setEnabled(!playing && State.Undo.UndoEnabled());
     RedoSpeedButton->setEnabled(!playing && State.Undo.RedoEnabled());
+    emit Document.EnabledStateChanged();
 }
 
 // ---- Playing and the idle loop ----
@@ -498,7 +520,10 @@ bool TMainForm::TickPlayer() {
 }
 
 void TMainForm::PlayStopToggle(bool preview) {
-    // TODO(panels): ignored while the keyframe editor plays; keyframe editing is switched off first.
+    const auto& actions = Document.Actions;
+    if (actions.KeyframePlaying && actions.KeyframePlaying()) return;
+    // The scene plays from the layers' start, not from a keyframe pose.
+    if (State.KeyframeMode && actions.KeyframeEditingOff) actions.KeyframeEditingOff();
     engine_->Playback.Toggle(!preview);
     UpdateEnabledState();
     if (Scene.Playing) StartIdleLoop();
@@ -517,7 +542,7 @@ bool TMainForm::IdlePass() {
     const bool running = TickPlayer();
     if (AutoStopSpeedButton->isChecked() && !running && Scene.Playing)
         PlayStopToggle(false); // stops: the toggle restores every layer and the sounds
-    // TODO(panels): keyframe editor play button (auto stop, grid column).
+    if (Document.Actions.PlayTick) Document.Actions.PlayTick();
     if (Scene.Playing) RefreshPropertyPanels();
     if (++idlePasses_ > 3) {
         RedrawNow();
@@ -556,6 +581,7 @@ void TMainForm::NewSpeedButtonClick() {
     Scene.Saved = false;
     ClearUndo();
     UpdateEnabledState(); // the undo buttons follow the cleared ring
+    emit Document.ProjectReplaced();
     RequestRedraw();
 }
 
@@ -598,6 +624,7 @@ void TMainForm::ProjectLoaded() {
     UpdateCaption();
     LockSpeedButton->setChecked(Scene.Lock);
     ApplyResolution();
+    emit Document.ProjectReplaced();
     RefreshLayerPanel();
     RefreshPropertyPanels();
     RequestRedraw();
@@ -753,6 +780,8 @@ bool TMainForm::FormKeyDown(QKeyEvent* event, QWidget* target) {
     case Qt::Key_F2:
         PlayStopToggle(true);
         return true;
+    case Qt::Key_F3:
+        return Run(Document.Actions.KeyframePlayToggle);
     default:
         break;
     }
@@ -768,7 +797,11 @@ bool TMainForm::FormKeyDown(QKeyEvent* event, QWidget* target) {
         UndoSpeedButtonClick(); // both letters undo; redo has no key
         return true;
     }
+    if (!typing && PanelKey(event, mods)) return true;
     if (!focused) return false;
+    if (event->key() == Qt::Key_O && mods == Qt::NoModifier && Scene.SelectedCount > 0 &&
+        Run(Document.Actions.OriginButton))
+        return true;
     if ((event->key() == Qt::Key_V || event->key() == Qt::Key_F) && mods == Qt::AltModifier) {
         const QPoint p = PointerTarget();
         const bool horizontal = event->key() == Qt::Key_V;
@@ -807,6 +840,55 @@ bool TMainForm::FormKeyDown(QKeyEvent* event, QWidget* target) {
     }
     // Keys on the canvas go nowhere else (the scroll box would scroll on arrows).
     return target && IsCanvasArea(target);
+}
+
+bool TMainForm::PanelKey(QKeyEvent* event, Qt::KeyboardModifiers mods) {
+    const auto& actions = Document.Actions;
+    const bool editing = State.KeyframeMode;
+    if (mods == Qt::AltModifier) {
+        switch (event->key()) {
+        case Qt::Key_G:
+            return Run(actions.GroupEditToggle);
+        case Qt::Key_L:
+            return Run(actions.LinkToggle);
+        case Qt::Key_B:
+            return Run(actions.BoneButton);
+        case Qt::Key_1:
+            return actions.ToggleStartBit && (actions.ToggleStartBit(0), true);
+        case Qt::Key_2:
+            return actions.ToggleStartBit && (actions.ToggleStartBit(2), true);
+        default:
+            return false;
+        }
+    }
+    switch (event->key()) {
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown: {
+        const bool up = event->key() == Qt::Key_PageUp;
+        if (!editing && Scene.SelectedCount == 1 && actions.MoveLayer) {
+            actions.MoveLayer(up, mods & Qt::ShiftModifier);
+            return true;
+        }
+        const bool keyframePlaying = actions.KeyframePlaying && actions.KeyframePlaying();
+        if (editing && !keyframePlaying && actions.KeyframeColumnStep) {
+            actions.KeyframeColumnStep(up ? -1 : 1);
+            return true;
+        }
+        return false;
+    }
+    case Qt::Key_F5:
+    case Qt::Key_F6:
+    case Qt::Key_F7:
+    case Qt::Key_F8:
+        if (editing || !actions.SelectAnimation) return false;
+        actions.SelectAnimation(event->key() - Qt::Key_F5);
+        return true;
+    case Qt::Key_Insert:
+        // The window's handler is the only one: a list that binds Insert too must not add twice.
+        return Run(editing ? actions.KeyframeStoreAndCopy : actions.AddCommand);
+    default:
+        return false;
+    }
 }
 
 void TMainForm::FormKeyUp(QKeyEvent* event) {
@@ -902,12 +984,14 @@ void TMainForm::ZoomStep(int delta) {
 void TMainForm::UndoSpeedButtonClick() {
     if (Scene.Playing) return;
     State.Undo.Undo();
+    emit Document.UndoApplied();
     AfterEdit();
 }
 
 void TMainForm::RedoSpeedButtonClick() {
     if (Scene.Playing) return;
     State.Undo.Redo();
+    emit Document.UndoApplied();
     AfterEdit();
 }
 

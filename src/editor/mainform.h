@@ -3,6 +3,7 @@
 #include "edit/canvasinteraction.h"
 #include "edit/editorstate.h"
 #include "edit/layoutsettings.h"
+#include "editor/editordocument.h"
 #include "editor/qtdialogs.h"
 #include "model/errorlog.h"
 #include "model/scene.h"
@@ -47,6 +48,8 @@ public:
     TErrorLog ErrorLog;
     TQtDialogs QtDialogs;
     TDialogs* Dialogs = &QtDialogs; // tests answer from a script
+    // What the panels share; they get it when they are created.
+    TEditorDocument Document{Scene, State, ErrorLog, Dialogs};
 
     QString ProgramCaption;
     // The program's folder: the exit save and the layout files live here.
@@ -171,6 +174,8 @@ private:
     void AfterEdit();
     // Whether keys pressed in target are the main window's own (no control is typed into).
     bool KeysForWindow(QWidget* target) const;
+    // The rows of the key table that the panels carry out; true when one ran.
+    bool PanelKey(QKeyEvent* event, Qt::KeyboardModifiers mods);
     bool IsCanvasArea(QWidget* w) const;
     void CreatePanels();
     void ConnectGuarded(QObject* sender, const char* signal, std::function<void()> handler);
