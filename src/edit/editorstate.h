@@ -23,6 +23,8 @@ struct TToolPoint {
     uint32_t Color = 0x01010101;  // 0x00BBGGRR; 0x01010101: not drawn
     double Param = 0;             // curve t, ellipse angle or joint angle
     TImagesItem* Layer = nullptr; // bone points: the layer the point belongs to
+    double Length = 0;            // bone points: length of the bone to the previous point
+    double AngleOffset = 0;       // bone points: bone direction minus the layer's angle at set-up
 };
 
 // Window-pixel rectangle.

@@ -1,6 +1,7 @@
 #include "editor/canvasrenderer.h"
 
 #include "edit/editorstate.h"
+#include "edit/pathtools.h"
 #include "edit/phasestep.h"
 #include "model/commanddesc.h"
 #include "model/filesitem.h"
@@ -50,13 +51,6 @@ double PictureWidth(const TImagesItem& l) {
 }
 double PictureHeight(const TImagesItem& l) {
     return !NoPicture(l) ? l.Picture->Height : (l.Height != 0 ? l.Height : 1);
-}
-
-// Degrees 0..360 of a vector, clockwise on the y-down screen.
-double Direction(double dx, double dy) {
-    double a = std::atan2(dy, dx) * 180.0 / M_PI;
-    if (a < 0) a += 360.0;
-    return a;
 }
 
 } // namespace
@@ -334,42 +328,16 @@ void TCanvasRenderer::DrawToolPoints() {
     // Ghosts of the current layer along the path.
     TImagesItem* layer = scene_.CurrentLayer;
     if (options_->ShowPhases && layer && (curve || ellipse)) {
-        const double top = layer->Top, left = layer->Left, angle = layer->Angle;
         glEnable(GL_TEXTURE_2D);
         glBindTexture(GL_TEXTURE_2D, layer->FileItem ? layer->FileItem->Texture : 0);
-        const double dx = layer->Left + layer->OrigoX - P(-1).X, dy = layer->Top + layer->OrigoY - P(-1).Y;
-        for (int i = 5; i <= count; ++i) {
-            const TToolPoint& p = P(i);
-            if (ellipse && i == 5 && p.Param == 0) continue;
-            if (options_->AutoRotate) {
-                if (curve)
-                    layer->Angle = Direction(layer->Left - p.X, layer->Top - p.Y);
-                else
-                    layer->Angle = p.Param < 0 ? p.Param + 360 : p.Param;
-            }
-            layer->Left = p.X + dx - layer->OrigoX;
-            layer->Top = p.Y + dy - layer->OrigoY;
-            LayerTransform(*layer, false);
+        const double ox = P(-1).X, oy = P(-1).Y;
+        WalkPath(state_, *layer, options_->AutoRotate, [&](TImagesItem& at) {
+            LayerTransform(at, false);
             glColor4d(1, 1, 1, 0.5);
-            DrawQuad(*layer);
-            if (CurveCommand && layer->ActiveTracks[0]) {
-                auto cmd = std::make_unique<TCommandItem>(cmdKeyFrame,
-                                                          QStringLiteral("x=%1y=%2w=%3h=%4a=%5f=%6")
-                                                              .arg(Round(layer->Left))
-                                                              .arg(Round(layer->Top))
-                                                              .arg(Round(layer->Width))
-                                                              .arg(Round(layer->Height))
-                                                              .arg(Round(layer->Angle))
-                                                              .arg(Round(layer->Alpha)),
-                                                          options_->AutoDuration, QString());
-                cmd->SetOX(P(-1).X);
-                cmd->SetOY(P(-1).Y);
-                layer->ActiveTracks[0]->Add(std::move(cmd));
-            }
-        }
-        layer->Top = top;
-        layer->Left = left;
-        layer->Angle = angle;
+            DrawQuad(at);
+            if (CurveCommand && at.ActiveTracks[0])
+                AppendKeyFrame(*at.ActiveTracks[0], at, options_->AutoDuration, ox, oy);
+        });
         CurveCommand = false;
         glDisable(GL_TEXTURE_2D);
     }
