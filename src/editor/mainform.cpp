@@ -916,6 +916,7 @@ void TMainForm::ConnectInteraction() {
     };
     Interaction.ApplyResolution = [this] { ApplyResolution(); };
     Interaction.TouchStart = [this](TImagesItem& layer) { engine_->Player.TouchStart(layer); };
+    Interaction.BoneSetup = [this] { Run(Document.Actions.BoneButton); };
     On(SelectModeSpeedButton, &QToolButton::toggled, this, [this] {
         State.SelectModeDown = SelectModeSpeedButton->isChecked();
         if (State.SelectModeDown) OGLRenderPanel->setCursor(CanvasCursor(TCanvasCursor::Drag));

@@ -1,0 +1,181 @@
+#include "panels/animation/keyframepathtools.h"
+
+#include "edit/editorstate.h"
+#include "edit/pathtools.h"
+#include "editor/editordocument.h"
+#include "editor/velkonapplication.h"
+#include "model/scene.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QPointer>
+#include <QSpinBox>
+#include <QToolButton>
+
+namespace velkon {
+
+TKeyFramePathTools::TKeyFramePathTools(TEditorDocument& document, QWidget* parent)
+    : QWidget(parent), document_(document) {
+    setObjectName(QStringLiteral("KeyFramePathTools"));
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(2);
+
+    BezierSpinEdit = new QSpinBox(this);
+    BezierSpinEdit->setObjectName(QStringLiteral("BezierSpinEdit"));
+    BezierSpinEdit->setRange(1, 30);
+    BezierSpinEdit->setValue(8);
+    BezierSpinEdit->setToolTip(QStringLiteral("Globális origó körüli elforgatás szöge"));
+    row->addWidget(BezierSpinEdit);
+    SpeedButton6 = Button("SpeedButton6", QStringLiteral("Görbe"), QStringLiteral("Görbe vonal"));
+    SpeedButton8 = Button("SpeedButton8", QStringLiteral("Ellipszis"), QStringLiteral("Ellipszis, kör"));
+    SpeedButton9 = Button("SpeedButton9", QStringLiteral("Kulcskockák"),
+                          QStringLiteral("Görbe, kör, ellipszis koordináta parancsok"));
+    InverzCheckBox = new QCheckBox(QStringLiteral("Inverz"), this);
+    InverzCheckBox->setObjectName(QStringLiteral("InverzCheckBox"));
+    InverzCheckBox->setChecked(document_.State.InverseSweep);
+    row->addWidget(InverzCheckBox);
+    AutoRotateCheckBox = new QCheckBox(QStringLiteral("Auto rotate"), this);
+    AutoRotateCheckBox->setObjectName(QStringLiteral("AutoRotateCheckBox"));
+    AutoRotateCheckBox->setChecked(document_.State.AutoRotate);
+    row->addWidget(AutoRotateCheckBox);
+    row->addSpacing(6);
+    BoneSpeedButton =
+        Button("BoneSpeedButton", QStringLiteral("Csont"), QStringLiteral("Csontvázas mozgatás"), true);
+    StartOtherSpeedButton = Button("StartOtherSpeedButton", QStringLiteral("Indítás"),
+                                   QStringLiteral("Touch animoknál létrehozza az indító parancsot"));
+    row->addStretch(1);
+
+    Connect(SpeedButton6, &TKeyFramePathTools::SpeedButton6Click);
+    Connect(SpeedButton8, &TKeyFramePathTools::SpeedButton8Click);
+    Connect(SpeedButton9, &TKeyFramePathTools::SpeedButton9Click);
+    Connect(BoneSpeedButton, &TKeyFramePathTools::BoneSpeedButtonClick);
+    Connect(StartOtherSpeedButton, &TKeyFramePathTools::StartOtherSpeedButtonClick);
+    connect(InverzCheckBox, &QCheckBox::clicked, this,
+            [this] { TVelkonApplication::Guard(InverzCheckBox, [this] { InverzCheckBoxClick(); }); });
+    connect(AutoRotateCheckBox, &QCheckBox::toggled, this, [this](bool on) {
+        TVelkonApplication::Guard(AutoRotateCheckBox, [this, on] {
+            document_.State.AutoRotate = on;
+            document_.Redraw();
+        });
+    });
+
+    // The timeline menu's two entries; reachable here too until a menu holds them.
+    TransposePointAction = new QAction(QStringLiteral("Transzponálási pont megadása"), this);
+    TransposePointAction->setObjectName(QStringLiteral("TransposePointMenuItem"));
+    TransposeAction = new QAction(QStringLiteral("Kiválasztottak transzponálása"), this);
+    TransposeAction->setObjectName(QStringLiteral("TransposeMenuItem"));
+    connect(TransposePointAction, &QAction::triggered, this,
+            [this] { TVelkonApplication::Guard(TransposePointAction, [this] { TransposePointClick(); }); });
+    connect(TransposeAction, &QAction::triggered, this,
+            [this] { TVelkonApplication::Guard(TransposeAction, [this] { TransposeClick(); }); });
+    addAction(TransposePointAction);
+    addAction(TransposeAction);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    // The canvas moves the bone chain through this recompute; the guard keeps
+    // a late call after the widget is gone harmless.
+    QPointer<TKeyFramePathTools> self(this);
+    document_.State.RecomputeToolPoints = [self, &state = document_.State] {
+        RecomputeToolPoints(state);
+        if (self && state.ToolMode == 4) state.LayerValuesChanged.Emit();
+    };
+    document_.Actions.BoneButton = [self] {
+        if (self) TVelkonApplication::Guard(self->BoneSpeedButton, [&] { self->BoneSetupAgain(); });
+    };
+    connect(&document_, &TEditorDocument::EnabledStateChanged, this, [this] { UpdateEnabledState(); });
+    UpdateEnabledState();
+}
+
+QToolButton* TKeyFramePathTools::Button(const char* name, const QString& text, const QString& hint,
+                                        bool toggle) {
+    auto* b = new QToolButton(this);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setText(text);
+    b->setToolTip(hint);
+    b->setCheckable(toggle);
+    layout()->addWidget(b);
+    return b;
+}
+
+void TKeyFramePathTools::Connect(QToolButton* button, void (TKeyFramePathTools::*handler)()) {
+    connect(button, &QToolButton::clicked, this, [this, button, handler] {
+        TVelkonApplication::Guard(button, [this, handler] { (this->*handler)(); });
+    });
+}
+
+void TKeyFramePathTools::SetTimelineRange(int left, int right) {
+    left_ = std::min(left, right);
+    right_ = std::max(left, right);
+}
+
+void TKeyFramePathTools::UpdateEnabledState() {
+    const TEditorState& s = document_.State;
+    StartOtherSpeedButton->setEnabled(s.KeyframeMode && s.AnimSelect > 0);
+    BoneSpeedButton->setChecked(s.BoneMode);
+}
+
+void TKeyFramePathTools::ToolsChanged() {
+    BoneSpeedButton->setChecked(document_.State.BoneMode);
+    document_.Redraw();
+}
+
+void TKeyFramePathTools::SpeedButton6Click() {
+    CurveToolClick(document_.State, BezierSpinEdit->value());
+    ToolsChanged();
+}
+
+void TKeyFramePathTools::SpeedButton8Click() {
+    EllipseToolClick(document_.State, BezierSpinEdit->value(), InverzCheckBox->isChecked());
+    ToolsChanged();
+}
+
+void TKeyFramePathTools::InverzCheckBoxClick() {
+    document_.State.InverseSweep = InverzCheckBox->isChecked();
+    InverseClicked(document_.State);
+    ToolsChanged();
+}
+
+void TKeyFramePathTools::SpeedButton9Click() {
+    TEditorState& s = document_.State;
+    const TPathKeyframes made = CreatePathKeyframes(s, s.AutoRotate, s.AutoDuration);
+    if (made.Columns == 0) return; // no path or no selection: nothing happened
+    if (s.KeyframeMode) emit PathKeyframesCreated(made.Columns);
+    document_.Edited();
+}
+
+void TKeyFramePathTools::BoneSpeedButtonClick() {
+    BoneButtonClick(document_.State, BoneSpeedButton->isChecked());
+    BoneSpeedButton->setChecked(document_.State.BoneMode);
+    document_.Edited();
+}
+
+void TKeyFramePathTools::BoneSetupAgain() {
+    TEditorState& s = document_.State;
+    if (!BoneSetup(s)) return;
+    s.BoneMode = true;
+    ToolsChanged();
+    emit document_.SelectionChanged();
+}
+
+void TKeyFramePathTools::StartOtherSpeedButtonClick() {
+    CreateStartCommands(document_.State, document_.Dialogs());
+    document_.Edited();
+}
+
+void TKeyFramePathTools::TransposePointClick() {
+    velkon::TransposePointClick(document_.State);
+    ToolsChanged();
+}
+
+void TKeyFramePathTools::TransposeClick() {
+    if (TransposeSelected(document_.State, left_, right_)) {
+        emit KeyframesTransposed();
+        document_.Edited();
+    } else {
+        ToolsChanged();
+    }
+}
+
+} // namespace velkon
