@@ -154,6 +154,9 @@ private slots:
             QCOMPARE(rows[7], RowOf({{1, "Hide\nname=star"},
                                      {3, "KeyFrame\nx=300y=250w=64h=64a=0f=255, duration=0,5"}}));
             QCOMPARE(rows[16], RowOf({{0, "star"}}));
+            // A key wider than its column wraps inside: command name, two lines of key, duration.
+            QVERIFY2(grid.rowHeight(7) >= 4 * grid.fontMetrics().height(),
+                     qPrintable(QString::number(grid.rowHeight(7))));
             QCOMPARE(rows[25], RowOf({{1, "ChgImage\nimage name=star.png"}}));
             // A StartOther that names the current layer: the current layer's colour wins.
             QVERIFY2(Near(CornerColour(grid, 4, 4), CurrentBlue),

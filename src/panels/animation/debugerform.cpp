@@ -12,7 +12,10 @@
 #include <QScreen>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QTextLayout>
+#include <QTextOption>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace velkon {
 
@@ -21,6 +24,30 @@ namespace {
 constexpr int ColumnWidth = 120;
 constexpr int RowHeight = 21;
 constexpr int Margin = 2;
+
+// Words wrap at spaces; a word wider than the column (a keyframe's key) wraps
+// inside, so that none of it is cut off.
+QTextOption WrapOption() {
+    QTextOption option(Qt::AlignLeft | Qt::AlignTop);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    return option;
+}
+
+// Height of text laid out in lines of width pixels.
+int TextHeight(const QString& text, const QFont& font, int width) {
+    QString laid = text;
+    laid.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout layout(laid, font);
+    layout.setTextOption(WrapOption());
+    qreal height = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        height += line.height();
+    }
+    layout.endLayout();
+    return static_cast<int>(std::ceil(height));
+}
 
 // Paints a cell in the look the grid gives it (the marks win over the
 // selection) and asks for a row tall enough for its wrapped text.
@@ -40,8 +67,8 @@ public:
         font.setBold(look.Bold);
         painter->setFont(font);
         painter->setPen(TDebuggerModel::Foreground(look, option.palette));
-        painter->drawText(option.rect.adjusted(Margin, Margin, -Margin, -Margin),
-                          Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, index.data().toString());
+        painter->drawText(QRectF(option.rect.adjusted(Margin, Margin, -Margin, -Margin)),
+                          index.data().toString(), WrapOption());
         painter->restore();
     }
 
@@ -49,10 +76,9 @@ public:
         const QString text = index.data().toString();
         QFont font = option.font;
         font.setBold(index.column() == 0);
-        const int width = view_->columnWidth(index.column()) - 2 * Margin;
-        const QRect bounds = QFontMetrics(font).boundingRect(
-            QRect(0, 0, std::max(width, 1), 1 << 20), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
-        return {width, std::max(RowHeight, text.isEmpty() ? 0 : bounds.height() + 2 * Margin + 1)};
+        const int width = std::max(view_->columnWidth(index.column()) - 2 * Margin, 1);
+        return {width,
+                std::max(RowHeight, text.isEmpty() ? 0 : TextHeight(text, font, width) + 2 * Margin + 1)};
     }
 
 private:
