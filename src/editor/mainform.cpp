@@ -10,6 +10,7 @@
 #include "editor/errorform.h"
 #include "editor/keytargets.h"
 #include "editor/oglrenderpanel.h"
+#include "editor/ujdonsagform.h"
 #include "editor/velkonapplication.h"
 #include "engine/sounds.h"
 #include "model/velkonerror.h"
@@ -395,6 +396,7 @@ void TMainForm::CreatePanels() {
     KeyFrameForm =
         new TDockForm(QStringLiteral("KeyFrameForm"), QStringLiteral("Kulcskockás animáció"), this);
     ImagesForm = new TDockForm(QStringLiteral("ImagesForm"), QStringLiteral("Rétegek"), this);
+    Document.Actions.OpenChangeLog = [this] { TUjdonsagForm::Open(this); };
     for (TDockForm* panel :
          {static_cast<TDockForm*>(ErrorForm), PropertyForm, AnimForm, KeyFrameForm, ImagesForm}) {
         if (!panel->widget()) panel->setWidget(new QWidget(panel));

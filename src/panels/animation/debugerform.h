@@ -2,8 +2,11 @@
 
 #include <QDialog>
 
+class QTableView;
+
 namespace velkon {
 
+class TDebuggerModel;
 class TEditorDocument;
 
 // The animation debugger ("Hibakereső"): a read-only snapshot of how the
@@ -15,6 +18,9 @@ public:
 
     // Opens modally (maximised) on the scene's current layer.
     static void Open(TEditorDocument& document, QWidget* parent);
+
+    QTableView* DebugerGrid;
+    TDebuggerModel* Rows;
 
 private:
     TEditorDocument& document_;
