@@ -74,6 +74,7 @@ public:
     bool InverseSweep = false;                  // InverzCheckBox
     bool AutoRotate = false;                    // AutoRotateCheckBox
     bool GroupEditDown = false;                 // group editing ("Csoportos szerkesztés [ALT+G]")
+    int32_t CommandListTab = 1;                 // the command list's shown tab (1..3)
 
     // Selection (recompute selection keeps these).
     // The selected indices of the last selection seen, in list order; empty

@@ -14,6 +14,7 @@
 #include "editor/velkonapplication.h"
 #include "engine/sounds.h"
 #include "model/velkonerror.h"
+#include "panels/layers/propertyform.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -391,7 +392,7 @@ void TMainForm::CreatePanels() {
         ReportError(ErrorLog, QTime::currentTime(), message, className, grid);
     };
     // Each panel gets the document; the ones still empty get their contents later.
-    PropertyForm = new TDockForm(QStringLiteral("PropertyForm"), QStringLiteral("Tulajdonságok"), this);
+    PropertyForm = new TPropertyForm(Document, this);
     AnimForm = new TDockForm(QStringLiteral("AnimForm"), QStringLiteral("Animációs parancsok"), this);
     KeyFrameForm =
         new TDockForm(QStringLiteral("KeyFrameForm"), QStringLiteral("Kulcskockás animáció"), this);
@@ -508,7 +509,6 @@ void TMainForm::UpdateEnabledState() {
     StartPageSpeedButton->setEnabled(!playing);
     StopPageSpeedButton3->setEnabled(playing);
     if (!playing) FPSLabel->setText(QStringLiteral("FPS = 0"));
-    if (PropertyForm) PropertyForm->widget()->setEnabled(!playing);
     // A step undone while playing would be lost to the restore at stop.
     UndoSpeedButton->setEnabled(!playing && State.Undo.UndoEnabled());
     RedoSpeedButton->setEnabled(!playing && State.Undo.RedoEnabled());

@@ -58,6 +58,12 @@ public:
     bool Changed = false;          // changed mark: edited on the canvas or by the multiple page (keyframe editor reads it)
     // Geometry before the latest canvas edit, for the keyframe editor.
     double PrevTop = 0.0, PrevLeft = 0.0, PrevWidth = 0.0, PrevHeight = 0.0, PrevAngle = 0.0;
+    // Geometry the inspector's multiple page rotates and scales from; taken
+    // when one of its fields gets the focus.
+    struct TMultiBase {
+        double Left = 0.0, Top = 0.0, Width = 0.0, Height = 0.0, Angle = 0.0;
+        bool Taken = false;
+    } MultiBase;
 
     // A layer on a file item with every default; its name is left to the caller
     // (normally TScene::UniqueLayerName of the file's name). fileItem may be null.

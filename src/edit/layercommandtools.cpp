@@ -1,0 +1,236 @@
+#include "edit/layercommandtools.h"
+
+#include "edit/editorstate.h"
+#include "engine/params.h"
+#include "model/dialogs.h"
+#include "model/scene.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+#include <algorithm>
+#include <cmath>
+
+namespace velkon {
+
+namespace {
+
+constexpr int MoveToCommand = 1;
+constexpr int KeyFrameCommand = 18;
+constexpr int CatalogueSize = 21;
+
+// The tracks (0..2) a tab row selects: all three for "Mind".
+bool TabTakesTrack(int tabs, int track) {
+    return tabs == 0 || tabs == track + 1;
+}
+
+// A parameter that is a plain number, "," or "." as the separator; an empty
+// parameter reads as 0 like everywhere else.
+std::optional<double> PlainNumber(const QString& text) {
+    QString s = text.trimmed();
+    if (s.isEmpty()) return 0.0;
+    s.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double v = QLocale::c().toDouble(s, &ok);
+    if (!ok || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+QString WholeText(double v) {
+    return QString::number(static_cast<qint64>(std::nearbyint(v)));
+}
+
+// A KeyFrame key text shifted by (dx, dy); each value is read as a whole number.
+QString ShiftedKey(const QString& key, double dx, double dy) {
+    const TKeyText k = SplitKeyText(key);
+    QString out = QStringLiteral("x=") + WholeText(double(ToInt(k.X)) + dx) + QStringLiteral("y=") +
+                  WholeText(double(ToInt(k.Y)) + dy) + QStringLiteral("w=") + QString::number(ToInt(k.W)) +
+                  QStringLiteral("h=") + QString::number(ToInt(k.H)) + QStringLiteral("a=") +
+                  QString::number(ToInt(k.A));
+    if (k.HasAlpha) out += QStringLiteral("f=") + QString::number(ToInt(k.F));
+    return out;
+}
+
+// Rewrites the positions in track 1 of each animation of a layer.
+void ShiftTrackOnes(TImagesItem& layer, double dx, double dy, bool moves) {
+    for (int a = 0; a < 4; ++a) {
+        TCommands& track = layer.Animation(a).Track[0];
+        for (int i = 0; i < track.Count(); ++i) {
+            TCommandItem& c = *track.Item(i);
+            if (c.Command() == KeyFrameCommand) {
+                c.SetParam(1, ShiftedKey(c.sParam1(), dx, dy));
+            } else if (moves && c.Command() == MoveToCommand) {
+                // A parameter function (Left(a;0)...) keeps following what it names.
+                if (const auto x = PlainNumber(c.sParam1())) c.SetParam(1, WholeText(*x + dx));
+                if (const auto y = PlainNumber(c.sParam2())) c.SetParam(2, WholeText(*y + dy));
+            }
+        }
+    }
+}
+
+std::unique_ptr<TCommandItem> NewCommand(const TClipboardCommand& c) {
+    return std::make_unique<TCommandItem>(c.Command, c.Param1, c.Param2, c.Param3);
+}
+
+} // namespace
+
+std::optional<QString> LayerCommandsClipboard(const TScene& scene, int32_t command) {
+    QStringList lines;
+    int count = 0;
+    for (const auto& entry : scene.Layers) {
+        if (!entry.second->Selected) continue;
+        lines << QString::number(command) << entry.second->Name << QString() << QString();
+        ++count;
+    }
+    if (count == 0) return std::nullopt;
+    lines.prepend(QStringLiteral("x=0y=0w=0h=0a=0"));
+    lines.prepend(QString::number(count));
+    lines.prepend(QStringLiteral("VKP Clipboard"));
+    return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
+
+std::optional<std::vector<TClipboardCommand>> ReadCommandClipboard(const QString& text) {
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n|\r"));
+    const QStringList lines = text.split(lineBreak);
+    if (lines.size() < 2 || lines[0] != QLatin1String("VKP Clipboard") || lines[1] == QLatin1String("0"))
+        return std::vector<TClipboardCommand>{};
+    bool ok = false;
+    const int n = lines[1].trimmed().toInt(&ok);
+    // Every command needs its four lines after the geometry line.
+    if (!ok || n < 0 || n > (lines.size() - 3) / 4) return std::nullopt;
+    std::vector<TClipboardCommand> commands;
+    commands.reserve(n);
+    for (int k = 0; k < n; ++k) {
+        const int command = lines[3 + 4 * k].trimmed().toInt(&ok);
+        if (!ok || command < 1 || command > CatalogueSize) return std::nullopt;
+        commands.push_back({command, lines[4 + 4 * k], lines[5 + 4 * k], lines[6 + 4 * k]});
+    }
+    return commands;
+}
+
+bool PasteIntoSelectedLayers(TEditorState& state, TDialogs& dialogs, const std::optional<QString>& clipboard,
+                             int tab) {
+    TScene& scene = state.Scene;
+    bool any = false;
+    for (const auto& entry : scene.Layers)
+        any = any || entry.second->Selected;
+    if (!any) return false;
+    const QString unsuitable = QStringLiteral("Nem megfeleő vágólap formátum!");
+    if (!clipboard) {
+        dialogs.Message(unsuitable);
+        return false;
+    }
+    const auto commands = ReadCommandClipboard(*clipboard);
+    if (!commands) {
+        // Cut short or with a foreign command number: nothing half pasted.
+        dialogs.Message(unsuitable);
+        return false;
+    }
+    if (commands->empty()) return false;
+    state.Undo.Record(-TUndoBuffer::kindLayersPaste);
+    const int track = std::clamp(tab, 1, 3) - 1;
+    for (const auto& entry : scene.Layers) {
+        TImagesItem& layer = *entry.second;
+        if (!layer.Selected) continue;
+        TCommands* target = layer.ActiveTracks[track];
+        if (!target) target = &layer.Base.Track[track];
+        for (const TClipboardCommand& c : *commands)
+            target->Add(NewCommand(c));
+    }
+    scene.Saved = false;
+    return true;
+}
+
+bool CopyLayerCommands(TScene& scene, TDialogs& dialogs, int tabs, bool move, int from, int to) {
+    if (scene.Layers.IsEmpty() || from < 0 || from > 3 || to < 0 || to > 3) return false;
+    if (from == to) {
+        dialogs.Message(QStringLiteral("A forrás és a cél animáció azonos (Honnan: és Hova:)!"));
+        return false;
+    }
+    bool any = false;
+    for (const auto& entry : scene.Layers) {
+        TImagesItem& layer = *entry.second;
+        if (!layer.Selected) continue;
+        any = true;
+        for (int t = 0; t < 3; ++t) {
+            if (!TabTakesTrack(tabs, t)) continue;
+            TCommands& source = layer.Animation(from).Track[t];
+            TCommands& target = layer.Animation(to).Track[t];
+            if (move) {
+                while (!source.IsEmpty())
+                    target.Add(source.Take(0));
+                source.Current = -1;
+            } else {
+                for (int i = 0; i < source.Count(); ++i)
+                    target.Add(source.Item(i)->Clone());
+            }
+        }
+    }
+    return any;
+}
+
+void DeleteLayerCommands(TEditorState& state, int tabs, bool everyAnimation) {
+    TScene& scene = state.Scene;
+    state.Undo.Record(-TUndoBuffer::kindLayersDeleteCommands);
+    for (const auto& entry : scene.Layers) {
+        TImagesItem& layer = *entry.second;
+        if (!layer.Selected) continue;
+        for (int a = 0; a < 4; ++a) {
+            if (!everyAnimation && a != state.AnimSelect) continue;
+            for (int t = 0; t < 3; ++t)
+                if (TabTakesTrack(tabs, t)) layer.Animation(a).Track[t].Clear();
+        }
+    }
+    scene.Saved = false;
+}
+
+void TransposeLayers(TEditorState& state, int32_t dx, int32_t dy, bool origin) {
+    TScene& scene = state.Scene;
+    state.Undo.Record(-TUndoBuffer::kindLayersTranspose);
+    scene.Saved = false;
+    for (const auto& entry : scene.Layers) {
+        TImagesItem& layer = *entry.second;
+        if (!layer.Selected) continue;
+        layer.Left = std::nearbyint(layer.Left + dx);
+        layer.Top = std::nearbyint(layer.Top + dy);
+        if (origin) {
+            layer.OrigoX = std::nearbyint(layer.OrigoX - dx);
+            layer.OrigoY = std::nearbyint(layer.OrigoY - dy);
+        }
+        ShiftTrackOnes(layer, dx, dy, true);
+    }
+}
+
+void ToggleTransposePoint(TEditorState& state) {
+    if (state.ToolCount <= 0) {
+        state.ToolMode = 3;
+        state.ToolCount = 1;
+        const TToolPoint& o = state.ToolPoint(-1);
+        state.ToolPoint(1) = {o.X + 20, o.Y, 0, 0, nullptr};
+    } else {
+        state.ToolMode = 0;
+        state.ToolCount = 0;
+    }
+}
+
+bool TransposeToPoint(TEditorState& state) {
+    if (state.ToolMode != 3) {
+        ToggleTransposePoint(state);
+        return false;
+    }
+    TScene& scene = state.Scene;
+    state.Undo.Record(-TUndoBuffer::kindLayersTranspose);
+    scene.Saved = false;
+    const double ox = state.ToolPoint(1).X - state.ToolPoint(-1).X;
+    const double oy = state.ToolPoint(1).Y - state.ToolPoint(-1).Y;
+    for (const auto& entry : scene.Layers) {
+        TImagesItem& layer = *entry.second;
+        if (!layer.Selected) continue;
+        layer.Left = std::nearbyint(layer.Left + ox);
+        layer.Top = std::nearbyint(layer.Top + oy);
+        ShiftTrackOnes(layer, ox, oy, false);
+    }
+    ToggleTransposePoint(state);
+    return true;
+}
+
+} // namespace velkon

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace velkon {
+
+class TDialogs;
+class TEditorState;
+class TScene;
+
+// Tools of the layers panel that act on the commands of every selected layer
+// (Selected flag set, in Layers order) at once.
+
+// One command of a command clipboard text.
+struct TClipboardCommand {
+    int32_t Command = 0;
+    QString Param1, Param2, Param3;
+    bool operator==(const TClipboardCommand&) const = default;
+};
+
+// The command clipboard text of one command per selected layer: command
+// number 8 (Show), 9 (Hide), 11 (StartOther) or 12 (StopOther) naming the
+// layer. nullopt when no layer is selected (the clipboard stays as it was).
+std::optional<QString> LayerCommandsClipboard(const TScene& scene, int32_t command);
+
+// Reads a command clipboard text. An empty list for a text that is not a
+// command clipboard or holds no command; nullopt for one that says it is but
+// is cut short or holds a command number outside the catalogue.
+std::optional<std::vector<TClipboardCommand>> ReadCommandClipboard(const QString& text);
+
+// "Kijeölt elemekhez parancs beillesztés": appends the clipboard's commands
+// to track `tab` (1..3) of every selected layer's active animation. clipboard
+// is nullopt when the clipboard holds no text. Returns whether it pasted.
+bool PasteIntoSelectedLayers(TEditorState& state, TDialogs& dialogs, const std::optional<QString>& clipboard,
+                             int tab);
+
+// tabs: 0 every track ("Mind"), 1..3 one track. Animations 0..3: Base, Touch1..Touch3.
+
+// "Indít": copies (or with move, moves) the chosen tracks of animation `from`
+// to the end of the same tracks of animation `to` in every selected layer.
+// The same animation on both sides is refused with a message.
+bool CopyLayerCommands(TScene& scene, TDialogs& dialogs, int tabs, bool move, int from, int to);
+
+// "Törlés": clears the chosen tracks of every animation, or only of the one the
+// keyframe editor's animation selector shows, in every selected layer.
+void DeleteLayerCommands(TEditorState& state, int tabs, bool everyAnimation);
+
+// "Transzponálás": shifts the selected layers by (dx, dy) with the positions in
+// the KeyFrame and MoveTo commands of track 1 of each animation; with origin
+// the origins shift back so that the pivots stay. A MoveTo parameter that is a
+// parameter function is left as it is.
+void TransposeLayers(TEditorState& state, int32_t dx, int32_t dy, bool origin);
+
+// "Transzponálási pont megadása": switches the transposition point on or off.
+void ToggleTransposePoint(TEditorState& state);
+
+// "Kiválasztottak transzponálása": with the point placed, shifts the selected
+// layers and their KeyFrame positions by the point minus the common origin;
+// otherwise switches the point on. Returns whether layers moved.
+bool TransposeToPoint(TEditorState& state);
+
+} // namespace velkon
