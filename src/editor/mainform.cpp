@@ -13,6 +13,7 @@
 #include "editor/velkonapplication.h"
 #include "engine/sounds.h"
 #include "model/velkonerror.h"
+#include "panels/layers/imagesform.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -394,7 +395,7 @@ void TMainForm::CreatePanels() {
     AnimForm = new TDockForm(QStringLiteral("AnimForm"), QStringLiteral("Animációs parancsok"), this);
     KeyFrameForm =
         new TDockForm(QStringLiteral("KeyFrameForm"), QStringLiteral("Kulcskockás animáció"), this);
-    ImagesForm = new TDockForm(QStringLiteral("ImagesForm"), QStringLiteral("Rétegek"), this);
+    ImagesForm = new TImagesForm(Document, this);
     for (TDockForm* panel :
          {static_cast<TDockForm*>(ErrorForm), PropertyForm, AnimForm, KeyFrameForm, ImagesForm}) {
         if (!panel->widget()) panel->setWidget(new QWidget(panel));
