@@ -222,8 +222,9 @@ int CloneLayers(TScene& scene, TDialogs& dialogs, const std::vector<TLayerRow>& 
 }
 
 bool ParamNamesLayer(const QString& param, const QString& name) {
-    if (param.size() < name.size()) return false;
-    if (param == name) return true;
+    if (param.size() <= name.size()) return param == name;
+    // A reference inside a function needs its ";" (the cheap test first).
+    if (!param.contains(QLatin1Char(';'))) return false;
     const qsizetype at = param.indexOf(name);
     if (at < 0) return false;
     // Every place the name stands, each checked for the ";" after it.
@@ -295,8 +296,12 @@ bool DeleteSelected(TScene& scene, TDialogs& dialogs, TErrorLog& log,
         if (scene.CurrentLayer == x) scene.CurrentLayer = nullptr;
         scene.Layers.Delete(scene.Layers.IndexOf(x));
         if (file) {
-            const int refs = scene.CountFileReferences(*file);
-            if (file->UseCount < 1 && refs == 0) {
+            // Only a file no layer shows any more needs the scan of the parameters.
+            int uses = 0;
+            for (const auto& [layerName, layer] : scene.Layers)
+                if (layer->FileItem == file) ++uses;
+            file->UseCount = uses;
+            if (uses < 1 && scene.CountFileReferences(*file) == 0) {
                 Forget(scene, *file);
                 scene.Files.Delete(scene.Files.IndexOf(file));
             }

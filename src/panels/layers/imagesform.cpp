@@ -88,6 +88,8 @@ TImagesForm::~TImagesForm() {
 void TImagesForm::CreateToolBar(QWidget* page) {
     ToolPanel = new QWidget(page);
     ToolPanel->setObjectName(QStringLiteral("ToolPanel"));
+    // Its buttons never widen the dock; a narrow dock clips them instead.
+    ToolPanel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     auto* column = new QVBoxLayout(ToolPanel);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
@@ -106,6 +108,11 @@ void TImagesForm::CreateToolBar(QWidget* page) {
         Tool(ToolPanel, bar, "CloneSpeedButton", QStringLiteral("Klón"), QStringLiteral("Clone image"));
     CloneAnimSpeedButton = Tool(ToolPanel, bar, "CloneAnimSpeedButton", QStringLiteral("Klón+"),
                                 QStringLiteral("Clone image with animations"));
+    bar->addStretch();
+    // Two rows, so that the panel stays as narrow as the layout files make it.
+    bar = new QHBoxLayout;
+    bar->setSpacing(0);
+    column->addLayout(bar);
     DeleteLayerSpeedButton = Tool(ToolPanel, bar, "DeleteLayerSpeedButton", QStringLiteral("✕"),
                                   QStringLiteral("Kijelölt elem törlése"));
     UpSpeedButton =
