@@ -73,13 +73,19 @@ int main(int argc, char** argv) {
             for (int c = 0; c < LayerColumnCount; ++c)
                 sink += model.data(model.index(r, c), Qt::DisplayRole).toString().size();
     });
+    // Reference: the texts of the same rows, straight from the layers (no regrouping, no model).
     const double reference = Best(7, [&] {
         std::vector<QString> texts;
-        const std::vector<TLayerRow> rows = RefreshList(*scene);
-        texts.reserve(rows.size() * LayerColumnCount);
-        for (const TLayerRow& row : rows)
+        const std::vector<int> counts = CountAllLayerReferences(*scene);
+        texts.reserve(static_cast<size_t>(scene->Layers.Count() + scene->Groups.size()) * LayerColumnCount);
+        for (int g = 0; g < scene->Groups.size(); ++g)
+            for (int c = 0; c < LayerColumnCount; ++c)
+                texts.push_back(LayerRowText(*scene, TLayerRow{g, nullptr}, c));
+        for (int i = scene->Layers.Count() - 1; i >= 0; --i) {
+            const TLayerRow row{-1, scene->Layers.At(i), false, counts[static_cast<size_t>(i)]};
             for (int c = 0; c < LayerColumnCount; ++c)
                 texts.push_back(LayerRowText(*scene, row, c));
+        }
         sink += static_cast<long>(texts.size());
     });
     std::printf("layer_list_refresh: %.3f ms vs %.3f ms = %.2fx\n", ours, reference, ours / reference);
