@@ -9,11 +9,15 @@
 #include "model/imagesitem.h"
 #include "model/scripteddialogs.h"
 #include "panels/layers/imagesform.h"
+#include "panels/layers/importform.h"
 #include "panels/layers/layerlistmodel.h"
 #include "panels/layers/layerlistview.h"
 
+#include <QDir>
 #include <QDropEvent>
+#include <QListWidget>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -180,6 +184,55 @@ private slots:
         QCOMPARE(
             panel_->LayerRows->data(panel_->LayerRows->index(0, colFileName), Qt::DisplayRole).toString(),
             QStringLiteral("1 elem"));
+    }
+
+    void aClickOnTheCanvasMarksTheLayersRow() {
+        AddPicture(QStringLiteral("red(100,50).png"), Red);
+        AddPicture(QStringLiteral("blue(400,300).png"), QColor(0, 0, 255));
+        form_->TickCount = [] { return 500000u; };
+        Frame(); // the corners hit-testing reads
+        QWidget* canvas = form_->OGLRenderPanel;
+        const QPoint at(140, 70);
+        MoveOnCanvas(*form_, at);
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), canvas->mapToGlobal(QPointF(at)),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(canvas, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), canvas->mapToGlobal(QPointF(at)),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(canvas, &release);
+        TImagesItem* red = form_->Scene.Layers.Find(QStringLiteral("red"));
+        QVERIFY(red->Selected);
+        const QModelIndexList rows = List()->selectionModel()->selectedRows();
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows.first().row(), panel_->LayerRows->RowOf(red));
+    }
+
+    void importThroughItsDialogClearsTheUndoRing() {
+        // A source project beside the pictures it names.
+        QDir(dir_.path()).mkdir(QStringLiteral("src"));
+        const QString src = dir_.filePath(QStringLiteral("src"));
+        QVERIFY(WriteColourPng(src + QStringLiteral("/ball.png"), 20, 20, Red));
+        QFile vkp(src + QStringLiteral("/src.VKP"));
+        QVERIFY(vkp.open(QIODevice::WriteOnly));
+        vkp.write("[Files]\r\nName1=ball.png\r\n[Image1]\r\nName=ball\r\nFileName=ball.png\r\nLeft=10\r\n"
+                  "[Image2]\r\nName=ball2\r\nFileName=ball.png\r\n");
+        vkp.close();
+        dialogs_.FileAnswers.push_back(src + QStringLiteral("/src.VKP"));
+        TModalAnswer answer([](QWidget* w) {
+            auto* form = qobject_cast<TImportForm*>(w);
+            QVERIFY(form);
+            QCOMPARE(form->ListBox->count(), 2);
+            form->ListBox->item(1)->setSelected(true);
+            QTest::mouseClick(form->OkButton, Qt::LeftButton);
+        });
+        QTest::mouseClick(panel_->ImportSpeedButton, Qt::LeftButton);
+        QVERIFY(answer.Came());
+        QCOMPARE(form_->Scene.Layers.Count(), 1);
+        QCOMPARE(form_->Scene.Layers.Name(0), QStringLiteral("ball2"));
+        QCOMPARE(form_->Scene.Layers.At(0)->PlayAnim, 3);
+        QCOMPARE(Caption(0), QStringLiteral("ball2"));
+        QCOMPARE(form_->ErrorLog.Lines().first(), QStringLiteral("UNDO PUFFER TÖRÖLVE!"));
+        QVERIFY(!form_->UndoSpeedButton->isEnabled());
     }
 };
 
