@@ -15,6 +15,7 @@
 #include "engine/sounds.h"
 #include "model/velkonerror.h"
 #include "panels/layers/propertyform.h"
+#include "panels/layers/imagesform.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -396,7 +397,7 @@ void TMainForm::CreatePanels() {
     AnimForm = new TDockForm(QStringLiteral("AnimForm"), QStringLiteral("Animációs parancsok"), this);
     KeyFrameForm =
         new TDockForm(QStringLiteral("KeyFrameForm"), QStringLiteral("Kulcskockás animáció"), this);
-    ImagesForm = new TDockForm(QStringLiteral("ImagesForm"), QStringLiteral("Rétegek"), this);
+    ImagesForm = new TImagesForm(Document, this);
     Document.Actions.OpenChangeLog = [this] { TUjdonsagForm::Open(this); };
     for (TDockForm* panel :
          {static_cast<TDockForm*>(ErrorForm), PropertyForm, AnimForm, KeyFrameForm, ImagesForm}) {

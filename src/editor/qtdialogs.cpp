@@ -52,4 +52,12 @@ std::optional<QString> TQtDialogs::ChooseFile(const TFileChoice& choice) {
     return QDir::toNativeSeparators(dialog.selectedFiles().first());
 }
 
+std::optional<QStringList> TQtDialogs::ChooseFiles(const TFileChoice& choice) {
+    QFileDialog dialog(parent_, choice.Title, choice.InitialDir, QtFilter(choice.Filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(choice.Multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles();
+}
+
 } // namespace velkon

@@ -19,6 +19,7 @@ public:
                                      const QString& value) override;
     void Message(const QString& text) override;
     std::optional<QString> ChooseFile(const TFileChoice& choice) override;
+    std::optional<QStringList> ChooseFiles(const TFileChoice& choice) override;
 
     // A filter in the classic "description|pattern|description|pattern" form,
     // or a bare pattern, turned into Qt's "description (pattern);;..." form.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace velkon {
@@ -14,6 +15,7 @@ struct TFileChoice {
     QString DefaultExt;   // for example "VKP"
     QString InitialDir;
     QString InitialName;
+    bool Multiple = false; // several files may be chosen (ChooseFiles)
 };
 
 // The questions that core operations ask the user. The editor answers with
@@ -30,6 +32,12 @@ public:
     virtual void Message(const QString& text) = 0;
     // File dialog; the chosen full path, or nullopt when cancelled.
     virtual std::optional<QString> ChooseFile(const TFileChoice& choice) = 0;
+    // File dialog that may return several files; by default it asks for one.
+    virtual std::optional<QStringList> ChooseFiles(const TFileChoice& choice) {
+        const std::optional<QString> one = ChooseFile(choice);
+        if (!one) return std::nullopt;
+        return QStringList{*one};
+    }
 };
 
 } // namespace velkon

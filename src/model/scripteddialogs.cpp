@@ -43,4 +43,13 @@ std::optional<QString> TScriptedDialogs::ChooseFile(const TFileChoice& choice) {
     return takeFront(FileAnswers);
 }
 
+std::optional<QStringList> TScriptedDialogs::ChooseFiles(const TFileChoice& choice) {
+    if (FilesAnswers.empty()) return TDialogs::ChooseFiles(choice);
+    Asked << QStringLiteral("file:") + choice.Title + QLatin1Char('|') + choice.Filter;
+    FileChoices.push_back(choice);
+    const std::optional<QStringList> answer = FilesAnswers.front();
+    FilesAnswers.pop_front();
+    return answer;
+}
+
 } // namespace velkon

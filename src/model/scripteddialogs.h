@@ -16,6 +16,8 @@ public:
     std::deque<bool> YesNoAnswers;
     std::deque<std::optional<QString>> TextAnswers;
     std::deque<std::optional<QString>> FileAnswers;
+    // Answers of ChooseFiles; while empty it takes one of FileAnswers.
+    std::deque<std::optional<QStringList>> FilesAnswers;
     bool DefaultYesNo = false;
 
     // What was asked, in order: "yesno:CAPTION|TEXT", "input:CAPTION|PROMPT|VALUE",
@@ -29,6 +31,7 @@ public:
                                      const QString& value) override;
     void Message(const QString& text) override;
     std::optional<QString> ChooseFile(const TFileChoice& choice) override;
+    std::optional<QStringList> ChooseFiles(const TFileChoice& choice) override;
 };
 
 } // namespace velkon

@@ -1,0 +1,122 @@
+#include "edit/import.h"
+
+#include "edit/editorstate.h"
+#include "model/commanddesc.h"
+#include "model/dialogs.h"
+#include "model/errorlog.h"
+#include "model/scene.h"
+#include "project/inifile.h"
+#include "project/projectfile.h"
+
+#include <QFileInfo>
+#include <cmath>
+
+namespace velkon {
+
+namespace {
+constexpr int MaxImportEntries = 10000;
+}
+
+QStringList ImportLayerNames(const TIniFile& ini) {
+    QStringList names;
+    for (int n = 1; n <= MaxImportEntries; ++n) {
+        const int section = ini.FindSection(QStringLiteral("Image%1").arg(n));
+        if (section < 0 || !ini.KeyExists(section, u"Name")) break;
+        names << ini.ReadString(section, u"Name", QString());
+    }
+    return names;
+}
+
+int ImportLayers(TScene& scene, TDialogs& dialogs, TErrorLog& log, const QString& projectPath,
+                 const TIniFile& ini, const std::vector<int>& entries) {
+    const QString dir = QFileInfo(projectPath).absolutePath();
+    int added = 0;
+    for (const int entry : entries) {
+        if (entry < 0 || entry >= MaxImportEntries) continue;
+        const int n = entry + 1;
+        const int section = ini.FindSection(QStringLiteral("Image%1").arg(n));
+        const QString fileName = ini.ReadString(section, u"FileName", QString());
+        // Only files inside the imported project's folder are read.
+        if (!IsPlainFileName(fileName)) {
+            log.Add(QStringLiteral("Hibás fájl név: ") + fileName);
+            continue;
+        }
+        TFilesItem* file = scene.Files.Find(fileName);
+        if (file) {
+            dialogs.Message(
+                fileName + QStringLiteral(" fájl már megtalálható a projectben, ezért azt fogja használni!"));
+        } else {
+            file = scene.AddFile(TFilesItem::Create(dir + QLatin1Char('/') + fileName));
+        }
+        auto layer = std::make_unique<TImagesItem>(file);
+        const QString unique = scene.UniqueLayerName(file->Name);
+        layer->Name = ini.ReadString(section, u"Name", QStringLiteral("unnamed"));
+        if (scene.Layers.Find(layer->Name)) {
+            dialogs.Message(
+                layer->Name +
+                QStringLiteral(
+                    " nevű objektum már megtalálható a projectben, ezért új ezt az új nevet kapja:") +
+                unique);
+            layer->Name = unique;
+        }
+        layer->Top = ini.ReadInteger(section, u"Top", 0);
+        layer->Left = ini.ReadInteger(section, u"Left", 0);
+        layer->Width = ini.ReadInteger(section, u"Width", 0);
+        layer->Height = ini.ReadInteger(section, u"Height", 0);
+        layer->Alpha = ini.ReadInteger(section, u"Alpha", 255);
+        layer->Angle = ini.ReadInteger(section, u"Angle", 0);
+        layer->OrigoX = ini.ReadInteger(section, u"OrigoX", 0);
+        layer->OrigoY = ini.ReadInteger(section, u"OrigoY", 0);
+        layer->TouchTop = ini.ReadInteger(section, u"TouchTop", 0);
+        layer->TouchLeft = ini.ReadInteger(section, u"TouchLeft", 0);
+        layer->TouchWidth =
+            ini.ReadInteger(section, u"TouchWidth", static_cast<int>(std::nearbyint(layer->Width)));
+        layer->TouchHeight =
+            ini.ReadInteger(section, u"TouchHeight", static_cast<int>(std::nearbyint(layer->Height)));
+        layer->Visible = ini.ReadInteger(section, u"Visible", 1) != 0;
+        layer->PlayAnim = ini.ReadInteger(section, u"PlayAnim", 3);
+        layer->Parent = ini.ReadString(section, u"Parent", QString());
+        const QString key = layer->Name;
+        TImagesItem* added_layer = scene.Layers.Add(key, std::move(layer));
+        for (int t = 1; t <= 12; ++t) {
+            TCommands& track = added_layer->TrackByNumber(t);
+            for (int c = 1; c <= MaxImportEntries; ++c) {
+                const int cs = ini.FindSection(QStringLiteral("Image%1_Command%2_%3").arg(n).arg(t).arg(c));
+                if (cs < 0 || !ini.KeyExists(cs, u"Command")) break;
+                auto cmd = std::make_unique<TCommandItem>();
+                cmd->SetCommand(ini.ReadInteger(cs, u"Command", 0));
+                cmd->SetParam(1, ini.ReadString(cs, u"sParam1", QString()));
+                cmd->SetParam(2, ini.ReadString(cs, u"sParam2", QString()));
+                cmd->SetParam(3, ini.ReadString(cs, u"sParam3", QString()));
+                const QString name = CommandName(cmd->Command());
+                track.Add(name, std::move(cmd));
+            }
+        }
+        added_layer->SelectAnimation(TImagesItem::animBase);
+        ++added;
+    }
+    if (added > 0) scene.Saved = false;
+    return added;
+}
+
+bool ImportFromProject(
+    TEditorState& state, TDialogs& dialogs, TErrorLog& log,
+    const std::function<std::optional<std::vector<int>>(const QStringList& names)>& chooseLayers) {
+    TFileChoice choice;
+    choice.Title = QStringLiteral("Import");
+    choice.Filter = QStringLiteral("*.VKP|*.VKP");
+    choice.InitialDir = state.Scene.ProjectDir;
+    const std::optional<QString> path = dialogs.ChooseFile(choice);
+    if (!path) return false;
+    TIniFile ini;
+    ini.LoadFromFile(*path);
+    const std::optional<std::vector<int>> entries = chooseLayers(ImportLayerNames(ini));
+    if (!entries) return false; // Cancel keeps the undo ring
+    const int added = ImportLayers(state.Scene, dialogs, log, *path, ini, *entries);
+    // Snapshots name layers: an imported name could bring a stranger's tracks back.
+    state.Undo.Clear();
+    state.Scene.Saved = false;
+    return added > 0;
+}
+
+} // namespace velkon

@@ -1,0 +1,370 @@
+#include "edit/layerops.h"
+
+#include "edit/selection.h"
+#include "engine/params.h"
+#include "engine/sounds.h"
+#include "model/dialogs.h"
+#include "model/errorlog.h"
+#include "model/scene.h"
+#include "model/snd.h"
+#include "model/velkonerror.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+namespace velkon {
+
+namespace {
+
+std::optional<QStringList> ChooseResources(TDialogs& dialogs, const QString& title, const QString& filter) {
+    TFileChoice choice;
+    choice.Title = title;
+    choice.Filter = filter;
+    choice.Multiple = true;
+    return dialogs.ChooseFiles(choice);
+}
+
+// The checks every added resource passes: not yet in the project, and a
+// plain file the user can read (a folder, a pipe or a device is no resource).
+bool Acceptable(const TScene& scene, TDialogs& dialogs, const QString& path) {
+    const QString name = TFilesItem::FileNameOf(path);
+    if (scene.Files.Find(name)) {
+        dialogs.Message(name + QStringLiteral(" fájl már megtalálható a projectben!"));
+        return false;
+    }
+    const QFileInfo info(path);
+    if (name.isEmpty() || !info.isFile() || !info.isReadable()) {
+        dialogs.Message(QStringLiteral("A fájl nem olvasható: ") + path);
+        return false;
+    }
+    return true;
+}
+
+void LogSpace(TErrorLog& log, const TFilesItem& item) {
+    if (item.Name.contains(QLatin1Char(' '))) log.Add(QStringLiteral("Hibás fájl név: ") + item.Name);
+}
+
+void Forget(TScene& scene, TFilesItem& item) {
+    if (scene.FileItemGone) scene.FileItemGone(item);
+}
+
+void MakeOnlySelected(TScene& scene, TImagesItem* layer) {
+    SelectNoLayer(scene);
+    layer->Selected = true;
+    scene.SelectedCount = 1;
+    scene.CurrentLayer = layer;
+}
+
+int Members(const TScene& scene, int group) {
+    int n = 0;
+    for (const auto& [name, layer] : scene.Layers)
+        if (layer->Group == group) ++n;
+    return std::max(n, 1);
+}
+
+} // namespace
+
+int AddPictures(TScene& scene, TDialogs& dialogs, TErrorLog& log, const std::vector<TLayerRow>& selected) {
+    const auto paths =
+        ChooseResources(dialogs, QStringLiteral("Képfájl hozzáadása"), QStringLiteral("PNG|*.png"));
+    if (!paths) return 0;
+    return AddPictureFiles(scene, dialogs, log, selected, *paths);
+}
+
+int AddPictureFiles(TScene& scene, TDialogs& dialogs, TErrorLog& log, const std::vector<TLayerRow>& selected,
+                    const QStringList& paths) {
+    TImagesItem* above = selected.size() == 1 ? selected.front().Layer : nullptr;
+    if (above && scene.Layers.IndexOf(above) < 0) above = nullptr;
+    const int intoGroup = selected.size() == 1 && selected.front().IsGroup() ? selected.front().Group + 1 : 0;
+    int added = 0;
+    for (const QString& path : paths) {
+        if (!Acceptable(scene, dialogs, path)) continue;
+        std::unique_ptr<TFilesItem> item = TFilesItem::Create(path);
+        if (item->Kind != TFilesItem::kindPicture || !item->Image || item->Image->IsEmpty()) {
+            const QString why = item->Image ? PictureLoadMessage(*item->Image, path) : QString();
+            dialogs.Message(why.isEmpty() ? QStringLiteral("A fájl nem kép: ") + path : why);
+            continue;
+        }
+        TFilesItem* file = scene.AddFile(std::move(item));
+        LogSpace(log, *file);
+        auto owned = std::make_unique<TImagesItem>(file);
+        owned->Name = scene.UniqueLayerName(file->Name);
+        TImagesItem* layer = owned.get();
+        const QString key = layer->Name;
+        if (above) {
+            scene.Layers.Insert(scene.Layers.IndexOf(above) + 1, key, std::move(owned));
+            layer->Group = above->Group;
+            MakeOnlySelected(scene, layer);
+        } else {
+            scene.Layers.Add(key, std::move(owned));
+            layer->Group = intoGroup;
+        }
+        ++added;
+        // "name(x,y).png": the layer's place.
+        const QString name = file->Name;
+        const int open = name.indexOf(QLatin1Char('('));
+        const int close = name.indexOf(QLatin1Char(')'));
+        if (open >= 0 && close > open) {
+            const QString inner = name.mid(open + 1, close - open - 1);
+            const int comma = inner.indexOf(QLatin1Char(','));
+            // Without a comma the whole text is y: "kep (2).png" stands at 0, 2.
+            const QString x = comma < 0 ? QString() : inner.left(comma);
+            const QString y = inner.mid(comma + 1);
+            try {
+                const int left = ToInt(x.trimmed());
+                const int top = ToInt(y.trimmed());
+                layer->Left = left;
+                layer->Top = top;
+            } catch (const EVelkonError&) {
+                // The file stays and the others go on: the place is the user's to fix.
+                log.Add(QStringLiteral("Hibás koordináta a fájl nevében, a réteg a 0,0 pontra került: ") +
+                        name);
+            }
+        }
+    }
+    if (added > 0 || !paths.isEmpty()) scene.Saved = false;
+    return added;
+}
+
+int AddSounds(TScene& scene, TDialogs& dialogs, TErrorLog& log) {
+    const auto paths =
+        ChooseResources(dialogs, QStringLiteral("Hangfájl hozzáadás"), QStringLiteral("*.wav|*.wav"));
+    if (!paths) return 0;
+    int added = 0;
+    for (const QString& path : *paths) {
+        if (!Acceptable(scene, dialogs, path)) continue;
+        std::unique_ptr<TFilesItem> item = TFilesItem::Create(path);
+        LogSpace(log, *item);
+        if (!SceneSounds(scene).Load(path, item->Sound)) {
+            dialogs.Message(QStringLiteral("Nem megfelelő a Wav formátuma!") + path);
+            Forget(scene, *item);
+            continue;
+        }
+        scene.AddFile(std::move(item));
+        ++added;
+    }
+    scene.Saved = false;
+    return added;
+}
+
+int AddParticles(TScene& scene, TDialogs& dialogs, TErrorLog& log) {
+    const auto paths =
+        ChooseResources(dialogs, QStringLiteral("Particle hozzáadása"), QStringLiteral("*.PAR|*.PAR"));
+    if (!paths) return 0;
+    int added = 0;
+    for (const QString& path : *paths) {
+        if (!Acceptable(scene, dialogs, path)) continue;
+        std::unique_ptr<TFilesItem> item = TFilesItem::Create(path);
+        LogSpace(log, *item);
+        scene.AddFile(std::move(item));
+        ++added;
+    }
+    scene.Saved = false;
+    return added;
+}
+
+int CloneLayers(TScene& scene, TDialogs& dialogs, const std::vector<TLayerRow>& selected,
+                bool withAnimations) {
+    if (selected.empty()) return 0;
+    int newGroup = 0;
+    if (selected.front().IsGroup()) {
+        const int source = selected.front().Group;
+        if (source < 0 || source >= scene.Groups.size()) return 0;
+        if (scene.Groups.size() >= MaxGroups) {
+            dialogs.Message(QStringLiteral("Legfeljebb 256 csoport lehet, új csoport nem hozható létre!"));
+            return 0;
+        }
+        scene.Groups << scene.Groups[source] + QStringLiteral(" másolat");
+        newGroup = static_cast<int>(scene.Groups.size());
+        TGroupState& record = scene.GroupStates[static_cast<size_t>(newGroup - 1)];
+        record.Open = 1;
+        record.Shown = 1;
+    }
+    TImagesItem* last = nullptr;
+    int made = 0;
+    for (int i = 0; i < scene.Layers.Count(); ++i) {
+        const TImagesItem& s = *scene.Layers.At(i);
+        if (!s.Selected) continue;
+        auto clone = std::make_unique<TImagesItem>(s.FileItem);
+        clone->Name = scene.UniqueLayerName(s.FileItem ? s.FileItem->Name : QString());
+        clone->Top = s.Top;
+        clone->Left = s.Left;
+        clone->Width = s.Width;
+        clone->Height = s.Height;
+        clone->Alpha = s.Alpha;
+        clone->Angle = s.Angle;
+        clone->OrigoX = s.OrigoX;
+        clone->OrigoY = s.OrigoY;
+        clone->Visible = s.Visible;
+        clone->PlayAnim = s.PlayAnim;
+        clone->Group = newGroup ? newGroup : s.Group;
+        clone->TouchLeft = s.TouchLeft;
+        clone->TouchTop = s.TouchTop;
+        clone->TouchWidth = s.TouchWidth;
+        clone->TouchHeight = s.TouchHeight;
+        clone->ItemColor = s.ItemColor;
+        if (withAnimations)
+            for (int t = 1; t <= 12; ++t) {
+                const TCommands& from = s.TrackByNumber(t);
+                TCommands& to = clone->TrackByNumber(t);
+                for (int c = 0; c < from.Count(); ++c)
+                    to.Add(from.Name(c), from.Item(c)->Clone());
+            }
+        clone->SelectAnimation(TImagesItem::animBase);
+        const QString key = clone->Name;
+        last = scene.Layers.Insert(i + 1, key, std::move(clone));
+        ++i; // the clone is not selected: step over it
+        ++made;
+    }
+    if (last) MakeOnlySelected(scene, last);
+    scene.Saved = false;
+    return made;
+}
+
+bool ParamNamesLayer(const QString& param, const QString& name) {
+    if (param.size() <= name.size()) return param == name;
+    // A reference inside a function needs its ";" (the cheap test first).
+    if (!param.contains(QLatin1Char(';'))) return false;
+    const qsizetype at = param.indexOf(name);
+    if (at < 0) return false;
+    // Every place the name stands, each checked for the ";" after it.
+    for (qsizetype i = at; i >= 0; i = param.indexOf(name, i + 1))
+        if (i + name.size() < param.size() && param[i + name.size()] == QLatin1Char(';')) return true;
+    return false;
+}
+
+int DeleteCommandsNaming(TScene& scene, const QString& name) {
+    int removed = 0;
+    for (const auto& [layerName, layer] : scene.Layers)
+        for (int t = 1; t <= 12; ++t) {
+            TCommands& track = layer->TrackByNumber(t);
+            for (int c = track.Count() - 1; c >= 0; --c) {
+                const TCommandItem* cmd = track.Item(c);
+                if (ParamNamesLayer(cmd->sParam1(), name) || ParamNamesLayer(cmd->sParam2(), name) ||
+                    ParamNamesLayer(cmd->sParam3(), name)) {
+                    // A running track keeps pointing at the command it runs.
+                    if (track.Current > c)
+                        --track.Current;
+                    else if (track.Current == c)
+                        track.Current = -1;
+                    track.Delete(c);
+                    ++removed;
+                }
+            }
+        }
+    return removed;
+}
+
+bool DeleteSelected(TScene& scene, TDialogs& dialogs, TErrorLog& log,
+                    const std::vector<TLayerRow>& selected) {
+    if (scene.Layers.IsEmpty()) return false;
+    if (!dialogs.AskYesNo(QStringLiteral("Törlés"), QStringLiteral("Biztos törli?"))) return false;
+    for (const auto& [name, layer] : scene.Layers)
+        if (layer->Selected)
+            for (int t = 1; t <= 12; ++t)
+                layer->TrackByNumber(t).Clear();
+    // Groups, the last first so that the earlier positions stay valid.
+    std::vector<int> groups;
+    for (const TLayerRow& r : selected)
+        if (r.IsGroup() && r.Group >= 0 && r.Group < scene.Groups.size()) groups.push_back(r.Group);
+    std::sort(groups.begin(), groups.end());
+    groups.erase(std::unique(groups.begin(), groups.end()), groups.end());
+    for (auto it = groups.rbegin(); it != groups.rend(); ++it) {
+        const int g = *it + 1;
+        for (const auto& [name, layer] : scene.Layers) {
+            if (layer->Group == g)
+                layer->Group = 0;
+            else if (layer->Group > g)
+                --layer->Group;
+        }
+        scene.Groups.removeAt(*it);
+        for (size_t k = static_cast<size_t>(*it); k + 1 < scene.GroupStates.size(); ++k)
+            scene.GroupStates[k] = scene.GroupStates[k + 1];
+        scene.GroupStates.back() = TGroupState{};
+    }
+    for (int i = 0; i < scene.Layers.Count();) {
+        TImagesItem* x = scene.Layers.At(i);
+        if (!x->Selected) {
+            ++i;
+            continue;
+        }
+        const QString name = x->Name;
+        const int removed = DeleteCommandsNaming(scene, name);
+        log.Add(name + QStringLiteral(" réteg törölve; a rá hivatkozó parancsok közül törölve: ") +
+                QString::number(removed));
+        TFilesItem* file = x->FileItem;
+        if (scene.CurrentLayer == x) scene.CurrentLayer = nullptr;
+        scene.Layers.Delete(scene.Layers.IndexOf(x));
+        if (file) {
+            // Only a file no layer shows any more needs the scan of the parameters.
+            int uses = 0;
+            for (const auto& [layerName, layer] : scene.Layers)
+                if (layer->FileItem == file) ++uses;
+            file->UseCount = uses;
+            if (uses < 1 && scene.CountFileReferences(*file) == 0) {
+                Forget(scene, *file);
+                scene.Files.Delete(scene.Files.IndexOf(file));
+            }
+        }
+    }
+    SelectNoLayer(scene);
+    scene.SelectedCount = 0;
+    scene.CurrentLayer = nullptr;
+    scene.Saved = false;
+    return true;
+}
+
+std::optional<int> MoveSelected(TScene& scene, bool up, bool shift, const std::vector<TLayerRow>& selected) {
+    if (selected.empty()) return std::nullopt;
+    const int steps = shift ? 10 : 1;
+    TRegistry<TImagesItem>& layers = scene.Layers;
+    for (int step = 0; step < steps; ++step) {
+        const int count = layers.Count();
+        if (count == 0) break;
+        if (up) {
+            if (layers.At(count - 1)->Selected) break;
+            for (int p = count - 2; p >= 0; --p) {
+                TImagesItem* l = layers.At(p);
+                if (!l->Selected) continue;
+                const TImagesItem* a = layers.At(p + 1);
+                const int to = a->Group == 0 || a->Group == l->Group
+                                   ? p + 1
+                                   : std::min(p + Members(scene, a->Group), count - 1);
+                layers.Move(p, to);
+            }
+        } else {
+            if (layers.At(0)->Selected) break;
+            for (int p = 1; p < count; ++p) {
+                TImagesItem* l = layers.At(p);
+                if (!l->Selected) continue;
+                const TImagesItem* b = layers.At(p - 1);
+                const int to =
+                    b->Group == 0 || b->Group == l->Group ? p - 1 : std::max(p - Members(scene, b->Group), 0);
+                layers.Move(p, to);
+            }
+        }
+    }
+    scene.Saved = false;
+    if (selected.front().IsGroup()) return selected.front().Group;
+    return std::nullopt;
+}
+
+bool DeleteFile(TScene& scene, TDialogs& dialogs, int fileIndex) {
+    if (fileIndex < 0 || fileIndex >= scene.Files.Count()) return false;
+    if (!dialogs.AskYesNo(QStringLiteral("Törlés"), QStringLiteral("Biztos törli?"))) return false;
+    TFilesItem& file = *scene.Files.At(fileIndex);
+    if (file.Kind == TFilesItem::kindPicture) {
+        dialogs.Message(QStringLiteral("Kép fájl nem törölhető!"));
+        return false;
+    }
+    if (scene.CountFileReferences(file) > 0) {
+        dialogs.Message(QStringLiteral("A fájlt használja egy animáció így nem törölhető!"));
+        return false;
+    }
+    Forget(scene, file);
+    scene.Files.Delete(fileIndex);
+    scene.Saved = false;
+    return true;
+}
+
+} // namespace velkon

@@ -1,0 +1,510 @@
+#include "panels/layers/imagesform.h"
+
+#include "edit/editorstate.h"
+#include "edit/import.h"
+#include "edit/layerops.h"
+#include "edit/selection.h"
+#include "editor/editordocument.h"
+#include "editor/velkonapplication.h"
+#include "model/scene.h"
+#include "panels/layers/filelistmodel.h"
+#include "panels/layers/importform.h"
+#include "panels/layers/layericons.h"
+#include "panels/layers/layerlistdelegate.h"
+#include "panels/layers/layerlistmodel.h"
+#include "panels/layers/layerlistview.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTabWidget>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace velkon {
+
+namespace {
+
+// Where the state icon of a caption ends, from the cell's left edge.
+constexpr int StateIconRight = 22;
+
+template <class Sender, class Signal, class Handler>
+void On(Sender* sender, Signal signal, QObject* context, Handler handler) {
+    QObject::connect(sender, signal, context,
+                     [sender, handler] { TVelkonApplication::Guard(sender, handler); });
+}
+
+QColor ToQColor(uint32_t c) {
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+QToolButton* Tool(QWidget* parent, QLayout* layout, const char* name, const QString& text,
+                  const QString& hint, const QPixmap& icon = {}) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setText(text);
+    b->setToolTip(hint);
+    b->setAutoRaise(true);
+    if (!icon.isNull()) {
+        b->setIcon(icon);
+        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    }
+    layout->addWidget(b);
+    return b;
+}
+
+} // namespace
+
+TImagesForm::TImagesForm(TEditorDocument& document, QWidget* parent)
+    : TDockForm(QStringLiteral("ImagesForm"), QStringLiteral("Rétegek"), parent), Document(document) {
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(2);
+    CreateToolBar(page);
+    CreateLists();
+    layout->addWidget(ToolPanel);
+    layout->addWidget(AuxPanel);
+    layout->addWidget(PageControl, 1);
+    setWidget(page);
+    ConnectDocument();
+    RefreshList();
+    UpdateEnabled();
+}
+
+TImagesForm::~TImagesForm() {
+    // The document outlives the panel: nothing may call back into it.
+    Document.State.MarkListEntry = nullptr;
+    Document.Actions.MoveLayer = nullptr;
+}
+
+void TImagesForm::CreateToolBar(QWidget* page) {
+    ToolPanel = new QWidget(page);
+    ToolPanel->setObjectName(QStringLiteral("ToolPanel"));
+    // Its buttons never widen the dock; a narrow dock clips them instead.
+    ToolPanel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    auto* column = new QVBoxLayout(ToolPanel);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    auto* bar = new QHBoxLayout;
+    bar->setSpacing(0);
+    column->addLayout(bar);
+    GroupSpeedButton = Tool(ToolPanel, bar, "GroupSpeedButton", QStringLiteral("Csop"),
+                            QStringLiteral("Csoport létrehozás"), LayerIcon(0));
+    AddImageSpeedButton = Tool(ToolPanel, bar, "AddImageSpeedButton", QStringLiteral("+Kép"),
+                               QStringLiteral("Képfájl hozzáadása"));
+    AddSoundSpeedButton = Tool(ToolPanel, bar, "AddSoundSpeedButton", QStringLiteral("+Hang"),
+                               QStringLiteral("Hangfájl hozzáadás"));
+    AddParticleSpeedButton = Tool(ToolPanel, bar, "AddParticleSpeedButton", QStringLiteral("+Par"),
+                                  QStringLiteral("Particle hozzáadás"));
+    CloneSpeedButton =
+        Tool(ToolPanel, bar, "CloneSpeedButton", QStringLiteral("Klón"), QStringLiteral("Clone image"));
+    CloneAnimSpeedButton = Tool(ToolPanel, bar, "CloneAnimSpeedButton", QStringLiteral("Klón+"),
+                                QStringLiteral("Clone image with animations"));
+    bar->addStretch();
+    // Two rows, so that the panel stays as narrow as the layout files make it.
+    bar = new QHBoxLayout;
+    bar->setSpacing(0);
+    column->addLayout(bar);
+    DeleteLayerSpeedButton = Tool(ToolPanel, bar, "DeleteLayerSpeedButton", QStringLiteral("✕"),
+                                  QStringLiteral("Kijelölt elem törlése"));
+    UpSpeedButton =
+        Tool(ToolPanel, bar, "UpSpeedButton", QStringLiteral("▲"), QStringLiteral("Draw order up"));
+    DownSpeedButton =
+        Tool(ToolPanel, bar, "DownSpeedButton", QStringLiteral("▼"), QStringLiteral("Draw order down"));
+    ImportSpeedButton =
+        Tool(ToolPanel, bar, "ImportSpeedButton", QStringLiteral("Imp"), QStringLiteral("Import VKP-ből"));
+    ColorSwatch = Tool(ToolPanel, bar, "ColorSwatch", QString(), QStringLiteral("Elem szín"));
+    ColorSpeedButton =
+        Tool(ToolPanel, bar, "ColorSpeedButton", QStringLiteral("Szín"), QStringLiteral("Elem szín"));
+    bar->addStretch();
+    UpdateSwatch();
+
+    auto* fold = new QHBoxLayout;
+    fold->setSpacing(0);
+    column->addLayout(fold);
+    CheckAllSpeedButton = Tool(ToolPanel, fold, "CheckAllSpeedButton", QString(),
+                               QStringLiteral("Kijelöltek megjelenítése"), LayerIcon(11));
+    CheckOutAllSpeedButton = Tool(ToolPanel, fold, "CheckOutAllSpeedButton", QString(),
+                                  QStringLiteral("Kijelöltek elrejtése"), LayerIcon(12));
+    FoldLabel = Tool(ToolPanel, fold, "FoldLabel", QStringLiteral("►►►►►"), QString());
+    FoldLabel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    AuxPanel = new QWidget(page);
+    AuxPanel->setObjectName(QStringLiteral("AuxPanel"));
+    AuxPanel->setVisible(false);
+
+    On(GroupSpeedButton, &QToolButton::clicked, this, [this] { GroupSpeedButtonClick(); });
+    On(AddImageSpeedButton, &QToolButton::clicked, this, [this] { AddImageSpeedButtonClick(); });
+    On(AddSoundSpeedButton, &QToolButton::clicked, this, [this] { AddSoundSpeedButtonClick(); });
+    On(AddParticleSpeedButton, &QToolButton::clicked, this, [this] { AddParticleSpeedButtonClick(); });
+    On(CloneSpeedButton, &QToolButton::clicked, this, [this] { CloneSpeedButtonClick(false); });
+    On(CloneAnimSpeedButton, &QToolButton::clicked, this, [this] { CloneSpeedButtonClick(true); });
+    On(DeleteLayerSpeedButton, &QToolButton::clicked, this, [this] { DeleteLayerSpeedButtonClick(); });
+    On(UpSpeedButton, &QToolButton::clicked, this,
+       [this] { MoveLayer(true, QApplication::keyboardModifiers() == Qt::ShiftModifier); });
+    On(DownSpeedButton, &QToolButton::clicked, this,
+       [this] { MoveLayer(false, QApplication::keyboardModifiers() == Qt::ShiftModifier); });
+    On(ImportSpeedButton, &QToolButton::clicked, this, [this] { ImportSpeedButtonClick(); });
+    On(ColorSpeedButton, &QToolButton::clicked, this, [this] { ColorSpeedButtonClick(); });
+    On(ColorSwatch, &QToolButton::clicked, this, [this] { ColorSwatchClick(); });
+    for (QToolButton* b : {CheckAllSpeedButton, CheckOutAllSpeedButton})
+        On(b, &QToolButton::clicked, this, [this, b] { CheckAllSpeedButtonClick(b->objectName()); });
+    On(FoldLabel, &QToolButton::clicked, this, [this] { FoldLabelClick(); });
+}
+
+void TImagesForm::CreateLists() {
+    PageControl = new QTabWidget(this);
+    PageControl->setObjectName(QStringLiteral("PageControl1"));
+    LayerRows = new TLayerListModel(Document.Scene, this);
+    FileRows = new TFileListModel(Document.Scene, this);
+
+    LayerListView = new TLayerListView(PageControl);
+    LayerListView->setObjectName(QStringLiteral("LayerListView"));
+    LayerListView->setModel(LayerRows);
+    LayerListView->setItemDelegate(new TLayerListDelegate(Document.Scene, LayerListView));
+    LayerListView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    LayerListView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    LayerListView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    LayerListView->setShowGrid(true);
+    LayerListView->verticalHeader()->hide();
+    LayerListView->verticalHeader()->setDefaultSectionSize(20);
+    LayerListView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    LayerListView->setWordWrap(false);
+    QHeaderView* header = LayerListView->horizontalHeader();
+    header->setSectionsClickable(true);
+    header->resizeSection(colName, 120);
+    header->resizeSection(colStatus, 50);
+    header->setSectionResizeMode(colStatus, QHeaderView::Fixed);
+    header->resizeSection(colFileName, 150);
+    LayerListView->setContextMenuPolicy(Qt::CustomContextMenu);
+    PageControl->addTab(LayerListView, QStringLiteral("Images"));
+
+    FileListView = new QTableView(PageControl);
+    FileListView->setObjectName(QStringLiteral("FileListView"));
+    FileListView->setModel(FileRows);
+    FileListView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    FileListView->setSelectionMode(QAbstractItemView::SingleSelection);
+    FileListView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    FileListView->verticalHeader()->hide();
+    FileListView->horizontalHeader()->setSectionsClickable(false);
+    FileListView->horizontalHeader()->resizeSection(0, 100);
+    FileListView->horizontalHeader()->resizeSection(1, 150);
+    FileListView->installEventFilter(this);
+    PageControl->addTab(FileListView, QStringLiteral("Files"));
+
+    LayerPopupMenu = new QMenu(this);
+    LayerPopupMenu->setObjectName(QStringLiteral("LayerPopupMenu"));
+    auto item = [this](const QString& text, std::function<void()> handler) {
+        QAction* action = LayerPopupMenu->addAction(text);
+        if (handler)
+            On(action, &QAction::triggered, this, handler);
+        else
+            action->setEnabled(false); // the layer command tools fill these in
+    };
+    item(QStringLiteral("Összes csoport kinyitás"), [this] {
+        OpenAllGroups(Document.Scene, true);
+        Changed();
+    });
+    item(QStringLiteral("Összes csoport bezárás"), [this] {
+        OpenAllGroups(Document.Scene, false);
+        Changed();
+    });
+    item(QStringLiteral("Kijelölt elemek átnevezése"), [this] {
+        if (BatchRename(Document.Scene, Document.Dialogs())) Changed();
+    });
+    item(QStringLiteral("Kijeölt elemekhez parancs beillesztés"), {});
+    item(QStringLiteral("Transzponálási pont megadása"), {});
+    item(QStringLiteral("Kiválasztottak transzponálása"), {});
+    connect(LayerListView, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        LayerPopupMenu->popup(LayerListView->viewport()->mapToGlobal(pos));
+    });
+
+    On(PageControl, &QTabWidget::currentChanged, this, [this] { RefreshList(); });
+    connect(header, &QHeaderView::sectionClicked, this, [this](int section) {
+        TVelkonApplication::Guard(LayerListView->horizontalHeader(), [&] {
+            if (section != colStatus) return;
+            StatusHeaderClick(Document.Scene, headerFlag_);
+            Changed();
+        });
+    });
+    LayerListView->OnPress = [this](QMouseEvent* e) { ListPress(e); };
+    LayerListView->OnHeldMove = [this](QMouseEvent* e) { return ListHeldMove(e); };
+    LayerListView->OnClick = [this](QMouseEvent* e) { ListClick(e); };
+    LayerListView->OnDrop = [this](QPoint pos) { ListDrop(pos); };
+    LayerListView->OnKey = [this](QKeyEvent* e) { return ListKey(e); };
+    LayerListView->OnKeyRelease = [this](QKeyEvent* e) {
+        if (e->key() == Qt::Key_Up || e->key() == Qt::Key_Down) SelectionFromList();
+    };
+}
+
+void TImagesForm::ConnectDocument() {
+    connect(&Document, &TEditorDocument::LayersChanged, this, [this] { RefreshList(); });
+    connect(&Document, &TEditorDocument::ProjectReplaced, this, [this] { RefreshList(); });
+    connect(&Document, &TEditorDocument::UndoApplied, this, [this] { RefreshList(); });
+    connect(&Document, &TEditorDocument::SelectionChanged, this, [this] {
+        if (!Document.Playing()) SyncSelection();
+    });
+    connect(&Document, &TEditorDocument::EnabledStateChanged, this, [this] { UpdateEnabled(); });
+    Document.State.MarkListEntry = [this](int index) { MarkListEntry(index); };
+    Document.Actions.MoveLayer = [this](bool up, bool shift) { MoveLayer(up, shift); };
+}
+
+void TImagesForm::UpdateEnabled() {
+    const bool tools = !Document.Playing() && !Document.KeyframeEditing();
+    ToolPanel->setEnabled(tools);
+    AuxPanel->setEnabled(tools);
+}
+
+void TImagesForm::RefreshList() {
+    if (PageControl->currentWidget() == FileListView) {
+        FileRows->Refresh();
+        const TImagesItem* current = Document.Scene.CurrentLayer;
+        const int file = current ? Document.Scene.Files.IndexOf(current->FileItem) : -1;
+        if (file >= 0) FileListView->selectRow(file);
+        return;
+    }
+    const int currentRow = LayerListView->currentIndex().row();
+    LayerRows->Refresh();
+    SyncSelection();
+    if (currentRow >= 0 && currentRow < LayerRows->rowCount())
+        LayerListView->selectionModel()->setCurrentIndex(LayerRows->index(currentRow, 0),
+                                                         QItemSelectionModel::NoUpdate);
+}
+
+void TImagesForm::SyncSelection() {
+    QItemSelection selection;
+    const int rows = LayerRows->rowCount();
+    int first = -1;
+    for (int i = 0; i <= rows; ++i) {
+        const bool on = i < rows && LayerRows->Row(i).Layer && LayerRows->Row(i).Layer->Selected;
+        if (on && first < 0) first = i;
+        if (!on && first >= 0) {
+            selection.select(LayerRows->index(first, 0), LayerRows->index(i - 1, LayerColumnCount - 1));
+            first = -1;
+        }
+    }
+    LayerListView->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (!selection.isEmpty()) LayerListView->scrollTo(selection.first().topLeft());
+}
+
+void TImagesForm::MarkListEntry(int layerIndex) {
+    if (layerIndex < 0 || layerIndex >= Document.Scene.Layers.Count()) return;
+    const int row = LayerRows->RowOf(Document.Scene.Layers.At(layerIndex));
+    if (row < 0) return;
+    LayerListView->selectionModel()->select(LayerRows->index(row, 0),
+                                            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+std::vector<TLayerRow> TImagesForm::SelectedRows() const {
+    std::vector<TLayerRow> rows;
+    QModelIndexList picked = LayerListView->selectionModel()->selectedRows();
+    std::sort(picked.begin(), picked.end(),
+              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    for (const QModelIndex& i : picked)
+        if (i.row() < static_cast<int>(LayerRows->Rows().size())) rows.push_back(LayerRows->Row(i.row()));
+    return rows;
+}
+
+void TImagesForm::Changed(bool selectionChanged) {
+    if (selectionChanged) RecomputeSelection(Document.State);
+    Document.Edited();
+}
+
+// ---- Mouse and keys in the layer list ----
+
+void TImagesForm::ListPress(QMouseEvent* event) {
+    toggle_ = {};
+    lastPaintedRow_ = -1;
+    pressPos_ = event->position().toPoint();
+    const QModelIndex index = LayerListView->indexAt(pressPos_);
+    pressColumn_ = index.isValid() ? index.column() : -1;
+    pressOnIcon_ = index.column() == colName &&
+                   pressPos_.x() - LayerListView->columnViewportPosition(colName) < StateIconRight;
+    if (!index.isValid() || LayerRows->Row(index.row()).IsGroup()) return;
+    const int statusX = pressPos_.x() - LayerListView->columnViewportPosition(colStatus);
+    toggle_ = StartRowToggle(LayerRows->Row(index.row()), pressOnIcon_, index.column() == colStatus, statusX);
+    if (toggle_.Kind == TRowToggle::none) return;
+    lastPaintedRow_ = index.row();
+    Document.Scene.Saved = false; // what the toggles change is stored in the project
+    LayerListView->viewport()->update();
+    Document.Redraw();
+}
+
+bool TImagesForm::ListHeldMove(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    if (toggle_.Kind != TRowToggle::none) {
+        const QModelIndex index = LayerListView->indexAt(pos);
+        if (index.isValid() && index.row() != lastPaintedRow_) {
+            lastPaintedRow_ = index.row();
+            if (PaintRowToggle(Document.Scene, LayerRows->Row(index.row()), toggle_)) {
+                LayerListView->viewport()->update();
+                Document.Redraw();
+            }
+        }
+        return true;
+    }
+    if (pressColumn_ == colName && !pressOnIcon_ &&
+        (pos - pressPos_).manhattanLength() >= QApplication::startDragDistance()) {
+        pressColumn_ = -1; // one drag per press
+        LayerListView->StartRowDrag();
+        return true;
+    }
+    return false;
+}
+
+void TImagesForm::ListClick(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    const QModelIndex index = LayerListView->indexAt(pos);
+    const bool groupRow = index.isValid() && LayerRows->Row(index.row()).IsGroup();
+    const bool inStatus = index.column() == colStatus;
+    if (groupRow && inStatus)
+        LayerListView->selectionModel()->select(index,
+                                                QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
+    SelectFromRows(Document.Scene, SelectedRows());
+    if (groupRow) {
+        const bool onIcon = index.column() == colName &&
+                            pos.x() - LayerListView->columnViewportPosition(colName) < StateIconRight;
+        const int statusX = pos.x() - LayerListView->columnViewportPosition(colStatus);
+        GroupRowClick(Document.Scene, Document.Dialogs(), LayerRows->Row(index.row()).Group, inStatus,
+                      statusX, onIcon);
+    }
+    toggle_ = {};
+    Changed(true);
+}
+
+void TImagesForm::SelectionFromList() {
+    SelectFromRows(Document.Scene, SelectedRows());
+    Changed(true);
+}
+
+void TImagesForm::ListDrop(QPoint pos) {
+    const QModelIndex index = LayerListView->indexAt(pos);
+    std::optional<TLayerRow> target;
+    if (index.isValid()) target = LayerRows->Row(index.row());
+    DropRows(Document.State, Document.Dialogs(), SelectedRows(), target);
+    Changed();
+}
+
+bool TImagesForm::ListKey(QKeyEvent* event) {
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+    if (event->key() == Qt::Key_R) {
+        if (BatchRename(Document.Scene, Document.Dialogs())) Changed();
+        return true;
+    }
+    if (event->key() == Qt::Key_L) {
+        if (LockAllButCurrent(Document.Scene)) Changed();
+        return true;
+    }
+    return false;
+}
+
+bool TImagesForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == FileListView && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        TVelkonApplication::Guard(FileListView, [this] {
+            const QModelIndexList rows = FileListView->selectionModel()->selectedRows();
+            if (rows.size() != 1) return;
+            if (DeleteFile(Document.Scene, Document.Dialogs(), FileRows->FileOf(rows.first().row())))
+                Changed();
+        });
+        return true;
+    }
+    return TDockForm::eventFilter(watched, event);
+}
+
+void TImagesForm::closeEvent(QCloseEvent* event) {
+    event->ignore(); // the panel stays; only the layout commands hide it
+}
+
+// ---- Tool bar ----
+
+void TImagesForm::GroupSpeedButtonClick() {
+    if (CreateGroup(Document.State, Document.Dialogs(), SelectedRows())) Changed();
+}
+
+void TImagesForm::AddImageSpeedButtonClick() {
+    AddPictures(Document.Scene, Document.Dialogs(), Document.Log, SelectedRows());
+    Changed(true);
+}
+
+void TImagesForm::AddSoundSpeedButtonClick() {
+    AddSounds(Document.Scene, Document.Dialogs(), Document.Log);
+    Changed();
+}
+
+void TImagesForm::AddParticleSpeedButtonClick() {
+    AddParticles(Document.Scene, Document.Dialogs(), Document.Log);
+    Changed();
+}
+
+void TImagesForm::CloneSpeedButtonClick(bool withAnimations) {
+    if (CloneLayers(Document.Scene, Document.Dialogs(), SelectedRows(), withAnimations) > 0) Changed(true);
+}
+
+void TImagesForm::DeleteLayerSpeedButtonClick() {
+    if (DeleteSelected(Document.Scene, Document.Dialogs(), Document.Log, SelectedRows())) Changed(true);
+}
+
+void TImagesForm::MoveLayer(bool up, bool shift) {
+    std::vector<TLayerRow> rows = SelectedRows();
+    if (rows.empty()) // Page Up/Down with the list out of date: the selected layers
+        for (int i = Document.Scene.Layers.Count() - 1; i >= 0; --i)
+            if (Document.Scene.Layers.At(i)->Selected)
+                rows.push_back(TLayerRow{-1, Document.Scene.Layers.At(i)});
+    const std::optional<int> group = MoveSelected(Document.Scene, up, shift, rows);
+    Changed();
+    if (group) {
+        const int row = LayerRows->RowOfGroup(*group);
+        if (row >= 0) LayerListView->selectRow(row);
+    }
+}
+
+void TImagesForm::ImportSpeedButtonClick() {
+    QWidget* owner = Document.Window ? Document.Window() : this;
+    ImportFromProject(Document.State, Document.Dialogs(), Document.Log,
+                      [owner](const QStringList& names) { return TImportForm::Choose(names, owner); });
+    Changed(true);
+}
+
+void TImagesForm::ColorSpeedButtonClick() {
+    const QColor c = QColorDialog::getColor(ToQColor(SwatchColor), this);
+    if (!c.isValid()) return;
+    SwatchColor = static_cast<uint32_t>(c.red()) | static_cast<uint32_t>(c.green()) << 8 |
+                  static_cast<uint32_t>(c.blue()) << 16;
+    UpdateSwatch();
+}
+
+void TImagesForm::ColorSwatchClick() {
+    SetRowsColor(SelectedRows(), SwatchColor);
+    Document.Scene.Saved = false;
+    Changed();
+}
+
+void TImagesForm::CheckAllSpeedButtonClick(const QString& controlName) {
+    SetSelectedVisible(Document.Scene, controlName != QLatin1String("CheckOutAllSpeedButton"));
+    Changed();
+}
+
+void TImagesForm::FoldLabelClick() {
+    const bool show = !AuxPanel->isVisible();
+    AuxPanel->setVisible(show);
+    FoldLabel->setText(show ? QStringLiteral("▼▼▼▼▼") : QStringLiteral("►►►►►"));
+}
+
+void TImagesForm::UpdateSwatch() {
+    QPixmap swatch(16, 16);
+    swatch.fill(ToQColor(SwatchColor));
+    QPainter p(&swatch);
+    p.setPen(Qt::black);
+    p.drawRect(0, 0, 15, 15);
+    ColorSwatch->setIcon(swatch);
+}
+
+} // namespace velkon

@@ -1,0 +1,431 @@
+#include "edit/editorstate.h"
+#include "edit/import.h"
+#include "edit/layerops.h"
+#include "model/errorlog.h"
+#include "model/scene.h"
+#include "model/scripteddialogs.h"
+#include "project/inifile.h"
+#include "project/projectfile.h"
+
+#include "support/testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace velkon;
+
+namespace {
+
+struct TOpsFixture {
+    QTemporaryDir Dir;
+    TScene Scene;
+    TEditorState State{Scene};
+    TErrorLog Log;
+    TScriptedDialogs Dialogs;
+    TOpsFixture() { State.Log = &Log; }
+
+    QString Png(const QString& name, int w = 4, int h = 3) {
+        const QString path = Dir.filePath(name);
+        EXPECT_TRUE(test::WritePng(path, w, h, 6));
+        return path;
+    }
+    TImagesItem* Add(const QString& name, int group = 0) {
+        TFilesItem* file = Scene.Files.Find(name + ".png");
+        if (!file) {
+            auto item = std::make_unique<TFilesItem>();
+            item->Name = name + ".png";
+            file = Scene.AddFile(std::move(item));
+        }
+        TImagesItem* l = Scene.AddLayer(file);
+        l->Group = group;
+        return l;
+    }
+    QStringList Order() const {
+        QStringList out;
+        for (int i = 0; i < Scene.Layers.Count(); ++i)
+            out << Scene.Layers.Name(i);
+        return out;
+    }
+    std::vector<TLayerRow> SelectedRows() {
+        std::vector<TLayerRow> rows;
+        for (int i = Scene.Layers.Count() - 1; i >= 0; --i)
+            if (Scene.Layers.At(i)->Selected) rows.push_back(TLayerRow{-1, Scene.Layers.At(i)});
+        return rows;
+    }
+};
+
+} // namespace
+
+TEST(AddPicture, TwoPicturesLandAboveTheSelectedLayerTheLastNearestAndSelected) {
+    TOpsFixture f;
+    f.Add("bottom");
+    TImagesItem* s = f.Add("s", 0);
+    f.Add("top");
+    s->Selected = true;
+    f.Dialogs.FilesAnswers.push_back(QStringList{f.Png("one.png"), f.Png("two.png")});
+    EXPECT_EQ(AddPictures(f.Scene, f.Dialogs, f.Log, {TLayerRow{-1, s}}), 2);
+    EXPECT_EQ(f.Order(), (QStringList{"bottom", "s", "two", "one", "top"}));
+    EXPECT_TRUE(f.Scene.Layers.Find("two")->Selected);
+    EXPECT_FALSE(s->Selected);
+    EXPECT_EQ(f.Scene.CurrentLayer, f.Scene.Layers.Find("two"));
+    EXPECT_EQ(f.Scene.Layers.Find("one")->Width, 4.0);
+    EXPECT_EQ(f.Dialogs.FileChoices.front().Filter, "PNG|*.png");
+    EXPECT_TRUE(f.Dialogs.FileChoices.front().Multiple);
+    EXPECT_FALSE(f.Scene.Saved);
+}
+
+TEST(AddPicture, CoordinatesInTheFileNamePlaceTheLayer) {
+    struct TCase {
+        QString File, Layer;
+        double Left, Top;
+        bool Logged;
+    } cases[] = {
+        {"csillag(130,376).png", "csillag", 130, 376, false},
+        {"kep (2).png", "kep", 0, 2, false},
+        {"neg(-5,7.6).png", "neg", -5, 8, false},
+        {"dash(-,).png", "dash", 0, 0, false},
+        {"bad(ab,3).png", "bad", 0, 0, true},
+    };
+    for (const TCase& c : cases) {
+        TOpsFixture f;
+        ASSERT_EQ(AddPictureFiles(f.Scene, f.Dialogs, f.Log, {}, {f.Png(c.File)}), 1) << c.File.toStdString();
+        const TImagesItem* l = f.Scene.Layers.Find(c.Layer);
+        ASSERT_TRUE(l) << c.File.toStdString();
+        EXPECT_EQ(l->Left, c.Left) << c.File.toStdString();
+        EXPECT_EQ(l->Top, c.Top) << c.File.toStdString();
+        EXPECT_EQ(f.Log.Lines().join("\n").contains("Hibás koordináta"), c.Logged) << c.File.toStdString();
+        EXPECT_EQ(f.Log.Lines().contains("Hibás fájl név: " + c.File), c.File.contains(' '));
+    }
+}
+
+TEST(AddPicture, ABadCoordinateLeavesTheLayerAtZeroAndTheOtherFilesGoOn) {
+    TOpsFixture f;
+    const QStringList paths{f.Png("a(x,y).png"), f.Png("b(1,2).png")};
+    EXPECT_EQ(AddPictureFiles(f.Scene, f.Dialogs, f.Log, {}, paths), 2);
+    EXPECT_EQ(f.Order(), (QStringList{"a", "b"}));
+    EXPECT_EQ(f.Scene.Layers.Find("a")->Left, 0.0);
+    EXPECT_EQ(f.Scene.Layers.Find("b")->Left, 1.0);
+    EXPECT_EQ(f.Log.Lines().front(),
+              "Hibás koordináta a fájl nevében, a réteg a 0,0 pontra került: a(x,y).png");
+}
+
+TEST(AddPicture, DuplicatesUnreadableFilesAndFoldersAreToldAndAddNothing) {
+    TOpsFixture f;
+    const QString ok = f.Png("ball.png");
+    const QString broken = f.Dir.filePath("broken.png");
+    ASSERT_TRUE(test::WriteFile(broken, "not a png at all"));
+    QDir(f.Dir.path()).mkdir("folder.png");
+    const QString upper = f.Dir.filePath("sub");
+    QDir(f.Dir.path()).mkdir("sub");
+    ASSERT_TRUE(test::WritePng(upper + "/BALL.png", 2, 2, 6));
+    const QStringList paths{ok, upper + "/BALL.png", broken, f.Dir.filePath("folder.png"),
+                            f.Dir.filePath("missing.png")};
+    EXPECT_EQ(AddPictureFiles(f.Scene, f.Dialogs, f.Log, {}, paths), 1);
+    EXPECT_EQ(f.Scene.Files.Count(), 1);
+    EXPECT_EQ(f.Scene.Layers.Count(), 1);
+    ASSERT_EQ(f.Dialogs.Messages.size(), 4);
+    EXPECT_EQ(f.Dialogs.Messages[0], "BALL.png fájl már megtalálható a projectben!");
+    EXPECT_TRUE(f.Dialogs.Messages[1].contains("broken.png"));
+    EXPECT_EQ(f.Dialogs.Messages[2], "A fájl nem olvasható: " + f.Dir.filePath("folder.png"));
+    EXPECT_EQ(f.Dialogs.Messages[3], "A fájl nem olvasható: " + f.Dir.filePath("missing.png"));
+}
+
+TEST(AddPicture, IntoTheOneSelectedGroupRowAtTheTopAndTheGroupFollows) {
+    TOpsFixture f;
+    f.Scene.Groups << "g";
+    f.Scene.GroupStates[0].Open = 1;
+    f.Add("m", 1);
+    f.Add("x");
+    EXPECT_EQ(AddPictureFiles(f.Scene, f.Dialogs, f.Log, {TLayerRow{0, nullptr}}, {f.Png("new.png")}), 1);
+    EXPECT_EQ(f.Scene.Layers.Find("new")->Group, 1);
+    RefreshList(f.Scene);
+    EXPECT_EQ(f.Order(), (QStringList{"x", "m", "new"}));
+}
+
+TEST(AddResources, SoundsThatDoNotLoadAndParticles) {
+    TOpsFixture f;
+    const QString wav = f.Dir.filePath("boing.wav");
+    ASSERT_TRUE(test::WriteWav(wav, 1, 22050, 16, QByteArray(200, '\0')));
+    const QString bad = f.Dir.filePath("bad.wav");
+    ASSERT_TRUE(test::WriteFile(bad, "RIFF nonsense"));
+    f.Dialogs.FilesAnswers.push_back(QStringList{wav, bad});
+    EXPECT_EQ(AddSounds(f.Scene, f.Dialogs, f.Log), 1);
+    EXPECT_EQ(f.Dialogs.Messages, QStringList{"Nem megfelelő a Wav formátuma!" + bad});
+    ASSERT_TRUE(f.Scene.Files.Find("boing.wav"));
+    EXPECT_TRUE(f.Scene.Files.Find("boing.wav")->Sound);
+    EXPECT_EQ(f.Scene.Layers.Count(), 0);
+    const QString par = f.Dir.filePath("fire sparks.PAR");
+    ASSERT_TRUE(test::WriteFile(par, "x"));
+    f.Dialogs.FilesAnswers.push_back(QStringList{par});
+    EXPECT_EQ(AddParticles(f.Scene, f.Dialogs, f.Log), 1);
+    EXPECT_EQ(f.Scene.Files.Find("fire sparks.PAR")->Kind, TFilesItem::kindParticle);
+    EXPECT_EQ(f.Log.Lines().front(), "Hibás fájl név: fire sparks.PAR");
+}
+
+TEST(Clone, CopiesValuesNamesAfterTheFileAndTracksOnlyWithAnimations) {
+    for (const bool withAnimations : {false, true}) {
+        TOpsFixture f;
+        TImagesItem* s = f.Add("ball");
+        f.Add("top");
+        s->Left = 10;
+        s->Alpha = 100;
+        s->ItemColor = 0x123456;
+        s->Parent = "top";
+        s->Locked = true;
+        s->Base.Track[1].Add(std::make_unique<TCommandItem>(1, "1", "2", "3"));
+        s->Touch3.Track[2].Add(std::make_unique<TCommandItem>(4, "x"));
+        s->Selected = true;
+        EXPECT_EQ(CloneLayers(f.Scene, f.Dialogs, f.SelectedRows(), withAnimations), 1);
+        EXPECT_EQ(f.Order(), (QStringList{"ball", "ball1", "top"}));
+        const TImagesItem* c = f.Scene.Layers.Find("ball1");
+        EXPECT_EQ(c->Left, 10.0);
+        EXPECT_EQ(c->Alpha, 100.0);
+        EXPECT_EQ(c->ItemColor, 0x123456u);
+        EXPECT_EQ(c->Parent, "");
+        EXPECT_FALSE(c->Locked);
+        EXPECT_TRUE(c->Selected);
+        EXPECT_FALSE(s->Selected);
+        EXPECT_EQ(c->Base.Track[1].Count(), withAnimations ? 1 : 0);
+        EXPECT_EQ(c->Touch3.Track[2].Count(), withAnimations ? 1 : 0);
+        if (withAnimations) {
+            EXPECT_EQ(c->Base.Track[1].Item(0)->sParam3(), "3");
+        }
+    }
+}
+
+TEST(Clone, AGroupRowMakesAMasolatGroupForTheClones) {
+    TOpsFixture f;
+    f.Scene.Groups << "Autok";
+    TImagesItem* a = f.Add("car", 1);
+    TImagesItem* b = f.Add("wheel", 1);
+    a->Selected = b->Selected = true;
+    EXPECT_EQ(CloneLayers(f.Scene, f.Dialogs, {TLayerRow{0, nullptr}}, false), 2);
+    EXPECT_EQ(f.Scene.Groups, (QStringList{"Autok", "Autok másolat"}));
+    EXPECT_EQ(f.Order(), (QStringList{"car", "car1", "wheel", "wheel1"}));
+    EXPECT_EQ(f.Scene.Layers.Find("car1")->Group, 2);
+    EXPECT_EQ(f.Scene.Layers.Find("wheel1")->Group, 2);
+    EXPECT_EQ(f.Scene.CurrentLayer, f.Scene.Layers.Find("wheel1"));
+    EXPECT_EQ(CloneLayers(f.Scene, f.Dialogs, {}, false), 0);
+}
+
+TEST(Delete, RemovesCommandsNamingTheLayerAndLogsTheirCount) {
+    TOpsFixture f;
+    TImagesItem* ball = f.Add("ball");
+    TImagesItem* other = f.Add("other");
+    TCommands& t = other->Base.Track[0];
+    t.Add(std::make_unique<TCommandItem>(1, "ball"));
+    t.Add(std::make_unique<TCommandItem>(1, "1", "Left(bigball;0)"));
+    t.Add(std::make_unique<TCommandItem>(1, "1", "2", "Left(ball;0)"));
+    t.Add(std::make_unique<TCommandItem>(1, "balloon", "Ball"));
+    t.Add(std::make_unique<TCommandItem>(1, "ball2;x"));
+    ball->Selected = true;
+    f.Dialogs.YesNoAnswers.push_back(true);
+    EXPECT_TRUE(DeleteSelected(f.Scene, f.Dialogs, f.Log, f.SelectedRows()));
+    EXPECT_EQ(f.Dialogs.Asked.front(), "yesno:Törlés|Biztos törli?");
+    EXPECT_EQ(f.Order(), QStringList{"other"});
+    ASSERT_EQ(t.Count(), 2);
+    EXPECT_EQ(t.Item(0)->sParam1(), "balloon");
+    EXPECT_EQ(t.Item(1)->sParam1(), "ball2;x");
+    EXPECT_EQ(f.Log.Lines().front(), "ball réteg törölve; a rá hivatkozó parancsok közül törölve: 3");
+    EXPECT_EQ(f.Scene.CurrentLayer, nullptr);
+    EXPECT_FALSE(f.Scene.Files.Find("ball.png"));
+}
+
+TEST(Delete, NoKeepsEverythingAndNoLayersDoesNothing) {
+    TOpsFixture f;
+    f.Scene.Groups << "g";
+    EXPECT_FALSE(DeleteSelected(f.Scene, f.Dialogs, f.Log, {TLayerRow{0, nullptr}}));
+    EXPECT_TRUE(f.Dialogs.Asked.isEmpty());
+    EXPECT_EQ(f.Scene.Groups.size(), 1);
+    TImagesItem* a = f.Add("a");
+    a->Selected = true;
+    f.Dialogs.YesNoAnswers.push_back(false);
+    EXPECT_FALSE(DeleteSelected(f.Scene, f.Dialogs, f.Log, f.SelectedRows()));
+    EXPECT_EQ(f.Scene.Layers.Count(), 1);
+}
+
+TEST(Delete, TheFileGoesWithItsLastLayerUnlessACommandNamesIt) {
+    TOpsFixture f;
+    TImagesItem* a = f.Add("pic");
+    TImagesItem* b = f.Scene.AddLayer(a->FileItem); // pic1 on the same file
+    TImagesItem* keep = f.Add("keep");
+    TImagesItem* named = f.Add("named");
+    keep->Base.Track[0].Add(std::make_unique<TCommandItem>(19, "named.png"));
+    a->Selected = true;
+    f.Dialogs.DefaultYesNo = true;
+    DeleteSelected(f.Scene, f.Dialogs, f.Log, f.SelectedRows());
+    EXPECT_TRUE(f.Scene.Files.Find("pic.png")); // pic1 still shows it
+    b->Selected = true;
+    named->Selected = true;
+    DeleteSelected(f.Scene, f.Dialogs, f.Log, f.SelectedRows());
+    EXPECT_FALSE(f.Scene.Files.Find("pic.png"));
+    EXPECT_TRUE(f.Scene.Files.Find("named.png"));
+    EXPECT_EQ(f.Order(), QStringList{"keep"});
+}
+
+TEST(Delete, SelectedGroupsGoAndLaterGroupsMoveDown) {
+    TOpsFixture f;
+    f.Scene.Groups << "a"
+                   << "b"
+                   << "c";
+    f.Scene.GroupStates[2].Locked = 1;
+    TImagesItem* x = f.Add("x", 1);
+    TImagesItem* y = f.Add("y", 3);
+    f.Dialogs.DefaultYesNo = true;
+    DeleteSelected(f.Scene, f.Dialogs, f.Log, {TLayerRow{0, nullptr}, TLayerRow{1, nullptr}});
+    EXPECT_EQ(f.Scene.Groups, QStringList{"c"});
+    EXPECT_EQ(x->Group, 0);
+    EXPECT_EQ(y->Group, 1);
+    EXPECT_EQ(f.Scene.GroupStates[0].Locked, 1);
+}
+
+TEST(UpDown, OneStepTenWithShiftAndOverWholeGroups) {
+    TOpsFixture f;
+    f.Scene.Groups << "g";
+    TImagesItem* a = f.Add("a");
+    f.Add("m1", 1);
+    f.Add("m2", 1);
+    f.Add("b");
+    a->Selected = true;
+    MoveSelected(f.Scene, true, false, f.SelectedRows());
+    EXPECT_EQ(f.Order(), (QStringList{"m1", "m2", "a", "b"}));
+    MoveSelected(f.Scene, true, true, f.SelectedRows());
+    EXPECT_EQ(f.Order(), (QStringList{"m1", "m2", "b", "a"}));
+    MoveSelected(f.Scene, false, false, f.SelectedRows());
+    EXPECT_EQ(f.Order(), (QStringList{"m1", "m2", "a", "b"}));
+    MoveSelected(f.Scene, false, false, f.SelectedRows());
+    EXPECT_EQ(f.Order(), (QStringList{"a", "m1", "m2", "b"}));
+    MoveSelected(f.Scene, false, false, f.SelectedRows()); // at the bottom already
+    EXPECT_EQ(f.Order(), (QStringList{"a", "m1", "m2", "b"}));
+}
+
+TEST(UpDown, AMemberMovedUpPullsItsGroupAlongAtTheRebuild) {
+    TOpsFixture f;
+    f.Scene.Groups << "g";
+    f.Scene.GroupStates[0].Open = 1;
+    f.Add("m1", 1);
+    TImagesItem* m2 = f.Add("m2", 1);
+    f.Add("x");
+    m2->Selected = true;
+    MoveSelected(f.Scene, true, false, f.SelectedRows());
+    EXPECT_EQ(f.Order(), (QStringList{"m1", "x", "m2"}));
+    RefreshList(f.Scene);
+    EXPECT_EQ(f.Order(), (QStringList{"x", "m1", "m2"}));
+    EXPECT_EQ(MoveSelected(f.Scene, true, false, {TLayerRow{0, nullptr}}), 0);
+}
+
+TEST(DeleteResourceFile, PicturesAndNamedFilesAreRefused) {
+    TOpsFixture f;
+    TImagesItem* a = f.Add("a");
+    auto snd = std::make_unique<TFilesItem>();
+    snd->Name = "boing.wav";
+    snd->Kind = TFilesItem::kindSound;
+    f.Scene.AddFile(std::move(snd));
+    auto par = std::make_unique<TFilesItem>();
+    par->Name = "fire.PAR";
+    par->Kind = TFilesItem::kindParticle;
+    f.Scene.AddFile(std::move(par));
+    a->Base.Track[0].Add(std::make_unique<TCommandItem>(19, "boing.wav"));
+    f.Dialogs.DefaultYesNo = true;
+    EXPECT_FALSE(DeleteFile(f.Scene, f.Dialogs, 0));
+    EXPECT_FALSE(DeleteFile(f.Scene, f.Dialogs, 1));
+    EXPECT_EQ(f.Dialogs.Messages,
+              (QStringList{"Kép fájl nem törölhető!", "A fájlt használja egy animáció így nem törölhető!"}));
+    EXPECT_TRUE(DeleteFile(f.Scene, f.Dialogs, 2));
+    EXPECT_EQ(f.Scene.Files.Count(), 2);
+    f.Dialogs.DefaultYesNo = false;
+    EXPECT_FALSE(DeleteFile(f.Scene, f.Dialogs, 1));
+    EXPECT_EQ(f.Scene.Files.Count(), 2);
+}
+
+namespace {
+
+// A project with ball (on ball.png, parent "sun", a command naming sun) and
+// sun; ball has no PlayAnim key.
+QString WriteSource(TOpsFixture& f) {
+    QDir(f.Dir.path()).mkdir("src");
+    const QString dir = f.Dir.filePath("src");
+    EXPECT_TRUE(test::WritePng(dir + "/ball.png", 8, 8, 6));
+    EXPECT_TRUE(test::WritePng(dir + "/sun.png", 8, 8, 6));
+    const QString text =
+        "[Project]\r\nResolution=1\r\n[Files]\r\nName1=ball.png\r\nName2=sun.png\r\n"
+        "[Image1]\r\nName=ball\r\nFileName=ball.png\r\nLeft=11\r\nTop=12\r\nWidth=8\r\nHeight=8\r\n"
+        "Parent=sun\r\nGroup=1\r\nItemColor=FF0000\r\n"
+        "[Image1_Command1_1]\r\nCommand=1\r\nsParam1=Left(sun;0)\r\nsParam2=5\r\nsParam3=1\r\n"
+        "[Image1_Command4_1]\r\nCommand=4\r\nsParam1=2\r\n"
+        "[Image2]\r\nName=sun\r\nFileName=sun.png\r\nPlayAnim=1\r\n"
+        "[Image3]\r\nName=evil\r\nFileName=../../etc/passwd\r\n";
+    EXPECT_TRUE(test::WriteFile(dir + "/src.VKP", text.toLatin1()));
+    return dir + "/src.VKP";
+}
+
+} // namespace
+
+TEST(Import, LayersComeWithTracksPlayAnimThreeAndTheirParent) {
+    TOpsFixture f;
+    const QString path = WriteSource(f);
+    TIniFile ini;
+    ASSERT_TRUE(ini.LoadFromFile(path));
+    EXPECT_EQ(ImportLayerNames(ini), (QStringList{"ball", "sun", "evil"}));
+    EXPECT_EQ(ImportLayers(f.Scene, f.Dialogs, f.Log, path, ini, {0, 1, 2}), 2);
+    const TImagesItem* ball = f.Scene.Layers.Find("ball");
+    ASSERT_TRUE(ball);
+    EXPECT_EQ(ball->PlayAnim, 3);
+    EXPECT_EQ(f.Scene.Layers.Find("sun")->PlayAnim, 1);
+    EXPECT_EQ(ball->Parent, "sun");
+    EXPECT_EQ(ball->Group, 0);
+    EXPECT_EQ(ball->ItemColor, 0xFFFFFFu);
+    EXPECT_EQ(ball->Left, 11.0);
+    EXPECT_EQ(ball->TouchWidth, 8);
+    ASSERT_EQ(ball->Base.Track[0].Count(), 1);
+    EXPECT_EQ(ball->Base.Track[0].Item(0)->sParam1(), "Left(sun;0)");
+    EXPECT_EQ(ball->Base.Track[0].Name(0), "MoveTo");
+    EXPECT_EQ(ball->Touch1.Track[0].Count(), 1);
+    EXPECT_EQ(ball->ActiveTracks[0], &ball->Base.Track[0]);
+    EXPECT_EQ(ball->FileItem->Image->Width, 8);
+    EXPECT_EQ(f.Log.Lines().front(), "Hibás fájl név: ../../etc/passwd");
+    EXPECT_TRUE(f.Dialogs.Messages.isEmpty());
+}
+
+TEST(Import, TwiceGivesNewNamesFromTheFileAndOneFileMessagePerLayer) {
+    TOpsFixture f;
+    const QString path = WriteSource(f);
+    TIniFile ini;
+    ASSERT_TRUE(ini.LoadFromFile(path));
+    ImportLayers(f.Scene, f.Dialogs, f.Log, path, ini, {0});
+    for (int round = 1; round <= 2; ++round) {
+        f.Dialogs.Messages.clear();
+        EXPECT_EQ(ImportLayers(f.Scene, f.Dialogs, f.Log, path, ini, {0}), 1);
+        const QString name = QString("ball%1").arg(round);
+        EXPECT_EQ(
+            f.Dialogs.Messages,
+            (QStringList{"ball.png fájl már megtalálható a projectben, ezért azt fogja használni!",
+                         "ball nevű objektum már megtalálható a projectben, ezért új ezt az új nevet kapja:" +
+                             name}));
+    }
+    EXPECT_EQ(f.Order(), (QStringList{"ball", "ball1", "ball2"}));
+    EXPECT_EQ(f.Scene.Files.Count(), 1);
+}
+
+TEST(Import, TheButtonClearsTheUndoRingOnlyWhenConfirmed) {
+    TOpsFixture f;
+    const QString path = WriteSource(f);
+    f.State.Undo.Record(-50);
+    f.Dialogs.FileAnswers.push_back(path);
+    EXPECT_FALSE(
+        ImportFromProject(f.State, f.Dialogs, f.Log, [](const QStringList&) { return std::nullopt; }));
+    EXPECT_TRUE(f.State.Undo.UndoEnabled());
+    f.Dialogs.FileAnswers.push_back(path);
+    QStringList seen;
+    EXPECT_TRUE(ImportFromProject(f.State, f.Dialogs, f.Log, [&](const QStringList& names) {
+        seen = names;
+        return std::optional<std::vector<int>>(std::vector<int>{1});
+    }));
+    EXPECT_EQ(seen.size(), 3);
+    EXPECT_EQ(f.Order(), QStringList{"sun"});
+    EXPECT_FALSE(f.State.Undo.UndoEnabled());
+    EXPECT_EQ(f.Log.Lines().front(), "UNDO PUFFER TÖRÖLVE!");
+    EXPECT_FALSE(f.Scene.Saved);
+    EXPECT_EQ(f.Dialogs.FileChoices.back().Filter, "*.VKP|*.VKP");
+}
