@@ -13,6 +13,7 @@
 #include "editor/velkonapplication.h"
 #include "engine/sounds.h"
 #include "model/velkonerror.h"
+#include "panels/animation/animform.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -391,7 +392,7 @@ void TMainForm::CreatePanels() {
     };
     // Each panel gets the document; the ones still empty get their contents later.
     PropertyForm = new TDockForm(QStringLiteral("PropertyForm"), QStringLiteral("Tulajdonságok"), this);
-    AnimForm = new TDockForm(QStringLiteral("AnimForm"), QStringLiteral("Animációs parancsok"), this);
+    AnimForm = new TAnimForm(Document, this);
     KeyFrameForm =
         new TDockForm(QStringLiteral("KeyFrameForm"), QStringLiteral("Kulcskockás animáció"), this);
     ImagesForm = new TDockForm(QStringLiteral("ImagesForm"), QStringLiteral("Rétegek"), this);

@@ -1,0 +1,203 @@
+// The command list panel in the main window: adding through the (scripted)
+// command edit dialog, playing what was added, copying rows from one layer
+// and pasting them into another, the start bits and a batch tool's error.
+
+#include "../../editor/uitest.h"
+
+#include "editor/editordocument.h"
+#include "model/errorlog.h"
+#include "model/filesitem.h"
+#include "model/scripteddialogs.h"
+#include "panels/animation/animform.h"
+#include "panels/animation/commandlistmodel.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+
+using namespace velkon;
+using namespace velkon::uitest;
+
+class AnimFormTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TMainForm> form_;
+    TScriptedDialogs dialogs_;
+    QTemporaryDir dir_;
+    TAnimForm* anim_ = nullptr;
+
+    TImagesItem* AddLayer(const QString& name, double left, double top) {
+        const QString path = dir_.filePath(name + QStringLiteral(".png"));
+        WriteColourPng(path, 32, 32, Qt::red);
+        TImagesItem* l = form_->Scene.AddLayer(form_->Scene.AddFile(TFilesItem::Create(path)));
+        l->Left = left;
+        l->Top = top;
+        return l;
+    }
+    void Select(TImagesItem* l) {
+        form_->SelectSingleLayer(l);
+        form_->RefreshLayerPanel();
+    }
+    QTableView* List() const { return anim_->CommandsListView[0]; }
+    QStringList Rows() const {
+        QStringList out;
+        for (const TCommandRow& r : anim_->Models[0]->Rows())
+            out << r.Caption + QStringLiteral(" | ") + r.Parameters;
+        return out;
+    }
+
+private slots:
+    void init() {
+        dialogs_ = TScriptedDialogs();
+        form_ = std::make_unique<TMainForm>();
+        form_->Dialogs = &dialogs_;
+        form_->ProgramDir = dir_.path();
+        form_->SettingsDir = dir_.path();
+        QVERIFY(ShowReady(*form_));
+        anim_ = qobject_cast<TAnimForm*>(form_->AnimForm);
+        QVERIFY(anim_);
+        anim_->raise();
+        QTRY_VERIFY(List()->isVisible());
+    }
+    void cleanup() {
+        form_->Scene.Saved = true;
+        form_.reset();
+    }
+
+    void controlsCarryTheirNames() {
+        QCOMPARE(anim_->objectName(), QStringLiteral("AnimForm"));
+        for (const char* name : {"AnimationPanel",
+                                 "AddCommandSpeedButton",
+                                 "FavoritesSpeedButton",
+                                 "DeleteCommandSpeedButton",
+                                 "CmdUpSpeedButton",
+                                 "CmdDownSpeedButton",
+                                 "PlaySpeedButton",
+                                 "StopSpeedButton",
+                                 "ExecuteSpeedButton",
+                                 "ExecuteTouchSpeedButton",
+                                 "DebugerSpeedButton",
+                                 "EaseSpeedButton",
+                                 "CommandListPage",
+                                 "CmdTab1",
+                                 "CmdTab2",
+                                 "CmdTab3",
+                                 "CommandsList1View",
+                                 "CommandsList2View",
+                                 "CommandsList3View",
+                                 "AnimLabel",
+                                 "CmdPopupMenu"})
+            QVERIFY2(anim_->findChild<QObject*>(QString::fromLatin1(name)), name);
+        QVERIFY(anim_->ConvertOnPasteAction->isChecked());
+        QCOMPARE(anim_->CommandListPage->tabText(0), QStringLiteral("1."));
+        QVERIFY(!anim_->StopSpeedButton->isEnabled());
+    }
+
+    void addedMoveToShowsItsRowAndPlays() {
+        TImagesItem* ball = AddLayer(QStringLiteral("ball"), 0, 0);
+        Select(ball);
+        int asked = 0;
+        anim_->EditCommand = [&](TImagesItem& layer,
+                                 const TCommandItem* existing) -> std::optional<TCommandFields> {
+            ++asked;
+            if (&layer != ball || existing) return std::nullopt;
+            return TCommandFields{QStringLiteral("MoveTo"), QStringLiteral("300"), QStringLiteral("0"),
+                                  QStringLiteral("1,5")};
+        };
+        QTest::mouseClick(anim_->AddCommandSpeedButton, Qt::LeftButton);
+        QCOMPARE(asked, 1);
+        QCOMPARE(Rows(), QStringList{QStringLiteral("01. MoveTo | x=300, y=0, duration=1,5")});
+        QCOMPARE(anim_->CommandListPage->tabText(0), QStringLiteral("1. [+] sec:1,5"));
+        QVERIFY(!form_->Scene.Saved);
+
+        // Insert, with the list focused: the window's key adds one command, not two.
+        List()->setFocus();
+        QTest::keyClick(List(), Qt::Key_Insert);
+        QCOMPARE(asked, 2);
+        QCOMPARE(ball->Base.Track[0].Count(), 2);
+
+        // Play: the layer moves to the right, stop puts it back.
+        QTest::mouseClick(anim_->PlaySpeedButton, Qt::LeftButton);
+        QVERIFY(form_->Scene.Playing);
+        QVERIFY(anim_->StopSpeedButton->isEnabled());
+        QVERIFY(!anim_->CommandListPage->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(ball->Left > 50, 5000);
+        QVERIFY(ball->Top == 0);
+        QTest::mouseClick(anim_->StopSpeedButton, Qt::LeftButton);
+        QVERIFY(!form_->Scene.Playing);
+        QCOMPARE(ball->Left, 0.0);
+        QVERIFY(anim_->CommandListPage->isEnabled());
+    }
+
+    void rowsCopiedFromOneLayerPasteIntoAnother() {
+        TImagesItem* from = AddLayer(QStringLiteral("from"), 50, 50);
+        TImagesItem* to = AddLayer(QStringLiteral("to"), 80, 60);
+        from->Base.Track[0].Add(std::make_unique<TCommandItem>(1, QStringLiteral("100"),
+                                                               QStringLiteral("100"), QStringLiteral("1")));
+        from->Base.Track[0].Add(std::make_unique<TCommandItem>(6, QStringLiteral("2")));
+        to->Base.Track[0].Add(std::make_unique<TCommandItem>(8, QStringLiteral("x")));
+        Select(from);
+        QCOMPARE(Rows().size(), 2);
+        List()->setFocus();
+        QTest::keyClick(List(), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(anim_->SelectedRows(), (std::vector<int>{0, 1}));
+        QTest::keyClick(List(), Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("VKP Clipboard\r\n2\r\n")));
+
+        form_->Scene.Saved = true;
+        Select(to);
+        QCOMPARE(Rows(), QStringList{QStringLiteral("01. Show | name=x")});
+        anim_->SelectRows({0});
+        QTest::keyClick(List(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Rows(),
+                 (QStringList{QStringLiteral("01. MoveTo | x=130, y=110, duration=1"),
+                              QStringLiteral("02. Wait | dalay=2"), QStringLiteral("03. Show | name=x")}));
+        QCOMPARE(anim_->SelectedRows(), (std::vector<int>{0, 1}));
+        QVERIFY(!form_->Scene.Saved);
+        QCOMPARE(form_->State.Undo.Slot(form_->State.Undo.Top())->Kind, 12);
+
+        // Undo takes the paste back and the list follows.
+        QTest::keyClick(List(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Rows(), QStringList{QStringLiteral("01. Show | name=x")});
+    }
+
+    void altKeysToggleTheStartBitsAndAltRAppendsARestart() {
+        TImagesItem* ball = AddLayer(QStringLiteral("ball"), 0, 0);
+        Select(ball);
+        QVERIFY(anim_->ExecuteSpeedButton->isChecked());
+        QVERIFY(anim_->ExecuteTouchSpeedButton->isChecked());
+        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_1, Qt::AltModifier);
+        QCOMPARE(ball->PlayAnim, 0);
+        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_2, Qt::AltModifier);
+        QCOMPARE(ball->PlayAnim, 2);
+        QVERIFY(!anim_->ExecuteTouchSpeedButton->isChecked());
+
+        form_->Scene.Saved = true;
+        List()->setFocus();
+        QTest::keyClick(List(), Qt::Key_R, Qt::AltModifier);
+        QCOMPARE(Rows(), QStringList{QStringLiteral("01. ReStart | type=0")});
+        QVERIFY(!form_->Scene.Saved);
+    }
+
+    void aBatchToolThatCannotReadARowLogsIt() {
+        TImagesItem* ball = AddLayer(QStringLiteral("ball"), 0, 0);
+        ball->Base.Track[0].Add(std::make_unique<TCommandItem>(1, QStringLiteral("10"), QStringLiteral("10"),
+                                                               QStringLiteral("1")));
+        ball->Base.Track[0].Add(std::make_unique<TCommandItem>(1, QStringLiteral("abc"), QStringLiteral("10"),
+                                                               QStringLiteral("1")));
+        Select(ball);
+        anim_->SelectRows({0, 1});
+        QAction* convert = nullptr;
+        for (QAction* a : anim_->CmdPopupMenu->actions())
+            if (a->text() == QStringLiteral("MoveTo konvert RelativeMoveTo")) convert = a;
+        QVERIFY(convert);
+        convert->trigger();
+        QVERIFY2(form_->ErrorLog.Lines().join('\n').contains(QStringLiteral("2. sor (MoveTo)")),
+                 qPrintable(form_->ErrorLog.Lines().join('\n')));
+        QCOMPARE(Rows().first(), QStringLiteral("01. RelativeMoveTo | x=10, y=10, duration=1"));
+    }
+};
+
+VELKON_UI_TEST_MAIN(AnimFormTest)
+#include "animform.moc"
