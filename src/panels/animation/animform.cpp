@@ -100,7 +100,7 @@ void TAnimForm::CreateControls() {
     AnimationPanel->setObjectName(QStringLiteral("AnimationPanel"));
     auto* bar = new QHBoxLayout(AnimationPanel);
     bar->setContentsMargins(0, 0, 0, 0);
-    bar->setSpacing(1);
+    bar->setSpacing(0);
     const auto button = [&](QToolButton*& b, const char* name, const char* text, const QString& hint,
                             bool toggle = false) {
         b = new QToolButton(AnimationPanel);
@@ -109,6 +109,7 @@ void TAnimForm::CreateControls() {
         b->setToolTip(hint);
         b->setCheckable(toggle);
         b->setAutoRaise(true);
+        b->setFixedSize(22, 22); // the panel docks narrow
         bar->addWidget(b);
     };
     button(AddCommandSpeedButton, "AddCommandSpeedButton", "+", QStringLiteral("Add/insert new command"));
