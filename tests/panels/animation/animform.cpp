@@ -12,10 +12,13 @@
 #include "panels/animation/commandlistmodel.h"
 
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <deque>
 
 using namespace velkon;
 using namespace velkon::uitest;
@@ -196,6 +199,77 @@ private slots:
         QVERIFY2(form_->ErrorLog.Lines().join('\n').contains(QStringLiteral("2. sor (MoveTo)")),
                  qPrintable(form_->ErrorLog.Lines().join('\n')));
         QCOMPARE(Rows().first(), QStringLiteral("01. RelativeMoveTo | x=10, y=10, duration=1"));
+    }
+
+    // A new user's first animation: a ball bouncing on the example project's
+    // empty second track, written with this panel only, played, saved, reopened.
+    void bouncingBallOnAnEmptyTrackSurvivesSaveAndReopen() {
+        const QDir demo(QStringLiteral(VELKON_SOURCE_DIR "/examples/demo"));
+        QTemporaryDir copy;
+        for (const QString& name : demo.entryList(QDir::Files))
+            QVERIFY(QFile::copy(demo.filePath(name), copy.filePath(name)));
+        const QString path = copy.filePath(QStringLiteral("demo.VKP"));
+        form_->OpenProject(path);
+        TImagesItem* ball = form_->Scene.Layers.Find(QStringLiteral("ball"));
+        QVERIFY(ball);
+        Select(ball);
+        anim_->CommandListPage->setCurrentIndex(1);
+        QTableView* list = anim_->CommandsListView[1];
+        QCOMPARE(anim_->CommandListPage->tabText(1), QStringLiteral("2."));
+        QCOMPARE(list->model()->rowCount(), 0);
+
+        std::deque<TCommandFields> answers{
+            {QStringLiteral("MoveTo"), QStringLiteral("460"), QStringLiteral("600"), QStringLiteral("1")},
+            {QStringLiteral("PlaySfx"), QStringLiteral("boing.wav"), {}, {}},
+            {QStringLiteral("MoveTo"), QStringLiteral("460"), QStringLiteral("380"), QStringLiteral("1")},
+            {QStringLiteral("Loop"), QStringLiteral("3"), QStringLiteral("3"), {}}};
+        anim_->EditCommand = [&](TImagesItem&, const TCommandItem*) -> std::optional<TCommandFields> {
+            if (answers.empty()) return std::nullopt;
+            TCommandFields f = answers.front();
+            answers.pop_front();
+            return f;
+        };
+        for (int i = 0; i < 4; ++i)
+            QTest::mouseClick(anim_->AddCommandSpeedButton,
+                              Qt::LeftButton); // each lands after the selected row
+        const auto rows = [&] {
+            QStringList out;
+            for (int r = 0; r < list->model()->rowCount(); ++r)
+                out << list->model()->index(r, 0).data().toString() + QStringLiteral(" | ") +
+                           list->model()->index(r, 1).data().toString();
+            return out;
+        };
+        QCOMPARE(rows(), (QStringList{QStringLiteral("|01. MoveTo | x=460, y=600, duration=1"),
+                                      QStringLiteral("|02. PlaySfx | name=boing.wav"),
+                                      QStringLiteral("|03. MoveTo | x=460, y=380, duration=1"),
+                                      QStringLiteral("-04. Loop | count=3, step=3")}));
+
+        // Both moves at 440 px a second: 220 px take half a second each.
+        anim_->SelectRows({0, 2});
+        dialogs_.TextAnswers.push_back(QStringLiteral("440"));
+        for (QAction* a : anim_->CmdPopupMenu->actions())
+            if (a->text() == QStringLiteral("Duration sebességből")) a->trigger();
+        QCOMPARE(ball->Base.Track[1].Item(0)->sParam3(), QStringLiteral("0,5"));
+        QCOMPARE(ball->Base.Track[1].Item(2)->sParam3(), QStringLiteral("0,5"));
+        QCOMPARE(anim_->CommandListPage->tabText(1), QStringLiteral("2. [+] sec:1"));
+
+        QTest::mouseClick(anim_->PlaySpeedButton, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(ball->Top > 500, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(ball->Top < 450, 5000); // and back up
+        QTest::mouseClick(anim_->StopSpeedButton, Qt::LeftButton);
+        QCOMPARE(ball->Top, 380.0);
+
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(form_->Scene.Saved);
+        form_->OpenProject(path);
+        ball = form_->Scene.Layers.Find(QStringLiteral("ball"));
+        QVERIFY(ball);
+        Select(ball);
+        QCOMPARE(rows(), (QStringList{QStringLiteral("|01. MoveTo | x=460, y=600, duration=0,5"),
+                                      QStringLiteral("|02. PlaySfx | name=boing.wav"),
+                                      QStringLiteral("|03. MoveTo | x=460, y=380, duration=0,5"),
+                                      QStringLiteral("-04. Loop | count=3, step=3")}));
     }
 };
 
