@@ -21,7 +21,7 @@ using namespace velkon;
 
 namespace {
 
-constexpr int CommandCount = 10000;
+constexpr int TrackLength = 10000;
 constexpr int Rounds = 15;
 
 // CPU time of this thread in ms: the machine is shared, so wall time mostly
@@ -53,7 +53,7 @@ TImagesItem* AddLayer(TScene& scene, const QString& name) {
 
 // An animator's mix: moves, rotations, fades, waits, keyframes and loops.
 void Fill(TCommands& track) {
-    for (int i = 0; i < CommandCount; ++i) {
+    for (int i = 0; i < TrackLength; ++i) {
         const QString n = QString::number(i % 700);
         switch (i % 8) {
         case 0:
@@ -123,7 +123,7 @@ int main(int argc, char** argv) {
 
     // clipboard_roundtrip: copy every row, paste into another layer's empty
     // track (with its undo step), against splitting and joining the text.
-    std::vector<int> all(static_cast<size_t>(CommandCount));
+    std::vector<int> all(static_cast<size_t>(TrackLength));
     std::iota(all.begin(), all.end(), 0);
     TCommands& destination = *target->ActiveTracks[0];
     state.Undo.Record(-TUndoBuffer::kindMouseMove); // the ring's first copy of the scene is not the paste's
@@ -138,10 +138,10 @@ int main(int argc, char** argv) {
         const QString joined = lines.join(QStringLiteral("\r\n"));
         sink += static_cast<size_t>(joined.size());
     });
-    if (destination.Count() != CommandCount) std::fprintf(stderr, "paste lost commands\n");
+    if (destination.Count() != TrackLength) std::fprintf(stderr, "paste lost commands\n");
 
     std::printf("command_list_fill: %.3f ms vs %.3f ms = %.2fx\n", fillMs, textsMs, fillMs / textsMs);
     std::printf("clipboard_roundtrip: %.3f ms vs %.3f ms = %.2fx\n", roundMs, splitMs, roundMs / splitMs);
-    std::printf("# %d commands, median CPU time of %d rounds (%zu)\n", CommandCount, Rounds, sink);
+    std::printf("# %d commands, median CPU time of %d rounds (%zu)\n", TrackLength, Rounds, sink);
     return 0;
 }
