@@ -325,6 +325,17 @@ TEST_F(CommandListTest, DurationChangeWritesTheAutoDurationIntoEachKindsSlot) {
     EXPECT_EQ(Dump()[3], S("KeyFrame(x=1y=1w=1h=1a=0;0,5;)"));
 }
 
+TEST_F(CommandListTest, DurationChangeRefusesALineBreakInTheAutoDuration) {
+    state.AutoDuration = S("1\r\n2");
+    Add(cmdWait, S("1"));
+    const int steps = Steps();
+    ChangeDuration(Target(), {0});
+    EXPECT_EQ(Dump(), QStringList{S("Wait(1;;)")});
+    EXPECT_EQ(dialogs.Messages, QStringList{LineBreakRefused});
+    EXPECT_EQ(Steps(), steps);
+    EXPECT_TRUE(scene.Saved);
+}
+
 TEST_F(CommandListTest, DurationFromSpeed) {
     Add(cmdMoveTo, S("80"), S("240"), S("9")); // 150 px below the layer at (80, 90)
     Add(cmdRelativeMoveTo, S("30"), S("40"), S("9"));

@@ -11,10 +11,12 @@
 #include "panels/animation/animform.h"
 #include "panels/animation/commandlistmodel.h"
 
+#include <QBrush>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -199,6 +201,51 @@ private slots:
         QVERIFY2(form_->ErrorLog.Lines().join('\n').contains(QStringLiteral("2. sor (MoveTo)")),
                  qPrintable(form_->ErrorLog.Lines().join('\n')));
         QCOMPARE(Rows().first(), QStringLiteral("01. RelativeMoveTo | x=10, y=10, duration=1"));
+    }
+
+    void doubleClickEditsDropMovesAndKeyframeRowIsRedAndBold() {
+        TImagesItem* ball = AddLayer(QStringLiteral("ball"), 0, 0);
+        for (const char* delay : {"1", "2", "3"})
+            ball->Base.Track[0].Add(std::make_unique<TCommandItem>(6, QString::fromLatin1(delay)));
+        Select(ball);
+        const TCommandItem* edited = nullptr;
+        anim_->EditCommand = [&](TImagesItem&,
+                                 const TCommandItem* existing) -> std::optional<TCommandFields> {
+            edited = existing;
+            return TCommandFields{QStringLiteral("Wait"), QStringLiteral("9"), {}, {}};
+        };
+        anim_->SelectRows({1});
+        const QRect cell = List()->visualRect(List()->model()->index(1, 0));
+        QTest::mouseClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+        QTest::mouseDClick(List()->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+        QCOMPARE(edited, ball->Base.Track[0].Item(1));
+        QCOMPARE(Rows(),
+                 (QStringList{QStringLiteral("01. Wait | dalay=1"), QStringLiteral("02. Wait | dalay=9"),
+                              QStringLiteral("03. Wait | dalay=3")}));
+        QCOMPARE(form_->State.Undo.Slot(form_->State.Undo.Top())->Kind, 15);
+
+        // A drop of row 1 on row 3 moves that one command there.
+        QMimeData* dragged = anim_->Models[0]->mimeData({List()->model()->index(0, 0)});
+        anim_->SelectRows({0});
+        anim_->Models[0]->dropMimeData(dragged, Qt::CopyAction, -1, -1, List()->model()->index(2, 0));
+        delete dragged;
+        QCOMPARE(Rows(),
+                 (QStringList{QStringLiteral("01. Wait | dalay=9"), QStringLiteral("02. Wait | dalay=3"),
+                              QStringLiteral("03. Wait | dalay=1")}));
+
+        // While keyframe editing is on, the selected keyframe's row is red and bold and the list rests.
+        form_->State.KeyframeMode = true;
+        form_->State.KeyFrameIndex = 1;
+        emit form_->Document.EnabledStateChanged();
+        const QModelIndex marked = List()->model()->index(1, 0);
+        QCOMPARE(marked.data(Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::red));
+        QVERIFY(marked.data(Qt::FontRole).value<QFont>().bold());
+        QVERIFY(!List()->model()->index(0, 0).data(Qt::FontRole).isValid());
+        QVERIFY(!anim_->CommandListPage->isEnabled());
+        QVERIFY(!anim_->AddCommandSpeedButton->isEnabled());
+        form_->State.KeyframeMode = false;
+        emit form_->Document.EnabledStateChanged();
+        QVERIFY(!marked.data(Qt::FontRole).isValid());
     }
 
     // A new user's first animation: a ball bouncing on the example project's
