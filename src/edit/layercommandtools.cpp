@@ -1,9 +1,11 @@
 #include "edit/layercommandtools.h"
 
+#include "edit/commandclipboard.h"
 #include "edit/editorstate.h"
 #include "engine/params.h"
 #include "model/dialogs.h"
 #include "model/scene.h"
+#include "model/velkonerror.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -88,25 +90,6 @@ std::optional<QString> LayerCommandsClipboard(const TScene& scene, int32_t comma
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 
-std::optional<std::vector<TClipboardCommand>> ReadCommandClipboard(const QString& text) {
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n|\r"));
-    const QStringList lines = text.split(lineBreak);
-    if (lines.size() < 2 || lines[0] != QLatin1String("VKP Clipboard") || lines[1] == QLatin1String("0"))
-        return std::vector<TClipboardCommand>{};
-    bool ok = false;
-    const int n = lines[1].trimmed().toInt(&ok);
-    // Every command needs its four lines after the geometry line.
-    if (!ok || n < 0 || n > (lines.size() - 3) / 4) return std::nullopt;
-    std::vector<TClipboardCommand> commands;
-    commands.reserve(n);
-    for (int k = 0; k < n; ++k) {
-        const int command = lines[3 + 4 * k].trimmed().toInt(&ok);
-        if (!ok || command < 1 || command > CatalogueSize) return std::nullopt;
-        commands.push_back({command, lines[4 + 4 * k], lines[5 + 4 * k], lines[6 + 4 * k]});
-    }
-    return commands;
-}
-
 bool PasteIntoSelectedLayers(TEditorState& state, TDialogs& dialogs, const std::optional<QString>& clipboard,
                              int tab) {
     TScene& scene = state.Scene;
@@ -119,13 +102,21 @@ bool PasteIntoSelectedLayers(TEditorState& state, TDialogs& dialogs, const std::
         dialogs.Message(unsuitable);
         return false;
     }
-    const auto commands = ReadCommandClipboard(*clipboard);
-    if (!commands) {
-        // Cut short or with a foreign command number: nothing half pasted.
+    std::optional<TCommandClipboard> read;
+    try {
+        read = ReadCommandClipboard(*clipboard);
+    } catch (const EVelkonError&) {
+        // Cut short or unreadable: nothing half pasted.
         dialogs.Message(unsuitable);
         return false;
     }
-    if (commands->empty()) return false;
+    if (!read) return false;
+    const std::vector<TClipboardCommand>* commands = &read->Commands;
+    for (const TClipboardCommand& c : *commands)
+        if (c.Command < 1 || c.Command > CatalogueSize) {
+            dialogs.Message(unsuitable);
+            return false;
+        }
     state.Undo.Record(-TUndoBuffer::kindLayersPaste);
     const int track = std::clamp(tab, 1, 3) - 1;
     for (const auto& entry : scene.Layers) {

@@ -15,26 +15,16 @@ class TScene;
 // Tools of the layers panel that act on the commands of every selected layer
 // (Selected flag set, in Layers order) at once.
 
-// One command of a command clipboard text.
-struct TClipboardCommand {
-    int32_t Command = 0;
-    QString Param1, Param2, Param3;
-    bool operator==(const TClipboardCommand&) const = default;
-};
-
 // The command clipboard text of one command per selected layer: command
 // number 8 (Show), 9 (Hide), 11 (StartOther) or 12 (StopOther) naming the
 // layer. nullopt when no layer is selected (the clipboard stays as it was).
 std::optional<QString> LayerCommandsClipboard(const TScene& scene, int32_t command);
 
-// Reads a command clipboard text. An empty list for a text that is not a
-// command clipboard or holds no command; nullopt for one that says it is but
-// is cut short or holds a command number outside the catalogue.
-std::optional<std::vector<TClipboardCommand>> ReadCommandClipboard(const QString& text);
-
 // "Kijeölt elemekhez parancs beillesztés": appends the clipboard's commands
 // to track `tab` (1..3) of every selected layer's active animation. clipboard
-// is nullopt when the clipboard holds no text. Returns whether it pasted.
+// is nullopt when the clipboard holds no text. A text that is not a command
+// clipboard or holds none pastes nothing; one that is cut short or names a
+// command outside the catalogue is refused whole. Returns whether it pasted.
 bool PasteIntoSelectedLayers(TEditorState& state, TDialogs& dialogs, const std::optional<QString>& clipboard,
                              int tab);
 

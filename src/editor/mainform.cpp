@@ -14,8 +14,9 @@
 #include "editor/velkonapplication.h"
 #include "engine/sounds.h"
 #include "model/velkonerror.h"
-#include "panels/layers/propertyform.h"
+#include "panels/animation/animform.h"
 #include "panels/layers/imagesform.h"
+#include "panels/layers/propertyform.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -394,7 +395,7 @@ void TMainForm::CreatePanels() {
     };
     // Each panel gets the document; the ones still empty get their contents later.
     PropertyForm = new TPropertyForm(Document, this);
-    AnimForm = new TDockForm(QStringLiteral("AnimForm"), QStringLiteral("Animációs parancsok"), this);
+    AnimForm = new TAnimForm(Document, this);
     KeyFrameForm =
         new TDockForm(QStringLiteral("KeyFrameForm"), QStringLiteral("Kulcskockás animáció"), this);
     ImagesForm = new TImagesForm(Document, this);

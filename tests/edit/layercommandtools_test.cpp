@@ -76,26 +76,33 @@ TEST_F(LayerToolsTest, ClipboardMakerWithoutSelectionGivesNothing) {
     EXPECT_EQ(LayerCommandsClipboard(scene, 8), std::nullopt);
 }
 
-TEST_F(LayerToolsTest, ClipboardReader) {
-    using V = std::vector<TClipboardCommand>;
+TEST_F(LayerToolsTest, PasteReadsEveryClipboardFormOrRefusesItWhole) {
+    TImagesItem* a = AddLayer(QStringLiteral("a"), true);
+    const QString refusal = QStringLiteral("Nem megfeleő vágólap formátum!");
     struct Case {
         const char* text;
-        std::optional<V> expected;
+        QStringList pasted; // what track 1 holds afterwards
+        bool refused;       // the refusal message was shown
     } cases[] = {
         {"VKP Clipboard\r\n2\r\nx=1y=2w=3h=4a=5\r\n1\r\n10\r\n20\r\n1\r\n11\r\nball\r\n\r\n\r\n",
-         V{{1, "10", "20", "1"}, {11, "ball", "", ""}}},
-        {"VKP Clipboard\n1\nx=0y=0w=0h=0a=0\n8\na\n\n", V{{8, "a", "", ""}}}, // LF only, last line bare
-        {"VKP Clipboard\r\n0\r\n", V{}},
-        {"vkp clipboard\r\n1\r\nx\r\n8\r\na\r\n\r\n\r\n", V{}},
-        {"", V{}},
-        {"VKP Clipboard\r\n2\r\nx\r\n8\r\na\r\n\r\n\r\n", std::nullopt},  // cut short
-        {"VKP Clipboard\r\n1\r\nx\r\n99\r\na\r\n\r\n\r\n", std::nullopt}, // no such command
-        {"VKP Clipboard\r\n-1\r\nx\r\n", std::nullopt},
-        {"VKP Clipboard\r\nsok\r\nx\r\n", std::nullopt},
-        {"VKP Clipboard\r\n2147483647\r\nx\r\n8\r\na\r\n\r\n\r\n", std::nullopt},
+         {"MoveTo(10;20;1)", "StartOther(ball;;)"}, false},
+        {"VKP Clipboard\n1\nx=0y=0w=0h=0a=0\n8\na\n\n", {"Show(a;;)"}, false}, // LF only, last line bare
+        {"VKP Clipboard\r\n0\r\n", {}, false},
+        {"vkp clipboard\r\n1\r\nx\r\n8\r\na\r\n\r\n\r\n", {}, false},
+        {"", {}, false},
+        {"VKP Clipboard\r\n2\r\nx\r\n8\r\na\r\n\r\n\r\n", {}, true},  // cut short
+        {"VKP Clipboard\r\n1\r\nx\r\n99\r\na\r\n\r\n\r\n", {}, true}, // no such command
+        {"VKP Clipboard\r\n-1\r\nx\r\n", {}, true},
+        {"VKP Clipboard\r\nsok\r\nx\r\n", {}, true},
+        {"VKP Clipboard\r\n2147483647\r\nx\r\n8\r\na\r\n\r\n\r\n", {}, true},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(ReadCommandClipboard(QString::fromUtf8(c.text)), c.expected) << c.text;
+    for (const Case& c : cases) {
+        a->Base.Track[0].Clear();
+        dialogs.Messages.clear();
+        PasteIntoSelectedLayers(state, dialogs, QString::fromUtf8(c.text), 1);
+        EXPECT_EQ(Texts(a->Base.Track[0]), c.pasted) << c.text;
+        EXPECT_EQ(dialogs.Messages, c.refused ? QStringList{refusal} : QStringList{}) << c.text;
+    }
 }
 
 TEST_F(LayerToolsTest, PasteAppendsToTheShownTabOfEachActiveAnimation) {
