@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/commanditem.h"
+
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -7,7 +9,6 @@
 
 namespace velkon {
 
-class TCommandItem;
 class TCommands;
 class TErrorLog;
 class TIniFile;
