@@ -119,9 +119,14 @@ TAnimationForm::TAnimationForm(TEditorDocument& document, QWidget* parent) : QDi
     AnimInspector->horizontalHeader()->hide();
     AnimInspector->verticalHeader()->hide();
     AnimInspector->horizontalHeader()->setStretchLastSection(true);
+    AnimInspector->horizontalHeader()->setDefaultSectionSize(62);
+    AnimInspector->verticalHeader()->setMinimumSectionSize(18);
+    AnimInspector->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     AnimInspector->verticalHeader()->setDefaultSectionSize(20);
+    AnimInspector->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    AnimInspector->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     AnimInspector->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    AnimInspector->setFixedSize(137, 7 * 20 + 4);
+    AnimInspector->setFixedSize(137, 7 * 20 + 2 * AnimInspector->frameWidth());
 
     OkBitBtn = new QPushButton(QStringLiteral("Ok"), this);
     OkBitBtn->setObjectName(QStringLiteral("OkBitBtn"));

@@ -140,6 +140,10 @@ TEaseForm::TEaseForm(TEditorDocument& document, QWidget* parent) : QDialog(paren
     connect(BitBtn2, &QPushButton::clicked, this,
             [this] { TVelkonApplication::Guard(BitBtn2, [&] { reject(); }); });
 
+    // The handles and the ball stay above the controls they may be dragged over.
+    for (QLabel* handle : Panel)
+        handle->raise();
+    Panel5->raise();
     ShowDesign();
 }
 
