@@ -6,6 +6,8 @@
 #include "model/commanddesc.h"
 #include "model/errorlog.h"
 #include "model/velkonerror.h"
+#include "project/inifile.h"
+#include "project/windows1250.h"
 
 using namespace velkon;
 
@@ -38,12 +40,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<const TCommandItem*> saved;
     for (const auto& command : all)
         saved.push_back(command.get());
-    try {
-        file.Save(QStringLiteral("Fuzz"), saved);
-    } catch (const EVelkonError&) {
-        return 0; // a text the code page cannot hold is refused, the file stays
-    }
-    const auto back = file.Commands(QStringLiteral("Fuzz"));
+    // The save, in memory: what it writes, as the file's bytes, reads back the same.
+    TIniFile old, written;
+    old.FromBytes(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    TFavourites::Replace(old, QStringLiteral("Fuzz"), saved, written);
+    bool encodable = true;
+    const QByteArray bytes = EncodeWindows1250(written.ToText(), &encodable);
+    if (!encodable) return 0; // a text the code page cannot hold is refused by the save
+    TIniFile again;
+    again.FromBytes(bytes);
+    const auto back = TFavourites::CommandsOf(again, QStringLiteral("Fuzz"), log);
     if (back.size() != saved.size())
         fuzz::Fail(QStringLiteral("%1 commands saved, %2 read back").arg(saved.size()).arg(back.size()));
     for (size_t i = 0; i < back.size(); ++i) {
@@ -56,8 +62,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                .arg(k)
                                .arg(saved[i]->Param(k), back[i]->Param(k)));
     }
-    file.Remove(QStringLiteral("Fuzz"));
-    if (!file.Commands(QStringLiteral("Fuzz")).empty())
-        fuzz::Fail(QStringLiteral("a removed favourite still has commands"));
+    // Every other favourite keeps its commands.
+    for (const QString& name : TFavourites::NamesOf(old.Sections())) {
+        if (name.compare(QLatin1String("Fuzz"), Qt::CaseInsensitive) == 0) continue;
+        if (TFavourites::CommandsOf(again, name, log).size() !=
+            TFavourites::CommandsOf(old, name, log).size())
+            fuzz::Fail(QStringLiteral("saving Fuzz changes the favourite \"%1\"").arg(name));
+    }
     return 0;
 }

@@ -71,7 +71,7 @@ bool TFavourites::Read(TIniFile& ini) const {
             QStringLiteral("A kedvencek fájl nem olvasható (favourites file unreadable): %1").arg(path_));
         return false;
     }
-    ini.FromBytes(file.read(MaxFileSize));
+    ini.FromBytes(file.readAll()); // the size was checked above
     return true;
 }
 
@@ -81,18 +81,17 @@ QStringList TFavourites::Names() const {
     return NamesOf(ini.Sections());
 }
 
-std::vector<std::unique_ptr<TCommandItem>> TFavourites::Commands(const QString& name) const {
+std::vector<std::unique_ptr<TCommandItem>> TFavourites::CommandsOf(const TIniFile& ini, const QString& name,
+                                                                   TErrorLog& log) {
     std::vector<std::unique_ptr<TCommandItem>> commands;
-    TIniFile ini;
-    if (!Read(ini)) return commands;
     for (int n = 1; n <= MaxCommands; ++n) {
         const int section = ini.FindSection(SectionOf(name, n));
         const QString kindText = ini.ReadString(section, u"Command", Missing);
         if (kindText == Missing) break;
         int kind = 0;
         if (!TIniFile::ParseInteger(kindText, kind) || !CommandDesc(kind)) {
-            log_.Add(QStringLiteral("Ismeretlen parancs a kedvencek között (unknown command) [%1] Command=%2")
-                         .arg(SectionOf(name, n), kindText.left(40)));
+            log.Add(QStringLiteral("Ismeretlen parancs a kedvencek között (unknown command) [%1] Command=%2")
+                        .arg(SectionOf(name, n), kindText.left(40)));
             continue;
         }
         commands.push_back(std::make_unique<TCommandItem>(kind, ini.ReadString(section, u"sParam1", {}),
@@ -100,6 +99,34 @@ std::vector<std::unique_ptr<TCommandItem>> TFavourites::Commands(const QString& 
                                                           ini.ReadString(section, u"sParam3", {})));
     }
     return commands;
+}
+
+std::vector<std::unique_ptr<TCommandItem>> TFavourites::Commands(const QString& name) const {
+    TIniFile ini;
+    if (!Read(ini)) return {};
+    return CommandsOf(ini, name, log_);
+}
+
+void TFavourites::Replace(const TIniFile& old, const QString& name,
+                          const std::vector<const TCommandItem*>& commands, TIniFile& result) {
+    if (HasLineBreak(name))
+        throw EVelkonError(
+            QStringLiteral("A kedvenc neve nem tartalmazhat sortörést (no line breaks in a name)"));
+    // Every other section stays as it was; the favourite's sections go to the end.
+    result.Clear();
+    for (const QString& section : old.Sections()) {
+        if (IsSectionOf(section, name)) continue;
+        for (const QString& key : old.Keys(section))
+            result.WriteString(section, key, old.ReadString(section, key, {}));
+    }
+    int n = 0;
+    for (const TCommandItem* command : commands) {
+        const QString section = SectionOf(name, ++n);
+        result.WriteInteger(section, QStringLiteral("Command"), command->Command());
+        for (int k = 1; k <= 3; ++k)
+            result.WriteString(section, QStringLiteral("sParam%1").arg(k),
+                               WithoutLineBreaks(command->Param(k)));
+    }
 }
 
 void TFavourites::Write(const QString& name, const std::vector<const TCommandItem*>& commands) const {
@@ -110,20 +137,8 @@ void TFavourites::Write(const QString& name, const std::vector<const TCommandIte
     if (!Read(old))
         throw EVelkonError(
             QStringLiteral("A kedvencek fájl nem írható felül, mert nem olvasható: %1").arg(path_));
-    // Every other section stays as it was; the favourite's sections go to the end.
     TIniFile ini;
-    for (const QString& section : old.Sections()) {
-        if (IsSectionOf(section, name)) continue;
-        for (const QString& key : old.Keys(section))
-            ini.WriteString(section, key, old.ReadString(section, key, {}));
-    }
-    int n = 0;
-    for (const TCommandItem* command : commands) {
-        const QString section = SectionOf(name, ++n);
-        ini.WriteInteger(section, QStringLiteral("Command"), command->Command());
-        for (int k = 1; k <= 3; ++k)
-            ini.WriteString(section, QStringLiteral("sParam%1").arg(k), WithoutLineBreaks(command->Param(k)));
-    }
+    Replace(old, name, commands, ini);
     ini.SaveToFile(path_);
 }
 

@@ -44,6 +44,12 @@ public:
 
     // The favourite names of an INI text's sections.
     static QStringList NamesOf(const QStringList& sections);
+    // A favourite's commands as the file's INI holds them.
+    static std::vector<std::unique_ptr<TCommandItem>> CommandsOf(const TIniFile& ini, const QString& name,
+                                                                 TErrorLog& log);
+    // The INI of old with name's sections replaced by commands, at the end.
+    static void Replace(const TIniFile& old, const QString& name,
+                        const std::vector<const TCommandItem*>& commands, TIniFile& result);
 
 private:
     bool Read(TIniFile& ini) const;
