@@ -17,6 +17,8 @@ namespace {
 constexpr double PixelLimit = 1.0e6;
 
 int Pixel(double v) {
+    if (std::isnan(v)) // inf - inf of huge coefficients
+        return 0;
     return static_cast<int>(std::clamp(std::nearbyint(v), -PixelLimit, PixelLimit));
 }
 
