@@ -2,6 +2,7 @@
 // always ends on its target.
 #include "fuzzsupport.h"
 
+#include "edit/ease.h"
 #include "engine/params.h"
 #include "model/commanddesc.h"
 #include "model/velkonerror.h"
@@ -18,6 +19,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         EvaluateParameter(text, probe, direct.Scene);
     } catch (const EVelkonError&) {
     }
+
+    // The ease designer opens on any text; its plot and test ball stay on pixel coordinates.
+    TEaseDesign design;
+    design.Load(text);
+    if (design.CurvePoints().size() != 101)
+        fuzz::Fail(QStringLiteral("the curve of \"%1\" has not 101 points").arg(text));
+    for (int k = 0; k <= 101; k += 25)
+        design.BallX(k);
 
     fuzz::TSmallScene s;
     s.Add(cmdMoveTo, QStringLiteral("100"), QStringLiteral("50"), text);

@@ -1,0 +1,73 @@
+// The favourites file: any bytes list and open without failing, every command
+// read is one of the catalogue, and what a save writes reads back the same.
+#include "fuzzsupport.h"
+
+#include "edit/favourites.h"
+#include "model/commanddesc.h"
+#include "model/errorlog.h"
+#include "model/velkonerror.h"
+#include "project/inifile.h"
+#include "project/windows1250.h"
+
+using namespace velkon;
+
+namespace {
+
+QString WithoutLineBreaks(QString s) {
+    s.remove(QLatin1Char('\r'));
+    s.remove(QLatin1Char('\n'));
+    return s;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QString path = fuzz::WriteInput(QStringLiteral("Favourites.txt"), data, size);
+    TErrorLog log;
+    const TFavourites file(path, log);
+
+    std::vector<std::unique_ptr<TCommandItem>> all;
+    for (const QString& name : file.Names())
+        for (auto& command : file.Commands(name)) {
+            if (!CommandDesc(command->Command()))
+                fuzz::Fail(QStringLiteral("favourite \"%1\" gives the command number %2")
+                               .arg(name)
+                               .arg(command->Command()));
+            all.push_back(std::move(command));
+        }
+    if (all.size() > 200) all.resize(200);
+
+    std::vector<const TCommandItem*> saved;
+    for (const auto& command : all)
+        saved.push_back(command.get());
+    // The save, in memory: what it writes, as the file's bytes, reads back the same.
+    TIniFile old, written;
+    old.FromBytes(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    TFavourites::Replace(old, QStringLiteral("Fuzz"), saved, written);
+    bool encodable = true;
+    const QByteArray bytes = EncodeWindows1250(written.ToText(), &encodable);
+    if (!encodable) return 0; // a text the code page cannot hold is refused by the save
+    TIniFile again;
+    again.FromBytes(bytes);
+    const auto back = TFavourites::CommandsOf(again, QStringLiteral("Fuzz"), log);
+    if (back.size() != saved.size())
+        fuzz::Fail(QStringLiteral("%1 commands saved, %2 read back").arg(saved.size()).arg(back.size()));
+    for (size_t i = 0; i < back.size(); ++i) {
+        if (back[i]->Command() != saved[i]->Command())
+            fuzz::Fail(QStringLiteral("command %1 changes its kind").arg(i + 1));
+        for (int k = 1; k <= 3; ++k)
+            if (back[i]->Param(k) != WithoutLineBreaks(saved[i]->Param(k)))
+                fuzz::Fail(QStringLiteral("command %1 parameter %2 \"%3\" reads back as \"%4\"")
+                               .arg(i + 1)
+                               .arg(k)
+                               .arg(saved[i]->Param(k), back[i]->Param(k)));
+    }
+    // Every other favourite keeps its commands.
+    for (const QString& name : TFavourites::NamesOf(old.Sections())) {
+        if (name.compare(QLatin1String("Fuzz"), Qt::CaseInsensitive) == 0) continue;
+        if (TFavourites::CommandsOf(again, name, log).size() !=
+            TFavourites::CommandsOf(old, name, log).size())
+            fuzz::Fail(QStringLiteral("saving Fuzz changes the favourite \"%1\"").arg(name));
+    }
+    return 0;
+}
