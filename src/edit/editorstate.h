@@ -72,6 +72,11 @@ public:
     bool InverseSweep = false;                  // InverzCheckBox
     bool AutoRotate = false;                    // AutoRotateCheckBox
     bool GroupEditDown = false;                 // group editing ("Csoportos szerkesztés [ALT+G]")
+    // Keyframe stores: whether the members still show what was last applied
+    // or stored, and whether this run of changes has its store step already.
+    // Every undo step of another kind clears both (see TUndoBuffer::Record).
+    bool KeyframePoseClean = false;
+    bool KeyframeStoreRecorded = false;
 
     // Selection (recompute selection keeps these).
     // The selected indices of the last selection seen, in list order; empty
