@@ -192,8 +192,57 @@ void TKeyframeEditor::EditingOff() {
     if (Refreshed) Refreshed();
 }
 
-void TKeyframeEditor::Finish() {
+void TKeyframeEditor::Finish(TPlayer* player) {
+    if (state_.KeyframePlaying && player) PlayStop(*player);
+    state_.KeyframePlaying = false;
     EditingOff();
+}
+
+void TKeyframeEditor::WithStartState(const std::function<void()>& write) {
+    if (!state_.KeyframeMode) {
+        write();
+        return;
+    }
+    if (state_.KeyFrameIndex >= 0 && !state_.KeyframePlaying) Store(storeOther);
+    if (!state_.KeyframeMode) { // the tracks no longer fit: editing ended in the start state
+        write();
+        return;
+    }
+    // The pose being shown, put back after the save whatever it did.
+    struct TShown {
+        TImagesItem* Layer;
+        TSavedState State;
+        const TPicture* Picture;
+    };
+    std::vector<TShown> shown;
+    for (const auto& entry : state_.Scene.Layers) {
+        TImagesItem& l = *entry.second;
+        shown.push_back({&l,
+                         {l.FileItem, l.Top, l.Left, l.Width, l.Height, l.Alpha, l.Angle, l.Acceleration,
+                          l.Visible, l.FlipMode},
+                         l.Picture});
+        l.RestoreState();
+    }
+    struct TPutBack {
+        std::vector<TShown>& Shown;
+        ~TPutBack() {
+            for (const TShown& s : Shown) {
+                TImagesItem& l = *s.Layer;
+                l.FileItem = s.State.FileItem;
+                l.Top = s.State.Top;
+                l.Left = s.State.Left;
+                l.Width = s.State.Width;
+                l.Height = s.State.Height;
+                l.Alpha = s.State.Alpha;
+                l.Angle = s.State.Angle;
+                l.Acceleration = s.State.Acceleration;
+                l.Visible = s.State.Visible;
+                l.FlipMode = s.State.FlipMode;
+                l.Picture = s.Picture;
+            }
+        }
+    } putBack{shown};
+    write();
 }
 
 void TKeyframeEditor::SwitchFromUndo(bool on) {

@@ -44,8 +44,12 @@ public:
     // Stores the shown pose, records the step and puts every layer back into its start state.
     void EditingOff();
     // Stores the pose and switches editing off when it is on (before a new
-    // project, an open, a pack, closing the window, the scene's playback).
-    void Finish();
+    // project, an open, a pack, closing the window, the scene's playback);
+    // playing from a keyframe is stopped first.
+    void Finish(TPlayer* player);
+    // Runs a save while editing: the shown pose is stored first, and the save
+    // sees every layer in its start state (its saved state), never a keyframe pose.
+    void WithStartState(const std::function<void()>& write);
     // Undo and redo switch editing without a store or a step of their own.
     void SwitchFromUndo(bool on);
     // After undo or redo: the grid follows the state and the selected column is applied.

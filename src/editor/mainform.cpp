@@ -50,6 +50,7 @@
 #include "engine/clock.h"
 #include "engine/playback.h"
 #include "engine/player.h"
+#include "panels/animation/keyframeform.h"
 #include "project/inifile.h"
 #include "project/packexport.h"
 #include "project/projectcommands.h"
@@ -153,6 +154,7 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     Document.PlayStopToggle = [this](bool preview) { PlayStopToggle(preview); };
     Document.UpdateEnabledState = [this] { UpdateEnabledState(); };
     Document.Window = [this] { return static_cast<QWidget*>(this); };
+    Document.StartIdleLoop = [this] { StartIdleLoop(); };
 
     // Panels: the error log first, so that errors from now on are logged.
     CreatePanels();
@@ -300,6 +302,8 @@ void TMainForm::CreateToolBar() {
     connect(SpinEdit1, &QSpinBox::valueChanged, this, [this] { RequestRedraw(); });
     connect(SpinEdit2, &QSpinBox::valueChanged, this, [this] { RequestRedraw(); });
     Scene.Lock = LockSpeedButton->isChecked();
+    On(AutoStopSpeedButton, &QToolButton::toggled, this,
+       [this] { engine_->Playback.AutoStop = AutoStopSpeedButton->isChecked(); });
 
     auto* status = new QWidget(this);
     status->setObjectName(QStringLiteral("Panel2"));
@@ -392,8 +396,7 @@ void TMainForm::CreatePanels() {
     // Each panel gets the document; the ones still empty get their contents later.
     PropertyForm = new TDockForm(QStringLiteral("PropertyForm"), QStringLiteral("Tulajdonságok"), this);
     AnimForm = new TDockForm(QStringLiteral("AnimForm"), QStringLiteral("Animációs parancsok"), this);
-    KeyFrameForm =
-        new TDockForm(QStringLiteral("KeyFrameForm"), QStringLiteral("Kulcskockás animáció"), this);
+    KeyFrameForm = new TKeyFrameForm(Document, this);
     ImagesForm = new TDockForm(QStringLiteral("ImagesForm"), QStringLiteral("Rétegek"), this);
     for (TDockForm* panel :
          {static_cast<TDockForm*>(ErrorForm), PropertyForm, AnimForm, KeyFrameForm, ImagesForm}) {
@@ -552,7 +555,7 @@ bool TMainForm::IdlePass() {
         RefreshPropertyPanels();
         lastCurrentLayer_ = Scene.CurrentLayer;
     }
-    const bool keepRunning = Scene.Playing;
+    const bool keepRunning = Scene.Playing || State.KeyframePlaying;
     if (!keepRunning) RedrawNow(); // the last frame shows the restored scene
     return keepRunning;
 }
@@ -564,6 +567,7 @@ void TMainForm::NewSpeedButtonClick() {
         !Dialogs->AskYesNo(QStringLiteral("Új projekt"),
                            QStringLiteral("A jelenlegi projekt nincs mentve! Biztos új projektet kezd?")))
         return;
+    if (Document.Actions.KeyframeEditingOff) Document.Actions.KeyframeEditingOff(); // stores the pose first
     Scene.ProjectFileName = QStringLiteral("Untitled.VKP");
     UpdateCaption();
     Scene.ClearLayersAndFiles();
@@ -589,6 +593,7 @@ void TMainForm::OpenSpeedButtonClick() {
     // Whatever reading left in the scene is shown, also when it failed
     // half-way; a cancelled open (No, or no file chosen) changes nothing.
     bool reading = false;
+    if (Document.Actions.KeyframeEditingOff) Document.Actions.KeyframeEditingOff();
     const auto after = [this] {
         ProjectLoaded();
         ClearUndo();
@@ -608,6 +613,7 @@ void TMainForm::OpenProject(const QString& path) {
         TMainForm* f;
         ~TAfter() { f->ProjectLoaded(); }
     } after{this};
+    if (Document.Actions.KeyframeEditingOff) Document.Actions.KeyframeEditingOff();
     SelectSingleLayer(nullptr);
     ReadProject(Scene, path, ErrorLog);
 }
@@ -631,11 +637,16 @@ void TMainForm::ProjectLoaded() {
 }
 
 void TMainForm::SaveSpeedButtonClick(bool fromButton) {
-    SaveProjectCommand(Scene, *Dialogs, ErrorLog, fromButton);
+    const auto write = [&] { SaveProjectCommand(Scene, *Dialogs, ErrorLog, fromButton); };
+    if (Document.Actions.KeyframeSaving)
+        Document.Actions.KeyframeSaving(write);
+    else
+        write();
     UpdateCaption();
 }
 
 void TMainForm::PackSpeedButtonClick() {
+    if (Document.Actions.KeyframeEditingOff) Document.Actions.KeyframeEditingOff();
     TPackOptions options;
     options.ReadBackFrame = [this] { ScreenshotPicture = ReadFrame(); };
     const QString pack = PackExport(Scene, *Dialogs, ErrorLog, options);
@@ -692,6 +703,10 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         return;
     }
     idleTimer_.stop();
+    // The pose being edited is stored and the exit save sees the start state.
+    TVelkonApplication::Guard(this, [this] {
+        if (Document.Actions.KeyframeEditingOff) Document.Actions.KeyframeEditingOff();
+    });
     // The exit save always runs; a failure is logged and the window still closes.
     TVelkonApplication::Guard(this, [this] {
         ExitSaveProject(Scene, ErrorLog, ProgramDir,

@@ -411,3 +411,36 @@ TEST_F(Keyframes, PlayFromTheSelectedKeyframe) {
     EXPECT_EQ(a->Left, 100); // keyframe 0 shown again
     EXPECT_FALSE(state.KeyframePlaying);
 }
+
+TEST_F(Keyframes, SaveWhileEditingStoresThePoseAndWritesTheStartState) {
+    TImagesItem* a = Layer("a", 7, 8);
+    AddKeys(a, 2);
+    Select({a});
+    ASSERT_TRUE(editor.EditingOn(dialogs));
+    editor.SelectColumn(2);
+    Drag(a, 250);
+    double savedLeft = -1;
+    editor.WithStartState([&] { savedLeft = a->Left; });
+    EXPECT_EQ(savedLeft, 7);
+    EXPECT_EQ(Key(a, 1), "x=250y=10w=64h=32a=0f=255");
+    EXPECT_EQ(a->Left, 250); // the pose is shown again after the save
+    EXPECT_TRUE(state.KeyframeMode);
+
+    // A failed save puts the pose back as well.
+    EXPECT_THROW(editor.WithStartState([] { throw EVelkonError(QStringLiteral("disk full")); }),
+                 EVelkonError);
+    EXPECT_EQ(a->Left, 250);
+}
+
+TEST_F(Keyframes, FinishBeforeANewProjectStoresAndSwitchesOff) {
+    TImagesItem* a = Layer("a", 7, 8);
+    AddKeys(a, 1);
+    Select({a});
+    ASSERT_TRUE(editor.EditingOn(dialogs));
+    editor.SelectColumn(1);
+    Drag(a, 40);
+    editor.Finish(nullptr);
+    EXPECT_FALSE(state.KeyframeMode);
+    EXPECT_EQ(Key(a, 0), "x=40y=10w=64h=32a=0f=255");
+    EXPECT_EQ(a->Left, 7);
+}
