@@ -310,17 +310,20 @@ void TKeyframeEditor::Store(TStoreCaller caller) {
     if (!appends && caller != storeDuration && state_.KeyframePoseClean) return;
     const double ox = state_.ToolPoint(-1).X, oy = state_.ToolPoint(-1).Y;
 
+    // Each member's pose text, made once for the comparison and the write.
+    std::vector<QString> poses;
+    poses.reserve(members.size());
+    for (TImagesItem* m : members)
+        poses.push_back(PoseText(*m));
+
     if (!appends) {
         bool differs = false;
-        for (TImagesItem* m : members) {
-            const TCommandItem& c = *FirstTrack(*m).Item(s);
+        for (size_t i = 0; i < members.size() && !differs; ++i) {
+            const TCommandItem& c = *FirstTrack(*members[i]).Item(s);
             if (c.Command() != cmdKeyFrame) continue;
             const bool duration = c.sParam2().isEmpty() || caller == storeDuration;
-            if (c.sParam1() != PoseText(*m) || (duration && c.sParam2() != state_.AutoDuration) ||
-                c.OX() != ox || c.OY() != oy) {
-                differs = true;
-                break;
-            }
+            differs = c.sParam1() != poses[i] || (duration && c.sParam2() != state_.AutoDuration) ||
+                      c.OX() != ox || c.OY() != oy;
         }
         if (!differs) {
             state_.KeyframePoseClean = true;
@@ -332,7 +335,8 @@ void TKeyframeEditor::Store(TStoreCaller caller) {
     if (!state_.KeyframeStoreRecorded) state_.Undo.Record(-TUndoBuffer::kindKeyStore);
     state_.KeyframeStoreRecorded = true;
 
-    for (TImagesItem* m : members) {
+    for (size_t i = 0; i < members.size(); ++i) {
+        TImagesItem* m = members[i];
         TCommands& track = FirstTrack(*m);
         std::unique_ptr<TCommandItem> fresh;
         TCommandItem* c = nullptr;
@@ -343,7 +347,7 @@ void TKeyframeEditor::Store(TStoreCaller caller) {
             c = track.Item(s);
         }
         if (c->Command() == cmdKeyFrame) {
-            c->SetParam(1, PoseText(*m));
+            c->SetParam(1, poses[i]);
             if (c->sParam2().isEmpty() || caller == storeDuration) c->SetParam(2, state_.AutoDuration);
             c->SetOX(ox);
             c->SetOY(oy);
