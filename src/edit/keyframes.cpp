@@ -289,7 +289,9 @@ void TKeyframeEditor::ApplySelected() {
         for (TImagesItem* m : Members()) {
             ApplyKeyframe(*m, s);
             const TCommands& track = FirstTrack(*m);
-            if (s < track.Count()) state_.AutoDuration = track.Item(s)->sParam2();
+            // Only a KeyFrame keeps a duration there (a MoveTo keeps its y).
+            if (s < track.Count() && track.Item(s)->Command() == cmdKeyFrame)
+                state_.AutoDuration = track.Item(s)->sParam2();
         }
     }
     // What is shown is what is stored: leaving it unchanged stores nothing,

@@ -444,3 +444,21 @@ TEST_F(Keyframes, FinishBeforeANewProjectStoresAndSwitchesOff) {
     EXPECT_EQ(Key(a, 0), "x=40y=10w=64h=32a=0f=255");
     EXPECT_EQ(a->Left, 7);
 }
+
+TEST_F(Keyframes, OnlyKeyFramesShowTheirDuration) {
+    TImagesItem* a = Layer("a", 0, 0);
+    a->Base.Track[0].Add(std::make_unique<TCommandItem>(cmdMoveTo, "300", "128", "2"));
+    AddKeys(a, 1);
+    Select({a});
+    ASSERT_TRUE(editor.EditingOn(dialogs));
+    editor.SelectColumn(1);
+    EXPECT_EQ(a->Left, 300);
+    EXPECT_EQ(state.AutoDuration, "0,5"); // a MoveTo's second parameter is its y
+    editor.SelectColumn(2);
+    EXPECT_EQ(state.AutoDuration, "1");
+    editor.DurationStep(true, false, false, false); // stores into the KeyFrame only
+    editor.SelectColumn(1);
+    editor.DurationStep(true, false, false, false);
+    EXPECT_EQ(a->Base.Track[0].Item(0)->sParam2(), "128");
+    EXPECT_EQ(a->Base.Track[0].Item(1)->sParam2(), "1,1");
+}
