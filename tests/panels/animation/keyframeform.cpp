@@ -10,8 +10,11 @@
 #include "model/imagesitem.h"
 #include "panels/animation/keyframeform.h"
 
+#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -169,6 +172,45 @@ private slots:
         QCOMPARE(layer->Base.Track[0].Count(), 3);
         QVERIFY(p->KeyframeGroupBox->styleSheet().isEmpty());
         QVERIFY(!p->KeyframeScrollBox->isVisibleTo(p));
+    }
+
+    void ctrlSWhileEditingWritesTheStartStateAndNewEndsTheEdit() {
+        const QString path = dir_.filePath(QStringLiteral("red.png"));
+        QVERIFY(WriteColourPng(path, 80, 40, Red));
+        TImagesItem* layer = form_->Scene.AddLayer(form_->Scene.AddFile(TFilesItem::Create(path)));
+        layer->Left = 100;
+        layer->Top = 50;
+        form_->Scene.ProjectDir = dir_.path();
+        form_->Scene.ProjectFileName = QStringLiteral("kf.VKP");
+        Paint();
+        TKeyFrameForm* p = Panel();
+        MoveOnCanvas(*form_, QPoint(120, 70));
+        Send(QEvent::MouseButtonPress, QPoint(120, 70), Qt::LeftButton, Qt::LeftButton);
+        Send(QEvent::MouseButtonRelease, QPoint(120, 70), Qt::LeftButton, Qt::NoButton);
+        Later();
+        QTest::mouseClick(p->KeyEditSpeedButton, Qt::LeftButton);
+        Key(Qt::Key_Insert);
+        Drag(QPoint(120, 70), QPoint(150, 90));
+        QTest::keyClick(Canvas(), Qt::Key_S, Qt::ControlModifier);
+        QFile file(dir_.filePath(QStringLiteral("kf.VKP")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray saved = file.readAll();
+        QVERIFY2(saved.contains("Left=100\r\n") && saved.contains("Top=50\r\n"), saved.left(600).constData());
+        QVERIFY(saved.contains("x=130y=70w=80h=40a=0f=255")); // the pose went into its keyframe first
+        QVERIFY(form_->State.KeyframeMode);
+        QCOMPARE(layer->Left, 130.0); // still shown after the save
+
+        Drag(QPoint(150, 90), QPoint(170, 90));
+        const TModalAnswer yes([](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            QVERIFY(box);
+            box->button(QMessageBox::Yes)->click();
+        });
+        QTest::mouseClick(form_->NewSpeedButton, Qt::LeftButton);
+        QVERIFY(!form_->State.KeyframeMode);
+        QVERIFY(!p->KeyEditSpeedButton->isChecked());
+        QCOMPARE(form_->Scene.Layers.Count(), 0);
+        QVERIFY(form_->ErrorLog.Lines().contains(QStringLiteral("Kulcskockás szerkesztés befejezése")));
     }
 
     void undoAfterAStoreShowsTheEarlierKeyframe() {
