@@ -75,6 +75,11 @@ public:
     bool AutoRotate = false;                    // AutoRotateCheckBox
     bool GroupEditDown = false;                 // group editing ("Csoportos szerkesztés [ALT+G]")
     int32_t CommandListTab = 1;                 // the command list's shown tab (1..3)
+    // Keyframe stores: whether the members still show what was last applied
+    // or stored, and whether this run of changes has its store step already.
+    // Every undo step of another kind clears both (see TUndoBuffer::Record).
+    bool KeyframePoseClean = false;
+    bool KeyframeStoreRecorded = false;
 
     // Selection (recompute selection keeps these).
     // The selected indices of the last selection seen, in list order; empty

@@ -96,6 +96,11 @@ const TVKPObject* TUndoBuffer::Slot(int number) const {
 }
 
 void TUndoBuffer::Record(int32_t kind) {
+    // Any other step means a change the next keyframe store has to write.
+    if (kind != kindKeyStore && kind != -kindKeyStore) {
+        state_.KeyframePoseClean = false;
+        state_.KeyframeStoreRecorded = false;
+    }
     if (kind < 0) {
         lastKind_ = 0;
         kind = -kind;

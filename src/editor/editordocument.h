@@ -44,6 +44,8 @@ public:
     std::function<void(bool preview)> PlayStopToggle;
     // Enables the undo and redo buttons and the rest of the tool bar anew.
     std::function<void()> UpdateEnabledState;
+    // Keeps the idle loop running (the keyframe editor plays without the scene playing).
+    std::function<void()> StartIdleLoop;
     // The parent for dialogs the panels open themselves.
     std::function<QWidget*()> Window;
 
@@ -60,6 +62,8 @@ public:
         std::function<void()> KeyframePlayToggle;          // F3
         std::function<bool()> KeyframePlaying;             // the keyframe editor's play button is down
         std::function<void()> KeyframeEditingOff;          // releases the keyframe-edit button
+        // Runs a save so that it writes the layers' start state, not a keyframe pose.
+        std::function<void(const std::function<void()>& write)> KeyframeSaving;
         std::function<void()> GroupEditToggle;             // Alt+G
         std::function<void()> LinkToggle;                  // Alt+L
         std::function<void()> BoneButton;                  // Alt+B

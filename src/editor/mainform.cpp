@@ -54,6 +54,7 @@
 #include "engine/clock.h"
 #include "engine/playback.h"
 #include "engine/player.h"
+#include "panels/animation/keyframeform.h"
 #include "project/inifile.h"
 #include "project/packexport.h"
 #include "project/projectcommands.h"
@@ -157,6 +158,7 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     Document.PlayStopToggle = [this](bool preview) { PlayStopToggle(preview); };
     Document.UpdateEnabledState = [this] { UpdateEnabledState(); };
     Document.Window = [this] { return static_cast<QWidget*>(this); };
+    Document.StartIdleLoop = [this] { StartIdleLoop(); };
 
     // Panels: the error log first, so that errors from now on are logged.
     CreatePanels();
@@ -304,6 +306,8 @@ void TMainForm::CreateToolBar() {
     connect(SpinEdit1, &QSpinBox::valueChanged, this, [this] { RequestRedraw(); });
     connect(SpinEdit2, &QSpinBox::valueChanged, this, [this] { RequestRedraw(); });
     Scene.Lock = LockSpeedButton->isChecked();
+    On(AutoStopSpeedButton, &QToolButton::toggled, this,
+       [this] { engine_->Playback.AutoStop = AutoStopSpeedButton->isChecked(); });
 
     auto* status = new QWidget(this);
     status->setObjectName(QStringLiteral("Panel2"));
@@ -393,11 +397,10 @@ void TMainForm::CreatePanels() {
         const QString className = sender ? QString::fromLatin1(sender->metaObject()->className()) : QString();
         ReportError(ErrorLog, QTime::currentTime(), message, className, grid);
     };
-    // Each panel gets the document; the ones still empty get their contents later.
+    // Each panel gets the document.
     PropertyForm = new TPropertyForm(Document, this);
     AnimForm = new TAnimForm(Document, this);
-    KeyFrameForm =
-        new TDockForm(QStringLiteral("KeyFrameForm"), QStringLiteral("Kulcskockás animáció"), this);
+    KeyFrameForm = new TKeyFrameForm(Document, this);
     ImagesForm = new TImagesForm(Document, this);
     Document.Actions.OpenChangeLog = [this] { TUjdonsagForm::Open(this); };
     for (TDockForm* panel :
@@ -556,7 +559,7 @@ bool TMainForm::IdlePass() {
         RefreshPropertyPanels();
         lastCurrentLayer_ = Scene.CurrentLayer;
     }
-    const bool keepRunning = Scene.Playing;
+    const bool keepRunning = Scene.Playing || State.KeyframePlaying;
     if (!keepRunning) RedrawNow(); // the last frame shows the restored scene
     return keepRunning;
 }
@@ -568,6 +571,7 @@ void TMainForm::NewSpeedButtonClick() {
         !Dialogs->AskYesNo(QStringLiteral("Új projekt"),
                            QStringLiteral("A jelenlegi projekt nincs mentve! Biztos új projektet kezd?")))
         return;
+    if (Document.Actions.KeyframeEditingOff) Document.Actions.KeyframeEditingOff(); // stores the pose first
     Scene.ProjectFileName = QStringLiteral("Untitled.VKP");
     UpdateCaption();
     Scene.ClearLayersAndFiles();
@@ -593,6 +597,7 @@ void TMainForm::OpenSpeedButtonClick() {
     // Whatever reading left in the scene is shown, also when it failed
     // half-way; a cancelled open (No, or no file chosen) changes nothing.
     bool reading = false;
+    if (Document.Actions.KeyframeEditingOff) Document.Actions.KeyframeEditingOff();
     const auto after = [this] {
         ProjectLoaded();
         ClearUndo();
@@ -612,6 +617,7 @@ void TMainForm::OpenProject(const QString& path) {
         TMainForm* f;
         ~TAfter() { f->ProjectLoaded(); }
     } after{this};
+    if (Document.Actions.KeyframeEditingOff) Document.Actions.KeyframeEditingOff();
     SelectSingleLayer(nullptr);
     ReadProject(Scene, path, ErrorLog);
 }
@@ -635,11 +641,16 @@ void TMainForm::ProjectLoaded() {
 }
 
 void TMainForm::SaveSpeedButtonClick(bool fromButton) {
-    SaveProjectCommand(Scene, *Dialogs, ErrorLog, fromButton);
+    const auto write = [&] { SaveProjectCommand(Scene, *Dialogs, ErrorLog, fromButton); };
+    if (Document.Actions.KeyframeSaving)
+        Document.Actions.KeyframeSaving(write);
+    else
+        write();
     UpdateCaption();
 }
 
 void TMainForm::PackSpeedButtonClick() {
+    if (Document.Actions.KeyframeEditingOff) Document.Actions.KeyframeEditingOff();
     TPackOptions options;
     options.ReadBackFrame = [this] { ScreenshotPicture = ReadFrame(); };
     const QString pack = PackExport(Scene, *Dialogs, ErrorLog, options);
@@ -696,6 +707,10 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         return;
     }
     idleTimer_.stop();
+    // The pose being edited is stored and the exit save sees the start state.
+    TVelkonApplication::Guard(this, [this] {
+        if (Document.Actions.KeyframeEditingOff) Document.Actions.KeyframeEditingOff();
+    });
     // The exit save always runs; a failure is logged and the window still closes.
     TVelkonApplication::Guard(this, [this] {
         ExitSaveProject(Scene, ErrorLog, ProgramDir,

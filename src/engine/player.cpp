@@ -304,6 +304,16 @@ void TPlayer::StartTrack(TImagesItem& layer, TCommands& track) {
     PrepareAt(layer, track, scene_.Clock.Now);
 }
 
+void TPlayer::StartTrackAt(TImagesItem& layer, TCommands& track, int index) {
+    if (index < 0 || index >= track.Count())
+        return;
+    track.Current = index;
+    for (int i = 0; i < track.Count(); ++i)
+        if (track.Item(i)->Command() == cmdLoop)
+            track.Item(i)->SetParam(3, QString());
+    PrepareAt(layer, track, scene_.Clock.Now);
+}
+
 void TPlayer::StopTrack(TCommands& track) {
     if (track.IsEmpty()) return;
     track.Current = -1;

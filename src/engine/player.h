@@ -33,6 +33,8 @@ public:
 
     // Starts a track at its first command at the current time, emptying its loop counters.
     void StartTrack(TImagesItem& layer, TCommands& track);
+    // Starts a track at command index (the keyframe editor plays from a chosen keyframe).
+    void StartTrackAt(TImagesItem& layer, TCommands& track, int index);
     // Ends the track and empties its loop counters.
     void StopTrack(TCommands& track);
     // Moves the track by step commands (the new one starts at the nominal end

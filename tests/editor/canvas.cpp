@@ -316,6 +316,7 @@ private slots:
         s.ToolPoint(3) = {300, 700, 0xFF0000, 0, nullptr};
         s.ToolPoint(4) = {300, 100, 0xFF0000, 0, nullptr};
         s.ToolPoint(5) = {700, 100, 0x01010101, 0.5, nullptr};
+        s.AutoDuration = QStringLiteral("1"); // the keyframe editor's duration field
         form_->OGLRenderPanel->Renderer.CurveCommand = true;
         const QImage frame = form_->ReadFrame();
         QVERIFY(Near(frame.pixel(298, 101), QColor(0, 0, 255)));        // shape point handle

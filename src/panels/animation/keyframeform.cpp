@@ -1,0 +1,448 @@
+#include "panels/animation/keyframeform.h"
+
+#include "edit/editorstate.h"
+#include "editor/editordocument.h"
+#include "editor/velkonapplication.h"
+#include "engine/playback.h"
+#include "model/scene.h"
+#include "panels/animation/keyframegridmodel.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScrollArea>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace velkon {
+
+namespace {
+
+// Connects a signal to a handler whose errors go to the log with the sender.
+template <class Sender, class Signal, class Handler>
+void On(Sender* sender, Signal signal, QObject* context, Handler handler) {
+    QObject::connect(sender, signal, context,
+                     [sender, handler] { TVelkonApplication::Guard(sender, handler); });
+}
+
+constexpr int kColumnWidth = 14;
+constexpr int kRowHeight = 20;
+constexpr int kGridBoxWidth = 4000;
+constexpr int kHeightEditing = 140;
+constexpr int kHeightIdle = 77;
+
+} // namespace
+
+TKeyFrameForm::TKeyFrameForm(TEditorDocument& document, QWidget* parent)
+    : TDockForm(QStringLiteral("KeyFrameForm"), QStringLiteral("Kulcskockás animáció"), parent),
+      Editor(document.State), document_(document) {
+    document_.State.AutoDuration = QStringLiteral("0,5");
+    CreateControls();
+    CreatePopupMenu();
+    FillActions();
+
+    Editor.Changed = [this] { Reload(); };
+    Editor.Refreshed = [this] { document_.Edited(); };
+    document_.State.Undo.SwitchKeyframeEditing = [this](bool on) { Editor.SwitchFromUndo(on); };
+    connect(&document_, &TEditorDocument::UndoApplied, this,
+            [this] { TVelkonApplication::Guard(this, [this] { Editor.Refresh(); }); });
+    connect(&document_, &TEditorDocument::EnabledStateChanged, this, [this] { UpdateEnabledState(); });
+    connect(&document_, &TEditorDocument::ProjectReplaced, this, [this] {
+        // A new scene holds no edit: nothing to store or restore.
+        TEditorState& s = document_.State;
+        s.KeyframeMode = false;
+        s.KeyframePlaying = false;
+        s.KeyFrameIndex = -1;
+        s.KeyFrameCol = 0;
+        s.KeyFrameColCount = 1;
+        Editor.TimelineLeft = Editor.TimelineRight = 0;
+        Reload();
+    });
+    // A layer deleted or renamed elsewhere: the members are read afresh.
+    connect(&document_, &TEditorDocument::LayersChanged, this, [this] { UpdateEnabledState(); });
+    Reload();
+}
+
+TKeyFrameForm::~TKeyFrameForm() {
+    document_.State.Undo.SwitchKeyframeEditing = nullptr;
+    document_.Actions.KeyframeColumnStep = nullptr;
+    document_.Actions.KeyframePlayToggle = nullptr;
+    document_.Actions.KeyframePlaying = nullptr;
+    document_.Actions.KeyframeEditingOff = nullptr;
+    document_.Actions.GroupEditToggle = nullptr;
+    document_.Actions.LinkToggle = nullptr;
+    document_.Actions.SelectAnimation = nullptr;
+    document_.Actions.KeyframeStoreAndCopy = nullptr;
+    document_.Actions.PlayTick = nullptr;
+    document_.Actions.KeyframeSaving = nullptr;
+}
+
+QToolButton* TKeyFrameForm::Button(QWidget* parent, const char* name, const QString& text,
+                                   const QString& hint, bool checkable) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setText(text);
+    b->setToolTip(hint);
+    b->setCheckable(checkable);
+    b->setAutoRaise(true);
+    return b;
+}
+
+void TKeyFrameForm::CreateControls() {
+    auto* content = new QWidget(this);
+    content->setObjectName(QStringLiteral("KeyFramePanel"));
+    auto* column = new QVBoxLayout(content);
+    column->setContentsMargins(2, 2, 2, 2);
+    column->setSpacing(2);
+
+    KeyframeGroupBox = new QGroupBox(content);
+    KeyframeGroupBox->setObjectName(QStringLiteral("KeyframeGroupBox"));
+    auto* row = new QHBoxLayout(KeyframeGroupBox);
+    row->setContentsMargins(2, 2, 2, 2);
+    row->setSpacing(1);
+    QWidget* g = KeyframeGroupBox;
+    KeyEditSpeedButton = Button(g, "KeyEditSpeedButton", QStringLiteral("Szerk."),
+                                QStringLiteral("Kulcskockás animáció szerkesztés"), true);
+    AutoCommandCopySpeedButton =
+        Button(g, "AutoCommandCopySpeedButton", QStringLiteral("Tár"),
+               QStringLiteral("Tárolja a változást és átmásolja egy következő fázisba."));
+    SpeedButton3 = Button(g, "SpeedButton3", QStringLiteral("-"), QStringLiteral("-"));
+    AutoDurationEdit = new QLineEdit(document_.State.AutoDuration, g);
+    AutoDurationEdit->setObjectName(QStringLiteral("AutoDurationEdit"));
+    AutoDurationEdit->setToolTip(
+        QStringLiteral("Időzítési (duration) érték ezt használja az automatikus parancsgenerátor"));
+    AutoDurationEdit->setMaximumWidth(44);
+    SpeedButton11 = Button(g, "SpeedButton11", QStringLiteral("+"), QStringLiteral("+"));
+    KeyframeTimeSetSpeedButton = Button(g, "KeyframeTimeSetSpeedButton", QStringLiteral("Idő"),
+                                        QStringLiteral("A több kiválasztott kulcskokák idejét módosítja"));
+    CopyKeyframeSpeedButton = Button(g, "CopyKeyframeSpeedButton", QStringLiteral("Dupl."),
+                                     QStringLiteral("Megduplázza akiválasztott fázist"));
+    DeleteKeyframeSpeedButton = Button(g, "DeleteKeyframeSpeedButton", QStringLiteral("Töröl"),
+                                       QStringLiteral("Törli a kiválasztott fázist"));
+    CmdUpSpeedButton = Button(g, "CmdUpSpeedButton", QStringLiteral("◀"),
+                              QStringLiteral("A fázist eggyel hátrébb mozgatja"));
+    CmdDownSpeedButton = Button(g, "CmdDownSpeedButton", QStringLiteral("▶"),
+                                QStringLiteral("A fázist eggyel előrébb mozgatja"));
+    SkeltonSpeedButton = Button(g, "SkeltonSpeedButton", QStringLiteral("Csop."),
+                                QStringLiteral("Csoportos szerkesztés [ALT+G]"), true);
+    LinkSpeedButton = Button(g, "LinkSpeedButton", QStringLiteral("Link"),
+                             QStringLiteral("Összekapcsolt elemeket nem lehet elmozgatni [ALT+L]"), true);
+    KeyFrameSelectSpeedButton =
+        Button(g, "KeyFrameSelectSpeedButton", QStringLiteral("Kijel."),
+               QStringLiteral("Kiválasztja az összes elemet ami részt vett az előző szerkesztésben"));
+    PlaySpeedButton = Button(g, "PlaySpeedButton", QStringLiteral("▷"),
+                             QStringLiteral("A kiválasztott kulcskockától lejátsza az animációt."), true);
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             KeyEditSpeedButton, AutoCommandCopySpeedButton, SpeedButton3, AutoDurationEdit, SpeedButton11,
+             KeyframeTimeSetSpeedButton, CopyKeyframeSpeedButton, DeleteKeyframeSpeedButton, CmdUpSpeedButton,
+             CmdDownSpeedButton, SkeltonSpeedButton, LinkSpeedButton, KeyFrameSelectSpeedButton,
+             PlaySpeedButton})
+        row->addWidget(w);
+    row->addStretch(1);
+    column->addWidget(KeyframeGroupBox);
+
+    auto* second = new QHBoxLayout;
+    second->setSpacing(4);
+    AnimSelectComboBox = new QComboBox(content);
+    AnimSelectComboBox->setObjectName(QStringLiteral("AnimSelectComboBox"));
+    AnimSelectComboBox->addItems({QStringLiteral("Base [F5]"), QStringLiteral("Touch1 [F6]"),
+                                  QStringLiteral("Touch2 [F7]"), QStringLiteral("Touch3 [F8]")});
+    second->addWidget(AnimSelectComboBox);
+    // The path, bone and transposition tools are inserted here.
+    PathToolsBox = new QWidget(content);
+    PathToolsBox->setObjectName(QStringLiteral("PathToolsBox"));
+    auto* tools = new QHBoxLayout(PathToolsBox);
+    tools->setContentsMargins(0, 0, 0, 0);
+    second->addWidget(PathToolsBox, 1);
+    column->addLayout(second);
+
+    CreateGrids(content);
+    column->addWidget(KeyframeScrollBox);
+    column->addStretch(1);
+    // A narrow dock area scrolls the panel instead of being widened by it.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("KeyFrameScroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(content);
+    setWidget(scroll);
+
+    SkeltonSpeedButton->setChecked(document_.State.SkeltonDown);
+    LinkSpeedButton->setChecked(document_.State.LinkDown);
+
+    On(KeyEditSpeedButton, &QToolButton::clicked, this, [this] { KeyEditSpeedButtonClick(); });
+    On(AutoCommandCopySpeedButton, &QToolButton::clicked, this, [this] {
+        Editor.Store(TKeyframeEditor::storeCopyNext);
+        AfterChange();
+    });
+    On(SpeedButton3, &QToolButton::clicked, this, [this] { DurationButtonClick(false); });
+    On(SpeedButton11, &QToolButton::clicked, this, [this] { DurationButtonClick(true); });
+    On(AutoDurationEdit, &QLineEdit::textEdited, this, [this] {
+        Editor.DurationTyped(AutoDurationEdit->text());
+        AfterChange();
+    });
+    auto run = [this](QToolButton* b, void (TKeyframeEditor::*op)()) {
+        On(b, &QToolButton::clicked, this, [this, op] {
+            (Editor.*op)();
+            AfterChange();
+        });
+    };
+    run(KeyframeTimeSetSpeedButton, &TKeyframeEditor::SetRangeDuration);
+    run(CopyKeyframeSpeedButton, &TKeyframeEditor::CopyKeyframe);
+    run(DeleteKeyframeSpeedButton, &TKeyframeEditor::DeleteKeyframe);
+    run(CmdUpSpeedButton, &TKeyframeEditor::MoveBack);
+    run(CmdDownSpeedButton, &TKeyframeEditor::MoveForward);
+    run(KeyFrameSelectSpeedButton, &TKeyframeEditor::SelectLastEditLayers);
+    On(SkeltonSpeedButton, &QToolButton::toggled, this, [this] {
+        document_.State.SkeltonDown = document_.State.GroupEditDown = SkeltonSpeedButton->isChecked();
+    });
+    On(LinkSpeedButton, &QToolButton::toggled, this,
+       [this] { document_.State.LinkDown = LinkSpeedButton->isChecked(); });
+    On(PlaySpeedButton, &QToolButton::clicked, this, [this] { PlaySpeedButtonClick(); });
+    On(AnimSelectComboBox, &QComboBox::activated, this,
+       [this] { Editor.SelectAnimation(AnimSelectComboBox->currentIndex()); });
+}
+
+void TKeyFrameForm::CreateGrids(QWidget* parent) {
+    KeyframeScrollBox = new QScrollArea(parent);
+    KeyframeScrollBox->setObjectName(QStringLiteral("KeyframeScrollBox"));
+    KeyframeScrollBox->setWidgetResizable(false);
+    KeyframeScrollBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    KeyframeScrollBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    KeyframeScrollBox->setFixedHeight(62);
+    auto* inner = new QWidget;
+    inner->setObjectName(QStringLiteral("KeyframeGridBox"));
+    inner->resize(kGridBoxWidth, 2 * (kRowHeight + 2));
+    keyModel_ = new TKeyframeGridModel(this);
+    timeModel_ = new TKeyframeGridModel(this);
+    auto grid = [&](const char* name, TKeyframeGridModel* model, int top) {
+        auto* view = new QTableView(inner);
+        view->setObjectName(QString::fromLatin1(name));
+        view->setModel(model);
+        view->horizontalHeader()->hide();
+        view->verticalHeader()->hide();
+        view->horizontalHeader()->setMinimumSectionSize(kColumnWidth);
+        view->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
+        view->verticalHeader()->setDefaultSectionSize(kRowHeight);
+        view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        view->setSelectionBehavior(QAbstractItemView::SelectItems);
+        view->setGeometry(0, top, kGridBoxWidth, kRowHeight + 2);
+        view->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(view, &QWidget::customContextMenuRequested, this, [this, view](const QPoint& p) {
+            TimelinePopupMenu->popup(view->viewport()->mapToGlobal(p));
+        });
+        return view;
+    };
+    KeyframeStringGrid = grid("KeyframeStringGrid", keyModel_, 0);
+    KeyframeStringGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    TimeLineStringGrid = grid("TimeLineStringGrid", timeModel_, kRowHeight + 2);
+    TimeLineStringGrid->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    KeyframeScrollBox->setWidget(inner);
+
+    connect(KeyframeStringGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (updating_ || !current.isValid()) return;
+                TVelkonApplication::Guard(KeyframeStringGrid, [&] { KeyframeGridSelect(current.column()); });
+            });
+    connect(TimeLineStringGrid->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!updating_) TimelineSelectionChanged();
+    });
+}
+
+void TKeyFrameForm::CreatePopupMenu() {
+    TimelinePopupMenu = new QMenu(this);
+    TimelinePopupMenu->setObjectName(QStringLiteral("TimelinePopupMenu"));
+    auto item = [this](const QString& text, std::function<void()> handler) {
+        QAction* a = TimelinePopupMenu->addAction(text);
+        On(a, &QAction::triggered, this, [this, handler] {
+            handler();
+            AfterChange();
+        });
+        return a;
+    };
+    item(QStringLiteral("Összes kiválasztása"), [this] { Editor.SelectWholeTimeline(); });
+    TimelinePopupMenu->addSeparator();
+    item(QStringLiteral("Kiválasztottak átmásolása"), [this] { Editor.CopyRange(false); });
+    item(QStringLiteral("Kiválasztottak átmásolása fordított sorrendben"),
+         [this] { Editor.CopyRange(true); });
+    item(QStringLiteral("Kiválasztottak törlése"), [this] { Editor.DeleteRange(); });
+    // The path tools give these two their work.
+    TransposePointItem = TimelinePopupMenu->addAction(QStringLiteral("Transzponálási pont megadása"));
+    TransposeItem = TimelinePopupMenu->addAction(QStringLiteral("Kiválasztottak transzponálása"));
+    TimelinePopupMenu->addSeparator();
+    item(QStringLiteral("Duration módosítás"), [this] { Editor.SetRangeDuration(); });
+    item(QStringLiteral("Duration sebességből"), [this] { Editor.DurationFromSpeed(document_.Dialogs()); });
+    widget()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(widget(), &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& p) { TimelinePopupMenu->popup(widget()->mapToGlobal(p)); });
+}
+
+void TKeyFrameForm::FillActions() {
+    auto& a = document_.Actions;
+    a.KeyframeColumnStep = [this](int step) {
+        Editor.StepColumn(step);
+        AfterChange();
+    };
+    a.KeyframePlayToggle = [this] {
+        if (!document_.State.KeyframeMode && !document_.State.KeyframePlaying) return;
+        PlaySpeedButton->setChecked(!PlaySpeedButton->isChecked());
+        PlaySpeedButtonClick();
+    };
+    a.KeyframePlaying = [this] { return document_.State.KeyframePlaying; };
+    a.KeyframeEditingOff = [this] {
+        Editor.Finish(document_.Player);
+        AfterChange();
+    };
+    a.KeyframeSaving = [this](const std::function<void()>& write) {
+        Editor.WithStartState(write);
+        Reload();
+    };
+    a.GroupEditToggle = [this] {
+        if (!document_.Playing()) SkeltonSpeedButton->toggle();
+    };
+    a.LinkToggle = [this] {
+        if (!document_.Playing()) LinkSpeedButton->toggle();
+    };
+    a.SelectAnimation = [this](int animation) {
+        if (document_.Playing() || document_.State.KeyframeMode) return;
+        AnimSelectComboBox->setCurrentIndex(animation);
+        Editor.SelectAnimation(animation);
+    };
+    a.KeyframeStoreAndCopy = [this] {
+        Editor.Store(TKeyframeEditor::storeCopyNext);
+        AfterChange();
+    };
+    a.PlayTick = [this] {
+        if (!document_.State.KeyframePlaying) return;
+        const bool running = Editor.PlayFollow();
+        if (!running && (!document_.Playback || document_.Playback->AutoStop)) {
+            PlaySpeedButton->setChecked(false);
+            PlaySpeedButtonClick();
+        }
+    };
+}
+
+// ---- Handlers ----
+
+void TKeyFrameForm::AfterChange() {
+    Reload();
+    document_.Redraw();
+}
+
+void TKeyFrameForm::KeyEditSpeedButtonClick() {
+    if (KeyEditSpeedButton->isChecked()) {
+        if (!Editor.EditingOn(document_.Dialogs())) KeyEditSpeedButton->setChecked(false);
+    } else {
+        Editor.Finish(document_.Player);
+    }
+    document_.Edited();
+    Reload();
+}
+
+void TKeyFrameForm::PlaySpeedButtonClick() {
+    if (!document_.Player) {
+        PlaySpeedButton->setChecked(document_.State.KeyframePlaying);
+        return;
+    }
+    if (PlaySpeedButton->isChecked()) {
+        struct TSync { // the button follows the state, also when starting failed part-way
+            TKeyFrameForm* f;
+            ~TSync() { f->Reload(); }
+        } sync{this};
+        if (Editor.PlayStart(*document_.Player) && document_.StartIdleLoop) document_.StartIdleLoop();
+    } else {
+        Editor.PlayStop(*document_.Player);
+    }
+    Reload();
+    document_.Redraw();
+}
+
+void TKeyFrameForm::DurationButtonClick(bool plus) {
+    const Qt::KeyboardModifiers mods = QApplication::keyboardModifiers();
+    Editor.DurationStep(plus, mods & Qt::ShiftModifier, mods & Qt::ControlModifier, mods & Qt::AltModifier);
+    AfterChange();
+}
+
+void TKeyFrameForm::KeyframeGridSelect(int column) {
+    Editor.SelectColumn(column);
+    AfterChange();
+}
+
+void TKeyFrameForm::TimelineSelectionChanged() {
+    const QModelIndexList selected = TimeLineStringGrid->selectionModel()->selectedIndexes();
+    if (selected.isEmpty()) return;
+    int left = selected.first().column(), right = left;
+    for (const QModelIndex& i : selected) {
+        left = std::min(left, i.column());
+        right = std::max(right, i.column());
+    }
+    Editor.TimelineLeft = left;
+    Editor.TimelineRight = right;
+}
+
+// ---- Showing the state ----
+
+void TKeyFrameForm::ShowKeyframeArea(bool shown) {
+    KeyframeScrollBox->setVisible(shown);
+    const int height = shown ? kHeightEditing : kHeightIdle;
+    widget()->setMinimumHeight(height - 20);
+    if (isFloating()) resize(width(), height);
+}
+
+void TKeyFrameForm::Reload() {
+    const TEditorState& s = document_.State;
+    updating_ = true;
+    const int columns = s.KeyframeMode ? Editor.ColumnCount() : 1;
+    keyModel_->SetColumns(columns);
+    timeModel_->SetColumns(columns);
+    const int selected = std::clamp(s.KeyFrameCol, 0, columns - 1);
+    const QModelIndex cell = keyModel_->index(0, selected);
+    KeyframeStringGrid->selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
+    if (Editor.TimelineRight < columns) {
+        const QItemSelection range(timeModel_->index(0, Editor.TimelineLeft),
+                                   timeModel_->index(0, Editor.TimelineRight));
+        TimeLineStringGrid->selectionModel()->select(range, QItemSelectionModel::ClearAndSelect);
+        TimeLineStringGrid->scrollTo(timeModel_->index(0, Editor.TimelineRight));
+    }
+    if (AutoDurationEdit->text() != s.AutoDuration) AutoDurationEdit->setText(s.AutoDuration);
+    KeyEditSpeedButton->setChecked(s.KeyframeMode);
+    PlaySpeedButton->setChecked(s.KeyframePlaying);
+    SkeltonSpeedButton->setChecked(s.SkeltonDown);
+    LinkSpeedButton->setChecked(s.LinkDown);
+    if (AnimSelectComboBox->currentIndex() != s.AnimSelect) AnimSelectComboBox->setCurrentIndex(s.AnimSelect);
+    ShowKeyframeArea(s.KeyframeMode);
+    updating_ = false;
+    UpdateEnabledState();
+}
+
+void TKeyFrameForm::UpdateEnabledState() {
+    const TEditorState& s = document_.State;
+    const bool playing = document_.Playing();
+    const bool editing = s.KeyframeMode;
+    const bool keyPlaying = s.KeyframePlaying;
+    for (QWidget* w : std::initializer_list<QWidget*>{CmdUpSpeedButton, CmdDownSpeedButton,
+                                                      CopyKeyframeSpeedButton, DeleteKeyframeSpeedButton,
+                                                      KeyframeTimeSetSpeedButton, AutoCommandCopySpeedButton})
+        w->setEnabled(editing && !keyPlaying);
+    KeyEditSpeedButton->setEnabled(!playing && !keyPlaying);
+    AnimSelectComboBox->setEnabled(!playing && !editing);
+    // While playing from a keyframe only the play button answers, so that it can be released.
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             SpeedButton3, SpeedButton11, AutoDurationEdit, SkeltonSpeedButton, LinkSpeedButton,
+             KeyFrameSelectSpeedButton, PathToolsBox, KeyframeScrollBox})
+        w->setEnabled(!keyPlaying);
+    PlaySpeedButton->setEnabled(editing && !playing);
+    KeyframeGroupBox->setStyleSheet(editing ? QStringLiteral("QGroupBox#KeyframeGroupBox { background-color: "
+                                                             "#FFC891; }")
+                                            : QString());
+}
+
+} // namespace velkon
