@@ -53,17 +53,6 @@ TGeometry ReadGeometry(const QString& text) {
     return g;
 }
 
-bool HasLineBreak(const QString& text) {
-    return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
-}
-
-QString WithoutLineBreaks(const QString& text) {
-    if (!HasLineBreak(text)) return text;
-    QString s = text;
-    s.remove(QLatin1Char('\r'));
-    s.remove(QLatin1Char('\n'));
-    return s;
-}
 
 QString WriteCommandClipboard(const TImagesItem& layer, const std::vector<const TCommandItem*>& commands,
                               bool* stripped) {

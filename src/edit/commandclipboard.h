@@ -1,5 +1,7 @@
 #pragma once
 
+#include "edit/linebreaks.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -38,10 +40,6 @@ struct TCommandClipboard {
 
 inline const QString ClipboardHeader = QStringLiteral("VKP Clipboard");
 
-// Whether a parameter text holds a line break (CR or LF).
-bool HasLineBreak(const QString& text);
-// The text without its CR and LF characters.
-QString WithoutLineBreaks(const QString& text);
 
 // The clipboard text of commands copied from layer, lines ended by CR LF.
 // Line breaks inside parameters would split the format: they are left out,

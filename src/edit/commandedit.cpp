@@ -57,10 +57,6 @@ QStringList AdaptedTemplates(const TScene& scene, const TImagesItem& layer) {
     return result;
 }
 
-bool HasLineBreak(const QString& text) {
-    return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
-}
-
 TCommandEdit::TCommandEdit(const TScene& scene, const TImagesItem& layer, const TCommandItem* existing)
     : scene_(scene), layer_(layer), editMode_(existing != nullptr) {
     if (!existing) return;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "edit/linebreaks.h"
+
 #include "edit/commandfields.h"
 
 #include <QString>
@@ -19,10 +21,6 @@ class TScene;
 // parent, "in;0" becomes the offset from the parent and the parent's name
 // (Left(20;body)); otherwise "in" becomes the layer's own name.
 QStringList AdaptedTemplates(const TScene& scene, const TImagesItem& layer);
-
-// Whether a parameter or name text holds a line break (CR or LF), which would
-// break the line it is stored on.
-bool HasLineBreak(const QString& text);
 
 // One parameter box of the command edit dialog.
 struct TParamBox {

@@ -38,12 +38,6 @@ bool IsSectionOf(const QString& section, const QString& name) {
     return true;
 }
 
-QString WithoutLineBreaks(QString s) {
-    s.remove(QLatin1Char('\r'));
-    s.remove(QLatin1Char('\n'));
-    return s;
-}
-
 } // namespace
 
 QString FavouritesPath(const QString& programDir, const QString& fallbackDir) {
