@@ -52,6 +52,9 @@ public:
     // After a panel changed the scene: every panel refreshes, the undo buttons
     // follow the ring and the canvas is redrawn.
     void Edited();
+    // Stores the pose being edited and switches keyframe editing off, as its
+    // button would (before new, open, pack, close and the scene's playback).
+    void EndKeyframeEditing();
     void Redraw() const;
 
     // What the main window's keyboard table runs in the panels. Each panel
@@ -76,6 +79,11 @@ public:
         // Called after each idle pass while playing (the keyframe editor follows its layer).
         std::function<void()> PlayTick;
     } Actions;
+
+    // The rows of the main window's key table that the panels carry out
+    // (Page Up/Down, F5-F8, Insert, Alt+G/L/B/1/2), for a key pressed while no
+    // field is being typed into and the scene does not play; true when one ran.
+    bool RunPanelKey(int key, Qt::KeyboardModifiers mods);
 
 signals:
     // The layer list changed: layers added, removed, renamed, reordered,

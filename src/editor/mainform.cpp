@@ -530,7 +530,7 @@ void TMainForm::PlayStopToggle(bool preview) {
     const auto& actions = Document.Actions;
     if (actions.KeyframePlaying && actions.KeyframePlaying()) return;
     // The scene plays from the layers' start, not from a keyframe pose.
-    if (State.KeyframeMode && actions.KeyframeEditingOff) actions.KeyframeEditingOff();
+    if (State.KeyframeMode) Document.EndKeyframeEditing();
     engine_->Playback.Toggle(!preview);
     UpdateEnabledState();
     if (Scene.Playing) StartIdleLoop();
@@ -571,7 +571,7 @@ void TMainForm::NewSpeedButtonClick() {
         !Dialogs->AskYesNo(QStringLiteral("Új projekt"),
                            QStringLiteral("A jelenlegi projekt nincs mentve! Biztos új projektet kezd?")))
         return;
-    if (Document.Actions.KeyframeEditingOff) Document.Actions.KeyframeEditingOff(); // stores the pose first
+    Document.EndKeyframeEditing(); // stores the pose first
     Scene.ProjectFileName = QStringLiteral("Untitled.VKP");
     UpdateCaption();
     Scene.ClearLayersAndFiles();
@@ -597,7 +597,7 @@ void TMainForm::OpenSpeedButtonClick() {
     // Whatever reading left in the scene is shown, also when it failed
     // half-way; a cancelled open (No, or no file chosen) changes nothing.
     bool reading = false;
-    if (Document.Actions.KeyframeEditingOff) Document.Actions.KeyframeEditingOff();
+    Document.EndKeyframeEditing();
     const auto after = [this] {
         ProjectLoaded();
         ClearUndo();
@@ -617,7 +617,7 @@ void TMainForm::OpenProject(const QString& path) {
         TMainForm* f;
         ~TAfter() { f->ProjectLoaded(); }
     } after{this};
-    if (Document.Actions.KeyframeEditingOff) Document.Actions.KeyframeEditingOff();
+    Document.EndKeyframeEditing();
     SelectSingleLayer(nullptr);
     ReadProject(Scene, path, ErrorLog);
 }
@@ -650,7 +650,7 @@ void TMainForm::SaveSpeedButtonClick(bool fromButton) {
 }
 
 void TMainForm::PackSpeedButtonClick() {
-    if (Document.Actions.KeyframeEditingOff) Document.Actions.KeyframeEditingOff();
+    Document.EndKeyframeEditing();
     TPackOptions options;
     options.ReadBackFrame = [this] { ScreenshotPicture = ReadFrame(); };
     const QString pack = PackExport(Scene, *Dialogs, ErrorLog, options);
@@ -708,9 +708,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     }
     idleTimer_.stop();
     // The pose being edited is stored and the exit save sees the start state.
-    TVelkonApplication::Guard(this, [this] {
-        if (Document.Actions.KeyframeEditingOff) Document.Actions.KeyframeEditingOff();
-    });
+    TVelkonApplication::Guard(this, [this] { Document.EndKeyframeEditing(); });
     // The exit save always runs; a failure is logged and the window still closes.
     TVelkonApplication::Guard(this, [this] {
         ExitSaveProject(Scene, ErrorLog, ProgramDir,
@@ -816,7 +814,7 @@ bool TMainForm::FormKeyDown(QKeyEvent* event, QWidget* target) {
         UndoSpeedButtonClick(); // both letters undo; redo has no key
         return true;
     }
-    if (!typing && PanelKey(event, mods)) return true;
+    if (!typing && Document.RunPanelKey(event->key(), mods)) return true;
     if (!focused) return false;
     if (event->key() == Qt::Key_O && mods == Qt::NoModifier && Scene.SelectedCount > 0 &&
         Run(Document.Actions.OriginButton))
@@ -859,55 +857,6 @@ bool TMainForm::FormKeyDown(QKeyEvent* event, QWidget* target) {
     }
     // Keys on the canvas go nowhere else (the scroll box would scroll on arrows).
     return target && IsCanvasArea(target);
-}
-
-bool TMainForm::PanelKey(QKeyEvent* event, Qt::KeyboardModifiers mods) {
-    const auto& actions = Document.Actions;
-    const bool editing = State.KeyframeMode;
-    if (mods == Qt::AltModifier) {
-        switch (event->key()) {
-        case Qt::Key_G:
-            return Run(actions.GroupEditToggle);
-        case Qt::Key_L:
-            return Run(actions.LinkToggle);
-        case Qt::Key_B:
-            return Run(actions.BoneButton);
-        case Qt::Key_1:
-            return actions.ToggleStartBit && (actions.ToggleStartBit(0), true);
-        case Qt::Key_2:
-            return actions.ToggleStartBit && (actions.ToggleStartBit(2), true);
-        default:
-            return false;
-        }
-    }
-    switch (event->key()) {
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown: {
-        const bool up = event->key() == Qt::Key_PageUp;
-        if (!editing && Scene.SelectedCount == 1 && actions.MoveLayer) {
-            actions.MoveLayer(up, mods & Qt::ShiftModifier);
-            return true;
-        }
-        const bool keyframePlaying = actions.KeyframePlaying && actions.KeyframePlaying();
-        if (editing && !keyframePlaying && actions.KeyframeColumnStep) {
-            actions.KeyframeColumnStep(up ? -1 : 1);
-            return true;
-        }
-        return false;
-    }
-    case Qt::Key_F5:
-    case Qt::Key_F6:
-    case Qt::Key_F7:
-    case Qt::Key_F8:
-        if (editing || !actions.SelectAnimation) return false;
-        actions.SelectAnimation(event->key() - Qt::Key_F5);
-        return true;
-    case Qt::Key_Insert:
-        // The window's handler is the only one: a list that binds Insert too must not add twice.
-        return Run(editing ? actions.KeyframeStoreAndCopy : actions.AddCommand);
-    default:
-        return false;
-    }
 }
 
 void TMainForm::FormKeyUp(QKeyEvent* event) {

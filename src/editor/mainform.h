@@ -174,8 +174,6 @@ private:
     void AfterEdit();
     // Whether keys pressed in target are the main window's own (no control is typed into).
     bool KeysForWindow(QWidget* target) const;
-    // The rows of the key table that the panels carry out; true when one ran.
-    bool PanelKey(QKeyEvent* event, Qt::KeyboardModifiers mods);
     bool IsCanvasArea(QWidget* w) const;
     void CreatePanels();
     void ConnectGuarded(QObject* sender, const char* signal, std::function<void()> handler);

@@ -171,7 +171,11 @@ void TAnimForm::CreateControls() {
         layout->addWidget(view);
         CommandListPage->addTab(CmdTab[n], QStringLiteral("%1.").arg(n + 1));
     }
-    On(CommandListPage, &QTabWidget::currentChanged, this, [this] { ShowLayerCommands(true); });
+    On(CommandListPage, &QTabWidget::currentChanged, this, [this] {
+        // The layers panel's paste goes into the tab shown here.
+        document_.State.CommandListTab = ActiveTrack() + 1;
+        ShowLayerCommands(true);
+    });
 
     column->addWidget(AnimationPanel);
     column->addWidget(AnimLabel);

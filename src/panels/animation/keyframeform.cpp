@@ -1,5 +1,7 @@
 #include "panels/animation/keyframeform.h"
 
+#include "panels/animation/keyframepathtools.h"
+
 #include "edit/editorstate.h"
 #include "editor/editordocument.h"
 #include "editor/velkonapplication.h"
@@ -159,6 +161,20 @@ void TKeyFrameForm::CreateControls() {
     PathToolsBox->setObjectName(QStringLiteral("PathToolsBox"));
     auto* tools = new QHBoxLayout(PathToolsBox);
     tools->setContentsMargins(0, 0, 0, 0);
+    PathTools = new TKeyFramePathTools(document_, PathToolsBox);
+    tools->addWidget(PathTools);
+    // Generated or transposed keyframes: the grid takes the new columns and shows the current one again.
+    connect(PathTools, &TKeyFramePathTools::PathKeyframesCreated, this, [this](int columns) {
+        document_.State.KeyFrameColCount = columns;
+        Editor.Refresh();
+        document_.Edited();
+        Reload();
+    });
+    connect(PathTools, &TKeyFramePathTools::KeyframesTransposed, this, [this] {
+        Editor.ApplySelected();
+        document_.Edited();
+        Reload();
+    });
     second->addWidget(PathToolsBox, 1);
     column->addLayout(second);
 
@@ -274,9 +290,8 @@ void TKeyFrameForm::CreatePopupMenu() {
     item(QStringLiteral("Kiválasztottak átmásolása fordított sorrendben"),
          [this] { Editor.CopyRange(true); });
     item(QStringLiteral("Kiválasztottak törlése"), [this] { Editor.DeleteRange(); });
-    // The path tools give these two their work.
-    TransposePointItem = TimelinePopupMenu->addAction(QStringLiteral("Transzponálási pont megadása"));
-    TransposeItem = TimelinePopupMenu->addAction(QStringLiteral("Kiválasztottak transzponálása"));
+    TimelinePopupMenu->addAction(PathTools->TransposePointAction);
+    TimelinePopupMenu->addAction(PathTools->TransposeAction);
     TimelinePopupMenu->addSeparator();
     item(QStringLiteral("Duration módosítás"), [this] { Editor.SetRangeDuration(); });
     item(QStringLiteral("Duration sebességből"), [this] { Editor.DurationFromSpeed(document_.Dialogs()); });
@@ -386,6 +401,7 @@ void TKeyFrameForm::TimelineSelectionChanged() {
     }
     Editor.TimelineLeft = left;
     Editor.TimelineRight = right;
+    PathTools->SetTimelineRange(left, right);
 }
 
 // ---- Showing the state ----
@@ -440,6 +456,7 @@ void TKeyFrameForm::UpdateEnabledState() {
              KeyFrameSelectSpeedButton, PathToolsBox, KeyframeScrollBox})
         w->setEnabled(!keyPlaying);
     PlaySpeedButton->setEnabled(editing && !playing);
+    PathTools->UpdateEnabledState();
     KeyframeGroupBox->setStyleSheet(editing ? QStringLiteral("QGroupBox#KeyframeGroupBox { background-color: "
                                                              "#FFC891; }")
                                             : QString());

@@ -14,6 +14,8 @@ class QToolButton;
 
 namespace velkon {
 
+class TKeyFramePathTools;
+
 class TEditorDocument;
 class TKeyframeGridModel;
 
@@ -47,13 +49,12 @@ public:
     QComboBox* AnimSelectComboBox = nullptr;
     // Holds the path, bone and transposition tools.
     QWidget* PathToolsBox = nullptr;
+    TKeyFramePathTools* PathTools = nullptr; // curve, ellipse, bone, transposition, start commands
     QScrollArea* KeyframeScrollBox = nullptr;
     QTableView* KeyframeStringGrid = nullptr;
     QTableView* TimeLineStringGrid = nullptr;
     QMenu* TimelinePopupMenu = nullptr;
     // The transposition items of the pop-up menu; the path tools connect them.
-    QAction* TransposePointItem = nullptr;
-    QAction* TransposeItem = nullptr;
 
     // Re-reads the keyframe state into the controls.
     void Reload();

@@ -1,5 +1,7 @@
 #include "panels/layers/imagesform.h"
 
+#include "panels/layers/layertoolspanel.h"
+
 #include "edit/editorstate.h"
 #include "edit/import.h"
 #include "edit/layerops.h"
@@ -139,6 +141,10 @@ void TImagesForm::CreateToolBar(QWidget* page) {
     AuxPanel = new QWidget(page);
     AuxPanel->setObjectName(QStringLiteral("AuxPanel"));
     AuxPanel->setVisible(false);
+    auto* aux = new QVBoxLayout(AuxPanel);
+    aux->setContentsMargins(0, 0, 0, 0);
+    LayerTools = new TLayerToolsPanel(Document, AuxPanel);
+    aux->addWidget(LayerTools);
 
     On(GroupSpeedButton, &QToolButton::clicked, this, [this] { GroupSpeedButtonClick(); });
     On(AddImageSpeedButton, &QToolButton::clicked, this, [this] { AddImageSpeedButtonClick(); });
@@ -203,10 +209,7 @@ void TImagesForm::CreateLists() {
     LayerPopupMenu->setObjectName(QStringLiteral("LayerPopupMenu"));
     auto item = [this](const QString& text, std::function<void()> handler) {
         QAction* action = LayerPopupMenu->addAction(text);
-        if (handler)
-            On(action, &QAction::triggered, this, handler);
-        else
-            action->setEnabled(false); // the layer command tools fill these in
+        On(action, &QAction::triggered, this, handler);
     };
     item(QStringLiteral("Összes csoport kinyitás"), [this] {
         OpenAllGroups(Document.Scene, true);
@@ -219,9 +222,9 @@ void TImagesForm::CreateLists() {
     item(QStringLiteral("Kijelölt elemek átnevezése"), [this] {
         if (BatchRename(Document.Scene, Document.Dialogs())) Changed();
     });
-    item(QStringLiteral("Kijeölt elemekhez parancs beillesztés"), {});
-    item(QStringLiteral("Transzponálási pont megadása"), {});
-    item(QStringLiteral("Kiválasztottak transzponálása"), {});
+    // The layer command tools' entries.
+    LayerPopupMenu->addActions(
+        {LayerTools->PasteAction, LayerTools->TransposePointAction, LayerTools->TransposeSelectedAction});
     connect(LayerListView, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         LayerPopupMenu->popup(LayerListView->viewport()->mapToGlobal(pos));
     });

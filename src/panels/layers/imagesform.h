@@ -14,6 +14,8 @@ class QToolButton;
 
 namespace velkon {
 
+class TLayerToolsPanel;
+
 class TEditorDocument;
 class TFileListModel;
 class TLayerListModel;
@@ -43,6 +45,7 @@ public:
     QToolButton *ImportSpeedButton, *ColorSwatch, *ColorSpeedButton;
     QToolButton *CheckAllSpeedButton, *CheckOutAllSpeedButton, *FoldLabel;
     // The auxiliary panel under the fold label; its tools come later.
+    TLayerToolsPanel* LayerTools = nullptr; // the auxiliary panel's contents
     QWidget* AuxPanel;
     QMenu* LayerPopupMenu;
     uint32_t SwatchColor = 0xFFFFFF; // 0x00BBGGRR
