@@ -131,6 +131,9 @@ bool TKeyframeEditor::CheckTracks() {
     state_.KeyframeMode = false;
     for (const auto& entry : state_.Scene.Layers)
         entry.second->RestoreState();
+    // The common origin goes back with the layers instead of staying at the last pose.
+    state_.SelectionSignature.reset();
+    RecomputeSelection(state_);
     Modified();
     Notify();
     if (Refreshed) Refreshed();
@@ -187,6 +190,9 @@ void TKeyframeEditor::EditingOff() {
     state_.KeyframeMode = false;
     for (const auto& entry : state_.Scene.Layers)
         entry.second->RestoreState();
+    // The common origin goes back with the layers instead of staying at the last pose.
+    state_.SelectionSignature.reset();
+    RecomputeSelection(state_);
     Modified();
     Notify();
     if (Refreshed) Refreshed();

@@ -268,6 +268,9 @@ TEST_F(Keyframes, EditingOffStoresAndRestoresTheStartState) {
     EXPECT_EQ(Key(a, 1), "x=222y=10w=64h=32a=0f=255");
     EXPECT_EQ(a->Left, 7);
     EXPECT_EQ(a->Top, 8);
+    // The common origin comes back to the layer, not left at the last pose.
+    EXPECT_EQ(state.ToolPoint(-1).X, 7);
+    EXPECT_EQ(state.ToolPoint(-1).Y, 8);
     EXPECT_TRUE(a->KeyframeEditing); // the last edit's layers can be selected again
     EXPECT_FALSE(other->KeyframeEditing);
     EXPECT_EQ(state.Undo.LastKind(), TUndoBuffer::kindKeyEditEnd);

@@ -175,8 +175,10 @@ void TKeyFrameForm::CreateControls() {
         document_.Edited();
         Reload();
     });
-    second->addWidget(PathToolsBox, 1);
+    second->addStretch(1);
     column->addLayout(second);
+    // A row of their own keeps the panel within a narrow dock.
+    column->addWidget(PathToolsBox);
 
     CreateGrids(content);
     column->addWidget(KeyframeScrollBox);
