@@ -36,6 +36,13 @@ const std::vector<TChangeLogVersion>& ChangeLogVersions() {
                        "Hibakereső: az aktuális réteg, az általa StartOther paranccsal indított rétegek "
                        "és a rá hivatkozó rétegek tizenkét parancssora egymás mellett, színezett "
                        "táblázatban.")},
+             {'+', QStringLiteral("Rétegek panel: képek, hangok és részecskék hozzáadása, klónozás, törlés, "
+                                  "csoportok, szülő beállítása húzással, importálás másik projektből.")},
+             {'+', QStringLiteral("Animációs parancsok panel a parancsszerkesztővel, a vágólappal, a "
+                                  "tömeges eszközökkel, az idő módosítóval és a kedvencekkel.")},
+             {'+', QStringLiteral("Kulcskockás animáció: pózok rögzítése a vásznon, görbe és ellipszis "
+                                  "pálya, csontváz és transzponálás.")},
+             {'+', QStringLiteral("Tulajdonságok panel egy és több réteghez, réteg- és fájlátnevezéssel.")},
              {'+', QStringLiteral("Fejlesztési napló: ez az ablak, az eszköztár Info gombjáról.")},
              {'+', QStringLiteral("A panelek egy közös dokumentumon osztoznak; a billentyűk a panelek saját "
                                   "műveleteit hívják.")},
