@@ -1,6 +1,7 @@
 #include "edit/keyframes.h"
 
 #include "edit/editorstate.h"
+#include "edit/pathtools.h"
 #include "edit/phasestep.h"
 #include "edit/selection.h"
 #include "engine/params.h"
@@ -68,13 +69,19 @@ bool TKeyframeEditor::Playing() const {
 }
 
 QString TKeyframeEditor::PoseText(const TImagesItem& l) {
-    return QStringLiteral("x=%1y=%2w=%3h=%4a=%5f=%6")
-        .arg(Round(l.Left))
-        .arg(Round(l.Top))
-        .arg(Round(l.Width))
-        .arg(Round(l.Height))
-        .arg(Round(l.Angle))
-        .arg(Round(l.Alpha));
+    return velkon::PoseText(l);
+}
+
+void TKeyframeEditor::BackToStartState() {
+    state_.KeyframeMode = false;
+    for (const auto& entry : state_.Scene.Layers)
+        entry.second->RestoreState();
+    // The common origin goes back with the layers instead of staying at the last pose.
+    state_.SelectionSignature.reset();
+    RecomputeSelection(state_);
+    Modified();
+    Notify();
+    if (Refreshed) Refreshed();
 }
 
 void TKeyframeEditor::Notify() {
@@ -128,15 +135,7 @@ bool TKeyframeEditor::CheckTracks() {
         for (TImagesItem* m : members)
             if (const int count = FirstTrack(*m).Count(); count != expected)
                 state_.Log->Add(QStringLiteral("%1<>%2 - %3").arg(expected).arg(count).arg(m->Name));
-    state_.KeyframeMode = false;
-    for (const auto& entry : state_.Scene.Layers)
-        entry.second->RestoreState();
-    // The common origin goes back with the layers instead of staying at the last pose.
-    state_.SelectionSignature.reset();
-    RecomputeSelection(state_);
-    Modified();
-    Notify();
-    if (Refreshed) Refreshed();
+    BackToStartState();
     return false;
 }
 
@@ -187,15 +186,7 @@ void TKeyframeEditor::EditingOff() {
     if (!CheckTracks()) return; // already off, nothing written
     if (state_.KeyFrameIndex >= 0) Store(storeSwitchingOff);
     state_.Undo.Record(-TUndoBuffer::kindKeyEditEnd);
-    state_.KeyframeMode = false;
-    for (const auto& entry : state_.Scene.Layers)
-        entry.second->RestoreState();
-    // The common origin goes back with the layers instead of staying at the last pose.
-    state_.SelectionSignature.reset();
-    RecomputeSelection(state_);
-    Modified();
-    Notify();
-    if (Refreshed) Refreshed();
+    BackToStartState();
 }
 
 void TKeyframeEditor::Finish(TPlayer* player) {

@@ -119,6 +119,8 @@ private:
     void AddColumns(int n, int select);
     void Notify();
     void Modified();
+    // Editing ends: every layer back in its start state, the panels told.
+    void BackToStartState();
 
     TEditorState& state_;
     int savedTimelineLeft_ = 0, savedTimelineRight_ = 0;

@@ -35,6 +35,8 @@ std::vector<int> CountNames(const TScene& scene, const QStringList& names) {
         index.insert(names[i], i); // the first of equal names counts
         longest = std::max(longest, names[i].size());
     }
+    // Unique names: one lookup per parameter.
+    const bool unique = index.size() == names.size();
     for (const auto& [layerName, layer] : scene.Layers)
         for (int t = 1; t <= 12; ++t) {
             const TCommands& track = layer->TrackByNumber(t);
@@ -44,6 +46,10 @@ std::vector<int> CountNames(const TScene& scene, const QStringList& names) {
                     if (param.isEmpty() || param.size() > longest) continue;
                     const auto it = index.constFind(param);
                     if (it == index.constEnd()) continue;
+                    if (unique) {
+                        ++counts[static_cast<size_t>(it.value())];
+                        continue;
+                    }
                     // Equal names share the count, as counting them one by one would.
                     for (int i = 0; i < names.size(); ++i)
                         if (i == it.value() || names[i] == param) ++counts[static_cast<size_t>(i)];
@@ -57,37 +63,9 @@ std::vector<int> CountNames(const TScene& scene, const QStringList& names) {
 std::vector<int> CountAllLayerReferences(const TScene& scene) {
     QStringList names;
     names.reserve(scene.Layers.Count());
-    bool duplicates = false;
-    QSet<QString> seen;
-    for (const auto& [name, layer] : scene.Layers) {
+    for (const auto& [name, layer] : scene.Layers)
         names << layer->Name;
-        if (!duplicates) {
-            if (seen.contains(layer->Name)) duplicates = true;
-            seen.insert(layer->Name);
-        }
-    }
-    if (duplicates) return CountNames(scene, names);
-    // Unique names: one lookup per parameter.
-    std::vector<int> counts(static_cast<size_t>(names.size()), 0);
-    QHash<QString, int> index;
-    index.reserve(names.size());
-    qsizetype longest = 0;
-    for (int i = 0; i < names.size(); ++i) {
-        index.insert(names[i], i);
-        longest = std::max(longest, names[i].size());
-    }
-    for (const auto& [layerName, layer] : scene.Layers)
-        for (int t = 1; t <= 12; ++t) {
-            const TCommands& track = layer->TrackByNumber(t);
-            for (int c = 0; c < track.Count(); ++c)
-                for (int p = 1; p <= 3; ++p) {
-                    const QString& param = track.Item(c)->Param(p);
-                    if (param.isEmpty() || param.size() > longest) continue;
-                    const auto it = index.constFind(param);
-                    if (it != index.constEnd()) ++counts[static_cast<size_t>(it.value())];
-                }
-        }
-    return counts;
+    return CountNames(scene, names);
 }
 
 std::vector<TLayerRow> RefreshList(TScene& scene) {
