@@ -12,6 +12,8 @@
 #include "panels/animation/commandlistmodel.h"
 
 #include <QBrush>
+#include <QComboBox>
+#include <QPushButton>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -250,6 +252,32 @@ private slots:
 
     // A new user's first animation: a ball bouncing on the example project's
     // empty second track, written with this panel only, played, saved, reopened.
+    void easeDesignerFromTheListStoresItsTextIntoTheRow() {
+        TImagesItem* ball = AddLayer(QStringLiteral("ball"), 0, 0);
+        ball->Base.Track[0].Add(std::make_unique<TCommandItem>(1, QStringLiteral("10"), QStringLiteral("20"),
+                                                               QStringLiteral("2")));
+        Select(ball);
+        anim_->SelectRows({0});
+        bool modal = false;
+        TModalAnswer answer([&](QWidget* w) {
+            modal = w->objectName() == QLatin1String("EaseForm");
+            auto* presets = w->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+            QVERIFY(presets);
+            presets->setFocus();
+            for (int i = 0; i < 6; ++i) // down to "back cubic"
+                QTest::keyClick(presets, Qt::Key_Down);
+            QCOMPARE(presets->currentText(), QStringLiteral("back cubic"));
+            w->findChild<QPushButton*>(QStringLiteral("OkBitBtn"))->click();
+        });
+        QTest::mouseClick(anim_->EaseSpeedButton, Qt::LeftButton);
+        QVERIFY(answer.Came());
+        QVERIFY(modal);
+        QCOMPARE(ball->Base.Track[0].Item(0)->sParam3(),
+                 QStringLiteral("Ease(d=2e=1009f=0,0g=0,0h=4,0i=-3,0j=0,0)"));
+        QVERIFY(Rows().first().endsWith(QStringLiteral("duration=Ease(d=2e=1009f=0,0g=0,0h=4,0i=-3,0j=0,0)")));
+        QVERIFY(!form_->Scene.Saved);
+    }
+
     void bouncingBallOnAnEmptyTrackSurvivesSaveAndReopen() {
         const QDir demo(QStringLiteral(VELKON_SOURCE_DIR "/examples/demo"));
         QTemporaryDir copy;
