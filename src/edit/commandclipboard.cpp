@@ -6,6 +6,7 @@
 #include "model/imagesitem.h"
 #include "model/velkonerror.h"
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -28,12 +29,60 @@ QString Num(int v) {
     return QString::number(v);
 }
 
+// Appends a whole number without a temporary string.
+void AppendWhole(QString& out, int v) {
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
+    out += QLatin1StringView(digits, end - digits);
+}
+
+// A parameter that is a plain whole number, read without the general number
+// reader; anything else goes the general way.
+int WholeParam(const QString& text) {
+    bool ok = false;
+    const int v = QStringView(text).toInt(&ok);
+    return ok ? v : ToInt(text);
+}
+
+// The pose form the editor itself writes, "x=1y=2w=3h=4a=5" with an optional
+// "f=6", each a whole number of at most nine digits; false for any other text.
+bool ReadPlainPose(QStringView s, TGeometry& g) {
+    static constexpr char Keys[] = {'x', 'y', 'w', 'h', 'a', 'f'};
+    int* fields[] = {&g.X, &g.Y, &g.W, &g.H, &g.A, &g.F};
+    qsizetype i = 0;
+    for (int k = 0; k < 6; ++k) {
+        if (k == 5 && i == s.size()) {
+            g.HasAlpha = false;
+            g.F = 0;
+            return true;
+        }
+        if (i + 1 >= s.size() || s[i] != QLatin1Char(Keys[k]) || s[i + 1] != QLatin1Char('=')) return false;
+        i += 2;
+        qsizetype j = i;
+        if (j < s.size() && s[j] == QLatin1Char('-')) ++j;
+        const qsizetype digits = j;
+        while (j < s.size() && s[j] >= QLatin1Char('0') && s[j] <= QLatin1Char('9'))
+            ++j;
+        if (j == digits || j - digits > 9) return false;
+        *fields[k] = s.mid(i, j - i).toInt();
+        i = j;
+    }
+    g.HasAlpha = true;
+    return i == s.size();
+}
+
 } // namespace
 
 QString GeometryText(double x, double y, double w, double h, double a, double f) {
-    return QStringLiteral("x=") + Num(Whole(x)) + QStringLiteral("y=") + Num(Whole(y)) +
-           QStringLiteral("w=") + Num(Whole(w)) + QStringLiteral("h=") + Num(Whole(h)) +
-           QStringLiteral("a=") + Num(Whole(a)) + QStringLiteral("f=") + Num(Whole(f));
+    const double values[] = {x, y, w, h, a, f};
+    static constexpr const char* Keys[] = {"x=", "y=", "w=", "h=", "a=", "f="};
+    QString out;
+    out.reserve(48);
+    for (int k = 0; k < 6; ++k) {
+        out += QLatin1StringView(Keys[k]);
+        AppendWhole(out, Whole(values[k]));
+    }
+    return out;
 }
 
 QString GeometryText(const TImagesItem& layer) {
@@ -41,8 +90,9 @@ QString GeometryText(const TImagesItem& layer) {
 }
 
 TGeometry ReadGeometry(const QString& text) {
-    const TKeyText k = SplitKeyText(text);
     TGeometry g;
+    if (ReadPlainPose(text, g)) return g;
+    const TKeyText k = SplitKeyText(text);
     g.X = ToInt(k.X);
     g.Y = ToInt(k.Y);
     g.W = ToInt(k.W);
@@ -128,8 +178,8 @@ std::optional<TCommandClipboard> ReadCommandClipboard(const QString& text) {
 
 void AdaptPastedCommand(TClipboardCommand& command, const TGeometry& c, const TImagesItem& l) {
     if (command.Command == cmdMoveTo) {
-        command.Param1 = Num(Whole(ToInt(command.Param1) - (c.X - l.Left)));
-        command.Param2 = Num(Whole(ToInt(command.Param2) - (c.Y - l.Top)));
+        command.Param1 = Num(Whole(WholeParam(command.Param1) - (c.X - l.Left)));
+        command.Param2 = Num(Whole(WholeParam(command.Param2) - (c.Y - l.Top)));
     } else if (command.Command == cmdKeyFrame) {
         const TGeometry k = ReadGeometry(command.Param1);
         // A source of no width or height gives no scale: the size is kept.

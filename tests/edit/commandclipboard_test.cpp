@@ -93,6 +93,12 @@ TEST(CommandClipboard, GeometryLineWithAndWithoutAlpha) {
     EXPECT_EQ(ReadGeometry(QStringLiteral("x=1,5y=-2w=3.5h=4a=45")), (TGeometry{2, -2, 4, 4, 45, 0, false}));
     EXPECT_THROW(ReadGeometry(QStringLiteral("x=1y=2")), EVelkonError);
     EXPECT_THROW(ReadGeometry(QStringLiteral("x=ay=2w=3h=4a=5")), EVelkonError);
+    // Poses just outside the editor's own plain form read as before.
+    EXPECT_EQ(ReadGeometry(QStringLiteral("x=-5y=0w=1234567890h=1a=2")),
+              (TGeometry{-5, 0, 1234567890, 1, 2, 0, false}));
+    EXPECT_EQ(ReadGeometry(QStringLiteral("x=1y=2w=3h=4a=5f=")), (TGeometry{1, 2, 3, 4, 5, 0, true}));
+    EXPECT_EQ(ReadGeometry(QStringLiteral(" x=1y=2w=3h=4a=5f=6 ")), (TGeometry{1, 2, 3, 4, 5, 6, true}));
+    EXPECT_THROW(ReadGeometry(QStringLiteral("x=1y=2w=3h=4a=5f=9999999999")), EVelkonError);
 }
 
 struct TAdaptCase {
