@@ -11,6 +11,7 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <functional>
 
 namespace velkon {
 
@@ -126,17 +127,20 @@ int AddPictureFiles(TScene& scene, TDialogs& dialogs, TErrorLog& log, const std:
     return added;
 }
 
-int AddSounds(TScene& scene, TDialogs& dialogs, TErrorLog& log) {
-    const auto paths =
-        ChooseResources(dialogs, QStringLiteral("Hangfájl hozzáadás"), QStringLiteral("*.wav|*.wav"));
+namespace {
+
+// Adds the chosen files of one kind as resources; load, when given, reads a
+// file's contents and refuses it with false.
+int AddResourceFiles(TScene& scene, TDialogs& dialogs, TErrorLog& log, const QString& title,
+                     const QString& filter, const std::function<bool(const QString&, TFilesItem&)>& load) {
+    const auto paths = ChooseResources(dialogs, title, filter);
     if (!paths) return 0;
     int added = 0;
     for (const QString& path : *paths) {
         if (!Acceptable(scene, dialogs, path)) continue;
         std::unique_ptr<TFilesItem> item = TFilesItem::Create(path);
         LogSpace(log, *item);
-        if (!SceneSounds(scene).Load(path, item->Sound)) {
-            dialogs.Message(QStringLiteral("Nem megfelelő a Wav formátuma!") + path);
+        if (load && !load(path, *item)) {
             Forget(scene, *item);
             continue;
         }
@@ -147,20 +151,20 @@ int AddSounds(TScene& scene, TDialogs& dialogs, TErrorLog& log) {
     return added;
 }
 
+} // namespace
+
+int AddSounds(TScene& scene, TDialogs& dialogs, TErrorLog& log) {
+    return AddResourceFiles(scene, dialogs, log, QStringLiteral("Hangfájl hozzáadás"),
+                            QStringLiteral("*.wav|*.wav"), [&](const QString& path, TFilesItem& item) {
+                                if (SceneSounds(scene).Load(path, item.Sound)) return true;
+                                dialogs.Message(QStringLiteral("Nem megfelelő a Wav formátuma!") + path);
+                                return false;
+                            });
+}
+
 int AddParticles(TScene& scene, TDialogs& dialogs, TErrorLog& log) {
-    const auto paths =
-        ChooseResources(dialogs, QStringLiteral("Particle hozzáadása"), QStringLiteral("*.PAR|*.PAR"));
-    if (!paths) return 0;
-    int added = 0;
-    for (const QString& path : *paths) {
-        if (!Acceptable(scene, dialogs, path)) continue;
-        std::unique_ptr<TFilesItem> item = TFilesItem::Create(path);
-        LogSpace(log, *item);
-        scene.AddFile(std::move(item));
-        ++added;
-    }
-    scene.Saved = false;
-    return added;
+    return AddResourceFiles(scene, dialogs, log, QStringLiteral("Particle hozzáadása"),
+                            QStringLiteral("*.PAR|*.PAR"), {});
 }
 
 int CloneLayers(TScene& scene, TDialogs& dialogs, const std::vector<TLayerRow>& selected,
