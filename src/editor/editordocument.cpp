@@ -88,6 +88,13 @@ void TEditorDocument::EndKeyframeEditing() {
     if (Actions.KeyframeEditingOff) Actions.KeyframeEditingOff();
 }
 
+void TEditorDocument::SaveWithStartState(const std::function<void()>& write) {
+    if (Actions.KeyframeSaving)
+        Actions.KeyframeSaving(write);
+    else
+        write();
+}
+
 void TEditorDocument::Redraw() const {
     if (RequestRedraw) RequestRedraw();
 }

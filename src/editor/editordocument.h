@@ -55,6 +55,9 @@ public:
     // Stores the pose being edited and switches keyframe editing off, as its
     // button would (before new, open, pack, close and the scene's playback).
     void EndKeyframeEditing();
+    // Runs a save: while keyframe editing, the pose is stored first and the
+    // file gets the layers' start state, never the pose on show.
+    void SaveWithStartState(const std::function<void()>& write);
     void Redraw() const;
 
     // What the main window's keyboard table runs in the panels. Each panel

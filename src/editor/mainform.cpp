@@ -641,11 +641,7 @@ void TMainForm::ProjectLoaded() {
 }
 
 void TMainForm::SaveSpeedButtonClick(bool fromButton) {
-    const auto write = [&] { SaveProjectCommand(Scene, *Dialogs, ErrorLog, fromButton); };
-    if (Document.Actions.KeyframeSaving)
-        Document.Actions.KeyframeSaving(write);
-    else
-        write();
+    Document.SaveWithStartState([&] { SaveProjectCommand(Scene, *Dialogs, ErrorLog, fromButton); });
     UpdateCaption();
 }
 
