@@ -89,6 +89,8 @@ void TCanvasInteraction::ChangedGeometry(TImagesItem& layer) {
     layer.Changed = true;
     state_.LastReportedLayer = nullptr;
     state_.Scene.Saved = false;
+    // The shown keyframe no longer matches what is stored: the next store writes it.
+    state_.KeyframePoseClean = false;
 }
 
 void TCanvasInteraction::MouseDown(TShiftState shift, int32_t windowX, int32_t windowY, uint32_t nowMs) {
@@ -198,6 +200,7 @@ const TImagesItem* TCanvasInteraction::PickLayers(TShiftState shift, int32_t win
         if (shift & ssDouble) {
             state_.ToolPoint(-1).X = l->Left + l->OrigoX;
             state_.ToolPoint(-1).Y = l->Top + l->OrigoY;
+            state_.KeyframePoseClean = false; // a keyframe stores its origin too
         }
         if (!l->Selected) {
             if (!shiftClick) {
@@ -388,6 +391,11 @@ void TCanvasInteraction::DragToolPoint(TShiftState effective) {
     PreviousX = PointerX;
     PreviousY = PointerY;
     AfterToolPointsChanged();
+    // The common origin and the bone chain are part of the pose a keyframe stores.
+    if (state_.GrabbedPoint == -1) state_.KeyframePoseClean = false;
+    if (state_.ToolMode == 4 && (dx != 0 || dy != 0))
+        for (int i = 1; i <= 3; ++i)
+            if (TImagesItem* bone = state_.ToolPoint(i).Layer) ChangedGeometry(*bone);
 }
 
 void TCanvasInteraction::DragSelection(TShiftState shift, TShiftState effective) {

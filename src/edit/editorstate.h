@@ -77,7 +77,9 @@ public:
     int32_t CommandListTab = 1;                 // the command list's shown tab (1..3)
     // Keyframe stores: whether the members still show what was last applied
     // or stored, and whether this run of changes has its store step already.
-    // Every undo step of another kind clears both (see TUndoBuffer::Record).
+    // Every undo step of another kind clears both (see TUndoBuffer::Record),
+    // and every change of a layer's geometry, the bone chain or the common
+    // origin on the canvas clears the first (it records no step of its own).
     bool KeyframePoseClean = false;
     bool KeyframeStoreRecorded = false;
 
