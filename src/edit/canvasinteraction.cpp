@@ -405,11 +405,10 @@ void TCanvasInteraction::DragSelection(TShiftState shift, TShiftState effective)
     const int32_t dx = PointerX - PreviousX, dy = PointerY - PreviousY;
 
     const double a = AngleAroundOrigin(origin, PointerX, PointerY);
-    double delta = a - PreviousAngle;
-    if (delta > 350)
-        delta -= 360;
-    else if (delta < -350)
-        delta += 360;
+    // The turn follows the pointer continuously: a step across the 0/360 seam
+    // is the short way round, however far the pointer jumped.
+    double delta = std::remainder(a - PreviousAngle, 360.0);
+    if (delta == -180) delta = 180;
     TurnedAngle += delta;
     PreviousAngle = a;
 

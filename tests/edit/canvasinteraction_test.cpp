@@ -340,6 +340,30 @@ TEST_F(CanvasTest, RotateZoneTurnsTheSelectionAndTheStatusTurnsRedBeyondAFullTur
     EXPECT_NEAR(a.Angle, 18 * 45, 2);
 }
 
+TEST_F(CanvasTest, QuickAndSlowRotateDragsAcrossTheSeamTurnAlike) {
+    // From the bottom-right rotate zone straight up past the origin's level:
+    // the pointer's angle crosses 0/360 within one step, however long the step.
+    const double start = std::atan2(166.0 - 125, 216.0 - 150) * 180 / M_PI;
+    const double end = std::atan2(40.0 - 125, 216.0 - 150) * 180 / M_PI;
+    for (int steps : {6, 80}) {
+        SCOPED_TRACE(steps);
+        scene.Layers.Clear();
+        TImagesItem& a = Add("A", 100, 100, 100, 50);
+        a.OrigoX = 50;
+        a.OrigoY = 25;
+        Select({"A"}); // origin (150, 125)
+        Hover(216, 166);
+        ASSERT_EQ(canvas.Zone, 0x01u);
+        canvas.MouseDown(ssLeft, 216, 166, now += 100);
+        for (int i = 1; i <= steps; ++i)
+            canvas.MouseMove(ssLeft, 216, int(std::lround(166 - 126.0 * i / steps)), now += 100);
+        canvas.MouseUp(0, 216, 40);
+        EXPECT_NEAR(a.Angle, end - start, 1e-6);
+        EXPECT_NEAR(canvas.TurnedAngle, end - start, 1e-6);
+        EXPECT_FALSE(canvas.StatusRed);
+    }
+}
+
 TEST_F(CanvasTest, AltDragRotatesOtherLayersAboutTheOrigin) {
     TImagesItem& a = Add("A", 0, 0, 20, 20);
     Add("B", 200, 0, 20, 20);
