@@ -45,6 +45,11 @@ bool NoPicture(const TImagesItem& l) {
     return !l.Picture || l.Picture->IsEmpty();
 }
 
+// A picture that loaded but gave no texture (a JPEG or BMP): nothing of it can be shown.
+bool NoTexture(const TImagesItem& l) {
+    return !l.FileItem || (l.FileItem->Texture == 0 && !l.FileItem->PendingTexture);
+}
+
 // Without a picture the layer's own size stands in for it (as for hit-testing).
 double PictureWidth(const TImagesItem& l) {
     return !NoPicture(l) ? l.Picture->Width : (l.Width != 0 ? l.Width : 1);
@@ -85,7 +90,7 @@ void TCanvasRenderer::UploadPendingTextures(const std::function<void(const QStri
         file.PendingTexture.reset();
         const TTextureData& tex = *pending;
         if (!tex.Error.isEmpty()) {
-            if (onError) onError(tex.Error);
+            if (onError) onError(QStringLiteral("%1 (%2)").arg(tex.Error, file.Path));
             continue;
         }
         if (!tex.Ok()) continue;
@@ -198,7 +203,7 @@ void TCanvasRenderer::DrawHandle(uint32_t colour, double x, double y) {
 }
 
 void TCanvasRenderer::DrawQuad(const TImagesItem& l) const {
-    if (NoPicture(l)) return; // nothing to show; the editor's view draws a placeholder instead
+    if (NoPicture(l) || NoTexture(l)) return; // nothing to show; the editor's view draws a placeholder instead
     const double pw = PictureWidth(l), ph = PictureHeight(l);
     const double ex = l.FileItem ? l.FileItem->TexExtentX : 0, ey = l.FileItem ? l.FileItem->TexExtentY : 0;
     glBegin(GL_QUADS);
@@ -429,7 +434,7 @@ void TCanvasRenderer::DrawLayer(TImagesItem& l) {
     ProjectCorners(l);
     if (l.Selected) AddBounds(l);
     DrawQuad(l);
-    if (NoPicture(l) && !options_->ReadBack) DrawPlaceholder(l);
+    if ((NoPicture(l) || NoTexture(l)) && !options_->ReadBack) DrawPlaceholder(l);
     if (marks && !options_->Dragging) DrawSelectionMarks(l);
 }
 

@@ -341,9 +341,15 @@ void TMainForm::CreateCanvas() {
     OGLRenderPanel->Renderer.OnFps = [this](int fps) {
         if (Scene.Playing) FPSLabel->setText(QStringLiteral("FPS = %1").arg(fps));
     };
-    // Shown after the pass: a modal box inside a paint would re-enter the canvas.
+    // A picture the canvas cannot show: logged with its file and told in the
+    // status line (never a box); the layer shows the broken-picture outline.
+    // After the pass, so that nothing else is drawn from inside a paint.
     OGLRenderPanel->OnTextureError = [this](const QString& message) {
-        QTimer::singleShot(0, this, [this, message] { Dialogs->Message(message); });
+        QTimer::singleShot(0, this, [this, message] {
+            ErrorLog.Add(message);
+            InfoLabel->setText(message);
+            InfoLabel->setStyleSheet(QStringLiteral("background-color: #FF0000;"));
+        });
     };
     // The canvas is a widget, not a signal sender: its handlers are guarded
     // here so that their errors name the canvas.

@@ -22,7 +22,7 @@ public:
     TCanvasRenderer Renderer;
     // Filled by the main window before each pass.
     std::function<TRenderOptions()> Options;
-    // Texture messages ("Invalid PNG pixelformat!2"...).
+    // Texture messages ("Invalid imageformat! (path)"...).
     std::function<void(const QString&)> OnTextureError;
     // Canvas mouse events; a double click arrives as a press of type MouseButtonDblClick.
     std::function<void(QMouseEvent*)> OnMouseMove, OnMousePress, OnMouseRelease;

@@ -112,41 +112,50 @@ bool LoadPng(const QByteArray& bytes, TPicture& pic, int64_t memoryLimit, TFailu
     const int height = static_cast<int>(png_get_image_height(png, info));
     const int colorType = png_get_color_type(png, info);
     const int bitDepth = png_get_bit_depth(png, info);
-    int channels = 0;
-    if (colorType == PNG_COLOR_TYPE_RGB || colorType == PNG_COLOR_TYPE_RGB_ALPHA) {
-        // Rows as the file stores them, each with its filter byte: a file too
-        // short to hold them is refused before anything is reserved for them.
-        const int64_t storedBytes =
-            static_cast<int64_t>(height) * (static_cast<int64_t>(png_get_rowbytes(png, info)) + 1);
-        const int64_t rest = bytes.size() - static_cast<int64_t>(ctx.Pos);
-        if (storedBytes > rest * kMaxDeflateRatio) {
-            png_destroy_read_struct(&png, &info, nullptr);
-            failure.Reason = QStringLiteral("a fájl túl rövid a fejlécében megadott ") +
-                             SideText(width, height) + QStringLiteral("hoz");
-            return false;
-        }
-        channels = colorType == PNG_COLOR_TYPE_RGB ? 3 : 4;
-        const int64_t texWidth = TextureSize(width), texHeight = TextureSize(height);
-        const int64_t needed = texWidth * texHeight * channels;
-        if (needed > memoryLimit) {
-            png_destroy_read_struct(&png, &info, nullptr);
-            failure.Status = TPicture::stTooLarge;
-            failure.Reason = QStringLiteral("kibontva %1 volna, a projekt képeinek már csak %2 maradt")
-                                 .arg(BytesText(needed), BytesText(std::max<int64_t>(memoryLimit, 0)));
-            return false;
-        }
-        // Texture data is 8 bits per channel, RGB or RGBA as stored.
-        if (bitDepth == 16) png_set_strip_16(png);
-        png_read_update_info(png, info);
-        // The rows go straight to their place in the texture.
-        const size_t texRowBytes = static_cast<size_t>(texWidth) * channels;
-        ctx.Pixels.assign(static_cast<size_t>(needed), 0);
-        ctx.Rows.resize(static_cast<size_t>(height));
-        for (int y = 0; y < height; ++y)
-            ctx.Rows[static_cast<size_t>(y)] = ctx.Pixels.data() + static_cast<size_t>(y) * texRowBytes;
-        png_read_image(png, ctx.Rows.data());
-        png_read_end(png, nullptr);
+    // Every colour type and depth becomes 8-bit RGB, or RGBA when the file
+    // carries transparency (an alpha channel or a tRNS chunk).
+    const bool transparency = png_get_valid(png, info, PNG_INFO_tRNS) != 0;
+    const int channels = (colorType & PNG_COLOR_MASK_ALPHA) || transparency ? 4 : 3;
+    // Rows as the file stores them, each with its filter byte: a file too
+    // short to hold them is refused before anything is reserved for them.
+    const int64_t storedBytes =
+        static_cast<int64_t>(height) * (static_cast<int64_t>(png_get_rowbytes(png, info)) + 1);
+    const int64_t rest = bytes.size() - static_cast<int64_t>(ctx.Pos);
+    if (storedBytes > rest * kMaxDeflateRatio) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        failure.Reason = QStringLiteral("a fájl túl rövid a fejlécében megadott ") + SideText(width, height) +
+                         QStringLiteral("hoz");
+        return false;
     }
+    const int64_t texWidth = TextureSize(width), texHeight = TextureSize(height);
+    const int64_t needed = texWidth * texHeight * channels;
+    if (needed > memoryLimit) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        failure.Status = TPicture::stTooLarge;
+        failure.Reason = QStringLiteral("kibontva %1 volna, a projekt képeinek már csak %2 maradt")
+                             .arg(BytesText(needed), BytesText(std::max<int64_t>(memoryLimit, 0)));
+        return false;
+    }
+    if (colorType == PNG_COLOR_TYPE_PALETTE) png_set_palette_to_rgb(png);
+    if (colorType == PNG_COLOR_TYPE_GRAY && bitDepth < 8) png_set_expand_gray_1_2_4_to_8(png);
+    if (transparency) png_set_tRNS_to_alpha(png);
+    if (bitDepth == 16) png_set_strip_16(png);
+    if (!(colorType & PNG_COLOR_MASK_COLOR)) png_set_gray_to_rgb(png);
+    png_set_interlace_handling(png);
+    png_read_update_info(png, info);
+    if (png_get_bit_depth(png, info) != 8 || png_get_channels(png, info) != channels) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        failure.Reason = QStringLiteral("nem bontható ki (színtípus %1, %2 bit)").arg(colorType).arg(bitDepth);
+        return false;
+    }
+    // The rows go straight to their place in the texture.
+    const size_t texRowBytes = static_cast<size_t>(texWidth) * channels;
+    ctx.Pixels.assign(static_cast<size_t>(needed), 0);
+    ctx.Rows.resize(static_cast<size_t>(height));
+    for (int y = 0; y < height; ++y)
+        ctx.Rows[static_cast<size_t>(y)] = ctx.Pixels.data() + static_cast<size_t>(y) * texRowBytes;
+    png_read_image(png, ctx.Rows.data());
+    png_read_end(png, nullptr);
     png_destroy_read_struct(&png, &info, nullptr);
     pic.Width = width;
     pic.Height = height;
@@ -300,7 +309,7 @@ TTextureData TextureFrame(const TPicture& pic) {
     tex.ExtentY = static_cast<double>(pic.Height) / tex.TexHeight;
     if (pic.Format != TPicture::fmtPng)
         tex.Error = QStringLiteral("Invalid imageformat!");
-    else if (pic.PngColorType != 2 && pic.PngColorType != 6)
+    else if (pic.Channels != 3 && pic.Channels != 4)
         tex.Error = QStringLiteral("Invalid PNG pixelformat!") + QString::number(pic.PngColorType);
     else
         tex.Channels = pic.Channels;

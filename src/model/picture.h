@@ -14,9 +14,10 @@ constexpr int MaxPictureSide = 16384;
 // the pictures beyond it are refused. One picture of the largest size fits.
 constexpr int64_t MaxPictureMemory = int64_t(1) << 30;
 
-// A decoded picture. PNG pictures of colour types 2 and 6 keep their pixels
-// laid out as their texture (see PrepareTexture) until the texture takes them;
-// JPEG and BMP pictures and other PNG pictures only carry their pixel size. An
+// A decoded picture. PNG pictures of every colour type and bit depth keep
+// their pixels, expanded to 8-bit RGB (or RGBA when the file carries
+// transparency), laid out as their texture (see PrepareTexture) until the
+// texture takes them; JPEG and BMP pictures only carry their pixel size. An
 // empty picture (width and height 0) is one that could not be loaded; Status
 // and Error say why.
 class TPicture {
@@ -37,7 +38,7 @@ public:
     TFormat Format = fmtNone;
     int PngColorType = -1; // PNG colour type as stored in the file
     int Channels = 0;      // bytes per pixel of Pixels: 3 (RGB) or 4 (RGBA)
-    // PNG colour types 2 and 6 only: TextureSize(Width) * TextureSize(Height)
+    // PNG only: TextureSize(Width) * TextureSize(Height)
     // * Channels bytes, the rows at the top-left, zeros elsewhere. Empty once
     // the texture has taken them over.
     std::vector<uint8_t> Pixels;
@@ -77,8 +78,8 @@ struct TTextureData {
 // an int holds) for anything beyond it.
 int TextureSize(int n);
 
-// Prepares the texture data of a picture (PNG colour types 2 and 6) from a
-// copy of its pixels.
+// Prepares the texture data of a PNG picture from a copy of its pixels; other
+// formats get no texture, only the Error saying so.
 TTextureData PrepareTexture(const TPicture& picture);
 // The same, taking the picture's pixels over instead of copying them.
 TTextureData PrepareTexture(TPicture&& picture);

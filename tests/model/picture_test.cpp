@@ -8,7 +8,9 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <array>
 #include <csetjmp>
+#include <functional>
 #include <cstdio>
 #include <jpeglib.h>
 #include <png.h>
@@ -191,21 +193,154 @@ TEST_F(PictureTest, RowsGoToTheTopLeftOfTheTexture) {
     }
 }
 
-TEST_F(PictureTest, OtherPngColourTypesGetNoTexture) {
-    for (int colorType : {0, 3, 4}) {
-        SCOPED_TRACE(colorType);
-        const QString path = Path("grey.png");
-        ASSERT_TRUE(WritePng(path, 10, 6, colorType));
+namespace {
+
+// A PNG of any colour type and bit depth; samples are given one per channel
+// at the file's depth (palette indices for type 3), sub-byte depths packed by
+// libpng. trns: a tRNS chunk (palette alphas, or the one transparent grey or
+// RGB value).
+struct TAnyPng {
+    int ColorType = 0, Depth = 8;
+    std::vector<png_color> Palette;
+    std::vector<png_byte> PaletteAlpha;
+    bool Trns = false;
+    png_color_16 TrnsColour{};
+    bool Interlaced = false;
+};
+
+TAnyPng Any(int colorType, int depth, std::vector<png_color> palette = {}, std::vector<png_byte> alphas = {},
+            const png_color_16* key = nullptr, bool interlaced = false) {
+    TAnyPng f;
+    f.ColorType = colorType;
+    f.Depth = depth;
+    f.Palette = std::move(palette);
+    f.PaletteAlpha = std::move(alphas);
+    if (key) {
+        f.Trns = true;
+        f.TrnsColour = *key;
+    }
+    f.Interlaced = interlaced;
+    return f;
+}
+
+bool WriteAnyPng(const QString& path, int width, int height, const TAnyPng& f,
+                 const std::function<int(int x, int y, int c)>& sample) {
+    FILE* fp = std::fopen(QFile::encodeName(path).constData(), "wb");
+    if (!fp) return false;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        std::fclose(fp);
+        return false;
+    }
+    png_init_io(png, fp);
+    png_set_IHDR(png, info, width, height, f.Depth, f.ColorType,
+                 f.Interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
+    if (!f.Palette.empty()) png_set_PLTE(png, info, f.Palette.data(), int(f.Palette.size()));
+    if (!f.PaletteAlpha.empty())
+        png_set_tRNS(png, info, f.PaletteAlpha.data(), int(f.PaletteAlpha.size()), nullptr);
+    else if (f.Trns)
+        png_set_tRNS(png, info, nullptr, 0, &f.TrnsColour);
+    png_write_info(png, info);
+    if (f.Depth < 8) png_set_packing(png);
+    const int channels = f.ColorType == 2 ? 3 : f.ColorType == 6 ? 4 : f.ColorType == 4 ? 2 : 1;
+    const int bytes = f.Depth == 16 ? 2 : 1;
+    std::vector<png_byte> image(size_t(width) * channels * bytes * height);
+    std::vector<png_bytep> rows(static_cast<size_t>(height));
+    for (int y = 0; y < height; ++y) {
+        rows[size_t(y)] = image.data() + size_t(y) * width * channels * bytes;
+        for (int x = 0; x < width; ++x)
+            for (int c = 0; c < channels; ++c) {
+                const int v = sample(x, y, c);
+                png_bytep at = rows[size_t(y)] + (size_t(x) * channels + c) * bytes;
+                if (bytes == 2) {
+                    at[0] = png_byte(v >> 8);
+                    at[1] = png_byte(v & 0xFF);
+                } else {
+                    at[0] = png_byte(v);
+                }
+            }
+    }
+    png_write_image(png, rows.data());
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    std::fclose(fp);
+    return true;
+}
+
+} // namespace
+
+TEST_F(PictureTest, EveryPngColourTypeAndDepthBecomesAnRgbOrRgbaTexture) {
+    // A 3 x 2 picture; each case gives the file's samples and the texture's
+    // pixels expected for them (RGB, or RGBA when the file has transparency).
+    using TPixel = std::array<int, 4>;
+    const std::vector<png_color> palette = {{10, 20, 30}, {200, 100, 50}, {0, 255, 0}, {255, 255, 255}};
+    png_color_16 greyKey{};
+    greyKey.gray = 1;
+    png_color_16 rgbKey{};
+    rgbKey.red = 7;
+    rgbKey.green = 8;
+    rgbKey.blue = 9;
+    struct TCase {
+        const char* name;
+        TAnyPng file;
+        std::function<int(int x, int y, int c)> sample;
+        int channels;
+        std::function<TPixel(int x, int y)> expected;
+    };
+    const auto grey = [](int v) { return TPixel{v, v, v, 255}; };
+    const std::vector<TCase> cases = {
+        {"grey 1 bit", Any(0, 1), [](int x, int y, int) { return (x + y) % 2; }, 3,
+         [&](int x, int y) { return grey((x + y) % 2 ? 255 : 0); }},
+        {"grey 2 bit", Any(0, 2), [](int x, int, int) { return x; }, 3, [&](int x, int) { return grey(x * 85); }},
+        {"grey 4 bit", Any(0, 4), [](int x, int y, int) { return x + 4 * y; }, 3,
+         [&](int x, int y) { return grey((x + 4 * y) * 17); }},
+        {"grey 8 bit", Any(0, 8), [](int x, int y, int) { return 40 * x + y; }, 3,
+         [&](int x, int y) { return grey(40 * x + y); }},
+        {"grey 16 bit", Any(0, 16), [](int x, int, int) { return 0x1234 * (x + 1); }, 3,
+         [&](int x, int) { return grey((0x1234 * (x + 1)) >> 8); }},
+        {"grey with a transparent value", Any(0, 2, {}, {}, &greyKey), [](int x, int, int) { return x; }, 4,
+         [](int x, int) { return TPixel{x * 85, x * 85, x * 85, x == 1 ? 0 : 255}; }},
+        {"grey and alpha 8 bit", Any(4, 8), [](int x, int y, int c) { return c == 0 ? 50 * x : 100 + y; }, 4,
+         [](int x, int y) { return TPixel{50 * x, 50 * x, 50 * x, 100 + y}; }},
+        {"grey and alpha 16 bit", Any(4, 16), [](int x, int, int c) { return c == 0 ? 0xFF00 : 0x8000 + x; }, 4,
+         [](int, int) { return TPixel{255, 255, 255, 128}; }},
+        {"palette 2 bit", Any(3, 2, palette), [](int x, int, int) { return x; }, 3,
+         [&](int x, int) { return TPixel{palette[x].red, palette[x].green, palette[x].blue, 255}; }},
+        {"palette 8 bit with alphas", Any(3, 8, palette, {0, 128}), [](int x, int, int) { return x; }, 4,
+         [&](int x, int) {
+             return TPixel{palette[x].red, palette[x].green, palette[x].blue, x == 0 ? 0 : x == 1 ? 128 : 255};
+         }},
+        {"RGB with a transparent value", Any(2, 8, {}, {}, &rgbKey),
+         [](int x, int, int c) { return x == 0 ? 7 + c : 100; }, 4,
+         [](int x, int) { return x == 0 ? TPixel{7, 8, 9, 0} : TPixel{100, 100, 100, 255}; }},
+        {"RGB 16 bit interlaced", Any(2, 16, {}, {}, nullptr, true),
+         [](int x, int y, int c) { return (10 * x + y + c) << 8; }, 3,
+         [](int x, int y) { return TPixel{10 * x + y, 10 * x + y + 1, 10 * x + y + 2, 255}; }},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = Path("any.png");
+        ASSERT_TRUE(WriteAnyPng(path, 3, 2, c.file, c.sample));
         auto item = TFilesItem::Create(path);
         ASSERT_TRUE(item->Image);
-        // The picture still loads for its size; only the texture is refused.
-        EXPECT_EQ(item->Image->Width, 10);
-        EXPECT_EQ(item->Image->Height, 6);
+        EXPECT_EQ(item->Image->Status, TPicture::stLoaded) << item->Image->Error.toStdString();
+        EXPECT_EQ(item->Image->PngColorType, c.file.ColorType);
         ASSERT_TRUE(item->PendingTexture);
-        EXPECT_FALSE(item->PendingTexture->Ok());
-        EXPECT_EQ(item->PendingTexture->Error,
-                  QStringLiteral("Invalid PNG pixelformat!") + QString::number(colorType));
-        EXPECT_TRUE(item->PendingTexture->Data.empty());
+        const TTextureData& tex = *item->PendingTexture;
+        ASSERT_TRUE(tex.Ok()) << tex.Error.toStdString();
+        ASSERT_EQ(tex.Channels, c.channels);
+        ASSERT_EQ(tex.TexWidth, 4);
+        ASSERT_EQ(tex.TexHeight, 2);
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 3; ++x) {
+                const TPixel want = c.expected(x, y);
+                for (int ch = 0; ch < c.channels; ++ch)
+                    EXPECT_EQ(tex.Data[(size_t(y) * 4 + x) * c.channels + ch], want[size_t(ch)])
+                        << "x " << x << " y " << y << " channel " << ch;
+            }
     }
 }
 
