@@ -577,6 +577,10 @@ bool TKeyframeEditor::DurationFromSpeed(TDialogs& dialogs) {
     return true;
 }
 
+bool TKeyframeEditor::TransposeRange() {
+    return TransposeSelected(state_, std::min(TimelineLeft, TimelineRight), std::max(TimelineLeft, TimelineRight));
+}
+
 // ---- Selection and animation ----
 
 void TKeyframeEditor::SelectLastEditLayers() {

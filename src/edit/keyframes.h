@@ -81,6 +81,10 @@ public:
     void SetRangeDuration();
     // Asks for a speed in pixels per second; false when cancelled or refused.
     bool DurationFromSpeed(TDialogs& dialogs);
+    // "Kiválasztottak transzponálása": the range's keyframes of the selected
+    // members shifted by the transpose point; without the point it is only
+    // switched on (false).
+    bool TransposeRange();
 
     // Selects the layers of the last edit.
     void SelectLastEditLayers();

@@ -189,6 +189,23 @@ TEST_F(Keyframes, CopyReversedAppendsTheRangeBackwards) {
     EXPECT_EQ(editor.ColumnCount(), 5);
 }
 
+TEST_F(Keyframes, TransposeTakesTheWholeTimelineTheEditorHolds) {
+    TImagesItem* a = Layer("a", 0, 0);
+    AddKeys(a, 3);
+    Select({a});
+    ASSERT_TRUE(editor.EditingOn(dialogs));
+    EXPECT_FALSE(editor.TransposeRange()); // without the point it is only switched on
+    ASSERT_EQ(state.ToolMode, 3);
+    state.ToolPoint(1).X = state.ToolPoint(-1).X + 5;
+    state.ToolPoint(1).Y = state.ToolPoint(-1).Y + 7;
+    editor.SelectWholeTimeline();
+    ASSERT_TRUE(editor.TransposeRange());
+    EXPECT_EQ(Key(a, 0), "x=105y=17w=64h=32a=0f=255");
+    EXPECT_EQ(Key(a, 1), "x=205y=17w=64h=32a=0f=255");
+    EXPECT_EQ(Key(a, 2), "x=305y=17w=64h=32a=0f=255");
+    EXPECT_EQ(state.ToolMode, 0);
+}
+
 TEST_F(Keyframes, MovingKeyframes) {
     TImagesItem* a = Layer("a", 0, 0);
     AddKeys(a, 3);

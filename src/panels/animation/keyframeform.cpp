@@ -162,6 +162,7 @@ void TKeyFrameForm::CreateControls() {
     auto* tools = new QHBoxLayout(PathToolsBox);
     tools->setContentsMargins(0, 0, 0, 0);
     PathTools = new TKeyFramePathTools(document_, PathToolsBox);
+    PathTools->SetKeyframeEditor(&Editor);
     tools->addWidget(PathTools);
     // Generated or transposed keyframes: the grid takes the new columns and shows the current one again.
     connect(PathTools, &TKeyFramePathTools::PathKeyframesCreated, this, [this](int columns) {
@@ -403,7 +404,6 @@ void TKeyFrameForm::TimelineSelectionChanged() {
     }
     Editor.TimelineLeft = left;
     Editor.TimelineRight = right;
-    PathTools->SetTimelineRange(left, right);
 }
 
 // ---- Showing the state ----

@@ -1,6 +1,7 @@
 #include "panels/animation/keyframepathtools.h"
 
 #include "edit/editorstate.h"
+#include "edit/keyframes.h"
 #include "edit/pathtools.h"
 #include "editor/editordocument.h"
 #include "editor/velkonapplication.h"
@@ -105,11 +106,6 @@ void TKeyFramePathTools::Connect(QToolButton* button, void (TKeyFramePathTools::
     });
 }
 
-void TKeyFramePathTools::SetTimelineRange(int left, int right) {
-    left_ = std::min(left, right);
-    right_ = std::max(left, right);
-}
-
 void TKeyFramePathTools::UpdateEnabledState() {
     const TEditorState& s = document_.State;
     StartOtherSpeedButton->setEnabled(s.KeyframeMode && s.AnimSelect > 0);
@@ -170,7 +166,8 @@ void TKeyFramePathTools::TransposePointClick() {
 }
 
 void TKeyFramePathTools::TransposeClick() {
-    if (TransposeSelected(document_.State, left_, right_)) {
+    const bool moved = editor_ ? editor_->TransposeRange() : TransposeSelected(document_.State, 0, 0);
+    if (moved) {
         emit KeyframesTransposed();
         document_.Edited();
     } else {

@@ -10,12 +10,13 @@ class QToolButton;
 namespace velkon {
 
 class TEditorDocument;
+class TKeyframeEditor;
 
 // The keyframe panel's path, bone and transposition tools: the curve and
 // ellipse paths with their keyframe generator, the bone set-up, the transpose
 // point and the touch start commands. The keyframe editor hosts the widget,
-// puts the two transposition actions into its timeline menu and tells it the
-// timeline's selected columns.
+// puts the two transposition actions into its timeline menu and lends it the
+// one timeline range it owns.
 class TKeyFramePathTools : public QWidget {
     Q_OBJECT
 public:
@@ -32,8 +33,9 @@ public:
     QAction* TransposePointAction = nullptr; // "Transzponálási pont megadása"
     QAction* TransposeAction = nullptr;      // "Kiválasztottak transzponálása"
 
-    // The timeline's selected columns (column c stands for keyframe c - 1).
-    void SetTimelineRange(int left, int right);
+    // The keyframe editor whose timeline range the transposition uses; none
+    // (a panel of its own) transposes nothing.
+    void SetKeyframeEditor(TKeyframeEditor* editor) { editor_ = editor; }
     // Enables the controls for the keyframe editing state and the animation chosen.
     void UpdateEnabledState();
 
@@ -61,7 +63,7 @@ private:
     void ToolsChanged();
 
     TEditorDocument& document_;
-    int left_ = 0, right_ = 0;
+    TKeyframeEditor* editor_ = nullptr;
 };
 
 } // namespace velkon
