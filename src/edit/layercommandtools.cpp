@@ -138,6 +138,7 @@ bool CopyLayerCommands(TScene& scene, TDialogs& dialogs, int tabs, bool move, in
         return false;
     }
     bool any = false;
+    bool changed = false;
     for (const auto& entry : scene.Layers) {
         TImagesItem& layer = *entry.second;
         if (!layer.Selected) continue;
@@ -146,6 +147,7 @@ bool CopyLayerCommands(TScene& scene, TDialogs& dialogs, int tabs, bool move, in
             if (!TabTakesTrack(tabs, t)) continue;
             TCommands& source = layer.Animation(from).Track[t];
             TCommands& target = layer.Animation(to).Track[t];
+            changed = changed || !source.IsEmpty();
             if (move) {
                 while (!source.IsEmpty())
                     target.Add(source.Take(0));
@@ -156,6 +158,8 @@ bool CopyLayerCommands(TScene& scene, TDialogs& dialogs, int tabs, bool move, in
             }
         }
     }
+    // The copies are part of the project: closing must ask before they are lost.
+    if (changed) scene.Saved = false;
     return any;
 }
 

@@ -32,7 +32,8 @@ bool PasteIntoSelectedLayers(TEditorState& state, TDialogs& dialogs, const std::
 
 // "Indít": copies (or with move, moves) the chosen tracks of animation `from`
 // to the end of the same tracks of animation `to` in every selected layer.
-// The same animation on both sides is refused with a message.
+// The same animation on both sides is refused with a message. The project
+// counts as modified once a command was copied or moved.
 bool CopyLayerCommands(TScene& scene, TDialogs& dialogs, int tabs, bool move, int from, int to);
 
 // "Törlés": clears the chosen tracks of every animation, or only of the one the

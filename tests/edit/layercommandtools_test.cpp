@@ -171,6 +171,23 @@ TEST_F(LayerToolsTest, CopyAndMoveBetweenAnimations) {
     EXPECT_TRUE(dialogs.Messages.isEmpty());
 }
 
+TEST_F(LayerToolsTest, CopyOrMoveMarksTheProjectModifiedOnlyWhenCommandsWent) {
+    TImagesItem* a = AddLayer(QStringLiteral("a"), true);
+    for (const bool move : {false, true}) {
+        SCOPED_TRACE(move ? "move" : "copy");
+        a->Touch2.Track[1].Clear();
+        scene.Saved = true;
+        // Nothing in the source tracks: nothing changes.
+        ASSERT_TRUE(CopyLayerCommands(scene, dialogs, 0, move, TImagesItem::animTouch1, TImagesItem::animTouch2));
+        EXPECT_TRUE(scene.Saved);
+        Add(a->Touch1.Track[1], 6, QStringLiteral("1"));
+        ASSERT_TRUE(CopyLayerCommands(scene, dialogs, 0, move, TImagesItem::animTouch1, TImagesItem::animTouch2));
+        EXPECT_EQ(a->Touch2.Track[1].Count(), 1);
+        EXPECT_FALSE(scene.Saved);
+        a->Touch1.Track[1].Clear();
+    }
+}
+
 TEST_F(LayerToolsTest, CopyOntoItselfIsRefused) {
     TImagesItem* a = AddLayer(QStringLiteral("a"), true);
     Add(a->Touch2.Track[0], 1, QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"));
