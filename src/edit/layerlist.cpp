@@ -197,6 +197,8 @@ QString FileRowText(const TScene& scene, const TFileRow& row, int column) {
 void SelectFromRows(TScene& scene, const std::vector<TLayerRow>& selected) {
     for (const auto& [name, layer] : scene.Layers)
         layer->Selected = false;
+    for (TGroupState& group : scene.GroupStates)
+        group.Selected = 0;
     scene.SelectedCount = 0;
     scene.CurrentLayer = nullptr;
     for (const TLayerRow& r : selected) {
@@ -205,6 +207,8 @@ void SelectFromRows(TScene& scene, const std::vector<TLayerRow>& selected) {
             r.Layer->Selected = true;
             ++scene.SelectedCount;
         } else {
+            if (r.Group < 0 || r.Group >= scene.Groups.size() || r.Group >= MaxGroups) continue;
+            scene.GroupStates[static_cast<size_t>(r.Group)].Selected = 1;
             ForMembers(scene, r.Group, [&](TImagesItem& m) {
                 m.Selected = true;
                 ++scene.SelectedCount;
@@ -213,6 +217,20 @@ void SelectFromRows(TScene& scene, const std::vector<TLayerRow>& selected) {
     }
     if (selected.size() == 1 && selected.front().Layer && selected.front().Layer->Selected)
         scene.CurrentLayer = selected.front().Layer;
+}
+
+bool RowSelected(const TScene& scene, const TLayerRow& row) {
+    if (row.Layer) return row.Layer->Selected;
+    return row.Group >= 0 && row.Group < scene.Groups.size() && row.Group < MaxGroups &&
+           scene.GroupStates[static_cast<size_t>(row.Group)].Selected;
+}
+
+int SelectedGroupOnly(const std::vector<TLayerRow>& selected) {
+    if (selected.empty() || !selected.front().IsGroup()) return -1;
+    const int group = selected.front().Group;
+    for (size_t i = 1; i < selected.size(); ++i)
+        if (selected[i].IsGroup() || selected[i].Layer->Group != group + 1) return -1;
+    return group;
 }
 
 bool GroupRowClick(TScene& scene, TDialogs& dialogs, int group, bool inStatus, int statusX, bool onIcon) {
@@ -338,6 +356,7 @@ bool CreateGroup(TEditorState& state, TDialogs& dialogs, const std::vector<TLaye
     record.Open = 1;
     record.Shown = 1;
     record.Locked = 0;
+    record.Selected = 0;
     for (const TLayerRow& r : selected)
         if (r.Layer) r.Layer->Group = g;
     scene.Saved = false;

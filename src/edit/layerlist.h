@@ -47,10 +47,16 @@ struct TFileRow {
 std::vector<TFileRow> RefreshFileList(TScene& scene);
 QString FileRowText(const TScene& scene, const TFileRow& row, int column);
 
-// Selection from the list: every layer deselected, then the selected rows (top
-// to bottom) select their layers, a group row all its members. One selected
-// layer row makes its layer the current layer.
+// Selection from the list: every layer and group row deselected, then the
+// selected rows (top to bottom) select their layers, a group row itself and
+// all its members. One selected layer row makes its layer the current layer.
 void SelectFromRows(TScene& scene, const std::vector<TLayerRow>& selected);
+// Whether a row is to be shown selected: a layer row by its layer's
+// Selected, a group row by its group's.
+bool RowSelected(const TScene& scene, const TLayerRow& row);
+// The group (0-based) when the selection is one group row with nothing but
+// its own members' rows, else -1.
+int SelectedGroupOnly(const std::vector<TLayerRow>& selected);
 
 // A left click into a group row. inStatus: the click is in the Status cell,
 // statusX its distance from the cell's left edge; onIcon: it hit the folder

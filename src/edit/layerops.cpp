@@ -76,7 +76,7 @@ int AddPictureFiles(TScene& scene, TDialogs& dialogs, TErrorLog& log, const std:
                     const QStringList& paths) {
     TImagesItem* above = selected.size() == 1 ? selected.front().Layer : nullptr;
     if (above && scene.Layers.IndexOf(above) < 0) above = nullptr;
-    const int intoGroup = selected.size() == 1 && selected.front().IsGroup() ? selected.front().Group + 1 : 0;
+    const int intoGroup = SelectedGroupOnly(selected) + 1; // 0: no group
     int added = 0;
     for (const QString& path : paths) {
         if (!Acceptable(scene, dialogs, path)) continue;

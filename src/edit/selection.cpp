@@ -75,6 +75,16 @@ void RecomputeSelection(TEditorState& state) {
         }
     }
 
+    // A group's row stays selected only while all of its members are.
+    for (int g = 0; g < static_cast<int>(scene.GroupStates.size()); ++g) {
+        TGroupState& group = scene.GroupStates[static_cast<size_t>(g)];
+        if (!group.Selected) continue;
+        for (int i = 0; i < scene.Layers.Count() && group.Selected; ++i) {
+            const TImagesItem& l = *scene.Layers.At(i);
+            if (l.Group == g + 1 && !l.Selected) group.Selected = 0;
+        }
+    }
+
     // Layers a group drag adds come after the directly selected ones.
     std::sort(signature.begin(), signature.end());
     const bool changed = signature != state.SelectionSignature;
@@ -103,6 +113,8 @@ void RecomputeSelection(TEditorState& state) {
 void SelectNoLayer(TScene& scene) {
     for (int i = 0; i < scene.Layers.Count(); ++i)
         scene.Layers.At(i)->Selected = false;
+    for (TGroupState& group : scene.GroupStates)
+        group.Selected = 0;
 }
 
 void SelectSingleLayer(TEditorState& state, TImagesItem* layer) {

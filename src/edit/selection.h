@@ -12,9 +12,10 @@ class TScene;
 
 // Counts the selected layers, finds the current layer, the unrotated bounds
 // and the signature; with group editing on, selects the sub-trees of the
-// selected layers; moves the common origin when the selection changed.
+// selected layers; moves the common origin when the selection changed. A
+// selected group row whose members are no longer all selected is deselected.
 void RecomputeSelection(TEditorState& state);
-// Clears every layer's Selected flag.
+// Clears every layer's Selected flag and every group row's.
 void SelectNoLayer(TScene& scene);
 // Selects exactly one layer (or none) and recomputes the selection.
 void SelectSingleLayer(TEditorState& state, TImagesItem* layer);

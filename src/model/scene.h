@@ -22,6 +22,9 @@ struct TGroupState {
     uint8_t Locked = 0;
     int32_t MemberCount = 0;
     int32_t HeaderRow = -1;
+    // The group's row is selected in the layer list (its members are then
+    // selected too); it survives the list's rebuilds, not a new selection.
+    uint8_t Selected = 0;
 };
 
 // The player's clock, in whole milliseconds since the clock's zero point.

@@ -1,5 +1,6 @@
 #include "edit/editorstate.h"
 #include "edit/layerlist.h"
+#include "edit/selection.h"
 #include "model/errorlog.h"
 #include "model/scene.h"
 #include "model/scripteddialogs.h"
@@ -142,6 +143,62 @@ TEST(LayerList, SelectionFromRowsSelectsGroupMembersAndOneLayerIsCurrent) {
     SelectFromRows(f.Scene, {f.Row(c)});
     EXPECT_EQ(f.Scene.CurrentLayer, c);
     EXPECT_FALSE(a->Selected);
+}
+
+TEST(LayerList, GroupRowStaysSelectedThroughRebuildsUntilAMemberIsDeselected) {
+    TListFixture f;
+    f.Scene.Groups << "g"
+                   << "empty";
+    TImagesItem* a = f.Add("a", 1);
+    TImagesItem* b = f.Add("b", 1);
+    TImagesItem* c = f.Add("c");
+    SelectFromRows(f.Scene, {f.GroupRow(0), f.GroupRow(1)});
+    RecomputeSelection(f.State);
+    f.Rows(); // a rebuild
+    EXPECT_TRUE(RowSelected(f.Scene, f.GroupRow(0)));
+    EXPECT_TRUE(RowSelected(f.Scene, f.GroupRow(1))) << "an empty group's row stays selected too";
+    EXPECT_TRUE(RowSelected(f.Scene, f.Row(a)) && RowSelected(f.Scene, f.Row(b)));
+    EXPECT_FALSE(RowSelected(f.Scene, f.Row(c)));
+
+    // A member deselected elsewhere (the canvas's Shift-click) takes its group row's selection.
+    b->Selected = false;
+    RecomputeSelection(f.State);
+    EXPECT_FALSE(RowSelected(f.Scene, f.GroupRow(0)));
+    EXPECT_TRUE(RowSelected(f.Scene, f.GroupRow(1)));
+    b->Selected = true;
+    RecomputeSelection(f.State);
+    EXPECT_FALSE(RowSelected(f.Scene, f.GroupRow(0))) << "the member's return does not bring the row back";
+
+    // A new selection from the list or the canvas starts afresh.
+    SelectFromRows(f.Scene, {f.Row(c)});
+    EXPECT_FALSE(RowSelected(f.Scene, f.GroupRow(1)));
+    SelectFromRows(f.Scene, {f.GroupRow(1)});
+    SelectNoLayer(f.Scene);
+    EXPECT_FALSE(RowSelected(f.Scene, f.GroupRow(1)));
+}
+
+TEST(LayerList, OneGroupIsSelectedOnlyWithNothingButItsOwnMembers) {
+    TListFixture f;
+    f.Scene.Groups << "g"
+                   << "h";
+    TImagesItem* a = f.Add("a", 1);
+    TImagesItem* b = f.Add("b", 1);
+    TImagesItem* c = f.Add("c");
+    TImagesItem* d = f.Add("d", 2);
+    const struct {
+        std::vector<TLayerRow> rows;
+        int group;
+    } cases[] = {
+        {{f.GroupRow(0)}, 0},
+        {{f.GroupRow(0), f.Row(b), f.Row(a)}, 0},
+        {{f.GroupRow(1), f.Row(d)}, 1},
+        {{f.GroupRow(0), f.Row(a), f.Row(c)}, -1},
+        {{f.GroupRow(0), f.GroupRow(1)}, -1},
+        {{f.Row(a)}, -1},
+        {{}, -1},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(SelectedGroupOnly(cases[i].rows), cases[i].group) << "case " << i;
 }
 
 TEST(LayerList, GroupRowClicksToggleOpenLockShownAndRename) {

@@ -143,6 +143,18 @@ TEST(AddPicture, IntoTheOneSelectedGroupRowAtTheTopAndTheGroupFollows) {
     EXPECT_EQ(f.Order(), (QStringList{"x", "m", "new"}));
 }
 
+TEST(AddPicture, IntoASelectedGroupWhoseMemberRowsAreSelectedWithIt) {
+    TOpsFixture f;
+    f.Scene.Groups << "g";
+    f.Scene.GroupStates[0].Open = 1;
+    TImagesItem* m = f.Add("m", 1);
+    f.Add("x");
+    // The list shows a selected group's members selected under its row.
+    const std::vector<TLayerRow> rows = {TLayerRow{0, nullptr}, TLayerRow{-1, m}};
+    EXPECT_EQ(AddPictureFiles(f.Scene, f.Dialogs, f.Log, rows, {f.Png("new.png")}), 1);
+    EXPECT_EQ(f.Scene.Layers.Find("new")->Group, 1);
+}
+
 TEST(AddResources, SoundsThatDoNotLoadAndParticles) {
     TOpsFixture f;
     const QString wav = f.Dir.filePath("boing.wav");

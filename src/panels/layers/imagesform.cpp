@@ -242,8 +242,11 @@ void TImagesForm::CreateLists() {
     LayerListView->OnClick = [this](QMouseEvent* e) { ListClick(e); };
     LayerListView->OnDrop = [this](QPoint pos) { ListDrop(pos); };
     LayerListView->OnKey = [this](QKeyEvent* e) { return ListKey(e); };
+    // Any key that changed the list's selection (arrows, Shift+arrows, Home,
+    // End, Ctrl+A) selects what the list shows, so that the operations act on it.
     LayerListView->OnKeyRelease = [this](QKeyEvent* e) {
-        if (e->key() == Qt::Key_Up || e->key() == Qt::Key_Down) SelectionFromList();
+        if (e->key() == Qt::Key_Up || e->key() == Qt::Key_Down || SelectedRowNumbers() != syncedRows_)
+            SelectionFromList();
     };
 }
 
@@ -286,7 +289,7 @@ void TImagesForm::SyncSelection() {
     const int rows = LayerRows->rowCount();
     int first = -1;
     for (int i = 0; i <= rows; ++i) {
-        const bool on = i < rows && LayerRows->Row(i).Layer && LayerRows->Row(i).Layer->Selected;
+        const bool on = i < rows && RowSelected(Document.Scene, LayerRows->Row(i));
         if (on && first < 0) first = i;
         if (!on && first >= 0) {
             selection.select(LayerRows->index(first, 0), LayerRows->index(i - 1, LayerColumnCount - 1));
@@ -295,6 +298,15 @@ void TImagesForm::SyncSelection() {
     }
     LayerListView->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     if (!selection.isEmpty()) LayerListView->scrollTo(selection.first().topLeft());
+    syncedRows_ = SelectedRowNumbers();
+}
+
+std::vector<int> TImagesForm::SelectedRowNumbers() const {
+    std::vector<int> rows;
+    for (const QModelIndex& i : LayerListView->selectionModel()->selectedRows())
+        rows.push_back(i.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
 }
 
 void TImagesForm::MarkListEntry(int layerIndex) {
@@ -461,12 +473,9 @@ void TImagesForm::MoveLayer(bool up, bool shift) {
         for (int i = Document.Scene.Layers.Count() - 1; i >= 0; --i)
             if (Document.Scene.Layers.At(i)->Selected)
                 rows.push_back(TLayerRow{-1, Document.Scene.Layers.At(i)});
-    const std::optional<int> group = MoveSelected(Document.Scene, up, shift, rows);
+    // A selected group row keeps its selection through the rebuild by itself.
+    MoveSelected(Document.Scene, up, shift, rows);
     Changed();
-    if (group) {
-        const int row = LayerRows->RowOfGroup(*group);
-        if (row >= 0) LayerListView->selectRow(row);
-    }
 }
 
 void TImagesForm::ImportSpeedButtonClick() {

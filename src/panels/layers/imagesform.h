@@ -78,8 +78,10 @@ private:
     void CreateToolBar(QWidget* page);
     void CreateLists();
     void ConnectDocument();
-    // The rows of the layers' Selected flags, the view's selection following.
+    // The rows of the layers' and groups' Selected flags, the view's selection following.
     void SyncSelection();
+    // The row numbers the view shows selected, in order.
+    std::vector<int> SelectedRowNumbers() const;
     void MarkListEntry(int layerIndex);
     // After a change of layers: the document tells every panel.
     void Changed(bool selectionChanged = false);
@@ -94,6 +96,7 @@ private:
 
     TRowToggle toggle_;
     int lastPaintedRow_ = -1;
+    std::vector<int> syncedRows_; // what the last SyncSelection showed selected
     bool headerFlag_ = false;
     QPoint pressPos_;
     int pressColumn_ = -1;
