@@ -8,6 +8,7 @@
 #include "model/filesitem.h"
 #include "model/imagesitem.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -188,9 +189,11 @@ bool TAnimationForm::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (key == Qt::Key_Escape) {
-        // An open pick list closes itself first.
-        auto* combo = qobject_cast<QComboBox*>(watched);
-        if (combo && combo->view()->isVisible()) return false;
+        // Escape in an open drop-down closes only the drop-down. The drop-down
+        // may already have closed itself when the key press reaches its list.
+        if (QApplication::activePopupWidget()) return false;
+        for (QComboBox* combo : ComboBox)
+            if (combo->view()->isVisible() || watched == combo->view()) return true;
         reject();
         return true;
     }
