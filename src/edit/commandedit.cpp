@@ -1,5 +1,6 @@
 #include "edit/commandedit.h"
 
+#include "engine/params.h"
 #include "model/commanddesc.h"
 #include "model/commanditem.h"
 #include "model/filesitem.h"
@@ -132,7 +133,18 @@ std::optional<TEditProblem> TCommandEdit::Check() const {
     for (int k = 0; desc && k < 3; ++k)
         if (desc->Types[k] != QLatin1Char('-') && HasLineBreak(Box[k].Text))
             return TEditProblem{k, QString::fromUtf8(NoLineBreaks)};
+    // Where the command needs a number, a text the player could not read is refused now, not at play.
+    for (int k = 0; desc && k < 3; ++k) {
+        const QChar type = desc->Types[k];
+        if (Box[k].Visible && (type == QLatin1Char('i') || type == QLatin1Char('f')) &&
+            !IsNumberOrFunction(Box[k].Text))
+            return TEditProblem{k, NotANumberMessage(desc->ParamName[k], Box[k].Text)};
+    }
     return std::nullopt;
+}
+
+QString TCommandEdit::NotANumberMessage(const QString& param, const QString& text) {
+    return QStringLiteral("A(z) \"%1\" paraméter csak szám vagy paraméter függvény lehet: \"%2\"").arg(param, text);
 }
 
 TCommandFields TCommandEdit::Result() const {

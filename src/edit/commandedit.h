@@ -60,8 +60,12 @@ public:
     // Sets box k's (0..2) text; a layer pick list takes only one of its names.
     void SetText(int box, const QString& text);
 
-    // Why Ok must not close now: an empty visible box, or a line break.
+    // Why Ok must not close now: an empty visible box, a line break, or a
+    // text that is neither a number nor a parameter function where the
+    // command needs a number.
     std::optional<TEditProblem> Check() const;
+    // The refusal of a text that gives no number.
+    static QString NotANumberMessage(const QString& param, const QString& text);
     // The command as confirmed: boxes for the used parameters, the old texts
     // for the unused ("-") ones. Call after Check gave nothing.
     TCommandFields Result() const;

@@ -219,6 +219,20 @@ int ToMs(const QString& text) {
     return static_cast<int>(ms);
 }
 
+bool IsNumberOrFunction(const QString& text) {
+    const QString t = text.trimmed();
+    double v = 0;
+    if (t == QLatin1String("-") || ParseDecimal(t, v)) return true;
+    static const char* const functions[] = {"Left(",     "Top(",  "Width(",           "Height(",
+                                            "Angle(",    "RandomI(", "Random(",       "SpeedToDuration(",
+                                            "PercentW(", "PercentH(", "Ease("};
+    for (const char* f : functions) {
+        const qsizetype at = t.indexOf(QLatin1String(f), 0, Qt::CaseInsensitive);
+        if (at >= 0 && t.indexOf(QLatin1Char(')'), at) > at) return true;
+    }
+    return false;
+}
+
 QString FormatNumber(double value) {
     if (value == 0 || !std::isfinite(value))
         return QStringLiteral("0"); // no "-0"; non-finite values never reach a parameter

@@ -19,6 +19,11 @@ int ToInt(const QString& text);
 // Seconds in a parameter to whole milliseconds.
 int ToMs(const QString& text);
 
+// Whether a parameter that must give a number can: a number ("," or "."
+// before the fraction; "-" reads as 0) or a parameter function such as
+// Left(ball;10) or RandomI(1;6) with its brackets.
+bool IsNumberOrFunction(const QString& text);
+
 // Writes a number the way the editor stores it in parameters: up to 15
 // significant digits, no trailing zeros, "," as the decimal separator.
 QString FormatNumber(double value);

@@ -1,5 +1,7 @@
 #include "project/packexport.h"
 
+#include "engine/params.h"
+#include "model/commanddesc.h"
 #include "model/dialogs.h"
 #include "model/errorlog.h"
 #include "model/scene.h"
@@ -166,6 +168,32 @@ bool WarnRetina(const TScene& scene, TDialogs& dialogs) {
     return true;
 }
 
+QStringList UnreadableParameters(const TScene& scene) {
+    static const char* const animations[] = {"Base", "Touch1", "Touch2", "Touch3"};
+    QStringList lines;
+    for (const auto& [name, layer] : scene.Layers)
+        for (int t = 1; t <= 12; ++t) {
+            const TCommands& track = layer->TrackByNumber(t);
+            for (int c = 0; c < track.Count(); ++c) {
+                const TCommandItem& cmd = *track.Item(c);
+                const TCommandDesc* desc = CommandDesc(cmd.Command());
+                if (!desc) continue;
+                for (int p = 0; p < 3; ++p) {
+                    const QChar type = desc->Types[p];
+                    if ((type != QLatin1Char('i') && type != QLatin1Char('f')) || IsNumberOrFunction(cmd.Param(p + 1)))
+                        continue;
+                    lines << QStringLiteral("Nem szám és nem paraméter függvény: %1, %2 %3. parancssor, %4. parancs, "
+                                            "%5 %6 = \"%7\"")
+                                 .arg(layer->Name, QLatin1String(animations[(t - 1) / 3]))
+                                 .arg((t - 1) % 3 + 1)
+                                 .arg(c + 1)
+                                 .arg(desc->Name, desc->ParamName[p], cmd.Param(p + 1));
+                }
+            }
+        }
+    return lines;
+}
+
 int RunPackChecks(const TScene& scene, TDialogs& dialogs, TErrorLog& log) {
     const int before = log.Count();
     for (const auto& [name, layer] : scene.Layers) {
@@ -180,6 +208,8 @@ int RunPackChecks(const TScene& scene, TDialogs& dialogs, TErrorLog& log) {
     for (const auto& [name, file] : scene.Files)
         if (file->Name.contains(QLatin1Char(' ')) || !IsPlainFileName(file->Name))
             log.Add(QStringLiteral("Hibás fájl név: ") + file->Name);
+    for (const QString& line : UnreadableParameters(scene))
+        log.Add(line);
     const int added = log.Count() - before;
     if (added != 0)
         dialogs.Message(

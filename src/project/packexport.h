@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace velkon {
@@ -25,9 +26,15 @@ QString PackText(const TScene& scene);
 // high-density preset (index 2 or 5). Returns whether it was shown.
 bool WarnRetina(const TScene& scene, TDialogs& dialogs);
 
+// One line per command parameter that must give a number but holds neither a
+// number nor a parameter function, naming the layer, the track and the
+// command's position.
+QStringList UnreadableParameters(const TScene& scene);
+
 // The pack's checks: layer alpha and touch rectangles of layers with touch
-// commands, and resource names; their lines go to the top of the log and one
-// summary message follows when there were any. Returns how many lines were added.
+// commands, resource names and parameters that give no number; their lines go
+// to the top of the log and one summary message follows when there were any.
+// Returns how many lines were added.
 int RunPackChecks(const TScene& scene, TDialogs& dialogs, TErrorLog& log);
 
 // The whole export: warning, frame read-back, checks, the pack file choice,

@@ -151,6 +151,20 @@ TEST_F(TCliTest, CheckWritesNothingAndExitsByWhatItFound) {
     EXPECT_EQ(QDir(Path("proj")).entryList(QDir::Files), before);
 }
 
+TEST_F(TCliTest, CheckReportsParametersThatGiveNoNumber) {
+    const QString project = WriteProjectFile([](TScene& scene) {
+        scene.Layers.At(0)->Base.Track[0].Add(std::make_unique<TCommandItem>(cmdMoveTo, "abc", "xyz", "fast"));
+    });
+    const TRun r = RunCli({"check", project});
+    EXPECT_EQ(r.Code, 1);
+    EXPECT_EQ(r.ErrLines,
+              (QStringList{
+                  "Nem szám és nem paraméter függvény: Labdá, Base 1. parancssor, 1. parancs, MoveTo x = \"abc\"",
+                  "Nem szám és nem paraméter függvény: Labdá, Base 1. parancssor, 1. parancs, MoveTo y = \"xyz\"",
+                  "Nem szám és nem paraméter függvény: Labdá, Base 1. parancssor, 1. parancs, MoveTo duration = \"fast\"",
+                  "A VKM készítés közben hiba lépett fel, a hibák a hiba naplóba bekerültek."}));
+}
+
 TEST_F(TCliTest, CheckOfAnUnreadableProjectExitsWithOne) {
     ASSERT_TRUE(WriteFile(Path("bad.VKP"), "[Project]\r\nBackgroundColor=zzz\r\n"));
     const TRun r = RunCli({"check", Path("bad.VKP")});

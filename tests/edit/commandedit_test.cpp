@@ -193,3 +193,39 @@ TEST(CommandEdit, LineBreaksAreRefused) {
         EXPECT_EQ(problem->Message, QString::fromUtf8(TCommandEdit::NoLineBreaks));
     }
 }
+
+TEST(CommandEdit, TextsThatGiveNoNumberAreRefusedWhereANumberBelongs) {
+    TSceneFixture f;
+    const struct {
+        int command;
+        const char* texts[3];
+        int box; // -1: accepted
+    } cases[] = {
+        {cmdMoveTo, {"abc", "xyz", "fast"}, 0},
+        {cmdMoveTo, {"130", "xyz", "fast"}, 1},
+        {cmdMoveTo, {"130", "110", "fast"}, 2},
+        {cmdMoveTo, {"Left(body;10)", "RandomI(1;6)", "SpeedToDuration(100)"}, -1},
+        {cmdMoveTo, {"130", "110", "Ease(d=1e=1009f=0,0g=0,0h=0,0i=0,0j=1,0)"}, -1},
+        {cmdStartOther, {"leg", "one", ""}, 1},
+        {cmdStartOther, {"leg", "1", ""}, -1},
+        {cmdShow, {"leg", "", ""}, -1},
+        {cmdWait, {"0,5", "", ""}, -1},
+        {cmdLoop, {"2", "-", ""}, -1},
+    };
+    for (const auto& c : cases) {
+        TCommandEdit edit(f.Scene, *f.Leg, nullptr);
+        edit.Choose(c.command);
+        for (int k = 0; k < 3; ++k)
+            edit.SetText(k, QString::fromUtf8(c.texts[k]));
+        const auto problem = edit.Check();
+        const QString what = CommandName(c.command) + " " + c.texts[0] + " " + c.texts[1] + " " + c.texts[2];
+        if (c.box < 0) {
+            EXPECT_FALSE(problem.has_value()) << what.toStdString() << ": " << problem->Message.toStdString();
+            continue;
+        }
+        ASSERT_TRUE(problem.has_value()) << what.toStdString();
+        EXPECT_EQ(problem->Box, c.box) << what.toStdString();
+        EXPECT_EQ(problem->Message,
+                  TCommandEdit::NotANumberMessage(CommandDesc(c.command)->ParamName[c.box], c.texts[c.box]));
+    }
+}

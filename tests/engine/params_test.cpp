@@ -66,6 +66,18 @@ TEST(NumberConversions, ToIntRejectsWhatIsNotANumberNamingTheText) {
     }
 }
 
+TEST(NumberConversions, NumbersAndParameterFunctionsAreReadableTheRestIsNot) {
+    const struct { const char* text; bool readable; } cases[] = {
+        {"130", true}, {"1,5", true}, {"-2.25", true}, {" 7 ", true}, {"-", true},
+        {"Left(ball;10)", true}, {"top(ball;0)", true}, {"RandomI(1;6)", true}, {"Random(0,5;2)", true},
+        {"SpeedToDuration(100)", true}, {"PercentW(50)", true}, {"Ease(d=1e=1009f=0,0g=0,0h=0,0i=0,0j=1,0)", true},
+        {"abc", false}, {"xyz", false}, {"fast", false}, {"", false}, {"12px", false}, {"1,2,3", false},
+        {"Left", false}, {"Left(ball;10", false}, {"Ball(1)", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsNumberOrFunction(QString::fromUtf8(c.text)), c.readable) << c.text;
+}
+
 TEST(NumberConversions, ToMsRoundsSecondsToMilliseconds) {
     EXPECT_EQ(ToMs("1,5"), 1500);
     EXPECT_EQ(ToMs("0.0005"), 0);  // 0.5 ms, half to even

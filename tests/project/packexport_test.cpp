@@ -126,6 +126,26 @@ TEST_F(TPackTest, AlphaCheckOnlyForLayersWithTouchCommands) {
     }
 }
 
+TEST_F(TPackTest, ParametersThatGiveNoNumberAreReportedWithTheirPlace) {
+    TScene scene;
+    TImagesItem* layer = scene.AddLayer(nullptr);
+    layer->Name = "ball";
+    layer->Base.Track[0].Add(std::make_unique<TCommandItem>(cmdWait, "1"));
+    layer->Base.Track[0].Add(std::make_unique<TCommandItem>(cmdMoveTo, "abc", "Top(ball;5)", "fast"));
+    layer->Touch2.Track[2].Add(std::make_unique<TCommandItem>(cmdStartOther, "ball", "x"));
+    layer->Touch2.Track[2].Add(std::make_unique<TCommandItem>(cmdShow, "nobody")); // a name, not a number
+    TScriptedDialogs dialogs;
+    TErrorLog log;
+    EXPECT_EQ(RunPackChecks(scene, dialogs, log), 3);
+    EXPECT_EQ(log.Lines(),
+              (QStringList{
+                  "Nem szám és nem paraméter függvény: ball, Touch2 3. parancssor, 1. parancs, StartOther which = \"x\"",
+                  "Nem szám és nem paraméter függvény: ball, Base 1. parancssor, 2. parancs, MoveTo duration = \"fast\"",
+                  "Nem szám és nem paraméter függvény: ball, Base 1. parancssor, 2. parancs, MoveTo x = \"abc\"",
+              }));
+    EXPECT_EQ(dialogs.Messages, QStringList{kSummary});
+}
+
 TEST_F(TPackTest, TouchRectangleCheckAtItsBoundaries) {
     const struct {
         int Left, Top, Width, Height;

@@ -92,6 +92,36 @@ private slots:
         QCOMPARE(*fields, (TCommandFields{"MoveTo", "130", "110", "1,5"}));
     }
 
+    void valuesThatGiveNoNumberAreRefusedLikeEmptyOnes() {
+        TAnimationForm form(document_);
+        bool openAfterOk = false;
+        QWidget* focused = nullptr;
+        TModalAnswer answer([&](QWidget* w) {
+            Choose(w, cmdMoveTo);
+            auto* x = Find<QComboBox>(w, "ComboBox1");
+            auto* y = Find<QComboBox>(w, "ComboBox2");
+            auto* duration = Find<QComboBox>(w, "ComboBox3");
+            x->setEditText(QStringLiteral("abc"));
+            y->setEditText(QStringLiteral("xyz"));
+            duration->setEditText(QStringLiteral("fast"));
+            Find<QPushButton>(w, "OkBitBtn")->click();
+            openAfterOk = w->isVisible();
+            focused = QApplication::focusWidget();
+            x->setEditText(QStringLiteral("130"));
+            y->setEditText(QStringLiteral("Top(ball;10)"));
+            duration->setEditText(QStringLiteral("1,5"));
+            Find<QPushButton>(w, "OkBitBtn")->click();
+        });
+        const auto fields = form.Execute(*layer_, nullptr);
+        QVERIFY(answer.Came());
+        QVERIFY(openAfterOk);
+        QCOMPARE(scripted_.Messages,
+                 QStringList{QStringLiteral("A(z) \"x\" paraméter csak szám vagy paraméter függvény lehet: \"abc\"")});
+        QVERIFY(focused && focused->objectName() != QStringLiteral("OkBitBtn"));
+        QVERIFY(fields.has_value());
+        QCOMPARE(*fields, (TCommandFields{"MoveTo", "130", "Top(ball;10)", "1,5"}));
+    }
+
     void escapeWithNoDropDownOpenCancels() {
         TAnimationForm form(document_);
         TModalAnswer answer([&](QWidget* w) {
