@@ -1,5 +1,7 @@
 #include "edit/ease.h"
 
+#include "edit/editorstate.h"
+
 #include "engine/params.h"
 #include "model/commanddesc.h"
 #include "model/commanditem.h"
@@ -240,6 +242,19 @@ bool TEaseDesign::Store(TCommandItem& command) const {
     const QString problem = DurationProblem();
     if (!problem.isEmpty()) throw EVelkonError(problem);
     command.SetParam(param, EaseText());
+    return true;
+}
+
+bool StoreEase(TEditorState& state, const TEaseDesign& design, TCommandItem& command) {
+    const int param = DurationParam(command.Command());
+    if (param == 0) return false;
+    const QString problem = design.DurationProblem();
+    if (!problem.isEmpty()) throw EVelkonError(problem);
+    const QString text = design.EaseText();
+    if (command.Param(param) == text) return false;
+    state.Undo.Record(-TUndoBuffer::kindCommandEdit);
+    command.SetParam(param, text);
+    state.Scene.Saved = false;
     return true;
 }
 

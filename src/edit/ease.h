@@ -8,6 +8,7 @@
 namespace velkon {
 
 class TCommandItem;
+class TEditorState;
 
 // Coefficients a1..a5 of the ease polynomial a5 t^5 + a4 t^4 + a3 t^3 + a2 t^2 + a1 t,
 // a1 first.
@@ -86,5 +87,10 @@ public:
     // written) for kinds without a duration.
     bool Store(TCommandItem& command) const;
 };
+
+// The ease designer's Ok: stores the design into the command as one undo
+// step "Parancs szerkesztése" and marks the project modified, only when the
+// duration parameter changes. Returns whether it changed.
+bool StoreEase(TEditorState& state, const TEaseDesign& design, TCommandItem& command);
 
 } // namespace velkon

@@ -1,6 +1,7 @@
 #include "edit/favourites.h"
 
 #include "edit/commandedit.h"
+#include "edit/editorstate.h"
 #include "edit/layoutsettings.h"
 #include "model/commanddesc.h"
 #include "model/commands.h"
@@ -223,6 +224,17 @@ int TFavouritesEdit::Ok() {
         track_.Add(std::move(row.Owned));
         ++added;
     }
+    return added;
+}
+
+int TFavouritesEdit::Insert(TEditorState& state) {
+    const bool any = std::any_of(Left.begin(), Left.end(), [&](const TFavouriteRow& row) {
+        return row.Owned && track_.IndexOf(row.Command) < 0;
+    });
+    if (!any) return 0;
+    state.Undo.Record(-TUndoBuffer::kindFavourites);
+    const int added = Ok();
+    state.Scene.Saved = false;
     return added;
 }
 

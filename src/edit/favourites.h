@@ -10,6 +10,7 @@
 namespace velkon {
 
 class TCommands;
+class TEditorState;
 class TErrorLog;
 class TIniFile;
 
@@ -89,6 +90,9 @@ public:
     void Remove();
     // Appends every left row not already in the track; returns how many.
     int Ok();
+    // The dialog's Ok: as Ok, recording the undo step "Kedvencek szerkesztése"
+    // and marking the project modified only when something is appended.
+    int Insert(TEditorState& state);
 
 private:
     const TFavourites& file_;

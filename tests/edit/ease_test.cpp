@@ -1,5 +1,9 @@
 #include "edit/ease.h"
 
+#include "edit/editorstate.h"
+#include "model/errorlog.h"
+#include "model/imagesitem.h"
+
 #include "model/commanddesc.h"
 #include "model/commanditem.h"
 #include "model/velkonerror.h"
@@ -169,4 +173,38 @@ TEST(Ease, CoefficientFormat) {
                                                     {2.5, "2,5"}, {-105, "-105,0"}};
     for (const auto& [v, text] : cases)
         EXPECT_EQ(FormatCoefficient(v), text) << v;
+}
+
+TEST(Ease, StoringIsOneUndoStepAndOnlyWhenTheTextChanges) {
+    TScene scene;
+    TEditorState state{scene};
+    TErrorLog log;
+    state.Log = &log;
+    auto owned = std::make_unique<TImagesItem>();
+    owned->Name = "ball";
+    TImagesItem* ball = scene.Layers.Add("ball", std::move(owned));
+    TCommandItem* move = ball->Base.Track[0].Add(std::make_unique<TCommandItem>(cmdMoveTo, "10", "20", "2"));
+    scene.Saved = true;
+
+    TEaseDesign design;
+    ASSERT_TRUE(design.Load(*move));
+    ASSERT_TRUE(StoreEase(state, design, *move));
+    EXPECT_EQ(move->sParam3(), "Ease(d=2e=1009f=0,0g=0,0h=0,0i=0,0j=1,0)");
+    EXPECT_FALSE(scene.Saved);
+    EXPECT_EQ(log.Lines().value(0), "Parancs szerkesztése");
+
+    // The same text again: nothing to record.
+    scene.Saved = true;
+    const int lines = log.Count();
+    EXPECT_FALSE(StoreEase(state, design, *ball->Base.Track[0].Item(0)));
+    EXPECT_TRUE(scene.Saved);
+    EXPECT_EQ(log.Count(), lines);
+
+    // A wrong duration is refused before any step.
+    design.Duration = "soon";
+    EXPECT_THROW(StoreEase(state, design, *ball->Base.Track[0].Item(0)), EVelkonError);
+    EXPECT_EQ(log.Count(), lines);
+
+    state.Undo.Undo();
+    EXPECT_EQ(ball->Base.Track[0].Item(0)->sParam3(), "2");
 }

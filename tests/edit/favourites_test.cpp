@@ -1,5 +1,8 @@
 #include "edit/favourites.h"
 
+#include "edit/editorstate.h"
+#include "model/imagesitem.h"
+
 #include "model/commanddesc.h"
 #include "model/commands.h"
 #include "model/errorlog.h"
@@ -174,6 +177,37 @@ TEST_F(TFavouritesFixture, OkWithNothingNewLeavesTheTrack) {
     EXPECT_EQ(edit.Ok(), 0);
     EXPECT_EQ(track.Count(), 1);
     EXPECT_EQ(track.Stamp(), stamp);
+}
+
+TEST_F(TFavouritesFixture, InsertRecordsItsStepOnlyWhenItAppends) {
+    TScene scene;
+    TEditorState state{scene};
+    TErrorLog log;
+    state.Log = &log;
+    auto owned = std::make_unique<TImagesItem>();
+    owned->Name = "ball";
+    owned->SelectAnimation(TImagesItem::animBase);
+    TImagesItem* ball = scene.Layers.Add("ball", std::move(owned));
+    TCommands& track = ball->Base.Track[0];
+    track.Add(std::make_unique<TCommandItem>(cmdWait, "1"));
+    File.Save("Jump", View(Make(2)));
+    scene.Saved = true;
+
+    TFavouritesEdit nothing(File, track);
+    nothing.AddToFavourites({});
+    EXPECT_EQ(nothing.Insert(state), 0);
+    EXPECT_TRUE(scene.Saved);
+    EXPECT_FALSE(state.Undo.UndoEnabled());
+
+    TFavouritesEdit edit(File, track);
+    edit.Choose("Jump");
+    edit.AddToCommands({});
+    EXPECT_EQ(edit.Insert(state), 2);
+    EXPECT_EQ(track.Count(), 3);
+    EXPECT_FALSE(scene.Saved);
+    EXPECT_EQ(log.Lines().value(0), "Kedvencek szerkesztése");
+    state.Undo.Undo();
+    EXPECT_EQ(ball->Base.Track[0].Count(), 1);
 }
 
 TEST_F(TFavouritesFixture, DeleteEmptiesTheRightSide) {

@@ -504,11 +504,9 @@ void TAnimForm::FavoritesSpeedButtonClick() {
     TImagesItem* layer = ButtonLayer();
     TCommands* track = ShownTrack(layer);
     if (!track) return;
-    document_.State.Undo.Record(-TUndoBuffer::kindFavourites);
+    // The dialog records its step and marks the project modified only when Ok appends something.
     TFavouritesForm form(document_, DialogParent());
-    form.Execute(*layer, *track);
-    document_.Scene.Saved = false;
-    Changed();
+    if (form.Execute(*layer, *track)) Changed();
 }
 
 void TAnimForm::EaseSpeedButtonClick() {
@@ -518,8 +516,7 @@ void TAnimForm::EaseSpeedButtonClick() {
     const std::vector<int> rows = SelectedRows();
     if (rows.size() != 1 || rows.front() >= track->Count()) return;
     TEaseForm form(document_, DialogParent());
-    form.Execute(*layer, *track->Item(rows.front()));
-    document_.Scene.Saved = false;
+    if (!form.Execute(*layer, *track->Item(rows.front()))) return; // cancelled or unchanged
     Changed();
     SelectRows(rows);
 }

@@ -153,7 +153,7 @@ bool TEaseForm::Execute(TImagesItem&, TCommandItem& command) {
     ShowDesign();
     const bool ok = exec() == QDialog::Accepted;
     Timer1.stop();
-    return ok && design_.Store(command);
+    return ok && StoreEase(document_.State, design_, command);
 }
 
 void TEaseForm::ShowDesign() {

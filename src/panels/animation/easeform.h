@@ -26,7 +26,8 @@ public:
     explicit TEaseForm(TEditorDocument& document, QWidget* parent = nullptr);
 
     // Opens modally on one command of layer; true when an Ease(...) was stored
-    // into the command's duration parameter.
+    // into the command's duration parameter (one undo step). Cancel, or Ok
+    // with the text unchanged, changes nothing.
     bool Execute(TImagesItem& layer, TCommandItem& command);
 
     // The designer's state as shown (tests read it).

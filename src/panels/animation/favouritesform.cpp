@@ -154,7 +154,7 @@ bool TFavouritesForm::Execute(TImagesItem&, TCommands& track) {
     favModel_->SetRows(&edit_->Right);
     ShowNames();
     const bool ok = exec() == QDialog::Accepted;
-    const int added = ok ? edit_->Ok() : 0;
+    const int added = ok ? edit_->Insert(document_.State) : 0;
     cmdModel_->SetRows(nullptr);
     favModel_->SetRows(nullptr);
     edit_.reset();

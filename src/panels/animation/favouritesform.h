@@ -27,7 +27,8 @@ public:
     explicit TFavouritesForm(TEditorDocument& document, QWidget* parent = nullptr);
     ~TFavouritesForm() override;
 
-    // Opens modally on layer's shown track; true when Ok appended commands to it.
+    // Opens modally on layer's shown track; true when Ok appended commands to
+    // it (one undo step). Cancel, or Ok with nothing new, changes nothing.
     bool Execute(TImagesItem& layer, TCommands& track);
 
     // The favourites file: "Favourites.txt" in the settings folder unless set
