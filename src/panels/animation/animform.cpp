@@ -254,7 +254,8 @@ void TAnimForm::ShowLayerCommands(bool force) {
         return;
     }
     if (scene.SelectedCount != 1) return;
-    if (layer == lastShown_ && !force) {
+    // During play a touch switches the layer's tracks: they are shown anew.
+    if (layer == lastShown_ && !force && layer->ActiveAnimation() == shownAnimation_) {
         UpdateMarkedRow();
         return;
     }
@@ -262,8 +263,10 @@ void TAnimForm::ShowLayerCommands(bool force) {
     ExecuteSpeedButton->setChecked((layer->PlayAnim & 1) != 0);
     ExecuteTouchSpeedButton->setChecked((layer->PlayAnim & 2) == 0);
     if (!document_.Playing()) layer->SelectAnimation(document_.State.AnimSelect);
+    shownAnimation_ = layer->ActiveAnimation();
     Refill(*layer);
-    AnimLabel->setText(AnimationCaption(document_.State.AnimSelect));
+    // The caption names the animation whose commands are shown (a touch's while it plays).
+    AnimLabel->setText(AnimationCaption(shownAnimation_ >= 0 ? shownAnimation_ : document_.State.AnimSelect));
 }
 
 void TAnimForm::Refill(TImagesItem& layer) {

@@ -97,6 +97,7 @@ private:
 
     TEditorDocument& document_;
     const TImagesItem* lastShown_ = nullptr;
+    int shownAnimation_ = -1; // the animation whose tracks the lists show
     // What each list was last filled from, to skip refilling an unchanged track.
     struct TFilled {
         const TCommands* Track = nullptr;
