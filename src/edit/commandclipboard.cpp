@@ -21,7 +21,7 @@ const QString CrLf = QStringLiteral("\r\n");
 int Whole(double v) {
     const double r = std::nearbyint(v);
     if (!std::isfinite(r) || r < std::numeric_limits<int>::min() || r > std::numeric_limits<int>::max())
-        throw EVelkonError(QStringLiteral("A beillesztett érték túl nagy (number out of range)"));
+        throw EVelkonError(QStringLiteral("A beillesztett érték túl nagy"));
     return static_cast<int>(r);
 }
 
@@ -155,7 +155,7 @@ std::optional<TCommandClipboard> ReadCommandClipboard(const QString& text) {
     if (n == 0) return std::nullopt;
     if (static_cast<qlonglong>(lines.size()) < 3 + 4 * n)
         throw EVelkonError(
-            QStringLiteral("Hibás vágólap: %1 parancs helyett kevesebb sor van (clipboard cut short)")
+            QStringLiteral("Hibás vágólap: %1 parancs helyett kevesebb sor van")
                 .arg(n));
     TCommandClipboard clip;
     clip.GeometryLine = lines[2].toString();

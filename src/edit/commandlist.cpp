@@ -16,10 +16,10 @@
 namespace velkon {
 
 const QString LineBreakRefused =
-    QStringLiteral("A paraméter nem tartalmazhat sortörést (a parameter cannot hold a line break)! "
+    QStringLiteral("A paraméter nem tartalmazhat sortörést! "
                    "A parancs nem változott.");
 const QString LineBreakStripped =
-    QStringLiteral("A paraméterekben lévő sortörések kimaradtak a vágólapról (line breaks left out).");
+    QStringLiteral("A paraméterekben lévő sortörések kimaradtak a vágólapról.");
 
 namespace {
 
@@ -61,7 +61,7 @@ void SetKind(TCommands& track, int row, int command) {
 int CheckedFields(TDialogs& dialogs, const TCommandFields& f) {
     const int number = CommandNumber(f.Command);
     if (number == 0) {
-        dialogs.Message(QStringLiteral("Ismeretlen parancs: \"%1\" (unknown command)").arg(f.Command));
+        dialogs.Message(QStringLiteral("Ismeretlen parancs: \"%1\"").arg(f.Command));
         return 0;
     }
     if (HasLineBreak(f.Param1) || HasLineBreak(f.Param2) || HasLineBreak(f.Param3)) {
@@ -373,8 +373,7 @@ bool DurationFromSpeed(const TListTarget& t, const std::vector<int>& rows) {
         v = 0;
     }
     if (v <= 0) {
-        t.Dialogs.Message(QStringLiteral("Hibás sebesség: \"%1\"! A sebesség 0-nál nagyobb szám legyen "
-                                         "(the speed must be a number above 0).")
+        t.Dialogs.Message(QStringLiteral("Hibás sebesség: \"%1\"! A sebesség 0-nál nagyobb szám legyen.")
                               .arg(answer->left(40)));
         return false;
     }

@@ -225,7 +225,7 @@ QString TEaseDesign::DurationProblem() const {
     bool ok = false;
     const double v = QLocale::c().toDouble(s, &ok);
     if (!ok || !std::isfinite(v))
-        return QStringLiteral("Hibás időtartam (the duration must be a number): \"%1\"").arg(Duration);
+        return QStringLiteral("Hibás időtartam, számnak kell lennie: \"%1\"").arg(Duration);
     return {};
 }
 

@@ -4,11 +4,9 @@
 
 namespace velkon {
 
-void ReportError(TErrorLog& log, const QTime& time, const QString& message, const QString& senderClass,
+void ReportError(TErrorLog& log, const QTime& time, const QString& message,
                  const std::optional<TGridInfo>& grid) {
-    // The user knows the class by its own name: namespaces ("velkon::") go.
-    const QString shortClass = senderClass.section(QStringLiteral("::"), -1);
-    log.Add(time.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral(": ") + message + shortClass);
+    log.Add(time.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral(": ") + message);
     if (!grid) return;
     log.Add(grid->Name);
     log.Add(QStringLiteral("RowCount:%1, ColCount:%2").arg(grid->RowCount).arg(grid->ColCount));

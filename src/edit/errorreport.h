@@ -16,10 +16,9 @@ struct TGridInfo {
 };
 
 // Writes an error caught by the application's error hook into the log: the
-// time of day, ": ", the message and the sender's class name (without its
-// namespaces) run on without a space; for a grid sender three more lines (name, sizes, position) follow on
-// top.
-void ReportError(TErrorLog& log, const QTime& time, const QString& message, const QString& senderClass,
+// time of day, ": " and the message, as the user reads it; for a grid sender
+// three more lines (name, sizes, position) follow on top.
+void ReportError(TErrorLog& log, const QTime& time, const QString& message,
                  const std::optional<TGridInfo>& grid = std::nullopt);
 
 } // namespace velkon

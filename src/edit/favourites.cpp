@@ -63,7 +63,7 @@ bool TFavourites::Read(TIniFile& ini) const {
     QFile file(path_);
     if (!info.isFile() || info.size() > MaxFileSize || !file.open(QIODevice::ReadOnly)) {
         log_.Add(
-            QStringLiteral("A kedvencek fájl nem olvasható (favourites file unreadable): %1").arg(path_));
+            QStringLiteral("A kedvencek fájl nem olvasható: %1").arg(path_));
         return false;
     }
     ini.FromBytes(file.readAll()); // the size was checked above
@@ -85,7 +85,7 @@ std::vector<std::unique_ptr<TCommandItem>> TFavourites::CommandsOf(const TIniFil
         if (kindText == Missing) break;
         int kind = 0;
         if (!TIniFile::ParseInteger(kindText, kind) || !CommandDesc(kind)) {
-            log.Add(QStringLiteral("Ismeretlen parancs a kedvencek között (unknown command) [%1] Command=%2")
+            log.Add(QStringLiteral("Ismeretlen parancs a kedvencek között [%1] Command=%2")
                         .arg(SectionOf(name, n), kindText.left(40)));
             continue;
         }
@@ -106,7 +106,7 @@ void TFavourites::Replace(const TIniFile& old, const QString& name,
                           const std::vector<const TCommandItem*>& commands, TIniFile& result) {
     if (HasLineBreak(name))
         throw EVelkonError(
-            QStringLiteral("A kedvenc neve nem tartalmazhat sortörést (no line breaks in a name)"));
+            QStringLiteral("A kedvenc neve nem tartalmazhat sortörést"));
     // Every other section stays as it was; the favourite's sections go to the end.
     result.Clear();
     for (const QString& section : old.Sections()) {
@@ -127,7 +127,7 @@ void TFavourites::Replace(const TIniFile& old, const QString& name,
 void TFavourites::Write(const QString& name, const std::vector<const TCommandItem*>& commands) const {
     if (HasLineBreak(name))
         throw EVelkonError(
-            QStringLiteral("A kedvenc neve nem tartalmazhat sortörést (no line breaks in a name)"));
+            QStringLiteral("A kedvenc neve nem tartalmazhat sortörést"));
     TIniFile old;
     if (!Read(old))
         throw EVelkonError(

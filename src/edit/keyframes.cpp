@@ -35,7 +35,7 @@ double ReadDecimal(const QString& text) {
     bool ok = false;
     const double v = t.toDouble(&ok);
     if (!ok || !std::isfinite(v))
-        throw EVelkonError(QStringLiteral("\"%1\" nem szám (not a number)").arg(text));
+        throw EVelkonError(QStringLiteral("\"%1\" nem szám").arg(text));
     return v;
 }
 

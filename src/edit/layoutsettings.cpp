@@ -17,8 +17,8 @@ QString TLayoutSettings::PanelKey(int panel) {
     return QString::fromLatin1(keys[panel]);
 }
 
-// Integers as the INI reader of the original settings did: anything that is not
-// a whole number gives the default.
+// Integers of the layout files: anything that is not a whole number gives the
+// default, so a hand-edited file never moves a panel off the screen.
 static int32_t ReadInt(const TLayoutSettings::TReader& read, const QString& key, int32_t def) {
     bool ok = false;
     const int32_t v = read(key, QString::number(def)).trimmed().toInt(&ok);

@@ -294,7 +294,7 @@ void TCanvasRenderer::DrawPhases(TImagesItem& l) {
         saved.RestoreTo(l); // the path starts where the layer is, not where the last phase left it
         DrawPaths(l, n, k);
     }
-    saved.RestoreTo(l); // Alpha stays as the last phase left it, as it always did
+    saved.RestoreTo(l); // the geometry only: Alpha keeps what the last phase set, and the layer is drawn with it
     glEnable(GL_TEXTURE_2D);
     glLineWidth(1);
 }

@@ -400,8 +400,7 @@ void TMainForm::CreatePanels() {
         if (auto* table = qobject_cast<QTableWidget*>(sender))
             grid = TGridInfo{table->objectName(), table->rowCount(), table->columnCount(),
                              table->currentRow(), table->currentColumn()};
-        const QString className = sender ? QString::fromLatin1(sender->metaObject()->className()) : QString();
-        ReportError(ErrorLog, QTime::currentTime(), message, className, grid);
+        ReportError(ErrorLog, QTime::currentTime(), message, grid);
     };
     // Each panel gets the document.
     PropertyForm = new TPropertyForm(Document, this);

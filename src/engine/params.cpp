@@ -202,10 +202,10 @@ int ToInt(const QString& text) {
         return 0;
     double v = 0;
     if (!ParseDecimal(t, v))
-        throw EVelkonError(QStringLiteral("\"%1\" nem egész szám (not a whole number)").arg(text));
+        throw EVelkonError(QStringLiteral("\"%1\" nem egész szám").arg(text));
     const double r = std::nearbyint(v);
     if (r < std::numeric_limits<int>::min() || r > std::numeric_limits<int>::max())
-        throw EVelkonError(QStringLiteral("\"%1\" túl nagy szám (number out of range)").arg(text));
+        throw EVelkonError(QStringLiteral("\"%1\" túl nagy szám").arg(text));
     return static_cast<int>(r);
 }
 
