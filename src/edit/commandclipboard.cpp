@@ -154,9 +154,7 @@ std::optional<TCommandClipboard> ReadCommandClipboard(const QString& text) {
             QStringLiteral("Hibás vágólap: a parancsok száma nem olvasható: \"%1\"").arg(lines[1].left(40)));
     if (n == 0) return std::nullopt;
     if (static_cast<qlonglong>(lines.size()) < 3 + 4 * n)
-        throw EVelkonError(
-            QStringLiteral("Hibás vágólap: %1 parancs helyett kevesebb sor van")
-                .arg(n));
+        throw EVelkonError(QStringLiteral("Hibás vágólap: %1 parancs helyett kevesebb sor van").arg(n));
     TCommandClipboard clip;
     clip.GeometryLine = lines[2].toString();
     clip.Commands.resize(static_cast<size_t>(n));

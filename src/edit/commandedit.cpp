@@ -144,7 +144,8 @@ std::optional<TEditProblem> TCommandEdit::Check() const {
 }
 
 QString TCommandEdit::NotANumberMessage(const QString& param, const QString& text) {
-    return QStringLiteral("A(z) \"%1\" paraméter csak szám vagy paraméter függvény lehet: \"%2\"").arg(param, text);
+    return QStringLiteral("A(z) \"%1\" paraméter csak szám vagy paraméter függvény lehet: \"%2\"")
+        .arg(param, text);
 }
 
 TCommandFields TCommandEdit::Result() const {

@@ -15,11 +15,9 @@
 
 namespace velkon {
 
-const QString LineBreakRefused =
-    QStringLiteral("A paraméter nem tartalmazhat sortörést! "
-                   "A parancs nem változott.");
-const QString LineBreakStripped =
-    QStringLiteral("A paraméterekben lévő sortörések kimaradtak a vágólapról.");
+const QString LineBreakRefused = QStringLiteral("A paraméter nem tartalmazhat sortörést! "
+                                                "A parancs nem változott.");
+const QString LineBreakStripped = QStringLiteral("A paraméterekben lévő sortörések kimaradtak a vágólapról.");
 
 namespace {
 

@@ -62,8 +62,7 @@ bool TFavourites::Read(TIniFile& ini) const {
     if (!info.exists()) return true; // no favourites yet
     QFile file(path_);
     if (!info.isFile() || info.size() > MaxFileSize || !file.open(QIODevice::ReadOnly)) {
-        log_.Add(
-            QStringLiteral("A kedvencek fájl nem olvasható: %1").arg(path_));
+        log_.Add(QStringLiteral("A kedvencek fájl nem olvasható: %1").arg(path_));
         return false;
     }
     ini.FromBytes(file.readAll()); // the size was checked above
@@ -104,9 +103,7 @@ std::vector<std::unique_ptr<TCommandItem>> TFavourites::Commands(const QString& 
 
 void TFavourites::Replace(const TIniFile& old, const QString& name,
                           const std::vector<const TCommandItem*>& commands, TIniFile& result) {
-    if (HasLineBreak(name))
-        throw EVelkonError(
-            QStringLiteral("A kedvenc neve nem tartalmazhat sortörést"));
+    if (HasLineBreak(name)) throw EVelkonError(QStringLiteral("A kedvenc neve nem tartalmazhat sortörést"));
     // Every other section stays as it was; the favourite's sections go to the end.
     result.Clear();
     for (const QString& section : old.Sections()) {
@@ -125,9 +122,7 @@ void TFavourites::Replace(const TIniFile& old, const QString& name,
 }
 
 void TFavourites::Write(const QString& name, const std::vector<const TCommandItem*>& commands) const {
-    if (HasLineBreak(name))
-        throw EVelkonError(
-            QStringLiteral("A kedvenc neve nem tartalmazhat sortörést"));
+    if (HasLineBreak(name)) throw EVelkonError(QStringLiteral("A kedvenc neve nem tartalmazhat sortörést"));
     TIniFile old;
     if (!Read(old))
         throw EVelkonError(

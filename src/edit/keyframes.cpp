@@ -34,8 +34,7 @@ double ReadDecimal(const QString& text) {
     t.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
     const double v = t.toDouble(&ok);
-    if (!ok || !std::isfinite(v))
-        throw EVelkonError(QStringLiteral("\"%1\" nem szám").arg(text));
+    if (!ok || !std::isfinite(v)) throw EVelkonError(QStringLiteral("\"%1\" nem szám").arg(text));
     return v;
 }
 
@@ -578,7 +577,8 @@ bool TKeyframeEditor::DurationFromSpeed(TDialogs& dialogs) {
 }
 
 bool TKeyframeEditor::TransposeRange() {
-    return TransposeSelected(state_, std::min(TimelineLeft, TimelineRight), std::max(TimelineLeft, TimelineRight));
+    return TransposeSelected(state_, std::min(TimelineLeft, TimelineRight),
+                             std::max(TimelineLeft, TimelineRight));
 }
 
 // ---- Selection and animation ----

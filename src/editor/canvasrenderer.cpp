@@ -203,7 +203,8 @@ void TCanvasRenderer::DrawHandle(uint32_t colour, double x, double y) {
 }
 
 void TCanvasRenderer::DrawQuad(const TImagesItem& l) const {
-    if (NoPicture(l) || NoTexture(l)) return; // nothing to show; the editor's view draws a placeholder instead
+    // Nothing to show; the editor's view draws a placeholder instead.
+    if (NoPicture(l) || NoTexture(l)) return;
     const double pw = PictureWidth(l), ph = PictureHeight(l);
     const double ex = l.FileItem ? l.FileItem->TexExtentX : 0, ey = l.FileItem ? l.FileItem->TexExtentY : 0;
     glBegin(GL_QUADS);
@@ -294,7 +295,8 @@ void TCanvasRenderer::DrawPhases(TImagesItem& l) {
         saved.RestoreTo(l); // the path starts where the layer is, not where the last phase left it
         DrawPaths(l, n, k);
     }
-    saved.RestoreTo(l); // the geometry only: Alpha keeps what the last phase set, and the layer is drawn with it
+    // The geometry only: Alpha keeps what the last phase set, and the layer is drawn with it.
+    saved.RestoreTo(l);
     glEnable(GL_TEXTURE_2D);
     glLineWidth(1);
 }

@@ -201,8 +201,7 @@ int ToInt(const QString& text) {
     if (t.isEmpty() || t == QLatin1String("-"))
         return 0;
     double v = 0;
-    if (!ParseDecimal(t, v))
-        throw EVelkonError(QStringLiteral("\"%1\" nem egész szám").arg(text));
+    if (!ParseDecimal(t, v)) throw EVelkonError(QStringLiteral("\"%1\" nem egész szám").arg(text));
     const double r = std::nearbyint(v);
     if (r < std::numeric_limits<int>::min() || r > std::numeric_limits<int>::max())
         throw EVelkonError(QStringLiteral("\"%1\" túl nagy szám").arg(text));
@@ -223,8 +222,8 @@ bool IsNumberOrFunction(const QString& text) {
     const QString t = text.trimmed();
     double v = 0;
     if (t == QLatin1String("-") || ParseDecimal(t, v)) return true;
-    static const char* const functions[] = {"Left(",     "Top(",  "Width(",           "Height(",
-                                            "Angle(",    "RandomI(", "Random(",       "SpeedToDuration(",
+    static const char* const functions[] = {"Left(",     "Top(",      "Width(",  "Height(",
+                                            "Angle(",    "RandomI(",  "Random(", "SpeedToDuration(",
                                             "PercentW(", "PercentH(", "Ease("};
     for (const char* f : functions) {
         const qsizetype at = t.indexOf(QLatin1String(f), 0, Qt::CaseInsensitive);

@@ -145,7 +145,8 @@ bool LoadPng(const QByteArray& bytes, TPicture& pic, int64_t memoryLimit, TFailu
     png_read_update_info(png, info);
     if (png_get_bit_depth(png, info) != 8 || png_get_channels(png, info) != channels) {
         png_destroy_read_struct(&png, &info, nullptr);
-        failure.Reason = QStringLiteral("nem bontható ki (színtípus %1, %2 bit)").arg(colorType).arg(bitDepth);
+        failure.Reason =
+            QStringLiteral("nem bontható ki (színtípus %1, %2 bit)").arg(colorType).arg(bitDepth);
         return false;
     }
     // The rows go straight to their place in the texture.

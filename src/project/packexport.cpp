@@ -180,10 +180,12 @@ QStringList UnreadableParameters(const TScene& scene) {
                 if (!desc) continue;
                 for (int p = 0; p < 3; ++p) {
                     const QChar type = desc->Types[p];
-                    if ((type != QLatin1Char('i') && type != QLatin1Char('f')) || IsNumberOrFunction(cmd.Param(p + 1)))
+                    if ((type != QLatin1Char('i') && type != QLatin1Char('f')) ||
+                        IsNumberOrFunction(cmd.Param(p + 1)))
                         continue;
-                    lines << QStringLiteral("Nem szám és nem paraméter függvény: %1, %2 %3. parancssor, %4. parancs, "
-                                            "%5 %6 = \"%7\"")
+                    lines << QStringLiteral(
+                                 "Nem szám és nem paraméter függvény: %1, %2 %3. parancssor, %4. parancs, "
+                                 "%5 %6 = \"%7\"")
                                  .arg(layer->Name, QLatin1String(animations[(t - 1) / 3]))
                                  .arg((t - 1) % 3 + 1)
                                  .arg(c + 1)

@@ -153,16 +153,19 @@ TEST_F(TCliTest, CheckWritesNothingAndExitsByWhatItFound) {
 
 TEST_F(TCliTest, CheckReportsParametersThatGiveNoNumber) {
     const QString project = WriteProjectFile([](TScene& scene) {
-        scene.Layers.At(0)->Base.Track[0].Add(std::make_unique<TCommandItem>(cmdMoveTo, "abc", "xyz", "fast"));
+        scene.Layers.At(0)->Base.Track[0].Add(
+            std::make_unique<TCommandItem>(cmdMoveTo, "abc", "xyz", "fast"));
     });
     const TRun r = RunCli({"check", project});
     EXPECT_EQ(r.Code, 1);
-    EXPECT_EQ(r.ErrLines,
-              (QStringList{
-                  "Nem szám és nem paraméter függvény: Labdá, Base 1. parancssor, 1. parancs, MoveTo x = \"abc\"",
-                  "Nem szám és nem paraméter függvény: Labdá, Base 1. parancssor, 1. parancs, MoveTo y = \"xyz\"",
-                  "Nem szám és nem paraméter függvény: Labdá, Base 1. parancssor, 1. parancs, MoveTo duration = \"fast\"",
-                  "A VKM készítés közben hiba lépett fel, a hibák a hiba naplóba bekerültek."}));
+    EXPECT_EQ(
+        r.ErrLines,
+        (QStringList{
+            "Nem szám és nem paraméter függvény: Labdá, Base 1. parancssor, 1. parancs, MoveTo x = \"abc\"",
+            "Nem szám és nem paraméter függvény: Labdá, Base 1. parancssor, 1. parancs, MoveTo y = \"xyz\"",
+            "Nem szám és nem paraméter függvény: Labdá, Base 1. parancssor, 1. parancs, MoveTo duration = "
+            "\"fast\"",
+            "A VKM készítés közben hiba lépett fel, a hibák a hiba naplóba bekerültek."}));
 }
 
 TEST_F(TCliTest, CheckOfAnUnreadableProjectExitsWithOne) {

@@ -72,7 +72,9 @@ struct KeyframePoses : ::testing::Test {
         canvas.MouseUp(0, at.x(), at.y());
         UpdateCornersAndSelectionBounds(state);
     }
-    int StoreSteps() const { return static_cast<int>(log.Lines().count(QStringLiteral("Kulcskocka tárolás"))); }
+    int StoreSteps() const {
+        return static_cast<int>(log.Lines().count(QStringLiteral("Kulcskocka tárolás")));
+    }
 
     TImagesItem* body = nullptr;
     TImagesItem* arm = nullptr;

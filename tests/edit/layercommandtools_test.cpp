@@ -178,10 +178,12 @@ TEST_F(LayerToolsTest, CopyOrMoveMarksTheProjectModifiedOnlyWhenCommandsWent) {
         a->Touch2.Track[1].Clear();
         scene.Saved = true;
         // Nothing in the source tracks: nothing changes.
-        ASSERT_TRUE(CopyLayerCommands(scene, dialogs, 0, move, TImagesItem::animTouch1, TImagesItem::animTouch2));
+        ASSERT_TRUE(
+            CopyLayerCommands(scene, dialogs, 0, move, TImagesItem::animTouch1, TImagesItem::animTouch2));
         EXPECT_TRUE(scene.Saved);
         Add(a->Touch1.Track[1], 6, QStringLiteral("1"));
-        ASSERT_TRUE(CopyLayerCommands(scene, dialogs, 0, move, TImagesItem::animTouch1, TImagesItem::animTouch2));
+        ASSERT_TRUE(
+            CopyLayerCommands(scene, dialogs, 0, move, TImagesItem::animTouch1, TImagesItem::animTouch2));
         EXPECT_EQ(a->Touch2.Track[1].Count(), 1);
         EXPECT_FALSE(scene.Saved);
         a->Touch1.Track[1].Clear();

@@ -49,14 +49,18 @@ TEST(Messages, CarryNoEnglishGlossInBrackets) {
         QString message;
         QString expected;
     } cases[] = {
-        {"whole number", Thrown([] { ToInt(QStringLiteral("abc")); }), QStringLiteral("\"abc\" nem egész szám")},
+        {"whole number", Thrown([] { ToInt(QStringLiteral("abc")); }),
+         QStringLiteral("\"abc\" nem egész szám")},
         {"number range", Thrown([] { ToInt(QStringLiteral("99999999999")); }),
          QStringLiteral("\"99999999999\" túl nagy szám")},
-        {"keyframe duration", Thrown([] { TKeyframeEditor::SteppedDuration("x", true, false, false, false); }),
+        {"keyframe duration",
+         Thrown([] { TKeyframeEditor::SteppedDuration("x", true, false, false, false); }),
          QStringLiteral("\"x\" nem szám")},
-        {"ease duration", ease.DurationProblem(), QStringLiteral("Hibás időtartam, számnak kell lennie: \"soon\"")},
-        {"clipboard cut short",
-         Thrown([] { ReadCommandClipboard(QStringLiteral("VKP Clipboard\r\n2\r\nx=0y=0w=0h=0a=0\r\n6\r\n1\r\n")); }),
+        {"ease duration", ease.DurationProblem(),
+         QStringLiteral("Hibás időtartam, számnak kell lennie: \"soon\"")},
+        {"clipboard cut short", Thrown([] {
+             ReadCommandClipboard(QStringLiteral("VKP Clipboard\r\n2\r\nx=0y=0w=0h=0a=0\r\n6\r\n1\r\n"));
+         }),
          QStringLiteral("Hibás vágólap: 2 parancs helyett kevesebb sor van")},
         {"favourite name", Thrown([&] { file.Save(QStringLiteral("a\nb"), {}); }),
          QStringLiteral("A kedvenc neve nem tartalmazhat sortörést")},

@@ -77,8 +77,7 @@ private slots:
         QCOMPARE(dialogs_.Asked.value(0),
                  QStringLiteral("input:Képernyő mentés|Mi legyen a neve?|sceneT.png"));
         QCOMPARE(form_->ErrorLog.Count(), 1);
-        QVERIFY2(form_->ErrorLog.Lines().first().endsWith(
-                     QStringLiteral("/nonexistent/velkon/shot.png")),
+        QVERIFY2(form_->ErrorLog.Lines().first().endsWith(QStringLiteral("/nonexistent/velkon/shot.png")),
                  qPrintable(form_->ErrorLog.Lines().first()));
     }
 

@@ -138,7 +138,8 @@ private slots:
         QVERIFY2(!noBox.Came(), "no message box");
 
         const QString line = form_->ErrorLog.Lines().value(0);
-        QVERIFY2(line.contains(QStringLiteral("Invalid imageformat!")) && line.contains(path), qPrintable(line));
+        QVERIFY2(line.contains(QStringLiteral("Invalid imageformat!")) && line.contains(path),
+                 qPrintable(line));
         QVERIFY2(form_->InfoLabel->text().contains(QStringLiteral("photo.jpg")),
                  qPrintable(form_->InfoLabel->text()));
 

@@ -137,12 +137,15 @@ TEST_F(TPackTest, ParametersThatGiveNoNumberAreReportedWithTheirPlace) {
     TScriptedDialogs dialogs;
     TErrorLog log;
     EXPECT_EQ(RunPackChecks(scene, dialogs, log), 3);
-    EXPECT_EQ(log.Lines(),
-              (QStringList{
-                  "Nem szám és nem paraméter függvény: ball, Touch2 3. parancssor, 1. parancs, StartOther which = \"x\"",
-                  "Nem szám és nem paraméter függvény: ball, Base 1. parancssor, 2. parancs, MoveTo duration = \"fast\"",
-                  "Nem szám és nem paraméter függvény: ball, Base 1. parancssor, 2. parancs, MoveTo x = \"abc\"",
-              }));
+    EXPECT_EQ(
+        log.Lines(),
+        (QStringList{
+            "Nem szám és nem paraméter függvény: ball, Touch2 3. parancssor, 1. parancs, StartOther which = "
+            "\"x\"",
+            "Nem szám és nem paraméter függvény: ball, Base 1. parancssor, 2. parancs, MoveTo duration = "
+            "\"fast\"",
+            "Nem szám és nem paraméter függvény: ball, Base 1. parancssor, 2. parancs, MoveTo x = \"abc\"",
+        }));
     EXPECT_EQ(dialogs.Messages, QStringList{kSummary});
 }
 

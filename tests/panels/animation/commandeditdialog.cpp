@@ -116,7 +116,8 @@ private slots:
         QVERIFY(answer.Came());
         QVERIFY(openAfterOk);
         QCOMPARE(scripted_.Messages,
-                 QStringList{QStringLiteral("A(z) \"x\" paraméter csak szám vagy paraméter függvény lehet: \"abc\"")});
+                 QStringList{QStringLiteral(
+                     "A(z) \"x\" paraméter csak szám vagy paraméter függvény lehet: \"abc\"")});
         QVERIFY(focused && focused->objectName() != QStringLiteral("OkBitBtn"));
         QVERIFY(fields.has_value());
         QCOMPARE(*fields, (TCommandFields{"MoveTo", "130", "Top(ball;10)", "1,5"}));

@@ -56,8 +56,8 @@ class CommandListWindowTest : public QObject {
     void Click(QPoint at) {
         QWidget* canvas = form_->OGLRenderPanel;
         MoveOnCanvas(*form_, at);
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), canvas->mapToGlobal(QPointF(at)), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), canvas->mapToGlobal(QPointF(at)),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(canvas, &press);
         QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), canvas->mapToGlobal(QPointF(at)),
                             Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
@@ -103,7 +103,8 @@ private slots:
         // Ok in the ease designer stores the Ease text as one undo step.
         SelectRow(0);
         RunDialog(Panel()->EaseSpeedButton, "OkBitBtn");
-        QCOMPARE(layer->Base.Track[0].Item(0)->sParam3(), QStringLiteral("Ease(d=2e=1009f=0,0g=0,0h=0,0i=0,0j=1,0)"));
+        QCOMPARE(layer->Base.Track[0].Item(0)->sParam3(),
+                 QStringLiteral("Ease(d=2e=1009f=0,0g=0,0h=0,0i=0,0j=1,0)"));
         QVERIFY(!form_->Scene.Saved);
         QCOMPARE(form_->ErrorLog.Lines().value(0), QStringLiteral("Parancs szerkesztése"));
         QVERIFY(form_->UndoSpeedButton->isEnabled());
@@ -113,7 +114,8 @@ private slots:
 
     void touchedLayerShowsItsTouchCommandsUnderTheTouchCaption() {
         TImagesItem* button = AddRedLayer(300, 50);
-        button->Base.Track[0].Add(std::make_unique<TCommandItem>(cmdWait, QStringLiteral("10"))); // keeps playing
+        button->Base.Track[0].Add(
+            std::make_unique<TCommandItem>(cmdWait, QStringLiteral("10"))); // keeps playing
         button->Touch1.Track[0].Add(std::make_unique<TCommandItem>(cmdWait, QStringLiteral("7")));
         button->Touch1.Track[0].Add(std::make_unique<TCommandItem>(cmdShow, QStringLiteral("x")));
         form_->AutoStopSpeedButton->setChecked(false);

@@ -57,7 +57,8 @@ class KeyFrameBonesTest : public QObject {
         QTest::keyClick(Canvas(), key, mods);
         Paint();
     }
-    // A layer of a one-colour picture with its joint (origin) at the middle of its left edge, and one KeyFrame.
+    // A layer of a one-colour picture with its joint (origin) at the middle of its left edge, and one
+    // KeyFrame.
     TImagesItem* AddLayer(const QString& name, QColor colour, int left, int top, int w, int h,
                           const QString& parent) {
         const QString path = dir_.filePath(name + QStringLiteral(".png"));
@@ -119,8 +120,8 @@ private slots:
         QCOMPARE(form_->State.ToolPoint(1).Layer, hand);
 
         // Bone point 1 pulled up and in: the chain bends.
-        Drag(QPoint(420, 320), {QPoint(418, 308), QPoint(414, 288), QPoint(408, 268), QPoint(400, 248),
-                                QPoint(390, 230)});
+        Drag(QPoint(420, 320),
+             {QPoint(418, 308), QPoint(414, 288), QPoint(408, 268), QPoint(400, 248), QPoint(390, 230)});
         QVERIFY(arm->Angle < -10);
         QVERIFY(hand->Top < 280);
         const QString bent[3] = {PoseText(*body), PoseText(*arm), PoseText(*hand)};

@@ -51,7 +51,8 @@ class KeyFrameRangeTest : public QObject {
         layer_->Top = 100;
         for (int x : {100, 200, 300})
             layer_->Base.Track[0].Add(std::make_unique<TCommandItem>(
-                cmdKeyFrame, QStringLiteral("x=%1y=100w=40h=40a=0f=255").arg(x), QStringLiteral("1"), QString()));
+                cmdKeyFrame, QStringLiteral("x=%1y=100w=40h=40a=0f=255").arg(x), QStringLiteral("1"),
+                QString()));
         form_->SelectSingleLayer(layer_);
         QTest::mouseClick(Panel()->KeyEditSpeedButton, Qt::LeftButton);
         QVERIFY(form_->State.KeyframeMode);
