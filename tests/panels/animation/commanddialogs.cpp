@@ -146,7 +146,7 @@ private slots:
                 warningCame = box.Came();
             }
             QVERIFY(w->isVisible());
-            second->setCurrentIndex(second->findText(QStringLiteral("1")));
+            second->setEditText(QStringLiteral("1"));
             ok->click();
         });
         const auto fields = form.Execute(*arm_, nullptr);
