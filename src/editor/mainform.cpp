@@ -61,6 +61,7 @@
 #include "project/packexport.h"
 #include "project/projectcommands.h"
 #include "project/projectfile.h"
+#include "project/resourcesbeside.h"
 
 namespace velkon {
 
@@ -673,7 +674,10 @@ void TMainForm::PackSpeedButtonClick() {
     TPackOptions options;
     options.ReadBackFrame = [this] { ScreenshotPicture = ReadFrame(); };
     const QString pack = PackExport(Scene, *Dialogs, ErrorLog, options);
+    // The project now lives beside the pack, and so do the copies of its resources.
+    if (!pack.isEmpty()) AdoptResourcesBeside(Scene);
     UpdateCaption();
+    RefreshLayerPanel();
     if (!pack.isEmpty()) ReportPack(ErrorLog, pack, Scene);
 }
 

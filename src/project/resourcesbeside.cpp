@@ -88,6 +88,23 @@ int CopyResources(const TResourcePlan& plan) {
     return written;
 }
 
+int AdoptResourcesBeside(TScene& scene) {
+    if (scene.ProjectDir.isEmpty()) return 0;
+    TResourcePlan plan;
+    try {
+        plan = PlanResourceCopies(scene, scene.ProjectDir);
+    } catch (const EVelkonError&) {
+        return 0; // what cannot be read or written there stays where it is; the next save tells
+    }
+    int adopted = 0;
+    for (const TResourcePlan::TCopy& copy : plan.Copies)
+        if (copy.Present) {
+            copy.File->Path = copy.Target;
+            ++adopted;
+        }
+    return adopted;
+}
+
 std::optional<QStringList> BringResourcesBeside(const TScene& scene, const QString& folder, TDialogs& dialogs,
                                                 TErrorLog& log) {
     const TResourcePlan plan = PlanResourceCopies(scene, folder);
@@ -98,7 +115,7 @@ std::optional<QStringList> BringResourcesBeside(const TScene& scene, const QStri
                              plan.Conflicts.join(QStringLiteral(", ")) +
                              QStringLiteral(". Nevezze át a fájlt, vagy mentse a projektet másik mappába.");
         log.Add(text);
-        dialogs.Message(text);
+        dialogs.Warning(text);
         return std::nullopt;
     }
     const int written = CopyResources(plan);

@@ -46,8 +46,12 @@ TResourcePlan PlanResourceCopies(const TScene& scene, const QString& folder);
 // written. Throws EVelkonError when one cannot be written (the earlier copies stay).
 int CopyResources(const TResourcePlan& plan);
 
+// Makes every resource whose same bytes stand beside the project under its
+// name use that file (after a pack has copied them there). Returns how many.
+int AdoptResourcesBeside(TScene& scene);
+
 // The step of a save before the project file is written: plans the copies;
-// a conflict is told (message and log line) and stops the save with nothing
+// a conflict is told (warning box and log line) and stops the save with nothing
 // written (nullopt); otherwise copies and returns the lines for the log once
 // the project is written (how many files went beside it, which were missing).
 std::optional<QStringList> BringResourcesBeside(const TScene& scene, const QString& folder, TDialogs& dialogs,

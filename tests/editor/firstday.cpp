@@ -116,6 +116,23 @@ private slots:
         QVERIFY2(Near(frame.pixel(340, 240), Qt::blue), qPrintable(Describe(frame.pixel(340, 240))));
     }
 
+    void afterAPackTheFilesTabShowsTheResourcesBesideTheProject() {
+        dialogs_.FilesAnswers.push_back(WritePictures());
+        form_->ImagesForm->raise();
+        QTest::mouseClick(Layers()->AddImageSpeedButton, Qt::LeftButton);
+        Layers()->PageControl->setCurrentWidget(Layers()->FileListView);
+        QVERIFY(Near(FileRowColour(0), TFileListModel::AwayColour(), 3));
+        const QString folder = root_.filePath(QStringLiteral("csomag"));
+        QVERIFY(QDir().mkpath(folder));
+        dialogs_.FileAnswers.push_back(QDir(folder).filePath(QStringLiteral("jelenet.VKM")));
+        QTest::mouseClick(form_->PackSpeedButton, Qt::LeftButton);
+        QVERIFY(QFile::exists(QDir(folder).filePath(QStringLiteral("red.png"))));
+        for (int row = 0; row < 2; ++row)
+            QVERIFY2(!Near(FileRowColour(row), TFileListModel::AwayColour(), 3),
+                     qPrintable(Describe(FileRowColour(row))));
+        QCOMPARE(form_->Scene.Files.At(0)->Path, QDir(folder).filePath(form_->Scene.Files.At(0)->Name));
+    }
+
     void aNewProjectsFirstSaveAsksNoNameQuestion() {
         // A project that has a file: New, then a picture and the first save.
         const QStringList pictures = WritePictures();

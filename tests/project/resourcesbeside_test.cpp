@@ -5,6 +5,7 @@
 #include "model/scene.h"
 #include "model/scripteddialogs.h"
 #include "model/velkonerror.h"
+#include "project/packexport.h"
 #include "project/projectcommands.h"
 #include "project/projectfile.h"
 #include "project/resourcesbeside.h"
@@ -106,6 +107,7 @@ TEST_F(TResourcesBesideTest, ANamesakeWithOtherBytesStopsTheSaveBeforeAnythingIs
     EXPECT_FALSE(Scene.Saved);
     EXPECT_EQ(Scene.Files.Find("tree.png")->Path, QDir(Pictures).filePath("tree.png"));
     ASSERT_EQ(Dialogs.Messages.size(), 1);
+    EXPECT_TRUE(Dialogs.Asked.last().startsWith("warning:A projekt nincs mentve"));
     EXPECT_TRUE(Dialogs.Messages[0].contains("ball.png")) << Dialogs.Messages[0].toStdString();
     EXPECT_FALSE(Dialogs.Messages[0].contains("tree.png"));
     ASSERT_EQ(Log.Count(), 1);
@@ -167,6 +169,24 @@ TEST_F(TResourcesBesideTest, AFolderInAPicturesPlaceWritesNothing) {
     EXPECT_THROW(SaveProjectCommand(Scene, Dialogs, Log, true), EVelkonError);
     EXPECT_FALSE(QFile::exists(QDir(Target).filePath("p.VKP")));
     EXPECT_FALSE(QFile::exists(QDir(Target).filePath("ball.png")));
+}
+
+TEST_F(TResourcesBesideTest, AfterAPackTheProjectUsesTheCopiesBesideIt) {
+    TFilesItem* ball = AddPicture("ball.png", {255, 0, 0, 255});
+    TFilesItem* tree = AddPicture("tree.png", {0, 255, 0, 255});
+    TFilesItem* sun = AddPicture("sun.png", {255, 255, 0, 255});
+    const QString pack = QDir(Target).filePath("p.VKM");
+    ASSERT_EQ(PackExport(Scene, Dialogs, Log, TPackOptions{pack, {}}), pack);
+    EXPECT_EQ(Scene.ProjectDir, QFileInfo(pack).absolutePath());
+    // A namesake with other bytes stands beside the project in the tree's place.
+    ASSERT_TRUE(WriteFile(QDir(Target).filePath("tree.png"), "another tree"));
+    ASSERT_TRUE(QFile::remove(QDir(Target).filePath("sun.png")));
+    EXPECT_EQ(AdoptResourcesBeside(Scene), 1);
+    EXPECT_EQ(ball->Path, QDir(Target).filePath("ball.png"));
+    EXPECT_TRUE(ResourceBesideProject(Scene, *ball));
+    EXPECT_EQ(tree->Path, QDir(Pictures).filePath("tree.png"));
+    EXPECT_EQ(sun->Path, QDir(Pictures).filePath("sun.png"));
+    EXPECT_FALSE(ResourceBesideProject(Scene, *sun));
 }
 
 TEST_F(TResourcesBesideTest, BesideMeansTheFileOfItsNameInTheFolder) {
