@@ -101,6 +101,8 @@ void TCommandEdit::Choose(int command) {
             first.Colours.push_back(scene_.Layers.At(i)->ItemColor);
         }
         if (first.Items.contains(layer_.Name)) first.Text = layer_.Name;
+        // Which animation starts: 0 the base animation, 1 the next touch animation.
+        if (command == cmdStartOther) Box[1].Items = QStringList{QStringLiteral("0"), QStringLiteral("1")};
         break;
     case cmdPlaySfx:
     case cmdStopSfx:

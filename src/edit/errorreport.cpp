@@ -8,9 +8,10 @@ void ReportError(TErrorLog& log, const QTime& time, const QString& message,
                  const std::optional<TGridInfo>& grid) {
     log.Add(time.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral(": ") + message);
     if (!grid) return;
-    log.Add(grid->Name);
-    log.Add(QStringLiteral("RowCount:%1, ColCount:%2").arg(grid->RowCount).arg(grid->ColCount));
-    log.Add(QStringLiteral("Row:%1, Col:%2").arg(grid->Row).arg(grid->Col));
+    // Details under the error: the error stays the notice.
+    log.AddQuiet(grid->Name);
+    log.AddQuiet(QStringLiteral("RowCount:%1, ColCount:%2").arg(grid->RowCount).arg(grid->ColCount));
+    log.AddQuiet(QStringLiteral("Row:%1, Col:%2").arg(grid->Row).arg(grid->Col));
 }
 
 } // namespace velkon

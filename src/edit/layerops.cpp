@@ -259,10 +259,45 @@ int DeleteCommandsNaming(TScene& scene, const QString& name) {
     return removed;
 }
 
+int CommandsGoingWithSelected(const TScene& scene) {
+    QStringList names;
+    for (const auto& [name, layer] : scene.Layers)
+        if (layer->Selected) names << layer->Name;
+    if (names.isEmpty()) return 0;
+    int count = 0;
+    for (const auto& [layerName, layer] : scene.Layers) {
+        if (layer->Selected) continue; // its own tracks go with it anyway
+        for (int t = 1; t <= 12; ++t) {
+            const TCommands& track = layer->TrackByNumber(t);
+            for (int c = 0; c < track.Count(); ++c) {
+                const TCommandItem& cmd = *track.Item(c);
+                for (const QString& name : names)
+                    if (ParamNamesLayer(cmd.sParam1(), name) || ParamNamesLayer(cmd.sParam2(), name) ||
+                        ParamNamesLayer(cmd.sParam3(), name)) {
+                        ++count;
+                        break;
+                    }
+            }
+        }
+    }
+    return count;
+}
+
+QString DeleteQuestion(const TScene& scene) {
+    const int going = CommandsGoingWithSelected(scene);
+    if (going == 0) return QStringLiteral("Biztos törli?");
+    int layers = 0;
+    for (const auto& [name, layer] : scene.Layers)
+        if (layer->Selected) ++layers;
+    return QStringLiteral("Biztos törli?\n\nMás rétegek %1 parancsa is törlődik, mert %2 hivatkozik.")
+        .arg(going)
+        .arg(layers > 1 ? QStringLiteral("a törölt rétegekre") : QStringLiteral("a törölt rétegre"));
+}
+
 bool DeleteSelected(TScene& scene, TDialogs& dialogs, TErrorLog& log,
                     const std::vector<TLayerRow>& selected) {
     if (scene.Layers.IsEmpty()) return false;
-    if (!dialogs.AskYesNo(QStringLiteral("Törlés"), QStringLiteral("Biztos törli?"))) return false;
+    if (!dialogs.AskYesNo(QStringLiteral("Törlés"), DeleteQuestion(scene))) return false;
     for (const auto& [name, layer] : scene.Layers)
         if (layer->Selected)
             for (int t = 1; t <= 12; ++t)

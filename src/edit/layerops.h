@@ -34,6 +34,13 @@ int AddParticles(TScene& scene, TDialogs& dialogs, TErrorLog& log);
 int CloneLayers(TScene& scene, TDialogs& dialogs, const std::vector<TLayerRow>& selected,
                 bool withAnimations);
 
+// How many commands of the layers that stay name a selected layer: they go
+// when the selected layers are deleted.
+int CommandsGoingWithSelected(const TScene& scene);
+// The question Delete asks: "Biztos törli?", and how many commands of other
+// layers go with the selected ones when there are any.
+QString DeleteQuestion(const TScene& scene);
+
 // Delete, after "Biztos törli?": the selected layers with every command that
 // names them (each count logged), the selected groups, and files no longer
 // shown nor named. Returns whether it ran.

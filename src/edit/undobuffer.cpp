@@ -205,7 +205,7 @@ void TUndoBuffer::Clear() {
     shownKept_ = false;
     if (!state_.Log) return;
     state_.Log->UndoName.clear(); // the step shown above the log is gone with the ring
-    state_.Log->Add(QStringLiteral("UNDO PUFFER TÖRÖLVE!"));
+    state_.Log->AddQuiet(QStringLiteral("UNDO PUFFER TÖRÖLVE!"));
 }
 
 void TUndoBuffer::ShowStep() {
@@ -214,7 +214,7 @@ void TUndoBuffer::ShowStep() {
     const QString name = KindName(s->Kind);
     state_.Log->UndoName = name;
     state_.Log->UndoSlot = top_;
-    state_.Log->Add(name);
+    state_.Log->AddQuiet(name); // the history: no notice of its own
 }
 
 } // namespace velkon

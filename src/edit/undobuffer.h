@@ -64,9 +64,9 @@ public:
 
     // Records a step before a change; a negative kind forces a new step.
     void Record(int32_t kind);
-    // UndoSpeedButtonClick, Ctrl+Z, Ctrl+Y.
+    // UndoSpeedButtonClick, Ctrl+Z.
     void Undo();
-    // RedoSpeedButtonClick.
+    // RedoSpeedButtonClick, Ctrl+Y, Ctrl+Shift+Z.
     void Redo();
     // After new project and open.
     void Clear();

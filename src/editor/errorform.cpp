@@ -51,7 +51,10 @@ TErrorForm::TErrorForm(TErrorLog& log, QWidget* parent)
     column->addWidget(ErrorMemo, 1);
     setWidget(body);
     resize(386, 211);
-    log_.OnChange = [this] { Refresh(); };
+    log_.OnChange = [this] {
+        Refresh();
+        emit LogChanged();
+    };
     Refresh();
 }
 

@@ -30,6 +30,10 @@ public:
     // The shown lines, top first (what the user reads).
     QStringList ShownLines() const;
 
+signals:
+    // The log changed (a line came or it was cleared).
+    void LogChanged();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

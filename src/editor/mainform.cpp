@@ -8,8 +8,10 @@
 #include "editor/canvasrenderer.h"
 #include "editor/dockform.h"
 #include "editor/errorform.h"
+#include "editor/helpform.h"
 #include "editor/keytargets.h"
 #include "editor/oglrenderpanel.h"
+#include "editor/statusnotice.h"
 #include "editor/ujdonsagform.h"
 #include "editor/velkonapplication.h"
 #include "engine/sounds.h"
@@ -59,6 +61,7 @@
 #include "project/packexport.h"
 #include "project/projectcommands.h"
 #include "project/projectfile.h"
+#include "project/resourcesbeside.h"
 
 namespace velkon {
 
@@ -162,6 +165,9 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
 
     // Panels: the error log first, so that errors from now on are logged.
     CreatePanels();
+    auto* status = findChild<QWidget*>(QStringLiteral("Panel2"));
+    StatusNotice = new TStatusNotice(ErrorLog, *ErrorForm, status);
+    static_cast<QHBoxLayout*>(status->layout())->insertWidget(1, StatusNotice->NoticeLabel);
     qApp->installEventFilter(this);
     LoadScreenLayout();
     LoadPanelLayout();
@@ -218,6 +224,13 @@ void TMainForm::CreateToolBar() {
     PackSpeedButton =
         Button(bar, "PackSpeedButton", QStringLiteral("Csomagol"), QStringLiteral("Csomagolás"));
     InfoSpeedButton = Button(bar, "InfoSpeedButton", QStringLiteral("Info"), QStringLiteral("Change log"));
+    HelpSpeedButton =
+        Button(bar, "HelpSpeedButton", QStringLiteral("Súgó"), QStringLiteral("Súgó: billentyűk, fájlok"));
+    // The button still opens the change log; its arrow offers the help too.
+    InfoMenu = new QMenu(InfoSpeedButton);
+    InfoMenu->setObjectName(QStringLiteral("InfoMenu"));
+    InfoSpeedButton->setMenu(InfoMenu);
+    InfoSpeedButton->setPopupMode(QToolButton::MenuButtonPopup);
     bar->addSeparator();
     ResComboBox = new QComboBox(bar);
     ResComboBox->setObjectName(QStringLiteral("ResComboBox"));
@@ -265,8 +278,10 @@ void TMainForm::CreateToolBar() {
                              QStringLiteral("A zárolt objektumokat ki lehet-e választani?"), true);
     SelectModeSpeedButton = Button(bar, "SelectModeSpeedButton", QStringLiteral("Ölelés"),
                                    QStringLiteral("Öleléses kiválasztás [s]"), true);
-    UndoSpeedButton = Button(bar, "UndoSpeedButton", QStringLiteral("↶"), QStringLiteral("Visszavonás"));
-    RedoSpeedButton = Button(bar, "RedoSpeedButton", QStringLiteral("↷"), QStringLiteral("Újra"));
+    UndoSpeedButton =
+        Button(bar, "UndoSpeedButton", QStringLiteral("↶"), QStringLiteral("Visszavonás [Ctrl+Z]"));
+    RedoSpeedButton =
+        Button(bar, "RedoSpeedButton", QStringLiteral("↷"), QStringLiteral("Újra [Ctrl+Y, Ctrl+Shift+Z]"));
     UndoSpeedButton->setEnabled(false);
     RedoSpeedButton->setEnabled(false);
     PhotoSpeedButton =
@@ -284,9 +299,14 @@ void TMainForm::CreateToolBar() {
     On(SaveSpeedButton, &QToolButton::clicked, this, [this] { SaveSpeedButtonClick(true); });
     On(PackSpeedButton, &QToolButton::clicked, this, [this] { PackSpeedButtonClick(); });
     On(PhotoSpeedButton, &QToolButton::clicked, this, [this] { PhotoSpeedButtonClick(); });
-    On(InfoSpeedButton, &QToolButton::clicked, this, [this] {
+    const auto openChangeLog = [this] {
         if (Document.Actions.OpenChangeLog) Document.Actions.OpenChangeLog();
-    });
+    };
+    On(InfoSpeedButton, &QToolButton::clicked, this, openChangeLog);
+    On(InfoMenu->addAction(QStringLiteral("Fejlesztési napló")), &QAction::triggered, this, openChangeLog);
+    On(InfoMenu->addAction(QStringLiteral("Súgó")), &QAction::triggered, this,
+       [this] { THelpForm::Open(this); });
+    On(HelpSpeedButton, &QToolButton::clicked, this, [this] { THelpForm::Open(this); });
     On(StartPageSpeedButton, &QToolButton::clicked, this, [this] { PlayStopToggle(false); });
     On(StopPageSpeedButton3, &QToolButton::clicked, this, [this] { PlayStopToggle(false); });
     On(ResComboBox, &QComboBox::activated, this, [this] {
@@ -362,6 +382,8 @@ void TMainForm::CreateCanvas() {
     OGLRenderPanel->OnMouseMove = guarded(&TMainForm::CanvasMouseMove);
     OGLRenderPanel->OnMouseRelease = guarded(&TMainForm::CanvasMouseUp);
     ScrollBox1->setWidget(Panel5);
+    // A narrow window takes its room from the docks first: the canvas keeps this much.
+    ScrollBox1->setMinimumWidth(400);
     setCentralWidget(ScrollBox1);
 
     EditorPopupMenu = new QMenu(this);
@@ -578,6 +600,7 @@ void TMainForm::NewSpeedButtonClick() {
         return;
     Document.EndKeyframeEditing(); // stores the pose first
     Scene.ProjectFileName = QStringLiteral("Untitled.VKP");
+    Scene.ProjectDir.clear(); // a new project has no file, so no folder, until its first save
     UpdateCaption();
     Scene.ClearLayersAndFiles();
     Scene.BackgroundColor = 0xFFFFFF;
@@ -648,6 +671,7 @@ void TMainForm::ProjectLoaded() {
 void TMainForm::SaveSpeedButtonClick(bool fromButton) {
     Document.SaveWithStartState([&] { SaveProjectCommand(Scene, *Dialogs, ErrorLog, fromButton); });
     UpdateCaption();
+    RefreshLayerPanel(); // the resources may have gone beside the project (the Files tab shows where)
 }
 
 void TMainForm::PackSpeedButtonClick() {
@@ -655,7 +679,10 @@ void TMainForm::PackSpeedButtonClick() {
     TPackOptions options;
     options.ReadBackFrame = [this] { ScreenshotPicture = ReadFrame(); };
     const QString pack = PackExport(Scene, *Dialogs, ErrorLog, options);
+    // The project now lives beside the pack, and so do the copies of its resources.
+    if (!pack.isEmpty()) AdoptResourcesBeside(Scene);
     UpdateCaption();
+    RefreshLayerPanel();
     if (!pack.isEmpty()) ReportPack(ErrorLog, pack, Scene);
 }
 
@@ -811,8 +838,14 @@ bool TMainForm::FormKeyDown(QKeyEvent* event, QWidget* target) {
         SaveSpeedButtonClick(false);
         return true;
     }
-    if (!typing && (event->key() == Qt::Key_Z || event->key() == Qt::Key_Y) && mods == Qt::ControlModifier) {
-        UndoSpeedButtonClick(); // both letters undo; redo has no key
+    if (!typing && event->key() == Qt::Key_Z && mods == Qt::ControlModifier) {
+        UndoSpeedButtonClick();
+        return true;
+    }
+    // Redo takes the keys every editor on this desktop gives it.
+    if (!typing && ((event->key() == Qt::Key_Y && mods == Qt::ControlModifier) ||
+                    (event->key() == Qt::Key_Z && mods == (Qt::ControlModifier | Qt::ShiftModifier)))) {
+        RedoSpeedButtonClick();
         return true;
     }
     if (!typing && Document.RunPanelKey(event->key(), mods)) return true;

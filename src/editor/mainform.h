@@ -28,6 +28,7 @@ namespace velkon {
 class TDockForm;
 class TErrorForm;
 class TOGLRenderPanel;
+class TStatusNotice;
 struct TRenderOptions;
 
 // The editor's main window: owns the one scene and the editor state, hosts
@@ -60,6 +61,8 @@ public:
 
     // Tool bar.
     QToolButton *NewSpeedButton, *OpenSpeedButton, *SaveSpeedButton, *PackSpeedButton, *InfoSpeedButton;
+    QToolButton* HelpSpeedButton; // the help window "Súgó"
+    QMenu* InfoMenu;              // the Info button's menu: change log and help
     QComboBox* ResComboBox;
     QToolButton *StartPageSpeedButton, *StopPageSpeedButton3, *AutoStopSpeedButton,
         *CommandPreviewSpeedButton;
@@ -72,6 +75,8 @@ public:
     // Status line.
     QLabel *InfoLabel, *FPSLabel;
     QLabel* ProjectLabel = nullptr; // the project's folder and file
+    // The newest notice of the log, for a few seconds, and the log tab's mark.
+    TStatusNotice* StatusNotice = nullptr;
     // Canvas.
     QScrollArea* ScrollBox1;
     QWidget* Panel5;
@@ -121,7 +126,7 @@ public:
     bool FormKeyDown(QKeyEvent* event, QWidget* target = nullptr);
     void FormKeyUp(QKeyEvent* event);
 
-    // Undo (tool button, Ctrl+Z, Ctrl+Y) and redo (tool button).
+    // Undo (tool button, Ctrl+Z) and redo (tool button, Ctrl+Y, Ctrl+Shift+Z).
     void UndoSpeedButtonClick();
     void RedoSpeedButtonClick();
     // Ctrl+wheel and numeric-pad zoom step.

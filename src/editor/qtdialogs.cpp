@@ -28,6 +28,12 @@ void TQtDialogs::Message(const QString& text) {
     box.exec();
 }
 
+void TQtDialogs::Warning(const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), text, QMessageBox::Ok,
+                    parent_);
+    box.exec();
+}
+
 QString TQtDialogs::QtFilter(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
     if (parts.size() < 2) return filter.isEmpty() ? QString() : QStringLiteral("%1 (%1)").arg(filter);

@@ -18,6 +18,7 @@ public:
     std::optional<QString> InputText(const QString& caption, const QString& prompt,
                                      const QString& value) override;
     void Message(const QString& text) override;
+    void Warning(const QString& text) override;
     std::optional<QString> ChooseFile(const TFileChoice& choice) override;
     std::optional<QStringList> ChooseFiles(const TFileChoice& choice) override;
 

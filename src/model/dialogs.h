@@ -30,6 +30,8 @@ public:
                                              const QString& value) = 0;
     // Plain message box.
     virtual void Message(const QString& text) = 0;
+    // Message box with the warning icon: the user's input was refused.
+    virtual void Warning(const QString& text) { Message(text); }
     // File dialog; the chosen full path, or nullopt when cancelled.
     virtual std::optional<QString> ChooseFile(const TFileChoice& choice) = 0;
     // File dialog that may return several files; by default it asks for one.

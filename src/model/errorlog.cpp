@@ -3,6 +3,12 @@
 namespace velkon {
 
 void TErrorLog::Add(const QString& line) {
+    ++notices_;
+    lastNotice_ = line;
+    AddQuiet(line);
+}
+
+void TErrorLog::AddQuiet(const QString& line) {
     lines_.prepend(line);
     ++added_;
     if (OnChange) OnChange();

@@ -35,6 +35,11 @@ void TScriptedDialogs::Message(const QString& text) {
     Messages << text;
 }
 
+void TScriptedDialogs::Warning(const QString& text) {
+    Asked << QStringLiteral("warning:") + text;
+    Messages << text;
+}
+
 std::optional<QString> TScriptedDialogs::ChooseFile(const TFileChoice& choice) {
     Asked << QStringLiteral("file:") + choice.Title + QLatin1Char('|') + choice.Filter;
     FileChoices.push_back(choice);

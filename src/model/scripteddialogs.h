@@ -21,7 +21,7 @@ public:
     bool DefaultYesNo = false;
 
     // What was asked, in order: "yesno:CAPTION|TEXT", "input:CAPTION|PROMPT|VALUE",
-    // "message:TEXT", "file:TITLE|FILTER".
+    // "message:TEXT", "warning:TEXT", "file:TITLE|FILTER".
     QStringList Asked;
     QStringList Messages;
     std::vector<TFileChoice> FileChoices;
@@ -30,6 +30,8 @@ public:
     std::optional<QString> InputText(const QString& caption, const QString& prompt,
                                      const QString& value) override;
     void Message(const QString& text) override;
+    // Recorded as "warning:TEXT"; the text also goes to Messages.
+    void Warning(const QString& text) override;
     std::optional<QString> ChooseFile(const TFileChoice& choice) override;
     std::optional<QStringList> ChooseFiles(const TFileChoice& choice) override;
 };

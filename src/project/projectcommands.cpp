@@ -5,6 +5,7 @@
 #include "model/scene.h"
 #include "model/velkonerror.h"
 #include "project/projectfile.h"
+#include "project/resourcesbeside.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -50,8 +51,11 @@ bool SaveProjectCommand(TScene& scene, TDialogs& dialogs, TErrorLog& log, bool w
         const std::optional<QString> chosen = dialogs.ChooseFile(ProjectChoice(scene, TFileChoice::modeSave));
         if (!chosen || chosen->isEmpty())
             return false; // a cancelled dialog abandons the save
-        if (QFileInfo(*chosen).fileName() != scene.ProjectFileName &&
-            !dialogs.AskYesNo(QStringLiteral("Mentés"), QStringLiteral("Biztos más éven menti el mint a projet neve?")))
+        // A project that has no file yet has no name of its own to keep.
+        const bool hasFile = !scene.ProjectDir.isEmpty();
+        if (hasFile && QFileInfo(*chosen).fileName() != scene.ProjectFileName &&
+            !dialogs.AskYesNo(QStringLiteral("Mentés"),
+                              QStringLiteral("Biztos más éven menti el mint a projet neve?")))
             return false;
         if (!scene.Incomplete.isEmpty() && !source.isEmpty() &&
             QFileInfo(*chosen).absoluteFilePath() == QFileInfo(source).absoluteFilePath() &&
@@ -59,7 +63,13 @@ bool SaveProjectCommand(TScene& scene, TDialogs& dialogs, TErrorLog& log, bool w
             return false;
         path = *chosen;
     }
+    // The project names its resources by file name only: they go beside it first.
+    const std::optional<QStringList> copied =
+        BringResourcesBeside(scene, QFileInfo(path).absolutePath(), dialogs, log);
+    if (!copied) return false;
     WriteProject(scene, path);
+    for (const QString& line : *copied)
+        log.Add(line);
     log.Add(QStringLiteral("Project elmentve."));
     return true;
 }

@@ -15,7 +15,9 @@ inline constexpr const char* ExitSaveFileName = "Kilepesi.VKP";
 // without it (Ctrl+S) the project goes back to the file it was read from or
 // last saved to, never to the current directory. A project whose read stopped
 // half-way always gets the dialog, and choosing its source asks first what
-// would be lost. Returns true when written;
+// would be lost. Resources that are not beside the chosen file are copied
+// there first; a different file of the same name there stops the save before
+// anything is written (told, false). Returns true when written;
 // a failed write throws EVelkonError and leaves the old file whole.
 bool SaveProjectCommand(TScene& scene, TDialogs& dialogs, TErrorLog& log, bool withDialog);
 

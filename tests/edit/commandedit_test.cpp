@@ -162,9 +162,15 @@ TEST(CommandEdit, PickListsPerCommand) {
     EXPECT_EQ(edit.Box[0].Items, (QStringList{"leg", "arm", "body"}));
     EXPECT_EQ(edit.Box[0].Colours, (std::vector<uint32_t>{0xFF0000, 0x00FF00, 0x0000FF}));
     EXPECT_EQ(edit.Box[0].Text, "arm");
-    EXPECT_EQ(edit.Box[1].Items.first(), "Left(20;body)"); // the second box keeps the suggestions
-    edit.SetText(0, "nobody");                             // a pick list takes only its own names
+    // "which": 0 restarts the other layer's animation, 1 starts its next touch animation.
+    EXPECT_EQ(edit.Box[1].Items, (QStringList{"0", "1"}));
+    EXPECT_TRUE(edit.Box[1].Text.isEmpty());
+    edit.SetText(0, "nobody"); // a pick list takes only its own names
     EXPECT_TRUE(edit.Box[0].Text.isEmpty());
+
+    edit.Choose(cmdStopOther); // one box only: nothing of StartOther's second stays
+    EXPECT_EQ(edit.Box[1].Items.first(), "Left(20;body)");
+    EXPECT_FALSE(edit.Box[1].Visible);
 
     edit.Choose(cmdPlaySfx);
     EXPECT_EQ(edit.Box[0].Items, (QStringList{"pop.wav"}));

@@ -234,7 +234,9 @@ TEST(Delete, RemovesCommandsNamingTheLayerAndLogsTheirCount) {
     ball->Selected = true;
     f.Dialogs.YesNoAnswers.push_back(true);
     EXPECT_TRUE(DeleteSelected(f.Scene, f.Dialogs, f.Log, f.SelectedRows()));
-    EXPECT_EQ(f.Dialogs.Asked.front(), "yesno:Törlés|Biztos törli?");
+    // The question says what else goes: three commands of "other" name ball.
+    EXPECT_EQ(f.Dialogs.Asked.front(), "yesno:Törlés|Biztos törli?\n\nMás rétegek 3 parancsa is törlődik, "
+                                       "mert a törölt rétegre hivatkozik.");
     EXPECT_EQ(f.Order(), QStringList{"other"});
     ASSERT_EQ(t.Count(), 2);
     EXPECT_EQ(t.Item(0)->sParam1(), "balloon");
@@ -242,6 +244,48 @@ TEST(Delete, RemovesCommandsNamingTheLayerAndLogsTheirCount) {
     EXPECT_EQ(f.Log.Lines().front(), "ball réteg törölve; a rá hivatkozó parancsok közül törölve: 3");
     EXPECT_EQ(f.Scene.CurrentLayer, nullptr);
     EXPECT_FALSE(f.Scene.Files.Find("ball.png"));
+}
+
+TEST(Delete, TheQuestionCountsTheCommandsOfOtherLayersThatGoWithTheSelection) {
+    // Selected layers (by name), the parameters of commands of the layer
+    // "stay" and of the selected "a" itself, and the question asked.
+    const struct {
+        QStringList Selected;
+        QStringList StayParams;
+        QStringList OwnParams;
+        QString Question;
+    } cases[] = {
+        {{"a"}, {}, {"b", "a"}, "Biztos törli?"},
+        {{"a"}, {"c", "Left(c;0)"}, {}, "Biztos törli?"},
+        {{"a"},
+         {"a", "c", "Left(a;0)"},
+         {"a"},
+         "Biztos törli?\n\nMás rétegek 2 parancsa is törlődik, mert a törölt rétegre hivatkozik."},
+        // One command naming both selected layers goes once.
+        {{"a", "b"},
+         {"a", "b", "RandomI(a;b;1)"},
+         {},
+         "Biztos törli?\n\nMás rétegek 3 parancsa is törlődik, mert a törölt rétegekre hivatkozik."},
+        // Commands of a selected layer naming another selected one go with their own layer.
+        {{"a", "b"}, {}, {"b"}, "Biztos törli?"},
+    };
+    for (const auto& c : cases) {
+        TOpsFixture f;
+        TImagesItem* a = f.Add("a");
+        f.Add("b");
+        f.Add("c");
+        TImagesItem* stay = f.Add("stay");
+        for (const QString& p : c.StayParams)
+            stay->Touch3.Track[1].Add(std::make_unique<TCommandItem>(1, "1", "2", p)); // the last parameter
+        for (const QString& p : c.OwnParams)
+            a->Touch2.Track[2].Add(std::make_unique<TCommandItem>(8, p));
+        for (const QString& name : c.Selected)
+            f.Scene.Layers.Find(name)->Selected = true;
+        EXPECT_EQ(DeleteQuestion(f.Scene), c.Question) << c.StayParams.join(",").toStdString();
+        f.Dialogs.YesNoAnswers.push_back(false);
+        EXPECT_FALSE(DeleteSelected(f.Scene, f.Dialogs, f.Log, f.SelectedRows()));
+        EXPECT_EQ(f.Dialogs.Asked, QStringList{"yesno:Törlés|" + c.Question});
+    }
 }
 
 TEST(Delete, NoKeepsEverythingAndNoLayersDoesNothing) {

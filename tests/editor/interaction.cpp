@@ -131,11 +131,23 @@ private slots:
         QVERIFY(Near(frame.pixel(110, 60), Red));
         QVERIFY(Near(frame.pixel(200, 100), Grey));
 
-        // Redo is the button only; Ctrl+Y undoes as well.
+        // Redo: the button, Ctrl+Y and Ctrl+Shift+Z; the hints say so.
         QTest::mouseClick(form_->RedoSpeedButton, Qt::LeftButton);
         QCOMPARE(layer->Left, 130.0);
-        QTest::keyClick(Canvas(), Qt::Key_Y, Qt::ControlModifier);
+        QTest::keyClick(Canvas(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(layer->Left, 100.0);
+        QTest::keyClick(Canvas(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(layer->Left, 130.0);
+        QTest::keyClick(Canvas(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(layer->Left, 100.0);
+        QTest::keyClick(Canvas(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(layer->Left, 130.0);
+        frame = form_->ReadFrame();
+        QVERIFY(Near(frame.pixel(200, 100), Red));
+        QVERIFY(Near(frame.pixel(110, 60), Grey));
+        QCOMPARE(form_->UndoSpeedButton->toolTip(), QStringLiteral("Visszavonás [Ctrl+Z]"));
+        QCOMPARE(form_->RedoSpeedButton->toolTip(), QStringLiteral("Újra [Ctrl+Y, Ctrl+Shift+Z]"));
+        QCOMPARE(form_->SaveSpeedButton->toolTip(), QStringLiteral("Projekt mentése [Ctrl+S]"));
     }
 
     void dragAtDoubleZoomMovesByHalfTheWindowStep() {

@@ -114,8 +114,10 @@ TEST_F(TProjectCommandsTest, QuickSaveGoesToTheProjectFolderNotTheCurrentDirecto
 TEST_F(TProjectCommandsTest, QuickSaveOfANewProjectAsksWhere) {
     Scene.AddFile(TFilesItem::Create(Path("ball.png")));
     Dialogs.FileAnswers.push_back(Path("új.VKP"));
-    Dialogs.YesNoAnswers.push_back(true);
     EXPECT_TRUE(SaveProjectCommand(Scene, Dialogs, Log, false));
+    // It had no file, so no name of its own: "Untitled.VKP" is not asked about.
+    EXPECT_EQ(Dialogs.Asked.size(), 1);
+    EXPECT_FALSE(Dialogs.Asked.contains(kSaveQuestion));
     EXPECT_TRUE(QFile::exists(Path("új.VKP")));
     EXPECT_EQ(Scene.ProjectFileName, "új.VKP");
 }

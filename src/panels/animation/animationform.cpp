@@ -282,7 +282,7 @@ void TAnimationForm::OkBitBtnClick() {
     for (int k = 0; k < 3; ++k)
         edit_->SetText(k, ComboBox[k]->currentText());
     if (const auto problem = edit_->Check()) {
-        document_.Dialogs().Message(problem->Message);
+        document_.Dialogs().Warning(problem->Message); // a refused input: the warning icon
         ComboBox[problem->Box]->setFocus();
         return;
     }

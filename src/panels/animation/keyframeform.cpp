@@ -105,9 +105,16 @@ void TKeyFrameForm::CreateControls() {
 
     KeyframeGroupBox = new QGroupBox(content);
     KeyframeGroupBox->setObjectName(QStringLiteral("KeyframeGroupBox"));
-    auto* row = new QHBoxLayout(KeyframeGroupBox);
-    row->setContentsMargins(2, 2, 2, 2);
+    // Two rows: the panel's default width holds each of them whole.
+    auto* rows = new QVBoxLayout(KeyframeGroupBox);
+    rows->setContentsMargins(2, 2, 2, 2);
+    rows->setSpacing(1);
+    auto* row = new QHBoxLayout;
     row->setSpacing(1);
+    auto* toggles = new QHBoxLayout;
+    toggles->setSpacing(1);
+    rows->addLayout(row);
+    rows->addLayout(toggles);
     QWidget* g = KeyframeGroupBox;
     KeyEditSpeedButton = Button(g, "KeyEditSpeedButton", QStringLiteral("Szerk."),
                                 QStringLiteral("Kulcskockás animáció szerkesztés"), true);
@@ -143,10 +150,13 @@ void TKeyFrameForm::CreateControls() {
     for (QWidget* w : std::initializer_list<QWidget*>{
              KeyEditSpeedButton, AutoCommandCopySpeedButton, SpeedButton3, AutoDurationEdit, SpeedButton11,
              KeyframeTimeSetSpeedButton, CopyKeyframeSpeedButton, DeleteKeyframeSpeedButton, CmdUpSpeedButton,
-             CmdDownSpeedButton, SkeltonSpeedButton, LinkSpeedButton, KeyFrameSelectSpeedButton,
-             PlaySpeedButton})
+             CmdDownSpeedButton})
         row->addWidget(w);
     row->addStretch(1);
+    for (QWidget* w : std::initializer_list<QWidget*>{SkeltonSpeedButton, LinkSpeedButton,
+                                                      KeyFrameSelectSpeedButton, PlaySpeedButton})
+        toggles->addWidget(w);
+    toggles->addStretch(1);
     column->addWidget(KeyframeGroupBox);
 
     auto* second = new QHBoxLayout;

@@ -13,15 +13,23 @@
 #include <QPointer>
 #include <QSpinBox>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace velkon {
 
 TKeyFramePathTools::TKeyFramePathTools(TEditorDocument& document, QWidget* parent)
     : QWidget(parent), document_(document) {
     setObjectName(QStringLiteral("KeyFramePathTools"));
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
+    // Two rows: the panel's default width holds each of them whole.
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(2);
+    auto* row = new QHBoxLayout;
     row->setSpacing(2);
+    auto* second = new QHBoxLayout;
+    second->setSpacing(2);
+    rows->addLayout(row);
+    rows->addLayout(second);
 
     BezierSpinEdit = new QSpinBox(this);
     BezierSpinEdit->setObjectName(QStringLiteral("BezierSpinEdit"));
@@ -33,20 +41,25 @@ TKeyFramePathTools::TKeyFramePathTools(TEditorDocument& document, QWidget* paren
     SpeedButton8 = Button("SpeedButton8", QStringLiteral("Ellipszis"), QStringLiteral("Ellipszis, kör"));
     SpeedButton9 = Button("SpeedButton9", QStringLiteral("Kulcskockák"),
                           QStringLiteral("Görbe, kör, ellipszis koordináta parancsok"));
+    for (QWidget* w : {SpeedButton6, SpeedButton8, SpeedButton9})
+        row->addWidget(w);
+    row->addStretch(1);
     InverzCheckBox = new QCheckBox(QStringLiteral("Inverz"), this);
     InverzCheckBox->setObjectName(QStringLiteral("InverzCheckBox"));
     InverzCheckBox->setChecked(document_.State.InverseSweep);
-    row->addWidget(InverzCheckBox);
+    second->addWidget(InverzCheckBox);
     AutoRotateCheckBox = new QCheckBox(QStringLiteral("Auto rotate"), this);
     AutoRotateCheckBox->setObjectName(QStringLiteral("AutoRotateCheckBox"));
     AutoRotateCheckBox->setChecked(document_.State.AutoRotate);
-    row->addWidget(AutoRotateCheckBox);
-    row->addSpacing(6);
+    second->addWidget(AutoRotateCheckBox);
+    second->addSpacing(6);
     BoneSpeedButton =
         Button("BoneSpeedButton", QStringLiteral("Csont"), QStringLiteral("Csontvázas mozgatás"), true);
     StartOtherSpeedButton = Button("StartOtherSpeedButton", QStringLiteral("Indítás"),
                                    QStringLiteral("Touch animoknál létrehozza az indító parancsot"));
-    row->addStretch(1);
+    second->addWidget(BoneSpeedButton);
+    second->addWidget(StartOtherSpeedButton);
+    second->addStretch(1);
 
     Connect(SpeedButton6, &TKeyFramePathTools::SpeedButton6Click);
     Connect(SpeedButton8, &TKeyFramePathTools::SpeedButton8Click);
@@ -96,7 +109,6 @@ QToolButton* TKeyFramePathTools::Button(const char* name, const QString& text, c
     b->setText(text);
     b->setToolTip(hint);
     b->setCheckable(toggle);
-    layout()->addWidget(b);
     return b;
 }
 

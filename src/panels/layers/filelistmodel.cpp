@@ -1,5 +1,10 @@
 #include "panels/layers/filelistmodel.h"
 
+#include "model/scene.h"
+#include "project/resourcesbeside.h"
+
+#include <QBrush>
+
 namespace velkon {
 
 TFileListModel::TFileListModel(TScene& scene, QObject* parent) : QAbstractTableModel(parent), scene_(scene) {}
@@ -7,13 +12,22 @@ TFileListModel::TFileListModel(TScene& scene, QObject* parent) : QAbstractTableM
 void TFileListModel::Refresh() {
     beginResetModel();
     rows_ = RefreshFileList(scene_);
+    away_.clear();
+    for (const TFileRow& row : rows_)
+        away_.push_back(row.File >= 0 && row.File < scene_.Files.Count() &&
+                        !ResourceBesideProject(scene_, *scene_.Files.At(row.File)));
     endResetModel();
 }
 
 void TFileListModel::Clear() {
     beginResetModel();
     rows_.clear();
+    away_.clear();
     endResetModel();
+}
+
+bool TFileListModel::Away(int row) const {
+    return row >= 0 && row < static_cast<int>(away_.size()) && away_[static_cast<size_t>(row)];
 }
 
 int TFileListModel::FileOf(int row) const {
@@ -29,9 +43,15 @@ int TFileListModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant TFileListModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= static_cast<int>(rows_.size()))
-        return {};
-    return FileRowText(scene_, rows_[static_cast<size_t>(index.row())], index.column());
+    if (!index.isValid() || index.row() >= static_cast<int>(rows_.size())) return {};
+    if (role == Qt::DisplayRole)
+        return FileRowText(scene_, rows_[static_cast<size_t>(index.row())], index.column());
+    if (!Away(index.row())) return {};
+    if (role == Qt::BackgroundRole) return QBrush(AwayColour());
+    if (role == Qt::ForegroundRole) return QBrush(Qt::black);
+    if (role == Qt::ToolTipRole)
+        return QStringLiteral("Nincs a projekt mappájában: a következő mentés a projekt mellé másolja.");
+    return {};
 }
 
 QVariant TFileListModel::headerData(int section, Qt::Orientation orientation, int role) const {

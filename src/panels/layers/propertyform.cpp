@@ -23,6 +23,7 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <limits>
 
 namespace velkon {
@@ -38,6 +39,18 @@ public:
     void stepBy(int steps) override {
         if (ShiftSteps && QApplication::keyboardModifiers() == Qt::ShiftModifier) steps *= 10;
         QSpinBox::stepBy(steps);
+    }
+    // A number typed beyond the range becomes the range's end (999 in Alpha
+    // is 255), instead of the key that crossed it being dropped (99).
+    QValidator::State validate(QString& input, int& pos) const override {
+        bool ok = false;
+        const qlonglong typed = locale().toLongLong(input.trimmed(), &ok);
+        if (ok && (typed > maximum() || typed < minimum())) {
+            input = textFromValue(static_cast<int>(std::clamp<qlonglong>(typed, minimum(), maximum())));
+            pos = static_cast<int>(input.size());
+            return QValidator::Acceptable;
+        }
+        return QSpinBox::validate(input, pos);
     }
 };
 
@@ -146,12 +159,21 @@ QWidget* TPropertyForm::BuildSinglePage() {
     FileNameEdit->setReadOnly(true);
     FileNameButton = new QPushButton(QStringLiteral("Fájlnév megváltoztatása"), page);
     FileNameButton->setObjectName(QStringLiteral("FileNameButton"));
+    // The names change only through their buttons: the fields look like the
+    // labels they are (no white field to type into), the button beside each.
+    for (QLineEdit* field : {NameEdit, FileNameEdit}) {
+        field->setFrame(false);
+        field->setBackgroundRole(QPalette::Window);
+        field->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"));
+        field->setFocusPolicy(Qt::ClickFocus); // the text can still be selected and copied
+    }
     names->addWidget(new QLabel(QStringLiteral("Name:"), page), 0, 0);
     names->addWidget(NameEdit, 0, 1);
-    names->addWidget(NameButton, 1, 1);
-    names->addWidget(new QLabel(QStringLiteral("FileName:"), page), 2, 0);
-    names->addWidget(FileNameEdit, 2, 1);
-    names->addWidget(FileNameButton, 3, 1);
+    names->addWidget(NameButton, 0, 2);
+    names->addWidget(new QLabel(QStringLiteral("FileName:"), page), 1, 0);
+    names->addWidget(FileNameEdit, 1, 1);
+    names->addWidget(FileNameButton, 1, 2);
+    names->setColumnStretch(1, 1);
     column->addLayout(names);
 
     QGroupBox* position = Box(QStringLiteral("   Position   "), page);

@@ -4,6 +4,7 @@
 
 #include "edit/editorstate.h"
 #include "editor/editordocument.h"
+#include "editor/qtdialogs.h"
 #include "model/commanddesc.h"
 #include "model/commands.h"
 #include "model/errorlog.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -96,6 +98,7 @@ private slots:
             first->setEditText(QStringLiteral("130"));
             ok->click();
             QCOMPARE(scripted_.Messages, QStringList{"Required data!"});
+            QCOMPARE(scripted_.Asked, QStringList{"warning:Required data!"});
             QVERIFY(w->isVisible());
             Find<QComboBox>(w, "ComboBox2")->setEditText(QStringLiteral("110"));
             Find<QComboBox>(w, "ComboBox3")->setEditText(QStringLiteral("1,5"));
@@ -108,6 +111,54 @@ private slots:
         QCOMPARE(offered.first(), QStringLiteral("Left(20;body)"));
         QVERIFY(fields.has_value());
         QCOMPARE(*fields, (TCommandFields{"MoveTo", "130", "110", "1,5"}));
+    }
+
+    void requiredDataWarnsAndStartOtherOffersWhichAnimation() {
+        // The editor's own message boxes answer here, not the script.
+        TQtDialogs qtDialogs;
+        TDialogs* const scripted = dialogs_;
+        dialogs_ = &qtDialogs;
+        TAnimationForm form(document_);
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QString warned;
+        QStringList which;
+        bool warningCame = false;
+        TModalAnswer answer([&](QWidget* w) {
+            auto* list = Find<QListView>(w, "CmdListBox");
+            auto* ok = Find<QPushButton>(w, "OkBitBtn");
+            QVERIFY(list && ok);
+            const QModelIndex startOther = list->model()->index(cmdStartOther - 1, 0);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(startOther).center());
+            auto* second = Find<QComboBox>(w, "ComboBox2");
+            QVERIFY(second && second->isVisibleTo(w));
+            for (int i = 0; i < second->count(); ++i)
+                which << second->itemText(i);
+            // "which" left empty: Ok is refused with the warning box.
+            second->setEditText(QString());
+            {
+                TModalAnswer box([&](QWidget* b) {
+                    auto* message = qobject_cast<QMessageBox*>(b);
+                    QVERIFY(message);
+                    icon = message->icon();
+                    warned = message->text();
+                });
+                ok->click();
+                warningCame = box.Came();
+            }
+            QVERIFY(w->isVisible());
+            second->setEditText(QStringLiteral("1"));
+            ok->click();
+        });
+        const auto fields = form.Execute(*arm_, nullptr);
+        dialogs_ = scripted;
+        QVERIFY(answer.Came());
+        QVERIFY(warningCame);
+        QCOMPARE(icon, QMessageBox::Warning);
+        QCOMPARE(warned, QStringLiteral("Required data!"));
+        // 0 restarts the other layer's animation, 1 starts its next touch animation.
+        QCOMPARE(which, (QStringList{"0", "1"}));
+        QVERIFY(fields.has_value());
+        QCOMPARE(*fields, (TCommandFields{"StartOther", "arm", "1", ""}));
     }
 
     void editShowPicksALayerOnItsColour() {

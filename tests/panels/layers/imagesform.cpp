@@ -156,7 +156,11 @@ private slots:
         ClickCell(panel_->LayerRows->RowOf(red), colFileName);
         dialogs_.YesNoAnswers.push_back(true);
         QTest::mouseClick(panel_->DeleteLayerSpeedButton, Qt::LeftButton);
-        QCOMPARE(dialogs_.Asked.last(), QStringLiteral("yesno:Törlés|Biztos törli?"));
+        // The question says that two commands of blue go with red.
+        QCOMPARE(
+            dialogs_.Asked.last(),
+            QStringLiteral("yesno:Törlés|Biztos törli?\n\nMás rétegek 2 parancsa is törlődik, mert a törölt "
+                           "rétegre hivatkozik."));
         QVERIFY(!form_->Scene.Layers.Find(QStringLiteral("red")));
         QCOMPARE(panel_->LayerRows->rowCount(), 1);
         QCOMPARE(Caption(0), QStringLiteral("blue"));

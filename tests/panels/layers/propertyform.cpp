@@ -116,6 +116,50 @@ private slots:
         QCOMPARE(p->XSpinEdit->value(), 100);
     }
 
+    void nameLooksReadOnlyWithItsButtonBeside() {
+        TImagesItem* layer = AddRedLayer(100, 50);
+        Select({layer});
+        TPropertyForm* p = Inspector();
+        QTRY_VERIFY(p->NameEdit->isVisible());
+        const QString name = layer->Name;
+        QCOMPARE(p->NameEdit->text(), name);
+        // Typed letters change neither the field nor the layer.
+        p->NameEdit->setFocus();
+        QTest::keyClicks(p->NameEdit, QStringLiteral("xyz"));
+        QCOMPARE(p->NameEdit->text(), name);
+        QCOMPARE(layer->Name, name);
+        // The field shows no white box to type into: beyond its text it is the
+        // panel's own colour, the colour of the page beside it.
+        const QImage shot = p->SinglePage->grab().toImage();
+        const QRect field = p->NameEdit->geometry();
+        const QPoint inside(field.right() - 4, field.center().y());
+        const QPoint page(field.right() - 4, field.top() - 2);
+        QVERIFY2(
+            Near(shot.pixel(inside), QColor(shot.pixel(page)), 2),
+            qPrintable(Describe(shot.pixel(inside)) + QStringLiteral(" vs ") + Describe(shot.pixel(page))));
+        // The rename buttons stand beside their fields, on the same row.
+        for (auto [edit, button] :
+             {std::pair{p->NameEdit, p->NameButton}, std::pair{p->FileNameEdit, p->FileNameButton}}) {
+            const QRect e = edit->geometry(), b = button->geometry();
+            QVERIFY(b.left() >= e.right());
+            QVERIFY(b.top() < e.center().y() && e.center().y() < b.bottom());
+        }
+    }
+
+    void alphaTypedBeyondTheRangeTakesTheEnd() {
+        TImagesItem* layer = AddRedLayer(100, 50);
+        Select({layer});
+        TPropertyForm* p = Inspector();
+        Type(p->AlphaSpinEdit, QStringLiteral("999"));
+        QCOMPARE(p->AlphaSpinEdit->value(), 255);
+        QCOMPARE(layer->Alpha, 255.0);
+        Type(p->AlphaSpinEdit, QStringLiteral("40"));
+        QCOMPARE(layer->Alpha, 40.0);
+        Type(p->AlphaSpinEdit, QStringLiteral("300"));
+        QCOMPARE(layer->Alpha, 255.0);
+        QVERIFY(p->AlphaSpinEdit->toolTip().isEmpty()); // a number, taken: no error shown
+    }
+
     void fieldWithoutANumberShowsTheErrorAndLeavesTheLayer() {
         TImagesItem* layer = AddRedLayer(100, 50);
         Select({layer});
