@@ -38,7 +38,6 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTableWidget>
@@ -126,9 +125,6 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     TickCount = MonotonicTickCount;
     skipCloseQuestion_ = args_.size() >= 2 && args_[1] == QLatin1String("n");
     floatRects_.fill(QRect(0, 0, 100, 100));
-    ProgramDir = QCoreApplication::applicationDirPath();
-    SettingsDir = TLayoutSettings::SettingsDir(
-        ProgramDir, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
     QtDialogs.SetParent(this);
     Scene.BackgroundColor = 0xFFFFFF;
     Scene.SelectColor = 0xFFFFFF;
@@ -707,8 +703,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     TVelkonApplication::Guard(this, [this] { Document.EndKeyframeEditing(); });
     // The exit save always runs; a failure is logged and the window still closes.
     TVelkonApplication::Guard(this, [this] {
-        ExitSaveProject(Scene, ErrorLog, ProgramDir,
-                        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        ExitSaveProject(Scene, Document.Places);
     });
     event->accept();
 }
@@ -963,7 +958,7 @@ void TMainForm::RedoSpeedButtonClick() {
 // ---- Layout ----
 
 QString TMainForm::LayoutPath(const char* file) const {
-    return QDir(SettingsDir).filePath(QString::fromLatin1(file));
+    return Document.Places.SettingsFile(QString::fromLatin1(file));
 }
 
 TLayoutSettings TMainForm::CurrentLayout() const {
