@@ -147,7 +147,7 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     ApplyResolution();
 
     // Without a sound device the editor still runs; sounds then stay silent.
-    SceneSounds(Scene).Initialise();
+    OpenSceneSounds(Scene, ErrorLog);
 
     Document.RequestRedraw = [this] { RequestRedraw(); };
     Document.SelectSingleLayer = [this](TImagesItem* layer) { SelectSingleLayer(layer); };

@@ -178,6 +178,7 @@ private slots:
 } // namespace
 
 int main(int argc, char** argv) {
+    qputenv("ALSOFT_DRIVERS", "null"); // as every window test: a silent device
     QStandardPaths::setTestModeEnabled(true);
     QLocale::setDefault(QLocale::c());
     velkon::SetDefaultSurfaceFormat();
