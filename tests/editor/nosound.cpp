@@ -3,10 +3,12 @@
 
 #include "uitest.h"
 
+#include "editor/errorform.h"
 #include "engine/sounds.h"
 #include "model/scripteddialogs.h"
 
 #include <QProcess>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <csignal>
 
@@ -53,6 +55,11 @@ private slots:
         form.Dialogs = &dialogs;
         QVERIFY(ShowReady(form));
         QCOMPARE(form.ErrorLog.Lines(), QStringList{QString::fromUtf8(SoundOffMessage)});
+        // Logged before the panel was made, the line still shows whole.
+        QCOMPARE(form.ErrorForm->ShownLines(), form.ErrorLog.Lines());
+        QTableView* memo = form.ErrorForm->ErrorMemo;
+        QVERIFY2(memo->columnWidth(0) >= memo->fontMetrics().horizontalAdvance(form.ErrorLog.Lines().first()),
+                 qPrintable(QString::number(memo->columnWidth(0))));
         // Asking again (a later attempt to open the device) adds nothing.
         QVERIFY(!OpenSceneSounds(form.Scene, form.ErrorLog));
         QCOMPARE(form.ErrorLog.Count(), 1);
