@@ -702,9 +702,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     // The pose being edited is stored and the exit save sees the start state.
     TVelkonApplication::Guard(this, [this] { Document.EndKeyframeEditing(); });
     // The exit save always runs; a failure is logged and the window still closes.
-    TVelkonApplication::Guard(this, [this] {
-        ExitSaveProject(Scene, Document.Places);
-    });
+    TVelkonApplication::Guard(this, [this] { ExitSaveProject(Scene, Document.Places); });
     event->accept();
 }
 

@@ -68,7 +68,8 @@ float GainOf(int32_t volume) {
 }
 
 // ALSA's error handler, declared here so that nothing links against ALSA.
-using TAlsaErrorHandler = void (*)(const char* file, int line, const char* function, int err, const char* fmt, ...);
+using TAlsaErrorHandler = void (*)(const char* file, int line, const char* function, int err, const char* fmt,
+                                   ...);
 using TAlsaSetErrorHandler = int (*)(TAlsaErrorHandler handler);
 
 void DiscardAlsaError(const char*, int, const char*, int, const char*, ...) {}

@@ -91,9 +91,10 @@ QString ExitSaveProject(TScene& scene, const TSettingsPlaces& places) {
     const QString path = places.ExitSaveFile();
     if (!incomplete.isEmpty() && !dir.isEmpty() &&
         QFileInfo(QDir(dir).filePath(fileName)).absoluteFilePath() == QFileInfo(path).absoluteFilePath())
-        throw EVelkonError(QStringLiteral("A kilépési mentés elmaradt: a projekt csak részben töltődött be ebből a "
-                                          "fájlból, a maradéka nem írhatja felül: ") +
-                           path);
+        throw EVelkonError(
+            QStringLiteral("A kilépési mentés elmaradt: a projekt csak részben töltődött be ebből a "
+                           "fájlból, a maradéka nem írhatja felül: ") +
+            path);
     try {
         WriteProject(scene, path);
     } catch (...) {

@@ -46,7 +46,9 @@ TSettingsPlaces TSettingsPlaces::In(const QString& dir) {
     return places;
 }
 
-QString TSettingsPlaces::SettingsFile(const QString& name) const { return QDir(SettingsDir).filePath(name); }
+QString TSettingsPlaces::SettingsFile(const QString& name) const {
+    return QDir(SettingsDir).filePath(name);
+}
 
 QString TSettingsPlaces::ExitSaveFile() const {
     return QDir(DataDir).filePath(QString::fromLatin1(ExitSaveFileName));

@@ -20,7 +20,8 @@ public:
     // The rule. The chosen user folders are created; programDir is probed by
     // really creating (and removing) a file in it, since permission bits say
     // nothing about read-only mounts.
-    static TSettingsPlaces Choose(const QString& programDir, const QString& configDir, const QString& dataDir);
+    static TSettingsPlaces Choose(const QString& programDir, const QString& configDir,
+                                  const QString& dataDir);
     // The rule for the running program: its executable's folder, else
     // QStandardPaths' AppConfigLocation and AppDataLocation.
     static TSettingsPlaces ForThisProgram();

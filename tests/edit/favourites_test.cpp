@@ -187,4 +187,3 @@ TEST_F(TFavouritesFixture, DeleteEmptiesTheRightSide) {
     EXPECT_TRUE(edit.Names.isEmpty());
     EXPECT_TRUE(Sections().isEmpty());
 }
-

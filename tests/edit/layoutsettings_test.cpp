@@ -127,8 +127,8 @@ TEST(LayoutSettings, SettingsWrittenWhereTheRuleSaysAreReadBackOnTheNextStart) {
     TErrorLog log;
     {
         const TSettingsPlaces places = TSettingsPlaces::Choose("/proc", config, data);
-        TLayoutSettings::WriteSection(places.SettingsFile(TLayoutSettings::FormsFile), TLayoutSettings::FormsSection,
-                                      {{"DockSite.Width", "321"}});
+        TLayoutSettings::WriteSection(places.SettingsFile(TLayoutSettings::FormsFile),
+                                      TLayoutSettings::FormsSection, {{"DockSite.Width", "321"}});
         std::vector<std::unique_ptr<TCommandItem>> commands;
         commands.push_back(std::make_unique<TCommandItem>(cmdWait, "250"));
         TFavourites(places.SettingsFile(TFavourites::FileName), log).Save("Kivar", {commands[0].get()});

@@ -36,7 +36,8 @@ bool WindowShown(const QString& title) {
     QProcess tree;
     tree.start(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-tree")});
     if (!tree.waitForFinished(10000)) return false;
-    return QString::fromUtf8(tree.readAllStandardOutput()).contains(QLatin1Char('"') + title + QLatin1Char('"'));
+    return QString::fromUtf8(tree.readAllStandardOutput())
+        .contains(QLatin1Char('"') + title + QLatin1Char('"'));
 }
 
 } // namespace
@@ -46,7 +47,8 @@ class TNoSoundTest : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(runtime_.isValid());
-        QFile::setPermissions(runtime_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(runtime_.path(),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
 
     void errorLogSaysOnceThatSoundIsOff() {
@@ -75,7 +77,8 @@ private slots:
         probe.setProcessEnvironment(SessionEnvironment(runtime_.path()));
         probe.start(QStringLiteral(VELKON_SOUND_PROBE));
         QVERIFY(probe.waitForFinished(30000));
-        if (probe.exitCode() == 0) QSKIP("this machine has a sound device: a start without one cannot be checked here");
+        if (probe.exitCode() == 0)
+            QSKIP("this machine has a sound device: a start without one cannot be checked here");
         const QByteArray noise = probe.readAllStandardError();
         if (noise.isEmpty()) QSKIP("this machine's sound libraries print nothing without a device");
         noisy_ = true;
@@ -83,14 +86,16 @@ private slots:
     }
 
     void editorStartsQuietly() {
-        if (!noisy_) QSKIP("nothing to route away on this machine (see soundLibrariesComplainHereWithoutHelp)");
+        if (!noisy_)
+            QSKIP("nothing to route away on this machine (see soundLibrariesComplainHereWithoutHelp)");
         QVERIFY2(qEnvironmentVariableIsSet("DISPLAY"), "the editor needs an X display (run under xvfb-run)");
         QTemporaryDir project;
         QVERIFY(project.isValid());
         // A copy of the demo: a project of its own name shows when its window is up.
         for (const QString& name : QDir(QFileInfo(DemoPath).path()).entryList(QDir::Files))
-            QVERIFY(QFile::copy(QDir(QFileInfo(DemoPath).path()).filePath(name),
-                                project.filePath(name == QLatin1String("demo.VKP") ? QStringLiteral("quiet.VKP") : name)));
+            QVERIFY(QFile::copy(
+                QDir(QFileInfo(DemoPath).path()).filePath(name),
+                project.filePath(name == QLatin1String("demo.VKP") ? QStringLiteral("quiet.VKP") : name)));
         QProcess editor;
         editor.setProcessEnvironment(SessionEnvironment(runtime_.path()));
         editor.start(QStringLiteral(VELKON_EDITOR), {project.filePath(QStringLiteral("quiet.VKP"))});
@@ -106,7 +111,8 @@ private slots:
     }
 
     void packIsQuiet() {
-        if (!noisy_) QSKIP("nothing to route away on this machine (see soundLibrariesComplainHereWithoutHelp)");
+        if (!noisy_)
+            QSKIP("nothing to route away on this machine (see soundLibrariesComplainHereWithoutHelp)");
         QProcess pack;
         pack.setProcessEnvironment(SessionEnvironment(runtime_.path()));
         pack.start(QStringLiteral(VELKON_CLI),

@@ -33,8 +33,12 @@ const QString DemoPath = QStringLiteral(VELKON_SOURCE_DIR "/examples/demo/demo.V
 const QRect FloatingImages(100, 120, 300, 400);
 const char* const PhaseVariable = "VELKON_SETTINGS_PHASE";
 
-QString ConfigDir() { return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation); }
-QString DataDir() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
+QString ConfigDir() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+}
+QString DataDir() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
 
 template <class T> T* Find(QWidget* w, const char* name) {
     return w->findChild<T*>(QString::fromLatin1(name));
@@ -134,14 +138,21 @@ private slots:
             QProcess check;
             check.start(QStringLiteral("unshare"), {QStringLiteral("-m"), QStringLiteral("--propagation"),
                                                     QStringLiteral("private"), QStringLiteral("true")});
-            if (!check.waitForFinished(10000) || check.exitStatus() != QProcess::NormalExit || check.exitCode() != 0)
+            if (!check.waitForFinished(10000) || check.exitStatus() != QProcess::NormalExit ||
+                check.exitCode() != 0)
                 QSKIP("running as root without the right to make a mount namespace: no way to take the "
                       "program folder's writing away");
             program = QStringLiteral("unshare");
-            arguments = {QStringLiteral("-m"), QStringLiteral("--propagation"), QStringLiteral("private"),
-                         QStringLiteral("sh"), QStringLiteral("-c"),
-                         QStringLiteral("mount --bind \"$1\" \"$1\" && mount -o remount,bind,ro \"$1\" && exec \"$2\""),
-                         QStringLiteral("sh"), bin, exe};
+            arguments = {QStringLiteral("-m"),
+                         QStringLiteral("--propagation"),
+                         QStringLiteral("private"),
+                         QStringLiteral("sh"),
+                         QStringLiteral("-c"),
+                         QStringLiteral(
+                             "mount --bind \"$1\" \"$1\" && mount -o remount,bind,ro \"$1\" && exec \"$2\""),
+                         QStringLiteral("sh"),
+                         bin,
+                         exe};
         } else {
             QVERIFY(QFile::setPermissions(bin, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
                                                    QFileDevice::ReadGroup | QFileDevice::ExeGroup));
@@ -167,11 +178,13 @@ private slots:
                  QStringList{QStringLiteral("velkon-settings-start")});
         QStringList found;
         for (const char* place : {"/.qttest/config", "/.qttest/share"})
-            for (QDirIterator it(home + QLatin1String(place), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+            for (QDirIterator it(home + QLatin1String(place), QDir::Files | QDir::Hidden,
+                                 QDirIterator::Subdirectories);
                  it.hasNext();)
                 found << QFileInfo(it.next()).fileName();
         found.sort();
-        QCOMPARE(found, (QStringList{"Favourites.txt", "Kilepesi.VKP", "VelkonEditor.ini", "VelkonEditorForms.ini"}));
+        QCOMPARE(found, (QStringList{"Favourites.txt", "Kilepesi.VKP", "VelkonEditor.ini",
+                                     "VelkonEditorForms.ini"}));
     }
 };
 
