@@ -9,6 +9,7 @@ packages=(
   libgl1-mesa-dri libglu1-mesa-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick
+  desktop-file-utils libxml2-utils shared-mime-info
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,11 +1,19 @@
 #include "editor/mainform.h"
 #include "editor/velkonapplication.h"
 
+#include <QIcon>
 #include <QScreen>
 
 int main(int argc, char** argv) {
     velkon::SetDefaultSurfaceFormat();
     velkon::TVelkonApplication app(argc, argv);
+    // The launcher entry, the icon and the file types share one id; the
+    // desktop matches the window to its entry by it.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VELKON_APP_ID));
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    QGuiApplication::setWindowIcon(icon);
     QStringList args = app.arguments();
     args.removeFirst();
     velkon::TMainForm form(args);

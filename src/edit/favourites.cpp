@@ -2,14 +2,12 @@
 
 #include "edit/commandedit.h"
 #include "edit/editorstate.h"
-#include "edit/layoutsettings.h"
 #include "model/commanddesc.h"
 #include "model/commands.h"
 #include "model/errorlog.h"
 #include "model/velkonerror.h"
 #include "project/inifile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -40,11 +38,6 @@ bool IsSectionOf(const QString& section, const QString& name) {
 }
 
 } // namespace
-
-QString FavouritesPath(const QString& programDir, const QString& fallbackDir) {
-    return QDir(TLayoutSettings::SettingsDir(programDir, fallbackDir))
-        .filePath(QLatin1String(TFavourites::FileName));
-}
 
 QStringList TFavourites::NamesOf(const QStringList& sections) {
     QStringList names;

@@ -14,10 +14,6 @@ class TEditorState;
 class TErrorLog;
 class TIniFile;
 
-// "Favourites.txt" in the settings folder: the program's folder when it can
-// be written to, otherwise the fallback (the user's config folder).
-QString FavouritesPath(const QString& programDir, const QString& fallbackDir);
-
 // The favourites file: named command sequences kept across projects, one
 // section "<name>_Command_<n>" per command with the keys Command, sParam1,
 // sParam2, sParam3. The file is read anew for every operation and written

@@ -3,11 +3,8 @@
 #include "project/safewrite.h"
 #include "project/windows1250.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QStringList>
-#include <QTemporaryFile>
 
 namespace velkon {
 
@@ -136,20 +133,6 @@ void TLayoutSettings::WriteSection(const QString& path, const QString& section, 
     if (file.open(QIODevice::ReadOnly)) text = DecodeWindows1250(file.readAll());
     file.close();
     SafeWriteFile(path, EncodeWindows1250ForFile(UpdateSection(text, section, entries)));
-}
-
-// A folder counts as writable only if a file can really be created in it
-// (permission bits alone say nothing about read-only mounts).
-static bool CanWriteIn(const QString& dir) {
-    if (dir.isEmpty() || !QFileInfo(dir).isDir()) return false;
-    QTemporaryFile probe(QDir(dir).filePath(QStringLiteral("velkon-probe-XXXXXX")));
-    return probe.open();
-}
-
-QString TLayoutSettings::SettingsDir(const QString& programDir, const QString& fallbackDir) {
-    if (CanWriteIn(programDir)) return programDir;
-    QDir().mkpath(fallbackDir);
-    return fallbackDir;
 }
 
 } // namespace velkon

@@ -22,7 +22,7 @@ struct TPanelPlacement {
     int32_t Left = 0, Top = 0, Height = 100, Width = 100;
 };
 
-// The window layout kept in the two settings files beside the program:
+// The window layout kept in two settings files (where TSettingsPlaces says):
 // "VelkonEditor.ini" [Screen] (the main window's panels and splitter) and
 // "VelkonEditorForms.ini" [Froms] (dock width and the five floating panels).
 // Plain data; the window fills it from its widgets and applies it back.
@@ -68,10 +68,6 @@ public:
     // Updates the section in the file (Windows-1250) and writes it back
     // atomically; a missing file is created. Throws EVelkonError when it cannot.
     static void WriteSection(const QString& path, const QString& section, const TEntries& entries);
-
-    // The folder for the settings files: the program's folder when it can be
-    // written to, otherwise the fallback (the user's config folder).
-    static QString SettingsDir(const QString& programDir, const QString& fallbackDir);
 };
 
 } // namespace velkon

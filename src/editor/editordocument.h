@@ -1,5 +1,7 @@
 #pragma once
 
+#include "project/settingsplaces.h"
+
 #include <QObject>
 #include <functional>
 
@@ -33,6 +35,10 @@ public:
     TDialogs& Dialogs() const { return *dialogs_; }
     bool Playing() const;
     bool KeyframeEditing() const;
+
+    // Where the layout files, the favourites and the exit save live: decided
+    // once, when the document is made; tests point it at their own folder.
+    TSettingsPlaces Places = TSettingsPlaces::ForThisProgram();
 
     // Set by the main window once its engine exists.
     TPlayer* Player = nullptr;

@@ -47,6 +47,7 @@ TErrorForm::TErrorForm(TErrorLog& log, QWidget* parent)
     const auto widen = [this] { ErrorMemo->setColumnWidth(0, Rows->Widest()); };
     connect(Rows, &QAbstractItemModel::rowsInserted, this, widen);
     connect(Rows, &QAbstractItemModel::modelReset, this, widen);
+    widen(); // lines logged before the panel was made (no sound device, say)
     column->addLayout(top);
     column->addWidget(ErrorMemo, 1);
     setWidget(body);

@@ -40,7 +40,6 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTableWidget>
@@ -129,9 +128,6 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     TickCount = MonotonicTickCount;
     skipCloseQuestion_ = args_.size() >= 2 && args_[1] == QLatin1String("n");
     floatRects_.fill(QRect(0, 0, 100, 100));
-    ProgramDir = QCoreApplication::applicationDirPath();
-    SettingsDir = TLayoutSettings::SettingsDir(
-        ProgramDir, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
     QtDialogs.SetParent(this);
     Scene.BackgroundColor = 0xFFFFFF;
     Scene.SelectColor = 0xFFFFFF;
@@ -154,7 +150,7 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     ApplyResolution();
 
     // Without a sound device the editor still runs; sounds then stay silent.
-    SceneSounds(Scene).Initialise();
+    OpenSceneSounds(Scene, ErrorLog);
 
     Document.RequestRedraw = [this] { RequestRedraw(); };
     Document.SelectSingleLayer = [this](TImagesItem* layer) { SelectSingleLayer(layer); };
@@ -738,10 +734,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     // The pose being edited is stored and the exit save sees the start state.
     TVelkonApplication::Guard(this, [this] { Document.EndKeyframeEditing(); });
     // The exit save always runs; a failure is logged and the window still closes.
-    TVelkonApplication::Guard(this, [this] {
-        ExitSaveProject(Scene, ErrorLog, ProgramDir,
-                        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    });
+    TVelkonApplication::Guard(this, [this] { ExitSaveProject(Scene, Document.Places); });
     event->accept();
 }
 
@@ -1001,7 +994,7 @@ void TMainForm::RedoSpeedButtonClick() {
 // ---- Layout ----
 
 QString TMainForm::LayoutPath(const char* file) const {
-    return QDir(SettingsDir).filePath(QString::fromLatin1(file));
+    return Document.Places.SettingsFile(QString::fromLatin1(file));
 }
 
 TLayoutSettings TMainForm::CurrentLayout() const {

@@ -53,11 +53,6 @@ public:
     TEditorDocument Document{Scene, State, ErrorLog, Dialogs};
 
     QString ProgramCaption;
-    // The program's folder: the exit save and the layout files live here.
-    QString ProgramDir;
-    // Where the layout files and the exit save go: the program's folder, or
-    // the user's config folder when that cannot be written.
-    QString SettingsDir;
 
     // Tool bar.
     QToolButton *NewSpeedButton, *OpenSpeedButton, *SaveSpeedButton, *PackSpeedButton, *InfoSpeedButton;

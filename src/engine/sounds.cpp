@@ -1,5 +1,6 @@
 #include "engine/sounds.h"
 
+#include "model/errorlog.h"
 #include "model/scene.h"
 
 #include <AL/al.h>
@@ -9,7 +10,10 @@
 #include <QFile>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
+#include <dlfcn.h>
+#include <mutex>
 
 namespace velkon {
 
@@ -63,6 +67,30 @@ float GainOf(int32_t volume) {
     return float(std::pow(10.0, volume / 2000.0));
 }
 
+// ALSA's error handler, declared here so that nothing links against ALSA.
+using TAlsaErrorHandler = void (*)(const char* file, int line, const char* function, int err, const char* fmt,
+                                   ...);
+using TAlsaSetErrorHandler = int (*)(TAlsaErrorHandler handler);
+
+void DiscardAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+// Without a sound card the sound libraries print some ten lines to standard
+// error at every start: OpenAL Soft at its error level, and ALSA (which OpenAL
+// loads) through its error handler. The editor says it once in its own log
+// instead. Runs before the first device opens; a log level the user set for
+// OpenAL stays in force.
+void QuietSoundLibraries() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        setenv("ALSOFT_LOGLEVEL", "0", 0);
+        // OpenAL opens ALSA by the same name later and gets this very copy, handler
+        // included; it is never unloaded, so the handler stays valid.
+        if (void* alsa = dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL))
+            if (auto set = reinterpret_cast<TAlsaSetErrorHandler>(dlsym(alsa, "snd_lib_error_set_handler")))
+                set(DiscardAlsaError);
+    });
+}
+
 } // namespace
 
 struct TSnd::TImpl {
@@ -96,6 +124,7 @@ TSounds::~TSounds() = default;
 bool TSounds::Initialise() {
     if (device_)
         return true;
+    QuietSoundLibraries();
     auto al = std::make_shared<TAlDevice>();
     al->Device = alcOpenDevice(nullptr);
     if (!al->Device)
@@ -111,6 +140,7 @@ bool TSounds::Initialise() {
 bool TSounds::InitialiseLoopback(int rate, int channels) {
     if (device_ || rate <= 0 || (channels != 1 && channels != 2))
         return false;
+    QuietSoundLibraries();
     if (!alcIsExtensionPresent(nullptr, "ALC_SOFT_loopback"))
         return false;
     auto openLoopback =
@@ -256,6 +286,14 @@ TSounds& SceneSounds(TScene& scene) {
         };
     }
     return *scene.Sounds;
+}
+
+bool OpenSceneSounds(TScene& scene, TErrorLog& log) {
+    TSounds& sounds = SceneSounds(scene);
+    if (sounds.Initialise()) return true;
+    if (!sounds.OffReported) log.Add(QString::fromUtf8(SoundOffMessage));
+    sounds.OffReported = true;
+    return false;
 }
 
 } // namespace velkon

@@ -9,6 +9,7 @@
 
 namespace velkon {
 
+class TErrorLog;
 class TScene;
 
 // The scene's sound manager: opens the sound device once, loads WAV files into
@@ -25,7 +26,8 @@ public:
     // afterwards: 0 = none, -10000 = silent.
     int32_t Volume = 0;
 
-    // Opens the default output device; false when there is none.
+    // Opens the default output device; false when there is none. The sound
+    // libraries' own complaints about a missing device stay off the terminal.
     bool Initialise();
     // Opens a device that mixes into memory instead of a sound card (float
     // samples at the given rate, 1 or 2 channels), read with Render.
@@ -51,6 +53,9 @@ public:
 
     struct TDevice;
 
+    // The error log has said that sound is off (it says so once).
+    bool OffReported = false;
+
 private:
     std::unique_ptr<TDevice> device_;
     std::vector<TSnd*> sounds_;
@@ -59,5 +64,12 @@ private:
 // The scene's sound manager, made on first use. It forgets the sound of every
 // file item the scene frees, so it never keeps a pointer to a freed sound.
 TSounds& SceneSounds(TScene& scene);
+
+// The error log's line when no sound device can be opened.
+inline constexpr const char* SoundOffMessage = "Nincs hangeszköz: a hang ki van kapcsolva.";
+
+// Opens the scene's sound device. Without one everything runs silent and the
+// error log says so, once however often this is called.
+bool OpenSceneSounds(TScene& scene, TErrorLog& log);
 
 } // namespace velkon

@@ -6,6 +6,7 @@
 #include "model/velkonerror.h"
 #include "project/projectfile.h"
 #include "project/resourcesbeside.h"
+#include "project/settingsplaces.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -85,7 +86,7 @@ bool OpenProjectCommand(TScene& scene, TDialogs& dialogs, TErrorLog& log) {
     return true;
 }
 
-QString ExitSaveProject(TScene& scene, TErrorLog& log, const QString& programDir, const QString& userDataDir) {
+QString ExitSaveProject(TScene& scene, const TSettingsPlaces& places) {
     // The exit save is a safety copy: the scene stays the project it was.
     const QString fileName = scene.ProjectFileName;
     const QString dir = scene.ProjectDir;
@@ -97,25 +98,18 @@ QString ExitSaveProject(TScene& scene, TErrorLog& log, const QString& programDir
         scene.Saved = saved;
         scene.Incomplete = incomplete;
     };
-    const QString name = QString::fromLatin1(ExitSaveFileName);
-    QString path = QDir(programDir).filePath(name);
+    const QString path = places.ExitSaveFile();
+    if (!incomplete.isEmpty() && !dir.isEmpty() &&
+        QFileInfo(QDir(dir).filePath(fileName)).absoluteFilePath() == QFileInfo(path).absoluteFilePath())
+        throw EVelkonError(
+            QStringLiteral("A kilépési mentés elmaradt: a projekt csak részben töltődött be ebből a "
+                           "fájlból, a maradéka nem írhatja felül: ") +
+            path);
     try {
-        // A half-read exit save opened again must not be replaced by its remainder.
-        if (!incomplete.isEmpty() && !dir.isEmpty() &&
-            QFileInfo(QDir(dir).filePath(fileName)).absoluteFilePath() == QFileInfo(path).absoluteFilePath())
-            throw EVelkonError(QStringLiteral("a projekt innen csak részben töltődött be"));
         WriteProject(scene, path);
-    } catch (const EVelkonError& e) {
-        QDir().mkpath(userDataDir);
-        path = QDir(userDataDir).filePath(name);
-        try {
-            WriteProject(scene, path);
-        } catch (...) {
-            restore();
-            throw;
-        }
-        log.Add(QStringLiteral("A kilépési mentés nem fért a program mappájába (") + e.Message() +
-                QStringLiteral("), helyette ide került: ") + path);
+    } catch (...) {
+        restore();
+        throw;
     }
     restore();
     return path;

@@ -7,6 +7,7 @@ namespace velkon {
 class TScene;
 class TDialogs;
 class TErrorLog;
+class TSettingsPlaces;
 
 // File name of the automatic save at exit.
 inline constexpr const char* ExitSaveFileName = "Kilepesi.VKP";
@@ -30,10 +31,11 @@ QString IncompleteOverwriteQuestion(const TScene& scene);
 // errors propagate as EVelkonError (what was read stays in the scene).
 bool OpenProjectCommand(TScene& scene, TDialogs& dialogs, TErrorLog& log);
 
-// The exit save: writes the scene, even an empty one, to "Kilepesi.VKP" in
-// programDir; when that folder cannot take it, to userDataDir instead with a
-// line in the error log. The scene keeps its own project file name and saved
-// flag. Returns the path written; throws when neither place can be written.
-QString ExitSaveProject(TScene& scene, TErrorLog& log, const QString& programDir, const QString& userDataDir);
+// The exit save: writes the scene, even an empty one, to "Kilepesi.VKP" where
+// the settings places keep it. The scene keeps its own project file name and
+// saved flag. Returns the path written; throws EVelkonError when it cannot be
+// written, and when the scene is a half-read copy of that very file (its
+// remainder must not replace it).
+QString ExitSaveProject(TScene& scene, const TSettingsPlaces& places);
 
 } // namespace velkon

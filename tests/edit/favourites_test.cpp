@@ -221,11 +221,3 @@ TEST_F(TFavouritesFixture, DeleteEmptiesTheRightSide) {
     EXPECT_TRUE(edit.Names.isEmpty());
     EXPECT_TRUE(Sections().isEmpty());
 }
-
-TEST(FavouritesPath, BesideTheProgramOrInTheFallback) {
-    QTemporaryDir program, fallback;
-    EXPECT_EQ(FavouritesPath(program.path(), fallback.path()),
-              QDir(program.path()).filePath("Favourites.txt"));
-    EXPECT_EQ(FavouritesPath(program.filePath("missing"), fallback.path()),
-              QDir(fallback.path()).filePath("Favourites.txt"));
-}

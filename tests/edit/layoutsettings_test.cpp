@@ -1,5 +1,11 @@
 #include "edit/layoutsettings.h"
 
+#include "edit/favourites.h"
+#include "model/commanddesc.h"
+#include "model/errorlog.h"
+#include "project/inifile.h"
+#include "project/settingsplaces.h"
+
 #include "support/testsupport.h"
 
 #include <QDir>
@@ -111,23 +117,38 @@ TEST(LayoutSettings, FloatAcceptsAnyNonZeroNumber) {
     EXPECT_TRUE(s.Panels[TLayoutSettings::panError].Float);
 }
 
-TEST(LayoutSettings, SettingsDirFallsBackWhenProgramDirIsNotWritable) {
+// The layout files and the favourites written at one start are read back at
+// the next from the same place: the user's config folder when the program's
+// folder cannot be written ("/proc" refuses new files even to root).
+TEST(LayoutSettings, SettingsWrittenWhereTheRuleSaysAreReadBackOnTheNextStart) {
     QTemporaryDir tmp;
     ASSERT_TRUE(tmp.isValid());
-    const QString program = tmp.filePath("bin");
-    const QString fallback = tmp.filePath("config/velkon");
-    ASSERT_TRUE(QDir().mkpath(program));
-    EXPECT_EQ(TLayoutSettings::SettingsDir(program, fallback), program);
-    EXPECT_TRUE(QDir(program).isEmpty()); // the probe leaves nothing behind
+    const QString config = tmp.filePath("config"), data = tmp.filePath("data");
+    TErrorLog log;
+    {
+        const TSettingsPlaces places = TSettingsPlaces::Choose("/proc", config, data);
+        TLayoutSettings::WriteSection(places.SettingsFile(TLayoutSettings::FormsFile),
+                                      TLayoutSettings::FormsSection, {{"DockSite.Width", "321"}});
+        std::vector<std::unique_ptr<TCommandItem>> commands;
+        commands.push_back(std::make_unique<TCommandItem>(cmdWait, "250"));
+        TFavourites(places.SettingsFile(TFavourites::FileName), log).Save("Kivar", {commands[0].get()});
+    }
+    EXPECT_TRUE(QFile::exists(QDir(config).filePath("VelkonEditorForms.ini")));
+    EXPECT_TRUE(QFile::exists(QDir(config).filePath("Favourites.txt")));
 
-    EXPECT_EQ(TLayoutSettings::SettingsDir(tmp.filePath("missing"), fallback), fallback);
-    EXPECT_TRUE(QDir(fallback).exists());
-
-    QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    if (QFile(program + "/x").open(QIODevice::WriteOnly)) // running as root ignores permissions
-        GTEST_SKIP() << "permissions are not enforced for this user";
-    EXPECT_EQ(TLayoutSettings::SettingsDir(program, fallback), fallback);
-    QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const TSettingsPlaces next = TSettingsPlaces::Choose("/proc", config, data);
+    TIniFile ini;
+    ASSERT_TRUE(ini.LoadFromFile(next.SettingsFile(TLayoutSettings::FormsFile)));
+    TLayoutSettings layout;
+    layout.ReadForms([&](const QString& key, const QString& def) {
+        return ini.ReadString(TLayoutSettings::FormsSection, key, def);
+    });
+    EXPECT_EQ(layout.DockSiteWidth, 321);
+    const TFavourites favourites(next.SettingsFile(TFavourites::FileName), log);
+    EXPECT_EQ(favourites.Names(), QStringList{"Kivar"});
+    ASSERT_EQ(favourites.Commands("Kivar").size(), 1u);
+    EXPECT_EQ(favourites.Commands("Kivar")[0]->sParam1(), "250");
+    EXPECT_EQ(log.Count(), 0);
 }
 
 TEST(LayoutSettings, RewritingASectionKeepsEveryOtherLine) {

@@ -83,8 +83,7 @@ private slots:
         dialogs_ = TScriptedDialogs();
         form_ = std::make_unique<TMainForm>(QStringList{DemoPath});
         form_->Dialogs = &dialogs_;
-        form_->ProgramDir = dir_.path();
-        form_->SettingsDir = dir_.path();
+        form_->Document.Places = TSettingsPlaces::In(dir_.path());
         QVERIFY(ShowReady(*form_));
         QTRY_COMPARE(form_->windowTitle(), QStringLiteral("demo.VKP - Velkon Editor v1.97"));
     }

@@ -62,8 +62,7 @@ private slots:
         dialogs_ = TScriptedDialogs();
         form_ = std::make_unique<TMainForm>();
         form_->Dialogs = &dialogs_;
-        form_->ProgramDir = root_.path();
-        form_->SettingsDir = root_.path();
+        form_->Document.Places = TSettingsPlaces::In(root_.path());
         QVERIFY(ShowReady(*form_));
         form_->State.Zoom = 1.0;
     }

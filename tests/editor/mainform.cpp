@@ -38,8 +38,7 @@ private slots:
         dialogs_ = TScriptedDialogs();
         form_ = std::make_unique<TMainForm>();
         form_->Dialogs = &dialogs_;
-        form_->ProgramDir = dir_.path();
-        form_->SettingsDir = dir_.path();
+        form_->Document.Places = TSettingsPlaces::In(dir_.path());
         QVERIFY(ShowReady(*form_));
     }
     void cleanup() {
@@ -166,8 +165,7 @@ private slots:
     void closeWithSecondArgumentNAsksNothing() {
         TMainForm form({QStringLiteral("missing.VKP"), QStringLiteral("n")});
         form.Dialogs = &dialogs_;
-        form.ProgramDir = dir_.path();
-        form.SettingsDir = dir_.path();
+        form.Document.Places = TSettingsPlaces::In(dir_.path());
         form.Scene.Saved = false;
         QVERIFY(form.close());
         QVERIFY(dialogs_.Asked.isEmpty());

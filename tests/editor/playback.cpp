@@ -52,8 +52,7 @@ class PlaybackTest : public QObject {
         dialogs_ = TScriptedDialogs();
         form_ = std::make_unique<TMainForm>(args);
         form_->Dialogs = &dialogs_;
-        form_->ProgramDir = dir_.path();
-        form_->SettingsDir = dir_.path();
+        form_->Document.Places = TSettingsPlaces::In(dir_.path());
         QVERIFY(ShowReady(*form_));
     }
 

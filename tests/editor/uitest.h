@@ -1,8 +1,10 @@
 #pragma once
 
 // Shared start-up of the user-interface tests: a fixed locale, test-mode
-// standard paths (nothing touches a user's settings), the editor's surface
-// format and application object (so the error hook is the real one).
+// standard paths (nothing touches a user's settings), OpenAL's silent "null"
+// output (a sound device on every machine, with or without a sound card, that
+// plays into nothing), the editor's surface format and application object (so
+// the error hook is the real one).
 
 #include "editor/mainform.h"
 #include "editor/oglrenderpanel.h"
@@ -28,6 +30,7 @@
     int main(int argc, char** argv) {                                                                        \
         QStandardPaths::setTestModeEnabled(true);                                                            \
         QLocale::setDefault(QLocale::c());                                                                   \
+        qputenv("ALSOFT_DRIVERS", "null");                                                                   \
         velkon::SetDefaultSurfaceFormat();                                                                   \
         velkon::TVelkonApplication app(argc, argv);                                                          \
         TestClass test;                                                                                      \

@@ -4,6 +4,7 @@
 #include "model/velkonerror.h"
 #include "project/projectcommands.h"
 #include "project/projectfile.h"
+#include "project/settingsplaces.h"
 #include "support/testsupport.h"
 
 #include <QDir>
@@ -164,24 +165,29 @@ TEST_F(TProjectCommandsTest, ExitSaveWritesEvenAnEmptySceneAndKeepsTheProjectNam
     Scene.ProjectFileName = "p.VKP";
     Scene.ProjectDir = Dir.path();
     Scene.Saved = false;
-    const QString program = Path("program");
-    QDir().mkpath(program);
-    EXPECT_EQ(ExitSaveProject(Scene, Log, program, Path("user")), QDir(program).filePath("Kilepesi.VKP"));
-    EXPECT_TRUE(ReadFile(QDir(program).filePath("Kilepesi.VKP")).startsWith("[Project]\r\n"));
+    TSettingsPlaces places;
+    places.SettingsDir = Path("config");
+    places.DataDir = Path("data");
+    QDir().mkpath(places.DataDir);
+    // The exit save goes to the data place, never beside the settings.
+    EXPECT_EQ(ExitSaveProject(Scene, places), QDir(Path("data")).filePath("Kilepesi.VKP"));
+    EXPECT_TRUE(ReadFile(QDir(Path("data")).filePath("Kilepesi.VKP")).startsWith("[Project]\r\n"));
+    EXPECT_FALSE(QFile::exists(QDir(Path("config")).filePath("Kilepesi.VKP")));
     EXPECT_EQ(Scene.ProjectFileName, "p.VKP");
+    EXPECT_EQ(Scene.ProjectDir, Dir.path());
     EXPECT_FALSE(Scene.Saved);
     EXPECT_EQ(Log.Count(), 0);
 }
 
-TEST_F(TProjectCommandsTest, ExitSaveFallsBackToTheUserFolder) {
+TEST_F(TProjectCommandsTest, ExitSaveThatCannotBeWrittenThrowsAndKeepsTheScene) {
+    Scene.ProjectFileName = "p.VKP";
+    Scene.ProjectDir = Dir.path();
+    Scene.Saved = false;
     ASSERT_TRUE(WriteFile(Path("program"), "not a folder"));
-    const QString user = Path("user/data");
-    const QString written = ExitSaveProject(Scene, Log, Path("program"), user);
-    EXPECT_EQ(written, QDir(user).filePath("Kilepesi.VKP"));
-    EXPECT_TRUE(QFile::exists(written));
-    ASSERT_EQ(Log.Count(), 1);
-    EXPECT_TRUE(Log.Lines()[0].endsWith(written)) << Log.Lines()[0].toStdString();
-    // Neither place writable: the error reaches the caller.
-    ASSERT_TRUE(WriteFile(Path("user2"), "x"));
-    EXPECT_THROW(ExitSaveProject(Scene, Log, Path("program"), Path("user2/data")), EVelkonError);
+    EXPECT_THROW(ExitSaveProject(Scene, TSettingsPlaces::In(Path("program"))), EVelkonError);
+    // No second place is tried: the one rule says where the file is.
+    EXPECT_FALSE(QFile::exists(Path("Kilepesi.VKP")));
+    EXPECT_EQ(Scene.ProjectFileName, "p.VKP");
+    EXPECT_EQ(Scene.ProjectDir, Dir.path());
+    EXPECT_FALSE(Scene.Saved);
 }

@@ -6,6 +6,7 @@
 #include "model/velkonerror.h"
 #include "project/projectcommands.h"
 #include "project/projectfile.h"
+#include "project/settingsplaces.h"
 #include "project/windows1250.h"
 #include "support/testsupport.h"
 
@@ -70,13 +71,11 @@ TEST_F(TProjectInputTest, HalfReadProjectIsNeverSavedOverItsSourceUnasked) {
     EXPECT_TRUE(Dialogs.Asked.last().contains("p.VKP"));
     EXPECT_EQ(ReadFile(Path("p.VKP")), source);
 
-    // The exit save goes to its own file even when that is where the project came from.
+    // A half-read exit save opened again is not replaced by its remainder at exit.
     ASSERT_TRUE(QFile::copy(Path("p.VKP"), Path("Kilepesi.VKP")));
     TScene exitScene;
     EXPECT_THROW(ReadProject(exitScene, Path("Kilepesi.VKP"), Log), EVelkonError);
-    QDir().mkpath(Path("user"));
-    EXPECT_EQ(ExitSaveProject(exitScene, Log, Dir.path(), Path("user")),
-              QDir(Path("user")).filePath("Kilepesi.VKP"));
+    EXPECT_THROW(ExitSaveProject(exitScene, TSettingsPlaces::In(Dir.path())), EVelkonError);
     EXPECT_EQ(ReadFile(Path("Kilepesi.VKP")), source);
     EXPECT_FALSE(exitScene.Incomplete.isEmpty());
 

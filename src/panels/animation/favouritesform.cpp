@@ -5,14 +5,12 @@
 #include "editor/velkonapplication.h"
 #include "panels/animation/favouriterowsmodel.h"
 
-#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QStringListModel>
 #include <QToolButton>
 #include <QTreeView>
@@ -51,8 +49,7 @@ TFavouritesForm::TFavouritesForm(TEditorDocument& document, QWidget* parent)
     : QDialog(parent), document_(document) {
     setObjectName(QStringLiteral("FavouritesForm"));
     setWindowTitle(QStringLiteral("Favourites Editor"));
-    FileName = FavouritesPath(QCoreApplication::applicationDirPath(),
-                              QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    FileName = document.Places.SettingsFile(QString::fromLatin1(TFavourites::FileName));
 
     cmdModel_ = new TFavouriteRowsModel(this);
     favModel_ = new TFavouriteRowsModel(this);

@@ -69,8 +69,7 @@ private slots:
     void init() {
         QVERIFY(dir_.isValid());
         form_ = std::make_unique<TMainForm>();
-        form_->ProgramDir = dir_.path();
-        form_->SettingsDir = dir_.path();
+        form_->Document.Places = TSettingsPlaces::In(dir_.path());
         form_->TickCount = [this] { return now_; };
         QVERIFY(ShowReady(*form_));
         QVERIFY(Panel());

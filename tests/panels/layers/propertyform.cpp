@@ -70,8 +70,7 @@ private slots:
         dialogs_ = TScriptedDialogs();
         form_ = std::make_unique<TMainForm>();
         form_->Dialogs = &dialogs_;
-        form_->ProgramDir = dir_.path();
-        form_->SettingsDir = dir_.path();
+        form_->Document.Places = TSettingsPlaces::In(dir_.path());
         QVERIFY(ShowReady(*form_));
         QVERIFY(Inspector());
         form_->PropertyForm->raise();
