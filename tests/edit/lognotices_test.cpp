@@ -33,7 +33,7 @@ TEST(LogNotices, NoticesCountAndTheNewestIsKeptQuietLinesAreOnlyLogged) {
 
 TEST(LogNotices, AnErrorFromAGridIsTheNoticeNotItsDetails) {
     TErrorLog log;
-    ReportError(log, QTime(9, 0, 5), "bad", "QTableWidget", TGridInfo{"KeyFrameGrid", 4, 12, 2, 7});
+    ReportError(log, QTime(9, 0, 5), "bad", TGridInfo{"KeyFrameGrid", 4, 12, 2, 7});
     ASSERT_EQ(log.Count(), 4);
     EXPECT_EQ(log.Notices(), 1u);
     EXPECT_EQ(log.LastNotice(), log.Lines()[3]);
