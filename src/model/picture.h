@@ -14,6 +14,11 @@ constexpr int MaxPictureSide = 16384;
 // the pictures beyond it are refused. One picture of the largest size fits.
 constexpr int64_t MaxPictureMemory = int64_t(1) << 30;
 
+// Largest resource file (picture, sound, particle file) that is read or
+// copied into a pack; a larger one is refused, and so is anything but a
+// regular file (a FIFO, a device, a folder).
+constexpr int64_t MaxResourceFileBytes = int64_t(256) << 20;
+
 // A decoded picture. PNG pictures of colour types 2 and 6 keep their pixels
 // laid out as their texture (see PrepareTexture) until the texture takes them;
 // JPEG and BMP pictures and other PNG pictures only carry their pixel size. An

@@ -23,6 +23,11 @@ QString ProjectText(const TScene& scene);
 // in Windows-1250; the old file then stays whole and the scene unchanged.
 void WriteProject(TScene& scene, const QString& path);
 
+// The bytes of a project file, read as the project reader reads them: only a
+// regular file (never a FIFO or a device), in blocks; in a big file a line
+// longer than 1 MiB is refused. Throws EVelkonError naming the path.
+QByteArray ReadProjectFile(const QString& path);
+
 // Replaces the scene with the project file's content. Missing resource files
 // and bad resource names go to the log. A layer whose FileName is not among
 // the files, or a colour that is not six hex digits, stops reading with
