@@ -1,6 +1,7 @@
 #include "edit/inspector.h"
 
 #include "edit/editorstate.h"
+#include "edit/linebreaks.h"
 #include "model/dialogs.h"
 #include "model/filesitem.h"
 #include "model/picture.h"
@@ -283,6 +284,11 @@ bool TInspector::RenameLayer(TDialogs& dialogs) {
         dialogs.Message(QStringLiteral("Ilyen név már szerepel a VKP-ben!"));
         return false;
     }
+    // The save would split the name's line or refuse it.
+    if (const QString problem = StoredNameProblem(name); !problem.isEmpty()) {
+        dialogs.Message(problem);
+        return false;
+    }
     // Snapshots name layers: a step recorded under the old name would restore nothing.
     state_.Undo.Clear();
     const QString old = l->Name;
@@ -312,6 +318,12 @@ bool TInspector::RenameFile(TDialogs& dialogs) {
     }
     if (!IsPlainFileName(name)) {
         dialogs.Message(QStringLiteral("Érvénytelen fájlnév (mappa nélküli fájlnév kell): ") + name);
+        return false;
+    }
+    // Checked before the disk changes: a name the project file cannot hold
+    // would leave the project naming a file that is no longer there.
+    if (const QString problem = StoredNameProblem(name); !problem.isEmpty()) {
+        dialogs.Message(problem);
         return false;
     }
     // The kind follows the name when the project is read again.

@@ -353,7 +353,8 @@ bool ParentChainContains(const TScene& scene, const TImagesItem& target, const Q
     const TImagesItem* at = &target;
     QSet<const TImagesItem*> seen{at};
     while (!at->Parent.isEmpty()) {
-        if (at->Parent == name) return true;
+        // Parent names are looked up ignoring case: "A" is the parent a layer named "a" gets.
+        if (at->Parent.compare(name, Qt::CaseInsensitive) == 0) return true;
         const TImagesItem* next = scene.Layers.Find(at->Parent);
         if (!next || seen.contains(next)) return false; // a broken or looping chain ends here
         seen.insert(next);
@@ -373,7 +374,7 @@ void DropRows(TEditorState& state, TDialogs& dialogs, const std::vector<TLayerRo
             d->Group = 0;
         } else if (target->IsGroup()) {
             d->Group = target->Group + 1;
-        } else if (target->Layer->Name == d->Name) {
+        } else if (target->Layer == d || target->Layer->Name.compare(d->Name, Qt::CaseInsensitive) == 0) {
             d->Parent.clear();
         } else if (ParentChainContains(scene, *target->Layer, d->Name)) {
             dialogs.Message(QStringLiteral("Hibás szülő kiválasztás, körkörös hiívatkozás lenne!"));

@@ -356,6 +356,60 @@ TEST_F(InspectorFileTest, FailedDiskRenameChangesNothing) {
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("taken.png"))));
 }
 
+// A name the project file cannot hold (a line break would split its line,
+// Windows-1250 has no such letter) is refused before the disk changes: the
+// file keeps its name, and the project keeps naming a file that is there.
+TEST_F(InspectorFileTest, NamesTheProjectFileCannotHoldAreRefusedBeforeTheDiskChanges) {
+    scene.Saved = true;
+    const struct {
+        QString Answer, Message;
+    } cases[] = {
+        {QStringLiteral("a\nb.png"), QStringLiteral("A név nem tartalmazhat sortörést (a name cannot hold a line break)!")},
+        {QStringLiteral("a\rb.png"), QStringLiteral("A név nem tartalmazhat sortörést (a name cannot hold a line break)!")},
+        {QStringLiteral("日本.png"), QStringLiteral("A(z) \"日\" karakter nem írható a projekt fájlba (Windows-1250), "
+                                                   "a név nem használható: 日本.png")},
+        {QStringLiteral("ball\U0001F600.png"),
+         QStringLiteral("A(z) \"\U0001F600\" karakter nem írható a projekt fájlba (Windows-1250), "
+                        "a név nem használható: ball\U0001F600.png")},
+    };
+    const QStringList before = QDir(dir.path()).entryList(QDir::Files);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Answer.toStdString());
+        dialogs.TextAnswers = {c.Answer};
+        dialogs.Messages.clear();
+        EXPECT_FALSE(inspector.RenameFile(dialogs));
+        EXPECT_EQ(dialogs.Messages, QStringList{c.Message});
+        ExpectUnchanged();
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), before);
+    }
+    // A name Windows-1250 holds is renamed, saved and read back with its picture.
+    dialogs.TextAnswers = {QStringLiteral("őzike ščř.png")};
+    ASSERT_TRUE(inspector.RenameFile(dialogs));
+    const QString project = dir.filePath(QStringLiteral("p.VKP"));
+    WriteProject(scene, project);
+    TScene reopened;
+    TErrorLog readLog;
+    ReadProject(reopened, project, readLog);
+    ASSERT_EQ(reopened.Layers.Count(), 1);
+    EXPECT_EQ(reopened.Layers.At(0)->FileItem->Name, QStringLiteral("őzike ščř.png"));
+    EXPECT_EQ(reopened.Layers.At(0)->Picture->Width, 8);
+}
+
+// A layer name with a line break would split its line of the project file.
+TEST_F(InspectorFileTest, LayerNamesWithALineBreakAreRefused) {
+    scene.Saved = true;
+    for (const QString& answer : {QStringLiteral("a\nb"), QStringLiteral("a\r\nb"), QStringLiteral("ab\r")}) {
+        SCOPED_TRACE(answer.toStdString());
+        dialogs.TextAnswers = {answer};
+        dialogs.Messages.clear();
+        EXPECT_FALSE(inspector.RenameLayer(dialogs));
+        EXPECT_EQ(dialogs.Messages,
+                  QStringList{QStringLiteral("A név nem tartalmazhat sortörést (a name cannot hold a line break)!")});
+        EXPECT_EQ(layer->Name, QStringLiteral("ball"));
+        EXPECT_TRUE(scene.Saved);
+    }
+}
+
 TEST_F(InspectorFileTest, MissingFileIsReportedAndNothingChanges) {
     ASSERT_TRUE(QFile::remove(dir.filePath(QStringLiteral("ball.png"))));
     scene.Saved = true;

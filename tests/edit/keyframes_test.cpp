@@ -465,3 +465,47 @@ TEST_F(Keyframes, OnlyKeyFramesShowTheirDuration) {
     EXPECT_EQ(a->Base.Track[0].Item(0)->sParam2(), "128");
     EXPECT_EQ(a->Base.Track[0].Item(1)->sParam2(), "1,1");
 }
+
+// Rows removed in the command list while a keyframe is selected: the grid
+// shrinks under the selection, and the keyframe operations then find nothing
+// selected. They change nothing and record no step (an empty step, and a
+// Delete(-1) that threw, came before).
+TEST_F(Keyframes, OperationsOnAKeyframeWhoseRowsWereRemovedDoNothing) {
+    const struct {
+        const char* Name;
+        void (TKeyframeEditor::*Run)();
+    } operations[] = {
+        {"delete", &TKeyframeEditor::DeleteKeyframe},
+        {"copy", &TKeyframeEditor::CopyKeyframe},
+        {"move back", &TKeyframeEditor::MoveBack},
+        {"move forward", &TKeyframeEditor::MoveForward},
+    };
+    for (const auto& op : operations) {
+        SCOPED_TRACE(op.Name);
+        scene.Layers.Clear();
+        scene.CurrentLayer = nullptr;
+        state.Undo.Clear();
+        TImagesItem* a = Layer("a", 7, 8);
+        TImagesItem* b = Layer("b", 9, 10);
+        AddKeys(a, 3);
+        AddKeys(b, 3);
+        Select({a, b});
+        ASSERT_TRUE(editor.EditingOn(dialogs));
+        editor.SelectColumn(3);
+        ASSERT_EQ(editor.Selected(), 2);
+        // The command list deletes the last two rows of every member.
+        for (TImagesItem* l : {a, b}) {
+            l->Base.Track[0].Delete(2);
+            l->Base.Track[0].Delete(1);
+        }
+        const int steps = state.Undo.Top();
+        EXPECT_NO_THROW((editor.*op.Run)());
+        EXPECT_EQ(Count(a), 1);
+        EXPECT_EQ(Count(b), 1);
+        EXPECT_EQ(Key(a, 0), "x=100y=10w=64h=32a=0f=255");
+        EXPECT_EQ(state.Undo.Top(), steps) << "a step was recorded";
+        EXPECT_EQ(editor.Selected(), -1);
+        EXPECT_EQ(editor.ColumnCount(), 2);
+        editor.Finish(nullptr);
+    }
+}

@@ -319,3 +319,42 @@ TEST(LayerList, ColourCheckAllAndOpenAll) {
     OpenAllGroups(f.Scene, false);
     EXPECT_EQ(f.Scene.GroupStates[0].Open, 0);
 }
+
+// Parent names are found ignoring case, so the circle check compares them the
+// same way: with b's parent written "A", dropping a onto b would close a -> b -> a.
+TEST(LayerList, DropToParentSeesCirclesWhateverTheCaseOfTheNames) {
+    const struct {
+        const char* BParent;
+        const char* CParent;
+        const char* Target;
+    } cases[] = {
+        {"A", "", "b"},    // a -> b -> a
+        {"a", "", "b"},    // the same written alike
+        {"A", "B", "c"},   // a -> c -> b -> a
+        {"Á", "", "b"},    // no circle: "Á" names no layer
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.BParent) + "/" + c.CParent);
+        TListFixture f;
+        TImagesItem* a = f.Add("a");
+        TImagesItem* b = f.Add("b");
+        TImagesItem* cc = f.Add("c");
+        b->Parent = QString::fromUtf8(c.BParent);
+        cc->Parent = QString::fromUtf8(c.CParent);
+        const bool circle = QString::fromUtf8(c.BParent) != "Á";
+        DropRows(f.State, f.Dialogs, {f.Row(a)}, f.Row(f.L(c.Target)));
+        if (circle) {
+            EXPECT_EQ(a->Parent, "");
+            EXPECT_EQ(f.Dialogs.Messages, QStringList{"Hibás szülő kiválasztás, körkörös hiívatkozás lenne!"});
+        } else {
+            EXPECT_EQ(a->Parent, QString::fromUtf8(c.Target));
+            EXPECT_TRUE(f.Dialogs.Messages.isEmpty());
+        }
+    }
+    // Dropping a layer on itself still clears its parent.
+    TListFixture f;
+    TImagesItem* a = f.Add("a");
+    a->Parent = "x";
+    DropRows(f.State, f.Dialogs, {f.Row(a)}, f.Row(a));
+    EXPECT_EQ(a->Parent, "");
+}
