@@ -136,9 +136,10 @@ void ReadFiles(TScene& scene, const TIniFile& ini, const QString& dir, TErrorLog
     TFolderNames folder(dir);
     TPictureCache pictures; // one decoded copy per picture file, within the budget
     for (int n = 1;; ++n) {
-        const QString name = ini.ReadString(section, QStringLiteral("Name%1").arg(n), kMarker);
-        if (name == kMarker)
+        const QString key = QStringLiteral("Name%1").arg(n);
+        if (!ini.KeyExists(section, key))
             break;
+        const QString name = ini.ReadString(section, key, QString());
         if (n > MaxListEntries) {
             ListCut(scene, log, QStringLiteral("[Files]"));
             break;
@@ -393,6 +394,9 @@ void WriteProject(TScene& scene, const QString& path) {
 namespace {
 
 // Everything after the file was opened; stops with EVelkonError on what it cannot read.
+// A numbered list ends at its first missing key: a name that is the end
+// marker's text ("NINCS1234", which the editor lets a group, a layer or a file
+// be called) is read like any other instead of cutting the list there.
 void ReadScene(TScene& scene, const TIniFile& ini, TErrorLog& log) {
     // Groups and helper lines go now too, so that a read stopped half-way never
     // mixes the previous project's lines into this one.
@@ -415,9 +419,10 @@ void ReadScene(TScene& scene, const TIniFile& ini, TErrorLog& log) {
 
     const int groups = ini.FindSection(QStringLiteral("Groups"));
     for (int n = 1;; ++n) {
-        const QString group = ini.ReadString(groups, QStringLiteral("Name%1").arg(n), kMarker);
-        if (group == kMarker)
+        const QString key = QStringLiteral("Name%1").arg(n);
+        if (!ini.KeyExists(groups, key))
             break;
+        const QString group = ini.ReadString(groups, key, QString());
         if (n > MaxListEntries) {
             ListCut(scene, log, QStringLiteral("[Groups]"));
             break;
@@ -428,9 +433,9 @@ void ReadScene(TScene& scene, const TIniFile& ini, TErrorLog& log) {
     TUniqueNames layerNames;
     for (int n = 1;; ++n) {
         const int section = ini.FindSection(QStringLiteral("image%1").arg(n));
-        const QString name = ini.ReadString(section, u"Name", kMarker);
-        if (name == kMarker)
+        if (!ini.KeyExists(section, u"Name"))
             break;
+        const QString name = ini.ReadString(section, u"Name", QString());
         if (n > MaxListEntries) {
             ListCut(scene, log, QStringLiteral("A rétegek listája"));
             break;
@@ -440,9 +445,10 @@ void ReadScene(TScene& scene, const TIniFile& ini, TErrorLog& log) {
 
     const int lines = ini.FindSection(QStringLiteral("Lines"));
     for (int n = 1;; ++n) {
-        const QString v = ini.ReadString(lines, QStringLiteral("Pos%1").arg(n), kMarker);
-        if (v == kMarker)
+        const QString key = QStringLiteral("Pos%1").arg(n);
+        if (!ini.KeyExists(lines, key))
             break;
+        const QString v = ini.ReadString(lines, key, QString());
         if (n > MaxListEntries) {
             ListCut(scene, log, QStringLiteral("[Lines]"));
             break;

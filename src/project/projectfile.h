@@ -8,8 +8,9 @@ namespace velkon {
 class TScene;
 class TErrorLog;
 
-// The end marker of numbered INI lists: a list is read from 1 upward until
-// its key gives this default back.
+// The default a missing key of a numbered INI list stands for. Lists are read
+// from 1 upward until their first missing key, so an entry whose value is
+// this very text (a group named so) is read like any other.
 inline constexpr const char* NumberedListEnd = "NINCS1234";
 // At most this many entries of a numbered list are read.
 inline constexpr int MaxListEntries = 10000;
