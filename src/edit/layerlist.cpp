@@ -1,6 +1,7 @@
 #include "edit/layerlist.h"
 
 #include "edit/editorstate.h"
+#include "edit/linebreaks.h"
 #include "engine/params.h"
 #include "model/dialogs.h"
 #include "model/picture.h"
@@ -227,7 +228,10 @@ bool GroupRowClick(TScene& scene, TDialogs& dialogs, int group, bool inStatus, i
     if (onIcon) {
         const auto name = dialogs.InputText(QStringLiteral("Csoport név változtatása"),
                                             QStringLiteral("Új név"), scene.Groups[group]);
-        if (name) {
+        // A name the project file cannot store on its line is refused.
+        if (name && !StoredNameProblem(*name).isEmpty()) {
+            dialogs.Message(StoredNameProblem(*name));
+        } else if (name) {
             scene.Groups[group] = *name;
             changed = true;
         }
@@ -329,10 +333,16 @@ bool CreateGroup(TEditorState& state, TDialogs& dialogs, const std::vector<TLaye
         dialogs.Message(QStringLiteral("Legfeljebb 256 csoport lehet, új csoport nem hozható létre!"));
         return false;
     }
-    state.Undo.Record(-TUndoBuffer::kindGroupCreate);
     const auto answer = dialogs.InputText(QStringLiteral("Csoport név"), QStringLiteral("Új név"),
                                           QStringLiteral("Új csoport"));
-    scene.Groups << answer.value_or(QStringLiteral("Új csoport"));
+    const QString name = answer.value_or(QStringLiteral("Új csoport"));
+    // A name the project file cannot store on its line is refused before anything changes.
+    if (const QString problem = StoredNameProblem(name); !problem.isEmpty()) {
+        dialogs.Message(problem);
+        return false;
+    }
+    state.Undo.Record(-TUndoBuffer::kindGroupCreate);
+    scene.Groups << name;
     const int g = static_cast<int>(scene.Groups.size());
     TGroupState& record = scene.GroupStates[static_cast<size_t>(g - 1)];
     record.Open = 1;

@@ -1,5 +1,6 @@
 #include "edit/editorstate.h"
 #include "edit/layerlist.h"
+#include "edit/linebreaks.h"
 #include "model/errorlog.h"
 #include "model/scene.h"
 #include "model/scripteddialogs.h"
@@ -357,4 +358,28 @@ TEST(LayerList, DropToParentSeesCirclesWhateverTheCaseOfTheNames) {
     a->Parent = "x";
     DropRows(f.State, f.Dialogs, {f.Row(a)}, f.Row(a));
     EXPECT_EQ(a->Parent, "");
+}
+
+// A group name is one line of the project file: a name with a line break
+// (or a letter Windows-1250 has not) would come back split or not at all, so
+// a new group and a renamed one refuse it, before anything changes.
+TEST(LayerList, GroupNamesTheProjectFileCannotHoldAreRefused) {
+    for (const QString& bad : {QString("sor\ntörés"), QString("a\rb"), QString("日本")}) {
+        SCOPED_TRACE(bad.toStdString());
+        TListFixture f;
+        TImagesItem* a = f.Add("a");
+        f.Dialogs.TextAnswers.push_back(bad);
+        EXPECT_FALSE(CreateGroup(f.State, f.Dialogs, {f.Row(a)}));
+        EXPECT_TRUE(f.Scene.Groups.isEmpty());
+        EXPECT_EQ(a->Group, 0);
+        EXPECT_EQ(f.State.Undo.Top(), 0);
+        ASSERT_EQ(f.Dialogs.Messages.size(), 1);
+        EXPECT_EQ(f.Dialogs.Messages[0], StoredNameProblem(bad));
+
+        f.Scene.Groups << "Fák";
+        f.Dialogs.TextAnswers.push_back(bad);
+        EXPECT_FALSE(GroupRowClick(f.Scene, f.Dialogs, 0, false, 0, true));
+        EXPECT_EQ(f.Scene.Groups, QStringList{"Fák"});
+        EXPECT_EQ(f.Dialogs.Messages.size(), 2);
+    }
 }
