@@ -166,8 +166,9 @@ void TInspector::Refresh() {
 void TInspector::WriteBack(TImagesItem& l) {
     // The common origin travels with the layer's position.
     TToolPoint& origin = state_.ToolPoint(-1);
-    origin.X += Single.X - RoundI(l.Left);
-    origin.Y += Single.Y - RoundI(l.Top);
+    // In double: a layer read at one end of the int range may be typed to the other.
+    origin.X += double(Single.X) - RoundI(l.Left);
+    origin.Y += double(Single.Y) - RoundI(l.Top);
     l.Left = Single.X;
     l.Top = Single.Y;
     l.Width = Single.W;

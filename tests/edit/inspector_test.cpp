@@ -136,6 +136,30 @@ TEST_F(InspectorTest, PropertyEditsMergeIntoOneUndoStepAndMoveTheCommonOrigin) {
     EXPECT_EQ(l->Alpha, 255);
 }
 
+// A layer read at one end of the int range and typed to the other: the
+// common origin follows by the whole distance, without an int overflow.
+TEST_F(InspectorTest, ThePositionTypedAcrossTheIntRangeMovesTheOriginWithoutOverflow) {
+    const struct {
+        double From;
+        int32_t To;
+    } cases[] = {{-2147483648.0, 380}, {2147483647.0, -2147483647}, {380, -2147483647}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.From);
+        scene.Layers.Clear();
+        TImagesItem* l = AddLayer(QStringLiteral("far"), 64, 64);
+        l->Left = c.From;
+        l->Top = c.From;
+        state.ToolPoint(-1).X = 0;
+        state.ToolPoint(-1).Y = 0;
+        Select({l});
+        ASSERT_TRUE(inspector.Edit(F::X, c.To));
+        ASSERT_TRUE(inspector.Edit(F::Y, c.To));
+        EXPECT_EQ(l->Left, c.To);
+        EXPECT_EQ(state.ToolPoint(-1).X, double(c.To) - c.From);
+        EXPECT_EQ(state.ToolPoint(-1).Y, double(c.To) - c.From);
+    }
+}
+
 TEST_F(InspectorTest, SizeFocusRecomputesBothPercents) {
     TImagesItem* l = AddLayer(QStringLiteral("ball"), 200, 100);
     Select({l});
