@@ -14,8 +14,6 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 using namespace velkon;
 
 namespace {
@@ -559,7 +557,8 @@ TEST(Import, ANonPictureGetsTheMessageOfAddPicture) {
 TEST(Import, TheImportedProjectFileIsReadByTheProjectsOwnRules) {
     TOpsFixture f;
     const QString fifo = f.Dir.filePath("fifo.VKP");
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    test::TFifo watched(fifo);
+    ASSERT_TRUE(watched.Made);
     const QString big = f.Dir.filePath("big.VKP");
     ASSERT_TRUE(test::WriteFile(big, "[Image1]\r\nName=" + QByteArray(17 * 1024 * 1024, 'x') + "\r\n"));
     for (const QString& path : {fifo, big}) {
@@ -574,4 +573,5 @@ TEST(Import, TheImportedProjectFileIsReadByTheProjectsOwnRules) {
                      EVelkonError);
         EXPECT_FALSE(asked);
     }
+    EXPECT_EQ(watched.Waited, 0) << "the import waited on the FIFO";
 }

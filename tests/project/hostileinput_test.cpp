@@ -16,13 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
-#include <sys/stat.h>
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <atomic>
-#include <chrono>
-#include <thread>
 
 using namespace velkon;
 using velkon::test::WriteFile;
@@ -216,22 +209,8 @@ TEST(HostileProject, AFifoInTheProjectsPlaceIsRefusedWithoutWaiting) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.path() + QStringLiteral("/fifo.VKP");
-    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
-    // Should a read wait on it, a writer lets it go after a while, and the test fails instead of hanging.
-    std::atomic<bool> stop{false};
-    std::atomic<int> waited{0};
-    std::thread watcher([&] {
-        const auto patience = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-        while (!stop) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-            if (std::chrono::steady_clock::now() < patience) continue;
-            const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK);
-            if (fd >= 0) {
-                ++waited;
-                ::close(fd);
-            }
-        }
-    });
+    velkon::test::TFifo fifo(path);
+    ASSERT_TRUE(fifo.Made);
     TScene scene;
     TErrorLog log;
     try {
@@ -242,9 +221,7 @@ TEST(HostileProject, AFifoInTheProjectsPlaceIsRefusedWithoutWaiting) {
                                    QStringLiteral(" (nem közönséges fájl (FIFO vagy eszköz))"));
     }
     EXPECT_THROW(ReadProjectFile(path), EVelkonError);
-    stop = true;
-    watcher.join();
-    EXPECT_EQ(waited, 0) << "a read waited on the FIFO";
+    EXPECT_EQ(fifo.Waited, 0) << "a read waited on the FIFO";
 }
 
 } // namespace
