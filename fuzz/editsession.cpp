@@ -26,7 +26,10 @@ int TChoices::Int(int lo, int hi) {
     const uint64_t span = static_cast<uint64_t>(int64_t(hi) - lo) + 1;
     uint64_t raw = Byte();
     if (span > 256) raw = raw << 8 | Byte();
-    if (span > 65536) raw = raw << 16 | uint64_t(Byte()) << 8 | Byte();
+    if (span > 65536) {
+        const uint64_t high = Byte();
+        raw = raw << 16 | high << 8 | Byte();
+    }
     return static_cast<int>(lo + static_cast<int64_t>(raw % span));
 }
 
@@ -37,7 +40,8 @@ long long TChoices::Number() {
                                       2147483648LL, -2147483649LL, 99999999999LL, -99999999999LL};
     const uint8_t how = Byte();
     if (how < 160) return edges[how % (sizeof edges / sizeof edges[0])];
-    return static_cast<int16_t>(Byte() << 8 | Byte());
+    const int high = Byte();
+    return static_cast<int16_t>(high << 8 | Byte());
 }
 
 QString DemoFolder() {
@@ -76,7 +80,10 @@ QString HostileName(TChoices& in, const QStringList& taken) {
     case 5: return QStringLiteral("Árvíztűrő tükörfúrógép");
     case 6: return QStringLiteral("NINCS1234");
     case 7: return QStringLiteral("a;b");
-    case 8: return in.Pick(taken) + QString::number(in.Int(0, 12));
+    case 8: {
+        const QString name = in.Pick(taken);
+        return name + QString::number(in.Int(0, 12));
+    }
     case 9: return QStringLiteral("sor\ntörés");
     case 10: return QStringLiteral("日本");
     default: return QStringLiteral("L") + QString::number(in.Int(0, 99));
@@ -137,11 +144,16 @@ void MutateProject(TIniFile& ini, TChoices& in, int count) {
         switch (in.Int(0, 11)) {
         case 0: // a number to an extreme
         case 1:
-            ini.WriteString(layer, in.Pick(numberKeys), QString::number(in.Number()));
+        {
+            const QString key = in.Pick(numberKeys);
+            ini.WriteString(layer, key, QString::number(in.Number()));
             break;
-        case 2:
-            ini.WriteString(layer, in.Pick(numberKeys), HostileNumberText(in));
+        }
+        case 2: {
+            const QString key = in.Pick(numberKeys);
+            ini.WriteString(layer, key, HostileNumberText(in));
             break;
+        }
         case 3: // a name duplicated, empty, long or odd
             ini.WriteString(layer, QStringLiteral("Name"), HostileName(in, names));
             break;
@@ -154,9 +166,10 @@ void MutateProject(TIniFile& ini, TChoices& in, int count) {
         case 6: // a bad file name, here or in the file list
             if (in.Flag())
                 ini.WriteString(layer, QStringLiteral("FileName"), HostileFileName(in, files));
-            else
-                ini.WriteString(QStringLiteral("Files"), QStringLiteral("Name%1").arg(in.Int(1, int(files.size()) + 1)),
-                                HostileFileName(in, files));
+            else {
+                const QString key = QStringLiteral("Name%1").arg(in.Int(1, int(files.size()) + 1));
+                ini.WriteString(QStringLiteral("Files"), key, HostileFileName(in, files));
+            }
             break;
         case 7: // a colour, rarely one that stops the read
             ini.WriteString(layer, QStringLiteral("ItemColor"),
@@ -181,9 +194,11 @@ void MutateProject(TIniFile& ini, TChoices& in, int count) {
         default: // project-wide values and helper lines
             if (in.Flag())
                 ini.WriteString(QStringLiteral("Project"), QStringLiteral("Resolution"), QString::number(in.Number()));
-            else
-                ini.WriteString(QStringLiteral("Lines"), QStringLiteral("Pos%1").arg(in.Int(1, 3)),
-                                (in.Flag() ? QStringLiteral("V") : QStringLiteral("F")) + QString::number(in.Number()));
+            else {
+                const QString key = QStringLiteral("Pos%1").arg(in.Int(1, 3));
+                const QString kind = in.Flag() ? QStringLiteral("V") : QStringLiteral("F");
+                ini.WriteString(QStringLiteral("Lines"), key, kind + QString::number(in.Number()));
+            }
             break;
         }
     }
@@ -294,6 +309,14 @@ void TEditSession::Operation(TChoices& in) {
 void TEditSession::CanvasOperation(TChoices& in) {
     UpdateCornersAndSelectionBounds(State);
     const auto point = [&in] { return in.Flag() ? in.Int(-200, 1400) : static_cast<int>(in.Number() % 100000); };
+    // The arguments of a call are evaluated in no set order: every choice is
+    // taken in a statement of its own, so that an input means the same to
+    // every compiler (found under clang, replayed under gcc).
+    const auto mouse = [&](auto&& event, TShiftState shift, uint32_t time) {
+        const int x = point();
+        const int y = point();
+        event(shift, x, y, time);
+    };
     switch (in.Int(0, 5)) {
     case 0: { // a drag: pick, move, resize or turn by the zone and the keys
         TShiftState shift = static_cast<TShiftState>(in.Byte()) & (ssShift | ssAlt | ssCtrl);
@@ -301,32 +324,44 @@ void TEditSession::CanvasOperation(TChoices& in) {
         Canvas.MouseMove(shift, x, y, Now += 100);
         Canvas.MouseDown(shift | ssLeft | (in.Int(0, 7) == 0 ? TShiftState(ssDouble) : TShiftState(0)), x, y, Now += 100);
         const int steps = in.Int(1, 4);
-        for (int s = 0; s < steps; ++s)
-            Canvas.MouseMove(shift | ssLeft, point(), point(), Now += in.Int(0, 200));
-        Canvas.MouseUp(shift, point(), point());
+        for (int s = 0; s < steps; ++s) {
+            const int mx = point();
+            const int my = point();
+            Canvas.MouseMove(shift | ssLeft, mx, my, Now += in.Int(0, 200));
+        }
+        mouse([this](TShiftState sh, int ux, int uy, uint32_t) { Canvas.MouseUp(sh, ux, uy); }, shift, 0);
         break;
     }
-    case 1:
-        Canvas.ArrowKey(static_cast<TCanvasInteraction::TArrow>(in.Int(0, 3)),
-                        static_cast<TShiftState>(in.Byte()) & (ssShift | ssCtrl));
+    case 1: {
+        const auto arrow = static_cast<TCanvasInteraction::TArrow>(in.Int(0, 3));
+        Canvas.ArrowKey(arrow, static_cast<TShiftState>(in.Byte()) & (ssShift | ssCtrl));
         break;
+    }
     case 2:
-        if (Scene.SelectedCount > 0)
-            Canvas.KeyboardNudge(in.Int(-20, 20), in.Int(-20, 20), in.Int(-20, 20), in.Int(-360, 360));
+        if (Scene.SelectedCount > 0) {
+            const int dx = in.Int(-20, 20);
+            const int dy = in.Int(-20, 20);
+            const int w = in.Int(-20, 20);
+            Canvas.KeyboardNudge(dx, dy, w, in.Int(-360, 360));
+        }
         break;
     case 3:
         Canvas.Wheel(in.Flag() ? 10 : -10, ssCtrl);
         break;
     case 4:
         if (Canvas.StartMarqueeMode(0)) {
-            Canvas.MouseDown(ssLeft, point(), point(), Now += 100);
-            Canvas.MouseMove(ssLeft, point(), point(), Now += 100);
-            Canvas.MouseUp(0, point(), point());
+            mouse([this](TShiftState sh, int x, int y, uint32_t t) { Canvas.MouseDown(sh, x, y, t); }, ssLeft,
+                  Now += 100);
+            mouse([this](TShiftState sh, int x, int y, uint32_t t) { Canvas.MouseMove(sh, x, y, t); }, ssLeft,
+                  Now += 100);
+            mouse([this](TShiftState sh, int x, int y, uint32_t) { Canvas.MouseUp(sh, x, y); }, 0, 0);
         }
         break;
-    default:
-        ToggleHelperLine(Scene, in.Flag(), static_cast<int>(in.Number() % 5000));
+    default: {
+        const bool horizontal = in.Flag();
+        ToggleHelperLine(Scene, horizontal, static_cast<int>(in.Number() % 5000));
         break;
+    }
     }
     UpdateCornersAndSelectionBounds(State);
 }
@@ -364,7 +399,13 @@ void TEditSession::KeyframeOperation(TChoices& in) {
         }
         break;
     case 9: Keyframes.DurationTyped(HostileNumberText(in)); break;
-    case 10: Keyframes.DurationStep(in.Flag(), in.Flag(), in.Flag(), in.Flag()); break;
+    case 10: {
+        const bool a = in.Flag();
+        const bool b = in.Flag();
+        const bool c = in.Flag();
+        Keyframes.DurationStep(a, b, c, in.Flag());
+        break;
+    }
     case 11: Keyframes.SelectAnimation(in.Int(0, 3)); break;
     case 12:
         if (Keyframes.PlayStart(Player)) {
@@ -406,13 +447,14 @@ void TEditSession::CommandListOperation(TChoices& in) {
         // A clipboard from elsewhere: a count and commands of any kind.
         const QStringList names = LayerNames();
         const int count = in.Int(0, 6);
-        QString text = QStringLiteral("VKP Clipboard\r\n%1\r\n%2\r\n")
-                           .arg(in.Int(0, 7) == 0 ? QString::number(in.Number()) : QString::number(count),
-                                HostileParameter(in, names));
-        for (int c = 0; c < count; ++c)
-            text += QString::number(in.Int(0, 23)) + QStringLiteral("\r\n") + HostileParameter(in, names) +
-                    QStringLiteral("\r\n") + HostileParameter(in, names) + QStringLiteral("\r\n") +
-                    HostileParameter(in, names) + QStringLiteral("\r\n");
+        const QString countLine = in.Int(0, 7) == 0 ? QString::number(in.Number()) : QString::number(count);
+        QString text =
+            QStringLiteral("VKP Clipboard\r\n%1\r\n%2\r\n").arg(countLine, HostileParameter(in, names));
+        for (int c = 0; c < count; ++c) {
+            text += QString::number(in.Int(0, 23)) + QStringLiteral("\r\n");
+            for (int p = 1; p <= 3; ++p)
+                text += HostileParameter(in, names) + QStringLiteral("\r\n");
+        }
         PasteCommands(t, text, rows, in.Flag());
         break;
     }
@@ -451,7 +493,11 @@ void TEditSession::LayerListOperation(TChoices& in) {
         Dialogs.TextAnswers.push_back(HostileName(in, LayerNames()));
         CreateGroup(State, Dialogs, selected);
         break;
-    case 3: MoveSelected(Scene, in.Flag(), in.Flag(), selected); break;
+    case 3: {
+        const bool up = in.Flag();
+        MoveSelected(Scene, up, in.Flag(), selected);
+        break;
+    }
     case 4: CloneLayers(Scene, Dialogs, selected, in.Flag()); break;
     case 5:
         DeleteSelected(Scene, Dialogs, Log, selected);
@@ -465,7 +511,10 @@ void TEditSession::LayerListOperation(TChoices& in) {
     case 8:
         if (!Scene.Groups.isEmpty()) {
             Dialogs.TextAnswers.push_back(HostileName(in, LayerNames()));
-            GroupRowClick(Scene, Dialogs, in.Int(0, int(Scene.Groups.size()) - 1), in.Flag(), in.Int(0, 60), in.Flag());
+            const int group = in.Int(0, int(Scene.Groups.size()) - 1);
+            const bool inStatus = in.Flag();
+            const int x = in.Int(0, 60);
+            GroupRowClick(Scene, Dialogs, group, inStatus, x, in.Flag());
         }
         break;
     case 9: {
@@ -473,9 +522,24 @@ void TEditSession::LayerListOperation(TChoices& in) {
         PasteIntoSelectedLayers(State, Dialogs, text, in.Int(0, 4));
         break;
     }
-    case 10: CopyLayerCommands(Scene, Dialogs, in.Int(0, 3), in.Flag(), in.Int(0, 3), in.Int(0, 3)); break;
-    case 11: DeleteLayerCommands(State, in.Int(0, 3), in.Flag()); break;
-    case 12: TransposeLayers(State, static_cast<int32_t>(in.Number() % 100000), in.Int(-500, 500), in.Flag()); break;
+    case 10: {
+        const int tabs = in.Int(0, 3);
+        const bool move = in.Flag();
+        const int from = in.Int(0, 3);
+        CopyLayerCommands(Scene, Dialogs, tabs, move, from, in.Int(0, 3));
+        break;
+    }
+    case 11: {
+        const int tabs = in.Int(0, 3);
+        DeleteLayerCommands(State, tabs, in.Flag());
+        break;
+    }
+    case 12: {
+        const auto by = static_cast<int32_t>(in.Number() % 100000);
+        const int step = in.Int(-500, 500);
+        TransposeLayers(State, by, step, in.Flag());
+        break;
+    }
     default: OpenAllGroups(Scene, in.Flag()); break;
     }
     RefreshList(Scene);
@@ -485,28 +549,50 @@ void TEditSession::LayerListOperation(TChoices& in) {
 void TEditSession::PropertyOperation(TChoices& in) {
     Inspector.Refresh();
     switch (in.Int(0, 6)) {
-    case 0:
-        Inspector.Edit(static_cast<TInspectorField>(in.Int(0, 13)), static_cast<int32_t>(in.Number() % 3000000000LL),
-                       in.Flag());
+    case 0: {
+        const auto field = static_cast<TInspectorField>(in.Int(0, 13));
+        const auto value = static_cast<int32_t>(in.Number() % 3000000000LL);
+        Inspector.Edit(field, value, in.Flag());
         break;
+    }
     case 1: Inspector.ApplyRatio(); break;
-    case 2: Inspector.PickOrigin(in.Int(0, 64), in.Int(0, 64)); break;
+    case 2: {
+        const int x = in.Int(0, 64);
+        Inspector.PickOrigin(x, in.Int(0, 64));
+        break;
+    }
     case 3: Inspector.OriginFromCommonOrigin(); break;
     case 4:
         Dialogs.TextAnswers.push_back(HostileName(in, LayerNames()));
         Inspector.RenameLayer(Dialogs);
         break;
     case 5: Inspector.MultiRotate(in.Int(-720, 720)); break;
-    default: Inspector.MultiScale(in.Flag(), in.Int(-10, 1000)); break;
+    default: {
+        const bool width = in.Flag();
+        Inspector.MultiScale(width, in.Int(-10, 1000));
+        break;
+    }
     }
 }
 
 void TEditSession::PathOperation(TChoices& in) {
     switch (in.Int(0, 6)) {
     case 0: CurveToolClick(State, in.Int(1, 40)); break;
-    case 1: EllipseToolClick(State, in.Int(1, 40), in.Flag()); break;
-    case 2: CreatePathKeyframes(State, in.Flag(), HostileNumberText(in)); break;
-    case 3: TransposeSelected(State, in.Int(0, 10), in.Int(0, 10)); break;
+    case 1: {
+        const int points = in.Int(1, 40);
+        EllipseToolClick(State, points, in.Flag());
+        break;
+    }
+    case 2: {
+        const bool autoRotate = in.Flag();
+        CreatePathKeyframes(State, autoRotate, HostileNumberText(in));
+        break;
+    }
+    case 3: {
+        const int by = in.Int(0, 10);
+        TransposeSelected(State, by, in.Int(0, 10));
+        break;
+    }
     case 4: CreateStartCommands(State, Dialogs); break;
     case 5:
         BoneButtonClick(State, in.Flag());
@@ -525,7 +611,9 @@ void TEditSession::Play(TChoices& in) {
         const bool running = Player.Tick();
         if (in.Int(0, 3) == 0 && !Scene.Layers.IsEmpty()) {
             UpdateCornersAndSelectionBounds(State);
-            Canvas.MouseDown(ssLeft, in.Int(0, 1024), in.Int(0, 768), Now += 100); // a touch
+            const int x = in.Int(0, 1024);
+            const int y = in.Int(0, 768);
+            Canvas.MouseDown(ssLeft, x, y, Now += 100); // a touch
             Canvas.MouseUp(0, 0, 0);
         }
         if (Playback.CheckAutoStop(running)) break;
