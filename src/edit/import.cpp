@@ -114,6 +114,7 @@ int ImportLayers(TScene& scene, TDialogs& dialogs, TErrorLog& log, const QString
             }
         }
         added_layer->SelectAnimation(TImagesItem::animBase);
+        added_layer->SaveState(); // its start state is where it was made
         ++added;
     }
     if (added > 0) scene.Saved = false;

@@ -140,6 +140,8 @@ int AddPictureFiles(TScene& scene, TDialogs& dialogs, TErrorLog& log, const std:
                         name);
             }
         }
+        // Its start state is where it was made (see TImagesItem::SaveState).
+        layer->SaveState();
     }
     if (added > 0 || !paths.isEmpty()) scene.Saved = false;
     return added;
@@ -240,6 +242,7 @@ int CloneLayers(TScene& scene, TDialogs& dialogs, const std::vector<TLayerRow>& 
                     to.Add(from.Name(c), from.Item(c)->Clone());
             }
         clone->SelectAnimation(TImagesItem::animBase);
+        clone->SaveState(); // its start state is where it was made
         const QString key = clone->Name;
         last = scene.Layers.Insert(i + 1, key, std::move(clone));
         ++i; // the clone is not selected: step over it

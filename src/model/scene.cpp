@@ -22,6 +22,7 @@ TFilesItem* TScene::AddFile(std::unique_ptr<TFilesItem> item) {
 TImagesItem* TScene::AddLayer(TFilesItem* fileItem) {
     auto layer = std::make_unique<TImagesItem>(fileItem);
     layer->Name = UniqueLayerName(fileItem ? fileItem->Name : QString());
+    layer->SaveState(); // its start state is where it was made
     const QString name = layer->Name;
     return Layers.Add(name, std::move(layer));
 }
