@@ -21,7 +21,7 @@ if ! command -v clang++ >/dev/null || ! ls /usr/lib/llvm-*/lib/clang/*/lib/linux
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends clang >/dev/null
 fi
 
-harnesses=(project ini picture wav params ease keyframe clipboard favourites)
+harnesses=(project ini picture wav params ease keyframe clipboard favourites edit import)
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DVELKON_FUZZ=ON >/dev/null
 cmake --build build/fuzz -j "$(nproc)" --target "${harnesses[@]/#/fuzz_}"

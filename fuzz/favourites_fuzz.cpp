@@ -9,6 +9,8 @@
 #include "project/inifile.h"
 #include "project/windows1250.h"
 
+#include <algorithm>
+
 using namespace velkon;
 
 namespace {
@@ -41,11 +43,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const auto& command : all)
         saved.push_back(command.get());
     // The save, in memory: what it writes, as the file's bytes, reads back the same.
-    TIniFile old, written;
-    old.FromBytes(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
-    TFavourites::Replace(old, QStringLiteral("Fuzz"), saved, written);
+    const QString oldText =
+        TIniFile::DecodeBytes(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    TIniFile old;
+    old.FromText(oldText);
+    const QString written = TFavourites::Replace(oldText, QStringLiteral("Fuzz"), saved);
+    // Every line the editor does not own stays, in its order.
+    {
+        const auto before = TIniFile::Lines(oldText);
+        const auto after = TIniFile::Lines(written);
+        size_t k = 0;
+        bool owned = false;
+        for (const QStringView line : before) {
+            QStringView section;
+            if (TIniFile::SectionLine(line, &section))
+                owned = section.startsWith(QLatin1String("Fuzz_Command_"), Qt::CaseInsensitive) &&
+                        section.size() > 13 &&
+                        std::all_of(section.begin() + 13, section.end(), [](QChar c) { return c.isDigit(); });
+            if (owned) continue;
+            if (k >= after.size() || after[k] != line)
+                fuzz::Fail(QStringLiteral("the save loses the line \"%1\"").arg(line.left(80)));
+            ++k;
+        }
+    }
     bool encodable = true;
-    const QByteArray bytes = EncodeWindows1250(written.ToText(), &encodable);
+    const QByteArray bytes = EncodeWindows1250(written, &encodable);
     if (!encodable) return 0; // a text the code page cannot hold is refused by the save
     TIniFile again;
     again.FromBytes(bytes);

@@ -15,22 +15,26 @@ namespace velkon {
 
 namespace {
 
+// Corners and window points may reach the ends of the int range: positions
+// are clamped where they are stored, and the products below need 128 bits.
 int32_t RoundI(double v) {
-    return static_cast<int32_t>(std::nearbyint(v));
+    return RoundToInt(v);
 }
 
+using Wide = __int128;
+
 // Twice the signed area of the triangle a b c.
-int64_t Cross(QPoint a, QPoint b, QPoint c) {
-    return int64_t(b.x() - a.x()) * (c.y() - a.y()) - int64_t(b.y() - a.y()) * (c.x() - a.x());
+Wide Cross(QPoint a, QPoint b, QPoint c) {
+    return (Wide(b.x()) - a.x()) * (Wide(c.y()) - a.y()) - (Wide(b.y()) - a.y()) * (Wide(c.x()) - a.x());
 }
 
 } // namespace
 
 int32_t WindowToTargetX(const TEditorState& s, int32_t x) {
-    return RoundI((x - s.FrameOffsetX) / s.Zoom);
+    return RoundI((double(x) - s.FrameOffsetX) / s.Zoom);
 }
 int32_t WindowToTargetY(const TEditorState& s, int32_t y) {
-    return RoundI((y - s.FrameOffsetY) / s.Zoom);
+    return RoundI((double(y) - s.FrameOffsetY) / s.Zoom);
 }
 int32_t TargetToWindowX(const TEditorState& s, double x) {
     return RoundI(x * s.Zoom + s.FrameOffsetX);
@@ -83,10 +87,9 @@ bool CornersHit(const TImagesItem& l, int32_t x, int32_t y) {
     // contains it; a click on it still lands on the layer.
     if (Cross(c1, c2, c3) == 0 && Cross(c1, c3, c4) == 0) return false; // collapsed to a line or a point
     if (Cross(c1, c3, p) != 0) return false;
-    const int64_t along =
-        int64_t(p.x() - c1.x()) * (c3.x() - c1.x()) + int64_t(p.y() - c1.y()) * (c3.y() - c1.y());
-    const int64_t length2 =
-        int64_t(c3.x() - c1.x()) * (c3.x() - c1.x()) + int64_t(c3.y() - c1.y()) * (c3.y() - c1.y());
+    const Wide along = (Wide(p.x()) - c1.x()) * (Wide(c3.x()) - c1.x()) + (Wide(p.y()) - c1.y()) * (Wide(c3.y()) - c1.y());
+    const Wide length2 =
+        (Wide(c3.x()) - c1.x()) * (Wide(c3.x()) - c1.x()) + (Wide(c3.y()) - c1.y()) * (Wide(c3.y()) - c1.y());
     return along > 0 && along < length2;
 }
 

@@ -22,8 +22,10 @@ constexpr uint32_t kMinDragDelayMs = 60; // a click must not shift a layer by ac
 constexpr int kPointGrab = 5;            // target pixels around a tool point
 constexpr int kAxisLockAfter = 5;
 
+// Window and target pixels are ints; geometry at the ends of the int range is
+// clamped where it is stored.
 int32_t RoundI(double v) {
-    return static_cast<int32_t>(std::nearbyint(v));
+    return RoundToInt(v);
 }
 
 // The layers' positions are fractional and a drag turns them in many small
@@ -238,10 +240,11 @@ const TImagesItem* TCanvasInteraction::PickLayers(TShiftState shift, int32_t win
 }
 
 uint32_t TCanvasInteraction::ZoneAt(int32_t x, int32_t y) const {
+    // Handles around bounds at the ends of the int range reach beyond it.
     const TRectI& s = state_.SelectionBounds;
-    const int32_t L = s.Left, T = s.Top, R = s.Right, B = s.Bottom;
+    const int64_t L = s.Left, T = s.Top, R = s.Right, B = s.Bottom;
     struct TZoneRect {
-        int32_t l, t, r, b;
+        int64_t l, t, r, b;
         uint32_t zone;
     };
     // Later rows win.
@@ -414,10 +417,11 @@ void TCanvasInteraction::DragSelection(TShiftState shift, TShiftState effective)
 
     // The bounds grow symmetrically by the step.
     const TRectI& b = state_.SceneSelectionBounds;
-    const double w0 = b.Right - b.Left != 0 ? b.Right - b.Left : 1;
-    const double h0 = b.Bottom - b.Top != 0 ? b.Bottom - b.Top : 1;
-    double sx = (b.Right - b.Left + 2.0 * dx) / w0;
-    double sy = (b.Bottom - b.Top + 2.0 * dy) / h0;
+    const double width = double(b.Right) - b.Left, height = double(b.Bottom) - b.Top;
+    const double w0 = width != 0 ? width : 1;
+    const double h0 = height != 0 ? height : 1;
+    double sx = (width + 2.0 * dx) / w0;
+    double sy = (height + 2.0 * dy) / h0;
     if (Zone & zoneLeftSide) {
         sx = sx != 0 ? 1 / sx : 0;
         sy = sy != 0 ? 1 / sy : 0;
@@ -538,9 +542,9 @@ void TCanvasInteraction::KeyboardNudge(double dx, double dy, double w, double r)
     TScene& scene = state_.Scene;
     TToolPoint& origin = state_.ToolPoint(-1);
     TRectI& b = state_.SceneSelectionBounds;
-    const double width = b.Right - b.Left;
+    const double width = double(b.Right) - b.Left;
     const double f = (width + w) / (width != 0 ? width : 1);
-    b.Left -= RoundI(w);
+    b.Left = RoundI(b.Left - std::nearbyint(w));
 
     RememberGeometry();
     for (int i = 0; i < scene.Layers.Count(); ++i) {

@@ -153,8 +153,12 @@ std::optional<TCommandClipboard> ReadCommandClipboard(const QString& text) {
         throw EVelkonError(
             QStringLiteral("Hibás vágólap: a parancsok száma nem olvasható: \"%1\"").arg(lines[1].left(40)));
     if (n == 0) return std::nullopt;
-    if (static_cast<qlonglong>(lines.size()) < 3 + 4 * n)
-        throw EVelkonError(QStringLiteral("Hibás vágólap: %1 parancs helyett kevesebb sor van").arg(n));
+    // Four lines a command after the three of the head; asked without
+    // multiplying, so that no count can overflow the check.
+    if (static_cast<qlonglong>(lines.size()) < 3 || (static_cast<qlonglong>(lines.size()) - 3) / 4 < n)
+        throw EVelkonError(
+            QStringLiteral("Hibás vágólap: %1 parancs helyett kevesebb sor van")
+                .arg(n));
     TCommandClipboard clip;
     clip.GeometryLine = lines[2].toString();
     clip.Commands.resize(static_cast<size_t>(n));

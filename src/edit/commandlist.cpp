@@ -2,6 +2,7 @@
 
 #include "edit/commandclipboard.h"
 #include "edit/editorstate.h"
+#include "edit/listroom.h"
 #include "engine/params.h"
 #include "model/commanddesc.h"
 #include "model/commands.h"
@@ -160,6 +161,7 @@ std::vector<int> PasteCommands(const TListTarget& t, const std::optional<QString
     }
     std::optional<TCommandClipboard> clip = ReadCommandClipboard(*text);
     if (!clip) return {};
+    CheckTrackRoom(t.Layer, t.Track, static_cast<int64_t>(clip->Commands.size()));
     // Everything is read and adapted before the track changes.
     if (adapt) {
         std::optional<TGeometry> source;
@@ -195,6 +197,7 @@ std::vector<int> PasteCommands(const TListTarget& t, const std::optional<QString
 }
 
 int AddCommand(const TListTarget& t, const std::vector<int>& rows, const TEditCommandFn& ask) {
+    CheckTrackRoom(t.Layer, t.Track, 1);
     t.State.Undo.Record(-Undo::kindCommandAdd);
     const std::optional<TCommandFields> fields = ask(t.Layer, nullptr);
     if (!fields) return -1;
@@ -288,6 +291,7 @@ bool DropCommand(const TListTarget& t, const std::vector<int>& rows, int target)
 }
 
 void AppendRestart(const TListTarget& t) {
+    CheckTrackRoom(t.Layer, t.Track, 1);
     t.State.Undo.Record(-Undo::kindCommandAdd);
     t.Track.Add(std::make_unique<TCommandItem>(cmdReStart, QStringLiteral("0"), QString(), QString()));
     MarkModified(t);

@@ -2,11 +2,14 @@
 
 #include "edit/commandedit.h"
 #include "edit/editorstate.h"
+#include "edit/listroom.h"
 #include "model/commanddesc.h"
 #include "model/commands.h"
 #include "model/errorlog.h"
 #include "model/velkonerror.h"
 #include "project/inifile.h"
+#include "project/safewrite.h"
+#include "project/windows1250.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -49,16 +52,25 @@ QStringList TFavourites::NamesOf(const QStringList& sections) {
     return names;
 }
 
-bool TFavourites::Read(TIniFile& ini) const {
-    ini.Clear();
+bool TFavourites::ReadText(QString& text) const {
+    text.clear();
     const QFileInfo info(path_);
     if (!info.exists()) return true; // no favourites yet
     QFile file(path_);
     if (!info.isFile() || info.size() > MaxFileSize || !file.open(QIODevice::ReadOnly)) {
-        log_.Add(QStringLiteral("A kedvencek fájl nem olvasható: %1").arg(path_));
+        log_.Add(
+            QStringLiteral("A kedvencek fájl nem olvasható: %1").arg(path_));
         return false;
     }
-    ini.FromBytes(file.readAll()); // the size was checked above
+    text = TIniFile::DecodeBytes(file.readAll()); // the size was checked above
+    return true;
+}
+
+bool TFavourites::Read(TIniFile& ini) const {
+    ini.Clear();
+    QString text;
+    if (!ReadText(text)) return false;
+    ini.FromText(text);
     return true;
 }
 
@@ -94,35 +106,44 @@ std::vector<std::unique_ptr<TCommandItem>> TFavourites::Commands(const QString& 
     return CommandsOf(ini, name, log_);
 }
 
-void TFavourites::Replace(const TIniFile& old, const QString& name,
-                          const std::vector<const TCommandItem*>& commands, TIniFile& result) {
-    if (HasLineBreak(name)) throw EVelkonError(QStringLiteral("A kedvenc neve nem tartalmazhat sortörést"));
-    // Every other section stays as it was; the favourite's sections go to the end.
-    result.Clear();
-    for (const QString& section : old.Sections()) {
-        if (IsSectionOf(section, name)) continue;
-        for (const QString& key : old.Keys(section))
-            result.WriteString(section, key, old.ReadString(section, key, {}));
+QString TFavourites::Replace(const QString& old, const QString& name,
+                             const std::vector<const TCommandItem*>& commands) {
+    if (HasLineBreak(name))
+        throw EVelkonError(
+            QStringLiteral("A kedvenc neve nem tartalmazhat sortörést"));
+    // The editor owns only the favourite's own sections: every other line of
+    // the file (comments and blank lines too) is kept, line by line.
+    QString text;
+    text.reserve(old.size() + static_cast<qsizetype>(commands.size()) * 64 + 64);
+    bool owned = false;
+    for (const QStringView line : TIniFile::Lines(old)) {
+        QStringView section;
+        if (TIniFile::SectionLine(line, &section)) owned = IsSectionOf(section.toString(), name);
+        if (owned) continue;
+        text += line;
+        text += QLatin1String("\r\n");
     }
+    // The favourite's sections go to the end.
     int n = 0;
     for (const TCommandItem* command : commands) {
-        const QString section = SectionOf(name, ++n);
-        result.WriteInteger(section, QStringLiteral("Command"), command->Command());
+        text += QLatin1Char('[') + SectionOf(name, ++n) + QLatin1String("]\r\n");
+        text += QLatin1String("Command=") + QString::number(command->Command()) + QLatin1String("\r\n");
         for (int k = 1; k <= 3; ++k)
-            result.WriteString(section, QStringLiteral("sParam%1").arg(k),
-                               WithoutLineBreaks(command->Param(k)));
+            text += QStringLiteral("sParam%1=").arg(k) + WithoutLineBreaks(command->Param(k)) +
+                    QLatin1String("\r\n");
     }
+    return text;
 }
 
 void TFavourites::Write(const QString& name, const std::vector<const TCommandItem*>& commands) const {
-    if (HasLineBreak(name)) throw EVelkonError(QStringLiteral("A kedvenc neve nem tartalmazhat sortörést"));
-    TIniFile old;
-    if (!Read(old))
+    if (HasLineBreak(name))
+        throw EVelkonError(
+            QStringLiteral("A kedvenc neve nem tartalmazhat sortörést"));
+    QString old;
+    if (!ReadText(old))
         throw EVelkonError(
             QStringLiteral("A kedvencek fájl nem írható felül, mert nem olvasható: %1").arg(path_));
-    TIniFile ini;
-    Replace(old, name, commands, ini);
-    ini.SaveToFile(path_);
+    SafeWriteFile(path_, EncodeWindows1250ForFile(Replace(old, name, commands)));
 }
 
 void TFavourites::Save(const QString& name, const std::vector<const TCommandItem*>& commands) const {
@@ -206,6 +227,10 @@ void TFavouritesEdit::Remove() {
 }
 
 int TFavouritesEdit::Ok() {
+    int adding = 0;
+    for (const auto& row : Left)
+        if (row.Owned && track_.IndexOf(row.Command) < 0) ++adding;
+    CheckListRoom(track_.Count(), adding, QStringLiteral("A sáv"));
     int added = 0;
     for (auto& row : Left) {
         if (!row.Owned || track_.IndexOf(row.Command) >= 0) continue;
@@ -216,10 +241,12 @@ int TFavouritesEdit::Ok() {
 }
 
 int TFavouritesEdit::Insert(TEditorState& state) {
-    const bool any = std::any_of(Left.begin(), Left.end(), [&](const TFavouriteRow& row) {
+    const auto adding = std::count_if(Left.begin(), Left.end(), [&](const TFavouriteRow& row) {
         return row.Owned && track_.IndexOf(row.Command) < 0;
     });
-    if (!any) return 0;
+    if (adding == 0) return 0;
+    // A track without room refuses before the undo step is recorded.
+    CheckListRoom(track_.Count(), adding, QStringLiteral("A sáv"));
     state.Undo.Record(-TUndoBuffer::kindFavourites);
     const int added = Ok();
     state.Scene.Saved = false;

@@ -44,12 +44,17 @@ public:
     // A favourite's commands as the file's INI holds them.
     static std::vector<std::unique_ptr<TCommandItem>> CommandsOf(const TIniFile& ini, const QString& name,
                                                                  TErrorLog& log);
-    // The INI of old with name's sections replaced by commands, at the end.
-    static void Replace(const TIniFile& old, const QString& name,
-                        const std::vector<const TCommandItem*>& commands, TIniFile& result);
+    // The text of the file old with name's sections replaced by commands, at
+    // the end (CR LF lines). Every other line stays as it was: other
+    // favourites, comments, blank lines and lines before the first section.
+    // A name with a line break throws EVelkonError.
+    static QString Replace(const QString& old, const QString& name,
+                           const std::vector<const TCommandItem*>& commands);
 
 private:
     bool Read(TIniFile& ini) const;
+    // The file's text (empty when there is none yet); false when it cannot be read.
+    bool ReadText(QString& text) const;
     void Write(const QString& name, const std::vector<const TCommandItem*>& commands) const;
 
     QString path_;

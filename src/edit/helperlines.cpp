@@ -1,5 +1,6 @@
 #include "edit/helperlines.h"
 
+#include "edit/listroom.h"
 #include "model/scene.h"
 
 namespace velkon {
@@ -11,6 +12,7 @@ bool ToggleHelperLine(TScene& scene, bool horizontal, int position) {
         scene.SetLineValue(name, QString());
         return false;
     }
+    CheckListRoom(scene.Lines.size(), 1, QStringLiteral("A segédvonalak listája"));
     scene.SetLineValue(name, value);
     return true;
 }

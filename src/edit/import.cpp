@@ -1,10 +1,13 @@
 #include "edit/import.h"
 
 #include "edit/editorstate.h"
+#include "edit/layerops.h"
+#include "edit/listroom.h"
 #include "model/commanddesc.h"
 #include "model/dialogs.h"
 #include "model/errorlog.h"
 #include "model/scene.h"
+#include "model/uniquenames.h"
 #include "project/inifile.h"
 #include "project/projectfile.h"
 
@@ -30,6 +33,15 @@ QStringList ImportLayerNames(const TIniFile& ini) {
 int ImportLayers(TScene& scene, TDialogs& dialogs, TErrorLog& log, const QString& projectPath,
                  const TIniFile& ini, const std::vector<int>& entries) {
     const QString dir = QFileInfo(projectPath).absolutePath();
+    int count = 0;
+    for (const int entry : entries)
+        if (entry >= 0 && entry < MaxImportEntries) ++count;
+    CheckListRoom(scene.Files.Count(), count, QStringLiteral("A fájlok listája"));
+    CheckListRoom(scene.Layers.Count(), count, QStringLiteral("A rétegek listája"));
+    // The imported pictures share the project's picture budget with those it
+    // already holds, and each distinct file is decoded once.
+    TPictureCache pictures(MaxPictureMemory - scene.PictureMemory());
+    TUniqueNames names(scene.Layers);
     int added = 0;
     for (const int entry : entries) {
         if (entry < 0 || entry >= MaxImportEntries) continue;
@@ -46,12 +58,20 @@ int ImportLayers(TScene& scene, TDialogs& dialogs, TErrorLog& log, const QString
             dialogs.Message(
                 fileName + QStringLiteral(" fájl már megtalálható a projectben, ezért azt fogja használni!"));
         } else {
-            file = scene.AddFile(TFilesItem::Create(dir + QLatin1Char('/') + fileName));
+            const QString path = dir + QLatin1Char('/') + fileName;
+            std::unique_ptr<TFilesItem> item = TFilesItem::Create(path, pictures);
+            // A missing picture gives a layer with an empty picture; one that is
+            // there but cannot be shown is told as add-picture tells it.
+            if (item->Kind != TFilesItem::kindPicture ||
+                (item->Image && item->Image->Status != TPicture::stLoaded &&
+                 item->Image->Status != TPicture::stMissing))
+                dialogs.Message(NotAPictureMessage(*item, path));
+            file = scene.AddFile(std::move(item));
         }
         auto layer = std::make_unique<TImagesItem>(file);
-        const QString unique = scene.UniqueLayerName(file->Name);
+        const QString unique = names.Make(TScene::LayerBaseName(file->Name));
         layer->Name = ini.ReadString(section, u"Name", QStringLiteral("unnamed"));
-        if (scene.Layers.Find(layer->Name)) {
+        if (names.Contains(layer->Name)) {
             dialogs.Message(
                 layer->Name +
                 QStringLiteral(
@@ -77,6 +97,7 @@ int ImportLayers(TScene& scene, TDialogs& dialogs, TErrorLog& log, const QString
         layer->PlayAnim = ini.ReadInteger(section, u"PlayAnim", 3);
         layer->Parent = ini.ReadString(section, u"Parent", QString());
         const QString key = layer->Name;
+        names.Add(key);
         TImagesItem* added_layer = scene.Layers.Add(key, std::move(layer));
         for (int t = 1; t <= 12; ++t) {
             TCommands& track = added_layer->TrackByNumber(t);
@@ -93,6 +114,7 @@ int ImportLayers(TScene& scene, TDialogs& dialogs, TErrorLog& log, const QString
             }
         }
         added_layer->SelectAnimation(TImagesItem::animBase);
+        added_layer->SaveState(); // its start state is where it was made
         ++added;
     }
     if (added > 0) scene.Saved = false;
@@ -108,8 +130,10 @@ bool ImportFromProject(
     choice.InitialDir = state.Scene.ProjectDir;
     const std::optional<QString> path = dialogs.ChooseFile(choice);
     if (!path) return false;
+    // Read by the project file's own rules: only a regular file, a big one
+    // in blocks with its lines checked.
     TIniFile ini;
-    ini.LoadFromFile(*path);
+    ini.FromBytes(ReadProjectFile(*path));
     const std::optional<std::vector<int>> entries = chooseLayers(ImportLayerNames(ini));
     if (!entries) return false; // Cancel keeps the undo ring
     const int added = ImportLayers(state.Scene, dialogs, log, *path, ini, *entries);

@@ -1,6 +1,7 @@
 #include "edit/inspector.h"
 
 #include "edit/editorstate.h"
+#include "edit/linebreaks.h"
 #include "model/dialogs.h"
 #include "model/filesitem.h"
 #include "model/picture.h"
@@ -165,8 +166,9 @@ void TInspector::Refresh() {
 void TInspector::WriteBack(TImagesItem& l) {
     // The common origin travels with the layer's position.
     TToolPoint& origin = state_.ToolPoint(-1);
-    origin.X += Single.X - RoundI(l.Left);
-    origin.Y += Single.Y - RoundI(l.Top);
+    // In double: a layer read at one end of the int range may be typed to the other.
+    origin.X += double(Single.X) - RoundI(l.Left);
+    origin.Y += double(Single.Y) - RoundI(l.Top);
     l.Left = Single.X;
     l.Top = Single.Y;
     l.Width = Single.W;
@@ -283,6 +285,11 @@ bool TInspector::RenameLayer(TDialogs& dialogs) {
         dialogs.Message(QStringLiteral("Ilyen név már szerepel a VKP-ben!"));
         return false;
     }
+    // The save would split the name's line or refuse it.
+    if (const QString problem = StoredNameProblem(name); !problem.isEmpty()) {
+        dialogs.Message(problem);
+        return false;
+    }
     // Snapshots name layers: a step recorded under the old name would restore nothing.
     state_.Undo.Clear();
     const QString old = l->Name;
@@ -312,6 +319,12 @@ bool TInspector::RenameFile(TDialogs& dialogs) {
     }
     if (!IsPlainFileName(name)) {
         dialogs.Message(QStringLiteral("Érvénytelen fájlnév (mappa nélküli fájlnév kell): ") + name);
+        return false;
+    }
+    // Checked before the disk changes: a name the project file cannot hold
+    // would leave the project naming a file that is no longer there.
+    if (const QString problem = StoredNameProblem(name); !problem.isEmpty()) {
+        dialogs.Message(problem);
         return false;
     }
     // The kind follows the name when the project is read again.

@@ -1,6 +1,7 @@
 #include "edit/keyframes.h"
 
 #include "edit/editorstate.h"
+#include "edit/listroom.h"
 #include "edit/pathtools.h"
 #include "edit/phasestep.h"
 #include "edit/selection.h"
@@ -304,6 +305,9 @@ void TKeyframeEditor::Store(TStoreCaller caller) {
     const int s = state_.KeyFrameIndex;
     const auto members = Members();
     const bool appends = (s < 0 || caller == storeCopyNext) && !members.empty();
+    if (appends)
+        for (TImagesItem* m : members)
+            CheckTrackRoom(*m, FirstTrack(*m), 1);
     // Nothing changed since the keyframe was shown or stored: nothing to write.
     if (!appends && caller != storeDuration && state_.KeyframePoseClean) return;
     const double ox = state_.ToolPoint(-1).X, oy = state_.ToolPoint(-1).Y;
@@ -408,10 +412,16 @@ void TKeyframeEditor::DurationTyped(const QString& text) {
 
 void TKeyframeEditor::CopyKeyframe() {
     if (!state_.KeyframeMode || state_.KeyFrameIndex < 0) return;
+    // The check may shrink the grid under the selection: then nothing is
+    // selected to copy (and nothing may be stored as a new keyframe).
+    if (!CheckTracks() || state_.KeyFrameIndex < 0) return;
     Store(storeOther);
     if (!CheckTracks()) return;
     const int s = state_.KeyFrameIndex;
+    if (s < 0) return;
     const auto members = Members();
+    for (TImagesItem* m : members)
+        CheckTrackRoom(*m, FirstTrack(*m), 1);
     state_.Undo.Record(-TUndoBuffer::kindKeyCopy);
     for (TImagesItem* m : members) {
         TCommands& track = FirstTrack(*m);
@@ -424,9 +434,11 @@ void TKeyframeEditor::CopyKeyframe() {
 }
 
 void TKeyframeEditor::DeleteKeyframe() {
-    if (!state_.KeyframeMode || state_.KeyFrameIndex < 0) return;
-    if (!CheckTracks()) return;
+    if (!state_.KeyframeMode || !CheckTracks()) return;
+    // Read after the check: a row removed in the command list may have taken
+    // the selected keyframe away, and then there is nothing to delete.
     const int s = state_.KeyFrameIndex;
+    if (!state_.KeyframeMode || s < 0) return;
     state_.Undo.Record(-TUndoBuffer::kindKeyDelete);
     for (TImagesItem* m : Members())
         FirstTrack(*m).Delete(s);
@@ -439,9 +451,10 @@ void TKeyframeEditor::DeleteKeyframe() {
 }
 
 void TKeyframeEditor::MoveBack() {
-    const int s = state_.KeyFrameIndex;
-    if (!state_.KeyframeMode || s <= 0) return;
+    if (!state_.KeyframeMode || state_.KeyFrameIndex <= 0) return;
     if (!CheckTracks()) return;
+    const int s = state_.KeyFrameIndex;
+    if (s <= 0) return;
     Store(storeOther); // the pose goes with its keyframe
     state_.Undo.Record(TUndoBuffer::kindKeyMove);
     for (TImagesItem* m : Members())
@@ -453,9 +466,10 @@ void TKeyframeEditor::MoveBack() {
 }
 
 void TKeyframeEditor::MoveForward() {
-    const int s = state_.KeyFrameIndex;
-    if (!state_.KeyframeMode || s < 0 || s >= KeyframeCount() - 1) return;
+    if (!state_.KeyframeMode || state_.KeyFrameIndex < 0) return;
     if (!CheckTracks()) return;
+    const int s = state_.KeyFrameIndex;
+    if (s < 0 || s >= KeyframeCount() - 1) return;
     Store(storeOther);
     state_.Undo.Record(TUndoBuffer::kindKeyMove);
     for (TImagesItem* m : Members())
@@ -478,9 +492,11 @@ void TKeyframeEditor::CopyRange(bool reversed) {
     if (!state_.KeyframeMode || !CheckTracks()) return;
     const int left = std::max(1, TimelineLeft), right = std::min(TimelineRight, KeyframeCount());
     if (right < left) return;
+    const auto members = Members();
+    for (TImagesItem* m : members)
+        CheckTrackRoom(*m, FirstTrack(*m), right - left + 1);
     if (state_.KeyFrameIndex >= 0) Store(storeOther);
     state_.Undo.Record(-TUndoBuffer::kindKeysCopy);
-    const auto members = Members();
     for (TImagesItem* m : members) {
         TCommands& track = FirstTrack(*m);
         std::vector<std::unique_ptr<TCommandItem>> copies;

@@ -2,6 +2,7 @@
 
 #include "edit/commandclipboard.h"
 #include "edit/editorstate.h"
+#include "edit/listroom.h"
 #include "engine/params.h"
 #include "model/dialogs.h"
 #include "model/scene.h"
@@ -117,13 +118,19 @@ bool PasteIntoSelectedLayers(TEditorState& state, TDialogs& dialogs, const std::
             dialogs.Message(unsuitable);
             return false;
         }
-    state.Undo.Record(-TUndoBuffer::kindLayersPaste);
     const int track = std::clamp(tab, 1, 3) - 1;
+    const auto targetOf = [track](TImagesItem& layer) {
+        TCommands* target = layer.ActiveTracks[track];
+        return target ? target : &layer.Base.Track[track];
+    };
+    for (const auto& entry : scene.Layers)
+        if (entry.second->Selected)
+            CheckTrackRoom(*entry.second, *targetOf(*entry.second), static_cast<int64_t>(commands->size()));
+    state.Undo.Record(-TUndoBuffer::kindLayersPaste);
     for (const auto& entry : scene.Layers) {
         TImagesItem& layer = *entry.second;
         if (!layer.Selected) continue;
-        TCommands* target = layer.ActiveTracks[track];
-        if (!target) target = &layer.Base.Track[track];
+        TCommands* target = targetOf(layer);
         for (const TClipboardCommand& c : *commands)
             target->Add(NewCommand(c));
     }
@@ -136,6 +143,13 @@ bool CopyLayerCommands(TScene& scene, TDialogs& dialogs, int tabs, bool move, in
     if (from == to) {
         dialogs.Message(QStringLiteral("A forrás és a cél animáció azonos (Honnan: és Hova:)!"));
         return false;
+    }
+    for (const auto& entry : scene.Layers) {
+        TImagesItem& layer = *entry.second;
+        if (!layer.Selected) continue;
+        for (int t = 0; t < 3; ++t)
+            if (TabTakesTrack(tabs, t))
+                CheckTrackRoom(layer, layer.Animation(to).Track[t], layer.Animation(from).Track[t].Count());
     }
     bool any = false;
     bool changed = false;

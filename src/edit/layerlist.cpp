@@ -1,6 +1,7 @@
 #include "edit/layerlist.h"
 
 #include "edit/editorstate.h"
+#include "edit/linebreaks.h"
 #include "engine/params.h"
 #include "model/dialogs.h"
 #include "model/picture.h"
@@ -245,7 +246,10 @@ bool GroupRowClick(TScene& scene, TDialogs& dialogs, int group, bool inStatus, i
     if (onIcon) {
         const auto name = dialogs.InputText(QStringLiteral("Csoport név változtatása"),
                                             QStringLiteral("Új név"), scene.Groups[group]);
-        if (name) {
+        // A name the project file cannot store on its line is refused.
+        if (name && !StoredNameProblem(*name).isEmpty()) {
+            dialogs.Message(StoredNameProblem(*name));
+        } else if (name) {
             scene.Groups[group] = *name;
             changed = true;
         }
@@ -347,10 +351,16 @@ bool CreateGroup(TEditorState& state, TDialogs& dialogs, const std::vector<TLaye
         dialogs.Message(QStringLiteral("Legfeljebb 256 csoport lehet, új csoport nem hozható létre!"));
         return false;
     }
-    state.Undo.Record(-TUndoBuffer::kindGroupCreate);
     const auto answer = dialogs.InputText(QStringLiteral("Csoport név"), QStringLiteral("Új név"),
                                           QStringLiteral("Új csoport"));
-    scene.Groups << answer.value_or(QStringLiteral("Új csoport"));
+    const QString name = answer.value_or(QStringLiteral("Új csoport"));
+    // A name the project file cannot store on its line is refused before anything changes.
+    if (const QString problem = StoredNameProblem(name); !problem.isEmpty()) {
+        dialogs.Message(problem);
+        return false;
+    }
+    state.Undo.Record(-TUndoBuffer::kindGroupCreate);
+    scene.Groups << name;
     const int g = static_cast<int>(scene.Groups.size());
     TGroupState& record = scene.GroupStates[static_cast<size_t>(g - 1)];
     record.Open = 1;
@@ -372,7 +382,8 @@ bool ParentChainContains(const TScene& scene, const TImagesItem& target, const Q
     const TImagesItem* at = &target;
     QSet<const TImagesItem*> seen{at};
     while (!at->Parent.isEmpty()) {
-        if (at->Parent == name) return true;
+        // Parent names are looked up ignoring case: "A" is the parent a layer named "a" gets.
+        if (at->Parent.compare(name, Qt::CaseInsensitive) == 0) return true;
         const TImagesItem* next = scene.Layers.Find(at->Parent);
         if (!next || seen.contains(next)) return false; // a broken or looping chain ends here
         seen.insert(next);
@@ -392,7 +403,7 @@ void DropRows(TEditorState& state, TDialogs& dialogs, const std::vector<TLayerRo
             d->Group = 0;
         } else if (target->IsGroup()) {
             d->Group = target->Group + 1;
-        } else if (target->Layer->Name == d->Name) {
+        } else if (target->Layer == d || target->Layer->Name.compare(d->Name, Qt::CaseInsensitive) == 0) {
             d->Parent.clear();
         } else if (ParentChainContains(scene, *target->Layer, d->Name)) {
             dialogs.Message(QStringLiteral("Hibás szülő kiválasztás, körkörös hiívatkozás lenne!"));

@@ -1,5 +1,6 @@
 #include "edit/layerops.h"
 
+#include "edit/listroom.h"
 #include "edit/selection.h"
 #include "engine/params.h"
 #include "engine/sounds.h"
@@ -7,6 +8,7 @@
 #include "model/errorlog.h"
 #include "model/scene.h"
 #include "model/snd.h"
+#include "model/uniquenames.h"
 #include "model/velkonerror.h"
 
 #include <QFileInfo>
@@ -41,6 +43,12 @@ bool Acceptable(const TScene& scene, TDialogs& dialogs, const QString& path) {
     return true;
 }
 
+// Layers and files are lists the project reader takes only so many of.
+void CheckRoomForFiles(const TScene& scene, qsizetype files, qsizetype layers) {
+    CheckListRoom(scene.Files.Count(), files, QStringLiteral("A fájlok listája"));
+    CheckListRoom(scene.Layers.Count(), layers, QStringLiteral("A rétegek listája"));
+}
+
 void LogSpace(TErrorLog& log, const TFilesItem& item) {
     if (item.Name.contains(QLatin1Char(' '))) log.Add(QStringLiteral("Hibás fájl név: ") + item.Name);
 }
@@ -72,24 +80,34 @@ int AddPictures(TScene& scene, TDialogs& dialogs, TErrorLog& log, const std::vec
     return AddPictureFiles(scene, dialogs, log, selected, *paths);
 }
 
+QString NotAPictureMessage(const TFilesItem& item, const QString& path) {
+    const QString why = item.Kind == TFilesItem::kindPicture && item.Image ? PictureLoadMessage(*item.Image, path)
+                                                                          : QString();
+    return why.isEmpty() ? QStringLiteral("A fájl nem kép: ") + path : why;
+}
+
 int AddPictureFiles(TScene& scene, TDialogs& dialogs, TErrorLog& log, const std::vector<TLayerRow>& selected,
                     const QStringList& paths) {
+    CheckRoomForFiles(scene, paths.size(), paths.size());
+    // The pictures added share the project's picture budget with those it holds.
+    TPictureCache pictures(MaxPictureMemory - scene.PictureMemory());
+    TUniqueNames names(scene.Layers);
     TImagesItem* above = selected.size() == 1 ? selected.front().Layer : nullptr;
     if (above && scene.Layers.IndexOf(above) < 0) above = nullptr;
     const int intoGroup = SelectedGroupOnly(selected) + 1; // 0: no group
     int added = 0;
     for (const QString& path : paths) {
         if (!Acceptable(scene, dialogs, path)) continue;
-        std::unique_ptr<TFilesItem> item = TFilesItem::Create(path);
+        std::unique_ptr<TFilesItem> item = TFilesItem::Create(path, pictures);
         if (item->Kind != TFilesItem::kindPicture || !item->Image || item->Image->IsEmpty()) {
-            const QString why = item->Image ? PictureLoadMessage(*item->Image, path) : QString();
-            dialogs.Message(why.isEmpty() ? QStringLiteral("A fájl nem kép: ") + path : why);
+            dialogs.Message(NotAPictureMessage(*item, path));
             continue;
         }
         TFilesItem* file = scene.AddFile(std::move(item));
         LogSpace(log, *file);
         auto owned = std::make_unique<TImagesItem>(file);
-        owned->Name = scene.UniqueLayerName(file->Name);
+        owned->Name = names.Make(TScene::LayerBaseName(file->Name));
+        names.Add(owned->Name);
         TImagesItem* layer = owned.get();
         const QString key = layer->Name;
         if (above) {
@@ -122,6 +140,8 @@ int AddPictureFiles(TScene& scene, TDialogs& dialogs, TErrorLog& log, const std:
                         name);
             }
         }
+        // Its start state is where it was made (see TImagesItem::SaveState).
+        layer->SaveState();
     }
     if (added > 0 || !paths.isEmpty()) scene.Saved = false;
     return added;
@@ -135,6 +155,7 @@ int AddResourceFiles(TScene& scene, TDialogs& dialogs, TErrorLog& log, const QSt
                      const QString& filter, const std::function<bool(const QString&, TFilesItem&)>& load) {
     const auto paths = ChooseResources(dialogs, title, filter);
     if (!paths) return 0;
+    CheckRoomForFiles(scene, paths->size(), 0);
     int added = 0;
     for (const QString& path : *paths) {
         if (!Acceptable(scene, dialogs, path)) continue;
@@ -170,6 +191,10 @@ int AddParticles(TScene& scene, TDialogs& dialogs, TErrorLog& log) {
 int CloneLayers(TScene& scene, TDialogs& dialogs, const std::vector<TLayerRow>& selected,
                 bool withAnimations) {
     if (selected.empty()) return 0;
+    int clones = 0;
+    for (const auto& [name, layer] : scene.Layers)
+        if (layer->Selected) ++clones;
+    CheckRoomForFiles(scene, 0, clones);
     int newGroup = 0;
     if (selected.front().IsGroup()) {
         const int source = selected.front().Group;
@@ -186,11 +211,13 @@ int CloneLayers(TScene& scene, TDialogs& dialogs, const std::vector<TLayerRow>& 
     }
     TImagesItem* last = nullptr;
     int made = 0;
+    TUniqueNames names(scene.Layers);
     for (int i = 0; i < scene.Layers.Count(); ++i) {
         const TImagesItem& s = *scene.Layers.At(i);
         if (!s.Selected) continue;
         auto clone = std::make_unique<TImagesItem>(s.FileItem);
-        clone->Name = scene.UniqueLayerName(s.FileItem ? s.FileItem->Name : QString());
+        clone->Name = names.Make(TScene::LayerBaseName(s.FileItem ? s.FileItem->Name : QString()));
+        names.Add(clone->Name);
         clone->Top = s.Top;
         clone->Left = s.Left;
         clone->Width = s.Width;
@@ -215,6 +242,7 @@ int CloneLayers(TScene& scene, TDialogs& dialogs, const std::vector<TLayerRow>& 
                     to.Add(from.Name(c), from.Item(c)->Clone());
             }
         clone->SelectAnimation(TImagesItem::animBase);
+        clone->SaveState(); // its start state is where it was made
         const QString key = clone->Name;
         last = scene.Layers.Insert(i + 1, key, std::move(clone));
         ++i; // the clone is not selected: step over it

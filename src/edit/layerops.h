@@ -11,6 +11,7 @@ namespace velkon {
 
 class TDialogs;
 class TErrorLog;
+class TFilesItem;
 class TScene;
 
 // Add picture: each chosen PNG becomes a file and a layer, placed above the
@@ -23,6 +24,10 @@ int AddPictures(TScene& scene, TDialogs& dialogs, TErrorLog& log, const std::vec
 // The same for chosen paths (what the file dialog returned).
 int AddPictureFiles(TScene& scene, TDialogs& dialogs, TErrorLog& log, const std::vector<TLayerRow>& selected,
                     const QStringList& paths);
+// The message add-picture gives for a file that is no picture it can show:
+// why the picture did not load, or that the file is no picture.
+QString NotAPictureMessage(const TFilesItem& item, const QString& path);
+
 // Add sound: each chosen WAV that loads becomes a file; returns how many.
 int AddSounds(TScene& scene, TDialogs& dialogs, TErrorLog& log);
 // Add particle: each chosen PAR file becomes a file; returns how many.

@@ -1,6 +1,7 @@
 #include "edit/pathtools.h"
 
 #include "edit/editorstate.h"
+#include "edit/listroom.h"
 #include "edit/selection.h"
 #include "edit/toolpoints.h"
 #include "engine/motionmath.h"
@@ -190,6 +191,10 @@ TPathKeyframes CreatePathKeyframes(TEditorState& s, bool autoRotate, const QStri
     for (int i = 0; i < scene.Layers.Count(); ++i)
         if (scene.Layers.At(i)->Selected) selected.push_back(scene.Layers.At(i));
     if (selected.empty()) return result;
+    // Each point of the path becomes a keyframe of every selected layer.
+    const int points = std::max(0, std::min<int>(s.ToolCount, TEditorState::MaxToolPoints) - 4);
+    for (TImagesItem* layer : selected)
+        if (layer->ActiveTracks[0]) CheckTrackRoom(*layer, *layer->ActiveTracks[0], points);
 
     s.Undo.Record(-TUndoBuffer::kindCurvePath);
     const TToolPoint o = s.ToolPoint(-1);
@@ -358,6 +363,9 @@ int CreateStartCommands(TEditorState& s, TDialogs& dialogs) {
     for (int i = 0; i < scene.Layers.Count(); ++i)
         if (scene.Layers.At(i)->Selected) selected.push_back(scene.Layers.At(i));
     if (selected.empty()) return 0;
+    for (TImagesItem* a : selected)
+        if (a->ActiveTracks[1])
+            CheckTrackRoom(*a, *a->ActiveTracks[1], static_cast<int64_t>(selected.size()) - 1);
     s.Undo.Record(-TUndoBuffer::kindKeyTouchStart);
     int made = 0;
     for (TImagesItem* a : selected) {

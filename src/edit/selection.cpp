@@ -1,6 +1,7 @@
 #include "edit/selection.h"
 
 #include "edit/editorstate.h"
+#include "engine/motionmath.h"
 #include "model/scene.h"
 
 #include <QSet>
@@ -12,8 +13,10 @@ namespace velkon {
 
 namespace {
 
+// Bounds are stored as ints: a layer at the end of the range (Left
+// 2147483647, which the file allows) is clamped there instead of wrapping.
 int32_t RoundI(double v) {
-    return static_cast<int32_t>(std::nearbyint(v));
+    return RoundToInt(v);
 }
 
 void AddToBounds(TRectI& bounds, bool& any, const TImagesItem& l) {
@@ -96,8 +99,8 @@ void RecomputeSelection(TEditorState& state) {
             scene.CurrentLayer = key;
         } else {
             const TRectI& b = state.SceneSelectionBounds;
-            origin.X = (b.Left + b.Right) / 2;
-            origin.Y = (b.Top + b.Bottom) / 2;
+            origin.X = static_cast<double>((int64_t(b.Left) + b.Right) / 2);
+            origin.Y = static_cast<double>((int64_t(b.Top) + b.Bottom) / 2);
         }
     }
     if (scene.SelectedCount == 1) {

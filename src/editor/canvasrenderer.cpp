@@ -3,6 +3,7 @@
 #include "edit/editorstate.h"
 #include "edit/pathtools.h"
 #include "edit/phasestep.h"
+#include "engine/motionmath.h"
 #include "model/commanddesc.h"
 #include "model/filesitem.h"
 #include "model/imagesitem.h"
@@ -23,8 +24,9 @@ int64_t TickMs() {
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
+// Geometry at the ends of the int range is clamped, never wrapped.
 int Round(double v) {
-    return static_cast<int>(std::nearbyint(v));
+    return RoundToInt(v);
 }
 
 struct TGeometry {
@@ -166,7 +168,7 @@ void TCanvasRenderer::ProjectCorners(TImagesItem& l) const {
         gluProject(xs[i], ys[i], 0, model, proj, viewport, &wx, &wy, &wz);
         l.CornersX[static_cast<size_t>(i)] = Round(wx);
         l.CornersY[static_cast<size_t>(i)] =
-            Round(state_.TargetHeight * state_.Zoom - wy) + 2 * state_.FrameOffsetY;
+            Round(state_.TargetHeight * state_.Zoom - wy + 2.0 * state_.FrameOffsetY);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "engine/motionmath.h"
 
 #include <cmath>
+#include <limits>
 #include <cstdint>
 #include <numbers>
 
@@ -15,11 +16,11 @@ double EasePolynomial(const std::array<double, 5>& coef, double duration, double
 
 QPoint RotatePoint(QPoint centre, QPoint q, double alphaDegrees) {
     const double theta = alphaDegrees * std::numbers::pi / 180.0;
-    const double dx = q.x() - centre.x();
-    const double dy = q.y() - centre.y();
+    const double dx = double(q.x()) - centre.x();
+    const double dy = double(q.y()) - centre.y();
     const double c = std::cos(theta), s = std::sin(theta);
-    return {centre.x() + static_cast<int>(std::nearbyint(c * dx - s * dy)),
-            centre.y() + static_cast<int>(std::nearbyint(s * dx + c * dy))};
+    return {RoundToInt(centre.x() + std::nearbyint(c * dx - s * dy)),
+            RoundToInt(centre.y() + std::nearbyint(s * dx + c * dy))};
 }
 
 double NormaliseAngle(double a) {
@@ -45,12 +46,14 @@ double NearestAngle(double a, double b) {
 }
 
 bool PointInTriangle(QPoint p0, QPoint p1, QPoint p2, QPoint p) {
-    // 64-bit so that far-away window coordinates cannot overflow.
-    const int64_t x0 = p0.x(), y0 = p0.y(), x1 = p1.x(), y1 = p1.y(), x2 = p2.x(), y2 = p2.y();
-    const int64_t px = p.x(), py = p.y();
-    int64_t s = y0 * x2 - x0 * y2 + (y2 - y0) * px + (x0 - x2) * py;
-    int64_t t = x0 * y1 - y0 * x1 + (y0 - y1) * px + (x1 - x0) * py;
-    int64_t area = -y1 * x2 + y0 * (x2 - x1) + x0 * (y1 - y2) + x1 * y2;
+    // 128-bit: products of coordinates at the ends of the int range, and their
+    // sums, pass what 64 bits hold.
+    using Wide = __int128;
+    const Wide x0 = p0.x(), y0 = p0.y(), x1 = p1.x(), y1 = p1.y(), x2 = p2.x(), y2 = p2.y();
+    const Wide px = p.x(), py = p.y();
+    Wide s = y0 * x2 - x0 * y2 + (y2 - y0) * px + (x0 - x2) * py;
+    Wide t = x0 * y1 - y0 * x1 + (y0 - y1) * px + (x1 - x0) * py;
+    Wide area = -y1 * x2 + y0 * (x2 - x1) + x0 * (y1 - y2) + x1 * y2;
     if ((s < 0) != (t < 0))
         return false;
     if (area < 0) {
@@ -87,6 +90,17 @@ int Clamp(int v, int lo, int hi) { return v > hi ? hi : v < lo ? lo : v; }
 double SegmentLength(QPointF a, QPointF b) {
     const double dx = a.x() - b.x(), dy = a.y() - b.y();
     return std::sqrt(dx * dx + dy * dy);
+}
+
+int32_t RoundToInt(double v) {
+    const double r = std::nearbyint(v);
+    if (std::isnan(r))
+        return 0;
+    if (r <= std::numeric_limits<int32_t>::min())
+        return std::numeric_limits<int32_t>::min();
+    if (r >= std::numeric_limits<int32_t>::max())
+        return std::numeric_limits<int32_t>::max();
+    return static_cast<int32_t>(r);
 }
 
 double SegmentDirection(QPointF a, QPointF b) {

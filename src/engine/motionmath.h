@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QPointF>
 #include <array>
+#include <cstdint>
 
 namespace velkon {
 
@@ -39,6 +40,11 @@ bool PointInRect(QPointF p, const TEdgeRect& r);
 TEdgeRect OrderedRect(QPointF a, QPointF b);
 
 int Clamp(int v, int lo, int hi);
+
+// The nearest whole number (halves to even), clamped to the int range; NaN
+// gives 0. Geometry may reach the ends of that range (a layer at Left
+// 2147483647), and a value beyond it cannot be stored.
+int32_t RoundToInt(double v);
 
 double SegmentLength(QPointF a, QPointF b);
 

@@ -1,6 +1,7 @@
 #include "engine/sounds.h"
 
 #include "model/errorlog.h"
+#include "model/resourcefile.h"
 #include "model/scene.h"
 
 #include <AL/al.h>
@@ -184,13 +185,16 @@ bool TSounds::Load(const QString& path, std::unique_ptr<TSnd>& snd) {
     snd = std::make_unique<TSnd>(path.mid(slash + 1), path);
     sounds_.push_back(snd.get());
 
-    // Only the canonical 44-byte header is read; a file too short for it
-    // reads as zeros and fails the checks.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Only a regular file of a bounded size is read, never a FIFO, a device or
+    // a link out of its folder. The canonical 44-byte header is read; a file
+    // too short for it reads as zeros and fails the checks.
+    if (!LinkTargetOutsideFolder(path).isEmpty())
+        return false;
+    TRegularFile file(path);
+    if (file.Status() != TFileRead::ok || file.Size() > MaxResourceFileBytes)
         return false;
     char header[kHeaderSize] = {};
-    if (file.read(header, kHeaderSize) < 16)
+    if (file.Read(header, kHeaderSize) < 16)
         return false;
     if (std::memcmp(header + 8, "WAVE", 4) != 0 || std::memcmp(header + 12, "fmt ", 4) != 0)
         return false;
@@ -206,13 +210,15 @@ bool TSounds::Load(const QString& path, std::unique_ptr<TSnd>& snd) {
 
     // A short file is no error. Only what the file holds is buffered, so a
     // damaged size field cannot ask for gigabytes; whole frames only.
-    const qint64 available = std::max<qint64>(0, file.size() - kHeaderSize);
+    const qint64 available = std::max<qint64>(0, file.Size() - kHeaderSize);
     const qint64 frameBytes = snd->Channels * snd->BitsPerSample / 8;
     qint64 size = std::min<qint64>(snd->DataSize, available);
     size -= size % frameBytes;
     QByteArray data;
-    if (size > 0 && file.seek(kHeaderSize))
-        data = file.read(size);
+    if (size > 0) { // the data follows the header
+        data.resize(size);
+        data.resize(std::max<qint64>(0, file.Read(data.data(), size)));
+    }
     data.truncate(int(data.size() - data.size() % frameBytes));
 
     const TAlDevice& al = *device_->Al;

@@ -18,6 +18,7 @@ TImagesItem::TImagesItem(TFilesItem* fileItem) : FileItem(fileItem) {
     TouchWidth = static_cast<int32_t>(std::nearbyint(Width));
     TouchHeight = static_cast<int32_t>(std::nearbyint(Height));
     SelectAnimation(animBase);
+    SaveState();
 }
 
 TAnimation& TImagesItem::Animation(int index) {

@@ -87,6 +87,11 @@ public:
     // Whether Touch1..Touch3 together hold a command.
     bool HasTouchCommands() const;
 
+    // The start state that keyframe editing and playback return to. A new
+    // layer starts with its own (the constructor saves it; the operations
+    // that make layers save it again once they have placed them), so that a
+    // layer made while keyframes are edited never returns to an empty state
+    // without its file.
     void SaveState();
     void RestoreState();
 

@@ -1,5 +1,7 @@
 #include "model/picture.h"
 
+#include "model/resourcefile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -244,13 +246,17 @@ bool TPicture::LoadFromFile(const QString& path, int64_t memoryLimit) {
     TFailure failure;
     bool ok = false;
     try {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            Status = QFileInfo::exists(path) ? stBroken : stMissing;
-            if (Status == stBroken) Error = QStringLiteral("nem olvasható: ") + file.errorString();
+        // Only a regular file of a bounded size is read: a FIFO, a device or a
+        // link out of the folder in a picture's place is refused unread.
+        TFileBytes file = ReadResourceFile(path);
+        if (!file.Ok()) {
+            Status = file.Status == TFileRead::missing    ? stMissing
+                     : file.Status == TFileRead::tooLarge ? stTooLarge
+                                                          : stBroken;
+            Error = file.Error;
             return false;
         }
-        const QByteArray bytes = file.readAll();
+        const QByteArray bytes = std::move(file.Bytes);
         static const char pngSig[] = "\x89PNG\r\n\x1a\n";
         if (bytes.startsWith(QByteArray(pngSig, 8)))
             ok = LoadPng(bytes, *this, memoryLimit, failure);

@@ -14,6 +14,11 @@ constexpr int MaxPictureSide = 16384;
 // the pictures beyond it are refused. One picture of the largest size fits.
 constexpr int64_t MaxPictureMemory = int64_t(1) << 30;
 
+// Largest resource file (picture, sound, particle file) that is read or
+// copied into a pack; a larger one is refused, and so is anything but a
+// regular file (a FIFO, a device, a folder).
+constexpr int64_t MaxResourceFileBytes = int64_t(256) << 20;
+
 // A decoded picture. PNG pictures of every colour type and bit depth keep
 // their pixels, expanded to 8-bit RGB (or RGBA when the file carries
 // transparency), laid out as their texture (see PrepareTexture) until the

@@ -4,6 +4,12 @@
 
 namespace velkon {
 
+int64_t TPictureCache::TextureBytes(const TPicture& picture) {
+    if (picture.Status != TPicture::stLoaded || picture.Format != TPicture::fmtPng || picture.Channels <= 0)
+        return 0;
+    return int64_t(TextureSize(picture.Width)) * TextureSize(picture.Height) * picture.Channels;
+}
+
 TPictureCache::TShared TPictureCache::Load(const QString& path) {
     const auto found = loaded_.constFind(path);
     if (found != loaded_.constEnd()) return *found;

@@ -29,6 +29,10 @@ public:
     // Decoded bytes handed out so far.
     int64_t Used() const { return used_; }
 
+    // The texture data a loaded picture takes (what the budget counts), 0 for
+    // one that carries no pixels.
+    static int64_t TextureBytes(const TPicture& picture);
+
 private:
     int64_t budget_;
     int64_t used_ = 0;

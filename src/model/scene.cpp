@@ -1,5 +1,9 @@
 #include "model/scene.h"
 
+#include "model/uniquenames.h"
+
+#include <QSet>
+
 namespace velkon {
 
 TScene::TScene() = default;
@@ -18,6 +22,7 @@ TFilesItem* TScene::AddFile(std::unique_ptr<TFilesItem> item) {
 TImagesItem* TScene::AddLayer(TFilesItem* fileItem) {
     auto layer = std::make_unique<TImagesItem>(fileItem);
     layer->Name = UniqueLayerName(fileItem ? fileItem->Name : QString());
+    layer->SaveState(); // its start state is where it was made
     const QString name = layer->Name;
     return Layers.Add(name, std::move(layer));
 }
@@ -33,7 +38,20 @@ void TScene::ClearLayersAndFiles() {
     Files.Clear();
 }
 
-QString TScene::UniqueLayerName(const QString& fileName) const {
+int64_t TScene::PictureMemory() const {
+    QSet<const TPicture*> counted;
+    int64_t bytes = 0;
+    for (const auto& [name, file] : Files) {
+        const TPicture* picture = file->Image.get();
+        if (!picture || counted.contains(picture))
+            continue;
+        counted.insert(picture);
+        bytes += TPictureCache::TextureBytes(*picture);
+    }
+    return bytes;
+}
+
+QString TScene::LayerBaseName(const QString& fileName) {
     QString name = fileName;
     const int open = name.indexOf(QLatin1Char('('));
     if (open >= 0 && name.contains(QLatin1Char(')'))) {
@@ -45,13 +63,16 @@ QString TScene::UniqueLayerName(const QString& fileName) const {
     if (dot >= 0)
         name = name.left(dot);
     name.remove(QLatin1Char(' '));
+    return name;
+}
+
+QString TScene::UniqueLayerName(const QString& fileName) const {
+    const QString name = LayerBaseName(fileName);
     if (!Layers.Find(name))
         return name;
-    for (int n = 1;; ++n) {
-        const QString candidate = name + QString::number(n);
-        if (!Layers.Find(candidate))
-            return candidate;
-    }
+    // One pass over the layers, then lookups in a hash.
+    TUniqueNames names(Layers);
+    return names.Make(name);
 }
 
 void TScene::SaveAll() {

@@ -78,9 +78,15 @@ public:
     // Frees every layer and file item (sounds go with their files).
     void ClearLayersAndFiles();
 
+    // Decoded picture memory the project's pictures take, each shared picture
+    // once; pictures added later share MaxPictureMemory with them.
+    int64_t PictureMemory() const;
+
     // Layer name made from a file name: "ball (2).png" -> "ball", "my ball.png" -> "myball",
     // numbered (Ball1, Ball2...) while the name is taken.
     QString UniqueLayerName(const QString& fileName) const;
+    // The name part of that: "ball (2).png" -> "ball", without a number.
+    static QString LayerBaseName(const QString& fileName);
 
     void SaveAll();
     void RestoreAll();

@@ -70,13 +70,51 @@ bool TIniFile::LoadFromFile(const QString& path) {
     return true;
 }
 
-void TIniFile::FromBytes(const QByteArray& bytes) {
+QString TIniFile::DecodeBytes(const QByteArray& bytes) {
     // A file saved as UTF-8 with a byte-order mark (as Windows editors do) is read as the UTF-8 it is.
-    if (bytes.startsWith("\xEF\xBB\xBF")) {
-        FromText(QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3));
-        return;
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
+    return DecodeWindows1250(bytes);
+}
+
+void TIniFile::FromBytes(const QByteArray& bytes) { FromText(DecodeBytes(bytes)); }
+
+std::vector<QStringView> TIniFile::Lines(QStringView text) {
+    std::vector<QStringView> lines;
+    const qsizetype n = text.size();
+    qsizetype pos = 0;
+    while (pos < n) {
+        qsizetype end = pos;
+        while (end < n && text[end] != QLatin1Char('\n') && text[end] != QLatin1Char('\r'))
+            ++end;
+        lines.push_back(text.mid(pos, end - pos));
+        if (end < n && text[end] == QLatin1Char('\r'))
+            ++end;
+        if (end < n && text[end] == QLatin1Char('\n'))
+            ++end;
+        pos = end;
     }
-    FromText(DecodeWindows1250(bytes));
+    return lines;
+}
+
+bool TIniFile::SectionLine(QStringView line, QStringView* name) {
+    qsizetype b = 0;
+    const qsizetype end = line.size();
+    while (b < end && IsBlank(line[b]))
+        ++b;
+    if (b >= end || line[b] != QLatin1Char('['))
+        return false;
+    qsizetype close = b + 1;
+    while (close < end && line[close] != QLatin1Char(']'))
+        ++close;
+    qsizetype s = b + 1, e = close;
+    while (s < e && IsBlank(line[s]))
+        ++s;
+    while (e > s && IsBlank(line[e - 1]))
+        --e;
+    if (name)
+        *name = line.mid(s, e - s);
+    return true;
 }
 
 void TIniFile::Clear() {
@@ -156,16 +194,9 @@ void TIniFile::FromText(const QString& text) {
         qsizetype b = pos;
         while (b < end && IsBlank(data[b]))
             ++b;
-        if (b < end && data[b] == QLatin1Char('[')) {
-            qsizetype close = b + 1;
-            while (close < end && data[close] != QLatin1Char(']'))
-                ++close;
-            qsizetype s = b + 1, e = close;
-            while (s < e && IsBlank(data[s]))
-                ++s;
-            while (e > s && IsBlank(data[e - 1]))
-                --e;
-            current = AddSection(s, e - s);
+        QStringView name;
+        if (b < end && data[b] == QLatin1Char('[') && SectionLine(QStringView(data + b, end - b), &name)) {
+            current = AddSection(name.data() - data, name.size());
         } else if (current >= 0) {
             qsizetype eq = b;
             while (eq < end && data[eq] != QLatin1Char('='))

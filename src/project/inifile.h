@@ -54,6 +54,15 @@ public:
     // Decimal integer with optional sign and surrounding blanks, in int range.
     static bool ParseInteger(QStringView text, int& value);
 
+    // The text of a file's bytes as FromBytes reads them: UTF-8 after a
+    // byte-order mark, Windows-1250 otherwise.
+    static QString DecodeBytes(const QByteArray& bytes);
+    // The lines of a text as the reader splits them: CR LF, LF or CR ends one.
+    static std::vector<QStringView> Lines(QStringView text);
+    // Whether a line opens a section (blanks, "[", the name up to "]" or the
+    // line's end); name gets the name without its surrounding blanks.
+    static bool SectionLine(QStringView line, QStringView* name = nullptr);
+
     // How a whole number was read: missing key (value untouched), read, a
     // decimal integer beyond the int range (value clamped to the nearest end),
     // or not a decimal integer at all (value untouched).

@@ -4,8 +4,10 @@
 #include "model/commanddesc.h"
 #include "model/dialogs.h"
 #include "model/errorlog.h"
+#include "model/resourcefile.h"
 #include "model/scene.h"
 #include "model/velkonerror.h"
+#include "project/projectcommands.h"
 #include "project/projectfile.h"
 #include "project/safewrite.h"
 #include "project/windows1250.h"
@@ -50,11 +52,12 @@ QByteArray VkoToVkm(const QByteArray& vko) {
     return vkm;
 }
 
-// Where each resource of the scene goes in the pack folder; resources that
-// stay where they are (packing into the project's own folder) and unsafe
-// names (reported by the checks) are left out.
+// Where each resource of the scene goes in the pack folder. Unsafe names
+// (reported by the checks) are left out; a resource that already stands where
+// it would go (packing into the project's own folder) is checked but not copied.
 struct TResourceCopy {
     QString Name, Source, Target;
+    bool InPlace = false;
 };
 
 std::vector<TResourceCopy> ResourceCopies(const TScene& scene, const QString& folder) {
@@ -64,9 +67,9 @@ std::vector<TResourceCopy> ResourceCopies(const TScene& scene, const QString& fo
             continue;
         const QString target = QDir(folder).filePath(file->Name);
         const QFileInfo source(file->Path);
-        if (source.exists() && source.canonicalFilePath() == QFileInfo(target).canonicalFilePath())
-            continue; // packing into the project's own folder
-        copies.push_back({file->Name, file->Path, target});
+        const bool inPlace =
+            source.exists() && source.canonicalFilePath() == QFileInfo(target).canonicalFilePath();
+        copies.push_back({file->Name, file->Path, target, inPlace});
     }
     return copies;
 }
@@ -76,15 +79,18 @@ std::vector<TResourceCopy> ResourceCopies(const TScene& scene, const QString& fo
 QStringList CopyResources(const std::vector<TResourceCopy>& copies) {
     QStringList failed;
     for (const TResourceCopy& copy : copies) {
-        QFile in(copy.Source);
-        if (!in.exists())
+        if (copy.InPlace)
             continue;
-        if (!in.open(QIODevice::ReadOnly)) {
-            failed << copy.Name + QStringLiteral(" (") + in.errorString() + QLatin1Char(')');
+        // Read as the checks saw it: a regular file of a bounded size, inside its folder.
+        const TFileBytes in = ReadResourceFile(copy.Source);
+        if (in.Status == TFileRead::missing)
+            continue;
+        if (!in.Ok()) {
+            failed << copy.Name + QStringLiteral(" (") + in.Error + QLatin1Char(')');
             continue;
         }
         try {
-            SafeWriteFile(copy.Target, in.readAll());
+            SafeWriteFile(copy.Target, in.Bytes);
         } catch (const EVelkonError& e) {
             failed << e.Message();
         }
@@ -246,8 +252,9 @@ QString PackExport(TScene& scene, TDialogs& dialogs, TErrorLog& log, const TPack
     const QString folder = QFileInfo(vkmPath).absolutePath();
 
     // Everything is checked before the first byte is written: a resource may
-    // not take the place of the pack's own files, and no target may be a
-    // symbolic link or a folder.
+    // not take the place of the pack's own files, no target may be a symbolic
+    // link or a folder, and every resource must be a regular file of a bounded
+    // size that no link leads out of its folder.
     const std::vector<TResourceCopy> copies = ResourceCopies(scene, folder);
     QStringList problems;
     for (const TResourceCopy& copy : copies)
@@ -257,9 +264,19 @@ QString PackExport(TScene& scene, TDialogs& dialogs, TErrorLog& log, const TPack
                 log.Add(line);
                 problems << line;
             }
+    for (const TResourceCopy& copy : copies) {
+        const TFileBytes source = CheckResourceFile(copy.Source);
+        if (source.Ok() || source.Status == TFileRead::missing)
+            continue;
+        const QString line = QStringLiteral("A fájl nem csomagolható: ") + copy.Name + QStringLiteral(" (") +
+                             source.Error + QLatin1Char(')');
+        log.Add(line);
+        problems << line;
+    }
     QStringList targets = {vkmPath, vkpPath};
     for (const TResourceCopy& copy : copies)
-        targets << copy.Target;
+        if (!copy.InPlace)
+            targets << copy.Target;
     for (const QString& target : targets) {
         try {
             CheckWriteTarget(target);
@@ -270,19 +287,44 @@ QString PackExport(TScene& scene, TDialogs& dialogs, TErrorLog& log, const TPack
     if (!problems.isEmpty())
         throw EVelkonError(QStringLiteral("A csomag nem készült el: ") + problems.join(QStringLiteral("; ")));
 
+    // The .VKP copy replaces its target unasked only when the scene holds the
+    // whole of it: a project whose read stopped part-way would replace its own
+    // source with the part that was read.
+    if (!scene.Incomplete.isEmpty() && IsProjectSource(scene, vkpPath) &&
+        !dialogs.AskYesNo(QStringLiteral("Csomagolás"), IncompleteOverwriteQuestion(scene)))
+        throw EVelkonError(QStringLiteral("A csomag nem készült el, semmi nem íródott ki: a(z) ") +
+                           QFileInfo(vkpPath).fileName() +
+                           QStringLiteral(" csak részben töltődött be, és a csomag felülírná (") + scene.Incomplete +
+                           QLatin1Char(')'));
+
     // A pack killed half-way may have left temporaries or its .VKO here.
-    RemoveStaleTemporaries(folder, {QFileInfo(vkmPath).fileName(), QFileInfo(vkpPath).fileName()});
+    RemoveStaleTemporaries(folder);
     if (QFileInfo(vkoPath).isFile() && !QFileInfo(vkoPath).isSymLink())
         QFile::remove(vkoPath);
 
     // The .VKO text is made in memory and converted line by line; only the
     // .VKM reaches the disk, so a kill never leaves a lone .VKO behind.
-    SafeWriteFile(vkmPath, VkoToVkm(EncodeWindows1250ForFile(PackText(scene))));
-    const QStringList failed = CopyResources(copies);
-    WriteProject(scene, vkpPath);
+    try {
+        SafeWriteFile(vkmPath, VkoToVkm(EncodeWindows1250ForFile(PackText(scene))));
+    } catch (const EVelkonError& e) {
+        throw EVelkonError(QStringLiteral("A csomag nem készült el, a mappában semmi nem változott: ") + e.Message());
+    }
+    // Every file that cannot be written is named; each keeps its old version
+    // (SafeWriteFile never leaves half a file), so the folder's state can be told.
+    QStringList failed = CopyResources(copies);
+    try {
+        WriteProject(scene, vkpPath);
+    } catch (const EVelkonError& e) {
+        failed << e.Message();
+    }
     if (!failed.isEmpty())
-        throw EVelkonError(QStringLiteral("A csomag mellé nem került minden fájl: ") +
-                           failed.join(QStringLiteral("; ")));
+        throw EVelkonError(
+            QStringLiteral("A csomag hiányos: a(z) %1 elkészült, de %2 fájl nem íródott ki: %3. "
+                           "A mappában a fel nem sorolt fájlok újak; a felsoroltak helyén a korábbi "
+                           "változatuk maradt, ha volt.")
+                .arg(QFileInfo(vkmPath).fileName())
+                .arg(failed.size())
+                .arg(failed.join(QStringLiteral("; "))));
     return vkmPath;
 }
 

@@ -42,9 +42,13 @@ int RunPackChecks(const TScene& scene, TDialogs& dialogs, TErrorLog& log);
 // which becomes the current project. Returns the .VKM path, or an empty string
 // when the user cancelled the choice. Every output is checked before anything
 // is written (a bad name, a resource named like the pack's own files, a link
-// or a folder in a file's place throw EVelkonError and write nothing); a file
-// that cannot be written throws EVelkonError, and resources that could not be
-// copied are named in one error after the rest was written.
+// or a folder in a file's place, a resource that is no regular file, is too
+// large or is a link out of its folder throw EVelkonError and write nothing).
+// A project whose read stopped part-way replaces its own source only when the
+// user says Yes; No throws EVelkonError and writes nothing. A .VKM that cannot
+// be written throws EVelkonError with nothing changed; resources and the .VKP
+// that could not be written are all named in one error after the rest was
+// written, with what the folder then holds.
 QString PackExport(TScene& scene, TDialogs& dialogs, TErrorLog& log, const TPackOptions& options = {});
 
 // The .VKM path of a pack for the name the user chose: the name is kept as

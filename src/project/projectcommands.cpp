@@ -35,6 +35,18 @@ QString IncompleteOverwriteQuestion(const TScene& scene) {
            scene.ProjectFileName + QStringLiteral(" fájlt, az mind elvész. Biztos felülírja?");
 }
 
+bool IsProjectSource(const TScene& scene, const QString& path) {
+    if (scene.ProjectFileName.isEmpty() || scene.ProjectDir.isEmpty())
+        return false;
+    const QFileInfo source(QDir(scene.ProjectDir).filePath(scene.ProjectFileName));
+    const QFileInfo target(path);
+    if (source.absoluteFilePath() == target.absoluteFilePath())
+        return true;
+    // Both there: the same file under another name (a link, a linked folder).
+    const QString a = source.canonicalFilePath(), b = target.canonicalFilePath();
+    return !a.isEmpty() && a == b;
+}
+
 bool SaveProjectCommand(TScene& scene, TDialogs& dialogs, TErrorLog& log, bool withDialog) {
     if (scene.Files.IsEmpty()) {
         dialogs.Message(QStringLiteral("Üres projektet akar menteni!"));
@@ -58,8 +70,7 @@ bool SaveProjectCommand(TScene& scene, TDialogs& dialogs, TErrorLog& log, bool w
             !dialogs.AskYesNo(QStringLiteral("Mentés"),
                               QStringLiteral("Biztos más éven menti el mint a projet neve?")))
             return false;
-        if (!scene.Incomplete.isEmpty() && !source.isEmpty() &&
-            QFileInfo(*chosen).absoluteFilePath() == QFileInfo(source).absoluteFilePath() &&
+        if (!scene.Incomplete.isEmpty() && IsProjectSource(scene, *chosen) &&
             !dialogs.AskYesNo(QStringLiteral("Mentés"), IncompleteOverwriteQuestion(scene)))
             return false;
         path = *chosen;

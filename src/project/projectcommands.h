@@ -26,6 +26,10 @@ bool SaveProjectCommand(TScene& scene, TDialogs& dialogs, TErrorLog& log, bool w
 // over its own source: it says what would be lost.
 QString IncompleteOverwriteQuestion(const TScene& scene);
 
+// Whether path names the file the project was read from or last saved to
+// (the same file also through another spelling or a link).
+bool IsProjectSource(const TScene& scene, const QString& path);
+
 // The open command: asks before dropping unsaved changes, then lets the user
 // choose a project and reads it. Returns true when a project was read; reading
 // errors propagate as EVelkonError (what was read stays in the scene).

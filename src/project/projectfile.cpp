@@ -4,7 +4,9 @@
 #include "model/commanddesc.h"
 #include "model/errorlog.h"
 #include "model/picturecache.h"
+#include "model/resourcefile.h"
 #include "model/scene.h"
+#include "model/uniquenames.h"
 #include "model/velkonerror.h"
 #include "project/inifile.h"
 #include "project/safewrite.h"
@@ -15,6 +17,7 @@
 #include <QFileInfo>
 #include <QSet>
 #include <cctype>
+#include <cstring>
 #include <cmath>
 #include <limits>
 
@@ -133,9 +136,10 @@ void ReadFiles(TScene& scene, const TIniFile& ini, const QString& dir, TErrorLog
     TFolderNames folder(dir);
     TPictureCache pictures; // one decoded copy per picture file, within the budget
     for (int n = 1;; ++n) {
-        const QString name = ini.ReadString(section, QStringLiteral("Name%1").arg(n), kMarker);
-        if (name == kMarker)
+        const QString key = QStringLiteral("Name%1").arg(n);
+        if (!ini.KeyExists(section, key))
             break;
+        const QString name = ini.ReadString(section, key, QString());
         if (n > MaxListEntries) {
             ListCut(scene, log, QStringLiteral("[Files]"));
             break;
@@ -154,18 +158,24 @@ void ReadFiles(TScene& scene, const TIniFile& ini, const QString& dir, TErrorLog
                 log.Add(message);
         }
         if (item->Kind == TFilesItem::kindSound) {
-            if (QFile::exists(path))
+            // A FIFO, a device, a link out of the folder or a huge file is never read.
+            const TFileBytes check = CheckResourceFile(path);
+            if (check.Ok())
                 SceneSounds(scene).Load(path, item->Sound); // a bad header still leaves the item usable
-            else
+            else if (check.Status == TFileRead::missing)
                 log.Add(QStringLiteral("Nincs meg a fájl: ") + path);
+            else
+                log.Add(QStringLiteral("Hibás hang fájl: ") + path + QStringLiteral(" (") + check.Error +
+                        QLatin1Char(')'));
         }
         scene.Files.Add(name, std::move(item));
     }
 }
 
-// names: the case-folded names of the layers read so far (a lookup in the
-// layer list would make reading quadratic in the number of layers).
-void ReadLayer(TScene& scene, const TIniFile& ini, int n, int section, QString name, QSet<QString>& names,
+// names: the names of the layers read so far (a lookup in the layer list,
+// and a numbered search from 1 for every name taken, would make reading
+// many layers of one name cubic).
+void ReadLayer(TScene& scene, const TIniFile& ini, int n, int section, QString name, TUniqueNames& names,
                TErrorLog& log) {
     const QString sectionName = QStringLiteral("Image%1").arg(n);
     const QString fileName = ini.ReadString(section, u"FileName", QString());
@@ -175,15 +185,15 @@ void ReadLayer(TScene& scene, const TIniFile& ini, int n, int section, QString n
                            fileName);
     // Names are found ignoring case: a second "Ball" or "BALL" would hide
     // behind the first, so it takes the name a new layer on its file gets.
-    if (names.contains(name.toCaseFolded())) {
-        const QString unique = scene.UniqueLayerName(file->Name);
+    if (names.Contains(name)) {
+        const QString unique = names.Make(TScene::LayerBaseName(file->Name));
         log.Add(
             name +
             QStringLiteral(" nevű objektum már megtalálható a projectben, ezért új ezt az új nevet kapja:") +
             unique);
         name = unique;
     }
-    names.insert(name.toCaseFolded());
+    names.Add(name);
     auto layer = std::make_unique<TImagesItem>(file);
     layer->Name = name;
     const auto layerSection = [&] { return sectionName; };
@@ -373,7 +383,7 @@ void WriteProject(TScene& scene, const QString& path) {
     const QByteArray bytes = EncodeWindows1250ForFile(ProjectText(scene));
     const QFileInfo info(path);
     // Temporaries of a save killed half-way go before the next save in that folder.
-    RemoveStaleTemporaries(info.absolutePath(), {info.fileName()});
+    RemoveStaleTemporaries(info.absolutePath());
     SafeWriteFile(path, bytes);
     scene.ProjectFileName = info.fileName();
     scene.ProjectDir = info.absolutePath();
@@ -384,6 +394,9 @@ void WriteProject(TScene& scene, const QString& path) {
 namespace {
 
 // Everything after the file was opened; stops with EVelkonError on what it cannot read.
+// A numbered list ends at its first missing key: a name that is the end
+// marker's text ("NINCS1234", which the editor lets a group, a layer or a file
+// be called) is read like any other instead of cutting the list there.
 void ReadScene(TScene& scene, const TIniFile& ini, TErrorLog& log) {
     // Groups and helper lines go now too, so that a read stopped half-way never
     // mixes the previous project's lines into this one.
@@ -406,9 +419,10 @@ void ReadScene(TScene& scene, const TIniFile& ini, TErrorLog& log) {
 
     const int groups = ini.FindSection(QStringLiteral("Groups"));
     for (int n = 1;; ++n) {
-        const QString group = ini.ReadString(groups, QStringLiteral("Name%1").arg(n), kMarker);
-        if (group == kMarker)
+        const QString key = QStringLiteral("Name%1").arg(n);
+        if (!ini.KeyExists(groups, key))
             break;
+        const QString group = ini.ReadString(groups, key, QString());
         if (n > MaxListEntries) {
             ListCut(scene, log, QStringLiteral("[Groups]"));
             break;
@@ -416,12 +430,12 @@ void ReadScene(TScene& scene, const TIniFile& ini, TErrorLog& log) {
         scene.Groups << group;
     }
 
-    QSet<QString> layerNames;
+    TUniqueNames layerNames;
     for (int n = 1;; ++n) {
         const int section = ini.FindSection(QStringLiteral("image%1").arg(n));
-        const QString name = ini.ReadString(section, u"Name", kMarker);
-        if (name == kMarker)
+        if (!ini.KeyExists(section, u"Name"))
             break;
+        const QString name = ini.ReadString(section, u"Name", QString());
         if (n > MaxListEntries) {
             ListCut(scene, log, QStringLiteral("A rétegek listája"));
             break;
@@ -431,9 +445,10 @@ void ReadScene(TScene& scene, const TIniFile& ini, TErrorLog& log) {
 
     const int lines = ini.FindSection(QStringLiteral("Lines"));
     for (int n = 1;; ++n) {
-        const QString v = ini.ReadString(lines, QStringLiteral("Pos%1").arg(n), kMarker);
-        if (v == kMarker)
+        const QString key = QStringLiteral("Pos%1").arg(n);
+        if (!ini.KeyExists(lines, key))
             break;
+        const QString v = ini.ReadString(lines, key, QString());
         if (n > MaxListEntries) {
             ListCut(scene, log, QStringLiteral("[Lines]"));
             break;
@@ -446,38 +461,60 @@ void ReadScene(TScene& scene, const TIniFile& ini, TErrorLog& log) {
 
 namespace {
 
-// The bytes of a project file. No line of a project comes near this length; a
-// file that has one is refused before it costs its size in memory.
+// No line of a project comes near this length; a big file that has one is
+// refused before it costs its size in memory.
 constexpr qint64 kMaxLineBytes = 1 << 20;
 
-QByteArray ReadProjectBytes(QFile& file, const QString& path) {
-    // Ordinary projects are read in one go; only a big file is read line by line.
-    if (file.size() <= 16 * kMaxLineBytes)
-        return file.readAll();
+} // namespace
+
+QByteArray ReadProjectFile(const QString& path) {
+    // A FIFO or a device in the project's place is refused before it is read
+    // (opening never waits on it).
+    TRegularFile file(path);
+    if (file.Status() != TFileRead::ok)
+        throw EVelkonError(QStringLiteral("Nem sikerült megnyitni a projekt fájlt: ") + path +
+                           (file.Error().isEmpty() ? QString() : QStringLiteral(" (") + file.Error() + QLatin1Char(')')));
+    // Read in blocks. Ordinary projects are taken as they are; in a big file a
+    // line longer than the limit is refused as soon as it passes it, before
+    // the file is held in memory.
+    const bool checkLines = file.Size() > 16 * kMaxLineBytes;
+    constexpr qsizetype block = 1 << 20;
     QByteArray bytes;
-    bytes.reserve(file.size());
-    for (int line = 1; !file.atEnd(); ++line) {
-        const QByteArray text = file.readLine(kMaxLineBytes + 2);
-        if (text.size() > kMaxLineBytes && !text.endsWith('\n'))
-            throw EVelkonError(QStringLiteral("A projekt fájl %1. sora túl hosszú (több mint %2 bájt): ")
-                                   .arg(line)
-                                   .arg(kMaxLineBytes) +
-                               path);
-        bytes += text;
+    bytes.reserve(static_cast<qsizetype>(std::min<int64_t>(file.Size(), int64_t(1) << 30)) + 1);
+    qint64 lineLength = 0;
+    int line = 1;
+    for (;;) {
+        const qsizetype at = bytes.size();
+        bytes.resize(at + block);
+        const int64_t n = file.Read(bytes.data() + at, block);
+        if (n < 0)
+            throw EVelkonError(QStringLiteral("Nem sikerült olvasni a projekt fájlt: ") + path);
+        bytes.resize(at + static_cast<qsizetype>(n));
+        for (const char* c = bytes.constData() + at, *end = c + n; checkLines && c < end;) {
+            const char* lf = static_cast<const char*>(std::memchr(c, '\n', static_cast<size_t>(end - c)));
+            const qint64 run = (lf ? lf : end) - c;
+            lineLength += run;
+            if (lineLength > kMaxLineBytes)
+                throw EVelkonError(QStringLiteral("A projekt fájl %1. sora túl hosszú (több mint %2 bájt): ")
+                                       .arg(line)
+                                       .arg(kMaxLineBytes) +
+                                   path);
+            if (!lf)
+                break;
+            ++line;
+            lineLength = 0;
+            c = lf + 1;
+        }
+        if (n < block)
+            break;
     }
     return bytes;
 }
 
-} // namespace
-
 void ReadProject(TScene& scene, const QString& path, TErrorLog& log) {
     // A project that cannot be opened leaves the current scene alone.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EVelkonError(QStringLiteral("Nem sikerült megnyitni a projekt fájlt: ") + path);
     TIniFile ini;
-    ini.FromBytes(ReadProjectBytes(file, path));
-    file.close();
+    ini.FromBytes(ReadProjectFile(path));
 
     const QFileInfo info(path);
     scene.ProjectFileName = info.fileName();

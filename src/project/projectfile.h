@@ -8,8 +8,9 @@ namespace velkon {
 class TScene;
 class TErrorLog;
 
-// The end marker of numbered INI lists: a list is read from 1 upward until
-// its key gives this default back.
+// The default a missing key of a numbered INI list stands for. Lists are read
+// from 1 upward until their first missing key, so an entry whose value is
+// this very text (a group named so) is read like any other.
 inline constexpr const char* NumberedListEnd = "NINCS1234";
 // At most this many entries of a numbered list are read.
 inline constexpr int MaxListEntries = 10000;
@@ -22,6 +23,11 @@ QString ProjectText(const TScene& scene);
 // Throws EVelkonError when the file cannot be written or a text cannot be held
 // in Windows-1250; the old file then stays whole and the scene unchanged.
 void WriteProject(TScene& scene, const QString& path);
+
+// The bytes of a project file, read as the project reader reads them: only a
+// regular file (never a FIFO or a device), in blocks; in a big file a line
+// longer than 1 MiB is refused. Throws EVelkonError naming the path.
+QByteArray ReadProjectFile(const QString& path);
 
 // Replaces the scene with the project file's content. Missing resource files
 // and bad resource names go to the log. A layer whose FileName is not among

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cctype>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -41,6 +42,22 @@ bool WriteAll(int fd, const char* data, qsizetype size) {
     return true;
 }
 
+// The part of a target's name its temporary carries. File names are limited
+// in bytes (255 on the usual file systems), and a name of many-byte letters
+// may use most of them: the temporary keeps at most kStemBytes bytes of it,
+// whole characters only, so that its own marks always fit.
+constexpr qsizetype kStemBytes = 100;
+
+QString TemporaryStem(const QString& name) {
+    QString stem = name;
+    while (QFile::encodeName(stem).size() > kStemBytes) {
+        stem.chop(1);
+        if (!stem.isEmpty() && stem.back().isHighSurrogate())
+            stem.chop(1); // never half a character
+    }
+    return stem;
+}
+
 // Whether the process that wrote a temporary file is gone.
 bool ProcessGone(qint64 pid) {
     if (pid <= 0)
@@ -68,8 +85,7 @@ void SafeWriteFile(const QString& path, const QByteArray& bytes) {
     const QString name = info.fileName();
     if (name.isEmpty())
         Fail(path, QStringLiteral("nincs fájl név"));
-    // The temporary name stays well inside the file system's name limit.
-    const QString temp = info.dir().filePath(QLatin1Char('.') + name.left(100) + kTempMark +
+    const QString temp = info.dir().filePath(QLatin1Char('.') + TemporaryStem(name) + kTempMark +
                                              QString::number(::getpid()) + QStringLiteral(".XXXXXX"));
     QByteArray tempName = QFile::encodeName(temp);
     const int fd = ::mkstemp(tempName.data());
@@ -105,26 +121,34 @@ void SafeWriteFile(const QString& path, const QByteArray& bytes) {
     }
 }
 
-int RemoveStaleTemporaries(const QString& folder, const QStringList& targetNames) {
+bool IsStaleTemporary(const QString& entry) {
+    // ".<name>.vktmp.<pid>.XXXXXX": the six letters and digits mkstemp puts last.
+    const qsizetype mark = entry.lastIndexOf(kTempMark);
+    if (!entry.startsWith(QLatin1Char('.')) || mark < 2)
+        return false;
+    const QStringView rest = QStringView(entry).mid(mark + kTempMark.size());
+    const qsizetype dot = rest.indexOf(QLatin1Char('.'));
+    if (dot < 1 || dot > 10 || rest.size() - dot - 1 != 6)
+        return false;
+    for (QChar c : rest.left(dot))
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    for (QChar c : rest.mid(dot + 1))
+        if (c.unicode() > 0x7F || !std::isalnum(static_cast<unsigned char>(c.unicode())))
+            return false;
+    return ProcessGone(rest.left(dot).toLongLong());
+}
+
+int RemoveStaleTemporaries(const QString& folder) {
     QDir dir(folder);
     int removed = 0;
     const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& entry : entries) {
-        bool stale = false;
-        const qsizetype mark = entry.lastIndexOf(kTempMark);
-        if (entry.startsWith(QLatin1Char('.')) && mark > 0) {
-            // ".<name>.vktmp.<pid>.XXXXXX"
-            const QString rest = entry.mid(mark + kTempMark.size());
-            const qsizetype dot = rest.indexOf(QLatin1Char('.'));
-            bool ok = false;
-            const qint64 pid = rest.left(dot).toLongLong(&ok);
-            stale = ok && dot > 0 && rest.size() - dot - 1 == 6 && ProcessGone(pid);
-        } else {
-            for (const QString& target : targetNames)
-                if (entry.size() == target.size() + 7 && entry.startsWith(target + QLatin1Char('.')))
-                    stale = true;
-        }
-        if (stale && QFileInfo(dir.filePath(entry)).isFile() && dir.remove(entry))
+        // Only the editor's own temporaries go; a symbolic link is never one.
+        if (!IsStaleTemporary(entry))
+            continue;
+        const QFileInfo info(dir.filePath(entry));
+        if (info.isFile() && !info.isSymLink() && dir.remove(entry))
             ++removed;
     }
     return removed;

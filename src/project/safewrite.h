@@ -18,10 +18,13 @@ void SafeWriteFile(const QString& path, const QByteArray& bytes);
 // symbolic link or a folder stands there); writes nothing.
 void CheckWriteTarget(const QString& path);
 
+// Whether a file name is a temporary of SafeWriteFile
+// (".<name>.vktmp.<pid>.XXXXXX") whose process is gone.
+bool IsStaleTemporary(const QString& fileName);
+
 // Removes the temporary files that writes killed half-way left in folder:
-// ours (".<name>.vktmp.<pid>.XXXXXX" of a process that is gone) and, for the
-// given target names, the "<name>.XXXXXX" files of the earlier save method.
+// only the editor's own (IsStaleTemporary), never a file of the user's.
 // Returns how many were removed.
-int RemoveStaleTemporaries(const QString& folder, const QStringList& targetNames = {});
+int RemoveStaleTemporaries(const QString& folder);
 
 } // namespace velkon

@@ -194,3 +194,47 @@ TEST_F(TCliTest, PackKeepsTheGivenNameAndRefusesAFolder) {
         EXPECT_EQ(QDir(Dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
     }
 }
+
+// A project read only in part (a track of 10,005 commands is cut at 10,000)
+// is never packed over its own source: the question gets No, the pack exits
+// with 1 and the reason, and the source keeps every command.
+TEST_F(TCliTest, PackOfAPartlyReadProjectOverItsSourceExitsWithOneAndWritesNothing) {
+    const QString project = WriteProjectFile([](TScene& scene) {
+        TCommands& track = scene.Layers.At(0)->Base.Track[0];
+        for (int c = 0; c < 10005; ++c)
+            track.Add(std::make_unique<TCommandItem>(cmdWait, "1"));
+    });
+    const QByteArray source = ReadFile(project);
+    ASSERT_EQ(source.count("Command=6\r\n"), 10006);
+    const TRun r = RunCli({"pack", project, "p.VKM"}, Path("proj"));
+    EXPECT_EQ(r.Code, 1) << r.ErrLines.join('\n').toStdString();
+    ASSERT_FALSE(r.ErrLines.isEmpty());
+    EXPECT_TRUE(r.ErrLines.last().startsWith("A csomag nem készült el, semmi nem íródott ki: a(z) p.VKP"))
+        << r.ErrLines.join('\n').toStdString();
+    EXPECT_EQ(ReadFile(project), source);
+    EXPECT_FALSE(QFile::exists(Path("proj/p.VKM")));
+    // Into another folder the part that was read makes a pack of its own.
+    QDir().mkpath(Path("out"));
+    EXPECT_EQ(RunCli({"pack", project, Path("out/p.VKM")}).Code, 0);
+    EXPECT_EQ(ReadFile(project), source);
+}
+
+// A resource that is a link out of the project folder is named, nothing is
+// written and the pack exits with 1: no copy of what the link leads to.
+TEST_F(TCliTest, PackRefusesAResourceLinkedOutOfTheProjectFolder) {
+    const QString project = WriteProjectFile([](TScene& scene) {
+        auto item = std::make_unique<TFilesItem>();
+        item->Name = "a.png";
+        item->Image = std::make_unique<TPicture>();
+        scene.AddFile(std::move(item));
+    });
+    ASSERT_TRUE(WriteFile(Path("passwd"), "root:x:0:0\n"));
+    ASSERT_TRUE(QFile::link(Path("passwd"), Path("proj/a.png")));
+    QDir().mkpath(Path("out"));
+    const TRun r = RunCli({"pack", project, Path("out/o.VKM")});
+    EXPECT_EQ(r.Code, 1);
+    ASSERT_FALSE(r.ErrLines.isEmpty());
+    EXPECT_TRUE(r.ErrLines.last().startsWith("A csomag nem készült el")) << r.ErrLines.join('\n').toStdString();
+    EXPECT_TRUE(r.ErrLines.last().contains("a.png")) << r.ErrLines.join('\n').toStdString();
+    EXPECT_TRUE(QDir(Path("out")).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}

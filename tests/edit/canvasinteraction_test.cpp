@@ -827,3 +827,71 @@ TEST_F(CanvasTest, OriginIsNotGrabbedWhileNothingIsSelected) {
 
 } // namespace
 } // namespace velkon
+
+namespace velkon {
+namespace {
+
+// Layers at the ends of the int range (Left=2147483647 is a valid file value,
+// and so is a picture named "x(2147483647,5).png"): corners, bounds and the
+// common origin are clamped where they are stored, never wrapped round, and
+// hovering, dragging and nudging such a selection stays in range.
+TEST_F(CanvasTest, GeometryAtTheEndsOfTheIntRangeIsClampedNotWrapped) {
+    constexpr double kMax = 2147483647.0, kMin = -2147483648.0;
+    const struct {
+        const char* Why;
+        double Left, Top, Width, Height, Angle, Zoom;
+    } cases[] = {
+        {"Left at the largest int", kMax, 10, 100, 50, 0, 1},
+        {"Left and Top at the smallest int", kMin, kMin, 100, 100, 0, 1},
+        {"Top near the largest int, zoomed", 10, kMax - 10, 100, 100, 0, 2},
+        {"the widest layer from the smallest int", kMin, 0, kMax, 10, 0, 1},
+        {"turned at the largest int", kMax, kMax, 100, 100, 45, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Why);
+        scene.Layers.Clear();
+        scene.CurrentLayer = nullptr;
+        state.Zoom = c.Zoom;
+        TImagesItem& l = Add("Far", c.Left, c.Top, c.Width, c.Height);
+        l.Angle = c.Angle;
+        Select({"Far"});
+        // Corners lie on the layer's side of the range: nothing wraps to the other end.
+        for (int i = 0; i < 4; ++i) {
+            if (c.Left > 1e9) {
+                EXPECT_GT(l.CornersX[i], 1000000000) << i;
+            }
+            if (c.Left < -1e9 && c.Width < 1e9) {
+                EXPECT_LT(l.CornersX[i], -1000000000) << i;
+            }
+            if (c.Top > 1e9) {
+                EXPECT_GT(l.CornersY[i], 1000000000) << i;
+            }
+        }
+        const TRectI& b = state.SelectionBounds;
+        EXPECT_LE(b.Left, b.Right);
+        EXPECT_LE(b.Top, b.Bottom);
+        EXPECT_FALSE(b.Left == INT32_MIN && b.Right == INT32_MAX) << "the selection spans the whole range";
+        const TRectI& s = state.SceneSelectionBounds;
+        EXPECT_LE(s.Left, s.Right);
+        EXPECT_LE(s.Top, s.Bottom);
+        if (c.Left > 1e9) {
+            EXPECT_GT(s.Left, 1000000000);
+        }
+        const TToolPoint& origin = state.ToolPoint(-1);
+        EXPECT_TRUE(std::isfinite(origin.X) && std::isfinite(origin.Y));
+        EXPECT_GE(origin.X, kMin);
+        EXPECT_LE(origin.X, kMax);
+
+        // Hovering the canvas, a drag across it and nudges of every kind.
+        Hover(200, 200);
+        Drag(200, 200, {{230, 215}});
+        canvas.KeyboardNudge(1, -1, 5, 2);
+        canvas.ArrowKey(TCanvasInteraction::TArrow::Left, ssCtrl);
+        Render();
+        EXPECT_TRUE(std::isfinite(l.Left) && std::isfinite(l.Top) && std::isfinite(l.Width));
+        EXPECT_LE(state.SelectionBounds.Left, state.SelectionBounds.Right);
+    }
+}
+
+} // namespace
+} // namespace velkon

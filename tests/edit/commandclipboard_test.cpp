@@ -78,6 +78,27 @@ TEST(CommandClipboard, BrokenClipboardIsAnError) {
     }
 }
 
+// Counts so large that four lines each overflow any integer: each is a
+// clipboard cut short, told as such, and nothing is reserved for it.
+TEST(CommandClipboard, HugeCountsAreACutShortClipboardWithoutOverflow) {
+    const char* counts[] = {"4611686018427387904", "4611686018427387903", "2305843009213693952",
+                            "9223372036854775807", "1"};
+    for (const char* count : counts) {
+        SCOPED_TRACE(count);
+        const QString text = QStringLiteral("VKP Clipboard\r\n%1\r\nx=0y=0w=1h=1a=0\r\n").arg(count);
+        try {
+            ReadCommandClipboard(text);
+            ADD_FAILURE() << "read";
+        } catch (const EVelkonError& e) {
+            EXPECT_TRUE(e.Message().contains(QStringLiteral("kevesebb sor van"))) << e.Message().toStdString();
+        }
+    }
+    // Four lines more make the one command whole.
+    const auto clip = ReadCommandClipboard(QStringLiteral("VKP Clipboard\r\n1\r\nx=0y=0w=1h=1a=0\r\n6\r\n1\r\n\r\n"));
+    ASSERT_TRUE(clip.has_value());
+    EXPECT_EQ(clip->Commands.size(), 1u);
+}
+
 TEST(CommandClipboard, LineFeedsAloneAlsoSeparate) {
     const auto clip =
         ReadCommandClipboard(QStringLiteral("VKP Clipboard\n1\nx=0y=0w=1h=1a=0f=255\n6\n2\n\n\n"));

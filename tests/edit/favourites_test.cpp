@@ -221,3 +221,51 @@ TEST_F(TFavouritesFixture, DeleteEmptiesTheRightSide) {
     EXPECT_TRUE(edit.Names.isEmpty());
     EXPECT_TRUE(Sections().isEmpty());
 }
+
+// The editor owns only the sections of the favourite it saves: comments,
+// blank lines, lines before the first section, lines without a key, repeated
+// keys and other favourites stay exactly as they were.
+TEST_F(TFavouritesFixture, SavingKeepsEveryLineTheEditorDoesNotOwn) {
+    const QByteArray before = "; A kedvenceim\r\n"
+                              "# written by hand\r\n"
+                              "\r\n"
+                              "[Walk_Command_1]\r\n"
+                              "; the first step\r\n"
+                              "Command=6\r\n"
+                              "sParam1=1\r\n"
+                              "sParam1=2\r\n"
+                              "-------\r\n"
+                              "[Jump_Command_1]\r\n"
+                              "; replaced with the favourite\r\n"
+                              "Command=6\r\n"
+                              "[Notes]\r\n"
+                              "sz\xF6veg kulcs n\xE9lk\xFCl\r\n"
+                              "\r\n"
+                              "[jump_command_2]\r\n"
+                              "Command=6\r\n";
+    ASSERT_TRUE(test::WriteFile(Path, before));
+    const auto two = Make(2);
+    File.Save("Jump", View(two));
+    const QByteArray kept = "; A kedvenceim\r\n"
+                            "# written by hand\r\n"
+                            "\r\n"
+                            "[Walk_Command_1]\r\n"
+                            "; the first step\r\n"
+                            "Command=6\r\n"
+                            "sParam1=1\r\n"
+                            "sParam1=2\r\n"
+                            "-------\r\n"
+                            "[Notes]\r\n"
+                            "sz\xF6veg kulcs n\xE9lk\xFCl\r\n"
+                            "\r\n";
+    const QByteArray saved = test::ReadFile(Path);
+    EXPECT_EQ(saved.left(kept.size()), kept);
+    EXPECT_EQ(saved.mid(kept.size()), "[Jump_Command_1]\r\nCommand=1\r\nsParam1=10\r\nsParam2=5\r\nsParam3=1,5\r\n"
+                                      "[Jump_Command_2]\r\nCommand=1\r\nsParam1=20\r\nsParam2=5\r\nsParam3=1,5\r\n");
+    EXPECT_EQ(File.Commands("Walk").size(), 1u);
+    EXPECT_EQ(File.Commands("Jump").size(), 2u);
+
+    // Removing the favourite takes its sections only.
+    File.Remove("Jump");
+    EXPECT_EQ(test::ReadFile(Path), kept);
+}

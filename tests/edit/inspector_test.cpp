@@ -136,6 +136,30 @@ TEST_F(InspectorTest, PropertyEditsMergeIntoOneUndoStepAndMoveTheCommonOrigin) {
     EXPECT_EQ(l->Alpha, 255);
 }
 
+// A layer read at one end of the int range and typed to the other: the
+// common origin follows by the whole distance, without an int overflow.
+TEST_F(InspectorTest, ThePositionTypedAcrossTheIntRangeMovesTheOriginWithoutOverflow) {
+    const struct {
+        double From;
+        int32_t To;
+    } cases[] = {{-2147483648.0, 380}, {2147483647.0, -2147483647}, {380, -2147483647}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.From);
+        scene.Layers.Clear();
+        TImagesItem* l = AddLayer(QStringLiteral("far"), 64, 64);
+        l->Left = c.From;
+        l->Top = c.From;
+        state.ToolPoint(-1).X = 0;
+        state.ToolPoint(-1).Y = 0;
+        Select({l});
+        ASSERT_TRUE(inspector.Edit(F::X, c.To));
+        ASSERT_TRUE(inspector.Edit(F::Y, c.To));
+        EXPECT_EQ(l->Left, c.To);
+        EXPECT_EQ(state.ToolPoint(-1).X, double(c.To) - c.From);
+        EXPECT_EQ(state.ToolPoint(-1).Y, double(c.To) - c.From);
+    }
+}
+
 TEST_F(InspectorTest, SizeFocusRecomputesBothPercents) {
     TImagesItem* l = AddLayer(QStringLiteral("ball"), 200, 100);
     Select({l});
@@ -354,6 +378,60 @@ TEST_F(InspectorFileTest, FailedDiskRenameChangesNothing) {
     }
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("ball.png"))));
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("taken.png"))));
+}
+
+// A name the project file cannot hold (a line break would split its line,
+// Windows-1250 has no such letter) is refused before the disk changes: the
+// file keeps its name, and the project keeps naming a file that is there.
+TEST_F(InspectorFileTest, NamesTheProjectFileCannotHoldAreRefusedBeforeTheDiskChanges) {
+    scene.Saved = true;
+    const struct {
+        QString Answer, Message;
+    } cases[] = {
+        {QStringLiteral("a\nb.png"), QStringLiteral("A név nem tartalmazhat sortörést!")},
+        {QStringLiteral("a\rb.png"), QStringLiteral("A név nem tartalmazhat sortörést!")},
+        {QStringLiteral("日本.png"), QStringLiteral("A(z) \"日\" karakter nem írható a projekt fájlba (Windows-1250), "
+                                                   "a név nem használható: 日本.png")},
+        {QStringLiteral("ball\U0001F600.png"),
+         QStringLiteral("A(z) \"\U0001F600\" karakter nem írható a projekt fájlba (Windows-1250), "
+                        "a név nem használható: ball\U0001F600.png")},
+    };
+    const QStringList before = QDir(dir.path()).entryList(QDir::Files);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Answer.toStdString());
+        dialogs.TextAnswers = {c.Answer};
+        dialogs.Messages.clear();
+        EXPECT_FALSE(inspector.RenameFile(dialogs));
+        EXPECT_EQ(dialogs.Messages, QStringList{c.Message});
+        ExpectUnchanged();
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), before);
+    }
+    // A name Windows-1250 holds is renamed, saved and read back with its picture.
+    dialogs.TextAnswers = {QStringLiteral("őzike ščř.png")};
+    ASSERT_TRUE(inspector.RenameFile(dialogs));
+    const QString project = dir.filePath(QStringLiteral("p.VKP"));
+    WriteProject(scene, project);
+    TScene reopened;
+    TErrorLog readLog;
+    ReadProject(reopened, project, readLog);
+    ASSERT_EQ(reopened.Layers.Count(), 1);
+    EXPECT_EQ(reopened.Layers.At(0)->FileItem->Name, QStringLiteral("őzike ščř.png"));
+    EXPECT_EQ(reopened.Layers.At(0)->Picture->Width, 8);
+}
+
+// A layer name with a line break would split its line of the project file.
+TEST_F(InspectorFileTest, LayerNamesWithALineBreakAreRefused) {
+    scene.Saved = true;
+    for (const QString& answer : {QStringLiteral("a\nb"), QStringLiteral("a\r\nb"), QStringLiteral("ab\r")}) {
+        SCOPED_TRACE(answer.toStdString());
+        dialogs.TextAnswers = {answer};
+        dialogs.Messages.clear();
+        EXPECT_FALSE(inspector.RenameLayer(dialogs));
+        EXPECT_EQ(dialogs.Messages,
+                  QStringList{QStringLiteral("A név nem tartalmazhat sortörést!")});
+        EXPECT_EQ(layer->Name, QStringLiteral("ball"));
+        EXPECT_TRUE(scene.Saved);
+    }
 }
 
 TEST_F(InspectorFileTest, MissingFileIsReportedAndNothingChanges) {

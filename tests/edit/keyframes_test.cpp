@@ -1,16 +1,25 @@
 #include "edit/editorstate.h"
+#include "edit/import.h"
 #include "edit/keyframes.h"
+#include "edit/layerlist.h"
+#include "edit/layerops.h"
 #include "engine/clock.h"
 #include "engine/player.h"
 #include "model/commanddesc.h"
 #include "model/errorlog.h"
+#include "model/filesitem.h"
 #include "model/imagesitem.h"
 #include "model/scripteddialogs.h"
 #include "model/velkonerror.h"
+#include "project/inifile.h"
+#include "project/projectfile.h"
 
 #include "support/testsupport.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace velkon;
 
@@ -481,4 +490,135 @@ TEST_F(Keyframes, OnlyKeyFramesShowTheirDuration) {
     editor.DurationStep(true, false, false, false);
     EXPECT_EQ(a->Base.Track[0].Item(0)->sParam2(), "128");
     EXPECT_EQ(a->Base.Track[0].Item(1)->sParam2(), "1,1");
+}
+
+// Rows removed in the command list while a keyframe is selected: the grid
+// shrinks under the selection, and the keyframe operations then find nothing
+// selected. They change nothing and record no step (an empty step, and a
+// Delete(-1) that threw, came before).
+TEST_F(Keyframes, OperationsOnAKeyframeWhoseRowsWereRemovedDoNothing) {
+    const struct {
+        const char* Name;
+        void (TKeyframeEditor::*Run)();
+    } operations[] = {
+        {"delete", &TKeyframeEditor::DeleteKeyframe},
+        {"copy", &TKeyframeEditor::CopyKeyframe},
+        {"move back", &TKeyframeEditor::MoveBack},
+        {"move forward", &TKeyframeEditor::MoveForward},
+    };
+    for (const auto& op : operations) {
+        SCOPED_TRACE(op.Name);
+        scene.Layers.Clear();
+        scene.CurrentLayer = nullptr;
+        state.Undo.Clear();
+        TImagesItem* a = Layer("a", 7, 8);
+        TImagesItem* b = Layer("b", 9, 10);
+        AddKeys(a, 3);
+        AddKeys(b, 3);
+        Select({a, b});
+        ASSERT_TRUE(editor.EditingOn(dialogs));
+        editor.SelectColumn(3);
+        ASSERT_EQ(editor.Selected(), 2);
+        // The command list deletes the last two rows of every member.
+        for (TImagesItem* l : {a, b}) {
+            l->Base.Track[0].Delete(2);
+            l->Base.Track[0].Delete(1);
+        }
+        const int steps = state.Undo.Top();
+        EXPECT_NO_THROW((editor.*op.Run)());
+        EXPECT_EQ(Count(a), 1);
+        EXPECT_EQ(Count(b), 1);
+        EXPECT_EQ(Key(a, 0), "x=100y=10w=64h=32a=0f=255");
+        EXPECT_EQ(state.Undo.Top(), steps) << "a step was recorded";
+        EXPECT_EQ(editor.Selected(), -1);
+        EXPECT_EQ(editor.ColumnCount(), 2);
+        editor.Finish(nullptr);
+    }
+}
+
+// A layer made while keyframes are edited starts from where it was made: the
+// save (which writes every layer's start state) writes it with its file and
+// place, and switching editing off leaves it there. Its start state was empty
+// before: the save wrote it without a file name, which the reader refuses,
+// and editing off took its picture away. (The layers panel turns its tools
+// off while keyframes are edited; the operations themselves do not.)
+TEST_F(Keyframes, LayersMadeWhileEditingKeepTheirFileAndPlace) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    for (const char* name : {"a.png", "b(30,40).png", "c.png"})
+        ASSERT_TRUE(test::WritePng(dir.filePath(name), 4, 4, 6));
+    ASSERT_TRUE(test::WriteFile(dir.filePath("src.VKP"), "[Files]\r\nName1=c.png\r\n"
+                                                         "[Image1]\r\nName=C\r\nFileName=c.png\r\n"
+                                                         "Left=50\r\nTop=60\r\n"));
+    const struct {
+        const char* Why;
+        std::function<TImagesItem*(TImagesItem& a)> Make;
+        double Left, Top; // where the new layer is made
+    } cases[] = {
+        {"clone", // of the member, shown at its first keyframe
+         [&](TImagesItem& a) {
+             CloneLayers(scene, dialogs, {TLayerRow{-1, &a, true, 0}}, true);
+             return scene.Layers.Find("a1");
+         },
+         100, 10},
+        {"add picture",
+         [&](TImagesItem&) {
+             AddPictureFiles(scene, dialogs, log, {}, {dir.filePath("b(30,40).png")});
+             return scene.Layers.Find("b");
+         },
+         30, 40},
+        {"import",
+         [&](TImagesItem&) {
+             TIniFile ini;
+             ini.FromBytes(ReadProjectFile(dir.filePath("src.VKP")));
+             ImportLayers(scene, dialogs, log, dir.filePath("src.VKP"), ini, {0});
+             return scene.Layers.Find("C");
+         },
+         50, 60},
+        {"a layer on a file", [&](TImagesItem& a) { return scene.AddLayer(a.FileItem); }, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Why);
+        scene.ClearLayersAndFiles();
+        state.Undo.Clear();
+        TFilesItem* file = scene.AddFile(TFilesItem::Create(dir.filePath("a.png")));
+        auto owned = std::make_unique<TImagesItem>(file);
+        owned->Name = "a";
+        owned->Left = 7;
+        owned->Top = 8;
+        TImagesItem* a = scene.Layers.Add("a", std::move(owned));
+        AddKeys(a, 2);
+        Select({a});
+        ASSERT_TRUE(editor.EditingOn(dialogs));
+        editor.SelectColumn(1);
+        ASSERT_EQ(a->Left, 100);
+
+        TImagesItem* made = c.Make(*a);
+        ASSERT_TRUE(made);
+        const TFilesItem* madeFile = made->FileItem;
+        ASSERT_TRUE(madeFile);
+        ASSERT_TRUE(state.KeyframeMode);
+
+        const QString path = dir.filePath("out.VKP");
+        ASSERT_NO_THROW(editor.WithStartState([&] { WriteProject(scene, path); }));
+        TScene again;
+        TErrorLog readLog;
+        ASSERT_NO_THROW(ReadProject(again, path, readLog)) << readLog.Lines().join("\n").toStdString();
+        EXPECT_TRUE(again.Incomplete.isEmpty());
+        const TImagesItem* read = again.Layers.Find(made->Name);
+        ASSERT_TRUE(read);
+        ASSERT_TRUE(read->FileItem);
+        EXPECT_EQ(read->FileItem->Name, madeFile->Name);
+        EXPECT_EQ(read->Left, c.Left);
+        EXPECT_EQ(read->Top, c.Top);
+        EXPECT_EQ(again.Layers.Find("a")->Left, 7); // the member's start state
+
+        editor.EditingOff();
+        EXPECT_FALSE(state.KeyframeMode);
+        EXPECT_EQ(made->FileItem, madeFile);
+        EXPECT_EQ(made->Picture, madeFile->Image.get());
+        EXPECT_EQ(made->Left, c.Left);
+        EXPECT_EQ(made->Top, c.Top);
+        EXPECT_EQ(a->Left, 7);
+    }
 }

@@ -1,6 +1,7 @@
 #include "edit/editorstate.h"
 #include "edit/layerlist.h"
 #include "edit/selection.h"
+#include "edit/linebreaks.h"
 #include "model/errorlog.h"
 #include "model/scene.h"
 #include "model/scripteddialogs.h"
@@ -375,4 +376,67 @@ TEST(LayerList, ColourCheckAllAndOpenAll) {
     EXPECT_EQ(f.Scene.GroupStates[1].Open, 1);
     OpenAllGroups(f.Scene, false);
     EXPECT_EQ(f.Scene.GroupStates[0].Open, 0);
+}
+
+// Parent names are found ignoring case, so the circle check compares them the
+// same way: with b's parent written "A", dropping a onto b would close a -> b -> a.
+TEST(LayerList, DropToParentSeesCirclesWhateverTheCaseOfTheNames) {
+    const struct {
+        const char* BParent;
+        const char* CParent;
+        const char* Target;
+    } cases[] = {
+        {"A", "", "b"},    // a -> b -> a
+        {"a", "", "b"},    // the same written alike
+        {"A", "B", "c"},   // a -> c -> b -> a
+        {"Á", "", "b"},    // no circle: "Á" names no layer
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.BParent) + "/" + c.CParent);
+        TListFixture f;
+        TImagesItem* a = f.Add("a");
+        TImagesItem* b = f.Add("b");
+        TImagesItem* cc = f.Add("c");
+        b->Parent = QString::fromUtf8(c.BParent);
+        cc->Parent = QString::fromUtf8(c.CParent);
+        const bool circle = QString::fromUtf8(c.BParent) != "Á";
+        DropRows(f.State, f.Dialogs, {f.Row(a)}, f.Row(f.L(c.Target)));
+        if (circle) {
+            EXPECT_EQ(a->Parent, "");
+            EXPECT_EQ(f.Dialogs.Messages, QStringList{"Hibás szülő kiválasztás, körkörös hiívatkozás lenne!"});
+        } else {
+            EXPECT_EQ(a->Parent, QString::fromUtf8(c.Target));
+            EXPECT_TRUE(f.Dialogs.Messages.isEmpty());
+        }
+    }
+    // Dropping a layer on itself still clears its parent.
+    TListFixture f;
+    TImagesItem* a = f.Add("a");
+    a->Parent = "x";
+    DropRows(f.State, f.Dialogs, {f.Row(a)}, f.Row(a));
+    EXPECT_EQ(a->Parent, "");
+}
+
+// A group name is one line of the project file: a name with a line break
+// (or a letter Windows-1250 has not) would come back split or not at all, so
+// a new group and a renamed one refuse it, before anything changes.
+TEST(LayerList, GroupNamesTheProjectFileCannotHoldAreRefused) {
+    for (const QString& bad : {QString("sor\ntörés"), QString("a\rb"), QString("日本")}) {
+        SCOPED_TRACE(bad.toStdString());
+        TListFixture f;
+        TImagesItem* a = f.Add("a");
+        f.Dialogs.TextAnswers.push_back(bad);
+        EXPECT_FALSE(CreateGroup(f.State, f.Dialogs, {f.Row(a)}));
+        EXPECT_TRUE(f.Scene.Groups.isEmpty());
+        EXPECT_EQ(a->Group, 0);
+        EXPECT_EQ(f.State.Undo.Top(), 0);
+        ASSERT_EQ(f.Dialogs.Messages.size(), 1);
+        EXPECT_EQ(f.Dialogs.Messages[0], StoredNameProblem(bad));
+
+        f.Scene.Groups << "Fák";
+        f.Dialogs.TextAnswers.push_back(bad);
+        EXPECT_FALSE(GroupRowClick(f.Scene, f.Dialogs, 0, false, 0, true));
+        EXPECT_EQ(f.Scene.Groups, QStringList{"Fák"});
+        EXPECT_EQ(f.Dialogs.Messages.size(), 2);
+    }
 }

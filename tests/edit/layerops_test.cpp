@@ -4,6 +4,7 @@
 #include "model/errorlog.h"
 #include "model/scene.h"
 #include "model/scripteddialogs.h"
+#include "model/velkonerror.h"
 #include "project/inifile.h"
 #include "project/projectfile.h"
 
@@ -484,4 +485,149 @@ TEST(Import, TheButtonClearsTheUndoRingOnlyWhenConfirmed) {
     EXPECT_EQ(f.Log.Lines().front(), "UNDO PUFFER TÖRÖLVE!");
     EXPECT_FALSE(f.Scene.Saved);
     EXPECT_EQ(f.Dialogs.FileChoices.back().Filter, "*.VKP|*.VKP");
+}
+
+namespace {
+
+// Pictures the scene already holds that take all but `room` bytes (0 or a
+// power of two from 16 on) of the project's picture budget: textures are
+// powers of two, so one picture per bit of what they take.
+void FillPictureBudget(TOpsFixture& f, int64_t room) {
+    int64_t taken = 0;
+    for (int bit = 30; bit >= 4; --bit) {
+        const int64_t bytes = int64_t(1) << bit;
+        if (taken + bytes > MaxPictureMemory - room) continue;
+        auto picture = std::make_shared<TPicture>();
+        picture->Status = TPicture::stLoaded;
+        picture->Format = TPicture::fmtPng;
+        picture->PngColorType = 6;
+        picture->Channels = 4;
+        // RGBA: 2^(bit - 2) pixels, as wide as a texture may be.
+        const int64_t pixels = bytes / 4;
+        picture->Width = static_cast<int>(std::min<int64_t>(pixels, 16384));
+        picture->Height = static_cast<int>(pixels / picture->Width);
+        ASSERT_EQ(TPictureCache::TextureBytes(*picture), bytes);
+        auto item = std::make_unique<TFilesItem>();
+        item->Name = QString("held%1.png").arg(bit);
+        item->Image = std::move(picture);
+        f.Scene.AddFile(std::move(item));
+        taken += bytes;
+    }
+    ASSERT_EQ(f.Scene.PictureMemory(), MaxPictureMemory - room);
+}
+
+} // namespace
+
+// Pictures added by the import and by add-picture share the project's one
+// picture budget with the pictures it already holds (each file had a budget
+// of its own, so eight links to one big picture took 3 GB).
+TEST(Import, ImportedAndAddedPicturesShareTheProjectsPictureBudget) {
+    const struct {
+        const char* Why;
+        bool Import;
+    } routes[] = {{"import", true}, {"add picture", false}};
+    for (const auto& route : routes) {
+        SCOPED_TRACE(route.Why);
+        TOpsFixture f;
+        FillPictureBudget(f, 0);
+        QDir(f.Dir.path()).mkdir("src");
+        const QString dir = f.Dir.filePath("src");
+        // One picture and a link to it: two paths, each decoded on its own.
+        ASSERT_TRUE(test::WritePng(dir + "/a.png", 4, 4, 6));
+        ASSERT_TRUE(QFile::link("a.png", dir + "/b.png"));
+        ASSERT_TRUE(test::WriteFile(dir + "/src.VKP", "[Files]\r\nName1=a.png\r\nName2=b.png\r\n"
+                                                      "[Image1]\r\nName=A\r\nFileName=a.png\r\n"
+                                                      "[Image2]\r\nName=B\r\nFileName=b.png\r\n"));
+        if (route.Import) {
+            TIniFile ini;
+            ASSERT_TRUE(ini.LoadFromFile(dir + "/src.VKP"));
+            EXPECT_EQ(ImportLayers(f.Scene, f.Dialogs, f.Log, dir + "/src.VKP", ini, {0, 1}), 2);
+        } else {
+            EXPECT_EQ(AddPictureFiles(f.Scene, f.Dialogs, f.Log, {}, {dir + "/a.png", dir + "/b.png"}), 0);
+        }
+        for (const char* name : {"a.png", "b.png"}) {
+            SCOPED_TRACE(name);
+            const TFilesItem* file = f.Scene.Files.Find(name);
+            if (route.Import) {
+                ASSERT_TRUE(file);
+                EXPECT_EQ(file->Image->Status, TPicture::stTooLarge);
+                EXPECT_TRUE(file->Image->IsEmpty());
+            } else {
+                EXPECT_FALSE(file);
+            }
+        }
+        ASSERT_EQ(f.Dialogs.Messages.size(), 2);
+        for (const QString& m : f.Dialogs.Messages)
+            EXPECT_TRUE(m.startsWith("Túl nagy kép: " + dir + "/")) << m.toStdString();
+        EXPECT_EQ(f.Scene.PictureMemory(), MaxPictureMemory);
+    }
+}
+
+// Two small pictures where one still fits: the first takes the room, the
+// second finds none, within the one import.
+TEST(Import, OneImportDecodesWithinWhatIsLeftOfTheBudget) {
+    TOpsFixture f;
+    FillPictureBudget(f, 1024); // room for a 4 x 4 picture (64 bytes), not for 128 x 128
+    QDir(f.Dir.path()).mkdir("src");
+    const QString dir = f.Dir.filePath("src");
+    ASSERT_TRUE(test::WritePng(dir + "/a.png", 4, 4, 6));
+    ASSERT_TRUE(test::WritePng(dir + "/b.png", 128, 128, 6));
+    ASSERT_TRUE(test::WriteFile(dir + "/src.VKP", "[Files]\r\nName1=a.png\r\nName2=b.png\r\n"
+                                                  "[Image1]\r\nName=A\r\nFileName=a.png\r\n"
+                                                  "[Image2]\r\nName=B\r\nFileName=b.png\r\n"));
+    TIniFile ini;
+    ASSERT_TRUE(ini.LoadFromFile(dir + "/src.VKP"));
+    EXPECT_EQ(ImportLayers(f.Scene, f.Dialogs, f.Log, dir + "/src.VKP", ini, {0, 1}), 2);
+    EXPECT_EQ(f.Scene.Files.Find("a.png")->Image->Status, TPicture::stLoaded);
+    EXPECT_EQ(f.Scene.Files.Find("b.png")->Image->Status, TPicture::stTooLarge);
+    EXPECT_LE(f.Scene.PictureMemory(), MaxPictureMemory);
+}
+
+// An imported layer whose file is there but is no picture the editor can
+// show gets add-picture's message; a missing file still gives an empty
+// picture without a word.
+TEST(Import, ANonPictureGetsTheMessageOfAddPicture) {
+    TOpsFixture f;
+    QDir(f.Dir.path()).mkdir("src");
+    const QString dir = f.Dir.filePath("src");
+    ASSERT_TRUE(test::WriteFile(dir + "/text.png", "not a picture"));
+    ASSERT_TRUE(test::WriteWav(dir + "/s.wav", 1, 8000, 8, QByteArray(8, 0)));
+    ASSERT_TRUE(test::WriteFile(dir + "/src.VKP", "[Image1]\r\nName=T\r\nFileName=text.png\r\n"
+                                                  "[Image2]\r\nName=S\r\nFileName=s.wav\r\n"
+                                                  "[Image3]\r\nName=M\r\nFileName=missing.png\r\n"));
+    TIniFile ini;
+    ASSERT_TRUE(ini.LoadFromFile(dir + "/src.VKP"));
+    EXPECT_EQ(ImportLayers(f.Scene, f.Dialogs, f.Log, dir + "/src.VKP", ini, {0, 1, 2}), 3);
+    // What add-picture says of the same files.
+    TOpsFixture g;
+    AddPictureFiles(g.Scene, g.Dialogs, g.Log, {}, {dir + "/text.png", dir + "/s.wav"});
+    ASSERT_EQ(g.Dialogs.Messages.size(), 2);
+    EXPECT_EQ(f.Dialogs.Messages, g.Dialogs.Messages);
+    EXPECT_EQ(f.Dialogs.Messages[0], "Hibás kép fájl: " + dir + "/text.png (ismeretlen képformátum)");
+    EXPECT_EQ(f.Dialogs.Messages[1], "A fájl nem kép: " + dir + "/s.wav");
+}
+
+// The imported project is read by the project file's own rules: a FIFO is
+// refused without waiting, and a big file with a line longer than 1 MiB is
+// refused before it is held in memory.
+TEST(Import, TheImportedProjectFileIsReadByTheProjectsOwnRules) {
+    TOpsFixture f;
+    const QString fifo = f.Dir.filePath("fifo.VKP");
+    test::TFifo watched(fifo);
+    ASSERT_TRUE(watched.Made);
+    const QString big = f.Dir.filePath("big.VKP");
+    ASSERT_TRUE(test::WriteFile(big, "[Image1]\r\nName=" + QByteArray(17 * 1024 * 1024, 'x') + "\r\n"));
+    for (const QString& path : {fifo, big}) {
+        SCOPED_TRACE(path.toStdString());
+        f.Dialogs.FileAnswers.push_back(path);
+        bool asked = false;
+        EXPECT_THROW(ImportFromProject(f.State, f.Dialogs, f.Log,
+                                       [&](const QStringList&) {
+                                           asked = true;
+                                           return std::nullopt;
+                                       }),
+                     EVelkonError);
+        EXPECT_FALSE(asked);
+    }
+    EXPECT_EQ(watched.Waited, 0) << "the import waited on the FIFO";
 }

@@ -9,7 +9,10 @@
 #include "editor/errorform.h"
 #include "model/filesitem.h"
 #include "model/scripteddialogs.h"
+#include "project/projectcommands.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -169,6 +172,55 @@ private slots:
         form.Scene.Saved = false;
         QVERIFY(form.close());
         QVERIFY(dialogs_.Asked.isEmpty());
+    }
+
+    // The demo with a colour that is no colour in its third layer opens with
+    // two of its eight layers; "Csomagol" into its own folder asks before the
+    // pack's .VKP replaces demo.VKP: No writes nothing, Yes writes the part read.
+    void packOfAPartlyReadProjectIntoItsFolderAsksFirst() {
+        const QString demo = QStringLiteral(VELKON_SOURCE_DIR "/examples/demo");
+        QDir(dir_.path()).mkdir(QStringLiteral("demo"));
+        const QString folder = dir_.filePath(QStringLiteral("demo"));
+        for (const QString& name : QDir(demo).entryList(QDir::Files))
+            QVERIFY(QFile::copy(demo + QLatin1Char('/') + name, folder + QLatin1Char('/') + name));
+        const QString project = folder + QStringLiteral("/demo.VKP");
+        QFile file(project);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray text = file.readAll();
+        file.close();
+        const qsizetype third = text.indexOf("[Image3]");
+        const qsizetype colour = text.indexOf("ItemColor=", third);
+        QVERIFY(third > 0 && colour > third);
+        text.replace(colour, 16, "ItemColor=ZZZZZZ");
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+        file.close();
+
+        TVelkonApplication::Guard(form_.get(), [&] { form_->OpenProject(project); });
+        QCOMPARE(form_->Scene.Layers.Count(), 2);
+        QVERIFY(!form_->Scene.Incomplete.isEmpty());
+
+        for (const bool yes : {false, true}) {
+            dialogs_ = TScriptedDialogs();
+            dialogs_.FileAnswers.push_back(folder + QStringLiteral("/demo.VKM"));
+            dialogs_.YesNoAnswers.push_back(yes);
+            const QString question = QStringLiteral("yesno:Csomagolás|") + IncompleteOverwriteQuestion(form_->Scene);
+            QTest::mouseClick(form_->PackSpeedButton, Qt::LeftButton);
+            QVERIFY(dialogs_.Asked.contains(question));
+            QFile now(project);
+            QVERIFY(now.open(QIODevice::ReadOnly));
+            if (yes) {
+                QVERIFY(now.readAll() != text);
+                QVERIFY(QFile::exists(folder + QStringLiteral("/demo.VKM")));
+                QVERIFY(form_->Scene.Incomplete.isEmpty());
+            } else {
+                QCOMPARE(now.readAll(), text);
+                QVERIFY(!QFile::exists(folder + QStringLiteral("/demo.VKM")));
+                QVERIFY(form_->ErrorLog.Lines().join(QLatin1Char('\n')).contains(
+                    QStringLiteral("A csomag nem készült el, semmi nem íródott ki")));
+                QVERIFY(!form_->Scene.Incomplete.isEmpty());
+            }
+        }
     }
 
     void screenshotDoesNothingForUntitled() {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <array>
@@ -419,6 +420,45 @@ TEST_F(PictureTest, UnreadablePictureIsEmptyAndSaysWhy) {
     EXPECT_EQ(missing->Image->Error, "");
     EXPECT_EQ(missing->Name, "missing.png");
     EXPECT_EQ(missing->Path, Path("missing.png"));
+}
+
+// Only a regular file of at most MaxResourceFileBytes is read as a picture:
+// a device (also through a link), a FIFO, a folder and a huge (sparse) file
+// are refused unread with their reason; a link that stays in its folder loads.
+TEST_F(PictureTest, OnlyBoundedRegularFilesInTheirFolderAreRead) {
+    ASSERT_TRUE(WritePatternPng(Path("real.png"), 4, 4, PNG_COLOR_TYPE_RGB));
+    ASSERT_TRUE(QFile::link("real.png", Path("inside.png")));
+    ASSERT_TRUE(QFile::link("/dev/zero", Path("zero.png")));
+    velkon::test::TFifo fifo(Path("fifo.png"));
+    ASSERT_TRUE(fifo.Made);
+    ASSERT_TRUE(QDir().mkpath(Path("folder.png")));
+    {
+        QFile sparse(Path("sparse.png"));
+        ASSERT_TRUE(sparse.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(sparse.write("\x89PNG\r\n\x1a\n", 8) == 8);
+        ASSERT_TRUE(sparse.resize(MaxResourceFileBytes + 1));
+    }
+    const struct {
+        QString Path;
+        TPicture::TStatus Status;
+        const char* Error;
+    } cases[] = {
+        {Path("inside.png"), TPicture::stLoaded, ""},
+        {"/dev/zero", TPicture::stBroken, "nem közönséges fájl (FIFO vagy eszköz)"},
+        {"/dev/null", TPicture::stBroken, "nem közönséges fájl (FIFO vagy eszköz)"},
+        {Path("zero.png"), TPicture::stBroken, "a link a mappáján kívülre mutat: /dev/zero"},
+        {Path("fifo.png"), TPicture::stBroken, "nem közönséges fájl (FIFO vagy eszköz)"},
+        {Path("folder.png"), TPicture::stBroken, "ez egy mappa, nem fájl"},
+        {Path("sparse.png"), TPicture::stTooLarge, "a fájl 257 MB, legfeljebb 256 MB lehet"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Path.toStdString());
+        TPicture picture;
+        EXPECT_EQ(picture.LoadFromFile(c.Path), c.Status == TPicture::stLoaded);
+        EXPECT_EQ(picture.Status, c.Status);
+        EXPECT_EQ(picture.Error, QString::fromUtf8(c.Error));
+    }
+    EXPECT_EQ(fifo.Waited, 0) << "a read waited on the FIFO";
 }
 
 TEST(PictureMessage, MissingAndBrokenPicturesAreToldApart) {

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <malloc.h>
 #include <sys/resource.h>
 
 using namespace velkon;
@@ -118,6 +119,114 @@ TEST(HostileProject, HundredMegabyteLineIsRefusedWithAShortMessage) {
         EXPECT_LT(PeakRss() - peak, 64 * kMB);
         QFile::remove(path);
     }
+}
+
+// CPU seconds this process has used so far. The time bombs below took minutes
+// (2 min 24 s and 2 min 23 s); a bound far above what a sound read takes
+// tells a return of the bomb from a slow machine.
+double CpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+constexpr double kBombSeconds = 20;
+
+// 5,616 layers all named "" on a file named "", in a 99,996-byte file: every
+// duplicate gets the next free number, found without searching from 1 again
+// (each layer's search from 1 through the whole list made reading cubic).
+TEST(HostileProject, ThousandsOfLayersOfOneNameReadInLinearTime) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QByteArray text = "[Files]\nName1=\n";
+    for (int n = 1; n <= 5616; ++n)
+        text += "[Image" + QByteArray::number(n) + "]\nName=\n";
+    ASSERT_EQ(text.size(), 99996);
+    const QString path = dir.path() + QStringLiteral("/same.VKP");
+    ASSERT_TRUE(WriteFile(path, text));
+    TScene scene;
+    TErrorLog log;
+    const double start = CpuSeconds();
+    ASSERT_NO_THROW(ReadProject(scene, path, log));
+    EXPECT_LT(CpuSeconds() - start, kBombSeconds);
+    ASSERT_EQ(scene.Layers.Count(), 5616);
+    EXPECT_EQ(scene.Layers.Name(0), QString());
+    for (int i = 1; i < 5616; ++i)
+        ASSERT_EQ(scene.Layers.Name(i), QString::number(i));
+    EXPECT_EQ(log.Count(), 5616); // the file name, then each renamed layer
+    // Names made later start from what is taken.
+    EXPECT_EQ(scene.UniqueLayerName(QString()), QStringLiteral("5616"));
+}
+
+// Names already taken in the middle of a numbered run are stepped over, in
+// any case of letters, and each base keeps its own count.
+TEST(HostileProject, DuplicateNamesTakeTheFirstFreeNumberOfTheirBase) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QByteArray text = "[Files]\r\nName1=a.png\r\nName2=b (2).png\r\n"
+                            "[Image1]\r\nName=x\r\nFileName=a.png\r\n"
+                            "[Image2]\r\nName=A2\r\nFileName=a.png\r\n"
+                            "[Image3]\r\nName=X\r\nFileName=a.png\r\n"  // -> a
+                            "[Image4]\r\nName=x\r\nFileName=a.png\r\n"  // -> a1
+                            "[Image5]\r\nName=x\r\nFileName=b (2).png\r\n" // -> b
+                            "[Image6]\r\nName=x\r\nFileName=a.png\r\n"  // -> a3 (A2 is taken)
+                            "[Image7]\r\nName=a4\r\nFileName=a.png\r\n"
+                            "[Image8]\r\nName=x\r\nFileName=a.png\r\n"; // -> a5
+    const QString path = dir.path() + QStringLiteral("/names.VKP");
+    ASSERT_TRUE(WriteFile(path, text));
+    TScene scene;
+    TErrorLog log;
+    ASSERT_NO_THROW(ReadProject(scene, path, log));
+    QStringList names;
+    for (int i = 0; i < scene.Layers.Count(); ++i)
+        names << scene.Layers.Name(i);
+    EXPECT_EQ(names, (QStringList{"x", "A2", "a", "a1", "b", "a3", "a4", "a5"}));
+}
+
+// A project just over 16 MiB of blank lines is read in blocks, not line by
+// line through a buffer of a megabyte each (2 min 23 s before).
+TEST(HostileProject, SixteenMegabytesOfBlankLinesReadAtOnce) {
+    QTemporaryDir dir(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+                          ? QStringLiteral("/dev/shm/velkon-XXXXXX")
+                          : QDir::tempPath() + QStringLiteral("/velkon-XXXXXX"));
+    ASSERT_TRUE(dir.isValid());
+    QByteArray text = "[Files]\r\nName1=a.png\r\n[Image1]\r\nName=L\r\nFileName=a.png\r\n";
+    text += QByteArray(16 * 1024 * 1024 + 2, '\n');
+    text += "[Lines]\r\nPos1=V5\r\n";
+    const QString path = dir.path() + QStringLiteral("/blank.VKP");
+    ASSERT_TRUE(WriteFile(path, text));
+    TScene scene;
+    TErrorLog log;
+    // Blocks of a megabyte are mapped and unmapped one by one, as by a
+    // sanitizer's allocator or glibc's before it raises its threshold: a
+    // megabyte's buffer per line then costs a system call pair a line.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+    const double start = CpuSeconds();
+    ASSERT_NO_THROW(ReadProject(scene, path, log));
+    EXPECT_LT(CpuSeconds() - start, kBombSeconds);
+    EXPECT_EQ(scene.Layers.Count(), 1);
+    EXPECT_EQ(scene.Lines, QStringList{QStringLiteral("V5=5")});
+}
+
+// A FIFO in the project's own place is refused at once, never waited on: by
+// the reader and by the import.
+TEST(HostileProject, AFifoInTheProjectsPlaceIsRefusedWithoutWaiting) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.path() + QStringLiteral("/fifo.VKP");
+    velkon::test::TFifo fifo(path);
+    ASSERT_TRUE(fifo.Made);
+    TScene scene;
+    TErrorLog log;
+    try {
+        ReadProject(scene, path, log);
+        ADD_FAILURE() << "read";
+    } catch (const EVelkonError& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("Nem sikerült megnyitni a projekt fájlt: ") + path +
+                                   QStringLiteral(" (nem közönséges fájl (FIFO vagy eszköz))"));
+    }
+    EXPECT_THROW(ReadProjectFile(path), EVelkonError);
+    EXPECT_EQ(fifo.Waited, 0) << "a read waited on the FIFO";
 }
 
 } // namespace

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace velkon;
 using velkon::test::ReadFile;
 using velkon::test::WriteFile;
@@ -482,6 +484,52 @@ TEST_F(TProjectFileTest, NumberedListsStopAfterTenThousand) {
     ReadText(scene, Path("p.VKP"), text, Log);
     EXPECT_EQ(scene.Groups.size(), MaxListEntries);
     EXPECT_EQ(scene.Groups.last(), QStringLiteral("g%1").arg(MaxListEntries));
+}
+
+// A list ends at its first missing key, not at a value that reads like the
+// end marker: a group, a file, a layer or a helper line called "NINCS1234"
+// (the editor lets a group be named so) is saved and read back with
+// everything after it.
+TEST_F(TProjectFileTest, EntriesNamedLikeTheListEndReadBack) {
+    const QString marker = QString::fromLatin1(NumberedListEnd);
+    const struct {
+        const char* Where;
+        std::function<void(TScene&)> Name;
+    } cases[] = {
+        {"a group", [&](TScene& s) { s.Groups[0] = marker; }},
+        {"a file", [&](TScene& s) {
+             s.Files.At(0)->Name = marker;
+             s.Files.Rename(0, marker);
+         }},
+        {"a layer", [&](TScene& s) {
+             s.Layers.At(0)->Name = marker;
+             s.Layers.Rename(0, marker);
+         }},
+        {"a helper line", [&](TScene& s) { s.Lines[0] = marker + "=" + marker.mid(1); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Where);
+        TScene scene;
+        for (const char* name : {"a.png", "b.png"}) {
+            auto item = std::make_unique<TFilesItem>();
+            item->Name = QString::fromLatin1(name);
+            scene.AddFile(std::move(item));
+        }
+        scene.Groups << "g1" << "g2";
+        scene.AddLayer(scene.Files.At(0));
+        scene.AddLayer(scene.Files.At(1));
+        scene.Lines << "V1=1" << "V2=2";
+        c.Name(scene);
+        const QString text = ProjectText(scene);
+        WriteProject(scene, Path("p.VKP"));
+        TScene again;
+        ReadProject(again, Path("p.VKP"), Log);
+        EXPECT_EQ(ProjectText(again), text);
+        EXPECT_EQ(again.Groups.size(), 2);
+        EXPECT_EQ(again.Files.Count(), 2);
+        EXPECT_EQ(again.Layers.Count(), 2);
+        EXPECT_EQ(again.Lines.size(), 2);
+    }
 }
 
 TEST_F(TProjectFileTest, MissingProjectFileLeavesTheSceneAlone) {

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include <sys/mount.h>
 #include <unistd.h>
 
@@ -87,21 +89,66 @@ TEST(SafeWrite, FullDiskFailsAndKeepsTheOldFile) {
     ::umount(mountPoint.constData());
 }
 
-TEST(SafeWrite, StaleTemporariesOfEndedWritesAreRemoved) {
+// Only the editor's own temporaries of ended writes go; every file of the
+// user's stays, whatever its name looks like.
+TEST(SafeWrite, StaleTemporariesOfEndedWritesAreRemovedAndNothingElse) {
     QTemporaryDir dir;
     const QString dead = QString::number(DeadPid());
     const QString mine = QString::number(::getpid());
-    const QStringList planted = {
-        ".p.VKP.vktmp." + dead + ".aB3xYz", // our naming, writer gone: stale
-        ".p.VKM.vktmp." + mine + ".aB3xYz", // a write of this very process: kept
-        "p.VKP.Qw12Er",                     // the earlier save method's naming for p.VKP: stale
-        "q.VKP.Qw12Er",                     // not a target of this save: kept
-        "p.VKP.vktmp",                      // user file of a similar name: kept
-        "p.VKP.Qw12Er.bak",                 // kept
+    const struct {
+        QString Name;
+        bool Removed;
+    } planted[] = {
+        {".p.VKP.vktmp." + dead + ".aB3xYz", true},   // our naming, writer gone: stale
+        {".p.VKM.vktmp." + mine + ".aB3xYz", false},  // a write of this very process
+        {".€€.VKP.vktmp." + dead + ".Zz09aa", true},  // a shortened stem is ours all the same
+        {"p.VKP.Qw12Er", false},                      // "<target>.<six characters>": the user's
+        {"out.VKM.backup", false},
+        {"out.VKP.keepme", false},
+        {"demo.VKP.bak123", false},
+        {"p.VKP.vktmp", false},
+        {".p.VKP.vktmp." + dead + ".aB3xYz.bak", false}, // more after the six letters
+        {".p.VKP.vktmp." + dead + ".aB3xY", false},      // five letters
+        {".p.VKP.vktmp." + dead + ".aB-xYz", false},     // not what mkstemp writes
+        {".p.VKP.vktmp.12a4.aB3xYz", false},             // no process number
+        {"p.VKP.vktmp." + dead + ".aB3xYz", false},      // not hidden
     };
-    for (const QString& name : planted)
-        ASSERT_TRUE(WriteFile(dir.filePath(name), "x"));
-    EXPECT_EQ(RemoveStaleTemporaries(dir.path(), {"p.VKP"}), 2);
-    EXPECT_EQ(AllFiles(dir.path()), (QStringList{".p.VKM.vktmp." + mine + ".aB3xYz", "p.VKP.Qw12Er.bak",
-                                                 "p.VKP.vktmp", "q.VKP.Qw12Er"}));
+    QStringList kept;
+    for (const auto& p : planted) {
+        ASSERT_TRUE(WriteFile(dir.filePath(p.Name), "x")) << p.Name.toStdString();
+        if (!p.Removed) kept << p.Name;
+    }
+    // A link named like a temporary is never followed nor removed.
+    ASSERT_TRUE(WriteFile(dir.filePath("target.txt"), "precious"));
+    const QString link = ".q.VKP.vktmp." + dead + ".qQ1qQ1";
+    ASSERT_TRUE(QFile::link(dir.filePath("target.txt"), dir.filePath(link)));
+    kept << link << "target.txt";
+    kept.sort();
+    EXPECT_EQ(RemoveStaleTemporaries(dir.path()), 2);
+    EXPECT_EQ(AllFiles(dir.path()), kept);
+    EXPECT_EQ(ReadFile(dir.filePath("target.txt")), QByteArray("precious"));
+}
+
+// A name of many-byte letters uses most of the file system's 255 bytes: the
+// temporary's name is shortened to fit, and the write goes through.
+TEST(SafeWrite, LongNamesOfManyByteLettersCanBeWritten) {
+    QTemporaryDir dir;
+    const struct {
+        const char* Why;
+        QString Name;
+    } cases[] = {
+        {"80 euro signs (244 bytes)", QString(80, QChar(0x20AC)) + ".VKP"},
+        {"62 four-byte letters (252 bytes)", QString::fromUcs4(std::u32string(62, U'\U0001F600').data(), 62) + ".VKP"},
+        {"251 plain letters", QString(251, 'a') + ".VKP"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Why);
+        ASSERT_LE(QFile::encodeName(c.Name).size(), 255);
+        const QString path = dir.filePath(c.Name);
+        ASSERT_NO_THROW(SafeWriteFile(path, "one"));
+        ASSERT_NO_THROW(SafeWriteFile(path, "two"));
+        EXPECT_EQ(ReadFile(path), QByteArray("two"));
+        EXPECT_EQ(AllFiles(dir.path()), QStringList{c.Name});
+        QFile::remove(path);
+    }
 }

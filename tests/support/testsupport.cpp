@@ -1,10 +1,37 @@
 #include "testsupport.h"
 
 #include <QFile>
+#include <chrono>
 #include <cstdio>
+#include <fcntl.h>
 #include <png.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace velkon::test {
+
+TFifo::TFifo(const QString& path) : path_(QFile::encodeName(path)) {
+    Made = ::mkfifo(path_.constData(), 0644) == 0;
+    watcher_ = std::thread([this] {
+        using namespace std::chrono;
+        // A quick look by a reader that does not wait is over long before this.
+        const auto patience = steady_clock::now() + seconds(2);
+        while (!stop_) {
+            std::this_thread::sleep_for(milliseconds(50));
+            if (steady_clock::now() < patience) continue;
+            const int fd = ::open(path_.constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) {
+                ++Waited;
+                ::close(fd);
+            }
+        }
+    });
+}
+
+TFifo::~TFifo() {
+    stop_ = true;
+    watcher_.join();
+}
 
 bool WritePng(const QString& path, int width, int height, int colorType, int bitDepth,
               const std::function<uint8_t(int x, int y, int channel)>& sample, const std::vector<uint8_t>& palette) {

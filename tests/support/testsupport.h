@@ -5,8 +5,10 @@
 #include <QStringList>
 #include <ostream>
 #include <QTemporaryDir>
+#include <atomic>
 #include <cstdint>
 #include <functional>
+#include <thread>
 #include <vector>
 
 namespace velkon::test {
@@ -25,6 +27,25 @@ bool WritePng(const QString& path, int width, int height, int colorType, int bit
 
 // Writes a canonical 44-byte-header PCM WAV file.
 bool WriteWav(const QString& path, int channels, int rate, int bits, const QByteArray& samples);
+
+// A FIFO with no writer at path. Reading it would wait forever: a watcher
+// thread notices a reader that waits (a writer's open succeeds only while a
+// reader holds the FIFO), counts it in Waited and lets it go with an empty
+// file, so that a read that waits fails its test instead of hanging it.
+class TFifo {
+public:
+    explicit TFifo(const QString& path);
+    ~TFifo();
+    TFifo(const TFifo&) = delete;
+    TFifo& operator=(const TFifo&) = delete;
+    bool Made = false;
+    std::atomic<int> Waited{0};
+
+private:
+    QByteArray path_;
+    std::atomic<bool> stop_{false};
+    std::thread watcher_;
+};
 
 // Writes raw bytes to a file.
 bool WriteFile(const QString& path, const QByteArray& bytes);

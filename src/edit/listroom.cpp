@@ -1,0 +1,24 @@
+#include "edit/listroom.h"
+
+#include "model/commands.h"
+#include "model/imagesitem.h"
+#include "model/velkonerror.h"
+#include "project/projectfile.h"
+
+namespace velkon {
+
+void CheckListRoom(int64_t count, int64_t adding, const QString& list) {
+    if (adding <= 0 || count + adding <= MaxListEntries)
+        return;
+    throw EVelkonError(QStringLiteral("%1: legfeljebb %2 elem lehet, a művelet után %3 lenne; semmi nem "
+                                      "változott")
+                           .arg(list)
+                           .arg(MaxListEntries)
+                           .arg(count + adding));
+}
+
+void CheckTrackRoom(const TImagesItem& layer, const TCommands& track, int64_t adding) {
+    CheckListRoom(track.Count(), adding, QStringLiteral("A(z) ") + layer.Name + QStringLiteral(" réteg sávja"));
+}
+
+} // namespace velkon
