@@ -111,10 +111,10 @@ bool ImportFromProject(
     TIniFile ini;
     ini.LoadFromFile(*path);
     const std::optional<std::vector<int>> entries = chooseLayers(ImportLayerNames(ini));
-    if (!entries) return false; // Cancel keeps the undo ring
+    if (!entries) return false; // Cancel changes nothing
+    if (entries->empty()) return false;
+    state.Undo.Record(-TUndoBuffer::kindImport); // the whole import is one step
     const int added = ImportLayers(state.Scene, dialogs, log, *path, ini, *entries);
-    // Snapshots name layers: an imported name could bring a stranger's tracks back.
-    state.Undo.Clear();
     state.Scene.Saved = false;
     return added > 0;
 }
