@@ -395,6 +395,25 @@ TEST(DeleteResourceFile, PicturesAndNamedFilesAreRefused) {
     EXPECT_EQ(f.Scene.Files.Count(), 2);
 }
 
+TEST(DeleteResourceFile, AFileALayerShowsStaysWhateverItsKind) {
+    // A project may put a layer on a sound or particle file: deleting that
+    // file would leave the layer on a file the project no longer has.
+    for (const int kind : {int(TFilesItem::kindSound), int(TFilesItem::kindParticle)}) {
+        TOpsFixture f;
+        auto item = std::make_unique<TFilesItem>();
+        item->Name = "odd.bin";
+        item->Kind = kind;
+        TFilesItem* file = f.Scene.AddFile(std::move(item));
+        TImagesItem* l = f.Scene.AddLayer(file);
+        f.Dialogs.DefaultYesNo = true;
+        EXPECT_FALSE(DeleteFile(f.State, f.Dialogs, 0)) << kind;
+        EXPECT_EQ(f.Dialogs.Messages, QStringList{"A fájlt egy réteg használja, így nem törölhető!"});
+        ASSERT_EQ(f.Scene.Files.Count(), 1);
+        EXPECT_EQ(f.Scene.Files.At(0), l->FileItem);
+        EXPECT_EQ(f.State.Undo.Top(), 0) << "nothing to undo";
+    }
+}
+
 namespace {
 
 // A project with ball (on ball.png, parent "sun", a command naming sun) and
