@@ -5,6 +5,7 @@
 #include "edit/inspector.h"
 #include "edit/layerlist.h"
 #include "edit/layerops.h"
+#include "engine/sounds.h"
 #include "model/commands.h"
 #include "model/errorlog.h"
 #include "model/filesitem.h"
@@ -18,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cctype>
 #include <functional>
 #include <gtest/gtest.h>
@@ -405,5 +407,28 @@ TEST_F(StructuralUndo, ARingWrappedPastItsSizeByDeletesAndClonesStaysConsistent)
     for (int i = 253; i >= 0; --i) {
         ASSERT_TRUE(state.Undo.Redo());
         ASSERT_EQ(Dump(), dumps[dumps.size() - 1 - static_cast<size_t>(i)]) << "redo to " << i;
+    }
+}
+
+TEST_F(StructuralUndo, TheSoundManagerLetsGoOfASoundAnUndoRemovesAndTakesItBack) {
+    const QString wav = Path(QStringLiteral("ding.wav"));
+    ASSERT_TRUE(test::WriteWav(wav, 1, 22050, 16, QByteArray(100, '\0')));
+    dialogs.FilesAnswers.push_back(QStringList{wav});
+    ASSERT_EQ(AddSounds(state, dialogs, log), 1);
+    const TSnd* ding = scene.Files.Find(QStringLiteral("ding.wav"))->Sound.get();
+    ASSERT_TRUE(ding);
+    auto known = [&] {
+        const std::vector<TSnd*>& all = SceneSounds(scene).Sounds();
+        return std::count(all.begin(), all.end(), ding);
+    };
+    ASSERT_EQ(known(), 1);
+    for (int round = 0; round < 2; ++round) {
+        state.Undo.Undo();
+        EXPECT_FALSE(scene.Files.Find(QStringLiteral("ding.wav")));
+        EXPECT_EQ(known(), 0) << "the ring alone holds it now";
+        state.Undo.Redo();
+        ASSERT_TRUE(scene.Files.Find(QStringLiteral("ding.wav")));
+        EXPECT_EQ(scene.Files.Find(QStringLiteral("ding.wav"))->Sound.get(), ding) << "not loaded again";
+        EXPECT_EQ(known(), 1);
     }
 }
