@@ -495,26 +495,25 @@ void TEditSession::LayerListOperation(TChoices& in) {
         break;
     case 3: {
         const bool up = in.Flag();
-        MoveSelected(Scene, up, in.Flag(), selected);
+        MoveSelected(State, up, in.Flag(), selected);
         break;
     }
-    case 4: CloneLayers(Scene, Dialogs, selected, in.Flag()); break;
+    case 4: CloneLayers(State, Dialogs, selected, in.Flag()); break;
     case 5:
-        DeleteSelected(Scene, Dialogs, Log, selected);
-        State.Undo.Clear(); // as the layers panel does after a delete
+        DeleteSelected(State, Dialogs, Log, selected);
         break;
     case 6:
         Dialogs.TextAnswers.push_back(HostileNumberText(in));
-        BatchRename(Scene, Dialogs);
+        BatchRename(State, Dialogs);
         break;
-    case 7: SetSelectedVisible(Scene, in.Flag()); break;
+    case 7: SetSelectedVisible(State, in.Flag()); break;
     case 8:
         if (!Scene.Groups.isEmpty()) {
             Dialogs.TextAnswers.push_back(HostileName(in, LayerNames()));
             const int group = in.Int(0, int(Scene.Groups.size()) - 1);
             const bool inStatus = in.Flag();
             const int x = in.Int(0, 60);
-            GroupRowClick(Scene, Dialogs, group, inStatus, x, in.Flag());
+            GroupRowClick(State, Dialogs, group, inStatus, x, in.Flag());
         }
         break;
     case 9: {

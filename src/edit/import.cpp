@@ -135,10 +135,10 @@ bool ImportFromProject(
     TIniFile ini;
     ini.FromBytes(ReadProjectFile(*path));
     const std::optional<std::vector<int>> entries = chooseLayers(ImportLayerNames(ini));
-    if (!entries) return false; // Cancel keeps the undo ring
+    if (!entries) return false; // Cancel changes nothing
+    if (entries->empty()) return false;
+    state.Undo.Record(-TUndoBuffer::kindImport); // the whole import is one step
     const int added = ImportLayers(state.Scene, dialogs, log, *path, ini, *entries);
-    // Snapshots name layers: an imported name could bring a stranger's tracks back.
-    state.Undo.Clear();
     state.Scene.Saved = false;
     return added > 0;
 }

@@ -27,8 +27,8 @@ int ImportLayers(TScene& scene, TDialogs& dialogs, TErrorLog& log, const QString
                  const TIniFile& ini, const std::vector<int>& entries);
 
 // Import button: asks for a project file, lets chooseLayers pick entries of
-// its layer names (nullopt: cancelled), imports them, then empties the undo
-// ring. Returns whether anything was imported.
+// its layer names (nullopt: cancelled), imports them as one undo step
+// "Import". Returns whether anything was imported.
 bool ImportFromProject(
     TEditorState& state, TDialogs& dialogs, TErrorLog& log,
     const std::function<std::optional<std::vector<int>>(const QStringList& names)>& chooseLayers);

@@ -290,8 +290,7 @@ bool TInspector::RenameLayer(TDialogs& dialogs) {
         dialogs.Message(problem);
         return false;
     }
-    // Snapshots name layers: a step recorded under the old name would restore nothing.
-    state_.Undo.Clear();
+    state_.Undo.Record(-TUndoBuffer::kindRename); // names, references and Parent texts come back
     const QString old = l->Name;
     scene.Layers.Rename(scene.Layers.IndexOf(l), name);
     scene.RenameReferences(old, name);
@@ -349,7 +348,8 @@ bool TInspector::RenameFile(TDialogs& dialogs) {
             QStringLiteral("A fájl átnevezése nem sikerült (%1): %2").arg(disk.errorString(), file.Path));
         return false;
     }
-    state_.Undo.Clear();
+    // Undo renames the file on disk back (see TUndoBuffer::Undo).
+    state_.Undo.Record(-TUndoBuffer::kindFileRename);
     const QString old = file.Name;
     scene.RenameReferences(old, name);
     file.Name = name;

@@ -86,9 +86,11 @@ public:
     bool PickOrigin(int x, int y);
     // "Origó beállítása": the origin where the common origin is.
     bool OriginFromCommonOrigin();
-    // "Név megváltoztatása".
+    // "Név megváltoztatása": the layer, the commands naming it and the Parent
+    // texts naming it, as undo step "Átnevezés".
     bool RenameLayer(TDialogs& dialogs);
-    // "Fájlnév megváltoztatása": renames the picture file on disk first.
+    // "Fájlnév megváltoztatása": renames the picture file on disk first; undo
+    // step "Fájl átnevezés" (its undo renames the file back).
     bool RenameFile(TDialogs& dialogs);
 
     // A multiple-page field got the focus: every layer takes its base, the

@@ -234,7 +234,9 @@ int SelectedGroupOnly(const std::vector<TLayerRow>& selected) {
     return group;
 }
 
-bool GroupRowClick(TScene& scene, TDialogs& dialogs, int group, bool inStatus, int statusX, bool onIcon) {
+bool GroupRowClick(TEditorState& editor, TDialogs& dialogs, int group, bool inStatus, int statusX,
+                   bool onIcon) {
+    TScene& scene = editor.Scene;
     if (group < 0 || group >= scene.Groups.size() || group >= MaxGroups) return false;
     TGroupState& state = scene.GroupStates[static_cast<size_t>(group)];
     bool changed = false;
@@ -242,7 +244,10 @@ bool GroupRowClick(TScene& scene, TDialogs& dialogs, int group, bool inStatus, i
         state.Open = state.Open ? 0 : 1;
         changed = true;
     }
-    if (inStatus && statusX > 34) state.Shown = state.Shown ? 0 : 1;
+    if (inStatus && statusX > 34) {
+        editor.Undo.Record(-TUndoBuffer::kindShown);
+        state.Shown = state.Shown ? 0 : 1;
+    }
     if (onIcon) {
         const auto name = dialogs.InputText(QStringLiteral("Csoport név változtatása"),
                                             QStringLiteral("Új név"), scene.Groups[group]);
@@ -250,11 +255,13 @@ bool GroupRowClick(TScene& scene, TDialogs& dialogs, int group, bool inStatus, i
         if (name && !StoredNameProblem(*name).isEmpty()) {
             dialogs.Message(StoredNameProblem(*name));
         } else if (name) {
+            editor.Undo.Record(-TUndoBuffer::kindGroupRename);
             scene.Groups[group] = *name;
             changed = true;
         }
     }
     if (inStatus && statusX > 18 && statusX < 34) {
+        editor.Undo.Record(-TUndoBuffer::kindLock);
         state.Locked = state.Locked ? 0 : 1;
         ForMembers(scene, group, [&](TImagesItem& m) { m.Locked = state.Locked != 0; });
         changed = true;
@@ -266,18 +273,21 @@ bool GroupRowClick(TScene& scene, TDialogs& dialogs, int group, bool inStatus, i
     return changed;
 }
 
-TRowToggle StartRowToggle(TLayerRow row, bool onStateIcon, bool inStatus, int statusX) {
+TRowToggle StartRowToggle(TEditorState& state, TLayerRow row, bool onStateIcon, bool inStatus, int statusX) {
     if (!row.Layer) return {};
     TImagesItem& l = *row.Layer;
     if (onStateIcon) {
+        state.Undo.Record(-TUndoBuffer::kindVisibility);
         l.Visible = !l.Visible;
         return {TRowToggle::visibility, l.Visible};
     }
     if (inStatus && statusX < 34) {
+        state.Undo.Record(-TUndoBuffer::kindLock);
         l.Locked = !l.Locked;
         return {TRowToggle::lock, l.Locked};
     }
     if (inStatus) {
+        state.Undo.Record(-TUndoBuffer::kindShown);
         l.Shown = !l.Shown;
         return {TRowToggle::shown, l.Shown};
     }
@@ -308,26 +318,31 @@ bool PaintRowToggle(TScene& scene, TLayerRow row, TRowToggle toggle) {
     return false;
 }
 
-void StatusHeaderClick(TScene& scene, bool& headerFlag) {
+void StatusHeaderClick(TEditorState& state, bool& headerFlag) {
+    state.Undo.Record(-TUndoBuffer::kindLock);
     headerFlag = !headerFlag;
-    for (const auto& [name, layer] : scene.Layers)
+    for (const auto& [name, layer] : state.Scene.Layers)
         layer->Locked = headerFlag;
 }
 
-bool LockAllButCurrent(TScene& scene) {
+bool LockAllButCurrent(TEditorState& state) {
+    TScene& scene = state.Scene;
     if (scene.SelectedCount != 1 || !scene.CurrentLayer) return false;
+    state.Undo.Record(-TUndoBuffer::kindLock);
     for (const auto& [name, layer] : scene.Layers)
         layer->Locked = true;
     scene.CurrentLayer->Locked = false;
     return true;
 }
 
-bool BatchRename(TScene& scene, TDialogs& dialogs) {
+bool BatchRename(TEditorState& state, TDialogs& dialogs) {
+    TScene& scene = state.Scene;
     const auto answer =
         dialogs.InputText(QStringLiteral("Csoportos átnevezés"),
                           QStringLiteral("Mennyi karaktert vágjak le az elejéből?"), QStringLiteral("7"));
     if (!answer) return false;
     const int cut = std::max(0, ToInt(answer->trimmed()));
+    state.Undo.Record(-TUndoBuffer::kindRename);
     for (int i = scene.Layers.Count() - 1; i >= 0; --i) {
         TImagesItem& l = *scene.Layers.At(i);
         if (!l.Selected) continue;
@@ -414,12 +429,19 @@ void DropRows(TEditorState& state, TDialogs& dialogs, const std::vector<TLayerRo
     scene.Saved = false;
 }
 
-void SetRowsColor(const std::vector<TLayerRow>& selected, uint32_t color) {
-    for (const TLayerRow& r : selected)
-        if (r.Layer) r.Layer->ItemColor = color;
+void SetRowsColor(TEditorState& state, const std::vector<TLayerRow>& selected, uint32_t color) {
+    bool recorded = false;
+    for (const TLayerRow& r : selected) {
+        if (!r.Layer) continue;
+        if (!recorded) state.Undo.Record(-TUndoBuffer::kindColor);
+        recorded = true;
+        r.Layer->ItemColor = color;
+    }
 }
 
-void SetSelectedVisible(TScene& scene, bool visible) {
+void SetSelectedVisible(TEditorState& state, bool visible) {
+    TScene& scene = state.Scene;
+    state.Undo.Record(-TUndoBuffer::kindVisibility);
     for (const auto& [name, layer] : scene.Layers)
         if (layer->Selected) layer->Visible = visible;
     scene.Saved = false;

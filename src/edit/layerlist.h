@@ -62,8 +62,9 @@ int SelectedGroupOnly(const std::vector<TLayerRow>& selected);
 // statusX its distance from the cell's left edge; onIcon: it hit the folder
 // icon. Toggles open (statusX < 18), locked (18..34, members follow) and
 // shown (> 34, members follow); a click on the folder asks for a new name.
+// The rename ("Csoport átnevezés"), lock and shown toggles are undo steps.
 // Returns whether anything changed.
-bool GroupRowClick(TScene& scene, TDialogs& dialogs, int group, bool inStatus, int statusX, bool onIcon);
+bool GroupRowClick(TEditorState& state, TDialogs& dialogs, int group, bool inStatus, int statusX, bool onIcon);
 
 // The toggles a mouse press starts on a layer row and paints over the rows
 // the pointer then crosses with the button held.
@@ -73,18 +74,20 @@ struct TRowToggle {
     bool Value = false;
 };
 // The press: on the state icon visibility, in the Status cell lock (left of
-// 34) or shown. Returns the toggle to remember.
-TRowToggle StartRowToggle(TLayerRow row, bool onStateIcon, bool inStatus, int statusX);
+// 34) or shown, each press one undo step with what it paints afterwards.
+// Returns the toggle to remember.
+TRowToggle StartRowToggle(TEditorState& state, TLayerRow row, bool onStateIcon, bool inStatus, int statusX);
 // Paints a remembered toggle onto a row; returns whether it changed anything.
 bool PaintRowToggle(TScene& scene, TLayerRow row, TRowToggle toggle);
 
-// The Status header: flips headerFlag and sets Locked of every layer to it.
-void StatusHeaderClick(TScene& scene, bool& headerFlag);
+// The Status header: flips headerFlag and sets Locked of every layer to it
+// (undo step "Zárolás váltás", as for L).
+void StatusHeaderClick(TEditorState& state, bool& headerFlag);
 // L: every layer locked except the current one (one selected layer only).
-bool LockAllButCurrent(TScene& scene);
+bool LockAllButCurrent(TEditorState& state);
 // R: cuts the number of characters the user gives from the front of every
-// selected layer's name, numbering names that are taken.
-bool BatchRename(TScene& scene, TDialogs& dialogs);
+// selected layer's name, numbering names that are taken (undo step "Átnevezés").
+bool BatchRename(TEditorState& state, TDialogs& dialogs);
 
 // Most groups a project can hold (the size of the group state table).
 constexpr int MaxGroups = 256;
@@ -103,9 +106,9 @@ void DropRows(TEditorState& state, TDialogs& dialogs, const std::vector<TLayerRo
 // Parent naming no layer and on a loop.
 bool ParentChainContains(const TScene& scene, const TImagesItem& target, const QString& name);
 
-// Colour swatch: ItemColor of every selected layer row.
-void SetRowsColor(const std::vector<TLayerRow>& selected, uint32_t color);
-// CheckAll / CheckOutAll: Visible of every selected layer.
-void SetSelectedVisible(TScene& scene, bool visible);
+// Colour swatch: ItemColor of every selected layer row (undo step "Szín beállítás").
+void SetRowsColor(TEditorState& state, const std::vector<TLayerRow>& selected, uint32_t color);
+// CheckAll / CheckOutAll: Visible of every selected layer (undo step "Láthatóság váltás").
+void SetSelectedVisible(TEditorState& state, bool visible);
 
 } // namespace velkon

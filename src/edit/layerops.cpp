@@ -1,6 +1,7 @@
 #include "edit/layerops.h"
 
 #include "edit/listroom.h"
+#include "edit/editorstate.h"
 #include "edit/selection.h"
 #include "engine/params.h"
 #include "engine/sounds.h"
@@ -73,11 +74,11 @@ int Members(const TScene& scene, int group) {
 
 } // namespace
 
-int AddPictures(TScene& scene, TDialogs& dialogs, TErrorLog& log, const std::vector<TLayerRow>& selected) {
+int AddPictures(TEditorState& state, TDialogs& dialogs, TErrorLog& log, const std::vector<TLayerRow>& selected) {
     const auto paths =
         ChooseResources(dialogs, QStringLiteral("Képfájl hozzáadása"), QStringLiteral("PNG|*.png"));
     if (!paths) return 0;
-    return AddPictureFiles(scene, dialogs, log, selected, *paths);
+    return AddPictureFiles(state, dialogs, log, selected, *paths);
 }
 
 QString NotAPictureMessage(const TFilesItem& item, const QString& path) {
@@ -86,8 +87,9 @@ QString NotAPictureMessage(const TFilesItem& item, const QString& path) {
     return why.isEmpty() ? QStringLiteral("A fájl nem kép: ") + path : why;
 }
 
-int AddPictureFiles(TScene& scene, TDialogs& dialogs, TErrorLog& log, const std::vector<TLayerRow>& selected,
+int AddPictureFiles(TEditorState& state, TDialogs& dialogs, TErrorLog& log, const std::vector<TLayerRow>& selected,
                     const QStringList& paths) {
+    TScene& scene = state.Scene;
     CheckRoomForFiles(scene, paths.size(), paths.size());
     // The pictures added share the project's picture budget with those it holds.
     TPictureCache pictures(MaxPictureMemory - scene.PictureMemory());
@@ -103,6 +105,8 @@ int AddPictureFiles(TScene& scene, TDialogs& dialogs, TErrorLog& log, const std:
             dialogs.Message(NotAPictureMessage(*item, path));
             continue;
         }
+        // One step for all the files, taken before the first one changes the scene.
+        if (added == 0) state.Undo.Record(-TUndoBuffer::kindLayerAdd);
         TFilesItem* file = scene.AddFile(std::move(item));
         LogSpace(log, *file);
         auto owned = std::make_unique<TImagesItem>(file);
@@ -151,8 +155,9 @@ namespace {
 
 // Adds the chosen files of one kind as resources; load, when given, reads a
 // file's contents and refuses it with false.
-int AddResourceFiles(TScene& scene, TDialogs& dialogs, TErrorLog& log, const QString& title,
+int AddResourceFiles(TEditorState& state, TDialogs& dialogs, TErrorLog& log, const QString& title,
                      const QString& filter, const std::function<bool(const QString&, TFilesItem&)>& load) {
+    TScene& scene = state.Scene;
     const auto paths = ChooseResources(dialogs, title, filter);
     if (!paths) return 0;
     CheckRoomForFiles(scene, paths->size(), 0);
@@ -165,6 +170,7 @@ int AddResourceFiles(TScene& scene, TDialogs& dialogs, TErrorLog& log, const QSt
             Forget(scene, *item);
             continue;
         }
+        if (added == 0) state.Undo.Record(-TUndoBuffer::kindFileAdd);
         scene.AddFile(std::move(item));
         ++added;
     }
@@ -174,8 +180,9 @@ int AddResourceFiles(TScene& scene, TDialogs& dialogs, TErrorLog& log, const QSt
 
 } // namespace
 
-int AddSounds(TScene& scene, TDialogs& dialogs, TErrorLog& log) {
-    return AddResourceFiles(scene, dialogs, log, QStringLiteral("Hangfájl hozzáadás"),
+int AddSounds(TEditorState& state, TDialogs& dialogs, TErrorLog& log) {
+    TScene& scene = state.Scene;
+    return AddResourceFiles(state, dialogs, log, QStringLiteral("Hangfájl hozzáadás"),
                             QStringLiteral("*.wav|*.wav"), [&](const QString& path, TFilesItem& item) {
                                 if (SceneSounds(scene).Load(path, item.Sound)) return true;
                                 dialogs.Message(QStringLiteral("Nem megfelelő a Wav formátuma!") + path);
@@ -183,13 +190,14 @@ int AddSounds(TScene& scene, TDialogs& dialogs, TErrorLog& log) {
                             });
 }
 
-int AddParticles(TScene& scene, TDialogs& dialogs, TErrorLog& log) {
-    return AddResourceFiles(scene, dialogs, log, QStringLiteral("Particle hozzáadása"),
+int AddParticles(TEditorState& state, TDialogs& dialogs, TErrorLog& log) {
+    return AddResourceFiles(state, dialogs, log, QStringLiteral("Particle hozzáadása"),
                             QStringLiteral("*.PAR|*.PAR"), {});
 }
 
-int CloneLayers(TScene& scene, TDialogs& dialogs, const std::vector<TLayerRow>& selected,
+int CloneLayers(TEditorState& state, TDialogs& dialogs, const std::vector<TLayerRow>& selected,
                 bool withAnimations) {
+    TScene& scene = state.Scene;
     if (selected.empty()) return 0;
     int clones = 0;
     for (const auto& [name, layer] : scene.Layers)
@@ -203,6 +211,7 @@ int CloneLayers(TScene& scene, TDialogs& dialogs, const std::vector<TLayerRow>& 
             dialogs.Message(QStringLiteral("Legfeljebb 256 csoport lehet, új csoport nem hozható létre!"));
             return 0;
         }
+        state.Undo.Record(-TUndoBuffer::kindLayerClone);
         scene.Groups << scene.Groups[source] + QStringLiteral(" másolat");
         newGroup = static_cast<int>(scene.Groups.size());
         TGroupState& record = scene.GroupStates[static_cast<size_t>(newGroup - 1)];
@@ -215,6 +224,7 @@ int CloneLayers(TScene& scene, TDialogs& dialogs, const std::vector<TLayerRow>& 
     for (int i = 0; i < scene.Layers.Count(); ++i) {
         const TImagesItem& s = *scene.Layers.At(i);
         if (!s.Selected) continue;
+        if (made == 0 && newGroup == 0) state.Undo.Record(-TUndoBuffer::kindLayerClone);
         auto clone = std::make_unique<TImagesItem>(s.FileItem);
         clone->Name = names.Make(TScene::LayerBaseName(s.FileItem ? s.FileItem->Name : QString()));
         names.Add(clone->Name);
@@ -322,10 +332,16 @@ QString DeleteQuestion(const TScene& scene) {
         .arg(layers > 1 ? QStringLiteral("a törölt rétegekre") : QStringLiteral("a törölt rétegre"));
 }
 
-bool DeleteSelected(TScene& scene, TDialogs& dialogs, TErrorLog& log,
+bool DeleteSelected(TEditorState& state, TDialogs& dialogs, TErrorLog& log,
                     const std::vector<TLayerRow>& selected) {
+    TScene& scene = state.Scene;
     if (scene.Layers.IsEmpty()) return false;
     if (!dialogs.AskYesNo(QStringLiteral("Törlés"), DeleteQuestion(scene))) return false;
+    // Only groups going, their members staying, is the dissolve of those groups.
+    bool layers = false;
+    for (const auto& [name, layer] : scene.Layers)
+        layers = layers || layer->Selected;
+    state.Undo.Record(layers ? -TUndoBuffer::kindLayerDelete : -TUndoBuffer::kindGroupDissolve);
     for (const auto& [name, layer] : scene.Layers)
         if (layer->Selected)
             for (int t = 1; t <= 12; ++t)
@@ -381,8 +397,16 @@ bool DeleteSelected(TScene& scene, TDialogs& dialogs, TErrorLog& log,
     return true;
 }
 
-std::optional<int> MoveSelected(TScene& scene, bool up, bool shift, const std::vector<TLayerRow>& selected) {
+std::optional<int> MoveSelected(TEditorState& state, bool up, bool shift, const std::vector<TLayerRow>& selected) {
+    TScene& scene = state.Scene;
     if (selected.empty()) return std::nullopt;
+    // A step only when something moves: some layer is selected, and not the
+    // one at the end it would move past.
+    bool any = false;
+    for (const auto& [name, layer] : scene.Layers)
+        any = any || layer->Selected;
+    const int ends = up ? scene.Layers.Count() - 1 : 0;
+    if (any && !scene.Layers.At(ends)->Selected) state.Undo.Record(TUndoBuffer::kindLayerOrder);
     const int steps = shift ? 10 : 1;
     TRegistry<TImagesItem>& layers = scene.Layers;
     for (int step = 0; step < steps; ++step) {
@@ -416,7 +440,8 @@ std::optional<int> MoveSelected(TScene& scene, bool up, bool shift, const std::v
     return std::nullopt;
 }
 
-bool DeleteFile(TScene& scene, TDialogs& dialogs, int fileIndex) {
+bool DeleteFile(TEditorState& state, TDialogs& dialogs, int fileIndex) {
+    TScene& scene = state.Scene;
     if (fileIndex < 0 || fileIndex >= scene.Files.Count()) return false;
     if (!dialogs.AskYesNo(QStringLiteral("Törlés"), QStringLiteral("Biztos törli?"))) return false;
     TFilesItem& file = *scene.Files.At(fileIndex);
@@ -428,6 +453,12 @@ bool DeleteFile(TScene& scene, TDialogs& dialogs, int fileIndex) {
         dialogs.Message(QStringLiteral("A fájlt használja egy animáció így nem törölhető!"));
         return false;
     }
+    // A layer may show a file of any kind (a project says which); its file stays.
+    if (file.UseCount > 0) {
+        dialogs.Message(QStringLiteral("A fájlt egy réteg használja, így nem törölhető!"));
+        return false;
+    }
+    state.Undo.Record(-TUndoBuffer::kindFileDelete);
     Forget(scene, file);
     scene.Files.Delete(fileIndex);
     scene.Saved = false;

@@ -10,6 +10,7 @@
 namespace velkon {
 
 class TDialogs;
+class TEditorState;
 class TErrorLog;
 class TFilesItem;
 class TScene;
@@ -19,24 +20,27 @@ class TScene;
 // top. "name(x,y).png" places the layer at x, y; a coordinate that is no
 // number puts the layer at 0, 0 with a log line, and the other files go on.
 // A file already in the project or one that cannot be read as a picture is
-// told and skipped. Returns how many layers were added.
-int AddPictures(TScene& scene, TDialogs& dialogs, TErrorLog& log, const std::vector<TLayerRow>& selected);
+// told and skipped. One undo step "Réteg hozzáadás" takes back all of them.
+// Returns how many layers were added.
+int AddPictures(TEditorState& state, TDialogs& dialogs, TErrorLog& log, const std::vector<TLayerRow>& selected);
 // The same for chosen paths (what the file dialog returned).
-int AddPictureFiles(TScene& scene, TDialogs& dialogs, TErrorLog& log, const std::vector<TLayerRow>& selected,
+int AddPictureFiles(TEditorState& state, TDialogs& dialogs, TErrorLog& log, const std::vector<TLayerRow>& selected,
                     const QStringList& paths);
 // The message add-picture gives for a file that is no picture it can show:
 // why the picture did not load, or that the file is no picture.
 QString NotAPictureMessage(const TFilesItem& item, const QString& path);
 
-// Add sound: each chosen WAV that loads becomes a file; returns how many.
-int AddSounds(TScene& scene, TDialogs& dialogs, TErrorLog& log);
-// Add particle: each chosen PAR file becomes a file; returns how many.
-int AddParticles(TScene& scene, TDialogs& dialogs, TErrorLog& log);
+// Add sound: each chosen WAV that loads becomes a file (one undo step "Fájl
+// hozzáadás"); returns how many.
+int AddSounds(TEditorState& state, TDialogs& dialogs, TErrorLog& log);
+// Add particle: each chosen PAR file becomes a file (one undo step); returns how many.
+int AddParticles(TEditorState& state, TDialogs& dialogs, TErrorLog& log);
 
 // Clone (with or without the twelve tracks) every selected layer right above
 // itself; a selected group row first makes a group "<name> másolat" for the
-// clones. The last clone becomes the one selected layer. Returns how many.
-int CloneLayers(TScene& scene, TDialogs& dialogs, const std::vector<TLayerRow>& selected,
+// clones. The last clone becomes the one selected layer. One undo step
+// "Réteg klónozás". Returns how many.
+int CloneLayers(TEditorState& state, TDialogs& dialogs, const std::vector<TLayerRow>& selected,
                 bool withAnimations);
 
 // How many commands of the layers that stay name a selected layer: they go
@@ -48,8 +52,9 @@ QString DeleteQuestion(const TScene& scene);
 
 // Delete, after "Biztos törli?": the selected layers with every command that
 // names them (each count logged), the selected groups, and files no longer
-// shown nor named. Returns whether it ran.
-bool DeleteSelected(TScene& scene, TDialogs& dialogs, TErrorLog& log, const std::vector<TLayerRow>& selected);
+// shown nor named. One undo step ("Réteg törlés", or "Csoport megszüntetés"
+// when only groups go) brings all of it back. Returns whether it ran.
+bool DeleteSelected(TEditorState& state, TDialogs& dialogs, TErrorLog& log, const std::vector<TLayerRow>& selected);
 
 // Whether a parameter names the layer: equal to its name, or its name
 // followed by ";" inside a function.
@@ -58,12 +63,14 @@ bool ParamNamesLayer(const QString& param, const QString& name);
 int DeleteCommandsNaming(TScene& scene, const QString& name);
 
 // Up/Down: the selected layers one step (ten with shift) in the drawing order,
-// over whole groups of others. Returns the group to select again when the
-// first selected row was a group row.
-std::optional<int> MoveSelected(TScene& scene, bool up, bool shift, const std::vector<TLayerRow>& selected);
+// over whole groups of others, as undo step "Rétegsorrend" (presses in a row
+// make one step). Returns the group to select again when the first selected
+// row was a group row.
+std::optional<int> MoveSelected(TEditorState& state, bool up, bool shift, const std::vector<TLayerRow>& selected);
 
 // Delete key in the "Files" list, after "Biztos törli?": pictures and files a
-// command names are refused. Returns whether the file went.
-bool DeleteFile(TScene& scene, TDialogs& dialogs, int fileIndex);
+// command names are refused; one that goes is undo step "Fájl törlés".
+// Returns whether the file went.
+bool DeleteFile(TEditorState& state, TDialogs& dialogs, int fileIndex);
 
 } // namespace velkon

@@ -4,6 +4,8 @@
 #include "edit/selection.h"
 #include "model/errorlog.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 
 namespace velkon {
@@ -84,6 +86,36 @@ QString TUndoBuffer::KindName(int32_t kind) {
         return QStringLiteral("Rétegek transzponálása");
     case kindLayersDeleteCommands:
         return QStringLiteral("Rétegek parancsok törlése");
+    case kindLayerAdd:
+        return QStringLiteral("Réteg hozzáadás");
+    case kindLayerDelete:
+        return QStringLiteral("Réteg törlés");
+    case kindLayerClone:
+        return QStringLiteral("Réteg klónozás");
+    case kindLayerOrder:
+        return QStringLiteral("Rétegsorrend");
+    case kindRename:
+        return QStringLiteral("Átnevezés");
+    case kindFileRename:
+        return QStringLiteral("Fájl átnevezés");
+    case kindImport:
+        return QStringLiteral("Import");
+    case kindFileAdd:
+        return QStringLiteral("Fájl hozzáadás");
+    case kindFileDelete:
+        return QStringLiteral("Fájl törlés");
+    case kindGroupDissolve:
+        return QStringLiteral("Csoport megszüntetés");
+    case kindGroupRename:
+        return QStringLiteral("Csoport átnevezés");
+    case kindVisibility:
+        return QStringLiteral("Láthatóság váltás");
+    case kindLock:
+        return QStringLiteral("Zárolás váltás");
+    case kindShown:
+        return QStringLiteral("Megjelenítés váltás");
+    case kindColor:
+        return QStringLiteral("Szín beállítás");
     case kindKeyboardMove:
         return QStringLiteral("Mozgatás gombokkal");
     }
@@ -152,7 +184,7 @@ bool TUndoBuffer::RestoreTop() {
         state_.KeyFrameCol = snapshot->KeyFrameCol;
     }
 
-    snapshot->RestoreLayers(state_.Scene);
+    snapshot->Restore(state_);
     state_.ToolPoint(-1).X = snapshot->OriginX;
     state_.ToolPoint(-1).Y = snapshot->OriginY;
     shareSource_ = snapshot;
@@ -164,11 +196,42 @@ bool TUndoBuffer::RestoreTop() {
     return true;
 }
 
-void TUndoBuffer::Undo() {
+bool TUndoBuffer::RenameFilesFor(const TVKPObject& target, const QString& refusal) {
+    const std::vector<TFileRename> renames = target.FileRenames();
+    std::vector<const TFileRename*> done;
+    QString why;
+    for (const TFileRename& r : renames) {
+        const QFileInfo from(r.From);
+        if (!from.isFile()) {
+            why = QStringLiteral("a(z) %1 fájl nem található").arg(r.From);
+        } else if (QFileInfo::exists(r.To) || QFileInfo(r.To).isSymLink()) {
+            why = QStringLiteral("a(z) %1 fájl már létezik").arg(r.To);
+        } else if (QFile disk(r.From); !disk.rename(r.To)) {
+            why = QStringLiteral("a(z) %1 fájl nem nevezhető át %2 névre: %3").arg(r.From, r.To, disk.errorString());
+        }
+        if (!why.isEmpty()) break;
+        done.push_back(&r);
+    }
+    if (why.isEmpty()) {
+        for (const TFileRename& r : renames)
+            r.Item->Path = r.To;
+        return true;
+    }
+    // All or none: the files renamed so far get their names back.
+    for (auto it = done.rbegin(); it != done.rend(); ++it)
+        QFile::rename((*it)->To, (*it)->From);
+    if (state_.Log) state_.Log->Add(refusal + why + QLatin1Char('.'));
+    return false;
+}
+
+bool TUndoBuffer::Undo() {
+    // The step to go back to, if there is one: the files it names otherwise go first.
+    const TVKPObject* target = undoCount_ > 0 ? slots_[top_ - 1].get() : nullptr;
+    if (target && !RenameFilesFor(*target, QStringLiteral("A visszavonás nem sikerült, mert "))) return false;
     Record(-kindRedo); // keeps the state being left for redo
     top_ = PreviousSlot(top_);
     // Past the oldest step the ring holds only newer states: nothing to go back to.
-    if (undoCount_ == 0 || !RestoreTop()) return;
+    if (undoCount_ == 0 || !RestoreTop()) return true;
     --undoCount_;
     ++redoCount_;
     // The selection follows the restored layers, but the restored origin stays.
@@ -177,20 +240,22 @@ void TUndoBuffer::Undo() {
     RecomputeSelection(state_);
     state_.ToolPoint(-1).X = x;
     state_.ToolPoint(-1).Y = y;
+    return true;
 }
 
-void TUndoBuffer::Redo() {
-    if (redoCount_ == 0) return; // at the newest step, or a new step ended the branch
-    top_ = NextSlot(NextSlot(top_));
-    if (slots_[top_ - 1]) {
-        RestoreTop();
-        --redoCount_;
-        ++undoCount_;
-        state_.SelectionSignature.reset();
-        RecomputeSelection(state_);
-    } else {
-        top_ = PreviousSlot(PreviousSlot(top_));
-    }
+bool TUndoBuffer::Redo() {
+    if (redoCount_ == 0) return true; // at the newest step, or a new step ended the branch
+    const int32_t next = NextSlot(NextSlot(top_));
+    const TVKPObject* target = slots_[next - 1].get();
+    if (!target) return true;
+    if (!RenameFilesFor(*target, QStringLiteral("Az újra végrehajtás nem sikerült, mert "))) return false;
+    top_ = next;
+    RestoreTop();
+    --redoCount_;
+    ++undoCount_;
+    state_.SelectionSignature.reset();
+    RecomputeSelection(state_);
+    return true;
 }
 
 void TUndoBuffer::Clear() {

@@ -12,9 +12,12 @@ namespace velkon {
 
 class TEditorState;
 
-// The undo ring: 255 snapshots of all layers, numbered 1 to 255. Every edit
-// records a step of a numbered kind before it changes the scene; consecutive
-// steps of the same positive kind share one snapshot.
+// The undo ring: 255 snapshots of the project's editable state, numbered 1 to
+// 255. Every edit records a step of a numbered kind before it changes the
+// scene; consecutive steps of the same positive kind share one snapshot. A
+// step holds which layers exist, in which order, with which names, files,
+// groups and helper lines, so undo and redo bring back deleted, added,
+// renamed and reordered layers and files too.
 class TUndoBuffer {
 public:
     static constexpr int SlotCount = 255;
@@ -51,6 +54,21 @@ public:
         kindLayersPaste = 52,
         kindLayersTranspose = 53,
         kindLayersDeleteCommands = 54,
+        kindLayerAdd = 60,
+        kindLayerDelete = 61,
+        kindLayerClone = 62,
+        kindLayerOrder = 63,
+        kindRename = 64,
+        kindFileRename = 65,
+        kindImport = 66,
+        kindFileAdd = 67,
+        kindFileDelete = 68,
+        kindGroupDissolve = 69,
+        kindGroupRename = 70,
+        kindVisibility = 71,
+        kindLock = 72,
+        kindShown = 73,
+        kindColor = 74,
         kindKeyboardMove = 100,
     };
 
@@ -64,10 +82,12 @@ public:
 
     // Records a step before a change; a negative kind forces a new step.
     void Record(int32_t kind);
-    // UndoSpeedButtonClick, Ctrl+Z.
-    void Undo();
-    // RedoSpeedButtonClick, Ctrl+Y, Ctrl+Shift+Z.
-    void Redo();
+    // UndoSpeedButtonClick, Ctrl+Z. A file the step to go back to names
+    // otherwise is renamed on disk first; when that fails, the error log says
+    // why and nothing changes (false).
+    bool Undo();
+    // RedoSpeedButtonClick, Ctrl+Y, Ctrl+Shift+Z; files as for Undo.
+    bool Redo();
     // After new project and open.
     void Clear();
     // Ends merging: the next edit records a new step (mouse up).
@@ -89,6 +109,8 @@ public:
 private:
     bool RestoreTop();
     void ShowStep();
+    // Renames the files on disk that going to `target` renames; all or none.
+    bool RenameFilesFor(const TVKPObject& target, const QString& refusal);
 
     TEditorState& state_;
     std::array<std::shared_ptr<const TVKPObject>, SlotCount> slots_;

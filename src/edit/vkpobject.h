@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -12,6 +13,7 @@ namespace velkon {
 class TCommands;
 class TCommandItem;
 class TEditorState;
+class TFilesItem;
 class TImagesItem;
 class TScene;
 
@@ -57,9 +59,15 @@ struct TLayerCommands {
     static std::shared_ptr<const TLayerCommands> Capture(const TImagesItem& layer);
 };
 
-// An immutable copy of one layer: the fields a restore writes back, the
-// twelve tracks and which animation was active.
+// An immutable copy of one layer: who it is, its key and name, its file, the
+// fields a restore writes back, the twelve tracks and which animation was
+// active.
 struct TLayerSnapshot {
+    uint64_t Id = 0;        // TImagesItem::Id of the layer
+    mutable QString Key;    // its key in Layers
+    mutable QString Name;
+    TFilesItem* FileItem = nullptr;
+    std::shared_ptr<TFilesItem> File; // keeps FileItem for a layer an undo makes again
     double Top = 0, Left = 0, Width = 0, Height = 0, Alpha = 255, Angle = 0, OrigoX = 0, OrigoY = 0;
     int32_t TouchLeft = 0, TouchTop = 0, TouchWidth = 0, TouchHeight = 0;
     bool Visible = true;
@@ -77,17 +85,57 @@ struct TLayerSnapshot {
     int ActiveAnimation = 0;
     std::shared_ptr<const TLayerCommands> Commands;
 
-    // Whether the plain fields equal the layer's (tracks are compared apart);
-    // reals bit for bit, Parent as texts are in TLayerCommands::Matches.
-    bool FieldsMatch(const TImagesItem& layer) const;
-    void CaptureFields(const TImagesItem& layer);
+    // Whether the plain fields, the key and the name equal the layer's
+    // (tracks are compared apart); reals bit for bit, texts as in
+    // TLayerCommands::Matches.
+    bool FieldsMatch(const QString& key, const TImagesItem& layer) const;
+    void CaptureFields(const QString& key, const TImagesItem& layer);
+    // Writes the plain fields and the name back (the key is the list's).
+    void RestoreFields(TImagesItem& layer) const;
 };
 
-// One undo step: every layer of the scene by name, the keyframe panel's
-// position and the common origin.
+// One resource file as a step keeps it: the item itself, shared with the
+// scene (so a file that left the list comes back whole, its picture and
+// sound included), under its key and name.
+struct TFileEntry {
+    mutable QString Key;
+    std::shared_ptr<TFilesItem> Item;
+    mutable QString Name;
+};
+
+// An immutable copy of the resource file list, shared by steps while the
+// list stays the same.
+struct TFilesSnapshot {
+    std::vector<TFileEntry> Entries;
+
+    bool Matches(const TScene& scene) const;
+    static std::shared_ptr<const TFilesSnapshot> Capture(const TScene& scene);
+};
+
+// The layers panel's own flags of one group, as a step keeps them.
+struct TGroupFlags {
+    uint8_t Open = 0, Shown = 1, Locked = 0, Selected = 0;
+    bool operator==(const TGroupFlags&) const = default;
+};
+using TGroupFlagTable = std::array<TGroupFlags, 256>;
+
+// A file whose name an undo or redo changes back: renamed on disk first.
+struct TFileRename {
+    TFilesItem* Item = nullptr;
+    QString From, To;
+};
+
+// One undo step: the whole editable state of the project (the layers in
+// their order, the resource files, the groups with their flags, the helper
+// lines), the keyframe panel's position and the common origin. Whatever did
+// not change between steps is shared with the step before.
 class TVKPObject {
 public:
-    std::vector<std::pair<QString, std::shared_ptr<const TLayerSnapshot>>> Layers;
+    std::vector<std::shared_ptr<const TLayerSnapshot>> Layers; // in list order
+    std::shared_ptr<const TFilesSnapshot> Files;
+    QStringList Groups;
+    std::shared_ptr<const TGroupFlagTable> GroupFlags;
+    QStringList Lines;
     int32_t KeyFrameIndex = 0;
     int32_t KeyFrameColCount = -1; // -1: keyframe editing was off
     int32_t KeyFrameCol = 0;
@@ -95,13 +143,19 @@ public:
     double OriginX = 0, OriginY = 0;
 
     // Fills the snapshot from the scene and the editor state. Layer copies
-    // and tracks that equal those of `previous` are shared with it.
+    // (found by their ids), tracks, the file list and the group flags that
+    // equal those of `previous` are shared with it.
     void Capture(const TEditorState& state, int32_t kind, const TVKPObject* previous);
-    // Writes every layer copy back into the layer of the same name; copies
-    // whose layer no longer exists are skipped, and layers the snapshot does
-    // not know are left alone. The keyframe fields and the origin are the
-    // caller's.
-    void RestoreLayers(TScene& scene) const;
+    // The files that carry another name in the scene than in this step, with
+    // the paths a return to the step renames them between.
+    std::vector<TFileRename> FileRenames() const;
+    // Makes the scene what the step holds: the file list, the layers (the
+    // live one of an id kept and written only where it differs, a missing one
+    // made again, one the step does not know removed), their order, the
+    // groups and the helper lines. Pointers to removed layers (the current
+    // layer, tool points) are cleared. The keyframe fields and the origin are
+    // the caller's; file names on disk must already be as FileRenames says.
+    void Restore(TEditorState& state) const;
 };
 
 } // namespace velkon

@@ -283,12 +283,19 @@ bool TSounds::IsPlaying(const TSnd& snd) const {
 
 void TSounds::Forget(TSnd* snd) { sounds_.erase(std::remove(sounds_.begin(), sounds_.end(), snd), sounds_.end()); }
 
+void TSounds::Remember(TSnd* snd) {
+    if (snd && std::find(sounds_.begin(), sounds_.end(), snd) == sounds_.end()) sounds_.push_back(snd);
+}
+
 TSounds& SceneSounds(TScene& scene) {
     if (!scene.Sounds) {
         scene.Sounds = std::make_shared<TSounds>();
         std::weak_ptr<TSounds> sounds = scene.Sounds;
         scene.FileItemGone = [sounds](TFilesItem& file) {
             if (const auto manager = sounds.lock(); manager && file.Sound) manager->Forget(file.Sound.get());
+        };
+        scene.FileItemBack = [sounds](TFilesItem& file) {
+            if (const auto manager = sounds.lock(); manager && file.Sound) manager->Remember(file.Sound.get());
         };
     }
     return *scene.Sounds;

@@ -50,6 +50,8 @@ public:
     // Every sound loaded so far, in load order (not owned).
     const std::vector<TSnd*>& Sounds() const { return sounds_; }
     void Forget(TSnd* snd);
+    // Takes a sound forgotten before back into the list (once).
+    void Remember(TSnd* snd);
 
     struct TDevice;
 
@@ -62,7 +64,8 @@ private:
 };
 
 // The scene's sound manager, made on first use. It forgets the sound of every
-// file item the scene frees, so it never keeps a pointer to a freed sound.
+// file item the scene lets go of, so it never keeps a pointer to a freed
+// sound, and remembers it again when an undo brings the file back.
 TSounds& SceneSounds(TScene& scene);
 
 // The error log's line when no sound device can be opened.

@@ -12,7 +12,8 @@ namespace velkon {
 class TSnd;
 
 // One resource file of the project: a picture, a sound or a particle file.
-class TFilesItem {
+// Files hold it shared; an undo step that keeps a layer showing it shares it too.
+class TFilesItem : public std::enable_shared_from_this<TFilesItem> {
 public:
     enum TKind { kindPicture = 1, kindSound = 2, kindParticle = 4 };
 

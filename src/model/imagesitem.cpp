@@ -3,10 +3,16 @@
 #include "model/filesitem.h"
 #include "model/picture.h"
 
+#include <atomic>
 #include <cmath>
 #include <stdexcept>
 
 namespace velkon {
+
+uint64_t TImagesItem::NewId() {
+    static std::atomic<uint64_t> last{0};
+    return last.fetch_add(1, std::memory_order_relaxed) + 1;
+}
 
 TImagesItem::TImagesItem(TFilesItem* fileItem) : FileItem(fileItem) {
     if (fileItem && fileItem->Image) {

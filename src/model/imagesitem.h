@@ -64,6 +64,10 @@ public:
         double Left = 0.0, Top = 0.0, Width = 0.0, Height = 0.0, Angle = 0.0;
         bool Taken = false;
     } MultiBase;
+    // Who the layer is to the undo ring: unique to every layer made, kept
+    // through renames and moves, and taken over by the layer an undo makes
+    // again in its place.
+    uint64_t Id = NewId();
 
     // A layer on a file item with every default; its name is left to the caller
     // (normally TScene::UniqueLayerName of the file's name). fileItem may be null.
@@ -98,6 +102,9 @@ public:
     // Deep copy for undo snapshots: geometry, flags, the four animations, and
     // the active animation recorded in the copy's first active track.
     std::unique_ptr<TImagesItem> Clone() const;
+
+    // A layer id never given before.
+    static uint64_t NewId();
 };
 
 } // namespace velkon

@@ -41,16 +41,21 @@ public:
     TScene(const TScene&) = delete;
     TScene& operator=(const TScene&) = delete;
 
-    TRegistry<TFilesItem> Files;
+    // Files are shared: the undo ring keeps a file that left the list, so
+    // that an undo brings it back as it was, picture and sound included.
+    TRegistry<TFilesItem, std::shared_ptr<TFilesItem>> Files;
     TRegistry<TImagesItem> Layers;
     QStringList Groups;                       // a layer's Group is a 1-based position here
     std::array<TGroupState, 256> GroupStates;
     QStringList Lines;                        // helper lines "V512=512", "F300=300"
     // Made by the engine on first use (SceneSounds); empty until a sound is needed.
     std::shared_ptr<TSounds> Sounds;
-    // Called for every file item just before the scene frees it; the engine
-    // registers here so that its sound manager lets go of the file's sound.
+    // Called for every file item just before the scene lets go of it (frees
+    // it, or leaves it to the undo ring), and for every file an undo brings
+    // back; the engine registers here so that its sound manager lets go of
+    // the file's sound and takes it again.
     std::function<void(TFilesItem&)> FileItemGone;
+    std::function<void(TFilesItem&)> FileItemBack;
 
     QString ProjectFileName;  // without directory
     QString ProjectDir;       // folder the project was last read from or saved to

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/registry.h"
+
 #include <QHash>
 #include <QSet>
 #include <QString>
@@ -7,7 +9,6 @@
 namespace velkon {
 
 class TImagesItem;
-template <class T> class TRegistry;
 
 // Unique layer names for many layers at once. Names are compared ignoring
 // case, as layer lookups do; each base name keeps the number its search

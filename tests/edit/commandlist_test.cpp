@@ -117,7 +117,7 @@ TEST_F(CommandListTest, PasteOfThreeRowsGoesInFrontOfTheSelectedRowOrAtTheEnd) {
     EXPECT_EQ(Dump(),
               (QStringList{S("Hide(x;;)"), S("Wait(1;;)"), S("Wait(2;;)"), S("Show(a;;)"), S("Hide(y;;)")}));
     EXPECT_FALSE(scene.Saved);
-    EXPECT_EQ(state.Undo.Slot(state.Undo.Top())->Kind, 12);
+    EXPECT_EQ(state.Undo.Slot(state.Undo.Top())->Kind, TUndoBuffer::kindCommandPaste);
 
     for (const std::vector<int>& sel : {std::vector<int>{}, std::vector<int>{0, 1}}) {
         Track().Clear();
@@ -179,7 +179,7 @@ TEST_F(CommandListTest, AddAndEditGoThroughTheDialogAndRefuseLineBreaks) {
     EXPECT_EQ(AddCommand(Target(), {}, ask), 3);
     EXPECT_EQ(Dump(),
               (QStringList{S("Wait(1;;)"), S("MoveTo(10;20;1)"), S("Wait(2;;)"), S("MoveTo(10;20;1)")}));
-    EXPECT_EQ(state.Undo.Slot(state.Undo.Top())->Kind, 10);
+    EXPECT_EQ(state.Undo.Slot(state.Undo.Top())->Kind, TUndoBuffer::kindCommandAdd);
     EXPECT_FALSE(scene.Saved);
 
     // MoveTo to Wait keeps the slots Wait does not use.
@@ -187,7 +187,7 @@ TEST_F(CommandListTest, AddAndEditGoThroughTheDialogAndRefuseLineBreaks) {
     EXPECT_TRUE(EditCommand(Target(), {1}, ask));
     EXPECT_EQ(asked, Track().Item(1));
     EXPECT_EQ(Dump()[1], S("Wait(3;20;1)"));
-    EXPECT_EQ(state.Undo.Slot(state.Undo.Top())->Kind, 15);
+    EXPECT_EQ(state.Undo.Slot(state.Undo.Top())->Kind, TUndoBuffer::kindCommandEdit);
     EXPECT_FALSE(EditCommand(Target(), {1, 2}, ask)); // only one selected row is edited
 
     answer = TCommandFields{S("PlaySfx"), S("bo\nom"), {}, {}};
@@ -215,7 +215,7 @@ TEST_F(CommandListTest, DeleteCountsTheRowsAlreadyDeleted) {
         Add(cmdWait, QString::number(i));
     DeleteCommands(Target(), {3, 1});
     EXPECT_EQ(Dump(), (QStringList{S("Wait(1;;)"), S("Wait(3;;)"), S("Wait(5;;)")}));
-    EXPECT_EQ(state.Undo.Slot(state.Undo.Top())->Kind, 13);
+    EXPECT_EQ(state.Undo.Slot(state.Undo.Top())->Kind, TUndoBuffer::kindCommandDelete);
     EXPECT_FALSE(scene.Saved);
 }
 
@@ -249,7 +249,7 @@ TEST_F(CommandListTest, MoveUpAndDownStopAtTheEnds) {
     EXPECT_EQ(MoveCommandsDown(Target(), {0, 2}), (std::vector<int>{1, 3}));
     EXPECT_EQ(Dump(), (QStringList{S("Wait(3;;)"), S("Wait(2;;)"), S("Wait(4;;)"), S("Wait(1;;)")}));
     EXPECT_EQ(Steps(), steps + 1); // moves share one step
-    EXPECT_EQ(state.Undo.Slot(state.Undo.Top())->Kind, 5);
+    EXPECT_EQ(state.Undo.Slot(state.Undo.Top())->Kind, TUndoBuffer::kindCommandMove);
 }
 
 TEST_F(CommandListTest, DropMovesTheFirstSelectedCommandOnly) {
@@ -267,7 +267,7 @@ TEST_F(CommandListTest, AltRAppendsARestartAtTheEndAndMarksModified) {
     AppendRestart(Target());
     EXPECT_EQ(Dump().last(), S("ReStart(0;;)"));
     EXPECT_FALSE(scene.Saved);
-    EXPECT_EQ(state.Undo.Slot(state.Undo.Top())->Kind, 10);
+    EXPECT_EQ(state.Undo.Slot(state.Undo.Top())->Kind, TUndoBuffer::kindCommandAdd);
 }
 
 TEST_F(CommandListTest, ExecuteButtonsSetThePlayAnimBits) {
@@ -287,7 +287,7 @@ TEST_F(CommandListTest, MoveToBecomesRelativeFromTheLayerOnward) {
     ConvertMoveToRelative(Target(), {0, 1, 2});
     EXPECT_EQ(Dump(),
               (QStringList{S("RelativeMoveTo(20;10;1)"), S("Wait(1;;)"), S("RelativeMoveTo(50;20;2)")}));
-    EXPECT_EQ(state.Undo.Slot(state.Undo.Top())->Kind, 8);
+    EXPECT_EQ(state.Undo.Slot(state.Undo.Top())->Kind, TUndoBuffer::kindCommandConvert);
 }
 
 TEST_F(CommandListTest, ABatchToolStopsAtAnUnreadableNumberAndOneUndoRestoresAll) {
@@ -318,7 +318,7 @@ TEST_F(CommandListTest, DurationChangeWritesTheAutoDurationIntoEachKindsSlot) {
     ChangeDuration(Target(), {0, 1, 2, 3, 4});
     EXPECT_EQ(Dump(), (QStringList{S("MoveTo(1;1;0,5)"), S("Rotate(90;0,5;)"), S("Wait(0,5;;)"),
                                    S("KeyFrame(x=1y=1w=1h=1a=0;1;)"), S("Show(a;;)")}));
-    EXPECT_EQ(state.Undo.Slot(state.Undo.Top())->Kind, 9);
+    EXPECT_EQ(state.Undo.Slot(state.Undo.Top())->Kind, TUndoBuffer::kindDurationConvert);
     ball->KeyframeEditing = true;
     state.KeyframeMode = true;
     ChangeDuration(Target(), {3});
@@ -391,7 +391,7 @@ TEST_F(CommandListTest, InversionSwapsOnlyThePairedKinds) {
     EXPECT_EQ(Dump(), (QStringList{S("MoveTo(1;2;3)"), S("StopSfx(boom;;)"), S("Hide(a;;)"),
                                    S("PlayParticle(p;;)"), S("StopOther(Ball;1;)")}));
     EXPECT_EQ(Track().Item(1)->Command(), cmdStopSfx);
-    EXPECT_EQ(state.Undo.Slot(state.Undo.Top())->Kind, 9);
+    EXPECT_EQ(state.Undo.Slot(state.Undo.Top())->Kind, TUndoBuffer::kindDurationConvert);
 }
 
 } // namespace

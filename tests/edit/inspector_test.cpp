@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -254,7 +255,7 @@ TEST_F(InspectorTest, RenameLayerRefusesTakenNamesIncludingItsOwn) {
     TImagesItem* l = AddLayer(QStringLiteral("ball"), 64, 64);
     AddLayer(QStringLiteral("car"), 64, 64);
     Select({l});
-    state.Undo.Record(6);
+    state.Undo.Record(TUndoBuffer::kindProperty);
     TScriptedDialogs dialogs;
     dialogs.TextAnswers = {QStringLiteral("ball"), QStringLiteral("CAR"), QStringLiteral("  ")};
     for (int i = 0; i < 3; ++i)
@@ -267,7 +268,7 @@ TEST_F(InspectorTest, RenameLayerRefusesTakenNamesIncludingItsOwn) {
     EXPECT_TRUE(state.Undo.UndoEnabled());
 }
 
-TEST_F(InspectorTest, RenameLayerRenamesReferencesAndParentsAndClearsUndo) {
+TEST_F(InspectorTest, RenameLayerRenamesReferencesAndParentsAsOneUndoStep) {
     TImagesItem* ball = AddLayer(QStringLiteral("ball"), 64, 64);
     TImagesItem* child = AddLayer(QStringLiteral("child"), 64, 64);
     TImagesItem* other = AddLayer(QStringLiteral("other"), 64, 64);
@@ -277,7 +278,7 @@ TEST_F(InspectorTest, RenameLayerRenamesReferencesAndParentsAndClearsUndo) {
     child->Base.Track[0].Add(
         std::make_unique<TCommandItem>(1, QStringLiteral("Left(ball;0)"), QStringLiteral("0")));
     Select({ball});
-    state.Undo.Record(6);
+    state.Undo.Record(TUndoBuffer::kindProperty);
     TScriptedDialogs dialogs;
     dialogs.TextAnswers = {QStringLiteral("labda")};
     ASSERT_TRUE(inspector.RenameLayer(dialogs));
@@ -288,10 +289,24 @@ TEST_F(InspectorTest, RenameLayerRenamesReferencesAndParentsAndClearsUndo) {
     EXPECT_EQ(other->Parent, QStringLiteral("balloon"));
     EXPECT_EQ(child->Base.Track[1].Item(0)->sParam1(), QStringLiteral("labda"));
     EXPECT_EQ(child->Base.Track[0].Item(0)->sParam1(), QStringLiteral("Left(labda;0)"));
-    EXPECT_FALSE(state.Undo.UndoEnabled());
-    EXPECT_EQ(log.Lines().value(0), QStringLiteral("UNDO PUFFER TÖRÖLVE!"));
+    EXPECT_EQ(state.Undo.Top(), 2) << "the ring stays, with the rename as its newest step";
+    EXPECT_EQ(log.UndoName, QStringLiteral("Átnevezés"));
+    EXPECT_FALSE(log.Lines().contains(QStringLiteral("UNDO PUFFER TÖRÖLVE!")));
     EXPECT_EQ(inspector.Single.Name, QStringLiteral("labda"));
     EXPECT_FALSE(scene.Saved);
+
+    // Undo: the name, its key, the references and the Parent text come back.
+    state.Undo.Undo();
+    EXPECT_EQ(ball->Name, QStringLiteral("ball")) << "the same layer, renamed back";
+    EXPECT_EQ(scene.Layers.Find(QStringLiteral("ball")), ball);
+    EXPECT_EQ(scene.Layers.Find(QStringLiteral("labda")), nullptr);
+    EXPECT_EQ(child->Parent, QStringLiteral("ball"));
+    EXPECT_EQ(child->Base.Track[1].Item(0)->sParam1(), QStringLiteral("ball"));
+    EXPECT_EQ(child->Base.Track[0].Item(0)->sParam1(), QStringLiteral("Left(ball;0)"));
+    state.Undo.Redo();
+    EXPECT_EQ(scene.Layers.Find(QStringLiteral("labda")), ball);
+    EXPECT_EQ(child->Parent, QStringLiteral("labda"));
+    EXPECT_EQ(child->Base.Track[0].Item(0)->sParam1(), QStringLiteral("Left(labda;0)"));
 }
 
 // Rename of the picture file, with the project in a temporary folder.
@@ -332,7 +347,7 @@ TEST_F(InspectorFileTest, RenamesOnDiskThenInTheProjectAndReopens) {
     EXPECT_EQ(scene.Files.Find(QStringLiteral("labda.png")), file);
     EXPECT_EQ(layer->Base.Track[0].Item(0)->sParam1(), QStringLiteral("labda.png"));
     EXPECT_EQ(inspector.Single.FileName, QStringLiteral("labda.png"));
-    EXPECT_FALSE(state.Undo.UndoEnabled());
+    EXPECT_EQ(log.UndoName, QStringLiteral("Fájl átnevezés"));
 
     const QString project = dir.filePath(QStringLiteral("p.VKP"));
     WriteProject(scene, project);
@@ -347,6 +362,63 @@ TEST_F(InspectorFileTest, RenamesOnDiskThenInTheProjectAndReopens) {
     EXPECT_EQ(again->Picture->Width, 8);
     EXPECT_EQ(again->Picture->Height, 4);
     EXPECT_TRUE(readLog.Lines().isEmpty()) << readLog.Lines().join(QLatin1Char('|')).toStdString();
+}
+
+TEST_F(InspectorFileTest, UndoRenamesTheFileBackOnDiskAndRedoRenamesItAgain) {
+    const QString ball = dir.filePath(QStringLiteral("ball.png"));
+    const QString labda = dir.filePath(QStringLiteral("labda.png"));
+    dialogs.TextAnswers = {QStringLiteral("labda.png")};
+    ASSERT_TRUE(inspector.RenameFile(dialogs));
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_TRUE(state.Undo.Undo());
+        EXPECT_TRUE(QFile::exists(ball));
+        EXPECT_FALSE(QFile::exists(labda));
+        EXPECT_EQ(file->Name, QStringLiteral("ball.png")) << "the same file item";
+        EXPECT_EQ(file->Path, ball);
+        EXPECT_EQ(scene.Files.Find(QStringLiteral("ball.png")), file);
+        EXPECT_EQ(scene.Files.Find(QStringLiteral("labda.png")), nullptr);
+        EXPECT_EQ(layer->Base.Track[0].Item(0)->sParam1(), QStringLiteral("ball.png"));
+        ASSERT_TRUE(state.Undo.Redo());
+        EXPECT_FALSE(QFile::exists(ball));
+        EXPECT_TRUE(QFile::exists(labda));
+        EXPECT_EQ(file->Path, labda);
+        EXPECT_EQ(scene.Files.Find(QStringLiteral("labda.png")), file);
+        EXPECT_EQ(layer->Base.Track[0].Item(0)->sParam1(), QStringLiteral("labda.png"));
+    }
+}
+
+TEST_F(InspectorFileTest, AnUndoThatCannotRenameTheFileBackSaysWhyAndChangesNothing) {
+    const QString ball = dir.filePath(QStringLiteral("ball.png"));
+    const QString labda = dir.filePath(QStringLiteral("labda.png"));
+    dialogs.TextAnswers = {QStringLiteral("labda.png")};
+    ASSERT_TRUE(inspector.RenameFile(dialogs));
+    const struct {
+        const char* what;
+        std::function<void()> block, unblock;
+        QString why;
+    } cases[] = {
+        {"another file took the old name", [&] { ASSERT_TRUE(test::WritePng(ball, 2, 2, 6)); },
+         [&] { ASSERT_TRUE(QFile::remove(ball)); }, QStringLiteral("a(z) %1 fájl már létezik").arg(ball)},
+        {"the file went", [&] { ASSERT_TRUE(QFile::rename(labda, labda + QStringLiteral(".x"))); },
+         [&] { ASSERT_TRUE(QFile::rename(labda + QStringLiteral(".x"), labda)); },
+         QStringLiteral("a(z) %1 fájl nem található").arg(labda)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.block();
+        const int top = state.Undo.Top();
+        EXPECT_FALSE(state.Undo.Undo());
+        EXPECT_EQ(log.Lines().value(0), QStringLiteral("A visszavonás nem sikerült, mert ") + c.why + '.');
+        EXPECT_EQ(state.Undo.Top(), top) << "no step recorded";
+        EXPECT_EQ(file->Name, QStringLiteral("labda.png"));
+        EXPECT_EQ(file->Path, labda);
+        EXPECT_EQ(layer->Base.Track[0].Item(0)->sParam1(), QStringLiteral("labda.png"));
+        c.unblock();
+    }
+    // Once the way is free, the same undo goes through.
+    ASSERT_TRUE(state.Undo.Undo());
+    EXPECT_TRUE(QFile::exists(ball));
+    EXPECT_EQ(file->Name, QStringLiteral("ball.png"));
 }
 
 TEST_F(InspectorFileTest, FailedDiskRenameChangesNothing) {

@@ -557,13 +557,13 @@ TEST_F(Keyframes, LayersMadeWhileEditingKeepTheirFileAndPlace) {
     } cases[] = {
         {"clone", // of the member, shown at its first keyframe
          [&](TImagesItem& a) {
-             CloneLayers(scene, dialogs, {TLayerRow{-1, &a, true, 0}}, true);
+             CloneLayers(state, dialogs, {TLayerRow{-1, &a, true, 0}}, true);
              return scene.Layers.Find("a1");
          },
          100, 10},
         {"add picture",
          [&](TImagesItem&) {
-             AddPictureFiles(scene, dialogs, log, {}, {dir.filePath("b(30,40).png")});
+             AddPictureFiles(state, dialogs, log, {}, {dir.filePath("b(30,40).png")});
              return scene.Layers.Find("b");
          },
          30, 40},

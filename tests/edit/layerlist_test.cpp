@@ -207,16 +207,16 @@ TEST(LayerList, GroupRowClicksToggleOpenLockShownAndRename) {
     f.Scene.Groups << "g";
     TImagesItem* a = f.Add("a", 1);
     TGroupState& s = f.Scene.GroupStates[0];
-    GroupRowClick(f.Scene, f.Dialogs, 0, true, 5, false);
+    GroupRowClick(f.State, f.Dialogs, 0, true, 5, false);
     EXPECT_EQ(s.Open, 1);
-    GroupRowClick(f.Scene, f.Dialogs, 0, true, 25, false);
+    GroupRowClick(f.State, f.Dialogs, 0, true, 25, false);
     EXPECT_EQ(s.Locked, 1);
     EXPECT_TRUE(a->Locked);
-    GroupRowClick(f.Scene, f.Dialogs, 0, true, 40, false);
+    GroupRowClick(f.State, f.Dialogs, 0, true, 40, false);
     EXPECT_EQ(s.Shown, 0);
     EXPECT_FALSE(a->Shown);
     f.Dialogs.TextAnswers.push_back(QString("Uj"));
-    GroupRowClick(f.Scene, f.Dialogs, 0, false, -50, true);
+    GroupRowClick(f.State, f.Dialogs, 0, false, -50, true);
     EXPECT_EQ(f.Scene.Groups[0], "Uj");
     EXPECT_EQ(f.Dialogs.Asked.back(), "input:Csoport név változtatása|Új név|g");
 }
@@ -227,19 +227,19 @@ TEST(LayerList, ToggleStartedOnARowPaintsOverOthersAndGroups) {
     TImagesItem* a = f.Add("a");
     TImagesItem* b = f.Add("b");
     TImagesItem* m = f.Add("m", 1);
-    const TRowToggle vis = StartRowToggle(f.Row(a), true, false, 0);
+    const TRowToggle vis = StartRowToggle(f.State, f.Row(a), true, false, 0);
     EXPECT_EQ(vis.Kind, TRowToggle::visibility);
     EXPECT_FALSE(a->Visible);
     EXPECT_TRUE(PaintRowToggle(f.Scene, f.Row(b), vis));
     EXPECT_FALSE(b->Visible);
     EXPECT_FALSE(PaintRowToggle(f.Scene, f.GroupRow(0), vis)); // visibility does nothing on groups
-    const TRowToggle lock = StartRowToggle(f.Row(a), false, true, 20);
+    const TRowToggle lock = StartRowToggle(f.State, f.Row(a), false, true, 20);
     EXPECT_EQ(lock.Kind, TRowToggle::lock);
     EXPECT_TRUE(a->Locked);
     EXPECT_TRUE(PaintRowToggle(f.Scene, f.GroupRow(0), lock));
     EXPECT_TRUE(m->Locked);
     EXPECT_EQ(f.Scene.GroupStates[0].Locked, 1);
-    const TRowToggle shown = StartRowToggle(f.Row(b), false, true, 40);
+    const TRowToggle shown = StartRowToggle(f.State, f.Row(b), false, true, 40);
     EXPECT_EQ(shown.Kind, TRowToggle::shown);
     EXPECT_FALSE(b->Shown);
 }
@@ -249,15 +249,15 @@ TEST(LayerList, StatusHeaderLocksThenUnlocksAllAndLKeepsOnlyTheCurrentFree) {
     TImagesItem* a = f.Add("a");
     TImagesItem* b = f.Add("b");
     bool flag = false;
-    StatusHeaderClick(f.Scene, flag);
+    StatusHeaderClick(f.State, flag);
     EXPECT_TRUE(a->Locked && b->Locked);
-    StatusHeaderClick(f.Scene, flag);
+    StatusHeaderClick(f.State, flag);
     EXPECT_FALSE(a->Locked || b->Locked);
-    EXPECT_FALSE(LockAllButCurrent(f.Scene)); // nothing selected
+    EXPECT_FALSE(LockAllButCurrent(f.State)); // nothing selected
     b->Selected = true;
     f.Scene.SelectedCount = 1;
     f.Scene.CurrentLayer = b;
-    EXPECT_TRUE(LockAllButCurrent(f.Scene));
+    EXPECT_TRUE(LockAllButCurrent(f.State));
     EXPECT_TRUE(a->Locked);
     EXPECT_FALSE(b->Locked);
 }
@@ -279,7 +279,7 @@ TEST(LayerList, BatchRenameCutsAndNumbers) {
         for (const QString& n : c.Names)
             f.Add(n)->Selected = true;
         f.Dialogs.TextAnswers.push_back(c.Answer);
-        EXPECT_TRUE(BatchRename(f.Scene, f.Dialogs));
+        EXPECT_TRUE(BatchRename(f.State, f.Dialogs));
         EXPECT_EQ(f.Order(), c.Expected) << c.Answer.toStdString();
         for (int i = 0; i < f.Scene.Layers.Count(); ++i)
             EXPECT_EQ(f.Scene.Layers.At(i)->Name, c.Expected[i]);
@@ -363,14 +363,14 @@ TEST(LayerList, ColourCheckAllAndOpenAll) {
                    << "h";
     TImagesItem* a = f.Add("a");
     TImagesItem* b = f.Add("b");
-    SetRowsColor({f.Row(a), f.GroupRow(0)}, 0x0000FF);
+    SetRowsColor(f.State, {f.Row(a), f.GroupRow(0)}, 0x0000FF);
     EXPECT_EQ(a->ItemColor, 0x0000FFu);
     EXPECT_EQ(b->ItemColor, 0xFFFFFFu);
     a->Selected = true;
-    SetSelectedVisible(f.Scene, false);
+    SetSelectedVisible(f.State, false);
     EXPECT_FALSE(a->Visible);
     EXPECT_TRUE(b->Visible);
-    SetSelectedVisible(f.Scene, true);
+    SetSelectedVisible(f.State, true);
     EXPECT_TRUE(a->Visible);
     OpenAllGroups(f.Scene, true);
     EXPECT_EQ(f.Scene.GroupStates[1].Open, 1);
@@ -435,8 +435,9 @@ TEST(LayerList, GroupNamesTheProjectFileCannotHoldAreRefused) {
 
         f.Scene.Groups << "Fák";
         f.Dialogs.TextAnswers.push_back(bad);
-        EXPECT_FALSE(GroupRowClick(f.Scene, f.Dialogs, 0, false, 0, true));
+        EXPECT_FALSE(GroupRowClick(f.State, f.Dialogs, 0, false, 0, true));
         EXPECT_EQ(f.Scene.Groups, QStringList{"Fák"});
         EXPECT_EQ(f.Dialogs.Messages.size(), 2);
+        EXPECT_EQ(f.State.Undo.Top(), 0); // a refused rename records no step
     }
 }

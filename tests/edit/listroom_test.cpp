@@ -193,7 +193,7 @@ TEST_F(ListRoomTest, OperationsThatWouldPassTheReadersLimitAreRefusedBeforeAnyCh
              return std::function<int()>([&t] { return t.scene.Layers.Count(); });
          },
          [&](ListRoomTest& t) {
-             AddPictureFiles(t.scene, t.dialogs, t.log, {}, {t.dir.filePath(QStringLiteral("new.png"))});
+             AddPictureFiles(t.state, t.dialogs, t.log, {}, {t.dir.filePath(QStringLiteral("new.png"))});
          }},
         {"clone one of 10,000 layers",
          [&](ListRoomTest& t) {
@@ -201,7 +201,7 @@ TEST_F(ListRoomTest, OperationsThatWouldPassTheReadersLimitAreRefusedBeforeAnyCh
              t.SelectOnly({t.scene.Layers.At(5)});
              return std::function<int()>([&t] { return t.scene.Layers.Count(); });
          },
-         [&](ListRoomTest& t) { CloneLayers(t.scene, t.dialogs, {TLayerRow{-1, t.scene.Layers.At(5)}}, true); }},
+         [&](ListRoomTest& t) { CloneLayers(t.state, t.dialogs, {TLayerRow{-1, t.scene.Layers.At(5)}}, true); }},
         {"add a sound to 10,000 files",
          [&](ListRoomTest& t) {
              t.FillFiles(kFull);
@@ -209,7 +209,7 @@ TEST_F(ListRoomTest, OperationsThatWouldPassTheReadersLimitAreRefusedBeforeAnyCh
              t.dialogs.FilesAnswers.push_back(QStringList{t.dir.filePath(QStringLiteral("new.wav"))});
              return std::function<int()>([&t] { return t.scene.Files.Count(); });
          },
-         [&](ListRoomTest& t) { AddSounds(t.scene, t.dialogs, t.log); }},
+         [&](ListRoomTest& t) { AddSounds(t.state, t.dialogs, t.log); }},
         {"import a layer into 10,000 layers",
          [&](ListRoomTest& t) {
              t.FillLayers(kFull);

@@ -105,13 +105,36 @@ protected:
 };
 
 TEST_F(UndoBufferTest, KindsAreNamedAsTheUserSeesThem) {
+    using U = TUndoBuffer;
     const struct {
         int kind;
         const char* name;
     } cases[] = {
-        {1, "Mozgatás egérrel"},   {6, "Tulajdonság változás"},       {23, "Kulcskocka - indítási parancsok"},
-        {40, "Redo készítése"},    {54, "Rétegek parancsok törlése"}, {100, "Mozgatás gombokkal"},
-        {2, "Nem meghatározható"}, {0, "Nem meghatározható"}};
+        {U::kindMouseMove, "Mozgatás egérrel"},
+        {U::kindProperty, "Tulajdonság változás"},
+        {U::kindKeyTouchStart, "Kulcskocka - indítási parancsok"},
+        {U::kindRedo, "Redo készítése"},
+        {U::kindLayersDeleteCommands, "Rétegek parancsok törlése"},
+        {U::kindKeyboardMove, "Mozgatás gombokkal"},
+        {U::kindLayerAdd, "Réteg hozzáadás"},
+        {U::kindLayerDelete, "Réteg törlés"},
+        {U::kindLayerClone, "Réteg klónozás"},
+        {U::kindLayerOrder, "Rétegsorrend"},
+        {U::kindRename, "Átnevezés"},
+        {U::kindFileRename, "Fájl átnevezés"},
+        {U::kindImport, "Import"},
+        {U::kindFileAdd, "Fájl hozzáadás"},
+        {U::kindFileDelete, "Fájl törlés"},
+        {U::kindGroupDissolve, "Csoport megszüntetés"},
+        {U::kindGroupRename, "Csoport átnevezés"},
+        {U::kindVisibility, "Láthatóság váltás"},
+        {U::kindLock, "Zárolás váltás"},
+        {U::kindShown, "Megjelenítés váltás"},
+        {U::kindColor, "Szín beállítás"},
+        // Numbers that name no kind.
+        {U::kindMouseMove + 1, "Nem meghatározható"},
+        {0, "Nem meghatározható"},
+    };
     for (const auto& c : cases)
         EXPECT_EQ(TUndoBuffer::KindName(c.kind), QString::fromUtf8(c.name)) << c.kind;
 }
@@ -208,30 +231,37 @@ TEST_F(UndoBufferTest, UndoWithoutOlderStepOnlyRecordsTheRedoStep) {
     EXPECT_FALSE(state.Undo.RedoEnabled());
 }
 
-TEST_F(UndoBufferTest, DeletedLayerIsNotRecreatedAndAddedLayerStays) {
+TEST_F(UndoBufferTest, ADeletedLayerComesBackAndAnAddedOneGoes) {
+    const QString before = DumpScene(scene);
+    TImagesItem* tree = &Layer("Tree");
+    const uint64_t treeId = tree->Id;
     state.Undo.Record(-TUndoBuffer::kindLayersTranspose);
     Layer("Ball").Left = 50;
-    Layer("Sky").Left = 60;
     scene.Layers.Delete(scene.Layers.IndexOf(QStringLiteral("Tree")));
     auto added = std::make_unique<TImagesItem>();
     added->Left = 70;
     scene.Layers.Add(QStringLiteral("Cloud"), std::move(added));
+    const QString after = DumpScene(scene);
 
     state.Undo.Undo();
-
-    ASSERT_EQ(scene.Layers.Count(), 3);
-    EXPECT_EQ(scene.Layers.IndexOf(QStringLiteral("Tree")), -1);
-    EXPECT_EQ(Layer("Cloud").Left, 70);
-    EXPECT_EQ(Layer("Ball").Left, 0);
-    EXPECT_EQ(Layer("Sky").Left, 0);
+    EXPECT_EQ(DumpScene(scene), before);
+    EXPECT_EQ(scene.Layers.IndexOf(QStringLiteral("Cloud")), -1);
+    EXPECT_EQ(Layer("Tree").Id, treeId) << "made again under its old id";
+    state.Undo.Redo();
+    EXPECT_EQ(DumpScene(scene), after);
 }
 
-TEST_F(UndoBufferTest, RestoreFindsLayersIgnoringCase) {
-    state.Undo.Record(-TUndoBuffer::kindProperty);
+TEST_F(UndoBufferTest, ARenamedLayerGetsItsNameAndKeyBack) {
+    TImagesItem* ball = &Layer("Ball");
+    state.Undo.Record(-TUndoBuffer::kindRename);
     Layer("Ball").Left = 50;
-    scene.Layers.Rename(scene.Layers.IndexOf(QStringLiteral("Ball")), QStringLiteral("BALL"));
+    scene.Layers.Rename(scene.Layers.IndexOf(QStringLiteral("Ball")), QStringLiteral("Labda"));
+    ball->Name = QStringLiteral("Labda");
     state.Undo.Undo();
-    EXPECT_EQ(Layer("BALL").Left, 0);
+    EXPECT_EQ(scene.Layers.Find(QStringLiteral("Ball")), ball) << "the same object, not a new one";
+    EXPECT_EQ(ball->Name, QStringLiteral("Ball"));
+    EXPECT_EQ(scene.Layers.Name(1), QStringLiteral("Ball"));
+    EXPECT_EQ(ball->Left, 0);
 }
 
 TEST_F(UndoBufferTest, The256thStepOverwritesSlotOne) {
@@ -380,11 +410,11 @@ TEST_F(UndoBufferTest, UnchangedLayersAreSharedBetweenSteps) {
     state.Undo.Record(-TUndoBuffer::kindMouseMove);
     const TVKPObject& a = *state.Undo.Slot(1);
     const TVKPObject& b = *state.Undo.Slot(2);
-    EXPECT_EQ(a.Layers[0].second, b.Layers[0].second) << "Sky did not change";
-    EXPECT_NE(a.Layers[1].second, b.Layers[1].second) << "Ball moved";
-    EXPECT_EQ(a.Layers[1].second->Commands, b.Layers[1].second->Commands) << "its commands did not change";
-    EXPECT_EQ(a.Layers[1].second->Left, 0);
-    EXPECT_EQ(b.Layers[1].second->Left, 5);
+    EXPECT_EQ(a.Layers[0], b.Layers[0]) << "Sky did not change";
+    EXPECT_NE(a.Layers[1], b.Layers[1]) << "Ball moved";
+    EXPECT_EQ(a.Layers[1]->Commands, b.Layers[1]->Commands) << "its commands did not change";
+    EXPECT_EQ(a.Layers[1]->Left, 0);
+    EXPECT_EQ(b.Layers[1]->Left, 5);
 }
 
 TEST_F(UndoBufferTest, CommandsEditedInPlaceAfterARestoreAreUndoneToo) {
@@ -485,13 +515,13 @@ TEST_F(UndoBufferTest, EqualTextsOfNewDataKeepTheCopyShared) {
     sky.Parent = QStringLiteral("Ball").toLower().toUpper().left(1) + QStringLiteral("all");
     const QString edited = DumpScene(scene);
     state.Undo.Record(-TUndoBuffer::kindCommandEdit);
-    EXPECT_EQ(state.Undo.Slot(1)->Layers[0].second, state.Undo.Slot(2)->Layers[0].second);
+    EXPECT_EQ(state.Undo.Slot(1)->Layers[0], state.Undo.Slot(2)->Layers[0]);
 
     // A real edit after that is a step of its own.
     track.Item(0)->SetParam(1, QLatin1Char('5') + track.Item(0)->sParam1().mid(1));
     sky.Parent[0] = QLatin1Char('C');
     state.Undo.Record(-TUndoBuffer::kindCommandEdit);
-    EXPECT_NE(state.Undo.Slot(2)->Layers[0].second, state.Undo.Slot(3)->Layers[0].second);
+    EXPECT_NE(state.Undo.Slot(2)->Layers[0], state.Undo.Slot(3)->Layers[0]);
     state.Undo.Undo();
     state.Undo.Undo();
     EXPECT_EQ(DumpScene(scene), edited);
@@ -508,16 +538,19 @@ TEST_F(UndoBufferTest, EqualTextOverBorrowedCharactersIsNotTakenOver) {
     EXPECT_EQ(Layer("Sky").Base.Track[0].Item(0)->sParam1(), QStringLiteral("10"));
 }
 
-TEST_F(UndoBufferTest, ReorderedLayersKeepTheirOwnCopies) {
+TEST_F(UndoBufferTest, TheOrderComesBackWithTheValues) {
     state.Undo.Record(-TUndoBuffer::kindProperty);
     Layer("Sky").Left = 11;
     scene.Layers.Move(0, 2);
-    state.Undo.Record(-TUndoBuffer::kindProperty);
+    state.Undo.Record(-TUndoBuffer::kindLayerOrder);
     Layer("Tree").Left = 33;
     state.Undo.Undo();
     EXPECT_EQ(Layer("Sky").Left, 11);
     EXPECT_EQ(Layer("Tree").Left, 0);
-    EXPECT_EQ(scene.Layers.Name(2), QStringLiteral("Sky")) << "the order is not part of a step";
+    EXPECT_EQ(scene.Layers.Name(2), QStringLiteral("Sky"));
+    state.Undo.Undo();
+    EXPECT_EQ(Layer("Sky").Left, 0);
+    EXPECT_EQ(scene.Layers.Name(0), QStringLiteral("Sky")) << "the order is part of a step";
 }
 
 } // namespace

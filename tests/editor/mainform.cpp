@@ -138,7 +138,7 @@ private slots:
 
     void undoButtonRestoresTheStepAndShowsItInTheLog() {
         TImagesItem* layer = AddLayer(QStringLiteral("ball"));
-        form_->State.Undo.Record(1);
+        form_->State.Undo.Record(TUndoBuffer::kindMouseMove);
         layer->Left = 99;
         form_->UpdateEnabledState();
         QVERIFY(form_->UndoSpeedButton->isEnabled());
@@ -265,7 +265,7 @@ private slots:
         form_->PropertyForm->setWidget(onPanel);
         form_->PropertyForm->raise();
         TImagesItem* layer = AddLayer(QStringLiteral("ball"));
-        form_->State.Undo.Record(1);
+        form_->State.Undo.Record(TUndoBuffer::kindMouseMove);
         layer->Left = 99;
         form_->UpdateEnabledState();
         form_->Scene.Saved = false;
@@ -302,7 +302,7 @@ private slots:
         form_->AnimForm->setWidget(list);
         form_->AnimForm->raise();
         TImagesItem* layer = AddLayer(QStringLiteral("ball"));
-        form_->State.Undo.Record(1);
+        form_->State.Undo.Record(TUndoBuffer::kindMouseMove);
         layer->Left = 99;
         form_->UpdateEnabledState();
         form_->activateWindow();
@@ -379,7 +379,7 @@ private slots:
     void cancelledOpenKeepsUndoSelectionAndCurrentLayer() {
         TImagesItem* layer = AddLayer(QStringLiteral("ball"));
         form_->SelectSingleLayer(layer);
-        form_->State.Undo.Record(1);
+        form_->State.Undo.Record(TUndoBuffer::kindMouseMove);
         layer->Left = 50;
         form_->UndoSpeedButtonClick();
         QCOMPARE(layer->Left, 0.0);
@@ -408,7 +408,7 @@ private slots:
         TImagesItem* layer = AddLayer(QStringLiteral("ball"));
         layer->Base.Track[0].Add(std::make_unique<TCommandItem>(6, QStringLiteral("10")));
         form_->Scene.Lines = QStringList{QStringLiteral("V120=120")};
-        form_->State.Undo.Record(1);
+        form_->State.Undo.Record(TUndoBuffer::kindMouseMove);
         layer->Left = 5;
         form_->UndoSpeedButtonClick();
         QVERIFY(!form_->ErrorForm->UndoEdit->text().isEmpty());

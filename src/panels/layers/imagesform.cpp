@@ -220,7 +220,7 @@ void TImagesForm::CreateLists() {
         Changed();
     });
     item(QStringLiteral("Kijelölt elemek átnevezése"), [this] {
-        if (BatchRename(Document.Scene, Document.Dialogs())) Changed();
+        if (BatchRename(Document.State, Document.Dialogs())) Changed();
     });
     // The layer command tools' entries.
     LayerPopupMenu->addActions(
@@ -233,7 +233,7 @@ void TImagesForm::CreateLists() {
     connect(header, &QHeaderView::sectionClicked, this, [this](int section) {
         TVelkonApplication::Guard(LayerListView->horizontalHeader(), [&] {
             if (section != colStatus) return;
-            StatusHeaderClick(Document.Scene, headerFlag_);
+            StatusHeaderClick(Document.State, headerFlag_);
             Changed();
         });
     });
@@ -344,7 +344,7 @@ void TImagesForm::ListPress(QMouseEvent* event) {
                    pressPos_.x() - LayerListView->columnViewportPosition(colName) < StateIconRight;
     if (!index.isValid() || LayerRows->Row(index.row()).IsGroup()) return;
     const int statusX = pressPos_.x() - LayerListView->columnViewportPosition(colStatus);
-    toggle_ = StartRowToggle(LayerRows->Row(index.row()), pressOnIcon_, index.column() == colStatus, statusX);
+    toggle_ = StartRowToggle(Document.State, LayerRows->Row(index.row()), pressOnIcon_, index.column() == colStatus, statusX);
     if (toggle_.Kind == TRowToggle::none) return;
     lastPaintedRow_ = index.row();
     Document.Scene.Saved = false; // what the toggles change is stored in the project
@@ -387,7 +387,7 @@ void TImagesForm::ListClick(QMouseEvent* event) {
         const bool onIcon = index.column() == colName &&
                             pos.x() - LayerListView->columnViewportPosition(colName) < StateIconRight;
         const int statusX = pos.x() - LayerListView->columnViewportPosition(colStatus);
-        GroupRowClick(Document.Scene, Document.Dialogs(), LayerRows->Row(index.row()).Group, inStatus,
+        GroupRowClick(Document.State, Document.Dialogs(), LayerRows->Row(index.row()).Group, inStatus,
                       statusX, onIcon);
     }
     toggle_ = {};
@@ -410,11 +410,11 @@ void TImagesForm::ListDrop(QPoint pos) {
 bool TImagesForm::ListKey(QKeyEvent* event) {
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
     if (event->key() == Qt::Key_R) {
-        if (BatchRename(Document.Scene, Document.Dialogs())) Changed();
+        if (BatchRename(Document.State, Document.Dialogs())) Changed();
         return true;
     }
     if (event->key() == Qt::Key_L) {
-        if (LockAllButCurrent(Document.Scene)) Changed();
+        if (LockAllButCurrent(Document.State)) Changed();
         return true;
     }
     return false;
@@ -426,7 +426,7 @@ bool TImagesForm::eventFilter(QObject* watched, QEvent* event) {
         TVelkonApplication::Guard(FileListView, [this] {
             const QModelIndexList rows = FileListView->selectionModel()->selectedRows();
             if (rows.size() != 1) return;
-            if (DeleteFile(Document.Scene, Document.Dialogs(), FileRows->FileOf(rows.first().row())))
+            if (DeleteFile(Document.State, Document.Dialogs(), FileRows->FileOf(rows.first().row())))
                 Changed();
         });
         return true;
@@ -445,26 +445,26 @@ void TImagesForm::GroupSpeedButtonClick() {
 }
 
 void TImagesForm::AddImageSpeedButtonClick() {
-    AddPictures(Document.Scene, Document.Dialogs(), Document.Log, SelectedRows());
+    AddPictures(Document.State, Document.Dialogs(), Document.Log, SelectedRows());
     Changed(true);
 }
 
 void TImagesForm::AddSoundSpeedButtonClick() {
-    AddSounds(Document.Scene, Document.Dialogs(), Document.Log);
+    AddSounds(Document.State, Document.Dialogs(), Document.Log);
     Changed();
 }
 
 void TImagesForm::AddParticleSpeedButtonClick() {
-    AddParticles(Document.Scene, Document.Dialogs(), Document.Log);
+    AddParticles(Document.State, Document.Dialogs(), Document.Log);
     Changed();
 }
 
 void TImagesForm::CloneSpeedButtonClick(bool withAnimations) {
-    if (CloneLayers(Document.Scene, Document.Dialogs(), SelectedRows(), withAnimations) > 0) Changed(true);
+    if (CloneLayers(Document.State, Document.Dialogs(), SelectedRows(), withAnimations) > 0) Changed(true);
 }
 
 void TImagesForm::DeleteLayerSpeedButtonClick() {
-    if (DeleteSelected(Document.Scene, Document.Dialogs(), Document.Log, SelectedRows())) Changed(true);
+    if (DeleteSelected(Document.State, Document.Dialogs(), Document.Log, SelectedRows())) Changed(true);
 }
 
 void TImagesForm::MoveLayer(bool up, bool shift) {
@@ -474,7 +474,7 @@ void TImagesForm::MoveLayer(bool up, bool shift) {
             if (Document.Scene.Layers.At(i)->Selected)
                 rows.push_back(TLayerRow{-1, Document.Scene.Layers.At(i)});
     // A selected group row keeps its selection through the rebuild by itself.
-    MoveSelected(Document.Scene, up, shift, rows);
+    MoveSelected(Document.State, up, shift, rows);
     Changed();
 }
 
@@ -494,13 +494,13 @@ void TImagesForm::ColorSpeedButtonClick() {
 }
 
 void TImagesForm::ColorSwatchClick() {
-    SetRowsColor(SelectedRows(), SwatchColor);
+    SetRowsColor(Document.State, SelectedRows(), SwatchColor);
     Document.Scene.Saved = false;
     Changed();
 }
 
 void TImagesForm::CheckAllSpeedButtonClick(const QString& controlName) {
-    SetSelectedVisible(Document.Scene, controlName != QLatin1String("CheckOutAllSpeedButton"));
+    SetSelectedVisible(Document.State, controlName != QLatin1String("CheckOutAllSpeedButton"));
     Changed();
 }
 

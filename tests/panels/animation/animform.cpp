@@ -161,7 +161,7 @@ private slots:
                               QStringLiteral("02. Wait | dalay=2"), QStringLiteral("03. Show | name=x")}));
         QCOMPARE(anim_->SelectedRows(), (std::vector<int>{0, 1}));
         QVERIFY(!form_->Scene.Saved);
-        QCOMPARE(form_->State.Undo.Slot(form_->State.Undo.Top())->Kind, 12);
+        QCOMPARE(form_->State.Undo.Slot(form_->State.Undo.Top())->Kind, TUndoBuffer::kindCommandPaste);
 
         // Undo takes the paste back and the list follows.
         QTest::keyClick(List(), Qt::Key_Z, Qt::ControlModifier);
@@ -223,7 +223,7 @@ private slots:
         QCOMPARE(Rows(),
                  (QStringList{QStringLiteral("01. Wait | dalay=1"), QStringLiteral("02. Wait | dalay=9"),
                               QStringLiteral("03. Wait | dalay=3")}));
-        QCOMPARE(form_->State.Undo.Slot(form_->State.Undo.Top())->Kind, 15);
+        QCOMPARE(form_->State.Undo.Slot(form_->State.Undo.Top())->Kind, TUndoBuffer::kindCommandEdit);
 
         // A drop of row 1 on row 3 moves that one command there.
         QMimeData* dragged = anim_->Models[0]->mimeData({List()->model()->index(0, 0)});

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTabWidget>
@@ -171,6 +172,56 @@ private slots:
         QVERIFY(Near(Frame().pixel(140, 70), Grey));
     }
 
+    void aDeleteAnsweredYesIsUndoneByCtrlZAndRedoneByCtrlY() {
+        AddPicture(QStringLiteral("red(100,50).png"), Red);
+        AddPicture(QStringLiteral("blue(400,300).png"), QColor(0, 0, 255));
+        TImagesItem* blue = form_->Scene.Layers.Find(QStringLiteral("blue"));
+        QVERIFY(blue);
+        blue->Base.Track[0].Add(std::make_unique<TCommandItem>(1, QStringLiteral("red")));
+        QVERIFY(Near(Frame().pixel(140, 70), Red));
+        const int redRow = panel_->LayerRows->RowOf(form_->Scene.Layers.Find(QStringLiteral("red")));
+        ClickCell(redRow, colFileName);
+
+        // The real question box, answered Yes.
+        form_->Dialogs = &form_->QtDialogs;
+        TModalAnswer yes([](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            QVERIFY(box);
+            QCOMPARE(box->windowTitle(), QStringLiteral("Törlés"));
+            box->button(QMessageBox::Yes)->click();
+        });
+        QTest::mouseClick(panel_->DeleteLayerSpeedButton, Qt::LeftButton);
+        QVERIFY(yes.Came());
+        form_->Dialogs = &dialogs_;
+        QVERIFY(!form_->Scene.Layers.Find(QStringLiteral("red")));
+        QCOMPARE(panel_->LayerRows->rowCount(), 1);
+        QCOMPARE(blue->Base.Track[0].Count(), 0);
+        QVERIFY(Near(Frame().pixel(140, 70), Grey));
+        QCOMPARE(form_->ErrorLog.UndoName, QStringLiteral("Réteg törlés"));
+
+        // Ctrl+Z: the row, the picture on the canvas and the command naming it are back.
+        QTest::keyClick(List(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(form_->Scene.Layers.Find(QStringLiteral("red")));
+        QCOMPARE(form_->Scene.Layers.IndexOf(QStringLiteral("red")), 0);
+        QCOMPARE(panel_->LayerRows->rowCount(), 2);
+        QCOMPARE(Caption(redRow), QStringLiteral("red"));
+        QCOMPARE(blue->Base.Track[0].Count(), 1);
+        QCOMPARE(blue->Base.Track[0].Item(0)->sParam1(), QStringLiteral("red"));
+        QVERIFY(form_->Scene.Files.Find(QStringLiteral("red(100,50).png")));
+        QImage frame = Frame();
+        QVERIFY2(Near(frame.pixel(140, 70), Red), qPrintable(Describe(frame.pixel(140, 70))));
+        QVERIFY(form_->RedoSpeedButton->isEnabled());
+
+        // Ctrl+Y: gone again, row and picture.
+        QTest::keyClick(List(), Qt::Key_Y, Qt::ControlModifier);
+        QVERIFY(!form_->Scene.Layers.Find(QStringLiteral("red")));
+        QCOMPARE(panel_->LayerRows->rowCount(), 1);
+        QCOMPARE(Caption(0), QStringLiteral("blue"));
+        QCOMPARE(blue->Base.Track[0].Count(), 0);
+        frame = Frame();
+        QVERIFY2(Near(frame.pixel(140, 70), Grey), qPrintable(Describe(frame.pixel(140, 70))));
+    }
+
     void groupRowOpensAndClosesFromItsStatusCell() {
         AddPicture(QStringLiteral("a.png"), Red);
         ClickCell(0, colFileName);
@@ -210,7 +261,7 @@ private slots:
         QCOMPARE(rows.first().row(), panel_->LayerRows->RowOf(red));
     }
 
-    void importThroughItsDialogClearsTheUndoRing() {
+    void importThroughItsDialogIsOneUndoStep() {
         // A source project beside the pictures it names.
         QDir(dir_.path()).mkdir(QStringLiteral("src"));
         const QString src = dir_.filePath(QStringLiteral("src"));
@@ -234,8 +285,20 @@ private slots:
         QCOMPARE(form_->Scene.Layers.Name(0), QStringLiteral("ball2"));
         QCOMPARE(form_->Scene.Layers.At(0)->PlayAnim, 3);
         QCOMPARE(Caption(0), QStringLiteral("ball2"));
-        QCOMPARE(form_->ErrorLog.Lines().first(), QStringLiteral("UNDO PUFFER TÖRÖLVE!"));
-        QVERIFY(!form_->UndoSpeedButton->isEnabled());
+        QCOMPARE(form_->ErrorLog.Lines().first(), QStringLiteral("Import"));
+        QVERIFY(!form_->ErrorLog.Lines().contains(QStringLiteral("UNDO PUFFER TÖRÖLVE!")));
+        QVERIFY(form_->UndoSpeedButton->isEnabled());
+        // One undo takes the whole import back, one redo brings it again.
+        QTest::mouseClick(form_->UndoSpeedButton, Qt::LeftButton);
+        QCOMPARE(form_->Scene.Layers.Count(), 0);
+        QCOMPARE(panel_->LayerRows->rowCount(), 0);
+        QCOMPARE(form_->Scene.Files.Count(), 0);
+        QVERIFY(form_->RedoSpeedButton->isEnabled());
+        QTest::mouseClick(form_->RedoSpeedButton, Qt::LeftButton);
+        QCOMPARE(form_->Scene.Layers.Count(), 1);
+        QCOMPARE(Caption(0), QStringLiteral("ball2"));
+        QCOMPARE(form_->Scene.Files.Count(), 1);
+        QVERIFY(form_->Scene.Files.At(0)->Image);
     }
 };
 
