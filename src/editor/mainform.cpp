@@ -12,6 +12,7 @@
 #include "editor/keytargets.h"
 #include "editor/oglrenderpanel.h"
 #include "editor/statusnotice.h"
+#include "editor/uihelpers.h"
 #include "editor/ujdonsagform.h"
 #include "editor/velkonapplication.h"
 #include "engine/sounds.h"
@@ -73,13 +74,6 @@ struct TMainForm::TEngine {
 
 namespace {
 
-// Connects a signal to a handler whose errors go to the log with the sender.
-template <class Sender, class Signal>
-void On(Sender* sender, Signal signal, QObject* context, std::function<void()> handler) {
-    QObject::connect(sender, signal, context,
-                     [sender, handler = std::move(handler)] { TVelkonApplication::Guard(sender, handler); });
-}
-
 TShiftState ShiftOf(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons = Qt::NoButton) {
     TShiftState s = 0;
     if (mods & Qt::ShiftModifier) s |= ssShift;
@@ -102,12 +96,7 @@ uint32_t MonotonicTickCount() {
 
 QToolButton* Button(QToolBar* bar, const char* name, const QString& text, const QString& hint,
                     bool checkable = false) {
-    auto* b = new QToolButton(bar);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setText(text);
-    b->setToolTip(hint);
-    b->setCheckable(checkable);
-    b->setAutoRaise(true);
+    QToolButton* b = ToolButton(bar, name, text, hint, checkable);
     bar->addWidget(b);
     return b;
 }
@@ -697,11 +686,9 @@ void TMainForm::PhotoSpeedButtonClick() {
 }
 
 void TMainForm::ChooseColour(uint32_t& colour) {
-    const QColor start(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-    const QColor c = QColorDialog::getColor(start, this);
+    const QColor c = QColorDialog::getColor(ToQColor(colour), this);
     if (!c.isValid()) return;
-    colour = static_cast<uint32_t>(c.red()) | static_cast<uint32_t>(c.green()) << 8 |
-             static_cast<uint32_t>(c.blue()) << 16;
+    colour = ToBgr(c);
     RequestRedraw();
 }
 

@@ -2,6 +2,7 @@
 
 #include "edit/editorstate.h"
 #include "editor/editordocument.h"
+#include "editor/uihelpers.h"
 #include "editor/velkonapplication.h"
 #include "model/commands.h"
 #include "model/imagesitem.h"
@@ -31,13 +32,6 @@
 namespace velkon {
 
 namespace {
-
-// Connects a signal to a handler whose errors go to the log with the sender.
-template <class Sender, class Signal, class F>
-void On(Sender* sender, Signal signal, QObject* context, F handler) {
-    QObject::connect(sender, signal, context,
-                     [sender, handler = std::move(handler)] { TVelkonApplication::Guard(sender, handler); });
-}
 
 // The animation selector's items, as the caption above the lists shows them.
 QString AnimationCaption(int index) {
@@ -103,12 +97,7 @@ void TAnimForm::CreateControls() {
     bar->setSpacing(0);
     const auto button = [&](QToolButton*& b, const char* name, const char* text, const QString& hint,
                             bool toggle = false) {
-        b = new QToolButton(AnimationPanel);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setText(QString::fromUtf8(text));
-        b->setToolTip(hint);
-        b->setCheckable(toggle);
-        b->setAutoRaise(true);
+        b = ToolButton(AnimationPanel, name, QString::fromUtf8(text), hint, toggle);
         b->setFixedSize(22, 22); // the panel docks narrow
         bar->addWidget(b);
     };

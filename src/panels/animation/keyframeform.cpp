@@ -4,6 +4,7 @@
 
 #include "edit/editorstate.h"
 #include "editor/editordocument.h"
+#include "editor/uihelpers.h"
 #include "editor/velkonapplication.h"
 #include "engine/playback.h"
 #include "model/scene.h"
@@ -25,13 +26,6 @@
 namespace velkon {
 
 namespace {
-
-// Connects a signal to a handler whose errors go to the log with the sender.
-template <class Sender, class Signal, class Handler>
-void On(Sender* sender, Signal signal, QObject* context, Handler handler) {
-    QObject::connect(sender, signal, context,
-                     [sender, handler] { TVelkonApplication::Guard(sender, handler); });
-}
 
 constexpr int kColumnWidth = 14;
 constexpr int kRowHeight = 20;
@@ -85,17 +79,6 @@ TKeyFrameForm::~TKeyFrameForm() {
     document_.Actions.KeyframeSaving = nullptr;
 }
 
-QToolButton* TKeyFrameForm::Button(QWidget* parent, const char* name, const QString& text,
-                                   const QString& hint, bool checkable) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setText(text);
-    b->setToolTip(hint);
-    b->setCheckable(checkable);
-    b->setAutoRaise(true);
-    return b;
-}
-
 void TKeyFrameForm::CreateControls() {
     auto* content = new QWidget(this);
     content->setObjectName(QStringLiteral("KeyFramePanel"));
@@ -116,36 +99,36 @@ void TKeyFrameForm::CreateControls() {
     rows->addLayout(row);
     rows->addLayout(toggles);
     QWidget* g = KeyframeGroupBox;
-    KeyEditSpeedButton = Button(g, "KeyEditSpeedButton", QStringLiteral("Szerk."),
+    KeyEditSpeedButton = ToolButton(g, "KeyEditSpeedButton", QStringLiteral("Szerk."),
                                 QStringLiteral("Kulcskockás animáció szerkesztés"), true);
     AutoCommandCopySpeedButton =
-        Button(g, "AutoCommandCopySpeedButton", QStringLiteral("Tár"),
+        ToolButton(g, "AutoCommandCopySpeedButton", QStringLiteral("Tár"),
                QStringLiteral("Tárolja a változást és átmásolja egy következő fázisba."));
-    SpeedButton3 = Button(g, "SpeedButton3", QStringLiteral("-"), QStringLiteral("-"));
+    SpeedButton3 = ToolButton(g, "SpeedButton3", QStringLiteral("-"), QStringLiteral("-"));
     AutoDurationEdit = new QLineEdit(document_.State.AutoDuration, g);
     AutoDurationEdit->setObjectName(QStringLiteral("AutoDurationEdit"));
     AutoDurationEdit->setToolTip(
         QStringLiteral("Időzítési (duration) érték ezt használja az automatikus parancsgenerátor"));
     AutoDurationEdit->setMaximumWidth(44);
-    SpeedButton11 = Button(g, "SpeedButton11", QStringLiteral("+"), QStringLiteral("+"));
-    KeyframeTimeSetSpeedButton = Button(g, "KeyframeTimeSetSpeedButton", QStringLiteral("Idő"),
+    SpeedButton11 = ToolButton(g, "SpeedButton11", QStringLiteral("+"), QStringLiteral("+"));
+    KeyframeTimeSetSpeedButton = ToolButton(g, "KeyframeTimeSetSpeedButton", QStringLiteral("Idő"),
                                         QStringLiteral("A több kiválasztott kulcskokák idejét módosítja"));
-    CopyKeyframeSpeedButton = Button(g, "CopyKeyframeSpeedButton", QStringLiteral("Dupl."),
+    CopyKeyframeSpeedButton = ToolButton(g, "CopyKeyframeSpeedButton", QStringLiteral("Dupl."),
                                      QStringLiteral("Megduplázza akiválasztott fázist"));
-    DeleteKeyframeSpeedButton = Button(g, "DeleteKeyframeSpeedButton", QStringLiteral("Töröl"),
+    DeleteKeyframeSpeedButton = ToolButton(g, "DeleteKeyframeSpeedButton", QStringLiteral("Töröl"),
                                        QStringLiteral("Törli a kiválasztott fázist"));
-    CmdUpSpeedButton = Button(g, "CmdUpSpeedButton", QStringLiteral("◀"),
+    CmdUpSpeedButton = ToolButton(g, "CmdUpSpeedButton", QStringLiteral("◀"),
                               QStringLiteral("A fázist eggyel hátrébb mozgatja"));
-    CmdDownSpeedButton = Button(g, "CmdDownSpeedButton", QStringLiteral("▶"),
+    CmdDownSpeedButton = ToolButton(g, "CmdDownSpeedButton", QStringLiteral("▶"),
                                 QStringLiteral("A fázist eggyel előrébb mozgatja"));
-    SkeltonSpeedButton = Button(g, "SkeltonSpeedButton", QStringLiteral("Csop."),
+    SkeltonSpeedButton = ToolButton(g, "SkeltonSpeedButton", QStringLiteral("Csop."),
                                 QStringLiteral("Csoportos szerkesztés [ALT+G]"), true);
-    LinkSpeedButton = Button(g, "LinkSpeedButton", QStringLiteral("Link"),
+    LinkSpeedButton = ToolButton(g, "LinkSpeedButton", QStringLiteral("Link"),
                              QStringLiteral("Összekapcsolt elemeket nem lehet elmozgatni [ALT+L]"), true);
     KeyFrameSelectSpeedButton =
-        Button(g, "KeyFrameSelectSpeedButton", QStringLiteral("Kijel."),
+        ToolButton(g, "KeyFrameSelectSpeedButton", QStringLiteral("Kijel."),
                QStringLiteral("Kiválasztja az összes elemet ami részt vett az előző szerkesztésben"));
-    PlaySpeedButton = Button(g, "PlaySpeedButton", QStringLiteral("▷"),
+    PlaySpeedButton = ToolButton(g, "PlaySpeedButton", QStringLiteral("▷"),
                              QStringLiteral("A kiválasztott kulcskockától lejátsza az animációt."), true);
     for (QWidget* w : std::initializer_list<QWidget*>{
              KeyEditSpeedButton, AutoCommandCopySpeedButton, SpeedButton3, AutoDurationEdit, SpeedButton11,

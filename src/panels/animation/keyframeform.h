@@ -65,8 +65,6 @@ private:
     void CreateGrids(QWidget* parent);
     void CreatePopupMenu();
     void FillActions();
-    QToolButton* Button(QWidget* parent, const char* name, const QString& text, const QString& hint,
-                        bool checkable = false);
 
     void KeyEditSpeedButtonClick();
     void PlaySpeedButtonClick();

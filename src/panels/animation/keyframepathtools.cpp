@@ -4,6 +4,7 @@
 #include "edit/keyframes.h"
 #include "edit/pathtools.h"
 #include "editor/editordocument.h"
+#include "editor/uihelpers.h"
 #include "editor/velkonapplication.h"
 #include "model/scene.h"
 
@@ -104,11 +105,8 @@ TKeyFramePathTools::TKeyFramePathTools(TEditorDocument& document, QWidget* paren
 
 QToolButton* TKeyFramePathTools::Button(const char* name, const QString& text, const QString& hint,
                                         bool toggle) {
-    auto* b = new QToolButton(this);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setText(text);
-    b->setToolTip(hint);
-    b->setCheckable(toggle);
+    QToolButton* b = ToolButton(this, name, text, hint, toggle);
+    b->setAutoRaise(false); // the tools stand out as buttons of their own
     return b;
 }
 

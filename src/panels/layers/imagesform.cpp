@@ -7,6 +7,7 @@
 #include "edit/layerops.h"
 #include "edit/selection.h"
 #include "editor/editordocument.h"
+#include "editor/uihelpers.h"
 #include "editor/velkonapplication.h"
 #include "model/scene.h"
 #include "panels/layers/filelistmodel.h"
@@ -37,23 +38,9 @@ namespace {
 // Where the state icon of a caption ends, from the cell's left edge.
 constexpr int StateIconRight = 22;
 
-template <class Sender, class Signal, class Handler>
-void On(Sender* sender, Signal signal, QObject* context, Handler handler) {
-    QObject::connect(sender, signal, context,
-                     [sender, handler] { TVelkonApplication::Guard(sender, handler); });
-}
-
-QColor ToQColor(uint32_t c) {
-    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-}
-
 QToolButton* Tool(QWidget* parent, QLayout* layout, const char* name, const QString& text,
                   const QString& hint, const QPixmap& icon = {}) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setText(text);
-    b->setToolTip(hint);
-    b->setAutoRaise(true);
+    QToolButton* b = ToolButton(parent, name, text, hint);
     if (!icon.isNull()) {
         b->setIcon(icon);
         b->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -488,8 +475,7 @@ void TImagesForm::ImportSpeedButtonClick() {
 void TImagesForm::ColorSpeedButtonClick() {
     const QColor c = QColorDialog::getColor(ToQColor(SwatchColor), this);
     if (!c.isValid()) return;
-    SwatchColor = static_cast<uint32_t>(c.red()) | static_cast<uint32_t>(c.green()) << 8 |
-                  static_cast<uint32_t>(c.blue()) << 16;
+    SwatchColor = ToBgr(c);
     UpdateSwatch();
 }
 

@@ -19,24 +19,14 @@
 using namespace velkon;
 using namespace velkon::uitest;
 
-class KeyFramePathToolsTest : public QObject {
+class KeyFramePathToolsTest : public TMainWindowTest {
     Q_OBJECT
-    QTemporaryDir dir_;
-    std::unique_ptr<TMainForm> form_;
     std::unique_ptr<TKeyFramePathTools> tools_;
 
     // A red 40 x 40 layer whose origin point is its centre at (x, y).
     TImagesItem* AddRedLayer(const QString& name, double x, double y) {
-        const QString path = dir_.filePath(QStringLiteral("red.png"));
-        if (!QFile::exists(path)) WriteColourPng(path, 40, 40, Red);
-        TFilesItem* file = form_->Scene.Files.Find(QStringLiteral("red.png"));
-        if (!file) file = form_->Scene.AddFile(TFilesItem::Create(path));
-        TImagesItem* layer = form_->Scene.AddLayer(file);
-        form_->Scene.Layers.Rename(form_->Scene.Layers.IndexOf(layer), name);
-        layer->Name = name;
+        TImagesItem* layer = AddLayer(test::TLayerSpec().Named(name).At(x - 20, y - 20).Sized(40, 40));
         layer->OrigoX = layer->OrigoY = 20;
-        layer->Left = x - 20;
-        layer->Top = y - 20;
         return layer;
     }
     TEditorState& State() { return form_->State; }
@@ -47,10 +37,7 @@ class KeyFramePathToolsTest : public QObject {
 
 private slots:
     void init() {
-        QVERIFY(dir_.isValid());
-        form_ = std::make_unique<TMainForm>();
-        form_->Scene.Saved = true;
-        QVERIFY(ShowReady(*form_));
+        QVERIFY(StartWindow(RealDialogs));
         tools_ = std::make_unique<TKeyFramePathTools>(form_->Document, nullptr);
         tools_->show();
         QVERIFY(QTest::qWaitForWindowExposed(tools_.get()));
