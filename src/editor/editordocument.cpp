@@ -1,13 +1,50 @@
 #include "editor/editordocument.h"
 
-#include "edit/editorstate.h"
-#include "model/scene.h"
+#include "edit/projectplace.h"
+#include "editor/velkonapplication.h"
+#include "model/dialogs.h"
+#include "model/imagesitem.h"
+#include "model/velkonerror.h"
+#include "project/packexport.h"
+#include "project/projectcommands.h"
+#include "project/projectfile.h"
+#include "project/resourcesbeside.h"
 
 namespace velkon {
 
-TEditorDocument::TEditorDocument(TScene& scene, TEditorState& state, TErrorLog& log, TDialogs*& dialogs,
-                                 QObject* parent)
-    : QObject(parent), Scene(scene), State(state), Log(log), dialogs_(dialogs) {}
+TEditorDocument::TEditorDocument(QObject* parent) : QObject(parent) {
+    State.Log = &Log;
+    State.AutoDuration = QStringLiteral("0,5");
+    State.RefreshPanels = [this] {
+        emit LayersChanged();
+        emit SelectionChanged();
+    };
+    State.LayerValuesChanged.Subscribe([this] { emit SelectionChanged(); });
+    State.Undo.SwitchKeyframeEditing = [this](bool on) { Keyframes.SwitchFromUndo(on); };
+    Keyframes.Changed = [this] { emit KeyframesChanged(); };
+    Keyframes.Refreshed = [this] { Edited(); };
+    // A track that failed goes to the error hook (or, with no window, to the log).
+    const auto report = [this](const QString& message) {
+        if (TVelkonApplication::ErrorSink)
+            TVelkonApplication::ReportException(this, message);
+        else
+            Log.Add(message);
+    };
+    PlayerEngine.OnError = report;
+    PlaybackEngine.OnError = report;
+}
+
+TEditorDocument::~TEditorDocument() {
+    State.Undo.SwitchKeyframeEditing = nullptr;
+    State.RefreshPanels = nullptr;
+    Keyframes.Changed = nullptr;
+    Keyframes.Refreshed = nullptr;
+}
+
+TDialogs& TEditorDocument::Dialogs() const {
+    if (!Port) throw EVelkonError(QStringLiteral("No dialogs to ask with"));
+    return *Port;
+}
 
 bool TEditorDocument::Playing() const {
     return Scene.Playing;
@@ -20,36 +57,256 @@ bool TEditorDocument::KeyframeEditing() const {
 void TEditorDocument::Edited() {
     emit LayersChanged();
     emit SelectionChanged();
-    if (UpdateEnabledState) UpdateEnabledState();
+    UpdateEnabledState();
     Redraw();
 }
 
-namespace {
+void TEditorDocument::Redraw() {
+    emit RedrawRequested();
+}
 
-// Runs a panel's key action when the panel provides one; true when it ran.
-bool Run(const std::function<void()>& action) {
-    if (!action) return false;
-    action();
+void TEditorDocument::UpdateEnabledState() {
+    emit EnabledStateChanged();
+}
+
+void TEditorDocument::SelectSingleLayer(TImagesItem* layer) {
+    for (const auto& entry : Scene.Layers)
+        entry.second->Selected = false;
+    if (layer) layer->Selected = true;
+    Scene.SelectedCount = layer ? 1 : 0;
+    Scene.CurrentLayer = layer;
+    Redraw();
+}
+
+// ---- Playing ----
+
+void TEditorDocument::PlayStopToggle(bool preview) {
+    if (State.KeyframePlaying) return;
+    // The scene plays from the layers' start, not from a keyframe pose.
+    if (State.KeyframeMode) EndKeyframeEditing();
+    PlaybackEngine.Toggle(!preview);
+    UpdateEnabledState();
+    if (Scene.Playing) emit PlayStarted();
+    emit LayersChanged();
+    emit SelectionChanged();
+    Redraw();
+}
+
+bool TEditorDocument::PlayTick() {
+    const bool running = PlayerEngine.Tick();
+    if (PlaybackEngine.CheckAutoStop(running)) {
+        // Stopped: every layer and the sounds are back as they were.
+        UpdateEnabledState();
+        emit LayersChanged();
+        emit SelectionChanged();
+        Redraw();
+    }
+    if (State.KeyframePlaying) {
+        // The timeline follows the first member; at the end the keyframe play stops by itself.
+        const bool following = Keyframes.PlayFollow();
+        if (!following && PlaybackEngine.AutoStop) SetKeyframePlaying(false);
+    }
+    if (Scene.Playing) emit SelectionChanged();
+    return Scene.Playing || State.KeyframePlaying;
+}
+
+void TEditorDocument::KeyframePlayToggle() {
+    if (!State.KeyframeMode && !State.KeyframePlaying) return;
+    SetKeyframePlaying(!State.KeyframePlaying);
+}
+
+void TEditorDocument::SetKeyframePlaying(bool on) {
+    try {
+        if (on) {
+            if (Keyframes.PlayStart(PlayerEngine)) emit PlayStarted();
+        } else {
+            Keyframes.PlayStop(PlayerEngine);
+        }
+    } catch (...) {
+        emit KeyframesChanged(); // the play button follows the state, also when starting failed part-way
+        throw;
+    }
+    emit KeyframesChanged();
+    Redraw();
+}
+
+// ---- Undo ----
+
+void TEditorDocument::Undo() {
+    if (Scene.Playing) return;
+    State.Undo.Undo();
+    emit UndoApplied();
+    try {
+        Keyframes.Refresh();
+    } catch (...) {
+        Edited();
+        throw;
+    }
+    Edited();
+}
+
+void TEditorDocument::Redo() {
+    if (Scene.Playing) return;
+    State.Undo.Redo();
+    emit UndoApplied();
+    try {
+        Keyframes.Refresh();
+    } catch (...) {
+        Edited();
+        throw;
+    }
+    Edited();
+}
+
+// ---- Keyframe editing ----
+
+bool TEditorDocument::SetKeyframeEditing(bool on) {
+    bool editing = false;
+    if (on)
+        editing = Keyframes.EditingOn(Dialogs());
+    else
+        Keyframes.Finish(Player);
+    Edited();
+    emit KeyframesChanged();
+    return editing;
+}
+
+void TEditorDocument::EndKeyframeEditing() {
+    Keyframes.Finish(Player);
+    emit KeyframesChanged();
+    Redraw();
+}
+
+void TEditorDocument::SaveWithStartState(const std::function<void()>& write) {
+    Keyframes.WithStartState(write);
+    emit KeyframesChanged();
+}
+
+void TEditorDocument::ForgetKeyframeEditing() {
+    State.KeyframeMode = false;
+    State.KeyframePlaying = false;
+    State.KeyFrameIndex = -1;
+    State.KeyFrameCol = 0;
+    State.KeyFrameColCount = 1;
+    Keyframes.TimelineLeft = Keyframes.TimelineRight = 0;
+    emit KeyframesChanged();
+}
+
+// ---- Project commands ----
+
+bool TEditorDocument::NewProject() {
+    if (!Scene.Saved &&
+        !Dialogs().AskYesNo(QStringLiteral("Új projekt"),
+                            QStringLiteral("A jelenlegi projekt nincs mentve! Biztos új projektet kezd?")))
+        return false;
+    EndKeyframeEditing(); // stores the pose first
+    ResetToNewProject(Scene);
+    State.Undo.Clear();
+    ForgetKeyframeEditing();
+    emit ProjectNameChanged();
+    UpdateEnabledState(); // the undo buttons follow the cleared ring
+    emit ProjectReplaced();
+    emit LayersChanged();
+    emit SelectionChanged();
+    Redraw();
     return true;
 }
 
-} // namespace
+void TEditorDocument::ProjectLoaded() {
+    RecountSelection(Scene);
+    ForgetKeyframeEditing();
+    emit ProjectNameChanged();
+    emit ProjectReplaced();
+    emit LayersChanged();
+    emit SelectionChanged();
+    Redraw();
+}
+
+bool TEditorDocument::OpenProject() {
+    // Whatever reading left in the scene is shown, also when it failed
+    // half-way; a cancelled open (No, or no file chosen) changes nothing.
+    EndKeyframeEditing();
+    const auto after = [this] {
+        ProjectLoaded();
+        State.Undo.Clear();
+        UpdateEnabledState();
+    };
+    bool reading = false;
+    try {
+        reading = OpenProjectCommand(Scene, Dialogs(), Log);
+    } catch (...) {
+        after();
+        throw;
+    }
+    if (reading) after();
+    return reading;
+}
+
+void TEditorDocument::OpenProject(const QString& path) {
+    EndKeyframeEditing();
+    SelectSingleLayer(nullptr);
+    try {
+        ReadProject(Scene, path, Log);
+    } catch (...) {
+        ProjectLoaded();
+        throw;
+    }
+    ProjectLoaded();
+}
+
+bool TEditorDocument::SaveProject(bool withDialog) {
+    bool written = false;
+    SaveWithStartState([&] { written = SaveProjectCommand(Scene, Dialogs(), Log, withDialog); });
+    emit ProjectNameChanged();
+    emit LayersChanged(); // the resources may have gone beside the project (the Files tab shows where)
+    return written;
+}
+
+QString TEditorDocument::PackProject(const std::function<void()>& readBackFrame) {
+    EndKeyframeEditing();
+    TPackOptions options;
+    options.ReadBackFrame = readBackFrame;
+    const QString pack = PackExport(Scene, Dialogs(), Log, options);
+    // The project now lives beside the pack, and so do the copies of its resources.
+    if (!pack.isEmpty()) AdoptResourcesBeside(Scene);
+    emit ProjectNameChanged();
+    emit LayersChanged();
+    if (!pack.isEmpty()) ReportPack(Log, pack, Scene);
+    return pack;
+}
+
+bool TEditorDocument::MayClose() {
+    return Scene.Saved || Dialogs().AskYesNo(QStringLiteral("Kilépés"),
+                                             QStringLiteral("A jelenlegi projekt nincs mentve! Biztos kilép?"));
+}
+
+void TEditorDocument::ExitSave() {
+    SaveWithStartState([this] { ExitSaveProject(Scene, Places); });
+}
+
+// ---- Keys the panels and the keyframe editor carry out ----
 
 bool TEditorDocument::RunPanelKey(int key, Qt::KeyboardModifiers mods) {
-    const TActions& actions = Actions;
     const bool editing = State.KeyframeMode;
     if (mods == Qt::AltModifier) {
         switch (key) {
         case Qt::Key_G:
-            return Run(actions.GroupEditToggle);
+            if (!Playing()) State.SkeltonDown = State.GroupEditDown = !State.SkeltonDown;
+            emit KeyframesChanged();
+            return true;
         case Qt::Key_L:
-            return Run(actions.LinkToggle);
+            if (!Playing()) State.LinkDown = !State.LinkDown;
+            emit KeyframesChanged();
+            return true;
         case Qt::Key_B:
-            return Run(actions.BoneButton);
+            if (!Actions.BoneButton) return false;
+            Actions.BoneButton();
+            return true;
         case Qt::Key_1:
-            return actions.ToggleStartBit && (actions.ToggleStartBit(0), true);
         case Qt::Key_2:
-            return actions.ToggleStartBit && (actions.ToggleStartBit(2), true);
+            if (!Actions.ToggleStartBit) return false;
+            Actions.ToggleStartBit(key == Qt::Key_1 ? 0 : 2);
+            return true;
         default:
             return false;
         }
@@ -58,13 +315,14 @@ bool TEditorDocument::RunPanelKey(int key, Qt::KeyboardModifiers mods) {
     case Qt::Key_PageUp:
     case Qt::Key_PageDown: {
         const bool up = key == Qt::Key_PageUp;
-        if (!editing && Scene.SelectedCount == 1 && actions.MoveLayer) {
-            actions.MoveLayer(up, mods & Qt::ShiftModifier);
+        if (!editing && Scene.SelectedCount == 1 && Actions.MoveLayer) {
+            Actions.MoveLayer(up, mods & Qt::ShiftModifier);
             return true;
         }
-        const bool keyframePlaying = actions.KeyframePlaying && actions.KeyframePlaying();
-        if (editing && !keyframePlaying && actions.KeyframeColumnStep) {
-            actions.KeyframeColumnStep(up ? -1 : 1);
+        if (editing && !State.KeyframePlaying) {
+            Keyframes.StepColumn(up ? -1 : 1);
+            emit KeyframesChanged();
+            Redraw();
             return true;
         }
         return false;
@@ -73,30 +331,23 @@ bool TEditorDocument::RunPanelKey(int key, Qt::KeyboardModifiers mods) {
     case Qt::Key_F6:
     case Qt::Key_F7:
     case Qt::Key_F8:
-        if (editing || !actions.SelectAnimation) return false;
-        actions.SelectAnimation(key - Qt::Key_F5);
+        if (editing) return false;
+        if (!Playing()) Keyframes.SelectAnimation(key - Qt::Key_F5);
         return true;
     case Qt::Key_Insert:
         // The window's handler is the only one: a list that binds Insert too must not add twice.
-        return Run(editing ? actions.KeyframeStoreAndCopy : actions.AddCommand);
+        if (editing) {
+            Keyframes.Store(TKeyframeEditor::storeCopyNext);
+            emit KeyframesChanged();
+            Redraw();
+            return true;
+        }
+        if (!Actions.AddCommand) return false;
+        Actions.AddCommand();
+        return true;
     default:
         return false;
     }
-}
-
-void TEditorDocument::EndKeyframeEditing() {
-    if (Actions.KeyframeEditingOff) Actions.KeyframeEditingOff();
-}
-
-void TEditorDocument::SaveWithStartState(const std::function<void()>& write) {
-    if (Actions.KeyframeSaving)
-        Actions.KeyframeSaving(write);
-    else
-        write();
-}
-
-void TEditorDocument::Redraw() const {
-    if (RequestRedraw) RequestRedraw();
 }
 
 } // namespace velkon

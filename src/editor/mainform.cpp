@@ -65,13 +65,6 @@
 
 namespace velkon {
 
-struct TMainForm::TEngine {
-    TSteadyClock Clock;
-    TPlayer Player;
-    TPlayback Playback;
-    explicit TEngine(TScene& scene) : Player(scene, Clock), Playback(scene, Player) {}
-};
-
 namespace {
 
 TShiftState ShiftOf(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons = Qt::NoButton) {
@@ -118,9 +111,11 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     skipCloseQuestion_ = args_.size() >= 2 && args_[1] == QLatin1String("n");
     floatRects_.fill(QRect(0, 0, 100, 100));
     QtDialogs.SetParent(this);
+    Dialogs = &QtDialogs;
+    Document.DialogParent = this;
     Scene.BackgroundColor = 0xFFFFFF;
     Scene.SelectColor = 0xFFFFFF;
-    Scene.ProjectFileName = QStringLiteral("Untitled.VKP");
+    Scene.ProjectFileName = QString::fromLatin1(UntitledProjectName);
     CreateToolBar();
     UpdateCaption();
     CreateCanvas();
@@ -141,12 +136,7 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     // Without a sound device the editor still runs; sounds then stay silent.
     OpenSceneSounds(Scene, ErrorLog);
 
-    Document.RequestRedraw = [this] { RequestRedraw(); };
-    Document.SelectSingleLayer = [this](TImagesItem* layer) { SelectSingleLayer(layer); };
-    Document.PlayStopToggle = [this](bool preview) { PlayStopToggle(preview); };
-    Document.UpdateEnabledState = [this] { UpdateEnabledState(); };
-    Document.Window = [this] { return static_cast<QWidget*>(this); };
-    Document.StartIdleLoop = [this] { StartIdleLoop(); };
+    ConnectDocument();
 
     // Panels: the error log first, so that errors from now on are logged.
     CreatePanels();
@@ -160,23 +150,22 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     RefreshPropertyPanels();
     UpdateEnabledState();
 
-    State.Log = &ErrorLog;
-    State.RefreshPanels = [this] {
-        RefreshLayerPanel();
-        RefreshPropertyPanels();
-    };
-    State.LayerValuesChanged.Subscribe([this] { RefreshPropertyPanels(); });
     On(UndoSpeedButton, &QToolButton::clicked, this, [this] { UndoSpeedButtonClick(); });
     On(RedoSpeedButton, &QToolButton::clicked, this, [this] { RedoSpeedButtonClick(); });
-
-    // The player's clock starts now: its zero point is the end of start-up.
-    engine_ = std::make_unique<TEngine>(Scene);
-    auto report = [this](const QString& message) { TVelkonApplication::ReportException(this, message); };
-    engine_->Player.OnError = report;
-    engine_->Playback.OnError = report;
-    Document.Player = &engine_->Player;
-    Document.Playback = &engine_->Playback;
     ConnectInteraction();
+}
+
+void TMainForm::ConnectDocument() {
+    TEditorDocument* d = &Document;
+    connect(d, &TEditorDocument::RedrawRequested, this, [this] { RequestRedraw(); });
+    connect(d, &TEditorDocument::EnabledStateChanged, this, [this] { EnableToolBar(); });
+    connect(d, &TEditorDocument::ProjectNameChanged, this, [this] { UpdateCaption(); });
+    connect(d, &TEditorDocument::PlayStarted, this, [this] { StartIdleLoop(); });
+    // A new or read project brings its own Lock switch and resolution.
+    connect(d, &TEditorDocument::ProjectReplaced, this, [this] {
+        LockSpeedButton->setChecked(Scene.Lock);
+        ApplyResolution();
+    });
 }
 
 TMainForm::~TMainForm() {
@@ -284,9 +273,7 @@ void TMainForm::CreateToolBar() {
     On(SaveSpeedButton, &QToolButton::clicked, this, [this] { SaveSpeedButtonClick(true); });
     On(PackSpeedButton, &QToolButton::clicked, this, [this] { PackSpeedButtonClick(); });
     On(PhotoSpeedButton, &QToolButton::clicked, this, [this] { PhotoSpeedButtonClick(); });
-    const auto openChangeLog = [this] {
-        if (Document.Actions.OpenChangeLog) Document.Actions.OpenChangeLog();
-    };
+    const auto openChangeLog = [this] { TUjdonsagForm::Open(this); };
     On(InfoSpeedButton, &QToolButton::clicked, this, openChangeLog);
     On(InfoMenu->addAction(QStringLiteral("Fejlesztési napló")), &QAction::triggered, this, openChangeLog);
     On(InfoMenu->addAction(QStringLiteral("Súgó")), &QAction::triggered, this,
@@ -312,7 +299,7 @@ void TMainForm::CreateToolBar() {
     connect(SpinEdit2, &QSpinBox::valueChanged, this, [this] { RequestRedraw(); });
     Scene.Lock = LockSpeedButton->isChecked();
     On(AutoStopSpeedButton, &QToolButton::toggled, this,
-       [this] { engine_->Playback.AutoStop = AutoStopSpeedButton->isChecked(); });
+       [this] { Document.Playback->AutoStop = AutoStopSpeedButton->isChecked(); });
 
     auto* status = new QWidget(this);
     status->setObjectName(QStringLiteral("Panel2"));
@@ -414,7 +401,6 @@ void TMainForm::CreatePanels() {
     AnimForm = new TAnimForm(Document, this);
     KeyFrameForm = new TKeyFrameForm(Document, this);
     ImagesForm = new TImagesForm(Document, this);
-    Document.Actions.OpenChangeLog = [this] { TUjdonsagForm::Open(this); };
     for (TDockForm* panel :
          {static_cast<TDockForm*>(ErrorForm), PropertyForm, AnimForm, KeyFrameForm, ImagesForm}) {
         if (!panel->widget()) panel->setWidget(new QWidget(panel));
@@ -496,16 +482,7 @@ QPoint TMainForm::PointerTarget() const {
 // ---- Selection and panels ----
 
 void TMainForm::SelectSingleLayer(TImagesItem* layer) {
-    for (const auto& entry : Scene.Layers)
-        entry.second->Selected = false;
-    if (layer) {
-        layer->Selected = true;
-        Scene.SelectedCount = 1;
-    } else {
-        Scene.SelectedCount = 0;
-    }
-    Scene.CurrentLayer = layer;
-    RequestRedraw();
+    Document.SelectSingleLayer(layer);
 }
 
 void TMainForm::RefreshLayerPanel() {
@@ -517,6 +494,10 @@ void TMainForm::RefreshPropertyPanels() {
 }
 
 void TMainForm::UpdateEnabledState() {
+    Document.UpdateEnabledState();
+}
+
+void TMainForm::EnableToolBar() {
     const bool playing = Scene.Playing;
     OpenSpeedButton->setEnabled(!playing && !State.KeyframeMode);
     SaveSpeedButton->setEnabled(!playing);
@@ -529,26 +510,12 @@ void TMainForm::UpdateEnabledState() {
     // A step undone while playing would be lost to the restore at stop.
     UndoSpeedButton->setEnabled(!playing && State.Undo.UndoEnabled());
     RedoSpeedButton->setEnabled(!playing && State.Undo.RedoEnabled());
-    emit Document.EnabledStateChanged();
 }
 
 // ---- Playing and the idle loop ----
 
-bool TMainForm::TickPlayer() {
-    return engine_->Player.Tick();
-}
-
 void TMainForm::PlayStopToggle(bool preview) {
-    const auto& actions = Document.Actions;
-    if (actions.KeyframePlaying && actions.KeyframePlaying()) return;
-    // The scene plays from the layers' start, not from a keyframe pose.
-    if (State.KeyframeMode) Document.EndKeyframeEditing();
-    engine_->Playback.Toggle(!preview);
-    UpdateEnabledState();
-    if (Scene.Playing) StartIdleLoop();
-    RefreshLayerPanel();
-    RefreshPropertyPanels();
-    RequestRedraw();
+    Document.PlayStopToggle(preview);
 }
 
 void TMainForm::StartIdleLoop() {
@@ -558,11 +525,7 @@ void TMainForm::StartIdleLoop() {
 
 bool TMainForm::IdlePass() {
     ++idlePassesRun_;
-    const bool running = TickPlayer();
-    if (AutoStopSpeedButton->isChecked() && !running && Scene.Playing)
-        PlayStopToggle(false); // stops: the toggle restores every layer and the sounds
-    if (Document.Actions.PlayTick) Document.Actions.PlayTick();
-    if (Scene.Playing) RefreshPropertyPanels();
+    const bool playing = Document.PlayTick();
     if (++idlePasses_ > 3) {
         RedrawNow();
         idlePasses_ = 0;
@@ -571,115 +534,39 @@ bool TMainForm::IdlePass() {
         RefreshPropertyPanels();
         lastCurrentLayer_ = Scene.CurrentLayer;
     }
-    const bool keepRunning = Scene.Playing || State.KeyframePlaying;
-    if (!keepRunning) RedrawNow(); // the last frame shows the restored scene
-    return keepRunning;
+    if (!playing) RedrawNow(); // the last frame shows the restored scene
+    return playing;
 }
 
 // ---- Projects ----
 
 void TMainForm::NewSpeedButtonClick() {
-    if (!Scene.Saved &&
-        !Dialogs->AskYesNo(QStringLiteral("Új projekt"),
-                           QStringLiteral("A jelenlegi projekt nincs mentve! Biztos új projektet kezd?")))
-        return;
-    Document.EndKeyframeEditing(); // stores the pose first
-    Scene.ProjectFileName = QStringLiteral("Untitled.VKP");
-    Scene.ProjectDir.clear(); // a new project has no file, so no folder, until its first save
-    UpdateCaption();
-    Scene.ClearLayersAndFiles();
-    Scene.BackgroundColor = 0xFFFFFF;
-    Scene.SelectedCount = 0;
-    Scene.CurrentLayer = nullptr;
-    Scene.Playing = false;
-    UpdateEnabledState();
-    Scene.Groups.clear();
-    RefreshLayerPanel();
-    RefreshPropertyPanels();
-    LockSpeedButton->setChecked(false);
-    Scene.Lock = false;
-    Scene.Lines.clear(); // helper lines belong to the project
-    Scene.Saved = false;
-    ClearUndo();
-    UpdateEnabledState(); // the undo buttons follow the cleared ring
-    emit Document.ProjectReplaced();
-    RequestRedraw();
+    Document.NewProject();
 }
 
 void TMainForm::OpenSpeedButtonClick() {
-    // Whatever reading left in the scene is shown, also when it failed
-    // half-way; a cancelled open (No, or no file chosen) changes nothing.
-    bool reading = false;
-    Document.EndKeyframeEditing();
-    const auto after = [this] {
-        ProjectLoaded();
-        ClearUndo();
-        UpdateEnabledState();
-    };
-    try {
-        reading = OpenProjectCommand(Scene, *Dialogs, ErrorLog);
-    } catch (...) {
-        after();
-        throw;
-    }
-    if (reading) after();
+    Document.OpenProject();
 }
 
 void TMainForm::OpenProject(const QString& path) {
-    struct TAfter {
-        TMainForm* f;
-        ~TAfter() { f->ProjectLoaded(); }
-    } after{this};
-    Document.EndKeyframeEditing();
-    SelectSingleLayer(nullptr);
-    ReadProject(Scene, path, ErrorLog);
-}
-
-void TMainForm::ClearUndo() {
-    State.Undo.Clear();
-}
-
-void TMainForm::ProjectLoaded() {
-    Scene.SelectedCount = 0;
-    Scene.CurrentLayer = nullptr;
-    for (const auto& entry : Scene.Layers)
-        if (entry.second->Selected) ++Scene.SelectedCount;
-    UpdateCaption();
-    LockSpeedButton->setChecked(Scene.Lock);
-    ApplyResolution();
-    emit Document.ProjectReplaced();
-    RefreshLayerPanel();
-    RefreshPropertyPanels();
-    RequestRedraw();
+    Document.OpenProject(path);
 }
 
 void TMainForm::SaveSpeedButtonClick(bool fromButton) {
-    Document.SaveWithStartState([&] { SaveProjectCommand(Scene, *Dialogs, ErrorLog, fromButton); });
-    UpdateCaption();
-    RefreshLayerPanel(); // the resources may have gone beside the project (the Files tab shows where)
+    Document.SaveProject(fromButton);
 }
 
 void TMainForm::PackSpeedButtonClick() {
-    Document.EndKeyframeEditing();
-    TPackOptions options;
-    options.ReadBackFrame = [this] { ScreenshotPicture = ReadFrame(); };
-    const QString pack = PackExport(Scene, *Dialogs, ErrorLog, options);
-    // The project now lives beside the pack, and so do the copies of its resources.
-    if (!pack.isEmpty()) AdoptResourcesBeside(Scene);
-    UpdateCaption();
-    RefreshLayerPanel();
-    if (!pack.isEmpty()) ReportPack(ErrorLog, pack, Scene);
+    Document.PackProject([this] { ScreenshotPicture = ReadFrame(); });
 }
 
 void TMainForm::PhotoSpeedButtonClick() {
-    if (Scene.ProjectFileName == QLatin1String("Untitled.VKP")) return;
+    if (Scene.ProjectFileName == QLatin1String(UntitledProjectName)) return;
     SelectSingleLayer(nullptr);
     ScreenshotPicture = ReadFrame();
     const QImage& frame = ScreenshotPicture;
-    QString name = Scene.ProjectFileName + QStringLiteral("T.png");
-    name.remove(QStringLiteral(".VKP"));
-    const auto chosen =
-        Dialogs->InputText(QStringLiteral("Képernyő mentés"), QStringLiteral("Mi legyen a neve?"), name);
+    const auto chosen = Dialogs->InputText(QStringLiteral("Képernyő mentés"), QStringLiteral("Mi legyen a neve?"),
+                                           PhotoFileName(Scene));
     if (!chosen) return;
     const QString path = QDir(Scene.ProjectDir).filePath(*chosen);
     if (!frame.save(path, "PNG")) throw EVelkonError(QStringLiteral("A képet nem sikerült menteni: ") + path);
@@ -711,9 +598,7 @@ void TMainForm::changeEvent(QEvent* event) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    if (!skipCloseQuestion_ && !Scene.Saved &&
-        !Dialogs->AskYesNo(QStringLiteral("Kilépés"),
-                           QStringLiteral("A jelenlegi projekt nincs mentve! Biztos kilép?"))) {
+    if (!skipCloseQuestion_ && !Document.MayClose()) {
         event->ignore();
         return;
     }
@@ -721,7 +606,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     // The pose being edited is stored and the exit save sees the start state.
     TVelkonApplication::Guard(this, [this] { Document.EndKeyframeEditing(); });
     // The exit save always runs; a failure is logged and the window still closes.
-    TVelkonApplication::Guard(this, [this] { ExitSaveProject(Scene, Document.Places); });
+    TVelkonApplication::Guard(this, [this] { Document.ExitSave(); });
     event->accept();
 }
 
@@ -806,7 +691,8 @@ bool TMainForm::FormKeyDown(QKeyEvent* event, QWidget* target) {
         PlayStopToggle(true);
         return true;
     case Qt::Key_F3:
-        return Run(Document.Actions.KeyframePlayToggle);
+        Document.KeyframePlayToggle();
+        return true;
     default:
         break;
     }
@@ -897,7 +783,7 @@ void TMainForm::ConnectInteraction() {
         ScrollBox1->verticalScrollBar()->setValue(y);
     };
     Interaction.ApplyResolution = [this] { ApplyResolution(); };
-    Interaction.TouchStart = [this](TImagesItem& layer) { engine_->Player.TouchStart(layer); };
+    Interaction.TouchStart = [this](TImagesItem& layer) { Document.Player->TouchStart(layer); };
     Interaction.BoneSetup = [this] { Run(Document.Actions.BoneButton); };
     On(SelectModeSpeedButton, &QToolButton::toggled, this, [this] {
         State.SelectModeDown = SelectModeSpeedButton->isChecked();
@@ -965,17 +851,11 @@ void TMainForm::ZoomStep(int delta) {
 }
 
 void TMainForm::UndoSpeedButtonClick() {
-    if (Scene.Playing) return;
-    State.Undo.Undo();
-    emit Document.UndoApplied();
-    AfterEdit();
+    Document.Undo();
 }
 
 void TMainForm::RedoSpeedButtonClick() {
-    if (Scene.Playing) return;
-    State.Undo.Redo();
-    emit Document.UndoApplied();
-    AfterEdit();
+    Document.Redo();
 }
 
 // ---- Layout ----

@@ -42,15 +42,15 @@ public:
     explicit TMainForm(const QStringList& args = {}, QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    TScene Scene;
-    TEditorState State{Scene};
+    // The open project and its editing; the panels get it when they are created.
+    TEditorDocument Document;
+    TScene& Scene = Document.Scene;
+    TEditorState& State = Document.State;
+    TErrorLog& ErrorLog = Document.Log;
     // Mouse and keyboard editing on the canvas.
     TCanvasInteraction Interaction{State};
-    TErrorLog ErrorLog;
     TQtDialogs QtDialogs;
-    TDialogs* Dialogs = &QtDialogs; // tests answer from a script
-    // What the panels share; they get it when they are created.
-    TEditorDocument Document{Scene, State, ErrorLog, Dialogs};
+    TDialogs*& Dialogs = Document.Port; // tests answer from a script
 
     QString ProgramCaption;
 
@@ -148,8 +148,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct TEngine; // player, playback and their clock
-    std::unique_ptr<TEngine> engine_;
     QStringList args_;
     bool shownOnce_ = false;
     bool skipCloseQuestion_ = false;
@@ -178,11 +176,10 @@ private:
     void CreatePanels();
     void ConnectGuarded(QObject* sender, const char* signal, std::function<void()> handler);
     void UpdateCaption();
-    // After a project was read (or reading stopped half-way): caption, resolution, panels.
-    void ProjectLoaded();
-    void ClearUndo();
+    // The tool bar's enabled state follows playing, keyframe editing and the undo ring.
+    void EnableToolBar();
+    void ConnectDocument();
     void StartIdleLoop();
-    bool TickPlayer();
     void ChooseColour(uint32_t& colour);
     QString LayoutPath(const char* file) const;
     TDockForm* Panel(int index) const;

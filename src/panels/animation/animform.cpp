@@ -178,10 +178,10 @@ void TAnimForm::CreateControls() {
     On(CmdDownSpeedButton, &QToolButton::clicked, this, [this] { CmdDownSpeedButtonClick(); });
     // Both preview buttons are the main window's preview toggle.
     On(PlaySpeedButton, &QToolButton::clicked, this, [this] {
-        if (!document_.Playing() && document_.PlayStopToggle) document_.PlayStopToggle(true);
+        if (!document_.Playing()) document_.PlayStopToggle(true);
     });
     On(StopSpeedButton, &QToolButton::clicked, this, [this] {
-        if (document_.Playing() && document_.PlayStopToggle) document_.PlayStopToggle(true);
+        if (document_.Playing()) document_.PlayStopToggle(true);
     });
     On(ExecuteSpeedButton, &QToolButton::clicked, this, [this] { ExecuteSpeedButtonClick(); });
     On(ExecuteTouchSpeedButton, &QToolButton::clicked, this, [this] { ExecuteSpeedButtonClick(); });
@@ -341,7 +341,7 @@ TCommands* TAnimForm::ShownTrack(TImagesItem* layer) const {
 }
 
 QWidget* TAnimForm::DialogParent() const {
-    return document_.Window ? document_.Window() : const_cast<TAnimForm*>(this);
+    return document_.DialogParent ? document_.DialogParent : const_cast<TAnimForm*>(this);
 }
 
 void TAnimForm::Changed() {

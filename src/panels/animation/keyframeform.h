@@ -1,6 +1,5 @@
 #pragma once
 
-#include "edit/keyframes.h"
 #include "editor/dockform.h"
 
 class QAction;
@@ -28,8 +27,6 @@ class TKeyFrameForm : public TDockForm {
 public:
     TKeyFrameForm(TEditorDocument& document, QWidget* parent = nullptr);
     ~TKeyFrameForm() override;
-
-    TKeyframeEditor Editor;
 
     QGroupBox* KeyframeGroupBox = nullptr;
     QToolButton* KeyEditSpeedButton = nullptr;
@@ -64,7 +61,6 @@ private:
     void CreateControls();
     void CreateGrids(QWidget* parent);
     void CreatePopupMenu();
-    void FillActions();
 
     void KeyEditSpeedButtonClick();
     void PlaySpeedButtonClick();

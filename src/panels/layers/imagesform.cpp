@@ -466,7 +466,7 @@ void TImagesForm::MoveLayer(bool up, bool shift) {
 }
 
 void TImagesForm::ImportSpeedButtonClick() {
-    QWidget* owner = Document.Window ? Document.Window() : this;
+    QWidget* owner = Document.DialogParent ? Document.DialogParent : static_cast<QWidget*>(this);
     ImportFromProject(Document.State, Document.Dialogs(), Document.Log,
                       [owner](const QStringList& names) { return TImportForm::Choose(names, owner); });
     Changed(true);

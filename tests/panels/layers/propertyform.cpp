@@ -213,13 +213,11 @@ private slots:
     }
 
     void layerToolsMakeHideCommandsAndPasteThem() {
-        TScene scene;
-        TEditorState state(scene);
-        TErrorLog log;
-        state.Log = &log;
+        TEditorDocument document;
+        TScene& scene = document.Scene;
+        TEditorState& state = document.State;
         TScriptedDialogs dialogs;
-        TDialogs* port = &dialogs;
-        TEditorDocument document(scene, state, log, port);
+        document.Port = &dialogs;
         TLayerToolsPanel panel(document);
         panel.show();
         for (const char* name : {"a", "b", "c"})
