@@ -10,6 +10,8 @@
 #include "project/projectfile.h"
 #include "project/resourcesbeside.h"
 
+#include <QAction>
+
 namespace velkon {
 
 TEditorDocument::TEditorDocument(QObject* parent) : QObject(parent) {
@@ -32,6 +34,65 @@ TEditorDocument::TEditorDocument(QObject* parent) : QObject(parent) {
     };
     PlayerEngine.OnError = report;
     PlaybackEngine.OnError = report;
+    RegisterActions();
+}
+
+void TEditorDocument::RegisterActions() {
+    // Each action runs its command guarded: an error goes to the log against the action.
+    const auto add = [this](const char* id, const QString& text, const QString& hint,
+                            const QList<QKeySequence>& keys, std::function<void()> run) {
+        Registry.Command(id, this, text, hint, keys, std::move(run));
+    };
+    using K = QKeySequence;
+    add("project.new", QStringLiteral("Új"), QStringLiteral("Új projekt"), {}, [this] { NewProject(); });
+    add("project.open", QStringLiteral("Megnyit"), QStringLiteral("Projekt betöltése"), {},
+        [this] { OpenProject(); });
+    add("project.save", QStringLiteral("Mentés"), QStringLiteral("Projekt mentése"), {K(Qt::CTRL | Qt::Key_S)},
+        [this] { SaveProject(false); });
+    add("project.saveAs", QStringLiteral("Ment"), QStringLiteral("Projekt mentése másként"), {},
+        [this] { SaveProject(true); });
+    add("edit.undo", QStringLiteral("↶"), QStringLiteral("Visszavonás"), {K(Qt::CTRL | Qt::Key_Z)},
+        [this] { Undo(); });
+    add("edit.redo", QStringLiteral("↷"), QStringLiteral("Újra"),
+        {K(Qt::CTRL | Qt::Key_Y), K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, [this] { Redo(); });
+    add("play.toggle", QStringLiteral("Lejátszás"), QStringLiteral("Lejátszás és leállítás"), {K(Qt::Key_F1)},
+        [this] { PlayStopToggle(false); });
+    add("play.preview", QStringLiteral("Előnézet"), QStringLiteral("A kiválasztott elemek lejátszása"),
+        {K(Qt::Key_F2)}, [this] { PlayStopToggle(true); });
+    add("keyframe.play", QStringLiteral("▷"), QStringLiteral("Lejátszás a kiválasztott kulcskockától"),
+        {K(Qt::Key_F3)}, [this] { KeyframePlayToggle(); });
+    add("keyframe.storeAndCopy", QStringLiteral("Tár"),
+        QStringLiteral("Tárolja a változást és átmásolja egy következő fázisba."), {K(Qt::Key_Insert)}, [this] {
+            Keyframes.Store(TKeyframeEditor::storeCopyNext);
+            emit KeyframesChanged();
+            Redraw();
+        });
+    add("keyframe.groupEdit", QStringLiteral("Csop."), QStringLiteral("Csoportos szerkesztés"),
+        {K(Qt::ALT | Qt::Key_G)}, [this] {
+            if (!Playing()) State.SkeltonDown = State.GroupEditDown = !State.SkeltonDown;
+            emit KeyframesChanged();
+        });
+    add("keyframe.link", QStringLiteral("Link"), QStringLiteral("Összekapcsolt elemeket nem lehet elmozgatni"),
+        {K(Qt::ALT | Qt::Key_L)}, [this] {
+            if (!Playing()) State.LinkDown = !State.LinkDown;
+            emit KeyframesChanged();
+        });
+    const auto step = [this](int columns) {
+        Keyframes.StepColumn(columns);
+        emit KeyframesChanged();
+        Redraw();
+    };
+    add("keyframe.previous", QStringLiteral("Előző"), QStringLiteral("Az előző kulcskocka"),
+        {K(Qt::Key_PageUp)}, [step] { step(-1); });
+    add("keyframe.next", QStringLiteral("Következő"), QStringLiteral("A következő kulcskocka"),
+        {K(Qt::Key_PageDown)}, [step] { step(1); });
+    const char* const animations[] = {"animation.base", "animation.touch1", "animation.touch2", "animation.touch3"};
+    const char* const names[] = {"Base", "Touch1", "Touch2", "Touch3"};
+    for (int i = 0; i < 4; ++i)
+        add(animations[i], QString::fromLatin1(names[i]), QString::fromLatin1(names[i]), {K(Qt::Key_F5 + i)},
+            [this, i] {
+                if (!Playing()) Keyframes.SelectAnimation(i);
+            });
 }
 
 TEditorDocument::~TEditorDocument() {
@@ -282,72 +343,6 @@ bool TEditorDocument::MayClose() {
 
 void TEditorDocument::ExitSave() {
     SaveWithStartState([this] { ExitSaveProject(Scene, Places); });
-}
-
-// ---- Keys the panels and the keyframe editor carry out ----
-
-bool TEditorDocument::RunPanelKey(int key, Qt::KeyboardModifiers mods) {
-    const bool editing = State.KeyframeMode;
-    if (mods == Qt::AltModifier) {
-        switch (key) {
-        case Qt::Key_G:
-            if (!Playing()) State.SkeltonDown = State.GroupEditDown = !State.SkeltonDown;
-            emit KeyframesChanged();
-            return true;
-        case Qt::Key_L:
-            if (!Playing()) State.LinkDown = !State.LinkDown;
-            emit KeyframesChanged();
-            return true;
-        case Qt::Key_B:
-            if (!Actions.BoneButton) return false;
-            Actions.BoneButton();
-            return true;
-        case Qt::Key_1:
-        case Qt::Key_2:
-            if (!Actions.ToggleStartBit) return false;
-            Actions.ToggleStartBit(key == Qt::Key_1 ? 0 : 2);
-            return true;
-        default:
-            return false;
-        }
-    }
-    switch (key) {
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown: {
-        const bool up = key == Qt::Key_PageUp;
-        if (!editing && Scene.SelectedCount == 1 && Actions.MoveLayer) {
-            Actions.MoveLayer(up, mods & Qt::ShiftModifier);
-            return true;
-        }
-        if (editing && !State.KeyframePlaying) {
-            Keyframes.StepColumn(up ? -1 : 1);
-            emit KeyframesChanged();
-            Redraw();
-            return true;
-        }
-        return false;
-    }
-    case Qt::Key_F5:
-    case Qt::Key_F6:
-    case Qt::Key_F7:
-    case Qt::Key_F8:
-        if (editing) return false;
-        if (!Playing()) Keyframes.SelectAnimation(key - Qt::Key_F5);
-        return true;
-    case Qt::Key_Insert:
-        // The window's handler is the only one: a list that binds Insert too must not add twice.
-        if (editing) {
-            Keyframes.Store(TKeyframeEditor::storeCopyNext);
-            emit KeyframesChanged();
-            Redraw();
-            return true;
-        }
-        if (!Actions.AddCommand) return false;
-        Actions.AddCommand();
-        return true;
-    default:
-        return false;
-    }
 }
 
 } // namespace velkon

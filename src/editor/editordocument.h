@@ -2,6 +2,7 @@
 
 #include "edit/editorstate.h"
 #include "edit/keyframes.h"
+#include "editor/actionregistry.h"
 #include "engine/clock.h"
 #include "engine/playback.h"
 #include "engine/player.h"
@@ -117,20 +118,10 @@ public:
     // save writes the scene's start state.
     void ExitSave();
 
-    // The rows of the main window's key table that the panels carry out
-    // (Page Up/Down, F5-F8, Insert, Alt+G/L/B/1/2), for a key pressed while no
-    // field is being typed into and the scene does not play; true when one ran.
-    bool RunPanelKey(int key, Qt::KeyboardModifiers mods);
-
-    // What the main window's keyboard table runs in the panels. Each panel
-    // fills the entries it owns when it is created; an empty entry does nothing.
-    struct TActions {
-        std::function<void(bool up, bool shift)> MoveLayer; // Page Up/Down, one layer, editing off
-        std::function<void()> BoneButton;                  // Alt+B
-        std::function<void()> AddCommand;                  // Insert, keyframe editing off
-        std::function<void(int bit)> ToggleStartBit;       // Alt+1 (bit 0, Base), Alt+2 (bit 2, Touch)
-        std::function<void()> OriginButton;                // O, with a selection
-    } Actions;
+    // Every command a button, a key or a menu runs, by id. The document
+    // registers its own (project, undo, playing, keyframe editing); the main
+    // window and the panels register theirs.
+    TActionRegistry Registry;
 
 signals:
     // The layer list changed: layers added, removed, renamed, reordered,
@@ -157,6 +148,7 @@ signals:
     void PlayStarted();
 
 private:
+    void RegisterActions();
     // After a project was read (or reading stopped half-way).
     void ProjectLoaded();
     // A new scene holds no edit: nothing to store or restore.

@@ -9,6 +9,7 @@
 #include "editor/dockform.h"
 #include "editor/errorform.h"
 #include "editor/helpform.h"
+#include "editor/keymap.h"
 #include "editor/keytargets.h"
 #include "editor/oglrenderpanel.h"
 #include "editor/statusnotice.h"
@@ -94,13 +95,6 @@ QToolButton* Button(QToolBar* bar, const char* name, const QString& text, const 
     return b;
 }
 
-// Runs a panel's key action when the panel provides one; true when it ran.
-bool Run(const std::function<void()>& action) {
-    if (!action) return false;
-    action();
-    return true;
-}
-
 } // namespace
 
 TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(parent), args_(args) {
@@ -150,9 +144,30 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     RefreshPropertyPanels();
     UpdateEnabledState();
 
-    On(UndoSpeedButton, &QToolButton::clicked, this, [this] { UndoSpeedButtonClick(); });
-    On(RedoSpeedButton, &QToolButton::clicked, this, [this] { RedoSpeedButtonClick(); });
     ConnectInteraction();
+}
+
+void TMainForm::RegisterActions() {
+    const auto add = [this](const char* id, const QString& text, const QString& hint,
+                            const QList<QKeySequence>& keys, std::function<void()> run) {
+        Document.Registry.Command(id, this, text, hint, keys, std::move(run));
+    };
+    add("project.pack", QStringLiteral("Csomagol"), QStringLiteral("Csomagolás"), {},
+        [this] { PackSpeedButtonClick(); });
+    add("view.zoomIn", QStringLiteral("Nagyítás"), QStringLiteral("Nagyítás"), {QKeySequence(Qt::KeypadModifier | Qt::Key_Plus)},
+        [this] { ZoomStep(10); });
+    add("view.zoomOut", QStringLiteral("Kicsinyítés"), QStringLiteral("Kicsinyítés"),
+        {QKeySequence(Qt::KeypadModifier | Qt::Key_Minus)}, [this] { ZoomStep(-10); });
+    // A helper line through the pointer: Alt+V horizontal, Alt+F vertical.
+    const auto helperLine = [this](bool horizontal) {
+        const QPoint p = PointerTarget();
+        ToggleHelperLine(Scene, horizontal, horizontal ? p.y() : p.x());
+        RequestRedraw();
+    };
+    add("view.helperLineHorizontal", QStringLiteral("Vízszintes segédvonal"), QStringLiteral("Vízszintes segédvonal"),
+        {QKeySequence(Qt::ALT | Qt::Key_V)}, [helperLine] { helperLine(true); });
+    add("view.helperLineVertical", QStringLiteral("Függőleges segédvonal"), QStringLiteral("Függőleges segédvonal"),
+        {QKeySequence(Qt::ALT | Qt::Key_F)}, [helperLine] { helperLine(false); });
 }
 
 void TMainForm::ConnectDocument() {
@@ -268,10 +283,16 @@ void TMainForm::CreateToolBar() {
     TrackBar1->setToolTip(QStringLiteral("Lassítás"));
     bar->addWidget(TrackBar1);
 
-    On(NewSpeedButton, &QToolButton::clicked, this, [this] { NewSpeedButtonClick(); });
-    On(OpenSpeedButton, &QToolButton::clicked, this, [this] { OpenSpeedButtonClick(); });
-    On(SaveSpeedButton, &QToolButton::clicked, this, [this] { SaveSpeedButtonClick(true); });
-    On(PackSpeedButton, &QToolButton::clicked, this, [this] { PackSpeedButtonClick(); });
+    RegisterActions();
+    // The buttons run the registered commands.
+    const std::pair<QToolButton*, const char*> commands[] = {
+        {NewSpeedButton, "project.new"},       {OpenSpeedButton, "project.open"},
+        {SaveSpeedButton, "project.saveAs"},   {PackSpeedButton, "project.pack"},
+        {StartPageSpeedButton, "play.toggle"}, {StopPageSpeedButton3, "play.toggle"},
+        {UndoSpeedButton, "edit.undo"},        {RedoSpeedButton, "edit.redo"},
+    };
+    for (const auto& [button, id] : commands)
+        connect(button, &QToolButton::clicked, this, [this, id] { Document.Registry.Trigger(QString::fromLatin1(id)); });
     On(PhotoSpeedButton, &QToolButton::clicked, this, [this] { PhotoSpeedButtonClick(); });
     const auto openChangeLog = [this] { TUjdonsagForm::Open(this); };
     On(InfoSpeedButton, &QToolButton::clicked, this, openChangeLog);
@@ -279,8 +300,6 @@ void TMainForm::CreateToolBar() {
     On(InfoMenu->addAction(QStringLiteral("Súgó")), &QAction::triggered, this,
        [this] { THelpForm::Open(this); });
     On(HelpSpeedButton, &QToolButton::clicked, this, [this] { THelpForm::Open(this); });
-    On(StartPageSpeedButton, &QToolButton::clicked, this, [this] { PlayStopToggle(false); });
-    On(StopPageSpeedButton3, &QToolButton::clicked, this, [this] { PlayStopToggle(false); });
     On(ResComboBox, &QComboBox::activated, this, [this] {
         Scene.Resolution = ResComboBox->currentIndex();
         ApplyResolution();
@@ -666,11 +685,22 @@ bool TMainForm::KeysForWindow(QWidget* target) const {
 }
 
 bool TMainForm::FormKeyDown(QKeyEvent* event, QWidget* target) {
-    if (event->isAutoRepeat() && (event->key() == Qt::Key_F1 || event->key() == Qt::Key_F2)) return true;
     const Qt::KeyboardModifiers mods =
         event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     const TShiftState shift = ShiftOf(mods);
-    const bool focused = KeysForWindow(target);
+    TKeyPress press;
+    press.Key = event->key();
+    press.Mods = mods;
+    press.Keypad = event->modifiers() & Qt::KeypadModifier;
+    press.AutoRepeat = event->isAutoRepeat();
+    press.Typing = target && IsTextEntry(target);
+    press.ForWindow = KeysForWindow(target);
+    press.Playing = Scene.Playing;
+    press.KeyframeEditing = State.KeyframeMode;
+    press.KeyframePlaying = State.KeyframePlaying;
+    press.SelectedCount = Scene.SelectedCount;
+    const TKeyDecision decision = TKeyMap::Decide(press);
+    if (decision.Kind == TKeyDecision::Swallow) return true;
     // Holding Alt or Ctrl over the selection shows what a drag would do.
     if (Interaction.Zone & TCanvasInteraction::zoneInside) {
         if (mods & Qt::AltModifier)
@@ -678,53 +708,14 @@ bool TMainForm::FormKeyDown(QKeyEvent* event, QWidget* target) {
         else if (mods & Qt::ControlModifier)
             OGLRenderPanel->setCursor(CanvasCursor(TCanvasCursor::SizeNWSE));
     }
-    if (focused && (event->modifiers() & Qt::KeypadModifier) &&
-        (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Minus)) {
-        ZoomStep(event->key() == Qt::Key_Plus ? 10 : -10);
-        return true;
-    }
-    switch (event->key()) {
-    case Qt::Key_F1:
-        PlayStopToggle(false);
-        return true;
-    case Qt::Key_F2:
-        PlayStopToggle(true);
-        return true;
-    case Qt::Key_F3:
-        Document.KeyframePlayToggle();
-        return true;
-    default:
-        break;
-    }
-    if (Scene.Playing) return false;
-    // A field being typed into keeps its letters and its own undo; from any
-    // other control (a panel's list, a button) save and undo are the window's.
-    const bool typing = target && IsTextEntry(target);
-    if (!typing && event->key() == Qt::Key_S && mods == Qt::ControlModifier) {
-        SaveSpeedButtonClick(false);
-        return true;
-    }
-    if (!typing && event->key() == Qt::Key_Z && mods == Qt::ControlModifier) {
-        UndoSpeedButtonClick();
-        return true;
-    }
-    // Redo takes the keys every editor on this desktop gives it.
-    if (!typing && ((event->key() == Qt::Key_Y && mods == Qt::ControlModifier) ||
-                    (event->key() == Qt::Key_Z && mods == (Qt::ControlModifier | Qt::ShiftModifier)))) {
-        RedoSpeedButtonClick();
-        return true;
-    }
-    if (!typing && Document.RunPanelKey(event->key(), mods)) return true;
-    if (!focused) return false;
-    if (event->key() == Qt::Key_O && mods == Qt::NoModifier && Scene.SelectedCount > 0 &&
-        Run(Document.Actions.OriginButton))
-        return true;
-    if ((event->key() == Qt::Key_V || event->key() == Qt::Key_F) && mods == Qt::AltModifier) {
-        const QPoint p = PointerTarget();
-        const bool horizontal = event->key() == Qt::Key_V;
-        ToggleHelperLine(Scene, horizontal, horizontal ? p.y() : p.x());
-        RequestRedraw();
-        return true;
+    if (decision.Kind == TKeyDecision::Pass) return false;
+    if (decision.Kind == TKeyDecision::Run) {
+        // A command whose owner is not there (a panel test without it) leaves the key to the canvas.
+        if (QAction* action = Document.Registry.Action(decision.Action)) {
+            if (action->isEnabled()) action->trigger();
+            return true;
+        }
+        if (!press.ForWindow) return false;
     }
     if (event->key() == Qt::Key_S && !(mods & Qt::ControlModifier) && Interaction.StartMarqueeMode(shift)) {
         SelectModeSpeedButton->setChecked(true);
@@ -784,7 +775,7 @@ void TMainForm::ConnectInteraction() {
     };
     Interaction.ApplyResolution = [this] { ApplyResolution(); };
     Interaction.TouchStart = [this](TImagesItem& layer) { Document.Player->TouchStart(layer); };
-    Interaction.BoneSetup = [this] { Run(Document.Actions.BoneButton); };
+    Interaction.BoneSetup = [this] { Document.Registry.Trigger(QStringLiteral("keyframe.bone")); };
     On(SelectModeSpeedButton, &QToolButton::toggled, this, [this] {
         State.SelectModeDown = SelectModeSpeedButton->isChecked();
         if (State.SelectModeDown) OGLRenderPanel->setCursor(CanvasCursor(TCanvasCursor::Drag));

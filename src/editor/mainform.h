@@ -179,6 +179,8 @@ private:
     // The tool bar's enabled state follows playing, keyframe editing and the undo ring.
     void EnableToolBar();
     void ConnectDocument();
+    // The window's own commands: pack, zoom, helper lines.
+    void RegisterActions();
     void StartIdleLoop();
     void ChooseColour(uint32_t& colour);
     QString LayoutPath(const char* file) const;

@@ -36,7 +36,7 @@ class DocumentTest : public QObject {
     void EditingAPoseAt130(TImagesItem* layer) {
         doc_->SelectSingleLayer(layer);
         QVERIFY(doc_->SetKeyframeEditing(true));
-        QVERIFY(doc_->RunPanelKey(Qt::Key_Insert, Qt::NoModifier)); // stores the start pose and copies it
+        QVERIFY(doc_->Registry.Trigger(QStringLiteral("keyframe.storeAndCopy"))); // stores the start pose and copies it
         QVERIFY(doc_->State.KeyFrameIndex >= 0);
         layer->Left = 130;
         doc_->State.KeyframePoseClean = false; // as a drag on the canvas leaves it
@@ -180,31 +180,30 @@ private slots:
         QCOMPARE(doc_->Scene.ProjectDir, packDir); // the project now lives beside the pack
     }
 
-    void keysOfTheKeyframeEditorWorkWithoutItsPanel() {
+    void keyframeCommandsWorkWithoutItsPanel() {
         TImagesItem* layer = SavedProjectWithALayer();
         // Alt+G and Alt+L switch group edit and link; F6 selects Touch1 while not editing.
         const bool group = doc_->State.SkeltonDown, link = doc_->State.LinkDown;
-        QVERIFY(doc_->RunPanelKey(Qt::Key_G, Qt::AltModifier));
+        QVERIFY(doc_->Registry.Trigger(QStringLiteral("keyframe.groupEdit")));
         QCOMPARE(doc_->State.SkeltonDown, !group);
         QCOMPARE(doc_->State.GroupEditDown, !group);
-        QVERIFY(doc_->RunPanelKey(Qt::Key_L, Qt::AltModifier));
+        QVERIFY(doc_->Registry.Trigger(QStringLiteral("keyframe.link")));
         QCOMPARE(doc_->State.LinkDown, !link);
-        QVERIFY(doc_->RunPanelKey(Qt::Key_L, Qt::AltModifier));
+        QVERIFY(doc_->Registry.Trigger(QStringLiteral("keyframe.link")));
         QCOMPARE(doc_->State.LinkDown, link);
         doc_->SelectSingleLayer(layer);
-        QVERIFY(doc_->RunPanelKey(Qt::Key_F6, Qt::NoModifier));
+        QVERIFY(doc_->Registry.Trigger(QStringLiteral("animation.touch1")));
         QCOMPARE(doc_->State.AnimSelect, 1);
-        QVERIFY(doc_->RunPanelKey(Qt::Key_F5, Qt::NoModifier));
+        QVERIFY(doc_->Registry.Trigger(QStringLiteral("animation.base")));
         QCOMPARE(doc_->State.AnimSelect, 0);
         // Editing: Insert stores and copies, Page Down steps to the next column.
         QVERIFY(doc_->SetKeyframeEditing(true));
-        QVERIFY(doc_->RunPanelKey(Qt::Key_Insert, Qt::NoModifier));
-        QVERIFY(doc_->RunPanelKey(Qt::Key_Insert, Qt::NoModifier));
+        QVERIFY(doc_->Registry.Trigger(QStringLiteral("keyframe.storeAndCopy")));
+        QVERIFY(doc_->Registry.Trigger(QStringLiteral("keyframe.storeAndCopy")));
         QCOMPARE(layer->Base.Track[0].Count(), 2);
         const int column = doc_->State.KeyFrameCol;
-        QVERIFY(doc_->RunPanelKey(Qt::Key_PageUp, Qt::NoModifier));
+        QVERIFY(doc_->Registry.Trigger(QStringLiteral("keyframe.previous")));
         QCOMPARE(doc_->State.KeyFrameCol, column - 1);
-        QVERIFY(!doc_->RunPanelKey(Qt::Key_F6, Qt::NoModifier)); // no animation switch while editing
     }
 };
 

@@ -58,13 +58,20 @@ TAnimForm::TAnimForm(TEditorDocument& document, QWidget* parent)
     CreateControls();
     CreatePopupMenu();
 
-    document_.Actions.AddCommand = [this] { AddCommandSpeedButtonClick(); };
-    document_.Actions.ToggleStartBit = [this](int bit) {
+    document_.Registry.Command("commands.add", this, AddCommandSpeedButton->text(), AddCommandSpeedButton->toolTip(),
+                               {QKeySequence(Qt::Key_Insert)}, [this] { AddCommandSpeedButtonClick(); });
+    // Alt+1 and Alt+2: the layer's start bits of Base (bit 0) and Touch (bit 2), as their buttons.
+    const auto toggleStartBit = [this](QToolButton* button) {
         if (document_.Playing()) return;
-        QToolButton* button = bit == 0 ? ExecuteSpeedButton : ExecuteTouchSpeedButton;
         button->setChecked(!button->isChecked());
         ExecuteSpeedButtonClick();
     };
+    document_.Registry.Command("commands.startBitBase", this, ExecuteSpeedButton->text(),
+                               ExecuteSpeedButton->toolTip(), {QKeySequence(Qt::ALT | Qt::Key_1)},
+                               [this, toggleStartBit] { toggleStartBit(ExecuteSpeedButton); });
+    document_.Registry.Command("commands.startBitTouch", this, ExecuteTouchSpeedButton->text(),
+                               ExecuteTouchSpeedButton->toolTip(), {QKeySequence(Qt::ALT | Qt::Key_2)},
+                               [this, toggleStartBit] { toggleStartBit(ExecuteTouchSpeedButton); });
 
     connect(&document_, &TEditorDocument::SelectionChanged, this,
             [this] { TVelkonApplication::Guard(this, [this] { ShowLayerCommands(false); }); });

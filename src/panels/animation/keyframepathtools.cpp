@@ -96,9 +96,10 @@ TKeyFramePathTools::TKeyFramePathTools(TEditorDocument& document, QWidget* paren
         RecomputeToolPoints(state);
         if (self && state.ToolMode == 4) state.LayerValuesChanged.Emit();
     };
-    document_.Actions.BoneButton = [self] {
+    document_.Registry.Command("keyframe.bone", this, BoneSpeedButton->text(), BoneSpeedButton->toolTip(),
+                               {QKeySequence(Qt::ALT | Qt::Key_B)}, [self] {
         if (self) TVelkonApplication::Guard(self->BoneSpeedButton, [&] { self->BoneSetupAgain(); });
-    };
+    });
     connect(&document_, &TEditorDocument::EnabledStateChanged, this, [this] { UpdateEnabledState(); });
     UpdateEnabledState();
 }

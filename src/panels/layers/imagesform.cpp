@@ -71,7 +71,6 @@ TImagesForm::TImagesForm(TEditorDocument& document, QWidget* parent)
 TImagesForm::~TImagesForm() {
     // The document outlives the panel: nothing may call back into it.
     Document.State.MarkListEntry = nullptr;
-    Document.Actions.MoveLayer = nullptr;
 }
 
 void TImagesForm::CreateToolBar(QWidget* page) {
@@ -246,7 +245,21 @@ void TImagesForm::ConnectDocument() {
     });
     connect(&Document, &TEditorDocument::EnabledStateChanged, this, [this] { UpdateEnabled(); });
     Document.State.MarkListEntry = [this](int index) { MarkListEntry(index); };
-    Document.Actions.MoveLayer = [this](bool up, bool shift) { MoveLayer(up, shift); };
+    // Page Up/Down: the selected layers one step (ten with Shift) in the drawing order.
+    const struct {
+        const char* Id;
+        const char* Text;
+        QKeyCombination Keys;
+        bool Up, Ten;
+    } moves[] = {
+        {"layers.moveUp", "Feljebb", Qt::Key_PageUp, true, false},
+        {"layers.moveDown", "Lejjebb", Qt::Key_PageDown, false, false},
+        {"layers.moveUpTen", "Tízzel feljebb", Qt::SHIFT | Qt::Key_PageUp, true, true},
+        {"layers.moveDownTen", "Tízzel lejjebb", Qt::SHIFT | Qt::Key_PageDown, false, true},
+    };
+    for (const auto& m : moves)
+        Document.Registry.Command(m.Id, this, QString::fromUtf8(m.Text), QString::fromUtf8(m.Text),
+                                  {QKeySequence(m.Keys)}, [this, up = m.Up, ten = m.Ten] { MoveLayer(up, ten); });
 }
 
 void TImagesForm::UpdateEnabled() {

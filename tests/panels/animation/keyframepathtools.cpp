@@ -11,6 +11,7 @@
 #include "model/commands.h"
 #include "model/filesitem.h"
 #include "model/imagesitem.h"
+#include "panels/animation/keyframeform.h"
 #include "panels/animation/keyframepathtools.h"
 
 #include <QSignalSpy>
@@ -132,26 +133,31 @@ private slots:
     }
 
     void altBSetsUpTheBoneAndTheButtonSwitchesItOff() {
+        // Alt+B is the keyframe panel's command: the tools it holds answer it.
+        auto* panel = form_->findChild<TKeyFrameForm*>();
+        QVERIFY(panel);
+        TKeyFramePathTools* tools = panel->PathTools;
+        panel->raise();
         TImagesItem* body = AddRedLayer(QStringLiteral("body"), 200, 200);
         TImagesItem* arm = AddRedLayer(QStringLiteral("arm"), 300, 200);
         arm->Parent = body->Name;
         SelectSingleLayer(State(), body);
         QTest::keyClick(form_->OGLRenderPanel, Qt::Key_B, Qt::AltModifier);
         QCOMPARE(State().ToolCount, 0); // the body has no parent: nothing
-        QVERIFY(!tools_->BoneSpeedButton->isChecked());
+        QVERIFY(!tools->BoneSpeedButton->isChecked());
 
         SelectSingleLayer(State(), arm);
         QTest::keyClick(form_->OGLRenderPanel, Qt::Key_B, Qt::AltModifier);
         QCOMPARE(State().ToolMode, 4);
         QCOMPARE(State().ToolCount, 1);
-        QVERIFY(tools_->BoneSpeedButton->isChecked());
+        QVERIFY(tools->BoneSpeedButton->isChecked());
         QCOMPARE(State().ToolPoint(3).Layer, body);
         QCOMPARE(State().ToolPoint(2).Layer, arm);
 
-        QTest::mouseClick(tools_->BoneSpeedButton, Qt::LeftButton);
+        QTest::mouseClick(tools->BoneSpeedButton, Qt::LeftButton);
         QCOMPARE(State().ToolCount, 0);
         QVERIFY(!State().BoneMode);
-        QVERIFY(!tools_->BoneSpeedButton->isChecked());
+        QVERIFY(!tools->BoneSpeedButton->isChecked());
     }
 };
 
