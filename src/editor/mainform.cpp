@@ -10,6 +10,7 @@
 #include "editor/errorform.h"
 #include "editor/helpform.h"
 #include "editor/keymap.h"
+#include "editor/layoutpersistence.h"
 #include "editor/keytargets.h"
 #include "editor/oglrenderpanel.h"
 #include "editor/statusnotice.h"
@@ -103,7 +104,6 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     ProgramCaption = windowTitle();
     TickCount = MonotonicTickCount;
     skipCloseQuestion_ = args_.size() >= 2 && args_[1] == QLatin1String("n");
-    floatRects_.fill(QRect(0, 0, 100, 100));
     QtDialogs.SetParent(this);
     Dialogs = &QtDialogs;
     Document.DialogParent = this;
@@ -138,6 +138,16 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     StatusNotice = new TStatusNotice(ErrorLog, *ErrorForm, status);
     static_cast<QHBoxLayout*>(status->layout())->insertWidget(1, StatusNotice->NoticeLabel);
     qApp->installEventFilter(this);
+    TLayoutPersistence::TParts parts;
+    parts.Window = this;
+    parts.ScrollBox = ScrollBox1;
+    parts.Panel5 = Panel5;
+    parts.Canvas = OGLRenderPanel;
+    parts.Status = findChild<QWidget*>(QStringLiteral("Panel2"));
+    parts.ToolBar = findChild<QToolBar*>(QStringLiteral("Panel1"));
+    for (int i = 0; i < TLayoutSettings::PanelCount; ++i)
+        parts.Panels[static_cast<size_t>(i)] = Panel(i);
+    Layout = new TLayoutPersistence(Document.Places, parts, this);
     LoadScreenLayout();
     LoadPanelLayout();
     RefreshLayerPanel();
@@ -630,11 +640,6 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Move || event->type() == QEvent::Resize) {
-        for (int i = 0; i < TLayoutSettings::PanelCount; ++i)
-            if (watched == Panel(i) && Panel(i)->isFloating())
-                floatRects_[static_cast<size_t>(i)] = Panel(i)->geometry();
-    }
     // A click on the panel around the canvas selects no layer.
     if (event->type() == QEvent::MouseButtonPress && watched == Panel5 &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
@@ -851,116 +856,23 @@ void TMainForm::RedoSpeedButtonClick() {
 
 // ---- Layout ----
 
-QString TMainForm::LayoutPath(const char* file) const {
-    return Document.Places.SettingsFile(QString::fromLatin1(file));
-}
-
 TLayoutSettings TMainForm::CurrentLayout() const {
-    TLayoutSettings layout;
-    auto bounds = [](const QWidget* w) {
-        return TComponentBounds{w->objectName(), false, w->x(), w->y(), w->height(), w->width()};
-    };
-    const QWidget* toolBar = findChild<QToolBar*>(QStringLiteral("Panel1"));
-    const QWidget* status = findChild<QWidget*>(QStringLiteral("Panel2"));
-    layout.Screen = {bounds(ScrollBox1), bounds(Panel5), bounds(OGLRenderPanel), bounds(status),
-                     bounds(toolBar)};
-    // The dock area's width is what docked panels share; lay the window out
-    // first so that a panel that just became the visible page has its size.
-    if (QLayout* l = QMainWindow::layout()) l->activate();
-    // Panels behind the shown tab keep the width they had when they were last
-    // shown: only the shown one tells the dock area's width.
-    QStringList shownTabs;
-    for (const QTabBar* tabs : findChildren<QTabBar*>(Qt::FindDirectChildrenOnly))
-        if (tabs->isVisible() && tabs->currentIndex() >= 0) shownTabs << tabs->tabText(tabs->currentIndex());
-    int dockWidth = 0;
-    for (int i = 0; i < TLayoutSettings::PanelCount; ++i) {
-        TDockForm* panel = Panel(i);
-        TPanelPlacement& p = layout.Panels[static_cast<size_t>(i)];
-        p.Float = panel->isFloating();
-        const QRect g = p.Float ? panel->geometry() : floatRects_[static_cast<size_t>(i)];
-        p.Left = g.x();
-        p.Top = g.y();
-        p.Height = g.height();
-        p.Width = g.width();
-        const bool shown = tabifiedDockWidgets(panel).isEmpty() || shownTabs.contains(panel->windowTitle());
-        if (!p.Float && panel->isVisible() && shown) dockWidth = std::max(dockWidth, panel->width());
-    }
-    layout.DockSiteWidth = dockWidth > 0 ? dockWidth : 450;
-    return layout;
+    return Layout->CurrentLayout();
 }
-
-void TMainForm::ApplyPanelLayout(const TLayoutSettings& layout) {
-    QList<QDockWidget*> docked;
-    for (int i = 0; i < TLayoutSettings::PanelCount; ++i) {
-        TDockForm* panel = Panel(i);
-        const TPanelPlacement& p = layout.Panels[static_cast<size_t>(i)];
-        floatRects_[static_cast<size_t>(i)] = QRect(p.Left, p.Top, p.Width, p.Height);
-        if (p.Float) {
-            panel->SetFloatingAt(true, QRect(p.Left, p.Top, p.Width, p.Height));
-            panel->show();
-        } else {
-            if (panel->isFloating()) {
-                panel->setFloating(false);
-                addDockWidget(Qt::RightDockWidgetArea, panel);
-            }
-            panel->show();
-            docked << panel;
-        }
-    }
-    for (int i = 1; i < docked.size(); ++i)
-        tabifyDockWidget(docked.first(), docked[i]);
-    if (!docked.isEmpty()) {
-        docked.first()->raise();
-        resizeDocks({docked.first()}, {layout.DockSiteWidth}, Qt::Horizontal);
-    }
-}
-
-namespace {
-TLayoutSettings::TReader SectionReader(const TIniFile& ini, const char* section) {
-    return [&ini, section](const QString& key, const QString& def) {
-        return ini.ReadString(QString::fromLatin1(section), key, def);
-    };
-}
-} // namespace
-
 void TMainForm::SaveScreenLayout() {
-    // Comments and keys of other programs in the file stay.
-    TLayoutSettings::WriteSection(LayoutPath(TLayoutSettings::ScreenFile),
-                                  QString::fromLatin1(TLayoutSettings::ScreenSection),
-                                  CurrentLayout().ScreenEntries());
+    Layout->SaveScreenLayout();
 }
-
 void TMainForm::LoadScreenLayout() {
-    TIniFile ini;
-    if (!ini.LoadFromFile(LayoutPath(TLayoutSettings::ScreenFile))) return;
-    TLayoutSettings layout = CurrentLayout();
-    layout.ReadScreen(SectionReader(ini, TLayoutSettings::ScreenSection));
-    // Qt's layouts place the tool bar, status line and scroll area, and the
-    // resolution sizes the canvas; what is left to restore is the canvas's
-    // place inside its panel.
-    for (const TComponentBounds& c : layout.Screen)
-        if (c.Name == OGLRenderPanel->objectName()) OGLRenderPanel->move(c.Left, c.Top);
+    Layout->LoadScreenLayout();
 }
-
 void TMainForm::SavePanelLayout() {
-    TLayoutSettings::WriteSection(LayoutPath(TLayoutSettings::FormsFile),
-                                  QString::fromLatin1(TLayoutSettings::FormsSection),
-                                  CurrentLayout().FormsEntries());
+    Layout->SavePanelLayout();
 }
-
 void TMainForm::LoadPanelLayout() {
-    TLayoutSettings layout;
-    TIniFile ini; // a missing file gives the defaults: everything docked
-    ini.LoadFromFile(LayoutPath(TLayoutSettings::FormsFile));
-    layout.ReadForms(SectionReader(ini, TLayoutSettings::FormsSection));
-    ApplyPanelLayout(layout);
+    Layout->LoadPanelLayout();
 }
-
 void TMainForm::ResetPanelLayout() {
-    TLayoutSettings layout; // everything docked, dock width 450
-    ApplyPanelLayout(layout);
-    if (KeyFrameForm) KeyFrameForm->raise();
-    if (ErrorForm) ErrorForm->raise();
+    Layout->ResetPanelLayout();
 }
 
 void TMainForm::ResetView() {

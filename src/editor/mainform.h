@@ -27,6 +27,7 @@ namespace velkon {
 
 class TDockForm;
 class TErrorForm;
+class TLayoutPersistence;
 class TOGLRenderPanel;
 class TStatusNotice;
 struct TRenderOptions;
@@ -80,6 +81,8 @@ public:
     // Dockable panels, created in this order after the main window.
     TErrorForm* ErrorForm = nullptr;
     TDockForm *PropertyForm = nullptr, *AnimForm = nullptr, *KeyFrameForm = nullptr, *ImagesForm = nullptr;
+    // The screen and panel layout files.
+    TLayoutPersistence* Layout = nullptr;
 
     // Operations other parts use.
     void PlayStopToggle(bool preview);
@@ -114,7 +117,6 @@ public:
     void LoadPanelLayout();
     void ResetPanelLayout();
     void ResetView();
-    void ApplyPanelLayout(const TLayoutSettings& layout);
 
     // Keyboard table of the main window; true when the key was consumed.
     // target: the widget the key went to (null counts as the canvas).
@@ -155,8 +157,6 @@ private:
     int idlePasses_ = 0;
     uint64_t idlePassesRun_ = 0;
     TImagesItem* lastCurrentLayer_ = nullptr;
-    // Each panel's last floating geometry: what the layout file keeps for a docked panel.
-    std::array<QRect, TLayoutSettings::PanelCount> floatRects_;
 
     void CreateToolBar();
     void CreateCanvas();
@@ -183,7 +183,6 @@ private:
     void RegisterActions();
     void StartIdleLoop();
     void ChooseColour(uint32_t& colour);
-    QString LayoutPath(const char* file) const;
     TDockForm* Panel(int index) const;
 };
 
