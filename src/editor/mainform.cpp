@@ -13,6 +13,7 @@
 #include "editor/layoutpersistence.h"
 #include "editor/keytargets.h"
 #include "editor/oglrenderpanel.h"
+#include "editor/playdriver.h"
 #include "editor/statusnotice.h"
 #include "editor/uihelpers.h"
 #include "editor/ujdonsagform.h"
@@ -113,12 +114,8 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     CreateToolBar();
     UpdateCaption();
     CreateCanvas();
-    idleTimer_.setInterval(0);
-    connect(&idleTimer_, &QTimer::timeout, this, [this] {
-        TVelkonApplication::Guard(this, [this] {
-            if (!IdlePass()) idleTimer_.stop();
-        });
-    });
+    PlayDriver = new TPlayDriver(Document, this);
+    connect(PlayDriver, &TPlayDriver::FrameDue, this, [this] { RedrawNow(); });
 
     // The resolution list, item 1 selected and applied.
     for (const TResolutionDesc& preset : ResolutionPresets())
@@ -185,7 +182,6 @@ void TMainForm::ConnectDocument() {
     connect(d, &TEditorDocument::RedrawRequested, this, [this] { RequestRedraw(); });
     connect(d, &TEditorDocument::EnabledStateChanged, this, [this] { EnableToolBar(); });
     connect(d, &TEditorDocument::ProjectNameChanged, this, [this] { UpdateCaption(); });
-    connect(d, &TEditorDocument::PlayStarted, this, [this] { StartIdleLoop(); });
     // A new or read project brings its own Lock switch and resolution.
     connect(d, &TEditorDocument::ProjectReplaced, this, [this] {
         LockSpeedButton->setChecked(Scene.Lock);
@@ -196,7 +192,7 @@ void TMainForm::ConnectDocument() {
 TMainForm::~TMainForm() {
     qApp->removeEventFilter(this);
     TVelkonApplication::ErrorSink = nullptr;
-    idleTimer_.stop();
+    PlayDriver->Stop();
     // Textures go with the canvas; free the files while it still exists.
     Scene.ClearLayersAndFiles();
     // The panels and the canvas refer to the scene, the log and the document,
@@ -547,24 +543,14 @@ void TMainForm::PlayStopToggle(bool preview) {
     Document.PlayStopToggle(preview);
 }
 
-void TMainForm::StartIdleLoop() {
-    idlePasses_ = 0;
-    if (!idleTimer_.isActive()) idleTimer_.start();
-}
-
 bool TMainForm::IdlePass() {
-    ++idlePassesRun_;
-    const bool playing = Document.PlayTick();
-    if (++idlePasses_ > 3) {
-        RedrawNow();
-        idlePasses_ = 0;
-    }
-    if (Scene.CurrentLayer != lastCurrentLayer_) {
-        RefreshPropertyPanels();
-        lastCurrentLayer_ = Scene.CurrentLayer;
-    }
-    if (!playing) RedrawNow(); // the last frame shows the restored scene
-    return playing;
+    return PlayDriver->Pass();
+}
+bool TMainForm::IdleLoopRunning() const {
+    return PlayDriver->Running();
+}
+uint64_t TMainForm::IdlePassesRun() const {
+    return PlayDriver->PassesRun();
 }
 
 // ---- Projects ----
@@ -631,7 +617,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    idleTimer_.stop();
+    PlayDriver->Stop();
     // The pose being edited is stored and the exit save sees the start state.
     TVelkonApplication::Guard(this, [this] { Document.EndKeyframeEditing(); });
     // The exit save always runs; a failure is logged and the window still closes.

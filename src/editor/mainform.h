@@ -28,6 +28,7 @@ namespace velkon {
 class TDockForm;
 class TErrorForm;
 class TLayoutPersistence;
+class TPlayDriver;
 class TOGLRenderPanel;
 class TStatusNotice;
 struct TRenderOptions;
@@ -83,6 +84,8 @@ public:
     TDockForm *PropertyForm = nullptr, *AnimForm = nullptr, *KeyFrameForm = nullptr, *ImagesForm = nullptr;
     // The screen and panel layout files.
     TLayoutPersistence* Layout = nullptr;
+    // The idle loop that drives playing.
+    TPlayDriver* PlayDriver = nullptr;
 
     // Operations other parts use.
     void PlayStopToggle(bool preview);
@@ -137,9 +140,9 @@ public:
 
     // One pass of the idle loop; true while it must keep running.
     bool IdlePass();
-    bool IdleLoopRunning() const { return idleTimer_.isActive(); }
+    bool IdleLoopRunning() const;
     // Passes of the idle loop since the window was made.
-    uint64_t IdlePassesRun() const { return idlePassesRun_; }
+    uint64_t IdlePassesRun() const;
 
     TRenderOptions RenderOptions() const;
 
@@ -153,10 +156,6 @@ private:
     QStringList args_;
     bool shownOnce_ = false;
     bool skipCloseQuestion_ = false;
-    QTimer idleTimer_;
-    int idlePasses_ = 0;
-    uint64_t idlePassesRun_ = 0;
-    TImagesItem* lastCurrentLayer_ = nullptr;
 
     void CreateToolBar();
     void CreateCanvas();
@@ -181,7 +180,6 @@ private:
     void ConnectDocument();
     // The window's own commands: pack, zoom, helper lines.
     void RegisterActions();
-    void StartIdleLoop();
     void ChooseColour(uint32_t& colour);
     TDockForm* Panel(int index) const;
 };

@@ -6,7 +6,9 @@
 
 #include "edit/undobuffer.h"
 #include "editor/editordocument.h"
+#include "editor/playdriver.h"
 #include "model/commanddesc.h"
+#include "model/commanditem.h"
 #include "model/imagesitem.h"
 #include "model/scripteddialogs.h"
 #include "project/projectcommands.h"
@@ -204,6 +206,26 @@ private slots:
         const int column = doc_->State.KeyFrameCol;
         QVERIFY(doc_->Registry.Trigger(QStringLiteral("keyframe.previous")));
         QCOMPARE(doc_->State.KeyFrameCol, column - 1);
+    }
+
+    void playDriverRunsWhilePlayingAndAutoStopRestoresTheLayer() {
+        TImagesItem* layer = SavedProjectWithALayer();
+        layer->Base.Track[0].Add(std::make_unique<TCommandItem>(cmdMoveTo, QStringLiteral("300"),
+                                                                QStringLiteral("50"), QStringLiteral("1")));
+        TPlayDriver driver(*doc_);
+        int frames = 0;
+        connect(&driver, &TPlayDriver::FrameDue, this, [&] { ++frames; });
+        QVERIFY(!driver.Running());
+        doc_->PlayStopToggle(false); // F1: full play
+        QVERIFY(doc_->Scene.Playing);
+        QVERIFY(driver.Running());
+        QTRY_VERIFY(layer->Left > 100);
+        // The track ends, the automatic stop puts the layer back and the loop ends by itself.
+        QTRY_VERIFY_WITH_TIMEOUT(!driver.Running(), 5000);
+        QVERIFY(!doc_->Scene.Playing);
+        QCOMPARE(layer->Left, 100.0);
+        QVERIFY(frames >= 1);
+        QVERIFY(driver.PassesRun() > 3);
     }
 };
 
