@@ -1,6 +1,7 @@
 #include "editor/canvasrenderer.h"
 
 #include "edit/editorstate.h"
+#include "editor/uihelpers.h"
 #include "edit/pathtools.h"
 #include "edit/phasestep.h"
 #include "engine/motionmath.h"
@@ -193,7 +194,8 @@ void TCanvasRenderer::AddBounds(const TImagesItem& l) {
 }
 
 void TCanvasRenderer::Colour(uint32_t bgr, double alpha) {
-    glColor4d((bgr & 0xFF) / 255.0, ((bgr >> 8) & 0xFF) / 255.0, ((bgr >> 16) & 0xFF) / 255.0, alpha);
+    const QColor c = ToQColor(bgr);
+    glColor4d(c.redF(), c.greenF(), c.blueF(), alpha);
 }
 
 void TCanvasRenderer::DrawHandle(uint32_t colour, double x, double y) {

@@ -1,13 +1,111 @@
 #include "editor/editordocument.h"
 
-#include "edit/editorstate.h"
-#include "model/scene.h"
+#include "edit/projectplace.h"
+#include "editor/velkonapplication.h"
+#include "model/dialogs.h"
+#include "model/imagesitem.h"
+#include "model/velkonerror.h"
+#include "project/packexport.h"
+#include "project/projectcommands.h"
+#include "project/projectfile.h"
+#include "project/resourcesbeside.h"
+
+#include <QAction>
 
 namespace velkon {
 
-TEditorDocument::TEditorDocument(TScene& scene, TEditorState& state, TErrorLog& log, TDialogs*& dialogs,
-                                 QObject* parent)
-    : QObject(parent), Scene(scene), State(state), Log(log), dialogs_(dialogs) {}
+TEditorDocument::TEditorDocument(QObject* parent) : QObject(parent) {
+    State.Log = &Log;
+    State.AutoDuration = QStringLiteral("0,5");
+    State.RefreshPanels = [this] {
+        emit LayersChanged();
+        emit SelectionChanged();
+    };
+    State.LayerValuesChanged.Subscribe([this] { emit SelectionChanged(); });
+    State.Undo.SwitchKeyframeEditing = [this](bool on) { Keyframes.SwitchFromUndo(on); };
+    Keyframes.Changed = [this] { emit KeyframesChanged(); };
+    Keyframes.Refreshed = [this] { Edited(); };
+    // A track that failed goes to the error hook (or, with no window, to the log).
+    const auto report = [this](const QString& message) {
+        if (TVelkonApplication::ErrorSink)
+            TVelkonApplication::ReportException(this, message);
+        else
+            Log.Add(message);
+    };
+    PlayerEngine.OnError = report;
+    PlaybackEngine.OnError = report;
+    RegisterActions();
+}
+
+void TEditorDocument::RegisterActions() {
+    // Each action runs its command guarded: an error goes to the log against the action.
+    const auto add = [this](const char* id, const QString& text, const QString& hint,
+                            const QList<QKeySequence>& keys, std::function<void()> run) {
+        Registry.Command(id, this, text, hint, keys, std::move(run));
+    };
+    using K = QKeySequence;
+    add("project.new", QStringLiteral("Új"), QStringLiteral("Új projekt"), {}, [this] { NewProject(); });
+    add("project.open", QStringLiteral("Megnyit"), QStringLiteral("Projekt betöltése"), {},
+        [this] { OpenProject(); });
+    add("project.save", QStringLiteral("Mentés"), QStringLiteral("Projekt mentése"), {K(Qt::CTRL | Qt::Key_S)},
+        [this] { SaveProject(false); });
+    add("project.saveAs", QStringLiteral("Ment"), QStringLiteral("Projekt mentése másként"), {},
+        [this] { SaveProject(true); });
+    add("edit.undo", QStringLiteral("↶"), QStringLiteral("Visszavonás"), {K(Qt::CTRL | Qt::Key_Z)},
+        [this] { Undo(); });
+    add("edit.redo", QStringLiteral("↷"), QStringLiteral("Újra"),
+        {K(Qt::CTRL | Qt::Key_Y), K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, [this] { Redo(); });
+    add("play.toggle", QStringLiteral("Lejátszás"), QStringLiteral("Lejátszás és leállítás"), {K(Qt::Key_F1)},
+        [this] { PlayStopToggle(false); });
+    add("play.preview", QStringLiteral("Előnézet"), QStringLiteral("A kiválasztott elemek lejátszása"),
+        {K(Qt::Key_F2)}, [this] { PlayStopToggle(true); });
+    add("keyframe.play", QStringLiteral("▷"), QStringLiteral("Lejátszás a kiválasztott kulcskockától"),
+        {K(Qt::Key_F3)}, [this] { KeyframePlayToggle(); });
+    add("keyframe.storeAndCopy", QStringLiteral("Tár"),
+        QStringLiteral("Tárolja a változást és átmásolja egy következő fázisba."), {K(Qt::Key_Insert)}, [this] {
+            Keyframes.Store(TKeyframeEditor::storeCopyNext);
+            emit KeyframesChanged();
+            Redraw();
+        });
+    add("keyframe.groupEdit", QStringLiteral("Csop."), QStringLiteral("Csoportos szerkesztés"),
+        {K(Qt::ALT | Qt::Key_G)}, [this] {
+            if (!Playing()) State.SkeltonDown = State.GroupEditDown = !State.SkeltonDown;
+            emit KeyframesChanged();
+        });
+    add("keyframe.link", QStringLiteral("Link"), QStringLiteral("Összekapcsolt elemeket nem lehet elmozgatni"),
+        {K(Qt::ALT | Qt::Key_L)}, [this] {
+            if (!Playing()) State.LinkDown = !State.LinkDown;
+            emit KeyframesChanged();
+        });
+    const auto step = [this](int columns) {
+        Keyframes.StepColumn(columns);
+        emit KeyframesChanged();
+        Redraw();
+    };
+    add("keyframe.previous", QStringLiteral("Előző"), QStringLiteral("Az előző kulcskocka"),
+        {K(Qt::Key_PageUp)}, [step] { step(-1); });
+    add("keyframe.next", QStringLiteral("Következő"), QStringLiteral("A következő kulcskocka"),
+        {K(Qt::Key_PageDown)}, [step] { step(1); });
+    const char* const animations[] = {"animation.base", "animation.touch1", "animation.touch2", "animation.touch3"};
+    const char* const names[] = {"Base", "Touch1", "Touch2", "Touch3"};
+    for (int i = 0; i < 4; ++i)
+        add(animations[i], QString::fromLatin1(names[i]), QString::fromLatin1(names[i]), {K(Qt::Key_F5 + i)},
+            [this, i] {
+                if (!Playing()) Keyframes.SelectAnimation(i);
+            });
+}
+
+TEditorDocument::~TEditorDocument() {
+    State.Undo.SwitchKeyframeEditing = nullptr;
+    State.RefreshPanels = nullptr;
+    Keyframes.Changed = nullptr;
+    Keyframes.Refreshed = nullptr;
+}
+
+TDialogs& TEditorDocument::Dialogs() const {
+    if (!Port) throw EVelkonError(QStringLiteral("No dialogs to ask with"));
+    return *Port;
+}
 
 bool TEditorDocument::Playing() const {
     return Scene.Playing;
@@ -20,83 +118,231 @@ bool TEditorDocument::KeyframeEditing() const {
 void TEditorDocument::Edited() {
     emit LayersChanged();
     emit SelectionChanged();
-    if (UpdateEnabledState) UpdateEnabledState();
+    UpdateEnabledState();
     Redraw();
 }
 
-namespace {
-
-// Runs a panel's key action when the panel provides one; true when it ran.
-bool Run(const std::function<void()>& action) {
-    if (!action) return false;
-    action();
-    return true;
+void TEditorDocument::Redraw() {
+    emit RedrawRequested();
 }
 
-} // namespace
+void TEditorDocument::UpdateEnabledState() {
+    emit EnabledStateChanged();
+}
 
-bool TEditorDocument::RunPanelKey(int key, Qt::KeyboardModifiers mods) {
-    const TActions& actions = Actions;
-    const bool editing = State.KeyframeMode;
-    if (mods == Qt::AltModifier) {
-        switch (key) {
-        case Qt::Key_G:
-            return Run(actions.GroupEditToggle);
-        case Qt::Key_L:
-            return Run(actions.LinkToggle);
-        case Qt::Key_B:
-            return Run(actions.BoneButton);
-        case Qt::Key_1:
-            return actions.ToggleStartBit && (actions.ToggleStartBit(0), true);
-        case Qt::Key_2:
-            return actions.ToggleStartBit && (actions.ToggleStartBit(2), true);
-        default:
-            return false;
-        }
+void TEditorDocument::SelectSingleLayer(TImagesItem* layer) {
+    for (const auto& entry : Scene.Layers)
+        entry.second->Selected = false;
+    if (layer) layer->Selected = true;
+    Scene.SelectedCount = layer ? 1 : 0;
+    Scene.CurrentLayer = layer;
+    Redraw();
+}
+
+// ---- Playing ----
+
+void TEditorDocument::PlayStopToggle(bool preview) {
+    if (State.KeyframePlaying) return;
+    // The scene plays from the layers' start, not from a keyframe pose.
+    if (State.KeyframeMode) EndKeyframeEditing();
+    PlaybackEngine.Toggle(!preview);
+    UpdateEnabledState();
+    if (Scene.Playing) emit PlayStarted();
+    emit LayersChanged();
+    emit SelectionChanged();
+    Redraw();
+}
+
+bool TEditorDocument::PlayTick() {
+    const bool running = PlayerEngine.Tick();
+    if (PlaybackEngine.CheckAutoStop(running)) {
+        // Stopped: every layer and the sounds are back as they were.
+        UpdateEnabledState();
+        emit LayersChanged();
+        emit SelectionChanged();
+        Redraw();
     }
-    switch (key) {
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown: {
-        const bool up = key == Qt::Key_PageUp;
-        if (!editing && Scene.SelectedCount == 1 && actions.MoveLayer) {
-            actions.MoveLayer(up, mods & Qt::ShiftModifier);
-            return true;
-        }
-        const bool keyframePlaying = actions.KeyframePlaying && actions.KeyframePlaying();
-        if (editing && !keyframePlaying && actions.KeyframeColumnStep) {
-            actions.KeyframeColumnStep(up ? -1 : 1);
-            return true;
-        }
-        return false;
+    if (State.KeyframePlaying) {
+        // The timeline follows the first member; at the end the keyframe play stops by itself.
+        const bool following = Keyframes.PlayFollow();
+        if (!following && PlaybackEngine.AutoStop) SetKeyframePlaying(false);
     }
-    case Qt::Key_F5:
-    case Qt::Key_F6:
-    case Qt::Key_F7:
-    case Qt::Key_F8:
-        if (editing || !actions.SelectAnimation) return false;
-        actions.SelectAnimation(key - Qt::Key_F5);
-        return true;
-    case Qt::Key_Insert:
-        // The window's handler is the only one: a list that binds Insert too must not add twice.
-        return Run(editing ? actions.KeyframeStoreAndCopy : actions.AddCommand);
-    default:
-        return false;
+    if (Scene.Playing) emit SelectionChanged();
+    return Scene.Playing || State.KeyframePlaying;
+}
+
+void TEditorDocument::KeyframePlayToggle() {
+    if (!State.KeyframeMode && !State.KeyframePlaying) return;
+    SetKeyframePlaying(!State.KeyframePlaying);
+}
+
+void TEditorDocument::SetKeyframePlaying(bool on) {
+    try {
+        if (on) {
+            if (Keyframes.PlayStart(PlayerEngine)) emit PlayStarted();
+        } else {
+            Keyframes.PlayStop(PlayerEngine);
+        }
+    } catch (...) {
+        emit KeyframesChanged(); // the play button follows the state, also when starting failed part-way
+        throw;
     }
+    emit KeyframesChanged();
+    Redraw();
+}
+
+// ---- Undo ----
+
+void TEditorDocument::Undo() {
+    if (Scene.Playing) return;
+    State.Undo.Undo();
+    emit UndoApplied();
+    try {
+        Keyframes.Refresh();
+    } catch (...) {
+        Edited();
+        throw;
+    }
+    Edited();
+}
+
+void TEditorDocument::Redo() {
+    if (Scene.Playing) return;
+    State.Undo.Redo();
+    emit UndoApplied();
+    try {
+        Keyframes.Refresh();
+    } catch (...) {
+        Edited();
+        throw;
+    }
+    Edited();
+}
+
+// ---- Keyframe editing ----
+
+bool TEditorDocument::SetKeyframeEditing(bool on) {
+    bool editing = false;
+    if (on)
+        editing = Keyframes.EditingOn(Dialogs());
+    else
+        Keyframes.Finish(Player);
+    Edited();
+    emit KeyframesChanged();
+    return editing;
 }
 
 void TEditorDocument::EndKeyframeEditing() {
-    if (Actions.KeyframeEditingOff) Actions.KeyframeEditingOff();
+    Keyframes.Finish(Player);
+    emit KeyframesChanged();
+    Redraw();
 }
 
 void TEditorDocument::SaveWithStartState(const std::function<void()>& write) {
-    if (Actions.KeyframeSaving)
-        Actions.KeyframeSaving(write);
-    else
-        write();
+    Keyframes.WithStartState(write);
+    emit KeyframesChanged();
 }
 
-void TEditorDocument::Redraw() const {
-    if (RequestRedraw) RequestRedraw();
+void TEditorDocument::ForgetKeyframeEditing() {
+    State.KeyframeMode = false;
+    State.KeyframePlaying = false;
+    State.KeyFrameIndex = -1;
+    State.KeyFrameCol = 0;
+    State.KeyFrameColCount = 1;
+    Keyframes.TimelineLeft = Keyframes.TimelineRight = 0;
+    emit KeyframesChanged();
+}
+
+// ---- Project commands ----
+
+bool TEditorDocument::NewProject() {
+    if (!Scene.Saved &&
+        !Dialogs().AskYesNo(QStringLiteral("Új projekt"),
+                            QStringLiteral("A jelenlegi projekt nincs mentve! Biztos új projektet kezd?")))
+        return false;
+    EndKeyframeEditing(); // stores the pose first
+    ResetToNewProject(Scene);
+    State.Undo.Clear();
+    ForgetKeyframeEditing();
+    emit ProjectNameChanged();
+    UpdateEnabledState(); // the undo buttons follow the cleared ring
+    emit ProjectReplaced();
+    emit LayersChanged();
+    emit SelectionChanged();
+    Redraw();
+    return true;
+}
+
+void TEditorDocument::ProjectLoaded() {
+    RecountSelection(Scene);
+    ForgetKeyframeEditing();
+    emit ProjectNameChanged();
+    emit ProjectReplaced();
+    emit LayersChanged();
+    emit SelectionChanged();
+    Redraw();
+}
+
+bool TEditorDocument::OpenProject() {
+    // Whatever reading left in the scene is shown, also when it failed
+    // half-way; a cancelled open (No, or no file chosen) changes nothing.
+    EndKeyframeEditing();
+    const auto after = [this] {
+        ProjectLoaded();
+        State.Undo.Clear();
+        UpdateEnabledState();
+    };
+    bool reading = false;
+    try {
+        reading = OpenProjectCommand(Scene, Dialogs(), Log);
+    } catch (...) {
+        after();
+        throw;
+    }
+    if (reading) after();
+    return reading;
+}
+
+void TEditorDocument::OpenProject(const QString& path) {
+    EndKeyframeEditing();
+    SelectSingleLayer(nullptr);
+    try {
+        ReadProject(Scene, path, Log);
+    } catch (...) {
+        ProjectLoaded();
+        throw;
+    }
+    ProjectLoaded();
+}
+
+bool TEditorDocument::SaveProject(bool withDialog) {
+    bool written = false;
+    SaveWithStartState([&] { written = SaveProjectCommand(Scene, Dialogs(), Log, withDialog); });
+    emit ProjectNameChanged();
+    emit LayersChanged(); // the resources may have gone beside the project (the Files tab shows where)
+    return written;
+}
+
+QString TEditorDocument::PackProject(const std::function<void()>& readBackFrame) {
+    EndKeyframeEditing();
+    TPackOptions options;
+    options.ReadBackFrame = readBackFrame;
+    const QString pack = PackExport(Scene, Dialogs(), Log, options);
+    // The project now lives beside the pack, and so do the copies of its resources.
+    if (!pack.isEmpty()) AdoptResourcesBeside(Scene);
+    emit ProjectNameChanged();
+    emit LayersChanged();
+    if (!pack.isEmpty()) ReportPack(Log, pack, Scene);
+    return pack;
+}
+
+bool TEditorDocument::MayClose() {
+    return Scene.Saved || Dialogs().AskYesNo(QStringLiteral("Kilépés"),
+                                             QStringLiteral("A jelenlegi projekt nincs mentve! Biztos kilép?"));
+}
+
+void TEditorDocument::ExitSave() {
+    SaveWithStartState([this] { ExitSaveProject(Scene, Places); });
 }
 
 } // namespace velkon

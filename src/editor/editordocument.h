@@ -1,5 +1,13 @@
 #pragma once
 
+#include "edit/editorstate.h"
+#include "edit/keyframes.h"
+#include "editor/actionregistry.h"
+#include "engine/clock.h"
+#include "engine/playback.h"
+#include "engine/player.h"
+#include "model/errorlog.h"
+#include "model/scene.h"
 #include "project/settingsplaces.h"
 
 #include <QObject>
@@ -10,89 +18,110 @@ class QWidget;
 namespace velkon {
 
 class TDialogs;
-class TEditorState;
-class TErrorLog;
 class TImagesItem;
-class TPlayback;
-class TPlayer;
-class TScene;
 
-// What every panel shares: the one scene, the editor state with its undo
-// ring, the error log, the dialogs port, the player, the services of the main
-// window and the change notices. The main window makes one and hands it to
-// each panel it creates; panels never reach into the main window or into each
-// other, they talk through this object.
+// The open project and everything that edits it: the scene, the editor state
+// with its undo ring, the error log, the keyframe editor, the player and its
+// playback, and the project commands (new, open, save, pack, the close
+// guard). Panels and the main window get the one document; they ask it, call
+// its commands and listen to its notices, and never reach into each other or
+// into the main window. A document works without any window (the tests make
+// one on its own).
 class TEditorDocument : public QObject {
     Q_OBJECT
 public:
-    TEditorDocument(TScene& scene, TEditorState& state, TErrorLog& log, TDialogs*& dialogs,
-                    QObject* parent = nullptr);
+    explicit TEditorDocument(QObject* parent = nullptr);
+    ~TEditorDocument() override;
 
-    TScene& Scene;
-    TEditorState& State;
-    TErrorLog& Log;
-    // The port in use now: tests replace the window's with a scripted one.
-    TDialogs& Dialogs() const { return *dialogs_; }
-    bool Playing() const;
-    bool KeyframeEditing() const;
+    TScene Scene;
+    TEditorState State{Scene};
+    TErrorLog Log;
+    // Keyframe editing of the selected layers; the keyframe panel shows it.
+    TKeyframeEditor Keyframes{State};
+
+private:
+    // Declared before the player: the player reads it.
+    TSteadyClock clock_;
+
+public:
+    TPlayer PlayerEngine{Scene, clock_};
+    TPlayback PlaybackEngine{Scene, PlayerEngine};
+    // The same two, for the panels that ask whether there is a player at all.
+    TPlayer* const Player = &PlayerEngine;
+    TPlayback* const Playback = &PlaybackEngine;
+
+    // The dialogs port in use: the main window sets its Qt dialogs, tests a scripted one.
+    TDialogs* Port = nullptr;
+    TDialogs& Dialogs() const;
+    // The parent for dialogs the panels open themselves; null without a window.
+    QWidget* DialogParent = nullptr;
 
     // Where the layout files, the favourites and the exit save live: decided
     // once, when the document is made; tests point it at their own folder.
     TSettingsPlaces Places = TSettingsPlaces::ForThisProgram();
 
-    // Set by the main window once its engine exists.
-    TPlayer* Player = nullptr;
-    TPlayback* Playback = nullptr;
+    bool Playing() const;
+    bool KeyframeEditing() const;
 
-    // Services of the main window; any may stay empty (panel tests run without a window).
-    std::function<void()> RequestRedraw;
-    std::function<void(TImagesItem*)> SelectSingleLayer;
-    std::function<void(bool preview)> PlayStopToggle;
-    // Enables the undo and redo buttons and the rest of the tool bar anew.
-    std::function<void()> UpdateEnabledState;
-    // Keeps the idle loop running (the keyframe editor plays without the scene playing).
-    std::function<void()> StartIdleLoop;
-    // The parent for dialogs the panels open themselves.
-    std::function<QWidget*()> Window;
-
-    // After a panel changed the scene: every panel refreshes, the undo buttons
-    // follow the ring and the canvas is redrawn.
+    // After a panel changed the scene: every panel refreshes, the controls
+    // are enabled anew and the canvas is redrawn.
     void Edited();
-    // Stores the pose being edited and switches keyframe editing off, as its
-    // button would (before new, open, pack, close and the scene's playback).
+    // Asks for a redraw of the canvas.
+    void Redraw();
+    // Asks every control to enable itself anew (playing, editing, the undo ring).
+    void UpdateEnabledState();
+    // Selects exactly this layer (none for null) and makes it the current
+    // one; the common origin and the group rows stay as they were.
+    void SelectSingleLayer(TImagesItem* layer);
+
+    // ---- Playing ----
+    // F1 (full play) and F2 (preview of the selected layers): starts or stops.
+    // While a keyframe plays nothing happens; keyframe editing ends first.
+    void PlayStopToggle(bool preview);
+    // One tick of the player while playing: the automatic stop included.
+    // Returns whether anything still plays (the scene or a keyframe).
+    bool PlayTick();
+    // Plays the keyframe editor's layers from the selected keyframe, or stops them.
+    void KeyframePlayToggle();
+    void SetKeyframePlaying(bool on);
+
+    // ---- Undo ----
+    // Undo and redo of the ring (nothing while playing: the restore at stop would lose the step).
+    void Undo();
+    void Redo();
+
+    // ---- Keyframe editing ----
+    // The keyframe-edit switch: on for the selected layers (false when refused), or off.
+    bool SetKeyframeEditing(bool on);
+    // Stores the pose being edited and switches keyframe editing off (before
+    // new, open, pack, close and the scene's playback).
     void EndKeyframeEditing();
     // Runs a save: while keyframe editing, the pose is stored first and the
     // file gets the layers' start state, never the pose on show.
     void SaveWithStartState(const std::function<void()>& write);
-    void Redraw() const;
 
-    // What the main window's keyboard table runs in the panels. Each panel
-    // fills the entries it owns when it is created; an empty entry does nothing.
-    struct TActions {
-        std::function<void(bool up, bool shift)> MoveLayer; // Page Up/Down, one layer, editing off
-        std::function<void(int step)> KeyframeColumnStep;  // Page Up/Down while keyframe editing
-        std::function<void()> KeyframePlayToggle;          // F3
-        std::function<bool()> KeyframePlaying;             // the keyframe editor's play button is down
-        std::function<void()> KeyframeEditingOff;          // releases the keyframe-edit button
-        // Runs a save so that it writes the layers' start state, not a keyframe pose.
-        std::function<void(const std::function<void()>& write)> KeyframeSaving;
-        std::function<void()> GroupEditToggle;             // Alt+G
-        std::function<void()> LinkToggle;                  // Alt+L
-        std::function<void()> BoneButton;                  // Alt+B
-        std::function<void(int animation)> SelectAnimation; // F5..F8: Base, Touch1..3
-        std::function<void()> AddCommand;                  // Insert, keyframe editing off
-        std::function<void()> KeyframeStoreAndCopy;        // Insert, keyframe editing on
-        std::function<void(int bit)> ToggleStartBit;       // Alt+1 (bit 0, Base), Alt+2 (bit 2, Touch)
-        std::function<void()> OriginButton;                // O, with a selection
-        std::function<void()> OpenChangeLog;               // the tool bar's "Change log" button
-        // Called after each idle pass while playing (the keyframe editor follows its layer).
-        std::function<void()> PlayTick;
-    } Actions;
+    // ---- Project commands ----
+    // New project: asks first when the project is unsaved; false when the user kept it.
+    bool NewProject();
+    // The open button: asks, lets the user choose and reads; true when a project was read.
+    bool OpenProject();
+    // Reads this project file (the command line).
+    void OpenProject(const QString& path);
+    // Save (withDialog: the save button; without: Ctrl+S). True when written.
+    bool SaveProject(bool withDialog);
+    // Packs the project; readBackFrame draws the frame the pack's screenshot
+    // shows. Returns the pack's path, empty when nothing was packed.
+    QString PackProject(const std::function<void()>& readBackFrame);
+    // The close guard: true when the window may close (saved, or the user says so).
+    bool MayClose();
+    // Before the window closes: the pose being edited is stored, and the exit
+    // save writes the scene's start state.
+    void ExitSave();
 
-    // The rows of the main window's key table that the panels carry out
-    // (Page Up/Down, F5-F8, Insert, Alt+G/L/B/1/2), for a key pressed while no
-    // field is being typed into and the scene does not play; true when one ran.
-    bool RunPanelKey(int key, Qt::KeyboardModifiers mods);
+    // Every command a button, a key or a menu runs, by id. The document
+    // registers its own (project, undo, playing, keyframe editing); the main
+    // window and the panels register theirs.
+    TActionRegistry Registry;
 
 signals:
     // The layer list changed: layers added, removed, renamed, reordered,
@@ -109,9 +138,21 @@ signals:
     void ProjectReplaced();
     // Undo or redo was applied (the keyframe editor re-reads its state).
     void UndoApplied();
+    // The keyframe editor's grid, selection or switches changed.
+    void KeyframesChanged();
+    // The project's file name or folder changed (caption and status line).
+    void ProjectNameChanged();
+    // The canvas should be drawn again.
+    void RedrawRequested();
+    // Something plays now (the scene or a keyframe): the idle loop must run.
+    void PlayStarted();
 
 private:
-    TDialogs*& dialogs_;
+    void RegisterActions();
+    // After a project was read (or reading stopped half-way).
+    void ProjectLoaded();
+    // A new scene holds no edit: nothing to store or restore.
+    void ForgetKeyframeEditing();
 };
 
 } // namespace velkon

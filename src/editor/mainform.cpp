@@ -9,9 +9,13 @@
 #include "editor/dockform.h"
 #include "editor/errorform.h"
 #include "editor/helpform.h"
+#include "editor/keymap.h"
+#include "editor/layoutpersistence.h"
 #include "editor/keytargets.h"
 #include "editor/oglrenderpanel.h"
+#include "editor/playdriver.h"
 #include "editor/statusnotice.h"
+#include "editor/uihelpers.h"
 #include "editor/ujdonsagform.h"
 #include "editor/velkonapplication.h"
 #include "engine/sounds.h"
@@ -64,21 +68,7 @@
 
 namespace velkon {
 
-struct TMainForm::TEngine {
-    TSteadyClock Clock;
-    TPlayer Player;
-    TPlayback Playback;
-    explicit TEngine(TScene& scene) : Player(scene, Clock), Playback(scene, Player) {}
-};
-
 namespace {
-
-// Connects a signal to a handler whose errors go to the log with the sender.
-template <class Sender, class Signal>
-void On(Sender* sender, Signal signal, QObject* context, std::function<void()> handler) {
-    QObject::connect(sender, signal, context,
-                     [sender, handler = std::move(handler)] { TVelkonApplication::Guard(sender, handler); });
-}
 
 TShiftState ShiftOf(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons = Qt::NoButton) {
     TShiftState s = 0;
@@ -102,21 +92,9 @@ uint32_t MonotonicTickCount() {
 
 QToolButton* Button(QToolBar* bar, const char* name, const QString& text, const QString& hint,
                     bool checkable = false) {
-    auto* b = new QToolButton(bar);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setText(text);
-    b->setToolTip(hint);
-    b->setCheckable(checkable);
-    b->setAutoRaise(true);
+    QToolButton* b = ToolButton(bar, name, text, hint, checkable);
     bar->addWidget(b);
     return b;
-}
-
-// Runs a panel's key action when the panel provides one; true when it ran.
-bool Run(const std::function<void()>& action) {
-    if (!action) return false;
-    action();
-    return true;
 }
 
 } // namespace
@@ -127,20 +105,17 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     ProgramCaption = windowTitle();
     TickCount = MonotonicTickCount;
     skipCloseQuestion_ = args_.size() >= 2 && args_[1] == QLatin1String("n");
-    floatRects_.fill(QRect(0, 0, 100, 100));
     QtDialogs.SetParent(this);
+    Dialogs = &QtDialogs;
+    Document.DialogParent = this;
     Scene.BackgroundColor = 0xFFFFFF;
     Scene.SelectColor = 0xFFFFFF;
-    Scene.ProjectFileName = QStringLiteral("Untitled.VKP");
+    Scene.ProjectFileName = QString::fromLatin1(UntitledProjectName);
     CreateToolBar();
     UpdateCaption();
     CreateCanvas();
-    idleTimer_.setInterval(0);
-    connect(&idleTimer_, &QTimer::timeout, this, [this] {
-        TVelkonApplication::Guard(this, [this] {
-            if (!IdlePass()) idleTimer_.stop();
-        });
-    });
+    PlayDriver = new TPlayDriver(Document, this);
+    connect(PlayDriver, &TPlayDriver::FrameDue, this, [this] { RedrawNow(); });
 
     // The resolution list, item 1 selected and applied.
     for (const TResolutionDesc& preset : ResolutionPresets())
@@ -152,12 +127,7 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     // Without a sound device the editor still runs; sounds then stay silent.
     OpenSceneSounds(Scene, ErrorLog);
 
-    Document.RequestRedraw = [this] { RequestRedraw(); };
-    Document.SelectSingleLayer = [this](TImagesItem* layer) { SelectSingleLayer(layer); };
-    Document.PlayStopToggle = [this](bool preview) { PlayStopToggle(preview); };
-    Document.UpdateEnabledState = [this] { UpdateEnabledState(); };
-    Document.Window = [this] { return static_cast<QWidget*>(this); };
-    Document.StartIdleLoop = [this] { StartIdleLoop(); };
+    ConnectDocument();
 
     // Panels: the error log first, so that errors from now on are logged.
     CreatePanels();
@@ -165,35 +135,64 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     StatusNotice = new TStatusNotice(ErrorLog, *ErrorForm, status);
     static_cast<QHBoxLayout*>(status->layout())->insertWidget(1, StatusNotice->NoticeLabel);
     qApp->installEventFilter(this);
+    TLayoutPersistence::TParts parts;
+    parts.Window = this;
+    parts.ScrollBox = ScrollBox1;
+    parts.Panel5 = Panel5;
+    parts.Canvas = OGLRenderPanel;
+    parts.Status = findChild<QWidget*>(QStringLiteral("Panel2"));
+    parts.ToolBar = findChild<QToolBar*>(QStringLiteral("Panel1"));
+    for (int i = 0; i < TLayoutSettings::PanelCount; ++i)
+        parts.Panels[static_cast<size_t>(i)] = Panel(i);
+    Layout = new TLayoutPersistence(Document.Places, parts, this);
     LoadScreenLayout();
     LoadPanelLayout();
     RefreshLayerPanel();
     RefreshPropertyPanels();
     UpdateEnabledState();
 
-    State.Log = &ErrorLog;
-    State.RefreshPanels = [this] {
-        RefreshLayerPanel();
-        RefreshPropertyPanels();
-    };
-    State.LayerValuesChanged.Subscribe([this] { RefreshPropertyPanels(); });
-    On(UndoSpeedButton, &QToolButton::clicked, this, [this] { UndoSpeedButtonClick(); });
-    On(RedoSpeedButton, &QToolButton::clicked, this, [this] { RedoSpeedButtonClick(); });
-
-    // The player's clock starts now: its zero point is the end of start-up.
-    engine_ = std::make_unique<TEngine>(Scene);
-    auto report = [this](const QString& message) { TVelkonApplication::ReportException(this, message); };
-    engine_->Player.OnError = report;
-    engine_->Playback.OnError = report;
-    Document.Player = &engine_->Player;
-    Document.Playback = &engine_->Playback;
     ConnectInteraction();
+}
+
+void TMainForm::RegisterActions() {
+    const auto add = [this](const char* id, const QString& text, const QString& hint,
+                            const QList<QKeySequence>& keys, std::function<void()> run) {
+        Document.Registry.Command(id, this, text, hint, keys, std::move(run));
+    };
+    add("project.pack", QStringLiteral("Csomagol"), QStringLiteral("Csomagolás"), {},
+        [this] { PackSpeedButtonClick(); });
+    add("view.zoomIn", QStringLiteral("Nagyítás"), QStringLiteral("Nagyítás"), {QKeySequence(Qt::KeypadModifier | Qt::Key_Plus)},
+        [this] { ZoomStep(10); });
+    add("view.zoomOut", QStringLiteral("Kicsinyítés"), QStringLiteral("Kicsinyítés"),
+        {QKeySequence(Qt::KeypadModifier | Qt::Key_Minus)}, [this] { ZoomStep(-10); });
+    // A helper line through the pointer: Alt+V horizontal, Alt+F vertical.
+    const auto helperLine = [this](bool horizontal) {
+        const QPoint p = PointerTarget();
+        ToggleHelperLine(Scene, horizontal, horizontal ? p.y() : p.x());
+        RequestRedraw();
+    };
+    add("view.helperLineHorizontal", QStringLiteral("Vízszintes segédvonal"), QStringLiteral("Vízszintes segédvonal"),
+        {QKeySequence(Qt::ALT | Qt::Key_V)}, [helperLine] { helperLine(true); });
+    add("view.helperLineVertical", QStringLiteral("Függőleges segédvonal"), QStringLiteral("Függőleges segédvonal"),
+        {QKeySequence(Qt::ALT | Qt::Key_F)}, [helperLine] { helperLine(false); });
+}
+
+void TMainForm::ConnectDocument() {
+    TEditorDocument* d = &Document;
+    connect(d, &TEditorDocument::RedrawRequested, this, [this] { RequestRedraw(); });
+    connect(d, &TEditorDocument::EnabledStateChanged, this, [this] { EnableToolBar(); });
+    connect(d, &TEditorDocument::ProjectNameChanged, this, [this] { UpdateCaption(); });
+    // A new or read project brings its own Lock switch and resolution.
+    connect(d, &TEditorDocument::ProjectReplaced, this, [this] {
+        LockSpeedButton->setChecked(Scene.Lock);
+        ApplyResolution();
+    });
 }
 
 TMainForm::~TMainForm() {
     qApp->removeEventFilter(this);
     TVelkonApplication::ErrorSink = nullptr;
-    idleTimer_.stop();
+    PlayDriver->Stop();
     // Textures go with the canvas; free the files while it still exists.
     Scene.ClearLayersAndFiles();
     // The panels and the canvas refer to the scene, the log and the document,
@@ -290,21 +289,23 @@ void TMainForm::CreateToolBar() {
     TrackBar1->setToolTip(QStringLiteral("Lassítás"));
     bar->addWidget(TrackBar1);
 
-    On(NewSpeedButton, &QToolButton::clicked, this, [this] { NewSpeedButtonClick(); });
-    On(OpenSpeedButton, &QToolButton::clicked, this, [this] { OpenSpeedButtonClick(); });
-    On(SaveSpeedButton, &QToolButton::clicked, this, [this] { SaveSpeedButtonClick(true); });
-    On(PackSpeedButton, &QToolButton::clicked, this, [this] { PackSpeedButtonClick(); });
-    On(PhotoSpeedButton, &QToolButton::clicked, this, [this] { PhotoSpeedButtonClick(); });
-    const auto openChangeLog = [this] {
-        if (Document.Actions.OpenChangeLog) Document.Actions.OpenChangeLog();
+    RegisterActions();
+    // The buttons run the registered commands.
+    const std::pair<QToolButton*, const char*> commands[] = {
+        {NewSpeedButton, "project.new"},       {OpenSpeedButton, "project.open"},
+        {SaveSpeedButton, "project.saveAs"},   {PackSpeedButton, "project.pack"},
+        {StartPageSpeedButton, "play.toggle"}, {StopPageSpeedButton3, "play.toggle"},
+        {UndoSpeedButton, "edit.undo"},        {RedoSpeedButton, "edit.redo"},
     };
+    for (const auto& [button, id] : commands)
+        connect(button, &QToolButton::clicked, this, [this, id] { Document.Registry.Trigger(QString::fromLatin1(id)); });
+    On(PhotoSpeedButton, &QToolButton::clicked, this, [this] { PhotoSpeedButtonClick(); });
+    const auto openChangeLog = [this] { TUjdonsagForm::Open(this); };
     On(InfoSpeedButton, &QToolButton::clicked, this, openChangeLog);
     On(InfoMenu->addAction(QStringLiteral("Fejlesztési napló")), &QAction::triggered, this, openChangeLog);
     On(InfoMenu->addAction(QStringLiteral("Súgó")), &QAction::triggered, this,
        [this] { THelpForm::Open(this); });
     On(HelpSpeedButton, &QToolButton::clicked, this, [this] { THelpForm::Open(this); });
-    On(StartPageSpeedButton, &QToolButton::clicked, this, [this] { PlayStopToggle(false); });
-    On(StopPageSpeedButton3, &QToolButton::clicked, this, [this] { PlayStopToggle(false); });
     On(ResComboBox, &QComboBox::activated, this, [this] {
         Scene.Resolution = ResComboBox->currentIndex();
         ApplyResolution();
@@ -323,7 +324,7 @@ void TMainForm::CreateToolBar() {
     connect(SpinEdit2, &QSpinBox::valueChanged, this, [this] { RequestRedraw(); });
     Scene.Lock = LockSpeedButton->isChecked();
     On(AutoStopSpeedButton, &QToolButton::toggled, this,
-       [this] { engine_->Playback.AutoStop = AutoStopSpeedButton->isChecked(); });
+       [this] { Document.Playback->AutoStop = AutoStopSpeedButton->isChecked(); });
 
     auto* status = new QWidget(this);
     status->setObjectName(QStringLiteral("Panel2"));
@@ -425,7 +426,6 @@ void TMainForm::CreatePanels() {
     AnimForm = new TAnimForm(Document, this);
     KeyFrameForm = new TKeyFrameForm(Document, this);
     ImagesForm = new TImagesForm(Document, this);
-    Document.Actions.OpenChangeLog = [this] { TUjdonsagForm::Open(this); };
     for (TDockForm* panel :
          {static_cast<TDockForm*>(ErrorForm), PropertyForm, AnimForm, KeyFrameForm, ImagesForm}) {
         if (!panel->widget()) panel->setWidget(new QWidget(panel));
@@ -507,16 +507,7 @@ QPoint TMainForm::PointerTarget() const {
 // ---- Selection and panels ----
 
 void TMainForm::SelectSingleLayer(TImagesItem* layer) {
-    for (const auto& entry : Scene.Layers)
-        entry.second->Selected = false;
-    if (layer) {
-        layer->Selected = true;
-        Scene.SelectedCount = 1;
-    } else {
-        Scene.SelectedCount = 0;
-    }
-    Scene.CurrentLayer = layer;
-    RequestRedraw();
+    Document.SelectSingleLayer(layer);
 }
 
 void TMainForm::RefreshLayerPanel() {
@@ -528,6 +519,10 @@ void TMainForm::RefreshPropertyPanels() {
 }
 
 void TMainForm::UpdateEnabledState() {
+    Document.UpdateEnabledState();
+}
+
+void TMainForm::EnableToolBar() {
     const bool playing = Scene.Playing;
     OpenSpeedButton->setEnabled(!playing && !State.KeyframeMode);
     SaveSpeedButton->setEnabled(!playing);
@@ -540,168 +535,62 @@ void TMainForm::UpdateEnabledState() {
     // A step undone while playing would be lost to the restore at stop.
     UndoSpeedButton->setEnabled(!playing && State.Undo.UndoEnabled());
     RedoSpeedButton->setEnabled(!playing && State.Undo.RedoEnabled());
-    emit Document.EnabledStateChanged();
 }
 
 // ---- Playing and the idle loop ----
 
-bool TMainForm::TickPlayer() {
-    return engine_->Player.Tick();
-}
-
 void TMainForm::PlayStopToggle(bool preview) {
-    const auto& actions = Document.Actions;
-    if (actions.KeyframePlaying && actions.KeyframePlaying()) return;
-    // The scene plays from the layers' start, not from a keyframe pose.
-    if (State.KeyframeMode) Document.EndKeyframeEditing();
-    engine_->Playback.Toggle(!preview);
-    UpdateEnabledState();
-    if (Scene.Playing) StartIdleLoop();
-    RefreshLayerPanel();
-    RefreshPropertyPanels();
-    RequestRedraw();
-}
-
-void TMainForm::StartIdleLoop() {
-    idlePasses_ = 0;
-    if (!idleTimer_.isActive()) idleTimer_.start();
+    Document.PlayStopToggle(preview);
 }
 
 bool TMainForm::IdlePass() {
-    ++idlePassesRun_;
-    const bool running = TickPlayer();
-    if (AutoStopSpeedButton->isChecked() && !running && Scene.Playing)
-        PlayStopToggle(false); // stops: the toggle restores every layer and the sounds
-    if (Document.Actions.PlayTick) Document.Actions.PlayTick();
-    if (Scene.Playing) RefreshPropertyPanels();
-    if (++idlePasses_ > 3) {
-        RedrawNow();
-        idlePasses_ = 0;
-    }
-    if (Scene.CurrentLayer != lastCurrentLayer_) {
-        RefreshPropertyPanels();
-        lastCurrentLayer_ = Scene.CurrentLayer;
-    }
-    const bool keepRunning = Scene.Playing || State.KeyframePlaying;
-    if (!keepRunning) RedrawNow(); // the last frame shows the restored scene
-    return keepRunning;
+    return PlayDriver->Pass();
+}
+bool TMainForm::IdleLoopRunning() const {
+    return PlayDriver->Running();
+}
+uint64_t TMainForm::IdlePassesRun() const {
+    return PlayDriver->PassesRun();
 }
 
 // ---- Projects ----
 
 void TMainForm::NewSpeedButtonClick() {
-    if (!Scene.Saved &&
-        !Dialogs->AskYesNo(QStringLiteral("Új projekt"),
-                           QStringLiteral("A jelenlegi projekt nincs mentve! Biztos új projektet kezd?")))
-        return;
-    Document.EndKeyframeEditing(); // stores the pose first
-    Scene.ProjectFileName = QStringLiteral("Untitled.VKP");
-    Scene.ProjectDir.clear(); // a new project has no file, so no folder, until its first save
-    UpdateCaption();
-    Scene.ClearLayersAndFiles();
-    Scene.BackgroundColor = 0xFFFFFF;
-    Scene.SelectedCount = 0;
-    Scene.CurrentLayer = nullptr;
-    Scene.Playing = false;
-    UpdateEnabledState();
-    Scene.Groups.clear();
-    RefreshLayerPanel();
-    RefreshPropertyPanels();
-    LockSpeedButton->setChecked(false);
-    Scene.Lock = false;
-    Scene.Lines.clear(); // helper lines belong to the project
-    Scene.Saved = false;
-    ClearUndo();
-    UpdateEnabledState(); // the undo buttons follow the cleared ring
-    emit Document.ProjectReplaced();
-    RequestRedraw();
+    Document.NewProject();
 }
 
 void TMainForm::OpenSpeedButtonClick() {
-    // Whatever reading left in the scene is shown, also when it failed
-    // half-way; a cancelled open (No, or no file chosen) changes nothing.
-    bool reading = false;
-    Document.EndKeyframeEditing();
-    const auto after = [this] {
-        ProjectLoaded();
-        ClearUndo();
-        UpdateEnabledState();
-    };
-    try {
-        reading = OpenProjectCommand(Scene, *Dialogs, ErrorLog);
-    } catch (...) {
-        after();
-        throw;
-    }
-    if (reading) after();
+    Document.OpenProject();
 }
 
 void TMainForm::OpenProject(const QString& path) {
-    struct TAfter {
-        TMainForm* f;
-        ~TAfter() { f->ProjectLoaded(); }
-    } after{this};
-    Document.EndKeyframeEditing();
-    SelectSingleLayer(nullptr);
-    ReadProject(Scene, path, ErrorLog);
-}
-
-void TMainForm::ClearUndo() {
-    State.Undo.Clear();
-}
-
-void TMainForm::ProjectLoaded() {
-    Scene.SelectedCount = 0;
-    Scene.CurrentLayer = nullptr;
-    for (const auto& entry : Scene.Layers)
-        if (entry.second->Selected) ++Scene.SelectedCount;
-    UpdateCaption();
-    LockSpeedButton->setChecked(Scene.Lock);
-    ApplyResolution();
-    emit Document.ProjectReplaced();
-    RefreshLayerPanel();
-    RefreshPropertyPanels();
-    RequestRedraw();
+    Document.OpenProject(path);
 }
 
 void TMainForm::SaveSpeedButtonClick(bool fromButton) {
-    Document.SaveWithStartState([&] { SaveProjectCommand(Scene, *Dialogs, ErrorLog, fromButton); });
-    UpdateCaption();
-    RefreshLayerPanel(); // the resources may have gone beside the project (the Files tab shows where)
+    Document.SaveProject(fromButton);
 }
 
 void TMainForm::PackSpeedButtonClick() {
-    Document.EndKeyframeEditing();
-    TPackOptions options;
-    options.ReadBackFrame = [this] { ScreenshotPicture = ReadFrame(); };
-    const QString pack = PackExport(Scene, *Dialogs, ErrorLog, options);
-    // The project now lives beside the pack, and so do the copies of its resources.
-    if (!pack.isEmpty()) AdoptResourcesBeside(Scene);
-    UpdateCaption();
-    RefreshLayerPanel();
-    if (!pack.isEmpty()) ReportPack(ErrorLog, pack, Scene);
+    Document.PackProject([this] { ScreenshotPicture = ReadFrame(); });
 }
 
 void TMainForm::PhotoSpeedButtonClick() {
-    if (Scene.ProjectFileName == QLatin1String("Untitled.VKP")) return;
+    if (Scene.ProjectFileName == QLatin1String(UntitledProjectName)) return;
     SelectSingleLayer(nullptr);
     ScreenshotPicture = ReadFrame();
     const QImage& frame = ScreenshotPicture;
-    QString name = Scene.ProjectFileName + QStringLiteral("T.png");
-    name.remove(QStringLiteral(".VKP"));
-    const auto chosen =
-        Dialogs->InputText(QStringLiteral("Képernyő mentés"), QStringLiteral("Mi legyen a neve?"), name);
+    const auto chosen = Dialogs->InputText(QStringLiteral("Képernyő mentés"), QStringLiteral("Mi legyen a neve?"),
+                                           PhotoFileName(Scene));
     if (!chosen) return;
     const QString path = QDir(Scene.ProjectDir).filePath(*chosen);
     if (!frame.save(path, "PNG")) throw EVelkonError(QStringLiteral("A képet nem sikerült menteni: ") + path);
 }
 
 void TMainForm::ChooseColour(uint32_t& colour) {
-    const QColor start(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-    const QColor c = QColorDialog::getColor(start, this);
+    const QColor c = QColorDialog::getColor(ToQColor(colour), this);
     if (!c.isValid()) return;
-    colour = static_cast<uint32_t>(c.red()) | static_cast<uint32_t>(c.green()) << 8 |
-             static_cast<uint32_t>(c.blue()) << 16;
+    colour = ToBgr(c);
     RequestRedraw();
 }
 
@@ -724,26 +613,19 @@ void TMainForm::changeEvent(QEvent* event) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    if (!skipCloseQuestion_ && !Scene.Saved &&
-        !Dialogs->AskYesNo(QStringLiteral("Kilépés"),
-                           QStringLiteral("A jelenlegi projekt nincs mentve! Biztos kilép?"))) {
+    if (!skipCloseQuestion_ && !Document.MayClose()) {
         event->ignore();
         return;
     }
-    idleTimer_.stop();
+    PlayDriver->Stop();
     // The pose being edited is stored and the exit save sees the start state.
     TVelkonApplication::Guard(this, [this] { Document.EndKeyframeEditing(); });
     // The exit save always runs; a failure is logged and the window still closes.
-    TVelkonApplication::Guard(this, [this] { ExitSaveProject(Scene, Document.Places); });
+    TVelkonApplication::Guard(this, [this] { Document.ExitSave(); });
     event->accept();
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Move || event->type() == QEvent::Resize) {
-        for (int i = 0; i < TLayoutSettings::PanelCount; ++i)
-            if (watched == Panel(i) && Panel(i)->isFloating())
-                floatRects_[static_cast<size_t>(i)] = Panel(i)->geometry();
-    }
     // A click on the panel around the canvas selects no layer.
     if (event->type() == QEvent::MouseButtonPress && watched == Panel5 &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
@@ -794,11 +676,22 @@ bool TMainForm::KeysForWindow(QWidget* target) const {
 }
 
 bool TMainForm::FormKeyDown(QKeyEvent* event, QWidget* target) {
-    if (event->isAutoRepeat() && (event->key() == Qt::Key_F1 || event->key() == Qt::Key_F2)) return true;
     const Qt::KeyboardModifiers mods =
         event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     const TShiftState shift = ShiftOf(mods);
-    const bool focused = KeysForWindow(target);
+    TKeyPress press;
+    press.Key = event->key();
+    press.Mods = mods;
+    press.Keypad = event->modifiers() & Qt::KeypadModifier;
+    press.AutoRepeat = event->isAutoRepeat();
+    press.Typing = target && IsTextEntry(target);
+    press.ForWindow = KeysForWindow(target);
+    press.Playing = Scene.Playing;
+    press.KeyframeEditing = State.KeyframeMode;
+    press.KeyframePlaying = State.KeyframePlaying;
+    press.SelectedCount = Scene.SelectedCount;
+    const TKeyDecision decision = TKeyMap::Decide(press);
+    if (decision.Kind == TKeyDecision::Swallow) return true;
     // Holding Alt or Ctrl over the selection shows what a drag would do.
     if (Interaction.Zone & TCanvasInteraction::zoneInside) {
         if (mods & Qt::AltModifier)
@@ -806,52 +699,14 @@ bool TMainForm::FormKeyDown(QKeyEvent* event, QWidget* target) {
         else if (mods & Qt::ControlModifier)
             OGLRenderPanel->setCursor(CanvasCursor(TCanvasCursor::SizeNWSE));
     }
-    if (focused && (event->modifiers() & Qt::KeypadModifier) &&
-        (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Minus)) {
-        ZoomStep(event->key() == Qt::Key_Plus ? 10 : -10);
-        return true;
-    }
-    switch (event->key()) {
-    case Qt::Key_F1:
-        PlayStopToggle(false);
-        return true;
-    case Qt::Key_F2:
-        PlayStopToggle(true);
-        return true;
-    case Qt::Key_F3:
-        return Run(Document.Actions.KeyframePlayToggle);
-    default:
-        break;
-    }
-    if (Scene.Playing) return false;
-    // A field being typed into keeps its letters and its own undo; from any
-    // other control (a panel's list, a button) save and undo are the window's.
-    const bool typing = target && IsTextEntry(target);
-    if (!typing && event->key() == Qt::Key_S && mods == Qt::ControlModifier) {
-        SaveSpeedButtonClick(false);
-        return true;
-    }
-    if (!typing && event->key() == Qt::Key_Z && mods == Qt::ControlModifier) {
-        UndoSpeedButtonClick();
-        return true;
-    }
-    // Redo takes the keys every editor on this desktop gives it.
-    if (!typing && ((event->key() == Qt::Key_Y && mods == Qt::ControlModifier) ||
-                    (event->key() == Qt::Key_Z && mods == (Qt::ControlModifier | Qt::ShiftModifier)))) {
-        RedoSpeedButtonClick();
-        return true;
-    }
-    if (!typing && Document.RunPanelKey(event->key(), mods)) return true;
-    if (!focused) return false;
-    if (event->key() == Qt::Key_O && mods == Qt::NoModifier && Scene.SelectedCount > 0 &&
-        Run(Document.Actions.OriginButton))
-        return true;
-    if ((event->key() == Qt::Key_V || event->key() == Qt::Key_F) && mods == Qt::AltModifier) {
-        const QPoint p = PointerTarget();
-        const bool horizontal = event->key() == Qt::Key_V;
-        ToggleHelperLine(Scene, horizontal, horizontal ? p.y() : p.x());
-        RequestRedraw();
-        return true;
+    if (decision.Kind == TKeyDecision::Pass) return false;
+    if (decision.Kind == TKeyDecision::Run) {
+        // A command whose owner is not there (a panel test without it) leaves the key to the canvas.
+        if (QAction* action = Document.Registry.Action(decision.Action)) {
+            if (action->isEnabled()) action->trigger();
+            return true;
+        }
+        if (!press.ForWindow) return false;
     }
     if (event->key() == Qt::Key_S && !(mods & Qt::ControlModifier) && Interaction.StartMarqueeMode(shift)) {
         SelectModeSpeedButton->setChecked(true);
@@ -910,8 +765,8 @@ void TMainForm::ConnectInteraction() {
         ScrollBox1->verticalScrollBar()->setValue(y);
     };
     Interaction.ApplyResolution = [this] { ApplyResolution(); };
-    Interaction.TouchStart = [this](TImagesItem& layer) { engine_->Player.TouchStart(layer); };
-    Interaction.BoneSetup = [this] { Run(Document.Actions.BoneButton); };
+    Interaction.TouchStart = [this](TImagesItem& layer) { Document.Player->TouchStart(layer); };
+    Interaction.BoneSetup = [this] { Document.Registry.Trigger(QStringLiteral("keyframe.bone")); };
     On(SelectModeSpeedButton, &QToolButton::toggled, this, [this] {
         State.SelectModeDown = SelectModeSpeedButton->isChecked();
         if (State.SelectModeDown) OGLRenderPanel->setCursor(CanvasCursor(TCanvasCursor::Drag));
@@ -978,131 +833,32 @@ void TMainForm::ZoomStep(int delta) {
 }
 
 void TMainForm::UndoSpeedButtonClick() {
-    if (Scene.Playing) return;
-    State.Undo.Undo();
-    emit Document.UndoApplied();
-    AfterEdit();
+    Document.Undo();
 }
 
 void TMainForm::RedoSpeedButtonClick() {
-    if (Scene.Playing) return;
-    State.Undo.Redo();
-    emit Document.UndoApplied();
-    AfterEdit();
+    Document.Redo();
 }
 
 // ---- Layout ----
 
-QString TMainForm::LayoutPath(const char* file) const {
-    return Document.Places.SettingsFile(QString::fromLatin1(file));
-}
-
 TLayoutSettings TMainForm::CurrentLayout() const {
-    TLayoutSettings layout;
-    auto bounds = [](const QWidget* w) {
-        return TComponentBounds{w->objectName(), false, w->x(), w->y(), w->height(), w->width()};
-    };
-    const QWidget* toolBar = findChild<QToolBar*>(QStringLiteral("Panel1"));
-    const QWidget* status = findChild<QWidget*>(QStringLiteral("Panel2"));
-    layout.Screen = {bounds(ScrollBox1), bounds(Panel5), bounds(OGLRenderPanel), bounds(status),
-                     bounds(toolBar)};
-    // The dock area's width is what docked panels share; lay the window out
-    // first so that a panel that just became the visible page has its size.
-    if (QLayout* l = QMainWindow::layout()) l->activate();
-    // Panels behind the shown tab keep the width they had when they were last
-    // shown: only the shown one tells the dock area's width.
-    QStringList shownTabs;
-    for (const QTabBar* tabs : findChildren<QTabBar*>(Qt::FindDirectChildrenOnly))
-        if (tabs->isVisible() && tabs->currentIndex() >= 0) shownTabs << tabs->tabText(tabs->currentIndex());
-    int dockWidth = 0;
-    for (int i = 0; i < TLayoutSettings::PanelCount; ++i) {
-        TDockForm* panel = Panel(i);
-        TPanelPlacement& p = layout.Panels[static_cast<size_t>(i)];
-        p.Float = panel->isFloating();
-        const QRect g = p.Float ? panel->geometry() : floatRects_[static_cast<size_t>(i)];
-        p.Left = g.x();
-        p.Top = g.y();
-        p.Height = g.height();
-        p.Width = g.width();
-        const bool shown = tabifiedDockWidgets(panel).isEmpty() || shownTabs.contains(panel->windowTitle());
-        if (!p.Float && panel->isVisible() && shown) dockWidth = std::max(dockWidth, panel->width());
-    }
-    layout.DockSiteWidth = dockWidth > 0 ? dockWidth : 450;
-    return layout;
+    return Layout->CurrentLayout();
 }
-
-void TMainForm::ApplyPanelLayout(const TLayoutSettings& layout) {
-    QList<QDockWidget*> docked;
-    for (int i = 0; i < TLayoutSettings::PanelCount; ++i) {
-        TDockForm* panel = Panel(i);
-        const TPanelPlacement& p = layout.Panels[static_cast<size_t>(i)];
-        floatRects_[static_cast<size_t>(i)] = QRect(p.Left, p.Top, p.Width, p.Height);
-        if (p.Float) {
-            panel->SetFloatingAt(true, QRect(p.Left, p.Top, p.Width, p.Height));
-            panel->show();
-        } else {
-            if (panel->isFloating()) {
-                panel->setFloating(false);
-                addDockWidget(Qt::RightDockWidgetArea, panel);
-            }
-            panel->show();
-            docked << panel;
-        }
-    }
-    for (int i = 1; i < docked.size(); ++i)
-        tabifyDockWidget(docked.first(), docked[i]);
-    if (!docked.isEmpty()) {
-        docked.first()->raise();
-        resizeDocks({docked.first()}, {layout.DockSiteWidth}, Qt::Horizontal);
-    }
-}
-
-namespace {
-TLayoutSettings::TReader SectionReader(const TIniFile& ini, const char* section) {
-    return [&ini, section](const QString& key, const QString& def) {
-        return ini.ReadString(QString::fromLatin1(section), key, def);
-    };
-}
-} // namespace
-
 void TMainForm::SaveScreenLayout() {
-    // Comments and keys of other programs in the file stay.
-    TLayoutSettings::WriteSection(LayoutPath(TLayoutSettings::ScreenFile),
-                                  QString::fromLatin1(TLayoutSettings::ScreenSection),
-                                  CurrentLayout().ScreenEntries());
+    Layout->SaveScreenLayout();
 }
-
 void TMainForm::LoadScreenLayout() {
-    TIniFile ini;
-    if (!ini.LoadFromFile(LayoutPath(TLayoutSettings::ScreenFile))) return;
-    TLayoutSettings layout = CurrentLayout();
-    layout.ReadScreen(SectionReader(ini, TLayoutSettings::ScreenSection));
-    // Qt's layouts place the tool bar, status line and scroll area, and the
-    // resolution sizes the canvas; what is left to restore is the canvas's
-    // place inside its panel.
-    for (const TComponentBounds& c : layout.Screen)
-        if (c.Name == OGLRenderPanel->objectName()) OGLRenderPanel->move(c.Left, c.Top);
+    Layout->LoadScreenLayout();
 }
-
 void TMainForm::SavePanelLayout() {
-    TLayoutSettings::WriteSection(LayoutPath(TLayoutSettings::FormsFile),
-                                  QString::fromLatin1(TLayoutSettings::FormsSection),
-                                  CurrentLayout().FormsEntries());
+    Layout->SavePanelLayout();
 }
-
 void TMainForm::LoadPanelLayout() {
-    TLayoutSettings layout;
-    TIniFile ini; // a missing file gives the defaults: everything docked
-    ini.LoadFromFile(LayoutPath(TLayoutSettings::FormsFile));
-    layout.ReadForms(SectionReader(ini, TLayoutSettings::FormsSection));
-    ApplyPanelLayout(layout);
+    Layout->LoadPanelLayout();
 }
-
 void TMainForm::ResetPanelLayout() {
-    TLayoutSettings layout; // everything docked, dock width 450
-    ApplyPanelLayout(layout);
-    if (KeyFrameForm) KeyFrameForm->raise();
-    if (ErrorForm) ErrorForm->raise();
+    Layout->ResetPanelLayout();
 }
 
 void TMainForm::ResetView() {

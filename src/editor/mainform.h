@@ -27,6 +27,8 @@ namespace velkon {
 
 class TDockForm;
 class TErrorForm;
+class TLayoutPersistence;
+class TPlayDriver;
 class TOGLRenderPanel;
 class TStatusNotice;
 struct TRenderOptions;
@@ -42,15 +44,15 @@ public:
     explicit TMainForm(const QStringList& args = {}, QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    TScene Scene;
-    TEditorState State{Scene};
+    // The open project and its editing; the panels get it when they are created.
+    TEditorDocument Document;
+    TScene& Scene = Document.Scene;
+    TEditorState& State = Document.State;
+    TErrorLog& ErrorLog = Document.Log;
     // Mouse and keyboard editing on the canvas.
     TCanvasInteraction Interaction{State};
-    TErrorLog ErrorLog;
     TQtDialogs QtDialogs;
-    TDialogs* Dialogs = &QtDialogs; // tests answer from a script
-    // What the panels share; they get it when they are created.
-    TEditorDocument Document{Scene, State, ErrorLog, Dialogs};
+    TDialogs*& Dialogs = Document.Port; // tests answer from a script
 
     QString ProgramCaption;
 
@@ -80,6 +82,10 @@ public:
     // Dockable panels, created in this order after the main window.
     TErrorForm* ErrorForm = nullptr;
     TDockForm *PropertyForm = nullptr, *AnimForm = nullptr, *KeyFrameForm = nullptr, *ImagesForm = nullptr;
+    // The screen and panel layout files.
+    TLayoutPersistence* Layout = nullptr;
+    // The idle loop that drives playing.
+    TPlayDriver* PlayDriver = nullptr;
 
     // Operations other parts use.
     void PlayStopToggle(bool preview);
@@ -114,7 +120,6 @@ public:
     void LoadPanelLayout();
     void ResetPanelLayout();
     void ResetView();
-    void ApplyPanelLayout(const TLayoutSettings& layout);
 
     // Keyboard table of the main window; true when the key was consumed.
     // target: the widget the key went to (null counts as the canvas).
@@ -135,9 +140,9 @@ public:
 
     // One pass of the idle loop; true while it must keep running.
     bool IdlePass();
-    bool IdleLoopRunning() const { return idleTimer_.isActive(); }
+    bool IdleLoopRunning() const;
     // Passes of the idle loop since the window was made.
-    uint64_t IdlePassesRun() const { return idlePassesRun_; }
+    uint64_t IdlePassesRun() const;
 
     TRenderOptions RenderOptions() const;
 
@@ -148,17 +153,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct TEngine; // player, playback and their clock
-    std::unique_ptr<TEngine> engine_;
     QStringList args_;
     bool shownOnce_ = false;
     bool skipCloseQuestion_ = false;
-    QTimer idleTimer_;
-    int idlePasses_ = 0;
-    uint64_t idlePassesRun_ = 0;
-    TImagesItem* lastCurrentLayer_ = nullptr;
-    // Each panel's last floating geometry: what the layout file keeps for a docked panel.
-    std::array<QRect, TLayoutSettings::PanelCount> floatRects_;
 
     void CreateToolBar();
     void CreateCanvas();
@@ -178,13 +175,12 @@ private:
     void CreatePanels();
     void ConnectGuarded(QObject* sender, const char* signal, std::function<void()> handler);
     void UpdateCaption();
-    // After a project was read (or reading stopped half-way): caption, resolution, panels.
-    void ProjectLoaded();
-    void ClearUndo();
-    void StartIdleLoop();
-    bool TickPlayer();
+    // The tool bar's enabled state follows playing, keyframe editing and the undo ring.
+    void EnableToolBar();
+    void ConnectDocument();
+    // The window's own commands: pack, zoom, helper lines.
+    void RegisterActions();
     void ChooseColour(uint32_t& colour);
-    QString LayoutPath(const char* file) const;
     TDockForm* Panel(int index) const;
 };
 

@@ -97,6 +97,31 @@ bool OpenProjectCommand(TScene& scene, TDialogs& dialogs, TErrorLog& log) {
     return true;
 }
 
+void ResetToNewProject(TScene& scene) {
+    scene.ProjectFileName = QString::fromLatin1(UntitledProjectName);
+    scene.ProjectDir.clear();
+    scene.ClearLayersAndFiles();
+    scene.BackgroundColor = 0xFFFFFF;
+    scene.Playing = false;
+    scene.Groups.clear();
+    scene.Lock = false;
+    scene.Lines.clear(); // helper lines belong to the project
+    scene.Saved = false;
+}
+
+void RecountSelection(TScene& scene) {
+    scene.SelectedCount = 0;
+    scene.CurrentLayer = nullptr;
+    for (const auto& entry : scene.Layers)
+        if (entry.second->Selected) ++scene.SelectedCount;
+}
+
+QString PhotoFileName(const TScene& scene) {
+    QString name = scene.ProjectFileName + QStringLiteral("T.png");
+    name.remove(QStringLiteral(".VKP"));
+    return name;
+}
+
 QString ExitSaveProject(TScene& scene, const TSettingsPlaces& places) {
     // The exit save is a safety copy: the scene stays the project it was.
     const QString fileName = scene.ProjectFileName;

@@ -12,6 +12,23 @@ class TSettingsPlaces;
 // File name of the automatic save at exit.
 inline constexpr const char* ExitSaveFileName = "Kilepesi.VKP";
 
+// The name of a project that has no file yet.
+inline constexpr const char* UntitledProjectName = "Untitled.VKP";
+
+// New project: the scene as the editor starts one. No layers, files, groups
+// or helper lines; no file and so no folder until its first save; white
+// background, locked layers pickable (Lock off), unsaved. The resolution,
+// the selection colour and the time scale stay as the user set them.
+void ResetToNewProject(TScene& scene);
+
+// After a project was read: the selection count follows the layers' Selected
+// flags (as the file left them) and no layer is current.
+void RecountSelection(TScene& scene);
+
+// The screenshot's suggested file name: the project's name with "T.png"
+// ("demo.VKP" gives "demoT.png").
+QString PhotoFileName(const TScene& scene);
+
 // The save command. withDialog: the save button (the save dialog is shown);
 // without it (Ctrl+S) the project goes back to the file it was read from or
 // last saved to, never to the current directory. A project whose read stopped

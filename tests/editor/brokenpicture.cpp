@@ -16,19 +16,12 @@ namespace {
 const QColor Magenta(255, 0, 255);
 }
 
-class BrokenPictureTest : public QObject {
+class BrokenPictureTest : public TMainWindowTest {
     Q_OBJECT
-    QTemporaryDir dir_;
-    std::unique_ptr<TMainForm> form_;
 
 private slots:
-    void init() {
-        QVERIFY(dir_.isValid());
-        form_ = std::make_unique<TMainForm>();
-        form_->Scene.Saved = true;
-        QVERIFY(ShowReady(*form_));
-    }
-    void cleanup() { form_.reset(); }
+    void init() { QVERIFY(StartWindow(RealDialogs)); }
+    void cleanup() { StopWindow(); }
 
     void layerWithoutItsPictureIsOutlinedInTheEditorOnly_data() {
         QTest::addColumn<QString>("name");

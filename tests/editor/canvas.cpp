@@ -15,27 +15,14 @@ using namespace velkon;
 using namespace velkon::uitest;
 
 
-class CanvasTest : public QObject {
+class CanvasTest : public TMainWindowTest {
     Q_OBJECT
-    QTemporaryDir dir_;
-    std::unique_ptr<TMainForm> form_;
 
-    TImagesItem* AddRedLayer(int w = 40, int h = 20) {
-        const QString path = dir_.filePath(QStringLiteral("red%1x%2.png").arg(w).arg(h));
-        if (!QFile::exists(path)) WriteColourPng(path, w, h, Red);
-        TFilesItem* file = form_->Scene.Files.Find(QFileInfo(path).fileName());
-        if (!file) file = form_->Scene.AddFile(TFilesItem::Create(path));
-        return form_->Scene.AddLayer(file);
-    }
+    TImagesItem* AddRedLayer(int w = 40, int h = 20) { return AddLayer(test::TLayerSpec().Sized(w, h)); }
 
 private slots:
-    void init() {
-        QVERIFY(dir_.isValid());
-        form_ = std::make_unique<TMainForm>();
-        form_->Scene.Saved = true;
-        QVERIFY(ShowReady(*form_));
-    }
-    void cleanup() { form_.reset(); }
+    void init() { QVERIFY(StartWindow(RealDialogs)); }
+    void cleanup() { StopWindow(); }
 
     void layerPixelsFollowGeometry_data() {
         QTest::addColumn<double>("angle");

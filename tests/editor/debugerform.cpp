@@ -48,11 +48,8 @@ QStringList RowOf(std::initializer_list<std::pair<int, QString>> cells) {
 
 } // namespace
 
-class DebugerFormTest : public QObject {
+class DebugerFormTest : public TMainWindowTest {
     Q_OBJECT
-    std::unique_ptr<TMainForm> form_;
-    TScriptedDialogs dialogs_;
-    QTemporaryDir dir_;
 
     // Opens the debugger on a layer of the example and runs check on the open window.
     void OnDebugger(const QString& layerName, const std::function<void(TDebugerForm&, QTableView&)>& check) {
@@ -80,17 +77,10 @@ class DebugerFormTest : public QObject {
 
 private slots:
     void init() {
-        dialogs_ = TScriptedDialogs();
-        form_ = std::make_unique<TMainForm>(QStringList{DemoPath});
-        form_->Dialogs = &dialogs_;
-        form_->Document.Places = TSettingsPlaces::In(dir_.path());
-        QVERIFY(ShowReady(*form_));
+        QVERIFY(StartWindow(ScriptedDialogs, {DemoPath}));
         QTRY_COMPARE(form_->windowTitle(), QStringLiteral("demo.VKP - Velkon Editor v1.97"));
     }
-    void cleanup() {
-        form_->Scene.Saved = true;
-        form_.reset();
-    }
+    void cleanup() { StopWindow(); }
 
     void debuggerOnTheCarShowsItsBaseTrack() {
         OnDebugger(QStringLiteral("car"), [](TDebugerForm& debugger, QTableView& grid) {

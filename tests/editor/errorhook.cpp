@@ -38,18 +38,12 @@ protected:
 
 } // namespace
 
-class ErrorHookTest : public QObject {
+class ErrorHookTest : public TMainWindowTest {
     Q_OBJECT
-    std::unique_ptr<TMainForm> form_;
-    TScriptedDialogs dialogs_;
 
 private slots:
-    void init() {
-        form_ = std::make_unique<TMainForm>();
-        form_->Dialogs = &dialogs_;
-        QVERIFY(ShowReady(*form_));
-    }
-    void cleanup() { form_.reset(); }
+    void init() { QVERIFY(StartWindow()); }
+    void cleanup() { StopWindow(); }
 
     void errorInEventHandlerIsLoggedWithItsMessageAlone() {
         TThrowingButton widget;

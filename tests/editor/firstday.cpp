@@ -26,16 +26,13 @@
 using namespace velkon;
 using namespace velkon::uitest;
 
-class FirstDayTest : public QObject {
+class FirstDayTest : public TMainWindowTest {
     Q_OBJECT
-    QTemporaryDir root_;
-    std::unique_ptr<TMainForm> form_;
-    TScriptedDialogs dialogs_;
 
     TImagesForm* Layers() { return qobject_cast<TImagesForm*>(form_->ImagesForm); }
     // Tabbed docks behind the shown one keep their visible flag; they are out of view.
     bool LogInView() const { return !form_->ErrorForm->visibleRegion().isEmpty(); }
-    QString Pictures() const { return root_.filePath(QStringLiteral("kepek")); }
+    QString Pictures() const { return dir_.filePath(QStringLiteral("kepek")); }
 
     // The pictures of the scene, in a folder of their own: a red and a blue
     // block, the blue one placed by its name.
@@ -58,18 +55,10 @@ class FirstDayTest : public QObject {
 
 private slots:
     void init() {
-        QVERIFY(root_.isValid());
-        dialogs_ = TScriptedDialogs();
-        form_ = std::make_unique<TMainForm>();
-        form_->Dialogs = &dialogs_;
-        form_->Document.Places = TSettingsPlaces::In(root_.path());
-        QVERIFY(ShowReady(*form_));
+        QVERIFY(StartWindow());
         form_->State.Zoom = 1.0;
     }
-    void cleanup() {
-        form_->Scene.Saved = true;
-        form_.reset();
-    }
+    void cleanup() { StopWindow(); }
 
     void picturesFromAnotherFolderGoBesideTheNewProjectAndReadBack() {
         // Pictures added through the layers panel, from their own folder.
@@ -84,7 +73,7 @@ private slots:
                      qPrintable(Describe(FileRowColour(row))));
 
         // Saved into a new folder through the save button: no question about the name.
-        const QString folder = root_.filePath(QStringLiteral("uj jelenet"));
+        const QString folder = dir_.filePath(QStringLiteral("uj jelenet"));
         QVERIFY(QDir().mkpath(folder));
         const QString project = QDir(folder).filePath(QStringLiteral("jelenet.VKP"));
         dialogs_.FileAnswers.push_back(project);
@@ -121,7 +110,7 @@ private slots:
         QTest::mouseClick(Layers()->AddImageSpeedButton, Qt::LeftButton);
         Layers()->PageControl->setCurrentWidget(Layers()->FileListView);
         QVERIFY(Near(FileRowColour(0), TFileListModel::AwayColour(), 3));
-        const QString folder = root_.filePath(QStringLiteral("csomag"));
+        const QString folder = dir_.filePath(QStringLiteral("csomag"));
         QVERIFY(QDir().mkpath(folder));
         dialogs_.FileAnswers.push_back(QDir(folder).filePath(QStringLiteral("jelenet.VKM")));
         QTest::mouseClick(form_->PackSpeedButton, Qt::LeftButton);
@@ -135,7 +124,7 @@ private slots:
     void aNewProjectsFirstSaveAsksNoNameQuestion() {
         // A project that has a file: New, then a picture and the first save.
         const QStringList pictures = WritePictures();
-        const QString old = root_.filePath(QStringLiteral("regi.VKP"));
+        const QString old = dir_.filePath(QStringLiteral("regi.VKP"));
         form_->Scene.AddLayer(form_->Scene.AddFile(TFilesItem::Create(pictures[0])));
         dialogs_.FileAnswers.push_back(old);
         form_->SaveSpeedButtonClick(true);
@@ -146,17 +135,17 @@ private slots:
         QTest::mouseClick(Layers()->AddImageSpeedButton, Qt::LeftButton);
         // Ctrl+S of a new project asks where, and only that, never into the old project's folder.
         dialogs_.Asked.clear();
-        const QString fresh = root_.filePath(QStringLiteral("uj/friss.VKP"));
-        QVERIFY(QDir().mkpath(root_.filePath(QStringLiteral("uj"))));
+        const QString fresh = dir_.filePath(QStringLiteral("uj/friss.VKP"));
+        QVERIFY(QDir().mkpath(dir_.filePath(QStringLiteral("uj"))));
         dialogs_.FileAnswers.push_back(fresh);
         QTest::keyClick(form_->OGLRenderPanel, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(dialogs_.Asked, QStringList{QStringLiteral("file:Projekt mentése|*.VKP")});
         QVERIFY(QFile::exists(fresh));
-        QVERIFY(!QFile::exists(root_.filePath(QStringLiteral("Untitled.VKP"))));
+        QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("Untitled.VKP"))));
         QCOMPARE(form_->Scene.ProjectFileName, QStringLiteral("friss.VKP"));
         // A project with a file asks before it takes another name.
         dialogs_.Asked.clear();
-        dialogs_.FileAnswers.push_back(root_.filePath(QStringLiteral("uj/masik.VKP")));
+        dialogs_.FileAnswers.push_back(dir_.filePath(QStringLiteral("uj/masik.VKP")));
         dialogs_.YesNoAnswers.push_back(false);
         QTest::mouseClick(form_->SaveSpeedButton, Qt::LeftButton);
         QVERIFY(dialogs_.Asked.contains(

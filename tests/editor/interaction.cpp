@@ -17,12 +17,8 @@
 using namespace velkon;
 using namespace velkon::uitest;
 
-class InteractionTest : public QObject {
+class InteractionTest : public TMainWindowTest {
     Q_OBJECT
-    QTemporaryDir dir_;
-    std::unique_ptr<TMainForm> form_;
-    // The window's clock for the click guard: it only moves when a test says so.
-    uint32_t now_ = 100000;
     // Past the click guard, with the frame drawn that the wait would have shown.
     void Later() {
         now_ += 100;
@@ -30,14 +26,7 @@ class InteractionTest : public QObject {
     }
 
     TImagesItem* AddRedLayer(double left, double top, int w = 80, int h = 40) {
-        const QString path = dir_.filePath(QStringLiteral("red%1x%2.png").arg(w).arg(h));
-        if (!QFile::exists(path)) WriteColourPng(path, w, h, Red);
-        TFilesItem* file = form_->Scene.Files.Find(QFileInfo(path).fileName());
-        if (!file) file = form_->Scene.AddFile(TFilesItem::Create(path));
-        TImagesItem* layer = form_->Scene.AddLayer(file);
-        layer->Left = left;
-        layer->Top = top;
-        return layer;
+        return AddLayer(test::TLayerSpec().At(left, top).Sized(w, h));
     }
 
     QWidget* Canvas() const { return form_->OGLRenderPanel; }
@@ -87,13 +76,9 @@ class InteractionTest : public QObject {
 
 private slots:
     void init() {
-        QVERIFY(dir_.isValid());
-        form_ = std::make_unique<TMainForm>();
-        form_->TickCount = [this] { return now_; };
-        form_->Scene.Saved = true;
-        QVERIFY(ShowReady(*form_));
+        QVERIFY(StartWindow(RealDialogs | TestClock));
     }
-    void cleanup() { form_.reset(); }
+    void cleanup() { StopWindow(); }
 
     void dragMovesThePickedLayerByThePointersStepAndCtrlZPutsItBack() {
         TImagesItem* layer = AddRedLayer(100, 50);

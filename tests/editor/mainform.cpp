@@ -24,30 +24,14 @@
 using namespace velkon;
 using namespace velkon::uitest;
 
-class MainFormTest : public QObject {
+class MainFormTest : public TMainWindowTest {
     Q_OBJECT
-    std::unique_ptr<TMainForm> form_;
-    TScriptedDialogs dialogs_;
-    QTemporaryDir dir_;
 
-    TImagesItem* AddLayer(const QString& name) {
-        const QString path = dir_.filePath(name + QStringLiteral(".png"));
-        WriteColourPng(path, 32, 32, Qt::red);
-        return form_->Scene.AddLayer(form_->Scene.AddFile(TFilesItem::Create(path)));
-    }
+    TImagesItem* AddLayer(const QString& name) { return TMainWindowTest::AddLayer(test::TLayerSpec().Named(name)); }
 
 private slots:
-    void init() {
-        dialogs_ = TScriptedDialogs();
-        form_ = std::make_unique<TMainForm>();
-        form_->Dialogs = &dialogs_;
-        form_->Document.Places = TSettingsPlaces::In(dir_.path());
-        QVERIFY(ShowReady(*form_));
-    }
-    void cleanup() {
-        form_->Scene.Saved = true;
-        form_.reset();
-    }
+    void init() { QVERIFY(StartWindow()); }
+    void cleanup() { StopWindow(); }
 
     void startsUntitledWithToolBarDefaults() {
         QCOMPARE(form_->windowTitle(), QStringLiteral("Untitled.VKP - Velkon Editor v1.97"));

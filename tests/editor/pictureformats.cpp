@@ -62,10 +62,8 @@ QByteArray PlainPng(int width, int height, int colorType, const QByteArray& pixe
 }
 } // namespace
 
-class PictureFormatsTest : public QObject {
+class PictureFormatsTest : public TMainWindowTest {
     Q_OBJECT
-    QTemporaryDir dir_;
-    std::unique_ptr<TMainForm> form_;
 
     TImagesItem* AddLayer(const QString& path, double left, double top) {
         TImagesItem* layer = form_->Scene.AddLayer(form_->Scene.AddFile(TFilesItem::Create(path)));
@@ -77,13 +75,8 @@ class PictureFormatsTest : public QObject {
     }
 
 private slots:
-    void init() {
-        QVERIFY(dir_.isValid());
-        form_ = std::make_unique<TMainForm>();
-        form_->Scene.Saved = true;
-        QVERIFY(ShowReady(*form_));
-    }
-    void cleanup() { form_.reset(); }
+    void init() { QVERIFY(StartWindow(RealDialogs)); }
+    void cleanup() { StopWindow(); }
 
     void greyGreyAlphaAndPalettePicturesShowTheirColours_data() {
         QTest::addColumn<int>("format");

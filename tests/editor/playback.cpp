@@ -4,6 +4,7 @@
 #include "uitest.h"
 
 #include "editor/errorform.h"
+#include "model/commanddesc.h"
 #include "model/filesitem.h"
 #include "model/scripteddialogs.h"
 
@@ -42,34 +43,21 @@ std::vector<TPose> Poses(const TScene& scene) {
 
 } // namespace
 
-class PlaybackTest : public QObject {
+class PlaybackTest : public TMainWindowTest {
     Q_OBJECT
-    std::unique_ptr<TMainForm> form_;
-    TScriptedDialogs dialogs_;
-    QTemporaryDir dir_;
 
-    void Make(const QStringList& args = {}) {
-        dialogs_ = TScriptedDialogs();
-        form_ = std::make_unique<TMainForm>(args);
-        form_->Dialogs = &dialogs_;
-        form_->Document.Places = TSettingsPlaces::In(dir_.path());
-        QVERIFY(ShowReady(*form_));
-    }
+    void Make(const QStringList& args = {}) { QVERIFY(StartWindow(ScriptedDialogs, args)); }
 
+    // A layer whose first track moves it with MoveTo(x; y; seconds).
     TImagesItem* AddLayer(const QString& name, std::initializer_list<const char*> moveTo) {
-        const QString path = dir_.filePath(name + QStringLiteral(".png"));
-        WriteColourPng(path, 32, 32, Qt::red);
-        TImagesItem* l = form_->Scene.AddLayer(form_->Scene.AddFile(TFilesItem::Create(path)));
+        TImagesItem* l = TMainWindowTest::AddLayer(test::TLayerSpec().Named(name));
         auto p = moveTo.begin();
-        l->Base.Track[0].Add(std::make_unique<TCommandItem>(1, p[0], p[1], p[2]));
+        l->Base.Track[0].Add(std::make_unique<TCommandItem>(cmdMoveTo, p[0], p[1], p[2]));
         return l;
     }
 
 private slots:
-    void cleanup() {
-        if (form_) form_->Scene.Saved = true;
-        form_.reset();
-    }
+    void cleanup() { StopWindow(); }
 
     void startsOnTheExampleProjectWithItsCaption() {
         Make({DemoPath});

@@ -9,6 +9,8 @@
 #include "editor/mainform.h"
 #include "editor/oglrenderpanel.h"
 #include "editor/velkonapplication.h"
+#include "model/scripteddialogs.h"
+#include "support/layers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,6 +24,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -110,5 +113,44 @@ inline bool Near(QRgb a, QColor b, int tolerance = 6) {
 inline QString Describe(QRgb c) {
     return QStringLiteral("(%1,%2,%3)").arg(qRed(c)).arg(qGreen(c)).arg(qBlue(c));
 }
+
+// The main window as the window tests start it: its settings (layout files,
+// favourites, exit save) in a folder of the test's own, the dialogs answered
+// from a script, shown with its canvas ready. A test class derives from it and
+// calls StartWindow in init() and StopWindow in cleanup().
+class TMainWindowTest : public QObject {
+protected:
+    QTemporaryDir dir_;
+    TScriptedDialogs dialogs_;
+    std::unique_ptr<TMainForm> form_;
+    // The canvas's click guard reads this clock when a test asks for it: it
+    // then moves only when the test says so.
+    uint32_t now_ = 100000;
+
+    enum TStartOption {
+        ScriptedDialogs = 0, // the dialogs answered from dialogs_
+        RealDialogs = 1,     // the real Qt dialogs, answered by TModalAnswer
+        TestClock = 2,       // the click guard reads now_
+    };
+    // args: the command line after the program name.
+    bool StartWindow(int options = ScriptedDialogs, const QStringList& args = {}) {
+        if (!dir_.isValid()) return false;
+        dialogs_ = TScriptedDialogs();
+        form_ = std::make_unique<TMainForm>(args);
+        if (!(options & RealDialogs)) form_->Dialogs = &dialogs_;
+        if (options & TestClock) form_->TickCount = [this] { return now_; };
+        form_->Document.Places = TSettingsPlaces::In(dir_.path());
+        return ShowReady(*form_);
+    }
+    // Closes the window without the unsaved-project question.
+    void StopWindow() {
+        if (form_) form_->Scene.Saved = true;
+        form_.reset();
+    }
+    // A layer on a one-colour picture in the test's folder (red 32 x 32 unless told).
+    TImagesItem* AddLayer(const test::TLayerSpec& spec = test::TLayerSpec()) {
+        return test::AddLayer(form_->Scene, dir_.path(), spec);
+    }
+};
 
 } // namespace velkon::uitest

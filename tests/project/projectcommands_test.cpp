@@ -1,4 +1,6 @@
 #include "model/errorlog.h"
+#include "model/filesitem.h"
+#include "model/imagesitem.h"
 #include "model/scene.h"
 #include "model/scripteddialogs.h"
 #include "model/velkonerror.h"
@@ -190,4 +192,81 @@ TEST_F(TProjectCommandsTest, ExitSaveThatCannotBeWrittenThrowsAndKeepsTheScene) 
     EXPECT_EQ(Scene.ProjectFileName, "p.VKP");
     EXPECT_EQ(Scene.ProjectDir, Dir.path());
     EXPECT_FALSE(Scene.Saved);
+}
+
+namespace {
+
+// A scene full of a project: layers (the second selected and current), a
+// group, helper lines, colours, a file, a half-read mark.
+void FillScene(TScene& scene, const QString& folder) {
+    for (const char* name : {"a", "b"}) {
+        TImagesItem* layer = scene.Layers.Add(QString::fromLatin1(name), std::make_unique<TImagesItem>());
+        layer->Name = QString::fromLatin1(name);
+    }
+    scene.AddFile(TFilesItem::Create(QDir(folder).filePath("ball.png")));
+    scene.Layers.At(1)->Selected = true;
+    scene.SelectedCount = 1;
+    scene.CurrentLayer = scene.Layers.At(1);
+    scene.Groups = {QStringLiteral("Csapat")};
+    scene.Lines = {QStringLiteral("V512=512")};
+    scene.BackgroundColor = 0x102030;
+    scene.SelectColor = 0x00FF00;
+    scene.Resolution = 3;
+    scene.TimeScale = 4;
+    scene.Lock = true;
+    scene.Saved = true;
+    scene.Incomplete = QStringLiteral("sor 12");
+    scene.ProjectFileName = QStringLiteral("jelenet.VKP");
+    scene.ProjectDir = folder;
+}
+
+} // namespace
+
+TEST(NewProjectTest, EmptiesTheProjectAndKeepsTheUsersViewSettings) {
+    TScene scene;
+    FillScene(scene, QStringLiteral("/tmp/x"));
+    ResetToNewProject(scene);
+    EXPECT_EQ(scene.Layers.Count(), 0);
+    EXPECT_EQ(scene.Files.Count(), 0);
+    EXPECT_EQ(scene.SelectedCount, 0);
+    EXPECT_EQ(scene.CurrentLayer, nullptr);
+    EXPECT_TRUE(scene.Groups.isEmpty());
+    EXPECT_TRUE(scene.Lines.isEmpty());
+    EXPECT_EQ(scene.BackgroundColor, 0xFFFFFFu);
+    EXPECT_FALSE(scene.Lock);
+    EXPECT_FALSE(scene.Saved);
+    EXPECT_TRUE(scene.Incomplete.isEmpty()); // a new project is not half-read
+    EXPECT_EQ(scene.ProjectFileName, QStringLiteral("Untitled.VKP"));
+    EXPECT_TRUE(scene.ProjectDir.isEmpty()); // no file, no folder until its first save
+    // What the user chose for the view stays.
+    EXPECT_EQ(scene.SelectColor, 0x00FF00u);
+    EXPECT_EQ(scene.Resolution, 3);
+    EXPECT_EQ(scene.TimeScale, 4);
+}
+
+TEST(NewProjectTest, ReadSelectionIsCountedFromTheLayersAndNoLayerIsCurrent) {
+    TScene scene;
+    FillScene(scene, QStringLiteral("/tmp/x"));
+    scene.Layers.At(0)->Selected = true;
+    scene.SelectedCount = 7; // whatever an earlier project left
+    RecountSelection(scene);
+    EXPECT_EQ(scene.SelectedCount, 2);
+    EXPECT_EQ(scene.CurrentLayer, nullptr);
+    for (const auto& entry : scene.Layers)
+        entry.second->Selected = false;
+    RecountSelection(scene);
+    EXPECT_EQ(scene.SelectedCount, 0);
+}
+
+TEST(NewProjectTest, PhotoIsNamedAfterTheProject) {
+    TScene scene;
+    const std::pair<const char*, const char*> cases[] = {
+        {"demo.VKP", "demoT.png"},
+        {"jelenet.VKP", "jelenetT.png"},
+        {"nevtelen", "nevtelenT.png"},
+    };
+    for (const auto& [project, photo] : cases) {
+        scene.ProjectFileName = QString::fromLatin1(project);
+        EXPECT_EQ(PhotoFileName(scene), QString::fromLatin1(photo)) << project;
+    }
 }

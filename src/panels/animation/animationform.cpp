@@ -2,6 +2,7 @@
 
 #include "edit/commandedit.h"
 #include "editor/editordocument.h"
+#include "editor/uihelpers.h"
 #include "editor/velkonapplication.h"
 #include "model/commanddesc.h"
 #include "model/dialogs.h"
@@ -43,7 +44,7 @@ public:
         const bool selected = option.state & QStyle::State_Selected;
         const uint32_t bgr = index.data(ColourRole).toUInt();
         const QColor back = selected ? option.palette.color(QPalette::Highlight)
-                                     : QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+                                     : ToQColor(bgr);
         painter->save();
         painter->fillRect(option.rect, back);
         painter->setPen(selected ? option.palette.color(QPalette::HighlightedText) : QColor(Qt::black));

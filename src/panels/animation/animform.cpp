@@ -2,6 +2,7 @@
 
 #include "edit/editorstate.h"
 #include "editor/editordocument.h"
+#include "editor/uihelpers.h"
 #include "editor/velkonapplication.h"
 #include "model/commands.h"
 #include "model/imagesitem.h"
@@ -32,13 +33,6 @@ namespace velkon {
 
 namespace {
 
-// Connects a signal to a handler whose errors go to the log with the sender.
-template <class Sender, class Signal, class F>
-void On(Sender* sender, Signal signal, QObject* context, F handler) {
-    QObject::connect(sender, signal, context,
-                     [sender, handler = std::move(handler)] { TVelkonApplication::Guard(sender, handler); });
-}
-
 // The animation selector's items, as the caption above the lists shows them.
 QString AnimationCaption(int index) {
     static const char* const names[] = {"Base [F5]", "Touch1 [F6]", "Touch2 [F7]", "Touch3 [F8]"};
@@ -64,13 +58,20 @@ TAnimForm::TAnimForm(TEditorDocument& document, QWidget* parent)
     CreateControls();
     CreatePopupMenu();
 
-    document_.Actions.AddCommand = [this] { AddCommandSpeedButtonClick(); };
-    document_.Actions.ToggleStartBit = [this](int bit) {
+    document_.Registry.Command("commands.add", this, AddCommandSpeedButton->text(), AddCommandSpeedButton->toolTip(),
+                               {QKeySequence(Qt::Key_Insert)}, [this] { AddCommandSpeedButtonClick(); });
+    // Alt+1 and Alt+2: the layer's start bits of Base (bit 0) and Touch (bit 2), as their buttons.
+    const auto toggleStartBit = [this](QToolButton* button) {
         if (document_.Playing()) return;
-        QToolButton* button = bit == 0 ? ExecuteSpeedButton : ExecuteTouchSpeedButton;
         button->setChecked(!button->isChecked());
         ExecuteSpeedButtonClick();
     };
+    document_.Registry.Command("commands.startBitBase", this, ExecuteSpeedButton->text(),
+                               ExecuteSpeedButton->toolTip(), {QKeySequence(Qt::ALT | Qt::Key_1)},
+                               [this, toggleStartBit] { toggleStartBit(ExecuteSpeedButton); });
+    document_.Registry.Command("commands.startBitTouch", this, ExecuteTouchSpeedButton->text(),
+                               ExecuteTouchSpeedButton->toolTip(), {QKeySequence(Qt::ALT | Qt::Key_2)},
+                               [this, toggleStartBit] { toggleStartBit(ExecuteTouchSpeedButton); });
 
     connect(&document_, &TEditorDocument::SelectionChanged, this,
             [this] { TVelkonApplication::Guard(this, [this] { ShowLayerCommands(false); }); });
@@ -103,12 +104,7 @@ void TAnimForm::CreateControls() {
     bar->setSpacing(0);
     const auto button = [&](QToolButton*& b, const char* name, const char* text, const QString& hint,
                             bool toggle = false) {
-        b = new QToolButton(AnimationPanel);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setText(QString::fromUtf8(text));
-        b->setToolTip(hint);
-        b->setCheckable(toggle);
-        b->setAutoRaise(true);
+        b = ToolButton(AnimationPanel, name, QString::fromUtf8(text), hint, toggle);
         b->setFixedSize(22, 22); // the panel docks narrow
         bar->addWidget(b);
     };
@@ -189,10 +185,10 @@ void TAnimForm::CreateControls() {
     On(CmdDownSpeedButton, &QToolButton::clicked, this, [this] { CmdDownSpeedButtonClick(); });
     // Both preview buttons are the main window's preview toggle.
     On(PlaySpeedButton, &QToolButton::clicked, this, [this] {
-        if (!document_.Playing() && document_.PlayStopToggle) document_.PlayStopToggle(true);
+        if (!document_.Playing()) document_.PlayStopToggle(true);
     });
     On(StopSpeedButton, &QToolButton::clicked, this, [this] {
-        if (document_.Playing() && document_.PlayStopToggle) document_.PlayStopToggle(true);
+        if (document_.Playing()) document_.PlayStopToggle(true);
     });
     On(ExecuteSpeedButton, &QToolButton::clicked, this, [this] { ExecuteSpeedButtonClick(); });
     On(ExecuteTouchSpeedButton, &QToolButton::clicked, this, [this] { ExecuteSpeedButtonClick(); });
@@ -352,7 +348,7 @@ TCommands* TAnimForm::ShownTrack(TImagesItem* layer) const {
 }
 
 QWidget* TAnimForm::DialogParent() const {
-    return document_.Window ? document_.Window() : const_cast<TAnimForm*>(this);
+    return document_.DialogParent ? document_.DialogParent : const_cast<TAnimForm*>(this);
 }
 
 void TAnimForm::Changed() {

@@ -1,5 +1,6 @@
 #include "panels/animation/debuggermodel.h"
 
+#include "editor/uihelpers.h"
 #include <QApplication>
 #include <QFont>
 #include <QPalette>
@@ -59,7 +60,7 @@ QColor TDebuggerModel::Background(const TDebugCellLook& look, const QPalette& pa
     case TDebugCellLook::shHighlight:
         return palette.color(QPalette::Highlight);
     case TDebugCellLook::shColour: // 0x00BBGGRR
-        return QColor(look.Colour & 0xFF, (look.Colour >> 8) & 0xFF, (look.Colour >> 16) & 0xFF);
+        return ToQColor(look.Colour);
     case TDebugCellLook::shWindow:
         break;
     }

@@ -2,6 +2,7 @@
 
 #include "edit/favourites.h"
 #include "editor/editordocument.h"
+#include "editor/uihelpers.h"
 #include "editor/velkonapplication.h"
 #include "panels/animation/favouriterowsmodel.h"
 
@@ -35,10 +36,8 @@ QTreeView* RowsView(QWidget* parent, const char* name, TFavouriteRowsModel* mode
 }
 
 QToolButton* SpeedButton(QWidget* parent, const char* name, const QString& text, const QString& hint) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setText(text);
-    button->setToolTip(hint);
+    QToolButton* button = ToolButton(parent, name, text, hint);
+    button->setAutoRaise(false);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     return button;
 }

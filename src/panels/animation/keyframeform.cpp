@@ -4,6 +4,7 @@
 
 #include "edit/editorstate.h"
 #include "editor/editordocument.h"
+#include "editor/uihelpers.h"
 #include "editor/velkonapplication.h"
 #include "engine/playback.h"
 #include "model/scene.h"
@@ -26,13 +27,6 @@ namespace velkon {
 
 namespace {
 
-// Connects a signal to a handler whose errors go to the log with the sender.
-template <class Sender, class Signal, class Handler>
-void On(Sender* sender, Signal signal, QObject* context, Handler handler) {
-    QObject::connect(sender, signal, context,
-                     [sender, handler] { TVelkonApplication::Guard(sender, handler); });
-}
-
 constexpr int kColumnWidth = 14;
 constexpr int kRowHeight = 20;
 constexpr int kGridBoxWidth = 4000;
@@ -43,58 +37,18 @@ constexpr int kHeightIdle = 77;
 
 TKeyFrameForm::TKeyFrameForm(TEditorDocument& document, QWidget* parent)
     : TDockForm(QStringLiteral("KeyFrameForm"), QStringLiteral("Kulcskockás animáció"), parent),
-      Editor(document.State), document_(document) {
-    document_.State.AutoDuration = QStringLiteral("0,5");
+      document_(document) {
     CreateControls();
     CreatePopupMenu();
-    FillActions();
 
-    Editor.Changed = [this] { Reload(); };
-    Editor.Refreshed = [this] { document_.Edited(); };
-    document_.State.Undo.SwitchKeyframeEditing = [this](bool on) { Editor.SwitchFromUndo(on); };
-    connect(&document_, &TEditorDocument::UndoApplied, this,
-            [this] { TVelkonApplication::Guard(this, [this] { Editor.Refresh(); }); });
+    connect(&document_, &TEditorDocument::KeyframesChanged, this, [this] { Reload(); });
     connect(&document_, &TEditorDocument::EnabledStateChanged, this, [this] { UpdateEnabledState(); });
-    connect(&document_, &TEditorDocument::ProjectReplaced, this, [this] {
-        // A new scene holds no edit: nothing to store or restore.
-        TEditorState& s = document_.State;
-        s.KeyframeMode = false;
-        s.KeyframePlaying = false;
-        s.KeyFrameIndex = -1;
-        s.KeyFrameCol = 0;
-        s.KeyFrameColCount = 1;
-        Editor.TimelineLeft = Editor.TimelineRight = 0;
-        Reload();
-    });
     // A layer deleted or renamed elsewhere: the members are read afresh.
     connect(&document_, &TEditorDocument::LayersChanged, this, [this] { UpdateEnabledState(); });
     Reload();
 }
 
-TKeyFrameForm::~TKeyFrameForm() {
-    document_.State.Undo.SwitchKeyframeEditing = nullptr;
-    document_.Actions.KeyframeColumnStep = nullptr;
-    document_.Actions.KeyframePlayToggle = nullptr;
-    document_.Actions.KeyframePlaying = nullptr;
-    document_.Actions.KeyframeEditingOff = nullptr;
-    document_.Actions.GroupEditToggle = nullptr;
-    document_.Actions.LinkToggle = nullptr;
-    document_.Actions.SelectAnimation = nullptr;
-    document_.Actions.KeyframeStoreAndCopy = nullptr;
-    document_.Actions.PlayTick = nullptr;
-    document_.Actions.KeyframeSaving = nullptr;
-}
-
-QToolButton* TKeyFrameForm::Button(QWidget* parent, const char* name, const QString& text,
-                                   const QString& hint, bool checkable) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setText(text);
-    b->setToolTip(hint);
-    b->setCheckable(checkable);
-    b->setAutoRaise(true);
-    return b;
-}
+TKeyFrameForm::~TKeyFrameForm() = default;
 
 void TKeyFrameForm::CreateControls() {
     auto* content = new QWidget(this);
@@ -116,36 +70,36 @@ void TKeyFrameForm::CreateControls() {
     rows->addLayout(row);
     rows->addLayout(toggles);
     QWidget* g = KeyframeGroupBox;
-    KeyEditSpeedButton = Button(g, "KeyEditSpeedButton", QStringLiteral("Szerk."),
+    KeyEditSpeedButton = ToolButton(g, "KeyEditSpeedButton", QStringLiteral("Szerk."),
                                 QStringLiteral("Kulcskockás animáció szerkesztés"), true);
     AutoCommandCopySpeedButton =
-        Button(g, "AutoCommandCopySpeedButton", QStringLiteral("Tár"),
+        ToolButton(g, "AutoCommandCopySpeedButton", QStringLiteral("Tár"),
                QStringLiteral("Tárolja a változást és átmásolja egy következő fázisba."));
-    SpeedButton3 = Button(g, "SpeedButton3", QStringLiteral("-"), QStringLiteral("-"));
+    SpeedButton3 = ToolButton(g, "SpeedButton3", QStringLiteral("-"), QStringLiteral("-"));
     AutoDurationEdit = new QLineEdit(document_.State.AutoDuration, g);
     AutoDurationEdit->setObjectName(QStringLiteral("AutoDurationEdit"));
     AutoDurationEdit->setToolTip(
         QStringLiteral("Időzítési (duration) érték ezt használja az automatikus parancsgenerátor"));
     AutoDurationEdit->setMaximumWidth(44);
-    SpeedButton11 = Button(g, "SpeedButton11", QStringLiteral("+"), QStringLiteral("+"));
-    KeyframeTimeSetSpeedButton = Button(g, "KeyframeTimeSetSpeedButton", QStringLiteral("Idő"),
+    SpeedButton11 = ToolButton(g, "SpeedButton11", QStringLiteral("+"), QStringLiteral("+"));
+    KeyframeTimeSetSpeedButton = ToolButton(g, "KeyframeTimeSetSpeedButton", QStringLiteral("Idő"),
                                         QStringLiteral("A több kiválasztott kulcskokák idejét módosítja"));
-    CopyKeyframeSpeedButton = Button(g, "CopyKeyframeSpeedButton", QStringLiteral("Dupl."),
+    CopyKeyframeSpeedButton = ToolButton(g, "CopyKeyframeSpeedButton", QStringLiteral("Dupl."),
                                      QStringLiteral("Megduplázza akiválasztott fázist"));
-    DeleteKeyframeSpeedButton = Button(g, "DeleteKeyframeSpeedButton", QStringLiteral("Töröl"),
+    DeleteKeyframeSpeedButton = ToolButton(g, "DeleteKeyframeSpeedButton", QStringLiteral("Töröl"),
                                        QStringLiteral("Törli a kiválasztott fázist"));
-    CmdUpSpeedButton = Button(g, "CmdUpSpeedButton", QStringLiteral("◀"),
+    CmdUpSpeedButton = ToolButton(g, "CmdUpSpeedButton", QStringLiteral("◀"),
                               QStringLiteral("A fázist eggyel hátrébb mozgatja"));
-    CmdDownSpeedButton = Button(g, "CmdDownSpeedButton", QStringLiteral("▶"),
+    CmdDownSpeedButton = ToolButton(g, "CmdDownSpeedButton", QStringLiteral("▶"),
                                 QStringLiteral("A fázist eggyel előrébb mozgatja"));
-    SkeltonSpeedButton = Button(g, "SkeltonSpeedButton", QStringLiteral("Csop."),
+    SkeltonSpeedButton = ToolButton(g, "SkeltonSpeedButton", QStringLiteral("Csop."),
                                 QStringLiteral("Csoportos szerkesztés [ALT+G]"), true);
-    LinkSpeedButton = Button(g, "LinkSpeedButton", QStringLiteral("Link"),
+    LinkSpeedButton = ToolButton(g, "LinkSpeedButton", QStringLiteral("Link"),
                              QStringLiteral("Összekapcsolt elemeket nem lehet elmozgatni [ALT+L]"), true);
     KeyFrameSelectSpeedButton =
-        Button(g, "KeyFrameSelectSpeedButton", QStringLiteral("Kijel."),
+        ToolButton(g, "KeyFrameSelectSpeedButton", QStringLiteral("Kijel."),
                QStringLiteral("Kiválasztja az összes elemet ami részt vett az előző szerkesztésben"));
-    PlaySpeedButton = Button(g, "PlaySpeedButton", QStringLiteral("▷"),
+    PlaySpeedButton = ToolButton(g, "PlaySpeedButton", QStringLiteral("▷"),
                              QStringLiteral("A kiválasztott kulcskockától lejátsza az animációt."), true);
     for (QWidget* w : std::initializer_list<QWidget*>{
              KeyEditSpeedButton, AutoCommandCopySpeedButton, SpeedButton3, AutoDurationEdit, SpeedButton11,
@@ -172,17 +126,17 @@ void TKeyFrameForm::CreateControls() {
     auto* tools = new QHBoxLayout(PathToolsBox);
     tools->setContentsMargins(0, 0, 0, 0);
     PathTools = new TKeyFramePathTools(document_, PathToolsBox);
-    PathTools->SetKeyframeEditor(&Editor);
+    PathTools->SetKeyframeEditor(&document_.Keyframes);
     tools->addWidget(PathTools);
     // Generated or transposed keyframes: the grid takes the new columns and shows the current one again.
     connect(PathTools, &TKeyFramePathTools::PathKeyframesCreated, this, [this](int columns) {
         document_.State.KeyFrameColCount = columns;
-        Editor.Refresh();
+        document_.Keyframes.Refresh();
         document_.Edited();
         Reload();
     });
     connect(PathTools, &TKeyFramePathTools::KeyframesTransposed, this, [this] {
-        Editor.ApplySelected();
+        document_.Keyframes.ApplySelected();
         document_.Edited();
         Reload();
     });
@@ -207,18 +161,18 @@ void TKeyFrameForm::CreateControls() {
 
     On(KeyEditSpeedButton, &QToolButton::clicked, this, [this] { KeyEditSpeedButtonClick(); });
     On(AutoCommandCopySpeedButton, &QToolButton::clicked, this, [this] {
-        Editor.Store(TKeyframeEditor::storeCopyNext);
+        document_.Keyframes.Store(TKeyframeEditor::storeCopyNext);
         AfterChange();
     });
     On(SpeedButton3, &QToolButton::clicked, this, [this] { DurationButtonClick(false); });
     On(SpeedButton11, &QToolButton::clicked, this, [this] { DurationButtonClick(true); });
     On(AutoDurationEdit, &QLineEdit::textEdited, this, [this] {
-        Editor.DurationTyped(AutoDurationEdit->text());
+        document_.Keyframes.DurationTyped(AutoDurationEdit->text());
         AfterChange();
     });
     auto run = [this](QToolButton* b, void (TKeyframeEditor::*op)()) {
         On(b, &QToolButton::clicked, this, [this, op] {
-            (Editor.*op)();
+            (document_.Keyframes.*op)();
             AfterChange();
         });
     };
@@ -235,7 +189,7 @@ void TKeyFrameForm::CreateControls() {
        [this] { document_.State.LinkDown = LinkSpeedButton->isChecked(); });
     On(PlaySpeedButton, &QToolButton::clicked, this, [this] { PlaySpeedButtonClick(); });
     On(AnimSelectComboBox, &QComboBox::activated, this,
-       [this] { Editor.SelectAnimation(AnimSelectComboBox->currentIndex()); });
+       [this] { document_.Keyframes.SelectAnimation(AnimSelectComboBox->currentIndex()); });
 }
 
 void TKeyFrameForm::CreateGrids(QWidget* parent) {
@@ -297,65 +251,20 @@ void TKeyFrameForm::CreatePopupMenu() {
         });
         return a;
     };
-    item(QStringLiteral("Összes kiválasztása"), [this] { Editor.SelectWholeTimeline(); });
+    item(QStringLiteral("Összes kiválasztása"), [this] { document_.Keyframes.SelectWholeTimeline(); });
     TimelinePopupMenu->addSeparator();
-    item(QStringLiteral("Kiválasztottak átmásolása"), [this] { Editor.CopyRange(false); });
+    item(QStringLiteral("Kiválasztottak átmásolása"), [this] { document_.Keyframes.CopyRange(false); });
     item(QStringLiteral("Kiválasztottak átmásolása fordított sorrendben"),
-         [this] { Editor.CopyRange(true); });
-    item(QStringLiteral("Kiválasztottak törlése"), [this] { Editor.DeleteRange(); });
+         [this] { document_.Keyframes.CopyRange(true); });
+    item(QStringLiteral("Kiválasztottak törlése"), [this] { document_.Keyframes.DeleteRange(); });
     TimelinePopupMenu->addAction(PathTools->TransposePointAction);
     TimelinePopupMenu->addAction(PathTools->TransposeAction);
     TimelinePopupMenu->addSeparator();
-    item(QStringLiteral("Duration módosítás"), [this] { Editor.SetRangeDuration(); });
-    item(QStringLiteral("Duration sebességből"), [this] { Editor.DurationFromSpeed(document_.Dialogs()); });
+    item(QStringLiteral("Duration módosítás"), [this] { document_.Keyframes.SetRangeDuration(); });
+    item(QStringLiteral("Duration sebességből"), [this] { document_.Keyframes.DurationFromSpeed(document_.Dialogs()); });
     widget()->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(widget(), &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { TimelinePopupMenu->popup(widget()->mapToGlobal(p)); });
-}
-
-void TKeyFrameForm::FillActions() {
-    auto& a = document_.Actions;
-    a.KeyframeColumnStep = [this](int step) {
-        Editor.StepColumn(step);
-        AfterChange();
-    };
-    a.KeyframePlayToggle = [this] {
-        if (!document_.State.KeyframeMode && !document_.State.KeyframePlaying) return;
-        PlaySpeedButton->setChecked(!PlaySpeedButton->isChecked());
-        PlaySpeedButtonClick();
-    };
-    a.KeyframePlaying = [this] { return document_.State.KeyframePlaying; };
-    a.KeyframeEditingOff = [this] {
-        Editor.Finish(document_.Player);
-        AfterChange();
-    };
-    a.KeyframeSaving = [this](const std::function<void()>& write) {
-        Editor.WithStartState(write);
-        Reload();
-    };
-    a.GroupEditToggle = [this] {
-        if (!document_.Playing()) SkeltonSpeedButton->toggle();
-    };
-    a.LinkToggle = [this] {
-        if (!document_.Playing()) LinkSpeedButton->toggle();
-    };
-    a.SelectAnimation = [this](int animation) {
-        if (document_.Playing() || document_.State.KeyframeMode) return;
-        AnimSelectComboBox->setCurrentIndex(animation);
-        Editor.SelectAnimation(animation);
-    };
-    a.KeyframeStoreAndCopy = [this] {
-        Editor.Store(TKeyframeEditor::storeCopyNext);
-        AfterChange();
-    };
-    a.PlayTick = [this] {
-        if (!document_.State.KeyframePlaying) return;
-        const bool running = Editor.PlayFollow();
-        if (!running && (!document_.Playback || document_.Playback->AutoStop)) {
-            PlaySpeedButton->setChecked(false);
-            PlaySpeedButtonClick();
-        }
-    };
 }
 
 // ---- Handlers ----
@@ -366,41 +275,25 @@ void TKeyFrameForm::AfterChange() {
 }
 
 void TKeyFrameForm::KeyEditSpeedButtonClick() {
-    if (KeyEditSpeedButton->isChecked()) {
-        if (!Editor.EditingOn(document_.Dialogs())) KeyEditSpeedButton->setChecked(false);
-    } else {
-        Editor.Finish(document_.Player);
-    }
-    document_.Edited();
-    Reload();
+    struct TSync { // the button follows the state, also when switching failed part-way
+        TKeyFrameForm* f;
+        ~TSync() { f->Reload(); }
+    } sync{this};
+    document_.SetKeyframeEditing(KeyEditSpeedButton->isChecked());
 }
 
 void TKeyFrameForm::PlaySpeedButtonClick() {
-    if (!document_.Player) {
-        PlaySpeedButton->setChecked(document_.State.KeyframePlaying);
-        return;
-    }
-    if (PlaySpeedButton->isChecked()) {
-        struct TSync { // the button follows the state, also when starting failed part-way
-            TKeyFrameForm* f;
-            ~TSync() { f->Reload(); }
-        } sync{this};
-        if (Editor.PlayStart(*document_.Player) && document_.StartIdleLoop) document_.StartIdleLoop();
-    } else {
-        Editor.PlayStop(*document_.Player);
-    }
-    Reload();
-    document_.Redraw();
+    document_.SetKeyframePlaying(PlaySpeedButton->isChecked());
 }
 
 void TKeyFrameForm::DurationButtonClick(bool plus) {
     const Qt::KeyboardModifiers mods = QApplication::keyboardModifiers();
-    Editor.DurationStep(plus, mods & Qt::ShiftModifier, mods & Qt::ControlModifier, mods & Qt::AltModifier);
+    document_.Keyframes.DurationStep(plus, mods & Qt::ShiftModifier, mods & Qt::ControlModifier, mods & Qt::AltModifier);
     AfterChange();
 }
 
 void TKeyFrameForm::KeyframeGridSelect(int column) {
-    Editor.SelectColumn(column);
+    document_.Keyframes.SelectColumn(column);
     AfterChange();
 }
 
@@ -412,8 +305,8 @@ void TKeyFrameForm::TimelineSelectionChanged() {
         left = std::min(left, i.column());
         right = std::max(right, i.column());
     }
-    Editor.TimelineLeft = left;
-    Editor.TimelineRight = right;
+    document_.Keyframes.TimelineLeft = left;
+    document_.Keyframes.TimelineRight = right;
 }
 
 // ---- Showing the state ----
@@ -428,17 +321,17 @@ void TKeyFrameForm::ShowKeyframeArea(bool shown) {
 void TKeyFrameForm::Reload() {
     const TEditorState& s = document_.State;
     updating_ = true;
-    const int columns = s.KeyframeMode ? Editor.ColumnCount() : 1;
+    const int columns = s.KeyframeMode ? document_.Keyframes.ColumnCount() : 1;
     keyModel_->SetColumns(columns);
     timeModel_->SetColumns(columns);
     const int selected = std::clamp(s.KeyFrameCol, 0, columns - 1);
     const QModelIndex cell = keyModel_->index(0, selected);
     KeyframeStringGrid->selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
-    if (Editor.TimelineRight < columns) {
-        const QItemSelection range(timeModel_->index(0, Editor.TimelineLeft),
-                                   timeModel_->index(0, Editor.TimelineRight));
+    if (document_.Keyframes.TimelineRight < columns) {
+        const QItemSelection range(timeModel_->index(0, document_.Keyframes.TimelineLeft),
+                                   timeModel_->index(0, document_.Keyframes.TimelineRight));
         TimeLineStringGrid->selectionModel()->select(range, QItemSelectionModel::ClearAndSelect);
-        TimeLineStringGrid->scrollTo(timeModel_->index(0, Editor.TimelineRight));
+        TimeLineStringGrid->scrollTo(timeModel_->index(0, document_.Keyframes.TimelineRight));
     }
     if (AutoDurationEdit->text() != s.AutoDuration) AutoDurationEdit->setText(s.AutoDuration);
     KeyEditSpeedButton->setChecked(s.KeyframeMode);

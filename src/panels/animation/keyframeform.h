@@ -1,6 +1,5 @@
 #pragma once
 
-#include "edit/keyframes.h"
 #include "editor/dockform.h"
 
 class QAction;
@@ -28,8 +27,6 @@ class TKeyFrameForm : public TDockForm {
 public:
     TKeyFrameForm(TEditorDocument& document, QWidget* parent = nullptr);
     ~TKeyFrameForm() override;
-
-    TKeyframeEditor Editor;
 
     QGroupBox* KeyframeGroupBox = nullptr;
     QToolButton* KeyEditSpeedButton = nullptr;
@@ -64,9 +61,6 @@ private:
     void CreateControls();
     void CreateGrids(QWidget* parent);
     void CreatePopupMenu();
-    void FillActions();
-    QToolButton* Button(QWidget* parent, const char* name, const QString& text, const QString& hint,
-                        bool checkable = false);
 
     void KeyEditSpeedButtonClick();
     void PlaySpeedButtonClick();

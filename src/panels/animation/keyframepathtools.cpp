@@ -4,6 +4,7 @@
 #include "edit/keyframes.h"
 #include "edit/pathtools.h"
 #include "editor/editordocument.h"
+#include "editor/uihelpers.h"
 #include "editor/velkonapplication.h"
 #include "model/scene.h"
 
@@ -95,20 +96,18 @@ TKeyFramePathTools::TKeyFramePathTools(TEditorDocument& document, QWidget* paren
         RecomputeToolPoints(state);
         if (self && state.ToolMode == 4) state.LayerValuesChanged.Emit();
     };
-    document_.Actions.BoneButton = [self] {
+    document_.Registry.Command("keyframe.bone", this, BoneSpeedButton->text(), BoneSpeedButton->toolTip(),
+                               {QKeySequence(Qt::ALT | Qt::Key_B)}, [self] {
         if (self) TVelkonApplication::Guard(self->BoneSpeedButton, [&] { self->BoneSetupAgain(); });
-    };
+    });
     connect(&document_, &TEditorDocument::EnabledStateChanged, this, [this] { UpdateEnabledState(); });
     UpdateEnabledState();
 }
 
 QToolButton* TKeyFramePathTools::Button(const char* name, const QString& text, const QString& hint,
                                         bool toggle) {
-    auto* b = new QToolButton(this);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setText(text);
-    b->setToolTip(hint);
-    b->setCheckable(toggle);
+    QToolButton* b = ToolButton(this, name, text, hint, toggle);
+    b->setAutoRaise(false); // the tools stand out as buttons of their own
     return b;
 }
 

@@ -7,6 +7,7 @@
 #include "edit/layerops.h"
 #include "edit/selection.h"
 #include "editor/editordocument.h"
+#include "editor/uihelpers.h"
 #include "editor/velkonapplication.h"
 #include "model/scene.h"
 #include "panels/layers/filelistmodel.h"
@@ -37,23 +38,9 @@ namespace {
 // Where the state icon of a caption ends, from the cell's left edge.
 constexpr int StateIconRight = 22;
 
-template <class Sender, class Signal, class Handler>
-void On(Sender* sender, Signal signal, QObject* context, Handler handler) {
-    QObject::connect(sender, signal, context,
-                     [sender, handler] { TVelkonApplication::Guard(sender, handler); });
-}
-
-QColor ToQColor(uint32_t c) {
-    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-}
-
 QToolButton* Tool(QWidget* parent, QLayout* layout, const char* name, const QString& text,
                   const QString& hint, const QPixmap& icon = {}) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setText(text);
-    b->setToolTip(hint);
-    b->setAutoRaise(true);
+    QToolButton* b = ToolButton(parent, name, text, hint);
     if (!icon.isNull()) {
         b->setIcon(icon);
         b->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -84,7 +71,6 @@ TImagesForm::TImagesForm(TEditorDocument& document, QWidget* parent)
 TImagesForm::~TImagesForm() {
     // The document outlives the panel: nothing may call back into it.
     Document.State.MarkListEntry = nullptr;
-    Document.Actions.MoveLayer = nullptr;
 }
 
 void TImagesForm::CreateToolBar(QWidget* page) {
@@ -259,7 +245,21 @@ void TImagesForm::ConnectDocument() {
     });
     connect(&Document, &TEditorDocument::EnabledStateChanged, this, [this] { UpdateEnabled(); });
     Document.State.MarkListEntry = [this](int index) { MarkListEntry(index); };
-    Document.Actions.MoveLayer = [this](bool up, bool shift) { MoveLayer(up, shift); };
+    // Page Up/Down: the selected layers one step (ten with Shift) in the drawing order.
+    const struct {
+        const char* Id;
+        const char* Text;
+        QKeyCombination Keys;
+        bool Up, Ten;
+    } moves[] = {
+        {"layers.moveUp", "Feljebb", Qt::Key_PageUp, true, false},
+        {"layers.moveDown", "Lejjebb", Qt::Key_PageDown, false, false},
+        {"layers.moveUpTen", "Tízzel feljebb", Qt::SHIFT | Qt::Key_PageUp, true, true},
+        {"layers.moveDownTen", "Tízzel lejjebb", Qt::SHIFT | Qt::Key_PageDown, false, true},
+    };
+    for (const auto& m : moves)
+        Document.Registry.Command(m.Id, this, QString::fromUtf8(m.Text), QString::fromUtf8(m.Text),
+                                  {QKeySequence(m.Keys)}, [this, up = m.Up, ten = m.Ten] { MoveLayer(up, ten); });
 }
 
 void TImagesForm::UpdateEnabled() {
@@ -479,7 +479,7 @@ void TImagesForm::MoveLayer(bool up, bool shift) {
 }
 
 void TImagesForm::ImportSpeedButtonClick() {
-    QWidget* owner = Document.Window ? Document.Window() : this;
+    QWidget* owner = Document.DialogParent ? Document.DialogParent : static_cast<QWidget*>(this);
     ImportFromProject(Document.State, Document.Dialogs(), Document.Log,
                       [owner](const QStringList& names) { return TImportForm::Choose(names, owner); });
     Changed(true);
@@ -488,8 +488,7 @@ void TImagesForm::ImportSpeedButtonClick() {
 void TImagesForm::ColorSpeedButtonClick() {
     const QColor c = QColorDialog::getColor(ToQColor(SwatchColor), this);
     if (!c.isValid()) return;
-    SwatchColor = static_cast<uint32_t>(c.red()) | static_cast<uint32_t>(c.green()) << 8 |
-                  static_cast<uint32_t>(c.blue()) << 16;
+    SwatchColor = ToBgr(c);
     UpdateSwatch();
 }
 

@@ -1,5 +1,6 @@
 #include "panels/layers/layerlistdelegate.h"
 
+#include "editor/uihelpers.h"
 #include "model/scene.h"
 #include "panels/layers/layericons.h"
 #include "panels/layers/layerlistmodel.h"
@@ -36,7 +37,7 @@ void TLayerListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
         }
     } else {
         const uint32_t c = row.Layer->ItemColor;
-        painter->fillRect(r, QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
+        painter->fillRect(r, ToQColor(c));
         if (row.Layer->ListState > 0) icon(2, 12 + row.Layer->ListState);
         if (row.Layer->Locked) icon(18, 7);
         icon(34, row.Layer->Shown ? 3 : 4);

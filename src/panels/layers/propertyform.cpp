@@ -120,7 +120,8 @@ TPropertyForm::TPropertyForm(TEditorDocument& document, QWidget* parent)
     // Typed values are refused visibly while the scene plays: the fields are off.
     connect(&document_, &TEditorDocument::EnabledStateChanged, this,
             [this] { Pages->setEnabled(!document_.Playing()); });
-    document_.Actions.OriginButton = [this] { OrigoButton->click(); };
+    document_.Registry.Command("layers.origin", this, QStringLiteral("Origó"), OrigoButton->toolTip(),
+                               {QKeySequence(Qt::Key_O)}, [this] { OrigoButton->click(); });
     Refresh();
 }
 

@@ -27,20 +27,12 @@
 using namespace velkon;
 using namespace velkon::uitest;
 
-class AnimFormTest : public QObject {
+class AnimFormTest : public TMainWindowTest {
     Q_OBJECT
-    std::unique_ptr<TMainForm> form_;
-    TScriptedDialogs dialogs_;
-    QTemporaryDir dir_;
     TAnimForm* anim_ = nullptr;
 
     TImagesItem* AddLayer(const QString& name, double left, double top) {
-        const QString path = dir_.filePath(name + QStringLiteral(".png"));
-        WriteColourPng(path, 32, 32, Qt::red);
-        TImagesItem* l = form_->Scene.AddLayer(form_->Scene.AddFile(TFilesItem::Create(path)));
-        l->Left = left;
-        l->Top = top;
-        return l;
+        return TMainWindowTest::AddLayer(test::TLayerSpec().Named(name).At(left, top));
     }
     void Select(TImagesItem* l) {
         form_->SelectSingleLayer(l);
@@ -56,20 +48,13 @@ class AnimFormTest : public QObject {
 
 private slots:
     void init() {
-        dialogs_ = TScriptedDialogs();
-        form_ = std::make_unique<TMainForm>();
-        form_->Dialogs = &dialogs_;
-        form_->Document.Places = TSettingsPlaces::In(dir_.path());
-        QVERIFY(ShowReady(*form_));
+        QVERIFY(StartWindow());
         anim_ = qobject_cast<TAnimForm*>(form_->AnimForm);
         QVERIFY(anim_);
         anim_->raise();
         QTRY_VERIFY(List()->isVisible());
     }
-    void cleanup() {
-        form_->Scene.Saved = true;
-        form_.reset();
-    }
+    void cleanup() { StopWindow(); }
 
     void controlsCarryTheirNames() {
         QCOMPARE(anim_->objectName(), QStringLiteral("AnimForm"));

@@ -43,12 +43,11 @@ template <class T> T* Find(QWidget* dialog, const char* name) {
 class TCommandDialogsTest : public QObject {
     Q_OBJECT
 
-    TScene scene_;
-    TEditorState state_{scene_};
-    TErrorLog log_;
+    TEditorDocument document_;
+    TScene& scene_ = document_.Scene;
+    TEditorState& state_ = document_.State;
+    TErrorLog& log_ = document_.Log;
     TScriptedDialogs scripted_;
-    TDialogs* dialogs_ = &scripted_;
-    TEditorDocument document_{scene_, state_, log_, dialogs_};
     TImagesItem* body_ = nullptr;
     TImagesItem* arm_ = nullptr;
 
@@ -66,6 +65,7 @@ class TCommandDialogsTest : public QObject {
 
 private slots:
     void initTestCase() {
+        document_.Port = &scripted_;
         body_ = AddLayer("body", 100, 100, 0x00FFFF);
         arm_ = AddLayer("arm", 120, 90, 0xFF00FF);
         arm_->Parent = QStringLiteral("body");
@@ -116,8 +116,8 @@ private slots:
     void requiredDataWarnsAndStartOtherOffersWhichAnimation() {
         // The editor's own message boxes answer here, not the script.
         TQtDialogs qtDialogs;
-        TDialogs* const scripted = dialogs_;
-        dialogs_ = &qtDialogs;
+        TDialogs* const scripted = document_.Port;
+        document_.Port = &qtDialogs;
         TAnimationForm form(document_);
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QString warned;
@@ -150,7 +150,7 @@ private slots:
             ok->click();
         });
         const auto fields = form.Execute(*arm_, nullptr);
-        dialogs_ = scripted;
+        document_.Port = scripted;
         QVERIFY(answer.Came());
         QVERIFY(warningCame);
         QCOMPARE(icon, QMessageBox::Warning);

@@ -41,16 +41,16 @@ void Choose(QWidget* dialog, int command) {
 class TCommandEditDialogTest : public QObject {
     Q_OBJECT
 
-    TScene scene_;
-    TEditorState state_{scene_};
-    TErrorLog log_;
+    TEditorDocument document_;
+    TScene& scene_ = document_.Scene;
+    TEditorState& state_ = document_.State;
+    TErrorLog& log_ = document_.Log;
     TScriptedDialogs scripted_;
-    TDialogs* dialogs_ = &scripted_;
-    TEditorDocument document_{scene_, state_, log_, dialogs_};
     TImagesItem* layer_ = nullptr;
 
 private slots:
     void initTestCase() {
+        document_.Port = &scripted_;
         auto layer = std::make_unique<TImagesItem>();
         layer->Name = QStringLiteral("ball");
         layer_ = scene_.Layers.Add(QStringLiteral("ball"), std::move(layer));

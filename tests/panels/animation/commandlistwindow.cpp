@@ -21,22 +21,12 @@
 using namespace velkon;
 using namespace velkon::uitest;
 
-class CommandListWindowTest : public QObject {
+class CommandListWindowTest : public TMainWindowTest {
     Q_OBJECT
-    QTemporaryDir dir_;
-    std::unique_ptr<TMainForm> form_;
-    uint32_t now_ = 100000;
 
     TAnimForm* Panel() const { return form_->findChild<TAnimForm*>(); }
     TImagesItem* AddRedLayer(int left, int top) {
-        const QString path = dir_.filePath(QStringLiteral("red.png"));
-        if (!QFile::exists(path)) WriteColourPng(path, 40, 40, Red);
-        TFilesItem* file = form_->Scene.Files.Find(QStringLiteral("red.png"));
-        if (!file) file = form_->Scene.AddFile(TFilesItem::Create(path));
-        TImagesItem* layer = form_->Scene.AddLayer(file);
-        layer->Left = left;
-        layer->Top = top;
-        return layer;
+        return AddLayer(test::TLayerSpec().At(double(left), double(top)).Sized(40, 40));
     }
     void SelectRow(int row) {
         QTableView* view = Panel()->CommandsListView[0];
@@ -67,18 +57,11 @@ class CommandListWindowTest : public QObject {
 
 private slots:
     void init() {
-        QVERIFY(dir_.isValid());
-        form_ = std::make_unique<TMainForm>();
-        form_->Document.Places = TSettingsPlaces::In(dir_.path());
-        form_->TickCount = [this] { return now_; };
-        QVERIFY(ShowReady(*form_));
+        QVERIFY(StartWindow(RealDialogs | TestClock));
         QVERIFY(Panel());
         Panel()->raise();
     }
-    void cleanup() {
-        form_->Scene.Saved = true;
-        form_.reset();
-    }
+    void cleanup() { StopWindow(); }
 
     void cancelledAndUnchangedDialogsLeaveTheProjectAndTheUndoRing() {
         TImagesItem* layer = AddRedLayer(100, 100);

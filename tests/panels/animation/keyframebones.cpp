@@ -18,11 +18,8 @@
 using namespace velkon;
 using namespace velkon::uitest;
 
-class KeyFrameBonesTest : public QObject {
+class KeyFrameBonesTest : public TMainWindowTest {
     Q_OBJECT
-    QTemporaryDir dir_;
-    std::unique_ptr<TMainForm> form_;
-    uint32_t now_ = 100000;
 
     QWidget* Canvas() const { return form_->OGLRenderPanel; }
     TKeyFrameForm* Panel() const { return form_->findChild<TKeyFrameForm*>(); }
@@ -61,13 +58,11 @@ class KeyFrameBonesTest : public QObject {
     // KeyFrame.
     TImagesItem* AddLayer(const QString& name, QColor colour, int left, int top, int w, int h,
                           const QString& parent) {
-        const QString path = dir_.filePath(name + QStringLiteral(".png"));
-        if (!WriteColourPng(path, w, h, colour)) return nullptr;
-        TImagesItem* l = form_->Scene.AddLayer(form_->Scene.AddFile(TFilesItem::Create(path)));
-        form_->Scene.Layers.Rename(form_->Scene.Layers.IndexOf(l), name);
-        l->Name = name;
-        l->Left = left;
-        l->Top = top;
+        const std::array<uint8_t, 4> rgba{uint8_t(colour.red()), uint8_t(colour.green()),
+                                          uint8_t(colour.blue()), 255};
+        TImagesItem* l = TMainWindowTest::AddLayer(
+            test::TLayerSpec().Named(name).At(left, top).Sized(w, h).Coloured(rgba));
+        if (!l) return nullptr;
         l->OrigoX = 0;
         l->OrigoY = h / 2;
         l->Parent = parent;
@@ -78,16 +73,10 @@ class KeyFrameBonesTest : public QObject {
 
 private slots:
     void init() {
-        QVERIFY(dir_.isValid());
-        form_ = std::make_unique<TMainForm>();
-        form_->TickCount = [this] { return now_; };
-        QVERIFY(ShowReady(*form_));
+        QVERIFY(StartWindow(RealDialogs | TestClock));
         QVERIFY(Panel());
     }
-    void cleanup() {
-        form_->Scene.Saved = true;
-        form_.reset();
-    }
+    void cleanup() { StopWindow(); }
 
     void threeLayerArmBentWithTheBoneToolIsStoredAndSaved() {
         TImagesItem* body = AddLayer(QStringLiteral("body"), Red, 200, 300, 120, 40, {});

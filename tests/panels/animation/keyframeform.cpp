@@ -22,11 +22,8 @@
 using namespace velkon;
 using namespace velkon::uitest;
 
-class KeyFrameFormTest : public QObject {
+class KeyFrameFormTest : public TMainWindowTest {
     Q_OBJECT
-    QTemporaryDir dir_;
-    std::unique_ptr<TMainForm> form_;
-    uint32_t now_ = 100000;
 
     QWidget* Canvas() const { return form_->OGLRenderPanel; }
     TKeyFrameForm* Panel() const { return form_->findChild<TKeyFrameForm*>(); }
@@ -66,14 +63,10 @@ class KeyFrameFormTest : public QObject {
 
 private slots:
     void init() {
-        QVERIFY(dir_.isValid());
-        form_ = std::make_unique<TMainForm>();
-        form_->TickCount = [this] { return now_; };
-        form_->Scene.Saved = true;
-        QVERIFY(ShowReady(*form_));
+        QVERIFY(StartWindow(RealDialogs | TestClock));
         QVERIFY(Panel());
     }
-    void cleanup() { form_.reset(); }
+    void cleanup() { StopWindow(); }
 
     void controlsCarryTheirNamesAndHints() {
         TKeyFrameForm* p = Panel();
@@ -99,12 +92,8 @@ private slots:
     }
 
     void posesAreStoredSteppedPlayedAndTheStartStateComesBack() {
-        const QString path = dir_.filePath(QStringLiteral("red.png"));
-        QVERIFY(WriteColourPng(path, 80, 40, Red));
-        TFilesItem* file = form_->Scene.AddFile(TFilesItem::Create(path));
-        TImagesItem* layer = form_->Scene.AddLayer(file);
-        layer->Left = 100;
-        layer->Top = 50;
+        TImagesItem* layer = AddLayer(test::TLayerSpec().At(100, 50).Sized(80, 40));
+        QVERIFY(layer);
         Paint();
         TKeyFrameForm* p = Panel();
 
@@ -175,11 +164,8 @@ private slots:
     }
 
     void ctrlSWhileEditingWritesTheStartStateAndNewEndsTheEdit() {
-        const QString path = dir_.filePath(QStringLiteral("red.png"));
-        QVERIFY(WriteColourPng(path, 80, 40, Red));
-        TImagesItem* layer = form_->Scene.AddLayer(form_->Scene.AddFile(TFilesItem::Create(path)));
-        layer->Left = 100;
-        layer->Top = 50;
+        TImagesItem* layer = AddLayer(test::TLayerSpec().At(100, 50).Sized(80, 40));
+        QVERIFY(layer);
         form_->Scene.ProjectDir = dir_.path();
         form_->Scene.ProjectFileName = QStringLiteral("kf.VKP");
         Paint();
@@ -214,11 +200,8 @@ private slots:
     }
 
     void undoAfterAStoreShowsTheEarlierKeyframe() {
-        const QString path = dir_.filePath(QStringLiteral("red.png"));
-        QVERIFY(WriteColourPng(path, 80, 40, Red));
-        TImagesItem* layer = form_->Scene.AddLayer(form_->Scene.AddFile(TFilesItem::Create(path)));
-        layer->Left = 100;
-        layer->Top = 50;
+        TImagesItem* layer = AddLayer(test::TLayerSpec().At(100, 50).Sized(80, 40));
+        QVERIFY(layer);
         Paint();
         TKeyFrameForm* p = Panel();
         MoveOnCanvas(*form_, QPoint(120, 70));

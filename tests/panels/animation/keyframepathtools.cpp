@@ -11,6 +11,7 @@
 #include "model/commands.h"
 #include "model/filesitem.h"
 #include "model/imagesitem.h"
+#include "panels/animation/keyframeform.h"
 #include "panels/animation/keyframepathtools.h"
 
 #include <QSignalSpy>
@@ -19,24 +20,14 @@
 using namespace velkon;
 using namespace velkon::uitest;
 
-class KeyFramePathToolsTest : public QObject {
+class KeyFramePathToolsTest : public TMainWindowTest {
     Q_OBJECT
-    QTemporaryDir dir_;
-    std::unique_ptr<TMainForm> form_;
     std::unique_ptr<TKeyFramePathTools> tools_;
 
     // A red 40 x 40 layer whose origin point is its centre at (x, y).
     TImagesItem* AddRedLayer(const QString& name, double x, double y) {
-        const QString path = dir_.filePath(QStringLiteral("red.png"));
-        if (!QFile::exists(path)) WriteColourPng(path, 40, 40, Red);
-        TFilesItem* file = form_->Scene.Files.Find(QStringLiteral("red.png"));
-        if (!file) file = form_->Scene.AddFile(TFilesItem::Create(path));
-        TImagesItem* layer = form_->Scene.AddLayer(file);
-        form_->Scene.Layers.Rename(form_->Scene.Layers.IndexOf(layer), name);
-        layer->Name = name;
+        TImagesItem* layer = AddLayer(test::TLayerSpec().Named(name).At(x - 20, y - 20).Sized(40, 40));
         layer->OrigoX = layer->OrigoY = 20;
-        layer->Left = x - 20;
-        layer->Top = y - 20;
         return layer;
     }
     TEditorState& State() { return form_->State; }
@@ -47,10 +38,7 @@ class KeyFramePathToolsTest : public QObject {
 
 private slots:
     void init() {
-        QVERIFY(dir_.isValid());
-        form_ = std::make_unique<TMainForm>();
-        form_->Scene.Saved = true;
-        QVERIFY(ShowReady(*form_));
+        QVERIFY(StartWindow(RealDialogs));
         tools_ = std::make_unique<TKeyFramePathTools>(form_->Document, nullptr);
         tools_->show();
         QVERIFY(QTest::qWaitForWindowExposed(tools_.get()));
@@ -145,26 +133,31 @@ private slots:
     }
 
     void altBSetsUpTheBoneAndTheButtonSwitchesItOff() {
+        // Alt+B is the keyframe panel's command: the tools it holds answer it.
+        auto* panel = form_->findChild<TKeyFrameForm*>();
+        QVERIFY(panel);
+        TKeyFramePathTools* tools = panel->PathTools;
+        panel->raise();
         TImagesItem* body = AddRedLayer(QStringLiteral("body"), 200, 200);
         TImagesItem* arm = AddRedLayer(QStringLiteral("arm"), 300, 200);
         arm->Parent = body->Name;
         SelectSingleLayer(State(), body);
         QTest::keyClick(form_->OGLRenderPanel, Qt::Key_B, Qt::AltModifier);
         QCOMPARE(State().ToolCount, 0); // the body has no parent: nothing
-        QVERIFY(!tools_->BoneSpeedButton->isChecked());
+        QVERIFY(!tools->BoneSpeedButton->isChecked());
 
         SelectSingleLayer(State(), arm);
         QTest::keyClick(form_->OGLRenderPanel, Qt::Key_B, Qt::AltModifier);
         QCOMPARE(State().ToolMode, 4);
         QCOMPARE(State().ToolCount, 1);
-        QVERIFY(tools_->BoneSpeedButton->isChecked());
+        QVERIFY(tools->BoneSpeedButton->isChecked());
         QCOMPARE(State().ToolPoint(3).Layer, body);
         QCOMPARE(State().ToolPoint(2).Layer, arm);
 
-        QTest::mouseClick(tools_->BoneSpeedButton, Qt::LeftButton);
+        QTest::mouseClick(tools->BoneSpeedButton, Qt::LeftButton);
         QCOMPARE(State().ToolCount, 0);
         QVERIFY(!State().BoneMode);
-        QVERIFY(!tools_->BoneSpeedButton->isChecked());
+        QVERIFY(!tools->BoneSpeedButton->isChecked());
     }
 };
 

@@ -16,11 +16,8 @@
 using namespace velkon;
 using namespace velkon::uitest;
 
-class KeyFrameRangeTest : public QObject {
+class KeyFrameRangeTest : public TMainWindowTest {
     Q_OBJECT
-    QTemporaryDir dir_;
-    std::unique_ptr<TMainForm> form_;
-    uint32_t now_ = 100000;
     TImagesItem* layer_ = nullptr;
 
     QWidget* Canvas() const { return form_->OGLRenderPanel; }
@@ -44,11 +41,8 @@ class KeyFrameRangeTest : public QObject {
     // Editing a layer with keyframes at x = 100, 200, 300, with the transpose
     // point dragged 30 pixels right and 10 down of the common origin.
     void EditingWithTheTransposePoint() {
-        const QString path = dir_.filePath(QStringLiteral("red.png"));
-        QVERIFY(WriteColourPng(path, 40, 40, Red));
-        layer_ = form_->Scene.AddLayer(form_->Scene.AddFile(TFilesItem::Create(path)));
-        layer_->Left = 100;
-        layer_->Top = 100;
+        layer_ = AddLayer(test::TLayerSpec().At(100, 100).Sized(40, 40));
+        QVERIFY(layer_);
         for (int x : {100, 200, 300})
             layer_->Base.Track[0].Add(std::make_unique<TCommandItem>(
                 cmdKeyFrame, QStringLiteral("x=%1y=100w=40h=40a=0f=255").arg(x), QStringLiteral("1"),
@@ -72,16 +66,10 @@ class KeyFrameRangeTest : public QObject {
 
 private slots:
     void init() {
-        QVERIFY(dir_.isValid());
-        form_ = std::make_unique<TMainForm>();
-        form_->TickCount = [this] { return now_; };
-        QVERIFY(ShowReady(*form_));
+        QVERIFY(StartWindow(RealDialogs | TestClock));
         QVERIFY(Panel());
     }
-    void cleanup() {
-        form_->Scene.Saved = true;
-        form_.reset();
-    }
+    void cleanup() { StopWindow(); }
 
     void transposeAfterSelectAllMovesEveryKeyframe() {
         EditingWithTheTransposePoint();

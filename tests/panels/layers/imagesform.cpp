@@ -25,11 +25,8 @@
 using namespace velkon;
 using namespace velkon::uitest;
 
-class ImagesFormTest : public QObject {
+class ImagesFormTest : public TMainWindowTest {
     Q_OBJECT
-    QTemporaryDir dir_;
-    TScriptedDialogs dialogs_;
-    std::unique_ptr<TMainForm> form_;
     TImagesForm* panel_ = nullptr;
 
     TLayerListView* List() const { return panel_->LayerListView; }
@@ -56,21 +53,13 @@ class ImagesFormTest : public QObject {
 
 private slots:
     void init() {
-        QVERIFY(dir_.isValid());
-        dialogs_ = TScriptedDialogs();
-        form_ = std::make_unique<TMainForm>();
-        form_->Dialogs = &dialogs_;
-        form_->Document.Places = TSettingsPlaces::In(dir_.path());
-        QVERIFY(ShowReady(*form_));
+        QVERIFY(StartWindow());
         panel_ = qobject_cast<TImagesForm*>(form_->ImagesForm);
         QVERIFY(panel_);
         panel_->raise();
         QVERIFY(QTest::qWaitFor([&] { return List()->isVisible(); }, 5000));
     }
-    void cleanup() {
-        form_->Scene.Saved = true;
-        form_.reset();
-    }
+    void cleanup() { StopWindow(); }
 
     void panelHasItsControlsAndCannotBeClosed() {
         QCOMPARE(panel_->objectName(), QStringLiteral("ImagesForm"));

@@ -23,11 +23,8 @@
 using namespace velkon;
 using namespace velkon::uitest;
 
-class LayerSelectionTest : public QObject {
+class LayerSelectionTest : public TMainWindowTest {
     Q_OBJECT
-    QTemporaryDir dir_;
-    TScriptedDialogs dialogs_;
-    std::unique_ptr<TMainForm> form_;
     TImagesForm* panel_ = nullptr;
 
     TLayerListView* List() const { return panel_->LayerListView; }
@@ -60,12 +57,8 @@ class LayerSelectionTest : public QObject {
         return out;
     }
     TImagesItem* AddLayer(const QString& name, int group) {
-        const QString path = dir_.filePath(name + QStringLiteral(".png"));
-        if (!WriteColourPng(path, 20, 20, Red)) return nullptr;
-        TImagesItem* l = form_->Scene.AddLayer(form_->Scene.AddFile(TFilesItem::Create(path)));
-        form_->Scene.Layers.Rename(form_->Scene.Layers.IndexOf(l), name);
-        l->Name = name;
-        l->Group = group;
+        TImagesItem* l = TMainWindowTest::AddLayer(test::TLayerSpec().Named(name).Sized(20, 20));
+        if (l) l->Group = group;
         return l;
     }
     // Groups "Ures" (empty) and "Csapat" (a, b), and the layer c; every group open.
@@ -82,21 +75,13 @@ class LayerSelectionTest : public QObject {
 
 private slots:
     void init() {
-        QVERIFY(dir_.isValid());
-        dialogs_ = TScriptedDialogs();
-        form_ = std::make_unique<TMainForm>();
-        form_->Dialogs = &dialogs_;
-        form_->Document.Places = TSettingsPlaces::In(dir_.path());
-        QVERIFY(ShowReady(*form_));
+        QVERIFY(StartWindow());
         panel_ = qobject_cast<TImagesForm*>(form_->ImagesForm);
         QVERIFY(panel_);
         panel_->raise();
         QVERIFY(QTest::qWaitFor([&] { return List()->isVisible(); }, 5000));
     }
-    void cleanup() {
-        form_->Scene.Saved = true;
-        form_.reset();
-    }
+    void cleanup() { StopWindow(); }
 
     void groupRowReachedWithTheArrowKeysStaysSelectedAndDeleteRemovesIt() {
         GroupsAndLayers();

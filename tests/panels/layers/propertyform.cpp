@@ -27,21 +27,11 @@
 using namespace velkon;
 using namespace velkon::uitest;
 
-class PropertyFormTest : public QObject {
+class PropertyFormTest : public TMainWindowTest {
     Q_OBJECT
-    QTemporaryDir dir_;
-    std::unique_ptr<TMainForm> form_;
-    TScriptedDialogs dialogs_;
 
     TImagesItem* AddRedLayer(double left, double top) {
-        const QString path = dir_.filePath(QStringLiteral("red.png"));
-        if (!QFile::exists(path)) WriteColourPng(path, 40, 20, Red);
-        TFilesItem* file = form_->Scene.Files.Find(QStringLiteral("red.png"));
-        if (!file) file = form_->Scene.AddFile(TFilesItem::Create(path));
-        TImagesItem* layer = form_->Scene.AddLayer(file);
-        layer->Left = left;
-        layer->Top = top;
-        return layer;
+        return AddLayer(test::TLayerSpec().At(left, top).Sized(40, 20));
     }
     TPropertyForm* Inspector() { return qobject_cast<TPropertyForm*>(form_->PropertyForm); }
     void Select(std::initializer_list<TImagesItem*> layers) {
@@ -66,19 +56,11 @@ class PropertyFormTest : public QObject {
 
 private slots:
     void init() {
-        QVERIFY(dir_.isValid());
-        dialogs_ = TScriptedDialogs();
-        form_ = std::make_unique<TMainForm>();
-        form_->Dialogs = &dialogs_;
-        form_->Document.Places = TSettingsPlaces::In(dir_.path());
-        QVERIFY(ShowReady(*form_));
+        QVERIFY(StartWindow());
         QVERIFY(Inspector());
         form_->PropertyForm->raise();
     }
-    void cleanup() {
-        form_->Scene.Saved = true;
-        form_.reset();
-    }
+    void cleanup() { StopWindow(); }
 
     void namesAndEmptyPage() {
         TPropertyForm* p = Inspector();
@@ -231,13 +213,11 @@ private slots:
     }
 
     void layerToolsMakeHideCommandsAndPasteThem() {
-        TScene scene;
-        TEditorState state(scene);
-        TErrorLog log;
-        state.Log = &log;
+        TEditorDocument document;
+        TScene& scene = document.Scene;
+        TEditorState& state = document.State;
         TScriptedDialogs dialogs;
-        TDialogs* port = &dialogs;
-        TEditorDocument document(scene, state, log, port);
+        document.Port = &dialogs;
         TLayerToolsPanel panel(document);
         panel.show();
         for (const char* name : {"a", "b", "c"})
