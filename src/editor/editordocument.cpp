@@ -35,6 +35,13 @@ TEditorDocument::TEditorDocument(QObject* parent) : QObject(parent) {
     PlayerEngine.OnError = report;
     PlaybackEngine.OnError = report;
     RegisterActions();
+    savedWatch_.setInterval(200);
+    connect(&savedWatch_, &QTimer::timeout, this, [this] {
+        if (Scene.Saved == lastSaved_) return;
+        lastSaved_ = Scene.Saved;
+        emit SavedChanged(lastSaved_);
+    });
+    savedWatch_.start();
 }
 
 void TEditorDocument::RegisterActions() {

@@ -11,6 +11,7 @@
 #include "project/settingsplaces.h"
 
 #include <QObject>
+#include <QTimer>
 #include <functional>
 
 class QWidget;
@@ -142,12 +143,19 @@ signals:
     void KeyframesChanged();
     // The project's file name or folder changed (caption and status line).
     void ProjectNameChanged();
+    // The project's saved flag changed (the caption's modified mark follows it).
+    void SavedChanged(bool saved);
     // The canvas should be drawn again.
     void RedrawRequested();
     // Something plays now (the scene or a keyframe): the idle loop must run.
     void PlayStarted();
 
 private:
+    // The saved flag is cleared by many core operations that know no
+    // document; it is watched instead, a few times a second.
+    QTimer savedWatch_;
+    bool lastSaved_ = true;
+
     void RegisterActions();
     // After a project was read (or reading stopped half-way).
     void ProjectLoaded();

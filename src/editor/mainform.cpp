@@ -182,6 +182,7 @@ void TMainForm::ConnectDocument() {
     connect(d, &TEditorDocument::RedrawRequested, this, [this] { RequestRedraw(); });
     connect(d, &TEditorDocument::EnabledStateChanged, this, [this] { EnableToolBar(); });
     connect(d, &TEditorDocument::ProjectNameChanged, this, [this] { UpdateCaption(); });
+    connect(d, &TEditorDocument::SavedChanged, this, [this](bool saved) { setWindowModified(!saved); });
     // A new or read project brings its own Lock switch and resolution.
     connect(d, &TEditorDocument::ProjectReplaced, this, [this] {
         LockSpeedButton->setChecked(Scene.Lock);
@@ -453,7 +454,9 @@ TDockForm* TMainForm::Panel(int index) const {
 void TMainForm::UpdateCaption() {
     // A project read only in part says so, until it is saved somewhere whole.
     const QString incomplete = Scene.Incomplete.isEmpty() ? QString() : QStringLiteral(" (hiányosan betöltve)");
-    setWindowTitle(Scene.ProjectFileName + incomplete + QStringLiteral(" - ") + ProgramCaption);
+    // "[*]" is where Qt shows the modified mark: "demo.VKP* - ..." while unsaved.
+    setWindowTitle(Scene.ProjectFileName + QStringLiteral("[*]") + incomplete + QStringLiteral(" - ") + ProgramCaption);
+    setWindowModified(!Scene.Saved);
     if (ProjectLabel) ProjectLabel->setText(ProjectPlace(Scene));
 }
 

@@ -10,6 +10,7 @@
 #include "panels/animation/debugerform.h"
 
 #include <QAbstractItemModel>
+#include <QWindow>
 #include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -78,7 +79,7 @@ class DebugerFormTest : public TMainWindowTest {
 private slots:
     void init() {
         QVERIFY(StartWindow(ScriptedDialogs, {DemoPath}));
-        QTRY_COMPARE(form_->windowTitle(), QStringLiteral("demo.VKP - Velkon Editor v1.97"));
+        QTRY_COMPARE(form_->windowHandle()->title(), QStringLiteral("demo.VKP - Velkon Editor v1.97"));
     }
     void cleanup() { StopWindow(); }
 

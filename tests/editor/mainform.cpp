@@ -12,6 +12,7 @@
 #include "project/projectcommands.h"
 
 #include <QDir>
+#include <QWindow>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,8 +34,11 @@ private slots:
     void init() { QVERIFY(StartWindow()); }
     void cleanup() { StopWindow(); }
 
+    // The caption as the window system shows it (Qt puts the modified mark in "[*]").
+    QString Caption() const { return form_->windowHandle()->title(); }
+
     void startsUntitledWithToolBarDefaults() {
-        QCOMPARE(form_->windowTitle(), QStringLiteral("Untitled.VKP - Velkon Editor v1.97"));
+        QCOMPARE(Caption(), QStringLiteral("Untitled.VKP - Velkon Editor v1.97"));
         QCOMPARE(form_->ResComboBox->count(), ResolutionCount);
         QCOMPARE(form_->ResComboBox->currentIndex(), 1);
         QCOMPARE(form_->OGLRenderPanel->size(), QSize(1024, 768));
@@ -116,8 +120,27 @@ private slots:
         QTest::mouseClick(form_->NewSpeedButton, Qt::LeftButton);
         QCOMPARE(form_->Scene.Layers.Count(), 0);
         QCOMPARE(form_->Scene.Files.Count(), 0);
-        QCOMPARE(form_->windowTitle(), QStringLiteral("Untitled.VKP - Velkon Editor v1.97"));
+        QCOMPARE(form_->windowTitle(), QStringLiteral("Untitled.VKP[*] - Velkon Editor v1.97"));
         QVERIFY(!form_->Scene.Saved);
+        QTRY_COMPARE(Caption(), QStringLiteral("Untitled.VKP* - Velkon Editor v1.97"));
+    }
+
+    // While the project holds unsaved changes the caption carries the
+    // modified mark; a save takes it away, under the new name.
+    void captionMarksUnsavedChangesUntilTheSave() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QTRY_COMPARE(Caption(), QStringLiteral("Untitled.VKP - Velkon Editor v1.97"));
+        QVERIFY(!form_->isWindowModified());
+        AddLayer(QStringLiteral("ball"));
+        form_->Scene.Saved = false; // as every edit leaves it
+        QTRY_COMPARE(Caption(), QStringLiteral("Untitled.VKP* - Velkon Editor v1.97"));
+        QVERIFY(form_->isWindowModified());
+        dialogs_.FileAnswers.push_back(dir.filePath(QStringLiteral("mark.VKP")));
+        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(form_->Scene.Saved);
+        QTRY_COMPARE(Caption(), QStringLiteral("mark.VKP - Velkon Editor v1.97"));
+        QVERIFY(!form_->isWindowModified());
     }
 
     void undoButtonRestoresTheStepAndShowsItInTheLog() {
@@ -350,7 +373,7 @@ private slots:
         }
         QVERIFY_THROWS_EXCEPTION(EVelkonError, form_->OpenProject(path));
         QCOMPARE(form_->Scene.Layers.Count(), 1);
-        QCOMPARE(form_->windowTitle(), QStringLiteral("half.VKP (hiányosan betöltve) - Velkon Editor v1.97"));
+        QTRY_COMPARE(Caption(), QStringLiteral("half.VKP* (hiányosan betöltve) - Velkon Editor v1.97"));
         // Ctrl+S asks where instead of writing back; cancelled, the source stays as it was.
         dialogs_.FileAnswers = {std::nullopt};
         QTest::keyClick(form_->OGLRenderPanel, Qt::Key_S, Qt::ControlModifier);

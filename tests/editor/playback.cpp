@@ -9,6 +9,7 @@
 #include "model/scripteddialogs.h"
 
 #include <QDir>
+#include <QWindow>
 #include <QLabel>
 #include <QTemporaryDir>
 
@@ -61,7 +62,7 @@ private slots:
 
     void startsOnTheExampleProjectWithItsCaption() {
         Make({DemoPath});
-        QTRY_COMPARE(form_->windowTitle(), QStringLiteral("demo.VKP - Velkon Editor v1.97"));
+        QTRY_COMPARE(form_->windowHandle()->title(), QStringLiteral("demo.VKP - Velkon Editor v1.97"));
         QVERIFY(form_->Scene.Layers.Count() >= 5);
         QVERIFY(form_->Scene.Files.Find(QStringLiteral("boing.wav")));
         QVERIFY2(form_->ErrorLog.Count() == 0, qPrintable(form_->ErrorLog.Lines().join('\n')));
@@ -78,7 +79,7 @@ private slots:
 
     void f1PlaysTheExampleAndAutoStopRestoresEveryLayer() {
         Make({DemoPath});
-        QTRY_COMPARE(form_->windowTitle(), QStringLiteral("demo.VKP - Velkon Editor v1.97"));
+        QTRY_COMPARE(form_->windowHandle()->title(), QStringLiteral("demo.VKP - Velkon Editor v1.97"));
         const std::vector<TPose> before = Poses(form_->Scene);
         TImagesItem* car = form_->Scene.Layers.Find(QStringLiteral("car"));
         QVERIFY(car);
@@ -173,12 +174,12 @@ private slots:
         QVERIFY(QFile::exists(path));
         QCOMPARE(form_->ErrorLog.Lines().value(0), QStringLiteral("Project elmentve."));
         QVERIFY(form_->Scene.Saved);
-        QCOMPARE(form_->windowTitle(), QStringLiteral("Untitled.VKP - Velkon Editor v1.97"));
+        QCOMPARE(form_->windowHandle()->title(), QStringLiteral("Untitled.VKP - Velkon Editor v1.97"));
     }
 
     void packButtonReadsTheFrameBackAndWritesThePack() {
         Make({DemoPath});
-        QTRY_COMPARE(form_->windowTitle(), QStringLiteral("demo.VKP - Velkon Editor v1.97"));
+        QTRY_COMPARE(form_->windowHandle()->title(), QStringLiteral("demo.VKP - Velkon Editor v1.97"));
         const QString pack = dir_.filePath(QStringLiteral("out/demo.VKM"));
         QVERIFY(QDir().mkpath(dir_.filePath(QStringLiteral("out"))));
         dialogs_.FileAnswers.push_back(pack);

@@ -17,6 +17,7 @@
 #include "project/projectfile.h"
 
 #include <QDirIterator>
+#include <QWindow>
 #include <QLineEdit>
 #include <QListView>
 #include <QProcess>
@@ -56,7 +57,7 @@ private slots:
         TMainForm form({DemoPath});
         form.Dialogs = &dialogs;
         QVERIFY(ShowReady(form));
-        QTRY_COMPARE(form.windowTitle(), QStringLiteral("demo.VKP - Velkon Editor v1.97"));
+        QTRY_COMPARE(form.windowHandle()->title(), QStringLiteral("demo.VKP - Velkon Editor v1.97"));
         QCOMPARE(form.Document.Places.SettingsDir, ConfigDir());
         QCOMPARE(form.Document.Places.DataDir, DataDir());
         QVERIFY(form.Scene.Layers.Count() > 0);
