@@ -11,6 +11,7 @@
 #include "project/resourcesbeside.h"
 
 #include <QAction>
+#include <QDir>
 
 namespace velkon {
 
@@ -304,10 +305,46 @@ bool TEditorDocument::OpenProject() {
         reading = OpenProjectCommand(Scene, Dialogs(), Log);
     } catch (...) {
         after();
+        RememberProject();
+        throw;
+    }
+    if (reading) {
+        after();
+        RememberProject();
+    }
+    return reading;
+}
+
+bool TEditorDocument::OpenRecentProject(const QString& path) {
+    EndKeyframeEditing();
+    const auto after = [this] {
+        ProjectLoaded();
+        State.Undo.Clear();
+        UpdateEnabledState();
+        RememberProject();
+    };
+    bool reading = false;
+    try {
+        reading = OpenRecentProjectCommand(Scene, Dialogs(), Log, Recent(), path);
+    } catch (...) {
+        after();
         throw;
     }
     if (reading) after();
     return reading;
+}
+
+QStringList TEditorDocument::RecentProjects() const {
+    return Recent().Paths();
+}
+
+TRecentProjects TEditorDocument::Recent() const {
+    return TRecentProjects(Places.SettingsFile(QLatin1String(TRecentProjects::FileName)));
+}
+
+void TEditorDocument::RememberProject() {
+    if (Scene.ProjectDir.isEmpty()) return; // a project without a file yet
+    Recent().Add(QDir(Scene.ProjectDir).filePath(Scene.ProjectFileName));
 }
 
 void TEditorDocument::OpenProject(const QString& path) {
@@ -317,14 +354,17 @@ void TEditorDocument::OpenProject(const QString& path) {
         ReadProject(Scene, path, Log);
     } catch (...) {
         ProjectLoaded();
+        RememberProject();
         throw;
     }
     ProjectLoaded();
+    RememberProject();
 }
 
 bool TEditorDocument::SaveProject(bool withDialog) {
     bool written = false;
     SaveWithStartState([&] { written = SaveProjectCommand(Scene, Dialogs(), Log, withDialog); });
+    if (written) RememberProject();
     emit ProjectNameChanged();
     emit LayersChanged(); // the resources may have gone beside the project (the Files tab shows where)
     return written;

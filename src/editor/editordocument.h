@@ -8,6 +8,7 @@
 #include "engine/player.h"
 #include "model/errorlog.h"
 #include "model/scene.h"
+#include "project/recentprojects.h"
 #include "project/settingsplaces.h"
 
 #include <QObject>
@@ -108,6 +109,10 @@ public:
     bool OpenProject();
     // Reads this project file (the command line).
     void OpenProject(const QString& path);
+    // A project of the recent list, through Open's question; true when read.
+    bool OpenRecentProject(const QString& path);
+    // The projects opened or saved last, newest first ("Legutóbbi projektek").
+    QStringList RecentProjects() const;
     // Save (withDialog: the save button; without: Ctrl+S). True when written.
     bool SaveProject(bool withDialog);
     // Packs the project; readBackFrame draws the frame the pack's screenshot
@@ -157,6 +162,9 @@ private:
     bool lastSaved_ = true;
 
     void RegisterActions();
+    TRecentProjects Recent() const;
+    // The project on show was opened or saved under its path: first in the list.
+    void RememberProject();
     // After a project was read (or reading stopped half-way).
     void ProjectLoaded();
     // A new scene holds no edit: nothing to store or restore.

@@ -32,6 +32,7 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -227,6 +228,12 @@ void TMainForm::CreateToolBar() {
     InfoMenu->setObjectName(QStringLiteral("InfoMenu"));
     InfoSpeedButton->setMenu(InfoMenu);
     InfoSpeedButton->setPopupMode(QToolButton::MenuButtonPopup);
+    // The Open button still asks for a file; its arrow lists the recent projects.
+    RecentMenu = new QMenu(QStringLiteral("Legutóbbi projektek"), OpenSpeedButton);
+    RecentMenu->setObjectName(QStringLiteral("RecentMenu"));
+    RecentMenu->setToolTipsVisible(true);
+    OpenSpeedButton->setMenu(RecentMenu);
+    OpenSpeedButton->setPopupMode(QToolButton::MenuButtonPopup);
     bar->addSeparator();
     ResComboBox = new QComboBox(bar);
     ResComboBox->setObjectName(QStringLiteral("ResComboBox"));
@@ -307,6 +314,7 @@ void TMainForm::CreateToolBar() {
     On(InfoMenu->addAction(QStringLiteral("Súgó")), &QAction::triggered, this,
        [this] { THelpForm::Open(this); });
     On(HelpSpeedButton, &QToolButton::clicked, this, [this] { THelpForm::Open(this); });
+    On(RecentMenu, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
     On(ResComboBox, &QComboBox::activated, this, [this] {
         Scene.Resolution = ResComboBox->currentIndex();
         ApplyResolution();
@@ -560,6 +568,20 @@ uint64_t TMainForm::IdlePassesRun() const {
 
 void TMainForm::NewSpeedButtonClick() {
     Document.NewProject();
+}
+
+void TMainForm::FillRecentMenu() {
+    RecentMenu->clear();
+    RecentMenu->addSection(RecentMenu->title());
+    // A section's title does not widen the menu by itself.
+    RecentMenu->setMinimumWidth(RecentMenu->fontMetrics().horizontalAdvance(RecentMenu->title()) + 48);
+    const QStringList paths = Document.RecentProjects();
+    if (paths.isEmpty()) RecentMenu->addAction(QStringLiteral("(nincs még)"))->setEnabled(false);
+    for (const QString& path : paths) {
+        QAction* item = RecentMenu->addAction(QFileInfo(path).fileName());
+        item->setToolTip(path);
+        On(item, &QAction::triggered, this, [this, path] { Document.OpenRecentProject(path); });
+    }
 }
 
 void TMainForm::OpenSpeedButtonClick() {

@@ -60,6 +60,7 @@ public:
     QToolButton *NewSpeedButton, *OpenSpeedButton, *SaveSpeedButton, *PackSpeedButton, *InfoSpeedButton;
     QToolButton* HelpSpeedButton; // the help window "Súgó"
     QMenu* InfoMenu;              // the Info button's menu: change log and help
+    QMenu* RecentMenu;            // the Open button's menu: "Legutóbbi projektek"
     QComboBox* ResComboBox;
     QToolButton *StartPageSpeedButton, *StopPageSpeedButton3, *AutoStopSpeedButton,
         *CommandPreviewSpeedButton;
@@ -103,6 +104,8 @@ public:
     // Tool bar handlers.
     void NewSpeedButtonClick();
     void OpenSpeedButtonClick();
+    // The recent projects, read anew each time the menu opens.
+    void FillRecentMenu();
     void SaveSpeedButtonClick(bool fromButton);
     void PackSpeedButtonClick();
     void PhotoSpeedButtonClick();

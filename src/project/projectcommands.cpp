@@ -5,6 +5,7 @@
 #include "model/scene.h"
 #include "model/velkonerror.h"
 #include "project/projectfile.h"
+#include "project/recentprojects.h"
 #include "project/resourcesbeside.h"
 #include "project/settingsplaces.h"
 
@@ -86,14 +87,35 @@ bool SaveProjectCommand(TScene& scene, TDialogs& dialogs, TErrorLog& log, bool w
     return true;
 }
 
+namespace {
+
+// Open's question before unsaved changes are dropped; true to go on.
+bool MayOpenAnother(const TScene& scene, TDialogs& dialogs) {
+    return scene.Saved ||
+           dialogs.AskYesNo(QStringLiteral("Betöltés"),
+                            QStringLiteral("A projekt nincs elmentve, biztos betölt egy másikat?"));
+}
+
+} // namespace
+
 bool OpenProjectCommand(TScene& scene, TDialogs& dialogs, TErrorLog& log) {
-    if (!scene.Saved &&
-        !dialogs.AskYesNo(QStringLiteral("Betöltés"), QStringLiteral("A projekt nincs elmentve, biztos betölt egy másikat?")))
-        return false;
+    if (!MayOpenAnother(scene, dialogs)) return false;
     const std::optional<QString> chosen = dialogs.ChooseFile(ProjectChoice(scene, TFileChoice::modeOpen));
     if (!chosen || chosen->isEmpty())
         return false;
     ReadProject(scene, *chosen, log);
+    return true;
+}
+
+bool OpenRecentProjectCommand(TScene& scene, TDialogs& dialogs, TErrorLog& log, const TRecentProjects& recent,
+                              const QString& path) {
+    if (!MayOpenAnother(scene, dialogs)) return false;
+    if (!QFileInfo(path).isFile()) {
+        recent.Remove(path);
+        log.Add(QStringLiteral("A projekt nem található, kikerült a legutóbbiak közül: %1").arg(path));
+        return false;
+    }
+    ReadProject(scene, path, log);
     return true;
 }
 

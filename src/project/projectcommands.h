@@ -4,6 +4,7 @@
 
 namespace velkon {
 
+class TRecentProjects;
 class TScene;
 class TDialogs;
 class TErrorLog;
@@ -51,6 +52,12 @@ bool IsProjectSource(const TScene& scene, const QString& path);
 // choose a project and reads it. Returns true when a project was read; reading
 // errors propagate as EVelkonError (what was read stays in the scene).
 bool OpenProjectCommand(TScene& scene, TDialogs& dialogs, TErrorLog& log);
+// Opens a project of the list, with Open's question when the project is
+// unsaved. A file that is gone is taken out of the list with a log line.
+// True when a project was read (also when reading stopped half-way and
+// threw: the scene then holds what was read).
+bool OpenRecentProjectCommand(TScene& scene, TDialogs& dialogs, TErrorLog& log, const TRecentProjects& recent,
+                              const QString& path);
 
 // The exit save: writes the scene, even an empty one, to "Kilepesi.VKP" where
 // the settings places keep it. The scene keeps its own project file name and

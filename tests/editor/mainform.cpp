@@ -12,13 +12,14 @@
 #include "project/projectcommands.h"
 
 #include <QDir>
-#include <QWindow>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTemporaryDir>
+#include <QMenu>
 #include <QStatusBar>
+#include <QTemporaryDir>
+#include <QWindow>
 
 #include "model/commanditem.h"
 
@@ -123,6 +124,57 @@ private slots:
         QCOMPARE(form_->windowTitle(), QStringLiteral("Untitled.VKP[*] - Velkon Editor v1.97"));
         QVERIFY(!form_->Scene.Saved);
         QTRY_COMPARE(Caption(), QStringLiteral("Untitled.VKP* - Velkon Editor v1.97"));
+    }
+
+    // The Open button's arrow lists the projects saved or opened last; one of
+    // them opens through Open's question, and a file that is gone leaves the
+    // list with a log line.
+    void recentProjectsMenuOpensAndForgetsMissingFiles() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString first = dir.filePath(QStringLiteral("first.VKP"));
+        const QString second = dir.filePath(QStringLiteral("second.VKP"));
+        AddLayer(QStringLiteral("ball"));
+        dialogs_.FileAnswers = {first};
+        QTest::mouseClick(form_->SaveSpeedButton, Qt::LeftButton);
+        QVERIFY(QFile::exists(first));
+        dialogs_.FileAnswers = {second};
+        dialogs_.YesNoAnswers = {true}; // saved under another name than the project's
+        QTest::mouseClick(form_->SaveSpeedButton, Qt::LeftButton);
+        QVERIFY(QFile::exists(second));
+
+        QMenu* menu = form_->findChild<QMenu*>(QStringLiteral("RecentMenu"));
+        QVERIFY(menu);
+        QCOMPARE(form_->OpenSpeedButton->menu(), menu);
+        const auto items = [menu] {
+            emit menu->aboutToShow();
+            QStringList texts;
+            for (QAction* a : menu->actions())
+                if (!a->isSeparator()) texts << a->text() + QLatin1Char('|') + a->toolTip();
+            return texts;
+        };
+        QCOMPARE(items(),
+                 (QStringList{QStringLiteral("second.VKP|") + second, QStringLiteral("first.VKP|") + first}));
+
+        // New leaves an unsaved project: opening from the list asks first.
+        dialogs_.YesNoAnswers = {true, true};
+        QTest::mouseClick(form_->NewSpeedButton, Qt::LeftButton);
+        QCOMPARE(form_->Scene.Layers.Count(), 0);
+        items();
+        menu->actions().at(2)->trigger(); // first.VKP, under the section title
+        QCOMPARE(dialogs_.Asked.last(),
+                 QStringLiteral("yesno:Betöltés|A projekt nincs elmentve, biztos betölt egy másikat?"));
+        QCOMPARE(form_->Scene.ProjectFileName, QStringLiteral("first.VKP"));
+        QCOMPARE(form_->Scene.Layers.Count(), 1);
+        QCOMPARE(items().value(0), QStringLiteral("first.VKP|") + first);
+
+        QVERIFY(QFile::remove(second));
+        items();
+        menu->actions().at(2)->trigger(); // second.VKP, gone
+        QCOMPARE(form_->Scene.ProjectFileName, QStringLiteral("first.VKP"));
+        QVERIFY(form_->ErrorLog.Lines().contains(
+            QStringLiteral("A projekt nem található, kikerült a legutóbbiak közül: ") + second));
+        QCOMPARE(items(), QStringList{QStringLiteral("first.VKP|") + first});
     }
 
     // While the project holds unsaved changes the caption carries the

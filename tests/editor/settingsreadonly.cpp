@@ -174,7 +174,8 @@ private slots:
         }
         QFile::setPermissions(bin, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
-        // Nothing but the program itself in its folder; all four files under the user's home.
+        // Nothing but the program itself in its folder; every file of the editor's under the
+        // user's home (the recent projects' list too: the child opened and saved a project).
         QCOMPARE(QDir(bin).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList{QStringLiteral("velkon-settings-start")});
         QStringList found;
@@ -185,7 +186,7 @@ private slots:
                 found << QFileInfo(it.next()).fileName();
         found.sort();
         QCOMPARE(found, (QStringList{"Favourites.txt", "Kilepesi.VKP", "VelkonEditor.ini",
-                                     "VelkonEditorForms.ini"}));
+                                     "VelkonEditorForms.ini", "VelkonEditorRecent.txt"}));
     }
 };
 
