@@ -297,32 +297,48 @@ int DeleteCommandsNaming(TScene& scene, const QString& name) {
     return removed;
 }
 
-int CommandsGoingWithSelected(const TScene& scene) {
+namespace {
+
+// A command of a layer that stays whose parameters name a layer that goes.
+struct TNamingHit {
+    TCommands* Track;
+    int Index;
+    const TCommandItem* Command;
+    int Name; // the first of the names it names: the delete that takes it
+};
+
+QStringList SelectedNames(const TScene& scene) {
     QStringList names;
     for (const auto& [name, layer] : scene.Layers)
         if (layer->Selected) names << layer->Name;
-    if (names.isEmpty()) return 0;
-    int count = 0;
+    return names;
+}
+
+// One pass over the parameters of the layers that stay (the selected layers'
+// own tracks go with them anyway), in track order.
+std::vector<TNamingHit> CommandsNaming(const TScene& scene, const QStringList& names) {
+    std::vector<TNamingHit> hits;
+    if (names.isEmpty()) return hits;
     for (const auto& [layerName, layer] : scene.Layers) {
-        if (layer->Selected) continue; // its own tracks go with it anyway
+        if (layer->Selected) continue;
         for (int t = 1; t <= 12; ++t) {
-            const TCommands& track = layer->TrackByNumber(t);
+            TCommands& track = layer->TrackByNumber(t);
             for (int c = 0; c < track.Count(); ++c) {
                 const TCommandItem& cmd = *track.Item(c);
-                for (const QString& name : names)
-                    if (ParamNamesLayer(cmd.sParam1(), name) || ParamNamesLayer(cmd.sParam2(), name) ||
-                        ParamNamesLayer(cmd.sParam3(), name)) {
-                        ++count;
+                for (int n = 0; n < names.size(); ++n)
+                    if (ParamNamesLayer(cmd.sParam1(), names[n]) ||
+                        ParamNamesLayer(cmd.sParam2(), names[n]) ||
+                        ParamNamesLayer(cmd.sParam3(), names[n])) {
+                        hits.push_back({&track, c, &cmd, n});
                         break;
                     }
             }
         }
     }
-    return count;
+    return hits;
 }
 
-QString DeleteQuestion(const TScene& scene) {
-    const int going = CommandsGoingWithSelected(scene);
+QString DeleteQuestion(const TScene& scene, size_t going) {
     if (going == 0) return QStringLiteral("Biztos törli?");
     int layers = 0;
     for (const auto& [name, layer] : scene.Layers)
@@ -332,11 +348,24 @@ QString DeleteQuestion(const TScene& scene) {
         .arg(layers > 1 ? QStringLiteral("a törölt rétegekre") : QStringLiteral("a törölt rétegre"));
 }
 
+} // namespace
+
+int CommandsGoingWithSelected(const TScene& scene) {
+    return static_cast<int>(CommandsNaming(scene, SelectedNames(scene)).size());
+}
+
+QString DeleteQuestion(const TScene& scene) {
+    return DeleteQuestion(scene, CommandsGoingWithSelected(scene));
+}
+
 bool DeleteSelected(TEditorState& state, TDialogs& dialogs, TErrorLog& log,
                     const std::vector<TLayerRow>& selected) {
     TScene& scene = state.Scene;
     if (scene.Layers.IsEmpty()) return false;
-    if (!dialogs.AskYesNo(QStringLiteral("Törlés"), DeleteQuestion(scene))) return false;
+    // The question's count and the delete share one pass over the parameters.
+    const QStringList names = SelectedNames(scene);
+    const std::vector<TNamingHit> hits = CommandsNaming(scene, names);
+    if (!dialogs.AskYesNo(QStringLiteral("Törlés"), DeleteQuestion(scene, hits.size()))) return false;
     // Only groups going, their members staying, is the dissolve of those groups.
     bool layers = false;
     for (const auto& [name, layer] : scene.Layers)
@@ -365,6 +394,24 @@ bool DeleteSelected(TEditorState& state, TDialogs& dialogs, TErrorLog& log,
             scene.GroupStates[k] = scene.GroupStates[k + 1];
         scene.GroupStates.back() = TGroupState{};
     }
+    // The commands naming the layers, the last first so that the earlier
+    // positions in each track stay valid.
+    std::vector<int> removedNaming(static_cast<size_t>(names.size()), 0);
+    bool stale = false;
+    for (auto it = hits.rbegin(); it != hits.rend(); ++it) {
+        TCommands& track = *it->Track;
+        if (it->Index >= track.Count() || track.Item(it->Index) != it->Command) {
+            stale = true; // the tracks changed under the question: counted anew below
+            continue;
+        }
+        // A running track keeps pointing at the command it runs.
+        if (track.Current > it->Index)
+            --track.Current;
+        else if (track.Current == it->Index)
+            track.Current = -1;
+        track.Delete(it->Index);
+        ++removedNaming[static_cast<size_t>(it->Name)];
+    }
     for (int i = 0; i < scene.Layers.Count();) {
         TImagesItem* x = scene.Layers.At(i);
         if (!x->Selected) {
@@ -372,7 +419,9 @@ bool DeleteSelected(TEditorState& state, TDialogs& dialogs, TErrorLog& log,
             continue;
         }
         const QString name = x->Name;
-        const int removed = DeleteCommandsNaming(scene, name);
+        const qsizetype n = names.indexOf(name);
+        int removed = n >= 0 ? removedNaming[static_cast<size_t>(n)] : 0;
+        if (stale || n < 0) removed += DeleteCommandsNaming(scene, name);
         log.Add(name + QStringLiteral(" réteg törölve; a rá hivatkozó parancsok közül törölve: ") +
                 QString::number(removed));
         TFilesItem* file = x->FileItem;

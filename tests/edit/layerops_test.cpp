@@ -289,6 +289,37 @@ TEST(Delete, TheQuestionCountsTheCommandsOfOtherLayersThatGoWithTheSelection) {
     }
 }
 
+// Two layers go at once: each log line counts the commands its layer took (a
+// command naming both goes with the first), the commands that stay keep their
+// order, and a running track keeps pointing at the command it runs.
+TEST(Delete, TwoLayersTakeTheirCommandsOnceAndRunningTracksFollow) {
+    TOpsFixture f;
+    f.Add("a")->Selected = true;
+    f.Add("b")->Selected = true;
+    TImagesItem* stay = f.Add("stay");
+    TCommands& t = stay->Touch3.Track[1];
+    for (const char* p : {"b", "keep1", "RandomI(a;b;1)", "keep2", "a", "keep3"})
+        t.Add(std::make_unique<TCommandItem>(1, "1", "2", p));
+    t.Current = 5; // running "keep3"
+    TCommands& u = stay->Touch3.Track[2];
+    u.Add(std::make_unique<TCommandItem>(1, "1", "2", "b"));
+    u.Current = 0; // running the command that goes
+    f.Dialogs.YesNoAnswers.push_back(true);
+    ASSERT_TRUE(DeleteSelected(f.State, f.Dialogs, f.Log, f.SelectedRows()));
+    EXPECT_EQ(f.Dialogs.Asked.value(0), "yesno:Törlés|Biztos törli?\n\nMás rétegek 4 parancsa is törlődik, "
+                                        "mert a törölt rétegekre hivatkozik.");
+    QStringList left;
+    for (int c = 0; c < t.Count(); ++c)
+        left << t.Item(c)->sParam3();
+    EXPECT_EQ(left, (QStringList{"keep1", "keep2", "keep3"}));
+    EXPECT_EQ(t.Current, 2);
+    EXPECT_EQ(u.Count(), 0);
+    EXPECT_EQ(u.Current, -1);
+    EXPECT_TRUE(f.Log.Lines().contains("a réteg törölve; a rá hivatkozó parancsok közül törölve: 2"));
+    EXPECT_TRUE(f.Log.Lines().contains("b réteg törölve; a rá hivatkozó parancsok közül törölve: 2"));
+    EXPECT_EQ(f.Order(), QStringList{"stay"});
+}
+
 TEST(Delete, NoKeepsEverythingAndNoLayersDoesNothing) {
     TOpsFixture f;
     f.Scene.Groups << "g";
