@@ -201,22 +201,16 @@ void TEditorDocument::SetKeyframePlaying(bool on) {
 
 // ---- Undo ----
 
-void TEditorDocument::Undo() {
-    if (Scene.Playing) return;
-    State.Undo.Undo();
-    emit UndoApplied();
-    try {
-        Keyframes.Refresh();
-    } catch (...) {
-        Edited();
-        throw;
-    }
-    Edited();
-}
+void TEditorDocument::Undo() { ApplyUndoStep(false); }
 
-void TEditorDocument::Redo() {
+void TEditorDocument::Redo() { ApplyUndoStep(true); }
+
+void TEditorDocument::ApplyUndoStep(bool redo) {
     if (Scene.Playing) return;
-    State.Undo.Redo();
+    if (redo)
+        State.Undo.Redo();
+    else
+        State.Undo.Undo();
     emit UndoApplied();
     try {
         Keyframes.Refresh();
@@ -292,6 +286,14 @@ void TEditorDocument::ProjectLoaded() {
 }
 
 bool TEditorDocument::OpenProject() {
+    return ReadChosenProject([this] { return OpenProjectCommand(Scene, Dialogs(), Log); });
+}
+
+bool TEditorDocument::OpenRecentProject(const QString& path) {
+    return ReadChosenProject([&] { return OpenRecentProjectCommand(Scene, Dialogs(), Log, Recent(), path); });
+}
+
+bool TEditorDocument::ReadChosenProject(const std::function<bool()>& read) {
     // Whatever reading left in the scene is shown, also when it failed
     // half-way; a cancelled open (No, or no file chosen) changes nothing.
     EndKeyframeEditing();
@@ -299,33 +301,11 @@ bool TEditorDocument::OpenProject() {
         ProjectLoaded();
         State.Undo.Clear();
         UpdateEnabledState();
-    };
-    bool reading = false;
-    try {
-        reading = OpenProjectCommand(Scene, Dialogs(), Log);
-    } catch (...) {
-        after();
-        RememberProject();
-        throw;
-    }
-    if (reading) {
-        after();
-        RememberProject();
-    }
-    return reading;
-}
-
-bool TEditorDocument::OpenRecentProject(const QString& path) {
-    EndKeyframeEditing();
-    const auto after = [this] {
-        ProjectLoaded();
-        State.Undo.Clear();
-        UpdateEnabledState();
         RememberProject();
     };
     bool reading = false;
     try {
-        reading = OpenRecentProjectCommand(Scene, Dialogs(), Log, Recent(), path);
+        reading = read();
     } catch (...) {
         after();
         throw;

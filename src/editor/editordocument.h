@@ -162,6 +162,10 @@ private:
     bool lastSaved_ = true;
 
     void RegisterActions();
+    void ApplyUndoStep(bool redo);
+    // Open and the recent list: read unless the command says no (the
+    // question, no file chosen); what was read shows, also after a throw.
+    bool ReadChosenProject(const std::function<bool()>& read);
     TRecentProjects Recent() const;
     // The project on show was opened or saved under its path: first in the list.
     void RememberProject();
