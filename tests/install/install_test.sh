@@ -102,7 +102,15 @@ title="demo.VKP - Velkon Editor v1.97"
 window=
 for _ in $(seq 1 300); do
   tree=$(xwininfo -root -tree 2>/dev/null || true)
-  window=$(awk -v t="\"$title\":" 'index($0, t) {print $1; exit}' <<<"$tree")
+  # Other tests may show the same project on this display: the window is the
+  # one of this editor's process.
+  window=
+  for w in $(awk -v t="\"$title\":" 'index($0, t) {print $1}' <<<"$tree"); do
+    if [ "$(xprop -id "$w" _NET_WM_PID 2>/dev/null | awk '{print $NF}')" = "$editor_pid" ]; then
+      window=$w
+      break
+    fi
+  done
   [ -n "$window" ] && break
   kill -0 "$editor_pid" 2>/dev/null || fail "the editor ended: $(cat "$work/editor.err")"
   sleep 0.1
