@@ -2,6 +2,7 @@
 // draws the same textured quads with the same GL state, in the same context.
 // Prints: render_frame: <ours> vs <reference> = <ratio>x
 
+#include "editor/canvasview.h"
 #include "editor/mainform.h"
 #include "editor/oglrenderpanel.h"
 #include "editor/velkonapplication.h"
@@ -92,20 +93,20 @@ int main(int argc, char** argv) {
     form.show();
     QElapsedTimer wait;
     wait.start();
-    while (!form.OGLRenderPanel->Ready() && wait.elapsed() < 10000) {
+    while (!form.Canvas->OGLRenderPanel->Ready() && wait.elapsed() < 10000) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         QThread::msleep(5);
     }
-    if (!form.OGLRenderPanel->Ready()) {
+    if (!form.Canvas->OGLRenderPanel->Ready()) {
         std::fprintf(stderr, "no OpenGL canvas\n");
         return 1;
     }
     Generate(form.Scene, dir.path());
     form.Scene.Saved = true;
-    TOGLRenderPanel& canvas = *form.OGLRenderPanel;
+    TOGLRenderPanel& canvas = *form.Canvas->OGLRenderPanel;
     canvas.makeCurrent();
     canvas.Renderer.UploadPendingTextures(nullptr);
-    const TRenderOptions options = form.RenderOptions();
+    const TRenderOptions options = form.Canvas->RenderOptions();
     TCanvasRenderer::InitGlState();
     TCanvasRenderer::SetProjection(form.State.CanvasWidth, form.State.CanvasHeight);
 

@@ -1,5 +1,6 @@
 #include "editor/layoutpersistence.h"
 
+#include "editor/actionregistry.h"
 #include "editor/dockform.h"
 #include "project/inifile.h"
 
@@ -16,6 +17,19 @@ TLayoutPersistence::TLayoutPersistence(const TSettingsPlaces& places, const TPar
     floatRects_.fill(QRect(0, 0, 100, 100));
     for (TDockForm* panel : parts_.Panels)
         if (panel) panel->installEventFilter(this);
+}
+
+void TLayoutPersistence::RegisterActions(TActionRegistry& registry) {
+    const std::pair<const char*, std::pair<QString, void (TLayoutPersistence::*)()>> commands[] = {
+        {"layout.saveScreen", {QStringLiteral("Elválasztók helyzetének mentése"), &TLayoutPersistence::SaveScreenLayout}},
+        {"layout.savePanels", {QStringLiteral("Lebegő panelek elmentése"), &TLayoutPersistence::SavePanelLayout}},
+        {"layout.loadPanels", {QStringLiteral("Lebegő panelek betöltése"), &TLayoutPersistence::LoadPanelLayout}},
+        {"layout.resetPanels", {QStringLiteral("Lebegő panelek alaphelyzetbe"), &TLayoutPersistence::ResetPanelLayout}},
+    };
+    for (const auto& [id, command] : commands) {
+        const auto& [text, run] = command;
+        registry.Command(id, this, text, text, {}, [this, run] { (this->*run)(); });
+    }
 }
 
 TDockForm* TLayoutPersistence::Panel(int index) const {

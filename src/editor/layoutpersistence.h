@@ -12,6 +12,7 @@ class QWidget;
 
 namespace velkon {
 
+class TActionRegistry;
 class TDockForm;
 
 // The screen and panel layout files: the canvas's place ("VelkonEditor.ini")
@@ -33,6 +34,9 @@ public:
     };
     // places: read at each save and load (tests point them at their own folder).
     TLayoutPersistence(const TSettingsPlaces& places, const TParts& parts, QObject* parent = nullptr);
+
+    // The pop-up menu's layout commands ("layout.saveScreen" ...).
+    void RegisterActions(TActionRegistry& registry);
 
     TLayoutSettings CurrentLayout() const;
     void SaveScreenLayout();

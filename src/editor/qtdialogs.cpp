@@ -1,5 +1,8 @@
 #include "editor/qtdialogs.h"
 
+#include "editor/uihelpers.h"
+
+#include <QColorDialog>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -64,6 +67,12 @@ std::optional<QStringList> TQtDialogs::ChooseFiles(const TFileChoice& choice) {
     dialog.setFileMode(choice.Multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles();
+}
+
+std::optional<uint32_t> TQtDialogs::ChooseColour(const QString& caption, uint32_t colour) {
+    const QColor c = QColorDialog::getColor(ToQColor(colour), parent_, caption);
+    if (!c.isValid()) return std::nullopt;
+    return ToBgr(c);
 }
 
 } // namespace velkon

@@ -21,6 +21,7 @@ public:
     void Warning(const QString& text) override;
     std::optional<QString> ChooseFile(const TFileChoice& choice) override;
     std::optional<QStringList> ChooseFiles(const TFileChoice& choice) override;
+    std::optional<uint32_t> ChooseColour(const QString& caption, uint32_t colour) override;
 
     // A filter in the classic "description|pattern|description|pattern" form,
     // or a bare pattern, turned into Qt's "description (pattern);;..." form.

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <optional>
 
 namespace velkon {
@@ -39,6 +40,13 @@ public:
         const std::optional<QString> one = ChooseFile(choice);
         if (!one) return std::nullopt;
         return QStringList{*one};
+    }
+    // Colour dialog starting at colour (0x00BBGGRR); the chosen colour, or
+    // nullopt when cancelled. Without a colour dialog nothing is chosen.
+    virtual std::optional<uint32_t> ChooseColour(const QString& caption, uint32_t colour) {
+        (void)caption;
+        (void)colour;
+        return std::nullopt;
     }
 };
 

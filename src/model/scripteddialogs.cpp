@@ -3,13 +3,11 @@
 namespace velkon {
 
 namespace {
-std::optional<QString> takeFront(std::deque<std::optional<QString>>& queue) {
-    const bool given = queue.front().has_value();
-    const QString text = given ? *queue.front() : QString();
+template <class T>
+std::optional<T> takeFront(std::deque<std::optional<T>>& queue) {
+    const std::optional<T> answer = queue.front();
     queue.pop_front();
-    if (!given)
-        return std::nullopt;
-    return text;
+    return answer;
 }
 } // namespace
 
@@ -55,6 +53,13 @@ std::optional<QStringList> TScriptedDialogs::ChooseFiles(const TFileChoice& choi
     const std::optional<QStringList> answer = FilesAnswers.front();
     FilesAnswers.pop_front();
     return answer;
+}
+
+std::optional<uint32_t> TScriptedDialogs::ChooseColour(const QString& caption, uint32_t colour) {
+    (void)colour;
+    Asked << QStringLiteral("colour:") + caption;
+    if (ColourAnswers.empty()) return std::nullopt;
+    return takeFront(ColourAnswers);
 }
 
 } // namespace velkon

@@ -18,10 +18,12 @@ public:
     std::deque<std::optional<QString>> FileAnswers;
     // Answers of ChooseFiles; while empty it takes one of FileAnswers.
     std::deque<std::optional<QStringList>> FilesAnswers;
+    // Answers of ChooseColour (0x00BBGGRR); while empty it is cancelled.
+    std::deque<std::optional<uint32_t>> ColourAnswers;
     bool DefaultYesNo = false;
 
     // What was asked, in order: "yesno:CAPTION|TEXT", "input:CAPTION|PROMPT|VALUE",
-    // "message:TEXT", "warning:TEXT", "file:TITLE|FILTER".
+    // "message:TEXT", "warning:TEXT", "file:TITLE|FILTER", "colour:CAPTION".
     QStringList Asked;
     QStringList Messages;
     std::vector<TFileChoice> FileChoices;
@@ -34,6 +36,7 @@ public:
     void Warning(const QString& text) override;
     std::optional<QString> ChooseFile(const TFileChoice& choice) override;
     std::optional<QStringList> ChooseFiles(const TFileChoice& choice) override;
+    std::optional<uint32_t> ChooseColour(const QString& caption, uint32_t colour) override;
 };
 
 } // namespace velkon

@@ -120,8 +120,8 @@ private slots:
         if (setup != sPlain) {
             TImagesItem* layer = AddLayer(test::TLayerSpec().Named("ball").At(100, 100));
             QVERIFY(layer);
-            form_->SelectSingleLayer(layer);
-            form_->RefreshLayerPanel();
+            form_->Document.SelectSingleLayer(layer);
+            emit form_->Document.LayersChanged();
         }
         if (setup == sEditing) QVERIFY(form_->Document.SetKeyframeEditing(true));
         dialogs_.FileAnswers.push_back(std::nullopt); // Ctrl+S of a new project asks where: cancelled
@@ -131,9 +131,9 @@ private slots:
         QSignalSpy triggered(action, &QAction::triggered);
         // A command that opens a dialog gets it closed.
         const TModalAnswer close([](QWidget*) {}, 300);
-        QTest::keyClick(form_->OGLRenderPanel, keys.key(), keys.keyboardModifiers());
+        QTest::keyClick(form_->Canvas->OGLRenderPanel, keys.key(), keys.keyboardModifiers());
         QCOMPARE(triggered.count(), 1);
-        if (form_->Scene.Playing) QTest::keyClick(form_->OGLRenderPanel, Qt::Key_F1);
+        if (form_->Scene.Playing) QTest::keyClick(form_->Canvas->OGLRenderPanel, Qt::Key_F1);
     }
 };
 

@@ -49,14 +49,14 @@ private slots:
         layer->Top = 100;
         layer->Width = 120;
         layer->Height = 80;
-        form_->OGLRenderPanel->update();
+        form_->Canvas->OGLRenderPanel->update();
 
         // The edges as the canvas shows them, in window pixels.
         const TEditorState& s = form_->State;
         const int left = TargetToWindowX(s, 200), right = TargetToWindowX(s, 320);
         const int top = TargetToWindowY(s, 100), bottom = TargetToWindowY(s, 180);
         const int midX = (left + right) / 2, midY = (top + bottom) / 2;
-        const QImage view = form_->OGLRenderPanel->grabFramebuffer();
+        const QImage view = form_->Canvas->OGLRenderPanel->grabFramebuffer();
         auto edgeNear = [&](QPoint p, bool vertical) {
             for (int d = -2; d <= 2; ++d) {
                 const QPoint q = vertical ? p + QPoint(d, 0) : p + QPoint(0, d);
@@ -80,7 +80,7 @@ private slots:
         QVERIFY(!CornersHit(*layer, left - 10, midY));
 
         // A screenshot or a pack's frame never shows the placeholder.
-        const QImage frame = form_->ReadFrame();
+        const QImage frame = form_->Canvas->ReadFrame();
         for (const QPoint p :
              {QPoint(200, 140), QPoint(319, 140), QPoint(260, 100), QPoint(260, 179), QPoint(260, 140)})
             QVERIFY2(Near(frame.pixel(p), Grey), qPrintable(Describe(frame.pixel(p))));

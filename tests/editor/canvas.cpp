@@ -61,14 +61,14 @@ private slots:
         layer->Angle = angle;
         layer->FlipMode = flip;
 
-        const QImage frame = form_->ReadFrame();
+        const QImage frame = form_->Canvas->ReadFrame();
         QCOMPARE(frame.size(), QSize(1024, 768));
         QCOMPARE(frame.format(), QImage::Format_RGB888);
         QVERIFY2(Near(frame.pixel(inside), Red), qPrintable(Describe(frame.pixel(inside))));
         QVERIFY2(Near(frame.pixel(outside), Grey), qPrintable(Describe(frame.pixel(outside))));
         QVERIFY(Near(frame.pixel(1000, 700), Grey));
 
-        form_->OGLRenderPanel->grabFramebuffer(); // an on-screen pass projects the corners
+        form_->Canvas->OGLRenderPanel->grabFramebuffer(); // an on-screen pass projects the corners
         const auto [minX, maxX] = std::minmax_element(layer->CornersX.begin(), layer->CornersX.end());
         const auto [minY, maxY] = std::minmax_element(layer->CornersY.begin(), layer->CornersY.end());
         QCOMPARE(QRect(QPoint(*minX, *minY), QPoint(*maxX, *maxY)), bounds);
@@ -81,14 +81,14 @@ private slots:
         form_->State.Zoom = 2.0;
         form_->State.FrameOffsetX = 10;
         form_->State.FrameOffsetY = 20;
-        form_->ApplyResolution();
-        QCOMPARE(form_->OGLRenderPanel->size(), QSize(2068, 1576));
-        form_->OGLRenderPanel->grabFramebuffer(); // one on-screen pass
+        form_->Canvas->ApplyResolution();
+        QCOMPARE(form_->Canvas->OGLRenderPanel->size(), QSize(2068, 1576));
+        form_->Canvas->OGLRenderPanel->grabFramebuffer(); // one on-screen pass
         // On screen: 10 + 100 * 2 = 210 .. 210 + 80, and 20 + 50 * 2 from the top.
         QCOMPARE(*std::min_element(layer->CornersX.begin(), layer->CornersX.end()), 210);
         QCOMPARE(*std::max_element(layer->CornersX.begin(), layer->CornersX.end()), 290);
         QCOMPARE(*std::min_element(layer->CornersY.begin(), layer->CornersY.end()), 20 + 50 * 2);
-        const QImage frame = form_->ReadFrame();
+        const QImage frame = form_->Canvas->ReadFrame();
         QCOMPARE(frame.size(), QSize(1024, 768));
         QVERIFY(Near(frame.pixel(120, 60), Red));
         QVERIFY(Near(frame.pixel(250, 150), Grey));
@@ -114,7 +114,7 @@ private slots:
             form_->State.Zoom = c.zoom;
             form_->State.FrameOffsetX = c.ox;
             form_->State.FrameOffsetY = c.oy;
-            form_->ApplyResolution();
+            form_->Canvas->ApplyResolution();
             layer->Left = c.left;
             layer->Top = c.top;
             layer->Width = c.w;
@@ -123,7 +123,7 @@ private slots:
             layer->OrigoX = c.origoX;
             layer->OrigoY = c.origoY;
             layer->FlipMode = c.flip;
-            form_->OGLRenderPanel->grabFramebuffer();
+            form_->Canvas->OGLRenderPanel->grabFramebuffer();
             const auto drawnX = layer->CornersX, drawnY = layer->CornersY;
             ComputeCorners(form_->State, *layer);
             for (size_t i = 0; i < 4; ++i) {
@@ -143,7 +143,7 @@ private slots:
         TImagesItem* layer = AddRedLayer();
         layer->Left = 100;
         layer->Top = 100;
-        form_->SelectSingleLayer(layer);
+        form_->Document.SelectSingleLayer(layer);
         const struct {
             uint32_t select;
             QColor expected;
@@ -151,12 +151,12 @@ private slots:
             {0xFFFFFF, Red}, {0x00FF00, QColor(0, 0, 0)}, {0x0000FF, Red}, {0x00007F, QColor(127, 0, 0)}};
         for (const auto& c : cases) {
             form_->Scene.SelectColor = c.select;
-            const QImage frame = form_->ReadFrame();
+            const QImage frame = form_->Canvas->ReadFrame();
             QVERIFY2(Near(frame.pixel(120, 110), c.expected), qPrintable(Describe(frame.pixel(120, 110))));
         }
         // The selection frame is blue, around the corners in window pixels.
-        form_->OGLRenderPanel->grabFramebuffer();
-        const QImage frame = form_->ReadFrame();
+        form_->Canvas->OGLRenderPanel->grabFramebuffer();
+        const QImage frame = form_->Canvas->ReadFrame();
         QCOMPARE(form_->State.SelectionBounds.Left, 100);
         QCOMPARE(form_->State.SelectionBounds.Right, 140);
         QVERIFY2(Near(frame.pixel(120, 99), QColor(0, 0, 255), 40) ||
@@ -167,14 +167,14 @@ private slots:
     void alphaBlendsOverTheClearColour() {
         TImagesItem* layer = AddRedLayer();
         layer->Alpha = 127.5;
-        const QImage frame = form_->ReadFrame();
+        const QImage frame = form_->Canvas->ReadFrame();
         QVERIFY2(Near(frame.pixel(20, 10), QColor(239, 111, 111), 4),
                  qPrintable(Describe(frame.pixel(20, 10))));
     }
 
     void helperLinesHorizontalForVVerticalOtherwise() {
         form_->Scene.Lines = QStringList{QStringLiteral("V120=120"), QStringLiteral("F40=40")};
-        const QImage frame = form_->ReadFrame();
+        const QImage frame = form_->Canvas->ReadFrame();
         auto blueNear = [&](int x, int y) {
             for (int d = -1; d <= 1; ++d)
                 if (Near(frame.pixel(x, y + d), QColor(0, 0, 255), 30) ||
@@ -187,15 +187,15 @@ private slots:
         QVERIFY(Near(frame.pixel(600, 300), Grey));
         // Only the layers and lines show while playing; lines are editing aids.
         form_->Scene.Playing = true;
-        const QImage playing = form_->ReadFrame();
+        const QImage playing = form_->Canvas->ReadFrame();
         form_->Scene.Playing = false;
         QVERIFY(Near(playing.pixel(600, 120), Grey) && Near(playing.pixel(600, 119), Grey));
     }
 
     void clearCheckBoxFillsFrameWithBackground() {
         form_->Scene.BackgroundColor = 0x00FF00; // green
-        form_->ClearCheckBox->setChecked(true);
-        const QImage frame = form_->ReadFrame();
+        form_->ToolBar->ClearCheckBox->setChecked(true);
+        const QImage frame = form_->Canvas->ReadFrame();
         QVERIFY(Near(frame.pixel(500, 500), QColor(0, 255, 0)));
     }
 
@@ -203,16 +203,16 @@ private slots:
         TImagesItem* layer = AddRedLayer(100, 60);
         TFilesItem* file = layer->FileItem;
         QCOMPARE(file->Texture, 0u);
-        form_->ReadFrame();
+        form_->Canvas->ReadFrame();
         QVERIFY(file->Texture != 0);
         QCOMPARE(file->TexExtentX, 0.78125);
         QCOMPARE(file->TexExtentY, 0.9375);
         QVERIFY(!file->PendingTexture);
         const uint32_t name = file->Texture;
-        form_->OGLRenderPanel->makeCurrent();
+        form_->Canvas->OGLRenderPanel->makeCurrent();
         QVERIFY(glIsTexture(name));
         form_->Scene.ClearLayersAndFiles();
-        form_->OGLRenderPanel->makeCurrent();
+        form_->Canvas->OGLRenderPanel->makeCurrent();
         QVERIFY(!glIsTexture(name));
     }
 
@@ -224,7 +224,7 @@ private slots:
         grey.fill(128);
         QVERIFY(grey.save(path, "PNG"));
         TImagesItem* layer = form_->Scene.AddLayer(form_->Scene.AddFile(TFilesItem::Create(path)));
-        const QImage frame = form_->ReadFrame();
+        const QImage frame = form_->Canvas->ReadFrame();
         QVERIFY(layer->FileItem->Texture != 0);
         QVERIFY2(Near(frame.pixel(4, 4), QColor(128, 128, 128)), qPrintable(Describe(frame.pixel(4, 4))));
         QTest::qWait(50);
@@ -240,10 +240,10 @@ private slots:
         layer->OrigoY = 10;
         for (const char* x : {"200", "400", "600"})
             layer->Base.Track[0].Add(std::make_unique<TCommandItem>(1, x, "300", "1"));
-        form_->SelectSingleLayer(layer);
-        form_->CommandPreviewSpeedButton->setChecked(true);
-        form_->VonalakCB->setChecked(true);
-        const QImage frame = form_->ReadFrame();
+        form_->Document.SelectSingleLayer(layer);
+        form_->ToolBar->CommandPreviewSpeedButton->setChecked(true);
+        form_->ToolBar->VonalakCB->setChecked(true);
+        const QImage frame = form_->Canvas->ReadFrame();
         auto blueAt = [&](int x, int y) {
             for (int dy = -1; dy <= 1; ++dy)
                 if (Near(frame.pixel(x, y + dy), QColor(0, 0, 255), 60)) return true;
@@ -261,15 +261,15 @@ private slots:
 
     void commonOriginHandleIsWhiteOrRedWhenGrabbed() {
         TImagesItem* layer = AddRedLayer();
-        const QImage none = form_->ReadFrame();
+        const QImage none = form_->Canvas->ReadFrame();
         QVERIFY(Near(none.pixel(512, 384), Grey)); // nothing selected: no handle
-        form_->SelectSingleLayer(layer);
-        QImage frame = form_->ReadFrame();
+        form_->Document.SelectSingleLayer(layer);
+        QImage frame = form_->Canvas->ReadFrame();
         QVERIFY2(Near(frame.pixel(512, 384), Qt::white), qPrintable(Describe(frame.pixel(512, 384))));
         QVERIFY(Near(frame.pixel(515, 384), QColor(0, 0, 0))); // black rim
         QVERIFY(Near(frame.pixel(518, 384), Grey));
         form_->State.GrabbedPoint = -1;
-        frame = form_->ReadFrame();
+        frame = form_->Canvas->ReadFrame();
         QVERIFY(Near(frame.pixel(512, 384), Red));
     }
 
@@ -277,7 +277,7 @@ private slots:
         form_->State.ToolMode = 3;
         form_->State.ToolCount = 1;
         form_->State.ToolPoint(1) = {100, 600, 0x00FF00, 0, nullptr};
-        const QImage frame = form_->ReadFrame();
+        const QImage frame = form_->Canvas->ReadFrame();
         QVERIFY(Near(frame.pixel(100, 600), QColor(0, 255, 0)));
         QVERIFY(Near(frame.pixel(103, 600), QColor(0, 0, 0)));
         // The line from the common origin (512, 384) passes through the midpoint.
@@ -286,13 +286,13 @@ private slots:
         // A point coloured 0x01010101 is not drawn.
         form_->State.ToolPoint(1).Color = 0x01010101;
         QVERIFY(Near(frame.pixel(97, 603), QColor(0, 0, 0)));
-        QVERIFY(Near(form_->ReadFrame().pixel(97, 603), Grey));
+        QVERIFY(Near(form_->Canvas->ReadFrame().pixel(97, 603), Grey));
     }
 
     void curveToolDrawsGhostsAndWritesKeyFramesOnRequest() {
         TImagesItem* layer = AddRedLayer(32, 32);
-        form_->SelectSingleLayer(layer);
-        form_->CommandPreviewSpeedButton->setChecked(true);
+        form_->Document.SelectSingleLayer(layer);
+        form_->ToolBar->CommandPreviewSpeedButton->setChecked(true);
         TEditorState& s = form_->State;
         s.ToolPoint(-1) = {0, 0, 0x0000FF, 0,
                            nullptr}; // the layer's origin point: ghosts go exactly to the path
@@ -304,19 +304,19 @@ private slots:
         s.ToolPoint(4) = {300, 100, 0xFF0000, 0, nullptr};
         s.ToolPoint(5) = {700, 100, 0x01010101, 0.5, nullptr};
         s.AutoDuration = QStringLiteral("1"); // the keyframe editor's duration field
-        form_->OGLRenderPanel->Renderer.CurveCommand = true;
-        const QImage frame = form_->ReadFrame();
+        form_->Canvas->OGLRenderPanel->Renderer.CurveCommand = true;
+        const QImage frame = form_->Canvas->ReadFrame();
         QVERIFY(Near(frame.pixel(298, 101), QColor(0, 0, 255)));        // shape point handle
         QVERIFY(Near(frame.pixel(700, 100), QColor(0, 0, 255)));        // path point, blue
         QVERIFY2(Near(frame.pixel(716, 116), QColor(238, 111, 111), 6), // half-transparent ghost
                  qPrintable(Describe(frame.pixel(716, 116))));
         QCOMPARE(layer->Left, 0.0); // the layer itself stays
-        QVERIFY(!form_->OGLRenderPanel->Renderer.CurveCommand);
+        QVERIFY(!form_->Canvas->OGLRenderPanel->Renderer.CurveCommand);
         QCOMPARE(layer->Base.Track[0].Count(), 1);
         QCOMPARE(layer->Base.Track[0].Item(0)->sParam1(), QStringLiteral("x=700y=100w=32h=32a=0f=255"));
         QCOMPARE(layer->Base.Track[0].Item(0)->sParam2(), QStringLiteral("1"));
         // The flag is used once.
-        form_->ReadFrame();
+        form_->Canvas->ReadFrame();
         QCOMPARE(layer->Base.Track[0].Count(), 1);
     }
 
@@ -324,10 +324,10 @@ private slots:
         TImagesItem* layer = AddRedLayer(20, 20);
         for (const char* x : {"200", "400", "600"})
             layer->Base.Track[0].Add(std::make_unique<TCommandItem>(1, x, "300", "1"));
-        form_->SelectSingleLayer(layer);
-        form_->CommandPreviewSpeedButton->setChecked(true);
-        form_->TrackBar2->setValue(10); // opaque phases
-        const QImage frame = form_->ReadFrame();
+        form_->Document.SelectSingleLayer(layer);
+        form_->ToolBar->CommandPreviewSpeedButton->setChecked(true);
+        form_->ToolBar->TrackBar2->setValue(10); // opaque phases
+        const QImage frame = form_->Canvas->ReadFrame();
         // The current phase in the layer's own colours, later phases through a green tint.
         QVERIFY(Near(frame.pixel(10, 10), Red));
         for (int x : {210, 410, 610}) {

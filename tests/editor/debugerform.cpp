@@ -190,7 +190,7 @@ private slots:
                 "\n------------------------\nKezdet (2026.12.10.)\n------------------------\n \n"));
             QCOMPARE(text, ChangeLogText());
         });
-        QTest::mouseClick(form_->InfoSpeedButton, Qt::LeftButton);
+        QTest::mouseClick(form_->ToolBar->InfoSpeedButton, Qt::LeftButton);
         QVERIFY(answer.Came());
         QVERIFY(!QApplication::activeModalWidget());
         QVERIFY(!form_->findChild<TUjdonsagForm*>()); // freed when closed

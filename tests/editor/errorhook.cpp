@@ -67,7 +67,7 @@ private slots:
         form_->Scene.ProjectFileName = QStringLiteral("scene.VKP");
         form_->Scene.ProjectDir = QStringLiteral("/nonexistent/velkon");
         dialogs_.TextAnswers.push_back(QStringLiteral("shot.png"));
-        QTest::mouseClick(form_->PhotoSpeedButton, Qt::LeftButton);
+        QTest::mouseClick(form_->ToolBar->PhotoSpeedButton, Qt::LeftButton);
         QCOMPARE(dialogs_.Asked.value(0),
                  QStringLiteral("input:Képernyő mentés|Mi legyen a neve?|sceneT.png"));
         QCOMPARE(form_->ErrorLog.Count(), 1);

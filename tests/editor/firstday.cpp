@@ -78,7 +78,7 @@ private slots:
         const QString project = QDir(folder).filePath(QStringLiteral("jelenet.VKP"));
         dialogs_.FileAnswers.push_back(project);
         dialogs_.Asked.clear();
-        QTest::mouseClick(form_->SaveSpeedButton, Qt::LeftButton);
+        QTest::mouseClick(form_->ToolBar->SaveSpeedButton, Qt::LeftButton);
         QCOMPARE(dialogs_.Asked, QStringList{QStringLiteral("file:Projekt mentése|*.VKP")});
         QVERIFY(QFile::exists(project));
         for (const char* name : {"red.png", "blue(300,200).png"})
@@ -91,15 +91,15 @@ private slots:
 
         // The pictures' folder goes; a new project, then the saved one again.
         QVERIFY(QDir(Pictures()).removeRecursively());
-        QTest::mouseClick(form_->NewSpeedButton, Qt::LeftButton);
+        QTest::mouseClick(form_->ToolBar->NewSpeedButton, Qt::LeftButton);
         QCOMPARE(form_->Scene.Layers.Count(), 0);
         const int before = form_->ErrorLog.Count();
-        form_->OpenProject(project);
+        form_->Document.OpenProject(project);
         QCOMPARE(form_->Scene.Layers.Count(), 2);
         for (int i = 0; i < form_->ErrorLog.Count() - before; ++i)
             QVERIFY2(!form_->ErrorLog.Lines()[i].startsWith(QStringLiteral("Nincs meg")),
                      qPrintable(form_->ErrorLog.Lines()[i]));
-        const QImage frame = form_->ReadFrame();
+        const QImage frame = form_->Canvas->ReadFrame();
         QVERIFY2(Near(frame.pixel(50, 30), Red), qPrintable(Describe(frame.pixel(50, 30))));
         QVERIFY2(Near(frame.pixel(340, 240), Qt::blue), qPrintable(Describe(frame.pixel(340, 240))));
     }
@@ -113,7 +113,7 @@ private slots:
         const QString folder = dir_.filePath(QStringLiteral("csomag"));
         QVERIFY(QDir().mkpath(folder));
         dialogs_.FileAnswers.push_back(QDir(folder).filePath(QStringLiteral("jelenet.VKM")));
-        QTest::mouseClick(form_->PackSpeedButton, Qt::LeftButton);
+        QTest::mouseClick(form_->ToolBar->PackSpeedButton, Qt::LeftButton);
         QVERIFY(QFile::exists(QDir(folder).filePath(QStringLiteral("red.png"))));
         for (int row = 0; row < 2; ++row)
             QVERIFY2(!Near(FileRowColour(row), TFileListModel::AwayColour(), 3),
@@ -127,10 +127,10 @@ private slots:
         const QString old = dir_.filePath(QStringLiteral("regi.VKP"));
         form_->Scene.AddLayer(form_->Scene.AddFile(TFilesItem::Create(pictures[0])));
         dialogs_.FileAnswers.push_back(old);
-        form_->SaveSpeedButtonClick(true);
+        form_->Document.SaveProject(true);
         QVERIFY(QFile::exists(old));
         form_->Scene.Saved = true;
-        QTest::mouseClick(form_->NewSpeedButton, Qt::LeftButton);
+        QTest::mouseClick(form_->ToolBar->NewSpeedButton, Qt::LeftButton);
         dialogs_.FilesAnswers.push_back(QStringList{pictures[1]});
         QTest::mouseClick(Layers()->AddImageSpeedButton, Qt::LeftButton);
         // Ctrl+S of a new project asks where, and only that, never into the old project's folder.
@@ -138,7 +138,7 @@ private slots:
         const QString fresh = dir_.filePath(QStringLiteral("uj/friss.VKP"));
         QVERIFY(QDir().mkpath(dir_.filePath(QStringLiteral("uj"))));
         dialogs_.FileAnswers.push_back(fresh);
-        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(form_->Canvas->OGLRenderPanel, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(dialogs_.Asked, QStringList{QStringLiteral("file:Projekt mentése|*.VKP")});
         QVERIFY(QFile::exists(fresh));
         QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("Untitled.VKP"))));
@@ -147,13 +147,13 @@ private slots:
         dialogs_.Asked.clear();
         dialogs_.FileAnswers.push_back(dir_.filePath(QStringLiteral("uj/masik.VKP")));
         dialogs_.YesNoAnswers.push_back(false);
-        QTest::mouseClick(form_->SaveSpeedButton, Qt::LeftButton);
+        QTest::mouseClick(form_->ToolBar->SaveSpeedButton, Qt::LeftButton);
         QVERIFY(dialogs_.Asked.contains(
             QStringLiteral("yesno:Mentés|Biztos más éven menti el mint a projet neve?")));
     }
 
     void noticesShowInTheStatusLineAndMarkTheLogTab() {
-        TStatusNotice* notice = form_->StatusNotice;
+        TStatusNotice* notice = form_->Status->StatusNotice;
         QVERIFY(notice);
         notice->ShowMs = 300;
         form_->ImagesForm->raise(); // the log is behind another tab
@@ -190,7 +190,7 @@ private slots:
         // An error through the application's hook shows too.
         form_->ImagesForm->raise();
         QTRY_VERIFY(!LogInView());
-        TVelkonApplication::Guard(form_->SaveSpeedButton,
+        TVelkonApplication::Guard(form_->ToolBar->SaveSpeedButton,
                                   [] { throw EVelkonError(QStringLiteral("baj van")); });
         QVERIFY(notice->NoticeLabel->text().contains(QStringLiteral("baj van")));
         QCOMPARE(form_->ErrorForm->windowTitle(), QStringLiteral("(1) Hiba napló"));
@@ -198,7 +198,7 @@ private slots:
 
     void helpOpensFromTheToolBarAndTheInfoMenu() {
         QVERIFY(!form_->findChild<THelpForm*>());
-        QTest::mouseClick(form_->HelpSpeedButton, Qt::LeftButton);
+        QTest::mouseClick(form_->ToolBar->HelpSpeedButton, Qt::LeftButton);
         auto* help = form_->findChild<THelpForm*>();
         QVERIFY(help);
         QTRY_VERIFY(help->isVisible());
@@ -212,7 +212,7 @@ private slots:
         help->close();
         QTRY_VERIFY(!form_->findChild<THelpForm*>()); // made for one showing
         // The Info button's menu holds the change log and the help.
-        QMenu* menu = form_->InfoSpeedButton->menu();
+        QMenu* menu = form_->ToolBar->InfoSpeedButton->menu();
         QVERIFY(menu);
         QStringList entries;
         QAction* helpEntry = nullptr;
@@ -224,27 +224,27 @@ private slots:
         helpEntry->trigger();
         QTRY_VERIFY(form_->findChild<THelpForm*>() && form_->findChild<THelpForm*>()->isVisible());
         // A second request shows the same window.
-        QTest::mouseClick(form_->HelpSpeedButton, Qt::LeftButton);
+        QTest::mouseClick(form_->ToolBar->HelpSpeedButton, Qt::LeftButton);
         QCOMPARE(form_->findChildren<THelpForm*>().size(), 1);
     }
 
     void aSmallWindowShrinksTheDocksBeforeTheCanvas() {
         // What is not canvas is the dock area.
-        const int dock = form_->width() - form_->ScrollBox1->width();
+        const int dock = form_->width() - form_->Canvas->width();
         QVERIFY2(dock >= 440, qPrintable(QString::number(dock)));
         form_->resize(820, 600);
         QTRY_COMPARE(form_->width(), 820);
         QCoreApplication::processEvents();
-        const int canvas = form_->ScrollBox1->width();
+        const int canvas = form_->Canvas->width();
         QVERIFY2(canvas >= 400, qPrintable(QStringLiteral("canvas %1").arg(canvas)));
         QVERIFY2(form_->width() - canvas < dock,
                  qPrintable(QStringLiteral("docks %1").arg(form_->width() - canvas)));
         // The frame on the canvas stays usable: the scroll box shows it, not a sliver.
-        QVERIFY(form_->ScrollBox1->viewport()->width() >= 380);
+        QVERIFY(form_->Canvas->viewport()->width() >= 380);
     }
 
     void theKeyframePanelShowsItsButtonsWholeAtItsDefaultWidth() {
-        form_->ResetPanelLayout();
+        form_->Layout->ResetPanelLayout();
         form_->KeyFrameForm->raise();
         QTRY_VERIFY(form_->KeyFrameForm->isVisible());
         QVERIFY(qAbs(form_->KeyFrameForm->width() - 450) <= 10);

@@ -29,9 +29,9 @@ class InteractionTest : public TMainWindowTest {
         return AddLayer(test::TLayerSpec().At(left, top).Sized(w, h));
     }
 
-    QWidget* Canvas() const { return form_->OGLRenderPanel; }
+    QWidget* Canvas() const { return form_->Canvas->OGLRenderPanel; }
     // One on-screen pass: the corners and selection bounds hit-testing reads.
-    void Paint() { form_->OGLRenderPanel->grabFramebuffer(); }
+    void Paint() { form_->Canvas->OGLRenderPanel->grabFramebuffer(); }
 
     // Mouse events are delivered to the canvas directly, so that another test
     // window on the same virtual screen cannot catch them.
@@ -83,8 +83,8 @@ private slots:
     void dragMovesThePickedLayerByThePointersStepAndCtrlZPutsItBack() {
         TImagesItem* layer = AddRedLayer(100, 50);
         Paint();
-        QVERIFY(!form_->UndoSpeedButton->isEnabled());
-        QVERIFY(Near(form_->ReadFrame().pixel(200, 100), Grey));
+        QVERIFY(!form_->ToolBar->UndoSpeedButton->isEnabled());
+        QVERIFY(Near(form_->Canvas->ReadFrame().pixel(200, 100), Grey));
 
         MoveOnCanvas(*form_, QPoint(120, 70));
         Press(QPoint(120, 70));
@@ -93,17 +93,17 @@ private slots:
         Later(); // moves right after the click are ignored
         MoveHeld(QPoint(135, 80));
         MoveHeld(QPoint(150, 90));
-        QVERIFY(form_->RenderOptions().Dragging); // no selection marks while dragging
-        QVERIFY2(form_->InfoLabel->text().contains(QStringLiteral("w:30, h:20, a:")),
-                 qPrintable(form_->InfoLabel->text()));
+        QVERIFY(form_->Canvas->RenderOptions().Dragging); // no selection marks while dragging
+        QVERIFY2(form_->Status->InfoLabel->text().contains(QStringLiteral("w:30, h:20, a:")),
+                 qPrintable(form_->Status->InfoLabel->text()));
         Release(QPoint(150, 90));
-        QVERIFY(!form_->RenderOptions().Dragging);
+        QVERIFY(!form_->Canvas->RenderOptions().Dragging);
 
         QCOMPARE(layer->Left, 130.0);
         QCOMPARE(layer->Top, 70.0);
         QVERIFY(!form_->Scene.Saved);
-        QVERIFY(form_->UndoSpeedButton->isEnabled());
-        QImage frame = form_->ReadFrame();
+        QVERIFY(form_->ToolBar->UndoSpeedButton->isEnabled());
+        QImage frame = form_->Canvas->ReadFrame();
         QVERIFY2(Near(frame.pixel(200, 100), Red), qPrintable(Describe(frame.pixel(200, 100))));
         QVERIFY(Near(frame.pixel(110, 60), Grey));
 
@@ -111,13 +111,13 @@ private slots:
         QCOMPARE(layer->Left, 100.0);
         QCOMPARE(layer->Top, 50.0);
         QVERIFY(form_->ErrorLog.Lines().contains(QStringLiteral("Redo készítése")));
-        QVERIFY(form_->RedoSpeedButton->isEnabled());
-        frame = form_->ReadFrame();
+        QVERIFY(form_->ToolBar->RedoSpeedButton->isEnabled());
+        frame = form_->Canvas->ReadFrame();
         QVERIFY(Near(frame.pixel(110, 60), Red));
         QVERIFY(Near(frame.pixel(200, 100), Grey));
 
         // Redo: the button, Ctrl+Y and Ctrl+Shift+Z; the hints say so.
-        QTest::mouseClick(form_->RedoSpeedButton, Qt::LeftButton);
+        QTest::mouseClick(form_->ToolBar->RedoSpeedButton, Qt::LeftButton);
         QCOMPARE(layer->Left, 130.0);
         QTest::keyClick(Canvas(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(layer->Left, 100.0);
@@ -127,18 +127,18 @@ private slots:
         QCOMPARE(layer->Left, 100.0);
         QTest::keyClick(Canvas(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(layer->Left, 130.0);
-        frame = form_->ReadFrame();
+        frame = form_->Canvas->ReadFrame();
         QVERIFY(Near(frame.pixel(200, 100), Red));
         QVERIFY(Near(frame.pixel(110, 60), Grey));
-        QCOMPARE(form_->UndoSpeedButton->toolTip(), QStringLiteral("Visszavonás [Ctrl+Z]"));
-        QCOMPARE(form_->RedoSpeedButton->toolTip(), QStringLiteral("Újra [Ctrl+Y, Ctrl+Shift+Z]"));
-        QCOMPARE(form_->SaveSpeedButton->toolTip(), QStringLiteral("Projekt mentése [Ctrl+S]"));
+        QCOMPARE(form_->ToolBar->UndoSpeedButton->toolTip(), QStringLiteral("Visszavonás [Ctrl+Z]"));
+        QCOMPARE(form_->ToolBar->RedoSpeedButton->toolTip(), QStringLiteral("Újra [Ctrl+Y, Ctrl+Shift+Z]"));
+        QCOMPARE(form_->ToolBar->SaveSpeedButton->toolTip(), QStringLiteral("Projekt mentése [Ctrl+S]"));
     }
 
     void dragAtDoubleZoomMovesByHalfTheWindowStep() {
         TImagesItem* layer = AddRedLayer(100, 50);
         form_->State.Zoom = 2.0;
-        form_->ApplyResolution();
+        form_->Canvas->ApplyResolution();
         Paint();
         Drag(QPoint(240, 120), {QPoint(260, 130), QPoint(280, 160)});
         QCOMPARE(layer->Left, 120.0);
@@ -184,7 +184,7 @@ private slots:
         TImagesItem* c = AddRedLayer(600, 400);
         Paint();
         QTest::keyClick(Canvas(), Qt::Key_S);
-        QVERIFY(form_->SelectModeSpeedButton->isChecked());
+        QVERIFY(form_->ToolBar->SelectModeSpeedButton->isChecked());
         QVERIFY(form_->State.SelectModeDown);
         // Dragged from bottom-right to top-left: the rectangle is normalised.
         MoveOnCanvas(*form_, QPoint(320, 130));
@@ -192,10 +192,10 @@ private slots:
         Later();
         MoveHeld(QPoint(200, 100));
         MoveHeld(QPoint(150, 80));
-        QVERIFY(form_->RenderOptions().Marquee);
-        QCOMPARE(form_->RenderOptions().PointerX, 150.0);
+        QVERIFY(form_->Canvas->RenderOptions().Marquee);
+        QCOMPARE(form_->Canvas->RenderOptions().PointerX, 150.0);
         // The marquee is drawn while it is dragged: blue dashes along its top edge.
-        const QImage frame = form_->OGLRenderPanel->grabFramebuffer();
+        const QImage frame = form_->Canvas->OGLRenderPanel->grabFramebuffer();
         int blue = 0;
         for (int x = 160; x < 310; ++x)
             blue += Near(frame.pixel(x, 80), QColor(0, 0, 255), 40) ? 1 : 0;
@@ -205,10 +205,10 @@ private slots:
         QVERIFY(b->Selected);
         QVERIFY(!c->Selected);
         QCOMPARE(form_->Scene.SelectedCount, 2);
-        QVERIFY(!form_->SelectModeSpeedButton->isChecked());
-        QVERIFY(!form_->RenderOptions().Marquee);
+        QVERIFY(!form_->ToolBar->SelectModeSpeedButton->isChecked());
+        QVERIFY(!form_->Canvas->RenderOptions().Marquee);
         // The selection frame goes round both, and the common origin to its centre.
-        const QImage after = form_->OGLRenderPanel->grabFramebuffer();
+        const QImage after = form_->Canvas->OGLRenderPanel->grabFramebuffer();
         const TRectI& sb = form_->State.SelectionBounds;
         QCOMPARE(QRect(QPoint(sb.Left, sb.Top), QPoint(sb.Right, sb.Bottom)),
                  QRect(QPoint(100, 100), QPoint(380, 140)));
@@ -223,8 +223,8 @@ private slots:
         Wheel(120, Qt::ControlModifier);
         QCOMPARE(form_->State.Zoom, 1.1);
         QVERIFY(Canvas()->width() > size100.width());
-        QVERIFY2(form_->InfoLabel->text().contains(QStringLiteral("Zoom:110%")),
-                 qPrintable(form_->InfoLabel->text()));
+        QVERIFY2(form_->Status->InfoLabel->text().contains(QStringLiteral("Zoom:110%")),
+                 qPrintable(form_->Status->InfoLabel->text()));
         // The wheel without Ctrl leaves the zoom alone.
         Wheel(120, Qt::NoModifier);
         Wheel(120, Qt::ControlModifier | Qt::ShiftModifier);
@@ -234,14 +234,14 @@ private slots:
         QCOMPARE(form_->State.Zoom, 0.5);
         QCOMPARE(Canvas()->size(), QSize(512, 384));
 
-        form_->SelectSingleLayer(layer);
+        form_->Document.SelectSingleLayer(layer);
         for (int i = 0; i < 20; ++i)
             Wheel(120, Qt::ControlModifier);
         QCOMPARE(form_->State.Zoom, 2.0);
         // The layer's origin point (900, 700) at 200 % is centred in the scroll box.
-        QScrollBar* h = form_->ScrollBox1->horizontalScrollBar();
-        QScrollBar* v = form_->ScrollBox1->verticalScrollBar();
-        const QWidget* view = form_->ScrollBox1->viewport();
+        QScrollBar* h = form_->Canvas->horizontalScrollBar();
+        QScrollBar* v = form_->Canvas->verticalScrollBar();
+        const QWidget* view = form_->Canvas->viewport();
         QCOMPARE(h->value(), std::min(h->maximum(), int(std::nearbyint(1800 - view->width() / 2.0))));
         QCOMPARE(v->value(), std::min(v->maximum(), int(std::nearbyint(1400 - view->height() / 2.0))));
         QVERIFY(h->value() > 0 && v->value() > 0);
@@ -265,8 +265,8 @@ private slots:
         QTest::keyClick(Canvas(), Qt::Key_Left, Qt::ShiftModifier);
         QCOMPARE(layer->Left, 91.0);
         QCOMPARE(layer->Top, 60.0);
-        QVERIFY(form_->UndoSpeedButton->isEnabled());
-        QTest::mouseClick(form_->UndoSpeedButton, Qt::LeftButton);
+        QVERIFY(form_->ToolBar->UndoSpeedButton->isEnabled());
+        QTest::mouseClick(form_->ToolBar->UndoSpeedButton, Qt::LeftButton);
         QCOMPARE(layer->Left, 100.0);
         QCOMPARE(layer->Top, 50.0);
         // Ctrl+Up turns it about its origin point.
@@ -274,9 +274,9 @@ private slots:
         QCOMPARE(layer->Angle, -1.0);
         QCOMPARE(layer->Top, 50.0);
         // Typing into a tool-bar control keeps the arrows for the control.
-        form_->SpinEdit1->setFocus();
-        QTest::keyClick(form_->SpinEdit1, Qt::Key_Up);
-        QCOMPARE(form_->SpinEdit1->value(), 2);
+        form_->ToolBar->SpinEdit1->setFocus();
+        QTest::keyClick(form_->ToolBar->SpinEdit1, Qt::Key_Up);
+        QCOMPARE(form_->ToolBar->SpinEdit1->value(), 2);
         QCOMPARE(layer->Top, 50.0);
     }
 
@@ -302,20 +302,20 @@ private slots:
             MoveHeld(
                 QPoint(int(std::lround(o.x() + r * std::cos(a))), int(std::lround(o.y() + r * std::sin(a)))));
         }
-        QVERIFY2(form_->InfoLabel->styleSheet().contains(QStringLiteral("#FF0000")),
-                 qPrintable(form_->InfoLabel->text()));
+        QVERIFY2(form_->Status->InfoLabel->styleSheet().contains(QStringLiteral("#FF0000")),
+                 qPrintable(form_->Status->InfoLabel->text()));
         Release(QPoint(int(std::lround(o.x() + r * std::cos(start + 2.5 * M_PI))),
                        int(std::lround(o.y() + r * std::sin(start + 2.5 * M_PI)))));
         QVERIFY2(std::abs(std::abs(layer->Angle) - 450) < 3, qPrintable(QString::number(layer->Angle)));
         // A new gesture starts white again.
         MoveOnCanvas(*form_, QPoint(10, 700));
-        QVERIFY(form_->InfoLabel->styleSheet().isEmpty());
-        QVERIFY(form_->UndoSpeedButton->isEnabled());
+        QVERIFY(form_->Status->InfoLabel->styleSheet().isEmpty());
+        QVERIFY(form_->ToolBar->UndoSpeedButton->isEnabled());
     }
 
     void cornerDragResizesProportionally() {
         TImagesItem* layer = AddRedLayer(400, 300);
-        form_->SelectSingleLayer(layer);
+        form_->Document.SelectSingleLayer(layer);
         Paint();
         const TRectI b = form_->State.SelectionBounds;
         // The bottom-right handle; the common origin is the layer's top-left.
@@ -336,7 +336,7 @@ private slots:
             l->Base.Track[0].Add(wait()); // keeps playing
         idle->Touch1.Track[1].Add(wait());
         button->Touch1.Track[0].Add(wait());
-        form_->AutoStopSpeedButton->setChecked(false);
+        form_->ToolBar->AutoStopSpeedButton->setChecked(false);
         Paint();
         QTest::keyClick(Canvas(), Qt::Key_F1);
         QVERIFY(form_->Scene.Playing && form_->Scene.FullPlay);
@@ -371,7 +371,7 @@ private slots:
         ball->Base.Track[0].Add(std::make_unique<TCommandItem>(6, QStringLiteral("10"))); // keeps playing
         ball->Touch1.Track[0].Add(std::make_unique<TCommandItem>(6, QStringLiteral("0,05")));
         ball->Touch2.Track[0].Add(std::make_unique<TCommandItem>(6, QStringLiteral("10")));
-        form_->AutoStopSpeedButton->setChecked(false);
+        form_->ToolBar->AutoStopSpeedButton->setChecked(false);
         Paint();
         Click(QPoint(440, 320));
         QVERIFY(ball->Selected);
@@ -399,33 +399,33 @@ private slots:
     void undoAndRedoButtonsAreOffWhilePlaying() {
         TImagesItem* layer = AddRedLayer(100, 50);
         layer->Base.Track[0].Add(std::make_unique<TCommandItem>(6, QStringLiteral("10")));
-        form_->AutoStopSpeedButton->setChecked(false);
+        form_->ToolBar->AutoStopSpeedButton->setChecked(false);
         Paint();
         Drag(QPoint(120, 70), {QPoint(135, 75), QPoint(150, 80)});
         Drag(QPoint(170, 80), {QPoint(190, 85)});
         QCOMPARE(layer->Left, 150.0);
-        QTest::mouseClick(form_->UndoSpeedButton, Qt::LeftButton);
+        QTest::mouseClick(form_->ToolBar->UndoSpeedButton, Qt::LeftButton);
         QCOMPARE(layer->Left, 130.0);
-        QVERIFY(form_->UndoSpeedButton->isEnabled());
-        QVERIFY(form_->RedoSpeedButton->isEnabled());
+        QVERIFY(form_->ToolBar->UndoSpeedButton->isEnabled());
+        QVERIFY(form_->ToolBar->RedoSpeedButton->isEnabled());
 
         QTest::keyClick(Canvas(), Qt::Key_F1);
         QVERIFY(form_->Scene.Playing);
-        QVERIFY(!form_->UndoSpeedButton->isEnabled());
-        QVERIFY(!form_->RedoSpeedButton->isEnabled());
+        QVERIFY(!form_->ToolBar->UndoSpeedButton->isEnabled());
+        QVERIFY(!form_->ToolBar->RedoSpeedButton->isEnabled());
         const int top = form_->State.Undo.Top();
         const int lines = form_->ErrorLog.Count();
-        form_->UndoSpeedButtonClick(); // even called directly it does nothing while playing
-        form_->RedoSpeedButtonClick();
+        form_->Document.Undo(); // even called directly it does nothing while playing
+        form_->Document.Redo();
         QCOMPARE(form_->State.Undo.Top(), top);
         QCOMPARE(form_->ErrorLog.Count(), lines);
 
         QTest::keyClick(Canvas(), Qt::Key_F1);
         QVERIFY(!form_->Scene.Playing);
         QCOMPARE(layer->Left, 130.0);
-        QVERIFY(form_->UndoSpeedButton->isEnabled());
-        QVERIFY(form_->RedoSpeedButton->isEnabled());
-        QTest::mouseClick(form_->UndoSpeedButton, Qt::LeftButton);
+        QVERIFY(form_->ToolBar->UndoSpeedButton->isEnabled());
+        QVERIFY(form_->ToolBar->RedoSpeedButton->isEnabled());
+        QTest::mouseClick(form_->ToolBar->UndoSpeedButton, Qt::LeftButton);
         QCOMPARE(layer->Left, 100.0);
     }
 
@@ -443,8 +443,8 @@ private slots:
 
     void middleButtonPansTheScrollBox() {
         form_->State.Zoom = 2.0;
-        form_->ApplyResolution();
-        QScrollBar* h = form_->ScrollBox1->horizontalScrollBar();
+        form_->Canvas->ApplyResolution();
+        QScrollBar* h = form_->Canvas->horizontalScrollBar();
         h->setValue(300);
         MoveOnCanvas(*form_, QPoint(700, 400));
         Press(QPoint(700, 400), Qt::MiddleButton);

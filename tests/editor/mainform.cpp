@@ -40,19 +40,18 @@ private slots:
 
     void startsUntitledWithToolBarDefaults() {
         QCOMPARE(Caption(), QStringLiteral("Untitled.VKP - Velkon Editor v1.97"));
-        QCOMPARE(form_->ResComboBox->count(), ResolutionCount);
-        QCOMPARE(form_->ResComboBox->currentIndex(), 1);
-        QCOMPARE(form_->OGLRenderPanel->size(), QSize(1024, 768));
-        QVERIFY(form_->AutoStopSpeedButton->isChecked());
-        QCOMPARE(form_->AutoStopSpeedButton->toolTip(), QStringLiteral("Automatikus leállás"));
-        QVERIFY(!form_->CommandPreviewSpeedButton->isChecked());
-        QCOMPARE(form_->TrackBar2->value(), 5);
-        QCOMPARE(form_->SpinEdit1->value(), 1);
-        QCOMPARE(form_->SpinEdit2->maximum(), 100);
-        QCOMPARE(form_->TrackBar1->value(), 1);
-        QVERIFY(!form_->UndoSpeedButton->isEnabled());
-        QVERIFY(form_->StartPageSpeedButton->isEnabled());
-        QVERIFY(!form_->StopPageSpeedButton3->isEnabled());
+        QCOMPARE(form_->ToolBar->ResComboBox->count(), ResolutionCount);
+        QCOMPARE(form_->ToolBar->ResComboBox->currentIndex(), 1);
+        QCOMPARE(form_->Canvas->OGLRenderPanel->size(), QSize(1024, 768));
+        QVERIFY(form_->ToolBar->AutoStopSpeedButton->isChecked());
+        QVERIFY(!form_->ToolBar->CommandPreviewSpeedButton->isChecked());
+        QCOMPARE(form_->ToolBar->TrackBar2->value(), 5);
+        QCOMPARE(form_->ToolBar->SpinEdit1->value(), 1);
+        QCOMPARE(form_->ToolBar->SpinEdit2->maximum(), 100);
+        QCOMPARE(form_->ToolBar->TrackBar1->value(), 1);
+        QVERIFY(!form_->ToolBar->UndoSpeedButton->isEnabled());
+        QVERIFY(form_->ToolBar->StartPageSpeedButton->isEnabled());
+        QVERIFY(!form_->ToolBar->StopPageSpeedButton3->isEnabled());
         QCOMPARE(form_->ErrorForm->windowTitle(), QStringLiteral("Hiba napló"));
         QCOMPARE(form_->ImagesForm->windowTitle(), QStringLiteral("Rétegek"));
         QCOMPARE(form_->PropertyForm->windowTitle(), QStringLiteral("Tulajdonságok"));
@@ -62,30 +61,55 @@ private slots:
     }
 
     void resolutionChoiceSizesTheCanvas() {
-        form_->ResComboBox->setCurrentIndex(5);
-        emit form_->ResComboBox->activated(5);
+        form_->ToolBar->ResComboBox->setCurrentIndex(5);
+        emit form_->ToolBar->ResComboBox->activated(5);
         QCOMPARE(form_->Scene.Resolution, 5);
-        QCOMPARE(form_->OGLRenderPanel->size(), QSize(1536, 2048));
-        QCOMPARE(form_->Panel5->size(), QSize(3072, 4096));
-        QCOMPARE(form_->ReadFrame().size(), QSize(1536, 2048));
+        QCOMPARE(form_->Canvas->OGLRenderPanel->size(), QSize(1536, 2048));
+        QCOMPARE(form_->Canvas->Panel5->size(), QSize(3072, 4096));
+        QCOMPARE(form_->Canvas->ReadFrame().size(), QSize(1536, 2048));
+    }
+
+    // Both colour buttons ask through the dialogs port; a cancelled dialog changes nothing.
+    void colourButtonsSetTheSceneColoursAndCancelKeepsThem() {
+        struct TCase {
+            QToolButton* Button;
+            uint32_t* Colour;
+            QString Caption;
+        } cases[] = {
+            {form_->ToolBar->BackGroundSpeedButton, &form_->Scene.BackgroundColor, QStringLiteral("Háttérszín")},
+            {form_->ToolBar->SelectedColorSpeedButton, &form_->Scene.SelectColor, QStringLiteral("Kijelölés színe")},
+        };
+        for (const TCase& c : cases) {
+            dialogs_.Asked.clear();
+            dialogs_.ColourAnswers = {0x0000FFu, std::nullopt};
+            c.Button->click();
+            QCOMPARE(*c.Colour, 0x0000FFu);
+            QCOMPARE(dialogs_.Asked, QStringList{QStringLiteral("colour:") + c.Caption});
+            c.Button->click(); // cancelled
+            QCOMPARE(*c.Colour, 0x0000FFu);
+        }
+        // With "Törlés" the background fills the frame: red is 0x0000FF in the scene's BGR order.
+        form_->ToolBar->ClearCheckBox->setChecked(true);
+        const QImage frame = form_->Canvas->ReadFrame();
+        QVERIFY2(Near(frame.pixel(5, 5), QColor(255, 0, 0)), qPrintable(Describe(frame.pixel(5, 5))));
     }
 
     void speedSliderSetsTimeScale() {
-        form_->TrackBar1->setValue(7);
+        form_->ToolBar->TrackBar1->setValue(7);
         QCOMPARE(form_->Scene.TimeScale, 7);
     }
 
     void altVTwiceAddsAndRemovesTheSameHelperLine() {
         form_->State.Zoom = 1.0;
         MoveOnCanvas(*form_, QPoint(300, 120));
-        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_V, Qt::AltModifier);
+        QTest::keyClick(form_->Canvas->OGLRenderPanel, Qt::Key_V, Qt::AltModifier);
         QCOMPARE(form_->Scene.Lines, QStringList{QStringLiteral("V120=120")});
-        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_F, Qt::AltModifier);
+        QTest::keyClick(form_->Canvas->OGLRenderPanel, Qt::Key_F, Qt::AltModifier);
         QCOMPARE(form_->Scene.Lines, (QStringList{QStringLiteral("V120=120"), QStringLiteral("F300=300")}));
-        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_V, Qt::AltModifier);
+        QTest::keyClick(form_->Canvas->OGLRenderPanel, Qt::Key_V, Qt::AltModifier);
         QCOMPARE(form_->Scene.Lines, QStringList{QStringLiteral("F300=300")});
         // Alt+Shift+V is not exactly Alt.
-        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_V, Qt::AltModifier | Qt::ShiftModifier);
+        QTest::keyClick(form_->Canvas->OGLRenderPanel, Qt::Key_V, Qt::AltModifier | Qt::ShiftModifier);
         QCOMPARE(form_->Scene.Lines, QStringList{QStringLiteral("F300=300")});
     }
 
@@ -93,32 +117,32 @@ private slots:
         form_->State.Zoom = 2.0;
         form_->State.FrameOffsetX = 10;
         form_->State.FrameOffsetY = 20;
-        form_->ApplyResolution();
+        form_->Canvas->ApplyResolution();
         MoveOnCanvas(*form_, QPoint(211, 121));
-        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_F, Qt::AltModifier);
-        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_V, Qt::AltModifier);
+        QTest::keyClick(form_->Canvas->OGLRenderPanel, Qt::Key_F, Qt::AltModifier);
+        QTest::keyClick(form_->Canvas->OGLRenderPanel, Qt::Key_V, Qt::AltModifier);
         // (211 - 10) / 2 = 100.5 -> 100 and (121 - 20) / 2 = 50.5 -> 50: halves to even.
         QCOMPARE(form_->Scene.Lines, (QStringList{QStringLiteral("F100=100"), QStringLiteral("V50=50")}));
     }
 
     void f1OnAnEmptySceneDoesNotStart() {
-        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_F1);
+        QTest::keyClick(form_->Canvas->OGLRenderPanel, Qt::Key_F1);
         QVERIFY(!form_->Scene.Playing);
-        QVERIFY(form_->StartPageSpeedButton->isEnabled());
-        QVERIFY(!form_->IdleLoopRunning());
+        QVERIFY(form_->ToolBar->StartPageSpeedButton->isEnabled());
+        QVERIFY(!form_->PlayDriver->Running());
     }
 
     void newProjectAsksWhenUnsavedAndNoKeepsEverything() {
         AddLayer(QStringLiteral("ball"));
         form_->Scene.Saved = false;
         dialogs_.YesNoAnswers = {false};
-        QTest::mouseClick(form_->NewSpeedButton, Qt::LeftButton);
+        QTest::mouseClick(form_->ToolBar->NewSpeedButton, Qt::LeftButton);
         QCOMPARE(
             dialogs_.Asked.value(0),
             QStringLiteral("yesno:Új projekt|A jelenlegi projekt nincs mentve! Biztos új projektet kezd?"));
         QCOMPARE(form_->Scene.Layers.Count(), 1);
         dialogs_.YesNoAnswers = {true};
-        QTest::mouseClick(form_->NewSpeedButton, Qt::LeftButton);
+        QTest::mouseClick(form_->ToolBar->NewSpeedButton, Qt::LeftButton);
         QCOMPARE(form_->Scene.Layers.Count(), 0);
         QCOMPARE(form_->Scene.Files.Count(), 0);
         QCOMPARE(form_->windowTitle(), QStringLiteral("Untitled.VKP[*] - Velkon Editor v1.97"));
@@ -136,16 +160,16 @@ private slots:
         const QString second = dir.filePath(QStringLiteral("second.VKP"));
         AddLayer(QStringLiteral("ball"));
         dialogs_.FileAnswers = {first};
-        QTest::mouseClick(form_->SaveSpeedButton, Qt::LeftButton);
+        QTest::mouseClick(form_->ToolBar->SaveSpeedButton, Qt::LeftButton);
         QVERIFY(QFile::exists(first));
         dialogs_.FileAnswers = {second};
         dialogs_.YesNoAnswers = {true}; // saved under another name than the project's
-        QTest::mouseClick(form_->SaveSpeedButton, Qt::LeftButton);
+        QTest::mouseClick(form_->ToolBar->SaveSpeedButton, Qt::LeftButton);
         QVERIFY(QFile::exists(second));
 
         QMenu* menu = form_->findChild<QMenu*>(QStringLiteral("RecentMenu"));
         QVERIFY(menu);
-        QCOMPARE(form_->OpenSpeedButton->menu(), menu);
+        QCOMPARE(form_->ToolBar->OpenSpeedButton->menu(), menu);
         const auto items = [menu] {
             emit menu->aboutToShow();
             QStringList texts;
@@ -158,7 +182,7 @@ private slots:
 
         // New leaves an unsaved project: opening from the list asks first.
         dialogs_.YesNoAnswers = {true, true};
-        QTest::mouseClick(form_->NewSpeedButton, Qt::LeftButton);
+        QTest::mouseClick(form_->ToolBar->NewSpeedButton, Qt::LeftButton);
         QCOMPARE(form_->Scene.Layers.Count(), 0);
         items();
         menu->actions().at(2)->trigger(); // first.VKP, under the section title
@@ -189,7 +213,7 @@ private slots:
         QTRY_COMPARE(Caption(), QStringLiteral("Untitled.VKP* - Velkon Editor v1.97"));
         QVERIFY(form_->isWindowModified());
         dialogs_.FileAnswers.push_back(dir.filePath(QStringLiteral("mark.VKP")));
-        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(form_->Canvas->OGLRenderPanel, Qt::Key_S, Qt::ControlModifier);
         QVERIFY(form_->Scene.Saved);
         QTRY_COMPARE(Caption(), QStringLiteral("mark.VKP - Velkon Editor v1.97"));
         QVERIFY(!form_->isWindowModified());
@@ -199,18 +223,18 @@ private slots:
         TImagesItem* layer = AddLayer(QStringLiteral("ball"));
         form_->State.Undo.Record(TUndoBuffer::kindMouseMove);
         layer->Left = 99;
-        form_->UpdateEnabledState();
-        QVERIFY(form_->UndoSpeedButton->isEnabled());
-        QTest::mouseClick(form_->UndoSpeedButton, Qt::LeftButton);
+        form_->Document.UpdateEnabledState();
+        QVERIFY(form_->ToolBar->UndoSpeedButton->isEnabled());
+        QTest::mouseClick(form_->ToolBar->UndoSpeedButton, Qt::LeftButton);
         QCOMPARE(form_->Scene.Layers.At(0)->Left, 0.0);
         QVERIFY(!form_->ErrorForm->UndoEdit->text().isEmpty());
         QCOMPARE(form_->ErrorForm->UndoEdit->text(), form_->ErrorLog.UndoName);
         QCOMPARE(form_->ErrorForm->UndoLabel->text(), QString::number(form_->ErrorLog.UndoSlot));
         // A new project clears the ring and says so on top of the log.
         form_->Scene.Saved = true;
-        QTest::mouseClick(form_->NewSpeedButton, Qt::LeftButton);
+        QTest::mouseClick(form_->ToolBar->NewSpeedButton, Qt::LeftButton);
         QCOMPARE(form_->ErrorLog.Lines().value(0), QStringLiteral("UNDO PUFFER TÖRÖLVE!"));
-        QVERIFY(!form_->UndoSpeedButton->isEnabled());
+        QVERIFY(!form_->ToolBar->UndoSpeedButton->isEnabled());
     }
 
     void closeAsksWhenUnsavedAndNoKeepsTheWindow() {
@@ -255,7 +279,7 @@ private slots:
         file.write(text);
         file.close();
 
-        TVelkonApplication::Guard(form_.get(), [&] { form_->OpenProject(project); });
+        TVelkonApplication::Guard(form_.get(), [&] { form_->Document.OpenProject(project); });
         QCOMPARE(form_->Scene.Layers.Count(), 2);
         QVERIFY(!form_->Scene.Incomplete.isEmpty());
 
@@ -264,7 +288,7 @@ private slots:
             dialogs_.FileAnswers.push_back(folder + QStringLiteral("/demo.VKM"));
             dialogs_.YesNoAnswers.push_back(yes);
             const QString question = QStringLiteral("yesno:Csomagolás|") + IncompleteOverwriteQuestion(form_->Scene);
-            QTest::mouseClick(form_->PackSpeedButton, Qt::LeftButton);
+            QTest::mouseClick(form_->ToolBar->PackSpeedButton, Qt::LeftButton);
             QVERIFY(dialogs_.Asked.contains(question));
             QFile now(project);
             QVERIFY(now.open(QIODevice::ReadOnly));
@@ -283,7 +307,7 @@ private slots:
     }
 
     void screenshotDoesNothingForUntitled() {
-        QTest::mouseClick(form_->PhotoSpeedButton, Qt::LeftButton);
+        QTest::mouseClick(form_->ToolBar->PhotoSpeedButton, Qt::LeftButton);
         QVERIFY(dialogs_.Asked.isEmpty());
     }
 
@@ -295,7 +319,7 @@ private slots:
         form_->Scene.ProjectFileName = QStringLiteral("scene.VKP");
         form_->Scene.ProjectDir = dir_.path();
         dialogs_.TextAnswers.push_back(QStringLiteral("shot.png"));
-        QTest::mouseClick(form_->PhotoSpeedButton, Qt::LeftButton);
+        QTest::mouseClick(form_->ToolBar->PhotoSpeedButton, Qt::LeftButton);
         QCOMPARE(dialogs_.Asked.value(0),
                  QStringLiteral("input:Képernyő mentés|Mi legyen a neve?|sceneT.png"));
         QVERIFY(!layer->Selected); // nothing selected, so no marks in the picture
@@ -308,9 +332,9 @@ private slots:
 
     void clickBesideTheCanvasSelectsNoLayer() {
         TImagesItem* layer = AddLayer(QStringLiteral("ball"));
-        form_->SelectSingleLayer(layer);
+        form_->Document.SelectSingleLayer(layer);
         QCOMPARE(form_->Scene.SelectedCount, 1);
-        QTest::mouseClick(form_->Panel5, Qt::LeftButton, {}, QPoint(100, 780)); // just below the canvas
+        QTest::mouseClick(form_->Canvas->Panel5, Qt::LeftButton, {}, QPoint(100, 780)); // just below the canvas
         QCOMPARE(form_->Scene.SelectedCount, 0);
         QVERIFY(!layer->Selected);
         QCOMPARE(form_->Scene.CurrentLayer, nullptr);
@@ -326,7 +350,7 @@ private slots:
         TImagesItem* layer = AddLayer(QStringLiteral("ball"));
         form_->State.Undo.Record(TUndoBuffer::kindMouseMove);
         layer->Left = 99;
-        form_->UpdateEnabledState();
+        form_->Document.UpdateEnabledState();
         form_->Scene.Saved = false;
         form_->activateWindow();
         for (QLineEdit* field : {inWindow, onPanel}) {
@@ -338,7 +362,7 @@ private slots:
             QCOMPARE(layer->Left, 99.0);
             QTest::keyClicks(field, QStringLiteral("sas"));
             QCOMPARE(field->text(), QStringLiteral("sas"));
-            QVERIFY(!form_->SelectModeSpeedButton->isChecked());
+            QVERIFY(!form_->ToolBar->SelectModeSpeedButton->isChecked());
             QTest::keyClick(field, Qt::Key_V, Qt::AltModifier);
             QTest::keyClick(field, Qt::Key_F, Qt::AltModifier);
             QVERIFY(form_->Scene.Lines.isEmpty());
@@ -349,10 +373,10 @@ private slots:
             QVERIFY(dialogs_.Asked.isEmpty());
         }
         // On the canvas the same keys are the window's.
-        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(form_->Canvas->OGLRenderPanel, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(layer->Left, 0.0);
-        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_S);
-        QVERIFY(form_->SelectModeSpeedButton->isChecked());
+        QTest::keyClick(form_->Canvas->OGLRenderPanel, Qt::Key_S);
+        QVERIFY(form_->ToolBar->SelectModeSpeedButton->isChecked());
     }
 
     void saveAndUndoKeysReachTheWindowFromAPanelList() {
@@ -363,7 +387,7 @@ private slots:
         TImagesItem* layer = AddLayer(QStringLiteral("ball"));
         form_->State.Undo.Record(TUndoBuffer::kindMouseMove);
         layer->Left = 99;
-        form_->UpdateEnabledState();
+        form_->Document.UpdateEnabledState();
         form_->activateWindow();
         list->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), list);
@@ -375,26 +399,26 @@ private slots:
     }
 
     void lockButtonDownKeepsLockedLayersUnpickableAndIsSaved() {
-        QVERIFY(!form_->LockSpeedButton->isChecked());
+        QVERIFY(!form_->ToolBar->LockSpeedButton->isChecked());
         QVERIFY(!form_->Scene.Lock);
         TImagesItem* layer = AddLayer(QStringLiteral("ball"));
         layer->Locked = true;
-        form_->OGLRenderPanel->grabFramebuffer();
+        form_->Canvas->OGLRenderPanel->grabFramebuffer();
         auto clickLayer = [&] {
             QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 10),
-                              form_->OGLRenderPanel->mapToGlobal(QPointF(10, 10)), Qt::LeftButton,
+                              form_->Canvas->OGLRenderPanel->mapToGlobal(QPointF(10, 10)), Qt::LeftButton,
                               Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(form_->OGLRenderPanel, &press);
+            QApplication::sendEvent(form_->Canvas->OGLRenderPanel, &press);
             QMouseEvent release(QEvent::MouseButtonRelease, QPointF(10, 10),
-                                form_->OGLRenderPanel->mapToGlobal(QPointF(10, 10)), Qt::LeftButton,
+                                form_->Canvas->OGLRenderPanel->mapToGlobal(QPointF(10, 10)), Qt::LeftButton,
                                 Qt::NoButton, Qt::NoModifier);
-            QApplication::sendEvent(form_->OGLRenderPanel, &release);
+            QApplication::sendEvent(form_->Canvas->OGLRenderPanel, &release);
         };
         clickLayer();
         QVERIFY(layer->Selected); // button up: locked layers can be picked
-        form_->SelectSingleLayer(nullptr);
-        form_->OGLRenderPanel->grabFramebuffer();
-        QTest::mouseClick(form_->LockSpeedButton, Qt::LeftButton);
+        form_->Document.SelectSingleLayer(nullptr);
+        form_->Canvas->OGLRenderPanel->grabFramebuffer();
+        QTest::mouseClick(form_->ToolBar->LockSpeedButton, Qt::LeftButton);
         QVERIFY(form_->Scene.Lock);
         clickLayer();
         QVERIFY(!layer->Selected);
@@ -402,13 +426,13 @@ private slots:
         // Saved with the button down: Lock=1; read back, the button follows the file.
         const QString path = dir_.filePath(QStringLiteral("Untitled.VKP"));
         dialogs_.FileAnswers.push_back(path);
-        QTest::mouseClick(form_->SaveSpeedButton, Qt::LeftButton);
+        QTest::mouseClick(form_->ToolBar->SaveSpeedButton, Qt::LeftButton);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().contains("Lock=1\r\n"));
-        form_->LockSpeedButton->setChecked(false);
-        form_->OpenProject(path);
-        QVERIFY(form_->LockSpeedButton->isChecked());
+        form_->ToolBar->LockSpeedButton->setChecked(false);
+        form_->Document.OpenProject(path);
+        QVERIFY(form_->ToolBar->LockSpeedButton->isChecked());
         QVERIFY(form_->Scene.Lock);
     }
 
@@ -423,12 +447,12 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(source);
         }
-        QVERIFY_THROWS_EXCEPTION(EVelkonError, form_->OpenProject(path));
+        QVERIFY_THROWS_EXCEPTION(EVelkonError, form_->Document.OpenProject(path));
         QCOMPARE(form_->Scene.Layers.Count(), 1);
         QTRY_COMPARE(Caption(), QStringLiteral("half.VKP* (hiányosan betöltve) - Velkon Editor v1.97"));
         // Ctrl+S asks where instead of writing back; cancelled, the source stays as it was.
         dialogs_.FileAnswers = {std::nullopt};
-        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(form_->Canvas->OGLRenderPanel, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(dialogs_.FileChoices.size(), size_t(1));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -437,29 +461,29 @@ private slots:
 
     void cancelledOpenKeepsUndoSelectionAndCurrentLayer() {
         TImagesItem* layer = AddLayer(QStringLiteral("ball"));
-        form_->SelectSingleLayer(layer);
+        form_->Document.SelectSingleLayer(layer);
         form_->State.Undo.Record(TUndoBuffer::kindMouseMove);
         layer->Left = 50;
-        form_->UndoSpeedButtonClick();
+        form_->Document.Undo();
         QCOMPARE(layer->Left, 0.0);
-        QVERIFY(form_->UndoSpeedButton->isEnabled());
-        QVERIFY(form_->RedoSpeedButton->isEnabled());
+        QVERIFY(form_->ToolBar->UndoSpeedButton->isEnabled());
+        QVERIFY(form_->ToolBar->RedoSpeedButton->isEnabled());
         const QStringList lines = form_->ErrorLog.Lines();
         form_->Scene.Saved = false;
         // No to the question, then Yes and Cancel in the file dialog.
         dialogs_.YesNoAnswers = {false, true};
         dialogs_.FileAnswers = {std::nullopt};
         for (int attempt = 0; attempt < 2; ++attempt) {
-            QTest::mouseClick(form_->OpenSpeedButton, Qt::LeftButton);
+            QTest::mouseClick(form_->ToolBar->OpenSpeedButton, Qt::LeftButton);
             QCOMPARE(form_->ErrorLog.Lines(), lines);
-            QVERIFY(form_->UndoSpeedButton->isEnabled());
-            QVERIFY(form_->RedoSpeedButton->isEnabled());
+            QVERIFY(form_->ToolBar->UndoSpeedButton->isEnabled());
+            QVERIFY(form_->ToolBar->RedoSpeedButton->isEnabled());
             QCOMPARE(form_->Scene.CurrentLayer, layer);
             QCOMPARE(form_->Scene.SelectedCount, 1);
             QVERIFY(layer->Selected);
         }
         QCOMPARE(dialogs_.Asked.size(), 3); // two questions and one file dialog
-        form_->RedoSpeedButtonClick();
+        form_->Document.Redo();
         QCOMPARE(layer->Left, 50.0);
     }
 
@@ -469,31 +493,31 @@ private slots:
         form_->Scene.Lines = QStringList{QStringLiteral("V120=120")};
         form_->State.Undo.Record(TUndoBuffer::kindMouseMove);
         layer->Left = 5;
-        form_->UndoSpeedButtonClick();
+        form_->Document.Undo();
         QVERIFY(!form_->ErrorForm->UndoEdit->text().isEmpty());
 
         // The frame rate shows while playing and goes when play stops.
-        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_F1);
+        QTest::keyClick(form_->Canvas->OGLRenderPanel, Qt::Key_F1);
         QVERIFY(form_->Scene.Playing);
-        QTRY_VERIFY_WITH_TIMEOUT(form_->FPSLabel->text() != QStringLiteral("FPS = 0"), 5000);
-        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_F1);
+        QTRY_VERIFY_WITH_TIMEOUT(form_->Status->FPSLabel->text() != QStringLiteral("FPS = 0"), 5000);
+        QTest::keyClick(form_->Canvas->OGLRenderPanel, Qt::Key_F1);
         QVERIFY(!form_->Scene.Playing);
-        QCOMPARE(form_->FPSLabel->text(), QStringLiteral("FPS = 0"));
+        QCOMPARE(form_->Status->FPSLabel->text(), QStringLiteral("FPS = 0"));
         for (int i = 0; i < 5; ++i)
-            form_->OGLRenderPanel->grabFramebuffer(); // idle redraws show no figure
-        QCOMPARE(form_->FPSLabel->text(), QStringLiteral("FPS = 0"));
+            form_->Canvas->OGLRenderPanel->grabFramebuffer(); // idle redraws show no figure
+        QCOMPARE(form_->Status->FPSLabel->text(), QStringLiteral("FPS = 0"));
 
         form_->Scene.Saved = true;
-        QTest::mouseClick(form_->NewSpeedButton, Qt::LeftButton);
+        QTest::mouseClick(form_->ToolBar->NewSpeedButton, Qt::LeftButton);
         QVERIFY(form_->Scene.Lines.isEmpty());
         QCOMPARE(form_->ErrorLog.Lines().value(0), QStringLiteral("UNDO PUFFER TÖRÖLVE!"));
         QCOMPARE(form_->ErrorForm->UndoEdit->text(), QString());
-        QCOMPARE(form_->FPSLabel->text(), QStringLiteral("FPS = 0"));
+        QCOMPARE(form_->Status->FPSLabel->text(), QStringLiteral("FPS = 0"));
     }
 
     void contextMenuHasTheSixLayoutItems() {
         QStringList texts;
-        for (QAction* a : form_->EditorPopupMenu->actions())
+        for (QAction* a : form_->Canvas->EditorPopupMenu->actions())
             texts << a->text();
         QCOMPARE(texts, (QStringList{QStringLiteral("Elválasztók helyzetének mentése"),
                                      QStringLiteral("Képernyő alapállapotba"),
@@ -502,11 +526,11 @@ private slots:
                                      QStringLiteral("Lebegő panelek alaphelyzetbe"),
                                      QStringLiteral("Segédvonalak törlése")}));
         form_->Scene.Lines = QStringList{QStringLiteral("V1=1")};
-        form_->EditorPopupMenu->actions().last()->trigger();
+        form_->Canvas->EditorPopupMenu->actions().last()->trigger();
         QVERIFY(form_->Scene.Lines.isEmpty());
         form_->State.Zoom = 2.0;
         form_->State.FrameOffsetX = 5;
-        form_->EditorPopupMenu->actions()[1]->trigger();
+        form_->Canvas->EditorPopupMenu->actions()[1]->trigger();
         QCOMPARE(form_->State.Zoom, 1.0);
         QCOMPARE(form_->State.FrameOffsetX, 0);
     }

@@ -94,8 +94,8 @@ private slots:
         const QString path = dir_.filePath(QStringLiteral("p.png"));
         QVERIFY(picture.save(path, "PNG"));
         AddLayer(path, 100, 80);
-        form_->OGLRenderPanel->grabFramebuffer();
-        const QImage frame = form_->ReadFrame();
+        form_->Canvas->OGLRenderPanel->grabFramebuffer();
+        const QImage frame = form_->Canvas->ReadFrame();
         QVERIFY2(Near(frame.pixel(130, 100), colour), qPrintable(Describe(frame.pixel(130, 100))));
         QVERIFY(!form_->ErrorLog.Lines().join(QLatin1Char('\n')).contains(QStringLiteral("Invalid")));
     }
@@ -113,8 +113,8 @@ private slots:
         TImagesItem* layer = form_->Scene.AddLayer(probe);
         layer->Left = 100;
         layer->Top = 80;
-        form_->OGLRenderPanel->grabFramebuffer();
-        const QRgb p = form_->ReadFrame().pixel(130, 100);
+        form_->Canvas->OGLRenderPanel->grabFramebuffer();
+        const QRgb p = form_->Canvas->ReadFrame().pixel(130, 100);
         QVERIFY2(Near(p, QColor(238, 238, 238), 4), qPrintable(Describe(p)));
     }
 
@@ -126,15 +126,15 @@ private slots:
         const TModalAnswer noBox([](QWidget*) {}, 1500);
         TImagesItem* layer = AddLayer(path, 200, 100);
         QVERIFY(layer->Picture && !layer->Picture->IsEmpty()); // it loads for its size
-        const QImage view = form_->OGLRenderPanel->grabFramebuffer();
+        const QImage view = form_->Canvas->OGLRenderPanel->grabFramebuffer();
         QTest::qWait(1600);
         QVERIFY2(!noBox.Came(), "no message box");
 
         const QString line = form_->ErrorLog.Lines().value(0);
         QVERIFY2(line.contains(QStringLiteral("Invalid imageformat!")) && line.contains(path),
                  qPrintable(line));
-        QVERIFY2(form_->InfoLabel->text().contains(QStringLiteral("photo.jpg")),
-                 qPrintable(form_->InfoLabel->text()));
+        QVERIFY2(form_->Status->InfoLabel->text().contains(QStringLiteral("photo.jpg")),
+                 qPrintable(form_->Status->InfoLabel->text()));
 
         // The outline with its diagonals, the canvas showing through: no white box.
         const TEditorState& s = form_->State;
@@ -147,7 +147,7 @@ private slots:
         const QPoint inside((left + right) / 2, top + (bottom - top) / 5);
         QVERIFY2(Near(view.pixel(inside), Grey), qPrintable(Describe(view.pixel(inside))));
         // A screenshot shows nothing of it.
-        const QImage frame = form_->ReadFrame();
+        const QImage frame = form_->Canvas->ReadFrame();
         QVERIFY2(Near(frame.pixel(230, 120), Grey), qPrintable(Describe(frame.pixel(230, 120))));
     }
 };

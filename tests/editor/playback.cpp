@@ -71,7 +71,7 @@ private slots:
         // The example is in the program's own format: writing it back gives the same bytes.
         QCOMPARE(EncodeWindows1250(ProjectText(form_->Scene)), ReadAll(DemoPath));
         // Every picture of the example has a texture once the canvas drew it.
-        form_->ReadFrame();
+        form_->Canvas->ReadFrame();
         for (const auto& entry : form_->Scene.Files)
             if (entry.second->Kind == TFilesItem::kindPicture)
                 QVERIFY2(entry.second->Texture != 0, qPrintable(entry.first));
@@ -83,32 +83,32 @@ private slots:
         const std::vector<TPose> before = Poses(form_->Scene);
         TImagesItem* car = form_->Scene.Layers.Find(QStringLiteral("car"));
         QVERIFY(car);
-        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_F1);
+        QTest::keyClick(form_->Canvas->OGLRenderPanel, Qt::Key_F1);
         QVERIFY(form_->Scene.Playing);
         QVERIFY(form_->Scene.FullPlay);
-        QVERIFY(!form_->StartPageSpeedButton->isEnabled());
-        QVERIFY(form_->StopPageSpeedButton3->isEnabled());
-        QVERIFY(!form_->SaveSpeedButton->isEnabled());
-        QVERIFY(form_->IdleLoopRunning());
+        QVERIFY(!form_->ToolBar->StartPageSpeedButton->isEnabled());
+        QVERIFY(form_->ToolBar->StopPageSpeedButton3->isEnabled());
+        QVERIFY(!form_->ToolBar->SaveSpeedButton->isEnabled());
+        QVERIFY(form_->PlayDriver->Running());
         // Things move while it plays...
         QTRY_VERIFY_WITH_TIMEOUT(
             car->Left > before[static_cast<size_t>(form_->Scene.Layers.IndexOf(car))].Left + 20, 5000);
         // ...and once every track has ended, auto stop puts everything back.
         QTRY_VERIFY_WITH_TIMEOUT(!form_->Scene.Playing, 30000);
         QVERIFY(Poses(form_->Scene) == before);
-        QVERIFY(form_->StartPageSpeedButton->isEnabled());
-        QVERIFY(!form_->StopPageSpeedButton3->isEnabled());
-        QTRY_VERIFY(!form_->IdleLoopRunning()); // idle: no busy loop
+        QVERIFY(form_->ToolBar->StartPageSpeedButton->isEnabled());
+        QVERIFY(!form_->ToolBar->StopPageSpeedButton3->isEnabled());
+        QTRY_VERIFY(!form_->PlayDriver->Running()); // idle: no busy loop
         QVERIFY2(form_->ErrorLog.Count() == 0, qPrintable(form_->ErrorLog.Lines().join('\n')));
     }
 
     void f1TwiceStopsAndRestores() {
         Make();
         TImagesItem* l = AddLayer(QStringLiteral("slow"), {"500", "300", "10"});
-        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_F1);
+        QTest::keyClick(form_->Canvas->OGLRenderPanel, Qt::Key_F1);
         QVERIFY(form_->Scene.Playing);
         QTRY_VERIFY(l->Left > 0);
-        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_F1);
+        QTest::keyClick(form_->Canvas->OGLRenderPanel, Qt::Key_F1);
         QVERIFY(!form_->Scene.Playing);
         QCOMPARE(l->Left, 0.0);
         QCOMPARE(l->Top, 0.0);
@@ -117,7 +117,7 @@ private slots:
     void f2WithNothingSelectedStopsAtOnce() {
         Make();
         TImagesItem* l = AddLayer(QStringLiteral("slow"), {"500", "300", "10"});
-        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_F2);
+        QTest::keyClick(form_->Canvas->OGLRenderPanel, Qt::Key_F2);
         QVERIFY(form_->Scene.Playing);
         QVERIFY(!form_->Scene.FullPlay);
         // No track runs, so the first idle pass stops it, long before the 10 s move.
@@ -129,8 +129,8 @@ private slots:
         Make();
         TImagesItem* a = AddLayer(QStringLiteral("a"), {"500", "300", "0,3"});
         TImagesItem* b = AddLayer(QStringLiteral("b"), {"500", "300", "0,3"});
-        form_->SelectSingleLayer(b);
-        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_F2);
+        form_->Document.SelectSingleLayer(b);
+        QTest::keyClick(form_->Canvas->OGLRenderPanel, Qt::Key_F2);
         QVERIFY(form_->Scene.Playing);
         QVERIFY(!form_->Scene.FullPlay);
         // The selected layer must be seen moving while it plays; the other one never moves.
@@ -144,22 +144,22 @@ private slots:
     void autoStopOffKeepsPlayingAfterTheEnd() {
         Make();
         TImagesItem* l = AddLayer(QStringLiteral("quick"), {"50", "30", "0,1"});
-        form_->AutoStopSpeedButton->setChecked(false);
-        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_F1);
+        form_->ToolBar->AutoStopSpeedButton->setChecked(false);
+        QTest::keyClick(form_->Canvas->OGLRenderPanel, Qt::Key_F1);
         QTRY_COMPARE(l->Left, 50.0);
         // Every track has ended; auto stop would act on the next pass. Several passes later it still plays.
-        const uint64_t passes = form_->IdlePassesRun();
-        QTRY_VERIFY(form_->IdlePassesRun() > passes + 20);
+        const uint64_t passes = form_->PlayDriver->PassesRun();
+        QTRY_VERIFY(form_->PlayDriver->PassesRun() > passes + 20);
         QVERIFY(form_->Scene.Playing);
-        QVERIFY(form_->IdleLoopRunning());
-        QTest::mouseClick(form_->StopPageSpeedButton3, Qt::LeftButton);
+        QVERIFY(form_->PlayDriver->Running());
+        QTest::mouseClick(form_->ToolBar->StopPageSpeedButton3, Qt::LeftButton);
         QVERIFY(!form_->Scene.Playing);
         QCOMPARE(l->Left, 0.0);
     }
 
     void ctrlSOnAnEmptyProjectWritesNothing() {
         Make();
-        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(form_->Canvas->OGLRenderPanel, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(dialogs_.Messages, QStringList{QStringLiteral("Üres projektet akar menteni!")});
         QVERIFY(QDir(dir_.path()).entryList({QStringLiteral("*.VKP")}).isEmpty());
     }
@@ -170,7 +170,7 @@ private slots:
         form_->Scene.Saved = false;
         const QString path = dir_.filePath(QStringLiteral("Untitled.VKP"));
         dialogs_.FileAnswers.push_back(path);
-        QTest::mouseClick(form_->SaveSpeedButton, Qt::LeftButton);
+        QTest::mouseClick(form_->ToolBar->SaveSpeedButton, Qt::LeftButton);
         QVERIFY(QFile::exists(path));
         QCOMPARE(form_->ErrorLog.Lines().value(0), QStringLiteral("Project elmentve."));
         QVERIFY(form_->Scene.Saved);
@@ -184,11 +184,11 @@ private slots:
         QVERIFY(QDir().mkpath(dir_.filePath(QStringLiteral("out"))));
         dialogs_.FileAnswers.push_back(pack);
         dialogs_.DefaultYesNo = true;
-        QTest::mouseClick(form_->PackSpeedButton, Qt::LeftButton);
-        QCOMPARE(form_->ScreenshotPicture.size(), QSize(1024, 768));
+        QTest::mouseClick(form_->ToolBar->PackSpeedButton, Qt::LeftButton);
+        QCOMPARE(form_->Canvas->ScreenshotPicture.size(), QSize(1024, 768));
         // The read-back has the example's colours: sky blue at the top, grass green below.
-        const QRgb sky = form_->ScreenshotPicture.pixel(20, 20),
-                   grass = form_->ScreenshotPicture.pixel(20, 740);
+        const QRgb sky = form_->Canvas->ScreenshotPicture.pixel(20, 20),
+                   grass = form_->Canvas->ScreenshotPicture.pixel(20, 740);
         QVERIFY2(qBlue(sky) > qRed(sky) + 60, qPrintable(Describe(sky)));
         QVERIFY2(qGreen(grass) > qRed(grass) + 40 && qGreen(grass) > qBlue(grass) + 40,
                  qPrintable(Describe(grass)));
@@ -203,7 +203,7 @@ private slots:
         QCOMPARE(form_->ErrorLog.Lines().value(0),
                  QStringLiteral("Csomag elkészült: ") + pack +
                      QStringLiteral(" | a projekt új helye (ide ment a Ctrl+S): ") + project);
-        QCOMPARE(form_->ProjectLabel->text(), project);
+        QCOMPARE(form_->Status->ProjectLabel->text(), project);
     }
 
     void closingWritesTheExitSave() {
@@ -221,27 +221,27 @@ private slots:
         form_->ImagesForm->SetFloatingAt(true, QRect(100, 120, 300, 400));
         form_->ErrorForm->SetFloatingAt(true, QRect(700, 500, 386, 211));
         QTRY_COMPARE(form_->ImagesForm->geometry(), QRect(100, 120, 300, 400));
-        const TLayoutSettings saved = form_->CurrentLayout();
-        form_->SavePanelLayout();
+        const TLayoutSettings saved = form_->Layout->CurrentLayout();
+        form_->Layout->SavePanelLayout();
         const QByteArray ini = ReadAll(dir_.filePath(QStringLiteral("VelkonEditorForms.ini")));
         QVERIFY(ini.startsWith("[Froms]\r\n"));
         QVERIFY(ini.contains("ImagesForm.Float=1\r\n"));
         QVERIFY(ini.contains("KeyFrameForm.Float=0\r\n"));
 
-        form_->ResetPanelLayout();
+        form_->Layout->ResetPanelLayout();
         QVERIFY(!form_->ImagesForm->isFloating());
         QVERIFY(!form_->ErrorForm->isFloating());
 
-        form_->LoadPanelLayout();
+        form_->Layout->LoadPanelLayout();
         QVERIFY(form_->ImagesForm->isFloating());
         QVERIFY(form_->ErrorForm->isFloating());
         QTRY_COMPARE(form_->ImagesForm->geometry(), QRect(100, 120, 300, 400));
         QTRY_COMPARE(form_->ErrorForm->geometry(), QRect(700, 500, 386, 211));
-        QCOMPARE(form_->CurrentLayout().FormsEntries(), saved.FormsEntries());
+        QCOMPARE(form_->Layout->CurrentLayout().FormsEntries(), saved.FormsEntries());
 
         // An empty file docks every panel again.
         QFile::remove(dir_.filePath(QStringLiteral("VelkonEditorForms.ini")));
-        form_->LoadPanelLayout();
+        form_->Layout->LoadPanelLayout();
         QVERIFY(!form_->ImagesForm->isFloating());
         QVERIFY(!form_->ErrorForm->isFloating());
     }
@@ -255,9 +255,9 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
             file.write(head + QByteArray::number(width) + "\r\nSaj\xe1tKulcs=1\r\n");
             file.close();
-            form_->LoadPanelLayout();
-            QTRY_COMPARE(form_->CurrentLayout().DockSiteWidth, width);
-            form_->SavePanelLayout();
+            form_->Layout->LoadPanelLayout();
+            QTRY_COMPARE(form_->Layout->CurrentLayout().DockSiteWidth, width);
+            form_->Layout->SavePanelLayout();
             const QByteArray saved = ReadAll(path);
             QVERIFY2(saved.startsWith(head + QByteArray::number(width) +
                                       "\r\nSaj\xe1tKulcs=1\r\nImagesForm.Float=0\r\n"),
@@ -268,13 +268,13 @@ private slots:
 
     void screenLayoutIsWrittenWithComponentKeys() {
         Make();
-        form_->SaveScreenLayout();
+        form_->Layout->SaveScreenLayout();
         const QByteArray ini = ReadAll(dir_.filePath(QStringLiteral("VelkonEditor.ini")));
         QVERIFY(ini.startsWith("[Screen]\r\n"));
         QVERIFY(ini.contains("OGLRenderPanel.Width=1024\r\n"));
         QVERIFY(ini.contains("ScrollBox1.Left="));
-        form_->LoadScreenLayout(); // reading it back changes nothing visible
-        QCOMPARE(form_->OGLRenderPanel->pos(), QPoint(0, 0));
+        form_->Layout->LoadScreenLayout(); // reading it back changes nothing visible
+        QCOMPARE(form_->Canvas->OGLRenderPanel->pos(), QPoint(0, 0));
     }
 
 private:

@@ -81,8 +81,8 @@ private:
     void First(TMainForm& form) {
         form.ImagesForm->SetFloatingAt(true, FloatingImages);
         QTRY_COMPARE(form.ImagesForm->geometry(), FloatingImages);
-        form.SavePanelLayout();
-        form.SaveScreenLayout();
+        form.Layout->SavePanelLayout();
+        form.Layout->SaveScreenLayout();
 
         TImagesItem& layer = *form.Scene.Layers.At(0);
         TCommands& track = layer.Base.Track[1];

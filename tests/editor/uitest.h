@@ -7,7 +7,13 @@
 // the error hook is the real one).
 
 #include "editor/mainform.h"
+#include "editor/canvasview.h"
+#include "editor/layoutpersistence.h"
+#include "editor/maintoolbar.h"
 #include "editor/oglrenderpanel.h"
+#include "editor/playdriver.h"
+#include "editor/statusline.h"
+#include "editor/statusnotice.h"
 #include "editor/velkonapplication.h"
 #include "model/scripteddialogs.h"
 #include "support/layers.h"
@@ -51,7 +57,7 @@ inline bool ShowReady(TMainForm& form) {
     form.resize(1400, 900);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) return false;
-    return QTest::qWaitFor([&] { return form.OGLRenderPanel->Ready(); }, 5000);
+    return QTest::qWaitFor([&] { return form.Canvas->OGLRenderPanel->Ready(); }, 5000);
 }
 
 // A one-colour PNG written with Qt (RGB, or RGBA when the colour has alpha < 255).
@@ -64,7 +70,7 @@ inline bool WriteColourPng(const QString& path, int w, int h, QColor colour) {
 // A pointer move over the canvas, delivered directly (other test windows on
 // the same virtual screen must not be able to catch it).
 inline void MoveOnCanvas(TMainForm& form, QPoint pos) {
-    QWidget* canvas = form.OGLRenderPanel;
+    QWidget* canvas = form.Canvas->OGLRenderPanel;
     QMouseEvent move(QEvent::MouseMove, QPointF(pos), canvas->mapToGlobal(QPointF(pos)), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(canvas, &move);
@@ -138,7 +144,7 @@ protected:
         dialogs_ = TScriptedDialogs();
         form_ = std::make_unique<TMainForm>(args);
         if (!(options & RealDialogs)) form_->Dialogs = &dialogs_;
-        if (options & TestClock) form_->TickCount = [this] { return now_; };
+        if (options & TestClock) form_->Canvas->TickCount = [this] { return now_; };
         form_->Document.Places = TSettingsPlaces::In(dir_.path());
         return ShowReady(*form_);
     }

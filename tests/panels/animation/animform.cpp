@@ -35,8 +35,8 @@ class AnimFormTest : public TMainWindowTest {
         return TMainWindowTest::AddLayer(test::TLayerSpec().Named(name).At(left, top));
     }
     void Select(TImagesItem* l) {
-        form_->SelectSingleLayer(l);
-        form_->RefreshLayerPanel();
+        form_->Document.SelectSingleLayer(l);
+        emit form_->Document.LayersChanged();
     }
     QTableView* List() const { return anim_->CommandsListView[0]; }
     QStringList Rows() const {
@@ -158,9 +158,9 @@ private slots:
         Select(ball);
         QVERIFY(anim_->ExecuteSpeedButton->isChecked());
         QVERIFY(anim_->ExecuteTouchSpeedButton->isChecked());
-        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_1, Qt::AltModifier);
+        QTest::keyClick(form_->Canvas->OGLRenderPanel, Qt::Key_1, Qt::AltModifier);
         QCOMPARE(ball->PlayAnim, 0);
-        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_2, Qt::AltModifier);
+        QTest::keyClick(form_->Canvas->OGLRenderPanel, Qt::Key_2, Qt::AltModifier);
         QCOMPARE(ball->PlayAnim, 2);
         QVERIFY(!anim_->ExecuteTouchSpeedButton->isChecked());
 
@@ -268,7 +268,7 @@ private slots:
         for (const QString& name : demo.entryList(QDir::Files))
             QVERIFY(QFile::copy(demo.filePath(name), copy.filePath(name)));
         const QString path = copy.filePath(QStringLiteral("demo.VKP"));
-        form_->OpenProject(path);
+        form_->Document.OpenProject(path);
         TImagesItem* ball = form_->Scene.Layers.Find(QStringLiteral("ball"));
         QVERIFY(ball);
         Select(ball);
@@ -321,7 +321,7 @@ private slots:
         list->setFocus();
         QTest::keyClick(list, Qt::Key_S, Qt::ControlModifier);
         QVERIFY(form_->Scene.Saved);
-        form_->OpenProject(path);
+        form_->Document.OpenProject(path);
         ball = form_->Scene.Layers.Find(QStringLiteral("ball"));
         QVERIFY(ball);
         Select(ball);

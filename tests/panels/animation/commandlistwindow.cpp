@@ -44,7 +44,7 @@ class CommandListWindowTest : public TMainWindowTest {
         QVERIFY(answer.Came());
     }
     void Click(QPoint at) {
-        QWidget* canvas = form_->OGLRenderPanel;
+        QWidget* canvas = form_->Canvas->OGLRenderPanel;
         MoveOnCanvas(*form_, at);
         QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), canvas->mapToGlobal(QPointF(at)),
                           Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
@@ -67,18 +67,18 @@ private slots:
         TImagesItem* layer = AddRedLayer(100, 100);
         TCommandItem* move =
             layer->Base.Track[0].Add(std::make_unique<TCommandItem>(cmdMoveTo, "10", "20", "2"));
-        form_->SelectSingleLayer(layer);
-        form_->RefreshLayerPanel();
+        form_->Document.SelectSingleLayer(layer);
+        emit form_->Document.LayersChanged();
         form_->Scene.Saved = true;
         QCOMPARE(Panel()->Models[0]->rowCount(), 1);
         SelectRow(0);
-        QVERIFY(!form_->UndoSpeedButton->isEnabled());
+        QVERIFY(!form_->ToolBar->UndoSpeedButton->isEnabled());
 
         RunDialog(Panel()->EaseSpeedButton, "BitBtn2"); // Cancel
         RunDialog(Panel()->FavoritesSpeedButton, "CancelBitBtn");
         RunDialog(Panel()->FavoritesSpeedButton, "OkBitBtn"); // nothing chosen to insert
         QVERIFY(form_->Scene.Saved);
-        QVERIFY(!form_->UndoSpeedButton->isEnabled());
+        QVERIFY(!form_->ToolBar->UndoSpeedButton->isEnabled());
         QCOMPARE(layer->Base.Track[0].Count(), 1);
         QCOMPARE(move->sParam3(), QStringLiteral("2"));
 
@@ -89,8 +89,8 @@ private slots:
                  QStringLiteral("Ease(d=2e=1009f=0,0g=0,0h=0,0i=0,0j=1,0)"));
         QVERIFY(!form_->Scene.Saved);
         QCOMPARE(form_->ErrorLog.Lines().value(0), QStringLiteral("Parancs szerkesztése"));
-        QVERIFY(form_->UndoSpeedButton->isEnabled());
-        QTest::mouseClick(form_->UndoSpeedButton, Qt::LeftButton);
+        QVERIFY(form_->ToolBar->UndoSpeedButton->isEnabled());
+        QTest::mouseClick(form_->ToolBar->UndoSpeedButton, Qt::LeftButton);
         QCOMPARE(layer->Base.Track[0].Item(0)->sParam3(), QStringLiteral("2"));
     }
 
@@ -100,15 +100,15 @@ private slots:
             std::make_unique<TCommandItem>(cmdWait, QStringLiteral("10"))); // keeps playing
         button->Touch1.Track[0].Add(std::make_unique<TCommandItem>(cmdWait, QStringLiteral("7")));
         button->Touch1.Track[0].Add(std::make_unique<TCommandItem>(cmdShow, QStringLiteral("x")));
-        form_->AutoStopSpeedButton->setChecked(false);
-        form_->OGLRenderPanel->grabFramebuffer();
-        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_F1);
+        form_->ToolBar->AutoStopSpeedButton->setChecked(false);
+        form_->Canvas->OGLRenderPanel->grabFramebuffer();
+        QTest::keyClick(form_->Canvas->OGLRenderPanel, Qt::Key_F1);
         QVERIFY(form_->Scene.Playing && form_->Scene.FullPlay);
         Click(QPoint(320, 70));
         QCOMPARE(button->ActiveAnimation(), int(TImagesItem::animTouch1));
         QCOMPARE(Panel()->Models[0]->rowCount(), 2);
         QCOMPARE(Panel()->AnimLabel->text(), QStringLiteral("Touch1 [F6]"));
-        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_F1);
+        QTest::keyClick(form_->Canvas->OGLRenderPanel, Qt::Key_F1);
         QVERIFY(!form_->Scene.Playing);
         QCOMPARE(Panel()->AnimLabel->text(), QStringLiteral("Base [F5]"));
         QCOMPARE(Panel()->Models[0]->rowCount(), 1);

@@ -21,9 +21,9 @@ using namespace velkon::uitest;
 class KeyFrameBonesTest : public TMainWindowTest {
     Q_OBJECT
 
-    QWidget* Canvas() const { return form_->OGLRenderPanel; }
+    QWidget* Canvas() const { return form_->Canvas->OGLRenderPanel; }
     TKeyFrameForm* Panel() const { return form_->findChild<TKeyFrameForm*>(); }
-    void Paint() { form_->OGLRenderPanel->grabFramebuffer(); }
+    void Paint() { form_->Canvas->OGLRenderPanel->grabFramebuffer(); }
     void Send(QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons) {
         QMouseEvent e(type, QPointF(pos), Canvas()->mapToGlobal(QPointF(pos)), button, buttons,
                       Qt::NoModifier);

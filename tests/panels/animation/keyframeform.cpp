@@ -25,9 +25,9 @@ using namespace velkon::uitest;
 class KeyFrameFormTest : public TMainWindowTest {
     Q_OBJECT
 
-    QWidget* Canvas() const { return form_->OGLRenderPanel; }
+    QWidget* Canvas() const { return form_->Canvas->OGLRenderPanel; }
     TKeyFrameForm* Panel() const { return form_->findChild<TKeyFrameForm*>(); }
-    void Paint() { form_->OGLRenderPanel->grabFramebuffer(); }
+    void Paint() { form_->Canvas->OGLRenderPanel->grabFramebuffer(); }
     void Later() {
         now_ += 100;
         Paint();
@@ -51,7 +51,7 @@ class KeyFrameFormTest : public TMainWindowTest {
     }
     // The 80x40 red layer is drawn with its top left corner at (left, top).
     bool RedAt(int left, int top) {
-        const QImage frame = form_->ReadFrame();
+        const QImage frame = form_->Canvas->ReadFrame();
         const QRgb inside = frame.pixel(left + 40, top + 20), before = frame.pixel(left - 5, top + 20);
         if (!Near(inside, Red) || Near(before, Red)) {
             qWarning("at (%d,%d): inside %s, left of it %s", left, top, qPrintable(Describe(inside)),
@@ -109,7 +109,7 @@ private slots:
         QVERIFY(p->KeyframeGroupBox->styleSheet().contains(QStringLiteral("#FFC891")));
         QVERIFY(p->KeyframeScrollBox->isVisibleTo(p));
         QVERIFY(p->CopyKeyframeSpeedButton->isEnabled());
-        QVERIFY(!form_->OpenSpeedButton->isEnabled());
+        QVERIFY(!form_->ToolBar->OpenSpeedButton->isEnabled());
         QCOMPARE(p->KeyframeStringGrid->model()->columnCount(), 1);
 
         // Column 0 is the start state: Insert stores it as keyframe 0 and shows it.
@@ -192,7 +192,7 @@ private slots:
             QVERIFY(box);
             box->button(QMessageBox::Yes)->click();
         });
-        QTest::mouseClick(form_->NewSpeedButton, Qt::LeftButton);
+        QTest::mouseClick(form_->ToolBar->NewSpeedButton, Qt::LeftButton);
         QVERIFY(!form_->State.KeyframeMode);
         QVERIFY(!p->KeyEditSpeedButton->isChecked());
         QCOMPARE(form_->Scene.Layers.Count(), 0);
@@ -213,7 +213,7 @@ private slots:
         Drag(QPoint(120, 70), QPoint(150, 90));
         Key(Qt::Key_Insert);
         QCOMPARE(form_->State.KeyFrameCol, 2);
-        QTest::mouseClick(form_->UndoSpeedButton, Qt::LeftButton);
+        QTest::mouseClick(form_->ToolBar->UndoSpeedButton, Qt::LeftButton);
         QCOMPARE(form_->State.KeyFrameCol, 1);
         QCOMPARE(p->KeyframeStringGrid->model()->columnCount(), 2);
         QCOMPARE(layer->Base.Track[0].Item(0)->sParam1(), QStringLiteral("x=100y=50w=80h=40a=0f=255"));

@@ -32,8 +32,8 @@ class KeyFramePathToolsTest : public TMainWindowTest {
     }
     TEditorState& State() { return form_->State; }
     QImage Frame() {
-        form_->OGLRenderPanel->grabFramebuffer();
-        return form_->ReadFrame();
+        form_->Canvas->OGLRenderPanel->grabFramebuffer();
+        return form_->Canvas->ReadFrame();
     }
 
 private slots:
@@ -89,11 +89,11 @@ private slots:
         QCOMPARE(State().ToolMode, 2);
         QCOMPARE(State().ToolCount, 13);
         // The ghosts of the car along the path: a half red square where the path turns down.
-        form_->CommandPreviewSpeedButton->setChecked(true);
+        form_->ToolBar->CommandPreviewSpeedButton->setChecked(true);
         const QRgb ghost = Frame().pixel(250, 250);
         QVERIFY2(!Near(ghost, Grey) && !Near(ghost, Red), qPrintable(QColor(ghost).name()));
         QCOMPARE(car->ActiveTracks[0]->Count(), 0); // drawing appends nothing
-        form_->CommandPreviewSpeedButton->setChecked(false);
+        form_->ToolBar->CommandPreviewSpeedButton->setChecked(false);
 
         QTest::mouseClick(tools_->AutoRotateCheckBox, Qt::LeftButton);
         QVERIFY(State().AutoRotate);
@@ -108,7 +108,7 @@ private slots:
         QCOMPARE(track.Item(1)->sParam2(), QStringLiteral("0,5"));
         QCOMPARE(track.Item(3)->sParam1(), QStringLiteral("x=180y=180w=40h=40a=180f=255"));
         QVERIFY(!form_->Scene.Saved);
-        QVERIFY(form_->UndoSpeedButton->isEnabled());
+        QVERIFY(form_->ToolBar->UndoSpeedButton->isEnabled());
         QCOMPARE(car->Left, 280.0); // the walk leaves the car where it was
 
         // Keyframe 1 puts the car below the ellipse's centre, keyframe 3 left of it.
@@ -128,7 +128,7 @@ private slots:
         QVERIFY(Near(frame.pixel(250, 250), Grey));
 
         // Undo takes the keyframes back.
-        QTest::mouseClick(form_->UndoSpeedButton, Qt::LeftButton);
+        QTest::mouseClick(form_->ToolBar->UndoSpeedButton, Qt::LeftButton);
         QCOMPARE(car->ActiveTracks[0]->Count(), 0);
     }
 
@@ -142,12 +142,12 @@ private slots:
         TImagesItem* arm = AddRedLayer(QStringLiteral("arm"), 300, 200);
         arm->Parent = body->Name;
         SelectSingleLayer(State(), body);
-        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_B, Qt::AltModifier);
+        QTest::keyClick(form_->Canvas->OGLRenderPanel, Qt::Key_B, Qt::AltModifier);
         QCOMPARE(State().ToolCount, 0); // the body has no parent: nothing
         QVERIFY(!tools->BoneSpeedButton->isChecked());
 
         SelectSingleLayer(State(), arm);
-        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_B, Qt::AltModifier);
+        QTest::keyClick(form_->Canvas->OGLRenderPanel, Qt::Key_B, Qt::AltModifier);
         QCOMPARE(State().ToolMode, 4);
         QCOMPARE(State().ToolCount, 1);
         QVERIFY(tools->BoneSpeedButton->isChecked());

@@ -20,7 +20,7 @@ class KeyFrameRangeTest : public TMainWindowTest {
     Q_OBJECT
     TImagesItem* layer_ = nullptr;
 
-    QWidget* Canvas() const { return form_->OGLRenderPanel; }
+    QWidget* Canvas() const { return form_->Canvas->OGLRenderPanel; }
     TKeyFrameForm* Panel() const { return form_->findChild<TKeyFrameForm*>(); }
     void Send(QEvent::Type type, QPoint pos, Qt::MouseButtons buttons) {
         QMouseEvent e(type, QPointF(pos), Canvas()->mapToGlobal(QPointF(pos)),
@@ -47,7 +47,7 @@ class KeyFrameRangeTest : public TMainWindowTest {
             layer_->Base.Track[0].Add(std::make_unique<TCommandItem>(
                 cmdKeyFrame, QStringLiteral("x=%1y=100w=40h=40a=0f=255").arg(x), QStringLiteral("1"),
                 QString()));
-        form_->SelectSingleLayer(layer_);
+        form_->Document.SelectSingleLayer(layer_);
         QTest::mouseClick(Panel()->KeyEditSpeedButton, Qt::LeftButton);
         QVERIFY(form_->State.KeyframeMode);
         QCOMPARE(Panel()->TimeLineStringGrid->model()->columnCount(), 4);
@@ -56,7 +56,7 @@ class KeyFrameRangeTest : public TMainWindowTest {
         QCOMPARE(form_->State.ToolMode, 3);
         const TToolPoint o = form_->State.ToolPoint(-1);
         const QPoint point(int(form_->State.ToolPoint(1).X), int(form_->State.ToolPoint(1).Y));
-        form_->OGLRenderPanel->grabFramebuffer();
+        form_->Canvas->OGLRenderPanel->grabFramebuffer();
         MoveOnCanvas(*form_, point);
         Send(QEvent::MouseButtonPress, point, Qt::LeftButton);
         Send(QEvent::MouseMove, QPoint(int(o.X) + 30, int(o.Y) + 10), Qt::LeftButton);

@@ -41,8 +41,8 @@ class ImagesFormTest : public TMainWindowTest {
         return panel_->LayerRows->data(panel_->LayerRows->index(row, colName), Qt::DisplayRole).toString();
     }
     QImage Frame() {
-        form_->OGLRenderPanel->grabFramebuffer();
-        return form_->ReadFrame();
+        form_->Canvas->OGLRenderPanel->grabFramebuffer();
+        return form_->Canvas->ReadFrame();
     }
     void AddPicture(const QString& name, QColor colour) {
         const QString path = dir_.filePath(name);
@@ -122,7 +122,7 @@ private slots:
         QCOMPARE(blue->ListState, 1);
         QCOMPARE(red->ListState, 2);
         QCOMPARE(form_->ErrorLog.Lines().first(), QStringLiteral("Szülő beállítás egérrel"));
-        QVERIFY(form_->UndoSpeedButton->isEnabled());
+        QVERIFY(form_->ToolBar->UndoSpeedButton->isEnabled());
 
         // The state icon hides the layer and shows it again.
         const int redRow = panel_->LayerRows->RowOf(red);
@@ -199,7 +199,7 @@ private slots:
         QVERIFY(form_->Scene.Files.Find(QStringLiteral("red(100,50).png")));
         QImage frame = Frame();
         QVERIFY2(Near(frame.pixel(140, 70), Red), qPrintable(Describe(frame.pixel(140, 70))));
-        QVERIFY(form_->RedoSpeedButton->isEnabled());
+        QVERIFY(form_->ToolBar->RedoSpeedButton->isEnabled());
 
         // Ctrl+Y: gone again, row and picture.
         QTest::keyClick(List(), Qt::Key_Y, Qt::ControlModifier);
@@ -232,9 +232,9 @@ private slots:
     void aClickOnTheCanvasMarksTheLayersRow() {
         AddPicture(QStringLiteral("red(100,50).png"), Red);
         AddPicture(QStringLiteral("blue(400,300).png"), QColor(0, 0, 255));
-        form_->TickCount = [] { return 500000u; };
+        form_->Canvas->TickCount = [] { return 500000u; };
         Frame(); // the corners hit-testing reads
-        QWidget* canvas = form_->OGLRenderPanel;
+        QWidget* canvas = form_->Canvas->OGLRenderPanel;
         const QPoint at(140, 70);
         MoveOnCanvas(*form_, at);
         QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), canvas->mapToGlobal(QPointF(at)),
@@ -276,14 +276,14 @@ private slots:
         QCOMPARE(Caption(0), QStringLiteral("ball2"));
         QCOMPARE(form_->ErrorLog.Lines().first(), QStringLiteral("Import"));
         QVERIFY(!form_->ErrorLog.Lines().contains(QStringLiteral("UNDO PUFFER TÖRÖLVE!")));
-        QVERIFY(form_->UndoSpeedButton->isEnabled());
+        QVERIFY(form_->ToolBar->UndoSpeedButton->isEnabled());
         // One undo takes the whole import back, one redo brings it again.
-        QTest::mouseClick(form_->UndoSpeedButton, Qt::LeftButton);
+        QTest::mouseClick(form_->ToolBar->UndoSpeedButton, Qt::LeftButton);
         QCOMPARE(form_->Scene.Layers.Count(), 0);
         QCOMPARE(panel_->LayerRows->rowCount(), 0);
         QCOMPARE(form_->Scene.Files.Count(), 0);
-        QVERIFY(form_->RedoSpeedButton->isEnabled());
-        QTest::mouseClick(form_->RedoSpeedButton, Qt::LeftButton);
+        QVERIFY(form_->ToolBar->RedoSpeedButton->isEnabled());
+        QTest::mouseClick(form_->ToolBar->RedoSpeedButton, Qt::LeftButton);
         QCOMPARE(form_->Scene.Layers.Count(), 1);
         QCOMPARE(Caption(0), QStringLiteral("ball2"));
         QCOMPARE(form_->Scene.Files.Count(), 1);

@@ -108,7 +108,7 @@ private slots:
         QTest::mouseClick(panel_->DeleteLayerSpeedButton, Qt::LeftButton);
         QVERIFY(form_->Scene.Groups.isEmpty());
         QCOMPARE(Rows()->rowCount(), 1);
-        QTest::keyClick(form_->OGLRenderPanel, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(form_->Canvas->OGLRenderPanel, Qt::Key_S, Qt::ControlModifier);
         QFile file(dir_.filePath(QStringLiteral("groups.VKP")));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray saved = file.readAll();

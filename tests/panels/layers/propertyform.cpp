@@ -50,7 +50,7 @@ class PropertyFormTest : public TMainWindowTest {
         QTest::keyClicks(spin, text);
     }
     bool RedAt(int x, int y) {
-        const QImage frame = form_->ReadFrame();
+        const QImage frame = form_->Canvas->ReadFrame();
         return Near(frame.pixel(x, y), Red);
     }
 
@@ -90,7 +90,7 @@ private slots:
         QVERIFY(RedAt(320, 60));
         QVERIFY(!RedAt(120, 60));
         // Three keystrokes, one step.
-        QTest::mouseClick(form_->UndoSpeedButton, Qt::LeftButton);
+        QTest::mouseClick(form_->ToolBar->UndoSpeedButton, Qt::LeftButton);
         QCOMPARE(layer->Left, 100.0);
         QVERIFY(RedAt(120, 60));
         QVERIFY(!RedAt(320, 60));
@@ -158,11 +158,11 @@ private slots:
         layer->Base.Track[0].Add(std::make_unique<TCommandItem>(6, QStringLiteral("30")));
         Select({layer});
         TPropertyForm* p = Inspector();
-        form_->PlayStopToggle(false);
+        form_->Document.PlayStopToggle(false);
         QVERIFY(form_->Scene.Playing);
         QVERIFY(!p->XSpinEdit->isEnabled());
         QVERIFY(!p->Pages->isEnabled());
-        form_->PlayStopToggle(false);
+        form_->Document.PlayStopToggle(false);
         QVERIFY(!form_->Scene.Playing);
         QVERIFY(p->XSpinEdit->isEnabled());
     }
@@ -207,7 +207,7 @@ private slots:
         QVERIFY(RedAt(280, 190));
         QVERIFY(RedAt(80, 90));
         QVERIFY(!RedAt(120, 110));
-        QTest::mouseClick(form_->UndoSpeedButton, Qt::LeftButton);
+        QTest::mouseClick(form_->ToolBar->UndoSpeedButton, Qt::LeftButton);
         QCOMPARE(a->Left, 100.0);
         QCOMPARE(b->Left, 300.0);
     }
