@@ -12,7 +12,6 @@
 #include "model/scene.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 #include <chrono>
 #include <cmath>
 
@@ -23,11 +22,6 @@ namespace {
 int64_t TickMs() {
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
-
-// Geometry at the ends of the int range is clamped, never wrapped.
-int Round(double v) {
-    return RoundToInt(v);
 }
 
 struct TGeometry {
@@ -154,43 +148,6 @@ void TCanvasRenderer::LayerTransform(const TImagesItem& l, bool flip) const {
     // An empty picture draws nothing; keep the matrix finite for it.
     glScaled(fx * (pw > 0 ? l.Width / pw : 1.0), fy * (ph > 0 ? l.Height / ph : 1.0), 1);
     glTranslated(-l.OrigoX, -l.OrigoY, 0);
-}
-
-void TCanvasRenderer::ProjectCorners(TImagesItem& l) const {
-    GLdouble model[16], proj[16];
-    GLint viewport[4];
-    glGetDoublev(GL_MODELVIEW_MATRIX, model);
-    glGetDoublev(GL_PROJECTION_MATRIX, proj);
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    const double pw = PictureWidth(l), ph = PictureHeight(l);
-    const double xs[4] = {0, pw, pw, 0}, ys[4] = {0, 0, ph, ph};
-    for (int i = 0; i < 4; ++i) {
-        GLdouble wx = 0, wy = 0, wz = 0;
-        gluProject(xs[i], ys[i], 0, model, proj, viewport, &wx, &wy, &wz);
-        l.CornersX[static_cast<size_t>(i)] = Round(wx);
-        l.CornersY[static_cast<size_t>(i)] =
-            Round(state_.TargetHeight * state_.Zoom - wy + 2.0 * state_.FrameOffsetY);
-    }
-}
-
-void TCanvasRenderer::AddBounds(const TImagesItem& l) {
-    int left = l.CornersX[0], right = l.CornersX[0], top = l.CornersY[0], bottom = l.CornersY[0];
-    for (int i = 1; i < 4; ++i) {
-        left = std::min(left, l.CornersX[static_cast<size_t>(i)]);
-        right = std::max(right, l.CornersX[static_cast<size_t>(i)]);
-        top = std::min(top, l.CornersY[static_cast<size_t>(i)]);
-        bottom = std::max(bottom, l.CornersY[static_cast<size_t>(i)]);
-    }
-    TRectI& b = state_.SelectionBounds;
-    if (boundsEmpty_) {
-        b = {left, top, right, bottom};
-        boundsEmpty_ = false;
-        return;
-    }
-    b.Left = std::min(b.Left, left);
-    b.Top = std::min(b.Top, top);
-    b.Right = std::max(b.Right, right);
-    b.Bottom = std::max(b.Bottom, bottom);
 }
 
 void TCanvasRenderer::Colour(uint32_t bgr, double alpha) {
@@ -341,15 +298,11 @@ void TCanvasRenderer::DrawToolPoints() {
     if (options_->ShowPhases && layer && (curve || ellipse)) {
         glEnable(GL_TEXTURE_2D);
         glBindTexture(GL_TEXTURE_2D, layer->FileItem ? layer->FileItem->Texture : 0);
-        const double ox = P(-1).X, oy = P(-1).Y;
         WalkPath(state_, *layer, options_->AutoRotate, [&](TImagesItem& at) {
             LayerTransform(at, false);
             glColor4d(1, 1, 1, 0.5);
             DrawQuad(at);
-            if (CurveCommand && at.ActiveTracks[0])
-                AppendKeyFrame(*at.ActiveTracks[0], at, options_->AutoDuration, ox, oy);
         });
-        CurveCommand = false;
         glDisable(GL_TEXTURE_2D);
     }
 
@@ -437,8 +390,6 @@ void TCanvasRenderer::DrawLayer(TImagesItem& l) {
         }
         Colour(scene_.SelectColor, l.Alpha / 255.0);
     }
-    ProjectCorners(l);
-    if (l.Selected) AddBounds(l);
     DrawQuad(l);
     if ((NoPicture(l) || NoTexture(l)) && !options_->ReadBack) DrawPlaceholder(l);
     if (marks && !options_->Dragging) DrawSelectionMarks(l);
@@ -447,8 +398,6 @@ void TCanvasRenderer::DrawLayer(TImagesItem& l) {
 void TCanvasRenderer::Render(const TRenderOptions& options) {
     options_ = &options;
     UpdateFps();
-    state_.SelectionBounds = {};
-    boundsEmpty_ = true;
 
     glClearColor(0.87f, 0.87f, 0.87f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -477,9 +426,13 @@ void TCanvasRenderer::Render(const TRenderOptions& options) {
         glDisable(GL_LINE_STIPPLE);
         glEnable(GL_TEXTURE_2D);
     }
-    const bool anySelected = !boundsEmpty_ || scene_.SelectedCount > 0;
+    // The selection's frame is the bounds the canvas computed for hit-testing before the pass.
+    bool haveBounds = false;
+    for (const auto& entry : scene_.Layers)
+        haveBounds = haveBounds || (entry.second->Selected && entry.second->Visible && entry.second->Shown);
+    const bool anySelected = haveBounds || scene_.SelectedCount > 0;
     const bool aids = !scene_.Playing && !options.KeyFramePlay && !options.Dragging;
-    if (!boundsEmpty_ && aids) {
+    if (haveBounds && aids) {
         glLoadIdentity();
         glDisable(GL_TEXTURE_2D);
         glColor4d(0, 0, 1, 1);

@@ -48,10 +48,10 @@ public:
     void UploadPendingTextures(const std::function<void(const QString&)>& onError);
     static void DeleteTexture(uint32_t texture);
 
-    // One full pass (without the buffer swap). CurveCommand asks the pass to
-    // write keyframe commands along the tool path; it is cleared afterwards.
+    // One full pass (without the buffer swap). It reads the scene and the
+    // editor state and changes neither; the hit-test corners and the
+    // selection bounds it frames are computed by the caller before the pass.
     void Render(const TRenderOptions& options);
-    bool CurveCommand = false;
 
     // FPS measurement: updated on every pass, reported through OnFps.
     int FramesPerSecond = 0;
@@ -59,8 +59,6 @@ public:
 
     // Sets the layer transform (with or without the flip factors).
     void LayerTransform(const TImagesItem& layer, bool flip) const;
-    // Projects the picture corners through the current matrices into Corners.
-    void ProjectCorners(TImagesItem& layer) const;
 
 private:
     TEditorState& state_;
@@ -68,7 +66,6 @@ private:
     const TRenderOptions* options_ = nullptr;
     int frameCounter_ = 0;
     int64_t secondStart_ = 0;
-    bool boundsEmpty_ = true;
 
     void UpdateFps();
     void DrawLayer(TImagesItem& layer);
@@ -79,7 +76,6 @@ private:
     void DrawPaths(TImagesItem& layer, int count, int k);
     void DrawToolPoints();
     void DrawHelperLines() const;
-    void AddBounds(const TImagesItem& layer);
     void FrameTransform() const;
     static void DrawHandle(uint32_t colour, double x, double y);
     static void Colour(uint32_t bgr, double alpha);

@@ -1,5 +1,7 @@
 #include "editor/oglrenderpanel.h"
 
+#include "edit/canvasgeometry.h"
+
 #include "edit/editorstate.h"
 #include "model/filesitem.h"
 
@@ -63,6 +65,8 @@ void TOGLRenderPanel::paintGL() {
     const qreal dpr = devicePixelRatioF();
     TCanvasRenderer::SetProjection(state_.CanvasWidth, state_.CanvasHeight);
     glViewport(0, 0, static_cast<int>(state_.CanvasWidth * dpr), static_cast<int>(state_.CanvasHeight * dpr));
+    // What is on screen is what the mouse hits.
+    UpdateCornersAndSelectionBounds(state_);
     Renderer.Render(Options ? Options() : TRenderOptions{});
 }
 
@@ -88,6 +92,7 @@ QImage TOGLRenderPanel::ReadFrame() {
     TCanvasRenderer::SetProjection(w, h);
     TRenderOptions options = Options ? Options() : TRenderOptions{};
     options.ReadBack = true;
+    UpdateCornersAndSelectionBounds(state_);
     auto onFps = std::move(Renderer.OnFps);
     Renderer.OnFps = nullptr;
     Renderer.Render(options);
