@@ -124,6 +124,8 @@ void SelectSingleLayer(TEditorState& state, TImagesItem* layer) {
     SelectNoLayer(state.Scene);
     if (layer) layer->Selected = true;
     RecomputeSelection(state);
+    // The layer picked is the current one, also when its sub-tree came along with it.
+    if (layer) state.Scene.CurrentLayer = layer;
 }
 
 TImagesItem* TopmostAncestor(const TScene& scene, TImagesItem& layer) {

@@ -17,7 +17,9 @@ class TScene;
 void RecomputeSelection(TEditorState& state);
 // Clears every layer's Selected flag and every group row's.
 void SelectNoLayer(TScene& scene);
-// Selects exactly one layer (or none) and recomputes the selection.
+// Selects one layer (or none) and recomputes the selection: with group
+// editing its sub-tree comes along, the common origin moves to it, and the
+// layer is the current one.
 void SelectSingleLayer(TEditorState& state, TImagesItem* layer);
 // The last layer reached through Parent names. A Parent that names no layer,
 // or a chain that loops, ends the walk with the layer itself.

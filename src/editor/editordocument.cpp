@@ -1,5 +1,7 @@
 #include "editor/editordocument.h"
 
+#include "edit/selection.h"
+
 #include "edit/projectplace.h"
 #include "editor/velkonapplication.h"
 #include "model/dialogs.h"
@@ -139,11 +141,7 @@ void TEditorDocument::UpdateEnabledState() {
 }
 
 void TEditorDocument::SelectSingleLayer(TImagesItem* layer) {
-    for (const auto& entry : Scene.Layers)
-        entry.second->Selected = false;
-    if (layer) layer->Selected = true;
-    Scene.SelectedCount = layer ? 1 : 0;
-    Scene.CurrentLayer = layer;
+    velkon::SelectSingleLayer(State, layer);
     Redraw();
 }
 

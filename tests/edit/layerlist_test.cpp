@@ -146,6 +146,35 @@ TEST(LayerList, SelectionFromRowsSelectsGroupMembersAndOneLayerIsCurrent) {
     EXPECT_FALSE(a->Selected);
 }
 
+// One layer picked (a click beside the canvas, the photo, a panel): with group
+// editing its children come along, yet the picked layer is the current one and
+// the common origin moves to a lone layer's origin.
+TEST(LayerList, SelectSingleLayerBringsItsSubTreeAndKeepsItCurrent) {
+    TListFixture f;
+    TImagesItem* car = f.Add("car");
+    TImagesItem* wheel = f.Add("wheel");
+    TImagesItem* other = f.Add("other");
+    wheel->Parent = "car";
+    other->Left = 100;
+    other->OrigoX = 5;
+    other->Selected = true;
+    f.State.SkeltonDown = true;
+    SelectSingleLayer(f.State, car);
+    EXPECT_TRUE(car->Selected && wheel->Selected);
+    EXPECT_FALSE(other->Selected);
+    EXPECT_EQ(f.Scene.SelectedCount, 2);
+    EXPECT_EQ(f.Scene.CurrentLayer, car);
+    f.State.SkeltonDown = false;
+    SelectSingleLayer(f.State, other);
+    EXPECT_EQ(f.Scene.SelectedCount, 1);
+    EXPECT_EQ(f.Scene.CurrentLayer, other);
+    EXPECT_EQ(f.State.ToolPoint(-1).X, 105.0);
+    SelectSingleLayer(f.State, nullptr);
+    EXPECT_EQ(f.Scene.SelectedCount, 0);
+    EXPECT_EQ(f.Scene.CurrentLayer, nullptr);
+    EXPECT_FALSE(car->Selected || wheel->Selected);
+}
+
 TEST(LayerList, GroupRowStaysSelectedThroughRebuildsUntilAMemberIsDeselected) {
     TListFixture f;
     f.Scene.Groups << "g"

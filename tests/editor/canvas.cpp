@@ -261,9 +261,19 @@ private slots:
 
     void commonOriginHandleIsWhiteOrRedWhenGrabbed() {
         TImagesItem* layer = AddRedLayer();
+        // The layer's origin lies left of its picture, at (512, 384).
+        layer->Left = 612;
+        layer->Top = 374;
+        layer->OrigoX = -100;
+        layer->OrigoY = 10;
         const QImage none = form_->Canvas->ReadFrame();
         QVERIFY(Near(none.pixel(512, 384), Grey)); // nothing selected: no handle
+        // Selecting the layer moves the common origin to the layer's origin.
+        form_->State.ToolPoint(-1).X = 200;
+        form_->State.ToolPoint(-1).Y = 200;
         form_->Document.SelectSingleLayer(layer);
+        QCOMPARE(form_->State.ToolPoint(-1).X, 512.0);
+        QCOMPARE(form_->State.ToolPoint(-1).Y, 384.0);
         QImage frame = form_->Canvas->ReadFrame();
         QVERIFY2(Near(frame.pixel(512, 384), Qt::white), qPrintable(Describe(frame.pixel(512, 384))));
         QVERIFY(Near(frame.pixel(515, 384), QColor(0, 0, 0))); // black rim
