@@ -174,8 +174,13 @@ private slots:
         p->XSpinEdit->setFocus();
         QTest::keyClick(p->XSpinEdit, Qt::Key_Up);
         QCOMPARE(layer->Left, 101.0);
+        QTest::keyClick(p->XSpinEdit, Qt::Key_Up, Qt::ShiftModifier);
+        QCOMPARE(layer->Left, 111.0);
+        QTest::keyClick(p->XSpinEdit, Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(layer->Left, 101.0);
         // The alpha field steps by 1 whatever is held.
-        p->AlphaSpinEdit->stepBy(-1);
+        p->AlphaSpinEdit->setFocus();
+        QTest::keyClick(p->AlphaSpinEdit, Qt::Key_Down, Qt::ShiftModifier);
         QCOMPARE(layer->Alpha, 254.0);
     }
 
