@@ -56,30 +56,7 @@ private slots:
     }
     void cleanup() { StopWindow(); }
 
-    void controlsCarryTheirNames() {
-        QCOMPARE(anim_->objectName(), QStringLiteral("AnimForm"));
-        for (const char* name : {"AnimationPanel",
-                                 "AddCommandSpeedButton",
-                                 "FavoritesSpeedButton",
-                                 "DeleteCommandSpeedButton",
-                                 "CmdUpSpeedButton",
-                                 "CmdDownSpeedButton",
-                                 "PlaySpeedButton",
-                                 "StopSpeedButton",
-                                 "ExecuteSpeedButton",
-                                 "ExecuteTouchSpeedButton",
-                                 "DebugerSpeedButton",
-                                 "EaseSpeedButton",
-                                 "CommandListPage",
-                                 "CmdTab1",
-                                 "CmdTab2",
-                                 "CmdTab3",
-                                 "CommandsList1View",
-                                 "CommandsList2View",
-                                 "CommandsList3View",
-                                 "AnimLabel",
-                                 "CmdPopupMenu"})
-            QVERIFY2(anim_->findChild<QObject*>(QString::fromLatin1(name)), name);
+    void startsWithAnEmptyFirstTrackAndNothingToStop() {
         QVERIFY(anim_->ConvertOnPasteAction->isChecked());
         QCOMPARE(anim_->CommandListPage->tabText(0), QStringLiteral("1."));
         QVERIFY(!anim_->StopSpeedButton->isEnabled());

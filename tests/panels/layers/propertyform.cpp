@@ -62,17 +62,14 @@ private slots:
     }
     void cleanup() { StopWindow(); }
 
-    void namesAndEmptyPage() {
+    void withoutSelectionTheEmptyPageShows() {
         TPropertyForm* p = Inspector();
-        QCOMPARE(p->objectName(), QStringLiteral("PropertyForm"));
-        QCOMPARE(p->windowTitle(), QStringLiteral("Tulajdonságok"));
-        for (const char* name :
-             {"XSpinEdit", "YSpinEdit", "WSpinEdit", "HSpinEdit", "WPercentSpinEdit", "HPercentSpinEdit",
-              "OrigoXSpinEdit", "OrigoYSpinEdit", "DegSpinEdit", "AlphaSpinEdit", "TouchLSpinEdit",
-              "TouchTSpinEdit", "TouchRSpinEdit", "TouchBSpinEdit", "MultiAlphaSpinEdit", "MultiDegSpinEdit",
-              "MultiWPercentSpinEdit", "MultiHPercentSpinEdit"})
-            QVERIFY2(p->findChild<QSpinBox*>(QString::fromLatin1(name)), name);
-        QVERIFY(p->findChild<QSlider*>(QStringLiteral("MultiAlphaTrackBar")));
+        QCOMPARE(p->Pages->currentWidget(), p->EmptyPage);
+        TImagesItem* layer = AddRedLayer(100, 50);
+        Select({layer});
+        QCOMPARE(p->Pages->currentWidget(), p->SinglePage);
+        form_->Document.SelectSingleLayer(nullptr);
+        emit form_->Document.SelectionChanged();
         QCOMPARE(p->Pages->currentWidget(), p->EmptyPage);
     }
 
