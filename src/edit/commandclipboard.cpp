@@ -29,13 +29,6 @@ QString Num(int v) {
     return QString::number(v);
 }
 
-// Appends a whole number without a temporary string.
-void AppendWhole(QString& out, int v) {
-    char digits[16];
-    const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
-    out += QLatin1StringView(digits, end - digits);
-}
-
 // A parameter that is a plain whole number, read without the general number
 // reader; anything else goes the general way.
 int WholeParam(const QString& text) {
@@ -74,15 +67,10 @@ bool ReadPlainPose(QStringView s, TGeometry& g) {
 } // namespace
 
 QString GeometryText(double x, double y, double w, double h, double a, double f) {
-    const double values[] = {x, y, w, h, a, f};
-    static constexpr const char* Keys[] = {"x=", "y=", "w=", "h=", "a=", "f="};
-    QString out;
-    out.reserve(48);
-    for (int k = 0; k < 6; ++k) {
-        out += QLatin1StringView(Keys[k]);
-        AppendWhole(out, Whole(values[k]));
-    }
-    return out;
+    // A pasted value beyond the whole numbers a layer holds is refused.
+    for (const double v : {x, y, w, h, a, f})
+        Whole(v);
+    return KeyText(x, y, w, h, a, f);
 }
 
 QString GeometryText(const TImagesItem& layer) {

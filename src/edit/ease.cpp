@@ -220,11 +220,7 @@ int TEaseDesign::BallX(int k) const {
 }
 
 QString TEaseDesign::DurationProblem() const {
-    QString s = Duration.trimmed();
-    s.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double v = QLocale::c().toDouble(s, &ok);
-    if (!ok || !std::isfinite(v))
+    if (!ReadDecimal(Duration))
         return QStringLiteral("Hibás időtartam, számnak kell lennie: \"%1\"").arg(Duration);
     return {};
 }

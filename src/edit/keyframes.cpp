@@ -30,13 +30,10 @@ int Round(double v) {
 }
 
 // A duration or speed as the user typed it: "," or "." before the fraction.
-double ReadDecimal(const QString& text) {
-    QString t = text.trimmed();
-    t.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double v = t.toDouble(&ok);
-    if (!ok || !std::isfinite(v)) throw EVelkonError(QStringLiteral("\"%1\" nem szám").arg(text));
-    return v;
+double DecimalOrThrow(const QString& text) {
+    const std::optional<double> v = ReadDecimal(text);
+    if (!v) throw EVelkonError(QStringLiteral("\"%1\" nem szám").arg(text));
+    return *v;
 }
 
 const QString kMismatchMessage = QStringLiteral(
@@ -392,7 +389,7 @@ void TKeyframeEditor::StepColumn(int step) {
 
 QString TKeyframeEditor::SteppedDuration(const QString& text, bool plus, bool shift, bool ctrl, bool alt) {
     const double step = alt ? 0.2 : ctrl ? 1.0 : shift ? 0.5 : 0.1;
-    const double v = ReadDecimal(text) + (plus ? step : -step);
+    const double v = DecimalOrThrow(text) + (plus ? step : -step);
     if (v < 0) return QStringLiteral("0");
     return FormatNumber(v);
 }
@@ -552,7 +549,7 @@ bool TKeyframeEditor::DurationFromSpeed(TDialogs& dialogs) {
     if (!answer) return false;
     int speed = 0;
     try {
-        speed = Round(ReadDecimal(*answer));
+        speed = Round(DecimalOrThrow(*answer));
     } catch (const EVelkonError&) {
         speed = 0;
     }

@@ -29,13 +29,8 @@ bool TabTakesTrack(int tabs, int track) {
 // A parameter that is a plain number, "," or "." as the separator; an empty
 // parameter reads as 0 like everywhere else.
 std::optional<double> PlainNumber(const QString& text) {
-    QString s = text.trimmed();
-    if (s.isEmpty()) return 0.0;
-    s.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double v = QLocale::c().toDouble(s, &ok);
-    if (!ok || !std::isfinite(v)) return std::nullopt;
-    return v;
+    if (text.trimmed().isEmpty()) return 0.0;
+    return ReadDecimal(text);
 }
 
 QString WholeText(double v) {
@@ -45,12 +40,8 @@ QString WholeText(double v) {
 // A KeyFrame key text shifted by (dx, dy); each value is read as a whole number.
 QString ShiftedKey(const QString& key, double dx, double dy) {
     const TKeyText k = SplitKeyText(key);
-    QString out = QStringLiteral("x=") + WholeText(double(ToInt(k.X)) + dx) + QStringLiteral("y=") +
-                  WholeText(double(ToInt(k.Y)) + dy) + QStringLiteral("w=") + QString::number(ToInt(k.W)) +
-                  QStringLiteral("h=") + QString::number(ToInt(k.H)) + QStringLiteral("a=") +
-                  QString::number(ToInt(k.A));
-    if (k.HasAlpha) out += QStringLiteral("f=") + QString::number(ToInt(k.F));
-    return out;
+    return KeyText(double(ToInt(k.X)) + dx, double(ToInt(k.Y)) + dy, ToInt(k.W), ToInt(k.H), ToInt(k.A),
+                   k.HasAlpha ? std::optional<double>(ToInt(k.F)) : std::nullopt);
 }
 
 // Rewrites the positions in track 1 of each animation of a layer.

@@ -28,20 +28,6 @@ namespace {
 constexpr uint32_t kHidden = 0x01010101;
 constexpr double kRad = std::numbers::pi / 180.0;
 
-long long Whole(double v) {
-    return static_cast<long long>(std::nearbyint(v));
-}
-
-// A number of a pose: "," or "." before the fraction; nothing else.
-std::optional<double> PoseNumber(const QString& text) {
-    QString t = text.trimmed();
-    t.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double v = t.toDouble(&ok);
-    if (!ok || !std::isfinite(v)) return std::nullopt;
-    return v;
-}
-
 // Degrees 0..360 of a negative or positive path angle.
 double PositiveAngle(double a) {
     return a < 0 ? a + 360 : a;
@@ -86,13 +72,7 @@ TToolPoint OriginPoint(TImagesItem& layer, uint32_t colour) {
 } // namespace
 
 QString PoseText(const TImagesItem& l) {
-    return QStringLiteral("x=%1y=%2w=%3h=%4a=%5f=%6")
-        .arg(Whole(l.Left))
-        .arg(Whole(l.Top))
-        .arg(Whole(l.Width))
-        .arg(Whole(l.Height))
-        .arg(Whole(l.Angle))
-        .arg(Whole(l.Alpha));
+    return KeyText(l.Left, l.Top, l.Width, l.Height, l.Angle, l.Alpha);
 }
 
 void AppendKeyFrame(TCommands& track, const TImagesItem& layer, const QString& duration, double ox,
@@ -243,18 +223,11 @@ bool TransposeSelected(TEditorState& s, int left, int right) {
             } catch (const EVelkonError&) {
                 continue; // an unreadable pose stays as it was
             }
-            const auto x = PoseNumber(k.X), y = PoseNumber(k.Y), w = PoseNumber(k.W), h = PoseNumber(k.H),
-                       a = PoseNumber(k.A);
-            const auto f = k.HasAlpha ? PoseNumber(k.F) : std::optional<double>(255);
+            const auto x = ReadDecimal(k.X), y = ReadDecimal(k.Y), w = ReadDecimal(k.W), h = ReadDecimal(k.H),
+                       a = ReadDecimal(k.A);
+            const auto f = k.HasAlpha ? ReadDecimal(k.F) : std::optional<double>(255);
             if (!x || !y || !w || !h || !a || !f) continue;
-            QString pose = QStringLiteral("x=%1y=%2w=%3h=%4a=%5")
-                               .arg(Whole(*x + dx))
-                               .arg(Whole(*y + dy))
-                               .arg(Whole(*w))
-                               .arg(Whole(*h))
-                               .arg(Whole(*a));
-            if (k.HasAlpha) pose += QStringLiteral("f=%1").arg(Whole(*f));
-            cmd.SetParam(1, pose);
+            cmd.SetParam(1, KeyText(*x + dx, *y + dy, *w, *h, *a, k.HasAlpha ? f : std::nullopt));
             cmd.SetOX(o.X);
             cmd.SetOY(o.Y);
         }

@@ -7,26 +7,31 @@
 #include "model/velkonerror.h"
 
 #include <QLocale>
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
 namespace velkon {
 
-namespace {
-
 // Both separators read the same; the C locale has no group separator left to
 // misread once every "," has become ".".
-bool ParseDecimal(const QString& text, double& value) {
+std::optional<double> ReadDecimal(const QString& text) {
     QString s = text.trimmed();
-    if (s.isEmpty())
-        return false;
+    if (s.isEmpty()) return std::nullopt;
     s.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
     const double v = QLocale::c().toDouble(s, &ok);
-    if (!ok || !std::isfinite(v))
-        return false;
-    value = v;
-    return true;
+    if (!ok || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+namespace {
+
+bool ParseDecimal(const QString& text, double& value) {
+    const std::optional<double> v = ReadDecimal(text);
+    if (v) value = *v;
+    return v.has_value();
 }
 
 bool ContainsNoCase(const QString& s, const char* keyword) {
@@ -322,6 +327,23 @@ QString keyPiece(const QString& key, const char* marker, const char* next) {
     return key.mid(start + 2, end - start - 2);
 }
 } // namespace
+
+QString KeyText(double x, double y, double w, double h, double a, std::optional<double> f) {
+    const double values[] = {x, y, w, h, a, f.value_or(0)};
+    static constexpr const char* Keys[] = {"x=", "y=", "w=", "h=", "a=", "f="};
+    constexpr double Limit = 9.0e18; // inside long long either way
+    QString out;
+    out.reserve(48);
+    for (int k = 0; k < (f ? 6 : 5); ++k) {
+        out += QLatin1StringView(Keys[k]);
+        const double r = std::nearbyint(values[k]);
+        const long long whole = std::isfinite(r) ? static_cast<long long>(std::clamp(r, -Limit, Limit)) : 0;
+        char digits[24];
+        const auto end = std::to_chars(digits, digits + sizeof digits, whole).ptr;
+        out += QLatin1StringView(digits, end - digits);
+    }
+    return out;
+}
 
 TKeyText SplitKeyText(const QString& key) {
     TKeyText k;

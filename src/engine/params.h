@@ -1,12 +1,18 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace velkon {
 
 class TCommandItem;
 class TCommands;
 class TScene;
+
+// Reads a decimal number: "," and "." both separate the fraction, blanks
+// around it are allowed; nothing for an empty, unreadable or infinite text.
+// Every reader of typed or stored numbers goes through this one.
+std::optional<double> ReadDecimal(const QString& text);
 
 // Reads a parameter as a real: "," and "." both separate the fraction; an
 // empty or unreadable text gives 0.
@@ -45,5 +51,8 @@ struct TKeyText {
 };
 // Splits a key text; a missing marker is an EVelkonError naming the text.
 TKeyText SplitKeyText(const QString& key);
+// Writes a key text: each value rounded to a whole number (halves to even),
+// "f=" only with an alpha. Every KeyFrame pose the editor writes is written here.
+QString KeyText(double x, double y, double w, double h, double a, std::optional<double> f);
 
 } // namespace velkon

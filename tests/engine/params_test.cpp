@@ -313,3 +313,27 @@ TEST(KeyText, SplitsIntoPiecesAsWritten) {
     EXPECT_EQ(faded.F, "128");
     EXPECT_THROW(SplitKeyText(QStringLiteral("x=1y=2h=4a=5")), EVelkonError);
 }
+
+TEST(KeyText, WritesWholeNumbersHalvesToEvenAndAlphaOnlyWhenGiven) {
+    struct TCase {
+        double X, Y;
+        std::optional<double> F;
+        const char* Text;
+    } cases[] = {
+        {2.5, 3.5, 255, "x=2y=4w=10h=20a=-90f=255"},
+        {-2.5, 0.49, std::nullopt, "x=-2y=0w=10h=20a=-90"},
+        {1e300, -std::numeric_limits<double>::infinity(), 0.5, "x=9000000000000000000y=0w=10h=20a=-90f=0"},
+    };
+    for (const TCase& c : cases)
+        EXPECT_EQ(KeyText(c.X, c.Y, 10, 20, -90, c.F), QString::fromLatin1(c.Text));
+    // What is written reads back piece by piece.
+    const TKeyText back = SplitKeyText(KeyText(7, 8, 9, 10, 11, 12));
+    EXPECT_EQ(back.X + back.Y + back.W + back.H + back.A + back.F, "789101112");
+}
+
+TEST(ReadDecimal, BothSeparatorsAndNothingForTextOrInfinity) {
+    EXPECT_EQ(ReadDecimal(QStringLiteral(" 1,5 ")), 1.5);
+    EXPECT_EQ(ReadDecimal(QStringLiteral("-0.25")), -0.25);
+    for (const char* bad : {"", "  ", "abc", "1,2,3", "inf", "1e999"})
+        EXPECT_FALSE(ReadDecimal(QString::fromLatin1(bad))) << bad;
+}
