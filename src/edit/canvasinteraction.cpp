@@ -126,7 +126,7 @@ void TCanvasInteraction::MouseDown(TShiftState shift, int32_t windowX, int32_t w
 
     // Tool points: grab one, or delete a generated path point.
     if (const int hit = ToolPointAt(PointerX, PointerY)) {
-        if ((state_.ToolMode != 1 && state_.ToolMode != 2) || hit < 5) {
+        if ((state_.ToolMode != TToolMode::Curve && state_.ToolMode != TToolMode::Ellipse) || hit < 5) {
             state_.GrabbedPoint = hit;
             return;
         }
@@ -139,7 +139,7 @@ void TCanvasInteraction::MouseDown(TShiftState shift, int32_t windowX, int32_t w
     }
 
     // A click on the path between two points adds a point there.
-    if ((state_.ToolMode == 1 || state_.ToolMode == 2) && state_.ToolCount > 4 &&
+    if ((state_.ToolMode == TToolMode::Curve || state_.ToolMode == TToolMode::Ellipse) && state_.ToolCount > 4 &&
         state_.ToolCount < TEditorState::MaxToolPoints) {
         for (int k = 4; k < state_.ToolCount; ++k) {
             const TToolPoint& a = state_.ToolPoint(k);
@@ -354,7 +354,7 @@ void TCanvasInteraction::MouseMove(TShiftState shift, int32_t windowX, int32_t w
                       .arg(PointerY - DownY)
                       .arg(RoundI(TurnedAngle));
         StatusRed = std::abs(TurnedAngle) > 360;
-        if (state_.ToolMode == 3) {
+        if (state_.ToolMode == TToolMode::Transpose) {
             const TToolPoint& p = state_.ToolPoint(1);
             const TToolPoint& o = state_.ToolPoint(-1);
             Status += QStringLiteral("\tdx:%1, dy:%2").arg(FormatNumber(p.X - o.X), FormatNumber(p.Y - o.Y));
@@ -386,17 +386,17 @@ void TCanvasInteraction::DragToolPoint(TShiftState effective) {
             state_.ToolPoint(i).Y += dy;
         }
     };
-    if (state_.ToolMode == 1 && state_.GrabbedPoint == 4)
+    if (state_.ToolMode == TToolMode::Curve && state_.GrabbedPoint == 4)
         carry({1, 2, 3});
-    else if (state_.ToolMode == 2 && state_.GrabbedPoint == 1)
+    else if (state_.ToolMode == TToolMode::Ellipse && state_.GrabbedPoint == 1)
         carry({2, 3, 4});
-    if (state_.ToolMode == 4 && !p.Layer) state_.Undo.Record(TUndoBuffer::kindMouseMove);
+    if (state_.ToolMode == TToolMode::Bone && !p.Layer) state_.Undo.Record(TUndoBuffer::kindMouseMove);
     PreviousX = PointerX;
     PreviousY = PointerY;
     AfterToolPointsChanged();
     // The common origin and the bone chain are part of the pose a keyframe stores.
     if (state_.GrabbedPoint == -1) state_.KeyframePoseClean = false;
-    if (state_.ToolMode == 4 && (dx != 0 || dy != 0))
+    if (state_.ToolMode == TToolMode::Bone && (dx != 0 || dy != 0))
         for (int i = 1; i <= 3; ++i)
             if (TImagesItem* bone = state_.ToolPoint(i).Layer) ChangedGeometry(*bone);
 }
@@ -473,7 +473,7 @@ void TCanvasInteraction::DragSelection(TShiftState shift, TShiftState effective)
                 l.Left += dx;
                 l.Top += dy;
                 moved = moved || dx != 0 || dy != 0;
-                if (state_.BoneMode && state_.ToolMode == 4 && state_.ToolPoint(3).Layer == &l &&
+                if (state_.BoneMode && state_.ToolMode == TToolMode::Bone && state_.ToolPoint(3).Layer == &l &&
                     scene.CurrentLayer == &l) {
                     state_.ToolPoint(1).X = l.Left + l.OrigoX;
                     state_.ToolPoint(1).Y = l.Top + l.OrigoY;

@@ -37,6 +37,15 @@ struct TRectI {
 // Everything the editor knows besides the scene: the view, the tool points
 // and the common origin, the keyframe panel's position. Panels and the canvas
 // hold a reference to the one instance and change it through core operations.
+// What the canvas's tool points are for while the path tools are on.
+enum class TToolMode {
+    None,      // no tool: the points are not shown
+    Curve,     // a Bezier curve through four points
+    Ellipse,   // an ellipse or circle
+    Transpose, // the point a selection's commands are moved to
+    Bone,      // moving a layer with its bones
+};
+
 class TEditorState {
 public:
     explicit TEditorState(TScene& scene) : Scene(scene) { ToolPoint(-1) = {512, 384, 0x0000FF, 0, nullptr}; }
@@ -56,7 +65,7 @@ public:
     const TToolPoint& ToolPoint(int index) const { return toolPoints_.at(index + 1); }
     int32_t ToolCount = 0;
     int32_t GrabbedPoint = 0;
-    int32_t ToolMode = 0; // 1 curve, 2 ellipse, 3 transpose point, 4 bone move
+    TToolMode ToolMode = TToolMode::None;
 
     // Keyframe panel state that undo snapshots carry.
     int32_t KeyFrameIndex = 0;

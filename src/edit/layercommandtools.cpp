@@ -202,18 +202,18 @@ void TransposeLayers(TEditorState& state, int32_t dx, int32_t dy, bool origin) {
 
 void ToggleTransposePoint(TEditorState& state) {
     if (state.ToolCount <= 0) {
-        state.ToolMode = 3;
+        state.ToolMode = TToolMode::Transpose;
         state.ToolCount = 1;
         const TToolPoint& o = state.ToolPoint(-1);
         state.ToolPoint(1) = {o.X + 20, o.Y, 0, 0, nullptr};
     } else {
-        state.ToolMode = 0;
+        state.ToolMode = TToolMode::None;
         state.ToolCount = 0;
     }
 }
 
 bool TransposeToPoint(TEditorState& state) {
-    if (state.ToolMode != 3) {
+    if (state.ToolMode != TToolMode::Transpose) {
         ToggleTransposePoint(state);
         return false;
     }

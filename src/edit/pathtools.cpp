@@ -47,7 +47,7 @@ double NearestTurn(double a, double current) {
 }
 
 bool PathMode(const TEditorState& s) {
-    return (s.ToolMode == 1 || s.ToolMode == 2) && s.ToolCount > 0;
+    return (s.ToolMode == TToolMode::Curve || s.ToolMode == TToolMode::Ellipse) && s.ToolCount > 0;
 }
 
 // The tool points start from scratch: the parameters and the bone fields of the old tool stay out.
@@ -84,7 +84,7 @@ void AppendKeyFrame(TCommands& track, const TImagesItem& layer, const QString& d
 }
 
 void SwitchToolOff(TEditorState& s) {
-    s.ToolMode = 0;
+    s.ToolMode = TToolMode::None;
     s.ToolCount = 0;
     s.GrabbedPoint = 0;
 }
@@ -95,7 +95,7 @@ void CurveToolClick(TEditorState& s, int n) {
     n = std::clamp(n, 1, TEditorState::MaxToolPoints - 4);
     const TToolPoint o = s.ToolPoint(-1);
     ClearToolPoints(s, n + 4);
-    s.ToolMode = 1;
+    s.ToolMode = TToolMode::Curve;
     s.ToolCount = n + 4;
     s.ToolPoint(4) = Placed(o.X, o.Y, 0);
     s.ToolPoint(1) = Placed(o.X + 200, o.Y, 0);
@@ -118,7 +118,7 @@ void EllipseToolClick(TEditorState& s, int n, bool inverse) {
     n = std::clamp(n, 1, TEditorState::MaxToolPoints - 5);
     const TToolPoint o = s.ToolPoint(-1);
     ClearToolPoints(s, n + 5);
-    s.ToolMode = 2;
+    s.ToolMode = TToolMode::Ellipse;
     s.ToolCount = n + 5;
     s.ToolPoint(1) = Placed(o.X - 50, o.Y, 0);
     s.ToolPoint(2) = Placed(o.X, o.Y + 50, 0);
@@ -141,7 +141,7 @@ void InverseClicked(TEditorState& s) {
 void WalkPath(TEditorState& s, TImagesItem& layer, bool autoRotate,
               const std::function<void(TImagesItem&)>& atPoint) {
     if (!PathMode(s)) return;
-    const bool curve = s.ToolMode == 1;
+    const bool curve = s.ToolMode == TToolMode::Curve;
     const double left = layer.Left, top = layer.Top, angle = layer.Angle;
     const TToolPoint o = s.ToolPoint(-1);
     const double dx = layer.Left + layer.OrigoX - o.X, dy = layer.Top + layer.OrigoY - o.Y;
@@ -195,13 +195,13 @@ void TransposePointClick(TEditorState& s) {
     if (s.ToolCount > 0) return SwitchToolOff(s);
     const TToolPoint o = s.ToolPoint(-1);
     ClearToolPoints(s, 1);
-    s.ToolMode = 3;
+    s.ToolMode = TToolMode::Transpose;
     s.ToolCount = 1;
     s.ToolPoint(1) = Placed(o.X + 20, o.Y, 0);
 }
 
 bool TransposeSelected(TEditorState& s, int left, int right) {
-    if (s.ToolMode != 3 || s.ToolCount < 1) {
+    if (s.ToolMode != TToolMode::Transpose || s.ToolCount < 1) {
         TransposePointClick(s);
         return false;
     }
@@ -257,7 +257,7 @@ bool BoneSetup(TEditorState& s) {
     if (grand == parent || grand == layer) grand = nullptr; // a looping chain counts as two layers
 
     ClearToolPoints(s, 3);
-    s.ToolMode = 4;
+    s.ToolMode = TToolMode::Bone;
     s.ToolCount = 1;
     s.GrabbedPoint = 0;
     TToolPoint& p1 = s.ToolPoint(1);
@@ -292,7 +292,7 @@ bool BoneSetup(TEditorState& s) {
 }
 
 void RecomputeBones(TEditorState& s) {
-    if (s.ToolMode != 4 || s.ToolCount < 1) return;
+    if (s.ToolMode != TToolMode::Bone || s.ToolCount < 1) return;
     TToolPoint& p1 = s.ToolPoint(1);
     TToolPoint& p2 = s.ToolPoint(2);
     TToolPoint& p3 = s.ToolPoint(3);
@@ -324,7 +324,7 @@ void RecomputeBones(TEditorState& s) {
 }
 
 void RecomputeToolPoints(TEditorState& s) {
-    if (s.ToolMode == 4)
+    if (s.ToolMode == TToolMode::Bone)
         RecomputeBones(s);
     else
         RecomputeCurveAndEllipse(s);

@@ -11,7 +11,7 @@
 namespace velkon {
 
 void RecomputeCurveAndEllipse(TEditorState& s) {
-    if (s.ToolMode == 1) {
+    if (s.ToolMode == TToolMode::Curve) {
         // Cubic Bezier from point 4 (t = 0) to point 1 (t = 1), controls 2 then 3.
         const TToolPoint p1 = s.ToolPoint(1), p2 = s.ToolPoint(2), p3 = s.ToolPoint(3), p4 = s.ToolPoint(4);
         for (int i = 5; i <= s.ToolCount; ++i) {
@@ -22,7 +22,7 @@ void RecomputeCurveAndEllipse(TEditorState& s) {
             p.X = a * p4.X + b * p2.X + c * p3.X + d * p1.X;
             p.Y = a * p4.Y + b * p2.Y + c * p3.Y + d * p1.Y;
         }
-    } else if (s.ToolMode == 2) {
+    } else if (s.ToolMode == TToolMode::Ellipse) {
         const TToolPoint c = s.ToolPoint(1), p2 = s.ToolPoint(2), p4 = s.ToolPoint(4);
         const double a = std::nearbyint(std::abs(c.X - p2.X));
         const double b = std::nearbyint(std::abs(c.Y - p2.Y));

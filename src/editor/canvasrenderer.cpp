@@ -289,8 +289,7 @@ void TCanvasRenderer::DrawPaths(TImagesItem& l, int n, int k) {
 
 void TCanvasRenderer::DrawToolPoints() {
     const int count = std::min<int>(state_.ToolCount, TEditorState::MaxToolPoints);
-    const int mode = state_.ToolMode;
-    const bool curve = mode == 1, ellipse = mode == 2;
+    const bool curve = state_.ToolMode == TToolMode::Curve, ellipse = state_.ToolMode == TToolMode::Ellipse;
     auto P = [this](int i) -> TToolPoint& { return state_.ToolPoint(i); };
 
     // Ghosts of the current layer along the path.
@@ -344,13 +343,13 @@ void TCanvasRenderer::DrawToolPoints() {
         glEnd();
         for (int i = 5; i <= count; ++i)
             DrawHandle(0xFF0000, P(i).X, P(i).Y);
-    } else if (mode == 3 && count >= 1) {
+    } else if (state_.ToolMode == TToolMode::Transpose && count >= 1) {
         glColor4d(0, 1, 0, 1);
         glBegin(GL_LINES);
         glVertex2d(P(-1).X, P(-1).Y);
         glVertex2d(P(1).X, P(1).Y);
         glEnd();
-    } else if (mode == 4 && count >= 3 && options_->ShowPaths) {
+    } else if (state_.ToolMode == TToolMode::Bone && count >= 3 && options_->ShowPaths) {
         glColor4d(0, 0, 1, 1);
         glBegin(GL_LINE_STRIP);
         for (int i : {1, 2, 3})

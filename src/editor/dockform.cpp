@@ -1,5 +1,7 @@
 #include "editor/dockform.h"
 
+#include <QCloseEvent>
+
 namespace velkon {
 
 TDockForm::TDockForm(const QString& name, const QString& caption, QWidget* parent)
@@ -12,6 +14,10 @@ TDockForm::TDockForm(const QString& name, const QString& caption, QWidget* paren
 void TDockForm::SetFloatingAt(bool floating, const QRect& geometry) {
     setFloating(floating);
     if (floating && geometry.isValid()) setGeometry(geometry);
+}
+
+void TDockForm::closeEvent(QCloseEvent* event) {
+    event->ignore();
 }
 
 } // namespace velkon

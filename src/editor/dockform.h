@@ -15,6 +15,11 @@ public:
 
     // Undocks as a floating window of the given size, or docks back.
     void SetFloatingAt(bool floating, const QRect& geometry = {});
+
+protected:
+    // A panel stays: a floating panel's close button or Alt+F4 is refused the
+    // same way for every panel; only the layout commands hide one.
+    void closeEvent(QCloseEvent* event) override;
 };
 
 } // namespace velkon

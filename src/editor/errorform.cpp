@@ -80,8 +80,4 @@ QStringList TErrorForm::ShownLines() const {
     return lines;
 }
 
-void TErrorForm::closeEvent(QCloseEvent* event) {
-    event->ignore();
-}
-
 } // namespace velkon

@@ -34,9 +34,6 @@ signals:
     // The log changed (a line came or it was cleared).
     void LogChanged();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     TErrorLog& log_;
     int shownSlot_ = 0;

@@ -762,7 +762,7 @@ TEST_F(CanvasTest, GrabbedOriginFollowsThePointer) {
 TEST_F(CanvasTest, ClickOnAPathPointDeletesItAndOnTheSegmentInsertsOne) {
     int recomputed = 0;
     state.RecomputeToolPoints = [&] { ++recomputed; };
-    state.ToolMode = 1;
+    state.ToolMode = TToolMode::Curve;
     state.ToolCount = 6;
     for (int i = 1; i <= 6; ++i)
         state.ToolPoint(i) = {100.0 * i, 500, 0, 0.1 * i, nullptr};
@@ -777,7 +777,7 @@ TEST_F(CanvasTest, ClickOnAPathPointDeletesItAndOnTheSegmentInsertsOne) {
 }
 
 TEST_F(CanvasTest, DraggingTheCurveStartCarriesTheWholeCurve) {
-    state.ToolMode = 1;
+    state.ToolMode = TToolMode::Curve;
     state.ToolCount = 5;
     state.ToolPoint(1) = {300, 0, 0, 0, nullptr};
     state.ToolPoint(2) = {100, -100, 0, 0, nullptr};
@@ -795,7 +795,7 @@ TEST_F(CanvasTest, DraggingTheCurveStartCarriesTheWholeCurve) {
 }
 
 TEST_F(CanvasTest, DraggingTheEllipseCentreCarriesItsAxesAndPath) {
-    state.ToolMode = 2;
+    state.ToolMode = TToolMode::Ellipse;
     state.ToolCount = 6;
     state.ToolPoint(1) = {100, 100, 0, 0, nullptr};
     state.ToolPoint(2) = {150, 130, 0, 0, nullptr}; // semi-axes 50 and 30

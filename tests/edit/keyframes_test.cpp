@@ -204,7 +204,7 @@ TEST_F(Keyframes, TransposeTakesTheWholeTimelineTheEditorHolds) {
     Select({a});
     ASSERT_TRUE(editor.EditingOn(dialogs));
     EXPECT_FALSE(editor.TransposeRange()); // without the point it is only switched on
-    ASSERT_EQ(state.ToolMode, 3);
+    ASSERT_EQ(state.ToolMode, TToolMode::Transpose);
     state.ToolPoint(1).X = state.ToolPoint(-1).X + 5;
     state.ToolPoint(1).Y = state.ToolPoint(-1).Y + 7;
     editor.SelectWholeTimeline();
@@ -212,7 +212,7 @@ TEST_F(Keyframes, TransposeTakesTheWholeTimelineTheEditorHolds) {
     EXPECT_EQ(Key(a, 0), "x=105y=17w=64h=32a=0f=255");
     EXPECT_EQ(Key(a, 1), "x=205y=17w=64h=32a=0f=255");
     EXPECT_EQ(Key(a, 2), "x=305y=17w=64h=32a=0f=255");
-    EXPECT_EQ(state.ToolMode, 0);
+    EXPECT_EQ(state.ToolMode, TToolMode::None);
 }
 
 TEST_F(Keyframes, MovingKeyframes) {

@@ -293,7 +293,7 @@ TEST_F(LayerToolsTest, PointTranspositionFirstSwitchesTheModeOnThenApplies) {
     state.ToolPoint(-1).X = 100;
     state.ToolPoint(-1).Y = 200;
     EXPECT_FALSE(TransposeToPoint(state));
-    EXPECT_EQ(state.ToolMode, 3);
+    EXPECT_EQ(state.ToolMode, TToolMode::Transpose);
     EXPECT_EQ(state.ToolCount, 1);
     EXPECT_EQ(state.ToolPoint(1).X, 120);
     EXPECT_EQ(state.ToolPoint(1).Y, 200);
@@ -309,19 +309,19 @@ TEST_F(LayerToolsTest, PointTranspositionFirstSwitchesTheModeOnThenApplies) {
     EXPECT_EQ(a->OrigoX, 3);
     EXPECT_EQ(Texts(a->Base.Track[0]), (QStringList{QStringLiteral("KeyFrame(x=40y=0w=3h=4a=5f=9;;)"),
                                                     QStringLiteral("MoveTo(1;2;3)")}));
-    EXPECT_EQ(state.ToolMode, 0);
+    EXPECT_EQ(state.ToolMode, TToolMode::None);
     EXPECT_EQ(state.ToolCount, 0);
     EXPECT_EQ(log.UndoName, QStringLiteral("Rétegek transzponálása"));
 }
 
 TEST_F(LayerToolsTest, PointMenuSwitchesAKeyframeToolOffFirst) {
-    state.ToolMode = 1;
+    state.ToolMode = TToolMode::Curve;
     state.ToolCount = 4;
     ToggleTransposePoint(state);
-    EXPECT_EQ(state.ToolMode, 0);
+    EXPECT_EQ(state.ToolMode, TToolMode::None);
     EXPECT_EQ(state.ToolCount, 0);
     ToggleTransposePoint(state);
-    EXPECT_EQ(state.ToolMode, 3);
+    EXPECT_EQ(state.ToolMode, TToolMode::Transpose);
 }
 
 } // namespace

@@ -233,7 +233,7 @@ TEST_F(ListRoomTest, OperationsThatWouldPassTheReadersLimitAreRefusedBeforeAnyCh
         keyframes.Finish(nullptr);
         state.Undo.Clear();
         state.ToolCount = 0;
-        state.ToolMode = 0;
+        state.ToolMode = TToolMode::None;
         scene.ClearLayersAndFiles();
         scene.Lines.clear();
         dialogs = TScriptedDialogs();

@@ -68,7 +68,7 @@ protected:
 TEST_F(PathToolsTest, EllipseGivesNineAnglesAndInverzNegatesThem) {
     SetOrigin(300, 200);
     EllipseToolClick(state, 8, false);
-    EXPECT_EQ(state.ToolMode, 2);
+    EXPECT_EQ(state.ToolMode, TToolMode::Ellipse);
     EXPECT_EQ(state.ToolCount, 13);
     EXPECT_EQ(Params(), (std::vector<double>{0, 45, 90, 135, 180, 225, 270, 315, 360}));
     // Shape points: centre, axis points, start direction.
@@ -88,7 +88,7 @@ TEST_F(PathToolsTest, EllipseGivesNineAnglesAndInverzNegatesThem) {
     // A second press switches the tool off; a new set-up with Inverz starts negated.
     EllipseToolClick(state, 8, true);
     EXPECT_EQ(state.ToolCount, 0);
-    EXPECT_EQ(state.ToolMode, 0);
+    EXPECT_EQ(state.ToolMode, TToolMode::None);
     EllipseToolClick(state, 4, true);
     EXPECT_EQ(Params(), (std::vector<double>{0, -90, -180, -270, -360}));
 }
@@ -107,7 +107,7 @@ TEST_F(PathToolsTest, CurveParametersAndMirroringAtTheRightEdge) {
         SwitchToolOff(state);
         SetOrigin(c.originX, 300);
         CurveToolClick(state, 4);
-        EXPECT_EQ(state.ToolMode, 1);
+        EXPECT_EQ(state.ToolMode, TToolMode::Curve);
         EXPECT_EQ(state.ToolCount, 8);
         EXPECT_EQ(Params(), (std::vector<double>{0.25, 0.5, 0.75, 1}));
         EXPECT_EQ(state.ToolPoint(4).X, c.originX);
@@ -125,7 +125,7 @@ TEST_F(PathToolsTest, ToolsDoNothingWhilePlaying) {
     CurveToolClick(state, 4);
     EllipseToolClick(state, 4, false);
     EXPECT_EQ(state.ToolCount, 0);
-    EXPECT_EQ(state.ToolMode, 0);
+    EXPECT_EQ(state.ToolMode, TToolMode::None);
 }
 
 TEST_F(PathToolsTest, CurveWalkAppendsOneKeyframePerPoint) {
@@ -218,7 +218,7 @@ TEST_F(PathToolsTest, TranspositionShiftsThePosesOfTheRange) {
 
     // Without the point the first choice only places it.
     EXPECT_FALSE(TransposeSelected(state, 0, 4));
-    EXPECT_EQ(state.ToolMode, 3);
+    EXPECT_EQ(state.ToolMode, TToolMode::Transpose);
     EXPECT_EQ(state.ToolCount, 1);
     EXPECT_EQ(state.ToolPoint(1).X, 520);
     EXPECT_EQ(state.ToolPoint(1).Y, 400);
@@ -230,7 +230,7 @@ TEST_F(PathToolsTest, TranspositionShiftsThePosesOfTheRange) {
     EXPECT_EQ(a.ActiveTracks[0]->Item(0)->OX(), 500);
     EXPECT_EQ(b.ActiveTracks[0]->Item(0)->sParam1(), "x=10y=20w=30h=40a=0");
     EXPECT_EQ(c.ActiveTracks[0]->Item(0)->sParam1(), "x=10y=20w=30h=40a=0");
-    EXPECT_EQ(state.ToolMode, 0);
+    EXPECT_EQ(state.ToolMode, TToolMode::None);
     EXPECT_EQ(state.ToolCount, 0);
     EXPECT_EQ(TopKind(), 27);
     EXPECT_FALSE(scene.Saved);
@@ -248,9 +248,9 @@ TEST_F(PathToolsTest, TransposePointTogglesAndSwitchesOtherToolsOff) {
     TransposePointClick(state);
     EXPECT_EQ(state.ToolCount, 0);
     TransposePointClick(state);
-    EXPECT_EQ(state.ToolMode, 3);
+    EXPECT_EQ(state.ToolMode, TToolMode::Transpose);
     TransposePointClick(state);
-    EXPECT_EQ(state.ToolMode, 0);
+    EXPECT_EQ(state.ToolMode, TToolMode::None);
 }
 
 TEST_F(PathToolsTest, BoneOnALayerWithoutAParentDoesNothing) {
@@ -262,7 +262,7 @@ TEST_F(PathToolsTest, BoneOnALayerWithoutAParentDoesNothing) {
         BoneButtonClick(state, true);
         EXPECT_TRUE(state.BoneMode);
         EXPECT_EQ(state.ToolCount, 0);
-        EXPECT_EQ(state.ToolMode, 0);
+        EXPECT_EQ(state.ToolMode, TToolMode::None);
         EXPECT_TRUE(Layer(name).Selected);
         BoneButtonClick(state, false);
         EXPECT_FALSE(state.BoneMode);
@@ -280,7 +280,7 @@ TEST_F(PathToolsTest, BoneWithTwoLayersMakesAFreeEndHandle) {
     arm.Angle = 90;
     Select({"arm"});
     BoneButtonClick(state, true);
-    EXPECT_EQ(state.ToolMode, 4);
+    EXPECT_EQ(state.ToolMode, TToolMode::Bone);
     EXPECT_EQ(state.ToolCount, 1);
     // Point 2 the arm's origin, point 3 the body's; point 1 the arm's far end (40, 5) turned by 90 degrees.
     EXPECT_EQ(state.ToolPoint(2).Layer, &arm);

@@ -284,7 +284,7 @@ private slots:
     }
 
     void transposeToolDrawsItsPointAndTheLineFromTheOrigin() {
-        form_->State.ToolMode = 3;
+        form_->State.ToolMode = TToolMode::Transpose;
         form_->State.ToolCount = 1;
         form_->State.ToolPoint(1) = {100, 600, 0x00FF00, 0, nullptr};
         const QImage frame = form_->Canvas->ReadFrame();
@@ -306,7 +306,7 @@ private slots:
         TEditorState& s = form_->State;
         s.ToolPoint(-1) = {0, 0, 0x0000FF, 0,
                            nullptr}; // the layer's origin point: ghosts go exactly to the path
-        s.ToolMode = 1;
+        s.ToolMode = TToolMode::Curve;
         s.ToolCount = 5;
         s.ToolPoint(1) = {900, 700, 0xFF0000, 1, nullptr};
         s.ToolPoint(2) = {900, 100, 0xFF0000, 0, nullptr};

@@ -94,6 +94,18 @@ private slots:
         QVERIFY2(Near(frame.pixel(5, 5), QColor(255, 0, 0)), qPrintable(Describe(frame.pixel(5, 5))));
     }
 
+    // Every panel, docked or floating, stays when asked to close.
+    void everyPanelRefusesToClose() {
+        for (QDockWidget* panel : std::initializer_list<QDockWidget*>{
+                 form_->ErrorForm, form_->PropertyForm, form_->AnimForm, form_->KeyFrameForm, form_->ImagesForm}) {
+            panel->setFloating(true);
+            panel->show();
+            QVERIFY2(!panel->close(), qPrintable(panel->objectName()));
+            QVERIFY2(panel->isVisible(), qPrintable(panel->objectName()));
+            panel->setFloating(false);
+        }
+    }
+
     void speedSliderSetsTimeScale() {
         form_->ToolBar->TrackBar1->setValue(7);
         QCOMPARE(form_->Scene.TimeScale, 7);

@@ -94,7 +94,7 @@ TKeyFramePathTools::TKeyFramePathTools(TEditorDocument& document, QWidget* paren
     QPointer<TKeyFramePathTools> self(this);
     document_.State.RecomputeToolPoints = [self, &state = document_.State] {
         RecomputeToolPoints(state);
-        if (self && state.ToolMode == 4) state.LayerValuesChanged.Emit();
+        if (self && state.ToolMode == TToolMode::Bone) state.LayerValuesChanged.Emit();
     };
     document_.Registry.Command("keyframe.bone", this, BoneSpeedButton->text(), BoneSpeedButton->toolTip(),
                                {QKeySequence(Qt::ALT | Qt::Key_B)}, [self] {

@@ -434,10 +434,6 @@ bool TImagesForm::eventFilter(QObject* watched, QEvent* event) {
     return TDockForm::eventFilter(watched, event);
 }
 
-void TImagesForm::closeEvent(QCloseEvent* event) {
-    event->ignore(); // the panel stays; only the layout commands hide it
-}
-
 // ---- Tool bar ----
 
 void TImagesForm::GroupSpeedButtonClick() {

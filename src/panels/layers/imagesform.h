@@ -71,7 +71,6 @@ public:
     void FoldLabelClick();
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

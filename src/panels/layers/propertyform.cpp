@@ -418,8 +418,4 @@ bool TPropertyForm::eventFilter(QObject* watched, QEvent* event) {
     return TDockForm::eventFilter(watched, event);
 }
 
-void TPropertyForm::closeEvent(QCloseEvent* event) {
-    event->ignore();
-}
-
 } // namespace velkon

@@ -53,7 +53,6 @@ public:
     TInspector& Inspector() { return inspector_; }
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -105,7 +105,7 @@ private slots:
         Drag(QPoint(420, 320), {QPoint(420, 280), QPoint(415, 228)});
         QCOMPARE(form_->State.ToolPoint(-1).Y, 228.0);
         Key(Qt::Key_B, Qt::AltModifier);
-        QCOMPARE(form_->State.ToolMode, 4);
+        QCOMPARE(form_->State.ToolMode, TToolMode::Bone);
         QCOMPARE(form_->State.ToolPoint(1).Layer, hand);
 
         // Bone point 1 pulled up and in: the chain bends.

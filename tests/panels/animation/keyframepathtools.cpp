@@ -86,7 +86,7 @@ private slots:
         car->SaveState();
 
         QTest::mouseClick(tools_->SpeedButton8, Qt::LeftButton);
-        QCOMPARE(State().ToolMode, 2);
+        QCOMPARE(State().ToolMode, TToolMode::Ellipse);
         QCOMPARE(State().ToolCount, 13);
         // The ghosts of the car along the path: a half red square where the path turns down.
         form_->ToolBar->CommandPreviewSpeedButton->setChecked(true);
@@ -148,7 +148,7 @@ private slots:
 
         SelectSingleLayer(State(), arm);
         QTest::keyClick(form_->Canvas->OGLRenderPanel, Qt::Key_B, Qt::AltModifier);
-        QCOMPARE(State().ToolMode, 4);
+        QCOMPARE(State().ToolMode, TToolMode::Bone);
         QCOMPARE(State().ToolCount, 1);
         QVERIFY(tools->BoneSpeedButton->isChecked());
         QCOMPARE(State().ToolPoint(3).Layer, body);

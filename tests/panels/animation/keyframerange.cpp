@@ -53,7 +53,7 @@ class KeyFrameRangeTest : public TMainWindowTest {
         QCOMPARE(Panel()->TimeLineStringGrid->model()->columnCount(), 4);
 
         Menu(QStringLiteral("Transzponálási pont megadása"));
-        QCOMPARE(form_->State.ToolMode, 3);
+        QCOMPARE(form_->State.ToolMode, TToolMode::Transpose);
         const TToolPoint o = form_->State.ToolPoint(-1);
         const QPoint point(int(form_->State.ToolPoint(1).X), int(form_->State.ToolPoint(1).Y));
         form_->Canvas->OGLRenderPanel->grabFramebuffer();
