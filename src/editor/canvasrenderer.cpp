@@ -2,6 +2,7 @@
 
 #include "edit/editorstate.h"
 #include "editor/uihelpers.h"
+#include "edit/helperlines.h"
 #include "edit/pathtools.h"
 #include "edit/phasestep.h"
 #include "engine/motionmath.h"
@@ -361,12 +362,9 @@ void TCanvasRenderer::DrawToolPoints() {
 void TCanvasRenderer::DrawHelperLines() const {
     glColor4d(0, 0, 1, 1);
     glBegin(GL_LINES);
-    for (const QString& entry : scene_.Lines) {
-        const int eq = entry.indexOf(QLatin1Char('='));
-        if (eq < 0) continue;
-        int v = 0;
-        if (!PlainInt(entry.mid(eq + 1), v)) continue;
-        if (entry.left(eq).contains(QLatin1Char('V'))) {
+    for (const THelperLine& line : HelperLines(scene_)) {
+        const int v = line.Position;
+        if (line.Horizontal) {
             glVertex2d(0, v);
             glVertex2d(state_.TargetWidth, v);
         } else {

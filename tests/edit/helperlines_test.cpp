@@ -22,3 +22,10 @@ TEST(HelperLines, ToggleAddsThenRemovesTheSameLine) {
     EXPECT_FALSE(ToggleHelperLine(scene, false, -5));
     EXPECT_TRUE(scene.LineValue("F-5").isEmpty());
 }
+
+TEST(HelperLines, EntriesReadAsTheCanvasDrawsThem) {
+    TScene scene;
+    scene.Lines = QStringList{"V120=120", "F-5=-5", "broken", "V7=x", "Fx=30"};
+    const std::vector<THelperLine> want{{true, 120}, {false, -5}, {false, 30}};
+    EXPECT_EQ(HelperLines(scene), want);
+}
