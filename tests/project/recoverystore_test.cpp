@@ -53,8 +53,10 @@ protected:
     static void MakeStale(const QString& lockPath) {
         QProcess gone;
         gone.start(QStringLiteral("true"), {});
+        ASSERT_TRUE(gone.waitForStarted(10000));
+        const qint64 pid = gone.processId();
+        ASSERT_GT(pid, 0);
         ASSERT_TRUE(gone.waitForFinished(10000));
-        const qint64 pid = gone.processId() ? gone.processId() : 999999;
         QByteArray bytes = ReadFile(lockPath);
         ASSERT_FALSE(bytes.isEmpty());
         bytes = QByteArray::number(pid) + bytes.mid(bytes.indexOf('\n'));
