@@ -18,6 +18,9 @@ namespace velkon {
 TRecoveryKeeper::TRecoveryKeeper(TEditorState& state, TRecoveryStore& store, TErrorLog& log, int64_t delayMs)
     : state_(state), store_(store), log_(log), timing_(delayMs), lastSaved_(state.Scene.Saved) {
     valueKey_ = state_.LayerValuesChanged.Subscribe([this] { ++valueChanges_; });
+    // The project as it is now needs no copy; every change from here on does,
+    // also one made before the first look.
+    timing_.Removed(Mark());
 }
 
 TRecoveryKeeper::~TRecoveryKeeper() {
@@ -55,6 +58,19 @@ TRecoveryAction TRecoveryKeeper::Tick(int64_t nowMs, bool dragging) {
             StartWrite();
         } catch (const std::exception& e) {
             Failed(nowMs, e);
+        }
+    } else if (!moment.Busy && (!warm_ || warmMark_ != moment.Mark)) {
+        try {
+            const auto warm = [&] { warm_ = text_.Warm(scene, WarmBudget); };
+            if (InStartState)
+                InStartState(warm);
+            else
+                warm();
+            warmMark_ = moment.Mark;
+        } catch (const std::exception&) {
+            // A text that cannot be written: the copy itself says so, once.
+            warm_ = true;
+            warmMark_ = moment.Mark;
         }
     }
     return action;

@@ -44,6 +44,31 @@ TProjectTextCache::TKey TProjectTextCache::KeyOf(const TImagesItem& layer) {
     return key;
 }
 
+std::shared_ptr<const TLayerText> TProjectTextCache::TextOf(const TImagesItem& layer) {
+    QString text;
+    auto made = std::make_shared<TLayerText>();
+    AppendLayerText(text, layer, 0, &made->NumberAt);
+    made->Bytes = EncodeWindows1250ForFile(text);
+    // One byte a character: the recorded positions hold in the bytes too.
+    if (made->Bytes.size() != text.size())
+        throw EVelkonError(QStringLiteral("A réteg szövege nem írható: ") + layer.Name);
+    return made;
+}
+
+bool TProjectTextCache::Warm(const TScene& scene, int budget) {
+    written_ = 0;
+    for (const auto& [name, layer] : scene.Layers) {
+        TKey key = KeyOf(*layer);
+        TEntry& entry = entries_[layer->Id];
+        if (entry.Text && entry.Key == key) continue;
+        if (written_ == budget) return false;
+        entry.Text = TextOf(*layer);
+        entry.Key = std::move(key);
+        ++written_;
+    }
+    return true;
+}
+
 TProjectTextParts TProjectTextCache::Parts(const TScene& scene) {
     TProjectTextParts parts;
     parts.Head = EncodeWindows1250ForFile(ProjectTextHead(scene));
@@ -59,15 +84,8 @@ TProjectTextParts TProjectTextCache::Parts(const TScene& scene) {
         if (found != entries_.end() && found->second.Key == key) {
             entry = std::move(found->second);
         } else {
-            QString text;
-            auto made = std::make_shared<TLayerText>();
-            AppendLayerText(text, *layer, 0, &made->NumberAt);
-            made->Bytes = EncodeWindows1250ForFile(text);
-            // One byte a character: the recorded positions hold in the bytes too.
-            if (made->Bytes.size() != text.size())
-                throw EVelkonError(QStringLiteral("A réteg szövege nem írható: ") + layer->Name);
             entry.Key = std::move(key);
-            entry.Text = std::move(made);
+            entry.Text = TextOf(*layer);
             ++written_;
         }
         parts.Layers.push_back(entry.Text);

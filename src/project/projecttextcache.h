@@ -40,7 +40,11 @@ class TProjectTextCache {
 public:
     // Throws EVelkonError when a text cannot be held in Windows-1250.
     TProjectTextParts Parts(const TScene& scene);
-    // How many layers the last Parts wrote afresh.
+    // Brings the parts of at most budget layers up to date, so that the
+    // first Parts after a project was opened finds most of them ready.
+    // Returns whether every layer's part is up to date.
+    bool Warm(const TScene& scene, int budget);
+    // How many layers the last Parts or Warm wrote afresh.
     int Written() const { return written_; }
 
 private:
@@ -57,6 +61,7 @@ private:
         std::shared_ptr<const TLayerText> Text;
     };
     static TKey KeyOf(const TImagesItem& layer);
+    static std::shared_ptr<const TLayerText> TextOf(const TImagesItem& layer);
 
     std::unordered_map<uint64_t, TEntry> entries_; // by TImagesItem::Id
     int written_ = 0;

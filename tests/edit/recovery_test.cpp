@@ -162,6 +162,18 @@ TEST_F(RecoveryKeeper, WritesAfterAPauseWaitsWhileDraggingOrPlayingAndRemovesOnS
     EXPECT_EQ(file.Layers.At(0)->Left, 10);
 }
 
+// The keeper's first look may come after the first edit: that edit is owed a copy too.
+TEST_F(RecoveryKeeper, AnEditBeforeTheFirstLookGetsACopy) {
+    const QString folder = Dir.filePath(QStringLiteral("recovery"));
+    TRecoveryStore store(folder);
+    TRecoveryKeeper keeper(State, store, Log, 5000);
+    Move(55);
+    EXPECT_EQ(keeper.Tick(0, false), A::Wait);
+    EXPECT_EQ(keeper.Tick(1000, false), A::Write);
+    keeper.Finish();
+    EXPECT_EQ(CopiedLeft(folder), 55);
+}
+
 TEST_F(RecoveryKeeper, AFolderThatCannotBeWrittenGivesOneLogLineAndEditingGoesOn) {
     ASSERT_TRUE(test::WriteFile(Dir.filePath(QStringLiteral("file")), "x"));
     TRecoveryStore store(Dir.filePath(QStringLiteral("file/recovery")));

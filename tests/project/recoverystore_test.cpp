@@ -230,8 +230,19 @@ TEST(ProjectTextCache, JoinsToTheSavedTextAndWritesOnlyWhatChanged) {
     const auto same = [&] {
         return cache.Parts(scene).Join() == EncodeWindows1250ForFile(ProjectText(scene));
     };
+    // Prepared a few layers at a time, the first whole text finds every part ready.
+    EXPECT_FALSE(cache.Warm(scene, 2));
+    EXPECT_EQ(cache.Written(), 2);
+    EXPECT_FALSE(cache.Warm(scene, 2));
+    EXPECT_TRUE(cache.Warm(scene, 2));
+    EXPECT_EQ(cache.Written(), 1);
+    EXPECT_TRUE(cache.Warm(scene, 2));
+    EXPECT_EQ(cache.Written(), 0);
     EXPECT_TRUE(same());
-    EXPECT_EQ(cache.Written(), 5);
+    EXPECT_EQ(cache.Written(), 0);
+    scene.Layers.At(3)->Angle = 45;
+    EXPECT_TRUE(cache.Warm(scene, 2));
+    EXPECT_EQ(cache.Written(), 1);
     EXPECT_TRUE(same());
     EXPECT_EQ(cache.Written(), 0);
 
