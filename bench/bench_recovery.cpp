@@ -98,8 +98,10 @@ int main() {
     std::printf("recovery_pause: %.3f ms vs 16.000 ms = %.3fx\n", worst, worst / 16.0);
     std::printf(
         "# recovery_pause: UI-thread CPU time of the look that starts a copy after one edit (%d layers, %d "
-        "commands), the slowest of the first copy after opening (%.3f ms), 30 layer moves (median %.3f ms), a "
-        "reorder (%.3f ms) and the idle looks that prepare the texts in the first 10 s (%.3f ms), goal <= 16 ms; "
+        "commands), the slowest of the first copy after opening (%.3f ms), 30 layer moves (median %.3f ms), "
+        "a "
+        "reorder (%.3f ms) and the idle looks that prepare the texts in the first 10 s (%.3f ms), goal <= 16 "
+        "ms; "
         "the write on its own thread %.1f ms (median wall time); a copy due before the texts are prepared "
         "(an edit within 8 s of opening) would take %.1f ms for %.1f MB%s\n",
         kLayers, kCommands, firstMs, moves[moves.size() / 2], reorderMs, warmWorst, writes[writes.size() / 2],

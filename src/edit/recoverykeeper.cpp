@@ -90,13 +90,15 @@ void TRecoveryKeeper::StartWrite() {
     QHash<QString, QString> resources;
     const QString folder = scene.ProjectDir.isEmpty() ? QString() : QDir::cleanPath(scene.ProjectDir);
     for (const auto& [name, file] : scene.Files)
-        if (!file->Path.isEmpty() && QFileInfo(file->Path).absolutePath() != folder) resources.insert(file->Name, file->Path);
+        if (!file->Path.isEmpty() && QFileInfo(file->Path).absolutePath() != folder)
+            resources.insert(file->Name, file->Path);
     const uint64_t token = store_.Token();
     const QDateTime time = QDateTime::currentDateTimeUtc();
     TRecoveryStore* store = &store_;
-    writing_ = std::async(std::launch::async, [store, token, parts = std::move(parts), path, time, resources] {
-        return store->Write(token, parts.Join(), path, time, resources);
-    });
+    writing_ =
+        std::async(std::launch::async, [store, token, parts = std::move(parts), path, time, resources] {
+            return store->Write(token, parts.Join(), path, time, resources);
+        });
 }
 
 void TRecoveryKeeper::Collect(int64_t nowMs, bool wait) {

@@ -70,8 +70,8 @@ private:
     uint64_t savedFlips_ = 0;
     bool failureLogged_ = false;
     int64_t lastNow_ = 0;
-    bool warm_ = false;       // the text of every layer is ready
-    uint64_t warmMark_ = 0;   // as it was at this mark
+    bool warm_ = false;     // the text of every layer is ready
+    uint64_t warmMark_ = 0; // as it was at this mark
 };
 
 } // namespace velkon

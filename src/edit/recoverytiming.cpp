@@ -44,7 +44,8 @@ void TRecoveryTiming::Failed(int64_t now) {
     writing_ = false;
     notBefore_ = now + delay_;
     // The changes the copy should have held are still to be copied, since their first one.
-    if (writingFirst_ && (!firstUncopied_ || *writingFirst_ < *firstUncopied_)) firstUncopied_ = writingFirst_;
+    if (writingFirst_ && (!firstUncopied_ || *writingFirst_ < *firstUncopied_))
+        firstUncopied_ = writingFirst_;
 }
 
 void TRecoveryTiming::Removed(uint64_t mark) {

@@ -15,7 +15,9 @@ TRecoveryDriver::TRecoveryDriver(TEditorDocument& document, const QString& folde
       keeper_(document.State, store_, document.Log, delayMs) {
     Dragging = [] { return QGuiApplication::mouseButtons() != Qt::NoButton; };
     // While keyframe editing the layers show a pose: the copy gets their start state.
-    keeper_.InStartState = [this](const std::function<void()>& read) { document_.Keyframes.ShowingStartState(read); };
+    keeper_.InStartState = [this](const std::function<void()>& read) {
+        document_.Keyframes.ShowingStartState(read);
+    };
     clock_.start();
     timer_.setInterval(static_cast<int>(std::max<int64_t>(10, delayMs / 20)));
     connect(&timer_, &QTimer::timeout, this, [this] {

@@ -34,11 +34,12 @@ TProjectTextCache::TKey TProjectTextCache::KeyOf(const TImagesItem& layer) {
     key.Name = layer.Name;
     if (layer.FileItem) key.FileName = layer.FileItem->Name;
     key.Parent = layer.Parent;
-    key.Reals = {RoundForFile(layer.Top),   RoundForFile(layer.Left),  RoundForFile(layer.Width),
+    key.Reals = {RoundForFile(layer.Top),    RoundForFile(layer.Left),  RoundForFile(layer.Width),
                  RoundForFile(layer.Height), RoundForFile(layer.Alpha), RoundForFile(layer.Angle),
                  RoundForFile(layer.OrigoX), RoundForFile(layer.OrigoY)};
-    key.Numbers = {layer.TouchTop, layer.TouchLeft, layer.TouchWidth, layer.TouchHeight,
-                   layer.Visible ? 1 : 0, layer.PlayAnim, layer.Group, static_cast<int32_t>(layer.ItemColor)};
+    key.Numbers = {
+        layer.TouchTop,        layer.TouchLeft, layer.TouchWidth, layer.TouchHeight,
+        layer.Visible ? 1 : 0, layer.PlayAnim,  layer.Group,      static_cast<int32_t>(layer.ItemColor)};
     for (int t = 1; t <= 12; ++t)
         key.Stamps[static_cast<size_t>(t - 1)] = layer.TrackByNumber(t).Stamp();
     return key;

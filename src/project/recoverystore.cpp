@@ -58,8 +58,7 @@ bool ReadInfo(const QString& folder, const QString& id, TRecoveryCopy& copy) {
 } // namespace
 
 TRecoveryStore::TRecoveryStore(const QString& folder)
-    : folder_(QDir::cleanPath(QDir(folder).absolutePath())),
-      id_(QUuid::createUuid().toString(QUuid::Id128)) {
+    : folder_(QDir::cleanPath(QDir(folder).absolutePath())), id_(QUuid::createUuid().toString(QUuid::Id128)) {
     if (!QDir().mkpath(folder_)) return;
     auto lock = std::make_unique<QLockFile>(LockPath(folder_, id_));
     lock->setStaleLockTime(0); // held for as long as this editor runs, however long that is
@@ -68,7 +67,9 @@ TRecoveryStore::TRecoveryStore(const QString& folder)
 
 TRecoveryStore::~TRecoveryStore() = default;
 
-bool TRecoveryStore::Ready() const { return lock_ != nullptr; }
+bool TRecoveryStore::Ready() const {
+    return lock_ != nullptr;
+}
 
 uint64_t TRecoveryStore::Token() const {
     std::lock_guard guard(mutex_);
@@ -104,7 +105,8 @@ bool TRecoveryStore::Write(uint64_t token, const QByteArray& projectText, const 
     generation_ = generation;
     hasCopy_ = true;
     // Older texts of this editor, and temporaries of writes killed half-way.
-    const QStringList old = QDir(folder_).entryList({id_ + QLatin1String(".*.VKP")}, QDir::Files | QDir::Hidden);
+    const QStringList old =
+        QDir(folder_).entryList({id_ + QLatin1String(".*.VKP")}, QDir::Files | QDir::Hidden);
     for (const QString& name : old)
         if (name != copyName) QFile::remove(folder_ + QLatin1Char('/') + name);
     RemoveStaleTemporaries(folder_);
@@ -129,7 +131,8 @@ bool TRecoveryStore::RemoveFilesOf(const QString& folder, const QString& id) {
     // The side file first: without it nothing of the copy counts any more.
     const QString info = InfoPath(folder, id);
     if (QFileInfo::exists(info) && !QFile::remove(info)) all = false;
-    for (const QString& name : QDir(folder).entryList({id + QLatin1String(".*.VKP")}, QDir::Files | QDir::Hidden))
+    for (const QString& name :
+         QDir(folder).entryList({id + QLatin1String(".*.VKP")}, QDir::Files | QDir::Hidden))
         if (!QFile::remove(folder + QLatin1Char('/') + name)) all = false;
     return all;
 }

@@ -67,8 +67,8 @@ public:
     // on another thread than the rest. Returns false when Remove came after
     // token was taken; throws EVelkonError when the copy cannot be written
     // (this editor's older copy then stays whole).
-    bool Write(uint64_t token, const QByteArray& projectText, const QString& projectPath, const QDateTime& time,
-               const QHash<QString, QString>& resources = {});
+    bool Write(uint64_t token, const QByteArray& projectText, const QString& projectPath,
+               const QDateTime& time, const QHash<QString, QString>& resources = {});
     // Removes this editor's copy (after a save, New, Open and a normal end);
     // waits for a Write in progress. Returns false when a file stayed.
     bool Remove();

@@ -41,8 +41,12 @@ struct TStep {
 TStep Look(int64_t now, uint64_t mark, A expect, bool saved = false, bool busy = false) {
     return {TStep::look, now, mark, saved, busy, expect};
 }
-TStep Written() { return {TStep::written, 0}; }
-TStep Failed(int64_t now) { return {TStep::failed, now}; }
+TStep Written() {
+    return {TStep::written, 0};
+}
+TStep Failed(int64_t now) {
+    return {TStep::failed, now};
+}
 
 struct TTimingCase {
     const char* What;
@@ -53,8 +57,7 @@ struct TTimingCase {
 // first change it does not hold.
 TEST(RecoveryTiming, DecisionTable) {
     const TTimingCase cases[] = {
-        {"the project as it starts needs no copy",
-         {Look(0, 7, A::Wait), Look(10000, 7, A::Wait)}},
+        {"the project as it starts needs no copy", {Look(0, 7, A::Wait), Look(10000, 7, A::Wait)}},
         {"a change, then a pause of a second: write",
          {Look(0, 0, A::Wait), Look(100, 1, A::Wait), Look(1000, 1, A::Wait), Look(1100, 1, A::Write)}},
         {"dragging or playing: wait, even overdue; written once it ends",
@@ -63,12 +66,13 @@ TEST(RecoveryTiming, DecisionTable) {
         {"changes that never pause: written half the delay after the first",
          {Look(0, 0, A::Wait), Look(300, 1, A::Wait), Look(900, 2, A::Wait), Look(1500, 3, A::Wait),
           Look(2100, 4, A::Wait), Look(2700, 5, A::Wait), Look(2800, 6, A::Write)}},
-        {"saved: no copy",
-         {Look(0, 0, A::Wait), Look(100, 1, A::Wait, true), Look(3000, 1, A::Wait, true)}},
+        {"saved: no copy", {Look(0, 0, A::Wait), Look(100, 1, A::Wait, true), Look(3000, 1, A::Wait, true)}},
         {"saved after a copy: the copy goes",
-         {Look(0, 0, A::Wait), Look(100, 1, A::Wait), Look(1200, 1, A::Write), Written(), Look(1300, 2, A::Remove, true)}},
+         {Look(0, 0, A::Wait), Look(100, 1, A::Wait), Look(1200, 1, A::Write), Written(),
+          Look(1300, 2, A::Remove, true)}},
         {"nothing changed since the copy: nothing to write",
-         {Look(0, 0, A::Wait), Look(100, 1, A::Wait), Look(1200, 1, A::Write), Written(), Look(9000, 1, A::Wait)}},
+         {Look(0, 0, A::Wait), Look(100, 1, A::Wait), Look(1200, 1, A::Write), Written(),
+          Look(9000, 1, A::Wait)}},
         {"a change while the copy is written: the next copy after it",
          {Look(0, 0, A::Wait), Look(100, 1, A::Wait), Look(1200, 1, A::Write), Look(2000, 2, A::Wait),
           Look(2900, 2, A::Wait), Written(), Look(2950, 2, A::Wait), Look(3000, 2, A::Write)}},
@@ -91,7 +95,8 @@ TEST(RecoveryTiming, DecisionTable) {
                 timing.Failed(step.Now);
             } else {
                 const A got = timing.Decide({step.Now, step.Saved, step.Busy, step.Mark});
-                EXPECT_EQ(static_cast<int>(got), static_cast<int>(step.Expect)) << "step " << n << " at " << step.Now;
+                EXPECT_EQ(static_cast<int>(got), static_cast<int>(step.Expect))
+                    << "step " << n << " at " << step.Now;
             }
         }
     }
@@ -227,7 +232,8 @@ TEST_F(RecoveryKeeper, KillAtRandomMomentsLeavesNoCopyOrAWholeOneWithTheOlderEdi
         clock.start();
         const qint64 killAt = std::uniform_int_distribution<qint64>(0, 3 * kDelay)(random);
         while (clock.elapsed() < killAt) {
-            child.waitForReadyRead(static_cast<int>(std::max<qint64>(1, std::min<qint64>(20, killAt - clock.elapsed()))));
+            child.waitForReadyRead(
+                static_cast<int>(std::max<qint64>(1, std::min<qint64>(20, killAt - clock.elapsed()))));
             readLines();
         }
         const qint64 killedAt = clock.elapsed();
@@ -242,7 +248,8 @@ TEST_F(RecoveryKeeper, KillAtRandomMomentsLeavesNoCopyOrAWholeOneWithTheOlderEdi
         const QList<TRecoveryCopy> copies = after.LeftCopies();
         ASSERT_LE(copies.size(), 1);
         if (copies.isEmpty()) {
-            EXPECT_EQ(owed, 0) << "no copy, though edit " << owed << " was made " << kDelay << " ms before the kill";
+            EXPECT_EQ(owed, 0) << "no copy, though edit " << owed << " was made " << kDelay
+                               << " ms before the kill";
         } else {
             ++killsWithCopy;
             TScene back;

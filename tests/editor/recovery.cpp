@@ -60,7 +60,8 @@ class RecoveryTest : public TMainWindowTest {
     }
 
     QString Question() const {
-        return QStringLiteral("A(z) demo.VKP projekt nem mentett változásai megmaradtak (%1). Visszaállítja őket?")
+        return QStringLiteral(
+                   "A(z) demo.VKP projekt nem mentett változásai megmaradtak (%1). Visszaállítja őket?")
             .arg(copyTime_.toLocalTime().toString(QStringLiteral("yyyy.MM.dd. HH:mm:ss")));
     }
 

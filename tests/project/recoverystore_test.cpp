@@ -42,10 +42,11 @@ protected:
     }
 
     static QByteArray Text(int left) {
-        return EncodeWindows1250ForFile(QStringLiteral("[Project]\r\nResolution=1\r\n[Files]\r\nName1=ball.png\r\n"
-                                                       "[Image1]\r\nName=Ball\r\nFileName=ball.png\r\nLeft=%1\r\n"
-                                                       "Width=8\r\nHeight=8\r\n")
-                                            .arg(left));
+        return EncodeWindows1250ForFile(
+            QStringLiteral("[Project]\r\nResolution=1\r\n[Files]\r\nName1=ball.png\r\n"
+                           "[Image1]\r\nName=Ball\r\nFileName=ball.png\r\nLeft=%1\r\n"
+                           "Width=8\r\nHeight=8\r\n")
+                .arg(left));
     }
 
     // Makes the lock of a store look like one its editor left when it was
@@ -69,7 +70,8 @@ protected:
 TEST_F(RecoveryStore, LiveCopiesAreNotListedLeftOnesAreUntilDiscarded) {
     auto first = std::make_unique<TRecoveryStore>(Folder);
     ASSERT_TRUE(first->Ready());
-    const QDateTime time = QDateTime::fromString(QStringLiteral("2026-12-11T06:30:15.250Z"), Qt::ISODateWithMs);
+    const QDateTime time =
+        QDateTime::fromString(QStringLiteral("2026-12-11T06:30:15.250Z"), Qt::ISODateWithMs);
     ASSERT_TRUE(first->Write(first->Token(), Text(1), QStringLiteral("/work/p/demo.VKP"), time));
     ASSERT_TRUE(first->Write(first->Token(), Text(2), QStringLiteral("/work/p/demo.VKP"), time.addSecs(1)));
     EXPECT_TRUE(first->HasCopy());
@@ -121,7 +123,8 @@ TEST_F(RecoveryStore, LeftCopiesComeNewestFirst) {
 // that and written after it must not bring the copy back.
 TEST_F(RecoveryStore, RemoveTakesEverythingAndOutdatesTheWriteOnItsWay) {
     TRecoveryStore store(Folder);
-    ASSERT_TRUE(store.Write(store.Token(), Text(1), QStringLiteral("/p/a.VKP"), QDateTime::currentDateTimeUtc()));
+    ASSERT_TRUE(
+        store.Write(store.Token(), Text(1), QStringLiteral("/p/a.VKP"), QDateTime::currentDateTimeUtc()));
     const uint64_t before = store.Token();
     EXPECT_TRUE(store.Remove());
     EXPECT_FALSE(store.HasCopy());
@@ -137,14 +140,16 @@ TEST_F(RecoveryStore, AFailedWriteKeepsTheOldCopyWhole) {
     {
         TRecoveryStore store(Folder);
         id = store.Id();
-        ASSERT_TRUE(store.Write(store.Token(), Text(1), QStringLiteral("/p/a.VKP"), QDateTime::currentDateTimeUtc()));
+        ASSERT_TRUE(
+            store.Write(store.Token(), Text(1), QStringLiteral("/p/a.VKP"), QDateTime::currentDateTimeUtc()));
         // The side file's place is taken by a folder: the commit cannot happen.
         const QString info = Folder + QLatin1Char('/') + id + QStringLiteral(".info");
         const QByteArray oldInfo = ReadFile(info);
         ASSERT_TRUE(QFile::rename(info, info + QStringLiteral(".kept")));
         ASSERT_TRUE(QDir().mkdir(info));
-        EXPECT_THROW(store.Write(store.Token(), Text(2), QStringLiteral("/p/a.VKP"), QDateTime::currentDateTimeUtc()),
-                     EVelkonError);
+        EXPECT_THROW(
+            store.Write(store.Token(), Text(2), QStringLiteral("/p/a.VKP"), QDateTime::currentDateTimeUtc()),
+            EVelkonError);
         ASSERT_TRUE(QDir().rmdir(info));
         ASSERT_TRUE(QFile::rename(info + QStringLiteral(".kept"), info));
         EXPECT_EQ(ReadFile(info), oldInfo);
@@ -162,7 +167,8 @@ TEST_F(RecoveryStore, AFailedWriteKeepsTheOldCopyWhole) {
     ASSERT_TRUE(WriteFile(Dir.filePath(QStringLiteral("file")), "x"));
     TRecoveryStore nowhere(Dir.filePath(QStringLiteral("file/recovery")));
     EXPECT_FALSE(nowhere.Ready());
-    EXPECT_THROW(nowhere.Write(nowhere.Token(), Text(1), QString(), QDateTime::currentDateTimeUtc()), EVelkonError);
+    EXPECT_THROW(nowhere.Write(nowhere.Token(), Text(1), QString(), QDateTime::currentDateTimeUtc()),
+                 EVelkonError);
     EXPECT_TRUE(nowhere.LeftCopies().isEmpty());
 }
 
@@ -176,8 +182,8 @@ TEST_F(RecoveryStore, ACopyReadsBackAsUnsavedChangesOfItsProject) {
     ASSERT_TRUE(QDir().mkpath(otherDir));
     TScene scene;
     TImagesItem* ball = test::AddLayer(scene, projectDir, test::TLayerSpec().Named("Ball").At(40, 50));
-    TImagesItem* box =
-        test::AddLayer(scene, otherDir, test::TLayerSpec().Named("Box").Sized(16, 16).Coloured({0, 0, 255, 255}));
+    TImagesItem* box = test::AddLayer(
+        scene, otherDir, test::TLayerSpec().Named("Box").Sized(16, 16).Coloured({0, 0, 255, 255}));
     ASSERT_TRUE(ball && box);
     WriteProject(scene, projectDir + QStringLiteral("/demo.VKP"));
     const QByteArray saved = ReadFile(projectDir + QStringLiteral("/demo.VKP"));
@@ -186,7 +192,8 @@ TEST_F(RecoveryStore, ACopyReadsBackAsUnsavedChangesOfItsProject) {
     TRecoveryStore* gone = new TRecoveryStore(Folder);
     QHash<QString, QString> elsewhere{{box->FileItem->Name, box->FileItem->Path}};
     ASSERT_TRUE(gone->Write(gone->Token(), EncodeWindows1250ForFile(ProjectText(scene)),
-                            projectDir + QStringLiteral("/demo.VKP"), QDateTime::currentDateTimeUtc(), elsewhere));
+                            projectDir + QStringLiteral("/demo.VKP"), QDateTime::currentDateTimeUtc(),
+                            elsewhere));
     delete gone;
 
     TRecoveryStore now(Folder);
@@ -221,9 +228,8 @@ TEST(ProjectTextCache, JoinsToTheSavedTextAndWritesOnlyWhatChanged) {
     TScene scene;
     for (int i = 0; i < 5; ++i) {
         TImagesItem* layer = test::AddLayer(scene, dir.path(), test::TLayerSpec().At(10 * i, 5));
-        layer->TrackByNumber(1 + i % 3)
-            .Add(std::make_unique<TCommandItem>(cmdMoveTo, QStringLiteral("%1").arg(100 + i), QStringLiteral("20"),
-                                                QStringLiteral("1,5")));
+        layer->TrackByNumber(1 + i % 3).Add(std::make_unique<TCommandItem>(
+            cmdMoveTo, QStringLiteral("%1").arg(100 + i), QStringLiteral("20"), QStringLiteral("1,5")));
     }
     scene.Lines << QStringLiteral("V512=512");
     TProjectTextCache cache;
@@ -253,16 +259,20 @@ TEST(ProjectTextCache, JoinsToTheSavedTextAndWritesOnlyWhatChanged) {
     };
     const TCase cases[] = {
         {"a layer moved", [&] { scene.Layers.At(2)->Left += 1.5; }, 1},
-        {"a parameter", [&] { scene.Layers.At(1)->TrackByNumber(2).Item(0)->SetParam(2, QStringLiteral("7")); }, 1},
-        {"a command added", [&] { scene.Layers.At(4)->TrackByNumber(12).Add(std::make_unique<TCommandItem>(cmdWait, "1")); }, 1},
+        {"a parameter",
+         [&] { scene.Layers.At(1)->TrackByNumber(2).Item(0)->SetParam(2, QStringLiteral("7")); }, 1},
+        {"a command added",
+         [&] { scene.Layers.At(4)->TrackByNumber(12).Add(std::make_unique<TCommandItem>(cmdWait, "1")); }, 1},
         {"a colour", [&] { scene.Layers.At(0)->ItemColor = 0x123456; }, 1},
         {"a file renamed", [&] { scene.Files.At(0)->Name = QStringLiteral("labda.png"); }, 5},
         {"the order", [&] { scene.Layers.Move(0, 4); }, 0},
         {"a layer removed", [&] { scene.Layers.Delete(1); }, 0},
-        {"a helper line and a group", [&] {
+        {"a helper line and a group",
+         [&] {
              scene.Lines << QStringLiteral("F300=300");
              scene.Groups << QStringLiteral("Csoport");
-         }, 0},
+         },
+         0},
         {"a real that rounds the same", [&] { scene.Layers.At(0)->Top += 0.001; }, 0},
     };
     for (const TCase& c : cases) {
