@@ -198,8 +198,13 @@ void TKeyframeEditor::WithStartState(const std::function<void()>& write) {
         return;
     }
     if (state_.KeyFrameIndex >= 0 && !state_.KeyframePlaying) Store(storeOther);
-    if (!state_.KeyframeMode) { // the tracks no longer fit: editing ended in the start state
-        write();
+    // When the tracks no longer fit, editing ended in the start state.
+    ShowingStartState(write);
+}
+
+void TKeyframeEditor::ShowingStartState(const std::function<void()>& read) {
+    if (!state_.KeyframeMode) {
+        read();
         return;
     }
     // The pose being shown, put back after the save whatever it did.
@@ -236,7 +241,7 @@ void TKeyframeEditor::WithStartState(const std::function<void()>& write) {
             }
         }
     } putBack{shown};
-    write();
+    read();
 }
 
 void TKeyframeEditor::SwitchFromUndo(bool on) {

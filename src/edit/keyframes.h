@@ -50,6 +50,9 @@ public:
     // Runs a save while editing: the shown pose is stored first, and the save
     // sees every layer in its start state (its saved state), never a keyframe pose.
     void WithStartState(const std::function<void()>& write);
+    // Runs read while every layer shows its start state, without storing the
+    // pose (the recovery copy: nothing of the edit may change behind the user).
+    void ShowingStartState(const std::function<void()>& read);
     // Undo and redo switch editing without a store or a step of their own.
     void SwitchFromUndo(bool on);
     // After undo or redo: the grid follows the state and the selected column is applied.

@@ -128,6 +128,7 @@ const TVKPObject* TUndoBuffer::Slot(int number) const {
 }
 
 void TUndoBuffer::Record(int32_t kind) {
+    ++changes_;
     // Any other step means a change the next keyframe store has to write.
     if (kind != kindKeyStore && kind != -kindKeyStore) {
         state_.KeyframePoseClean = false;
@@ -225,6 +226,7 @@ bool TUndoBuffer::RenameFilesFor(const TVKPObject& target, const QString& refusa
 }
 
 bool TUndoBuffer::Undo() {
+    ++changes_;
     // The step to go back to, if there is one: the files it names otherwise go first.
     const TVKPObject* target = undoCount_ > 0 ? slots_[top_ - 1].get() : nullptr;
     if (target && !RenameFilesFor(*target, QStringLiteral("A visszavonás nem sikerült, mert "))) return false;
@@ -244,6 +246,7 @@ bool TUndoBuffer::Undo() {
 }
 
 bool TUndoBuffer::Redo() {
+    ++changes_;
     if (redoCount_ == 0) return true; // at the newest step, or a new step ended the branch
     const int32_t next = NextSlot(NextSlot(top_));
     const TVKPObject* target = slots_[next - 1].get();
@@ -259,6 +262,7 @@ bool TUndoBuffer::Redo() {
 }
 
 void TUndoBuffer::Clear() {
+    ++changes_;
     for (auto& s : slots_)
         s.reset();
     shareSource_.reset();

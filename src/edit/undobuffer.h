@@ -93,6 +93,10 @@ public:
     // Ends merging: the next edit records a new step (mouse up).
     void EndMerge() { lastKind_ = 0; }
 
+    // Counts every Record (merged ones too), undo, redo and clear: a change
+    // of this number says the project may have changed.
+    uint64_t Changes() const { return changes_; }
+
     bool UndoEnabled() const { return undoEnabled_; }
     bool RedoEnabled() const { return redoEnabled_; }
     int32_t Top() const { return top_; }
@@ -117,6 +121,7 @@ private:
     std::shared_ptr<const TVKPObject> shareSource_; // what the scene was last copied from or to
     int32_t top_ = 0;
     int32_t lastKind_ = 0;
+    uint64_t changes_ = 0;
     // The ring's history around top: steps undo can still go back to, steps
     // redo can still bring back, and whether the slot after top holds the
     // state now shown (true after an undo or redo, false after a new step).

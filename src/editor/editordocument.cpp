@@ -3,6 +3,7 @@
 #include "edit/selection.h"
 
 #include "edit/projectplace.h"
+#include "editor/recoverydriver.h"
 #include "editor/velkonapplication.h"
 #include "model/dialogs.h"
 #include "model/imagesitem.h"
@@ -14,10 +15,13 @@
 
 #include <QAction>
 #include <QDir>
+#include <QStandardPaths>
 
 namespace velkon {
 
-TEditorDocument::TEditorDocument(QObject* parent) : QObject(parent) {
+TEditorDocument::TEditorDocument(QObject* parent)
+    : QObject(parent),
+      RecoveryFolder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/recovery")) {
     State.Log = &Log;
     State.AutoDuration = QStringLiteral("0,5");
     State.RefreshPanels = [this] {
@@ -106,6 +110,7 @@ void TEditorDocument::RegisterActions() {
 }
 
 TEditorDocument::~TEditorDocument() {
+    recovery_.reset(); // a copy being written reads nothing of the scene, but the driver listens to the state
     State.Undo.SwitchKeyframeEditing = nullptr;
     State.RefreshPanels = nullptr;
     Keyframes.Changed = nullptr;
@@ -263,6 +268,7 @@ bool TEditorDocument::NewProject() {
     EndKeyframeEditing(); // stores the pose first
     ResetToNewProject(Scene);
     State.Undo.Clear();
+    ForgetRecoveryCopy();
     ForgetKeyframeEditing();
     emit ProjectNameChanged();
     UpdateEnabledState(); // the undo buttons follow the cleared ring
@@ -296,6 +302,7 @@ bool TEditorDocument::ReadChosenProject(const std::function<bool()>& read) {
     // half-way; a cancelled open (No, or no file chosen) changes nothing.
     EndKeyframeEditing();
     const auto after = [this] {
+        ForgetRecoveryCopy();
         ProjectLoaded();
         State.Undo.Clear();
         UpdateEnabledState();
@@ -331,18 +338,49 @@ void TEditorDocument::OpenProject(const QString& path) {
     try {
         ReadProject(Scene, path, Log);
     } catch (...) {
+        ForgetRecoveryCopy();
         ProjectLoaded();
         RememberProject();
         throw;
     }
+    ForgetRecoveryCopy();
     ProjectLoaded();
     RememberProject();
+}
+
+bool TEditorDocument::StartRecovery(int64_t delayMs) {
+    if (!recovery_) recovery_ = std::make_unique<TRecoveryDriver>(*this, RecoveryFolder, delayMs);
+    return recovery_->AskAtStart();
+}
+
+void TEditorDocument::RecoverProject(const TRecoveryCopy& copy) {
+    EndKeyframeEditing();
+    SelectSingleLayer(nullptr);
+    try {
+        TRecoveryStore::Read(Scene, copy, Log);
+    } catch (...) {
+        ProjectLoaded();
+        State.Undo.Clear();
+        UpdateEnabledState();
+        throw;
+    }
+    ProjectLoaded();
+    State.Undo.Clear();
+    UpdateEnabledState();
+    emit SavedChanged(lastSaved_ = Scene.Saved);
+}
+
+void TEditorDocument::ForgetRecoveryCopy() {
+    if (recovery_) recovery_->Forget();
 }
 
 bool TEditorDocument::SaveProject(bool withDialog) {
     bool written = false;
     SaveWithStartState([&] { written = SaveProjectCommand(Scene, Dialogs(), Log, withDialog); });
-    if (written) RememberProject();
+    if (written) {
+        ForgetRecoveryCopy();
+        RememberProject();
+    }
     emit ProjectNameChanged();
     emit LayersChanged(); // the resources may have gone beside the project (the Files tab shows where)
     return written;
@@ -367,7 +405,14 @@ bool TEditorDocument::MayClose() {
 }
 
 void TEditorDocument::ExitSave() {
-    SaveWithStartState([this] { ExitSaveProject(Scene, Places); });
+    // A normal end: the copy goes whether or not the exit save could be written.
+    try {
+        SaveWithStartState([this] { ExitSaveProject(Scene, Places); });
+    } catch (...) {
+        ForgetRecoveryCopy();
+        throw;
+    }
+    ForgetRecoveryCopy();
 }
 
 } // namespace velkon

@@ -14,6 +14,7 @@
 #include <QObject>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 class QWidget;
 
@@ -21,6 +22,8 @@ namespace velkon {
 
 class TDialogs;
 class TImagesItem;
+class TRecoveryDriver;
+struct TRecoveryCopy;
 
 // The open project and everything that edits it: the scene, the editor state
 // with its undo ring, the error log, the keyframe editor, the player and its
@@ -61,6 +64,18 @@ public:
     // Where the layout files, the favourites and the exit save live: decided
     // once, when the document is made; tests point it at their own folder.
     TSettingsPlaces Places = TSettingsPlaces::ForThisProgram();
+
+    // Where the recovery copies live (the user's data folder); tests point
+    // it at their own folder before StartRecovery.
+    QString RecoveryFolder;
+    // Crash recovery, once the window is up: offers the copies editors that
+    // did not end normally left behind, then keeps this editor's own copy.
+    // Returns whether a copy was restored (it then stands for the project).
+    bool StartRecovery(int64_t delayMs = 5000);
+    // Null until StartRecovery.
+    TRecoveryDriver* Recovery() const { return recovery_.get(); }
+    // A left copy becomes the project: unsaved changes of its original file.
+    void RecoverProject(const TRecoveryCopy& copy);
 
     bool Playing() const;
     bool KeyframeEditing() const;
@@ -156,6 +171,10 @@ signals:
     void PlayStarted();
 
 private:
+    std::unique_ptr<TRecoveryDriver> recovery_;
+    // The project was saved, replaced or closed normally: its recovery copy goes.
+    void ForgetRecoveryCopy();
+
     // The saved flag is cleared by many core operations that know no
     // document; it is watched instead, a few times a second.
     QTimer savedWatch_;

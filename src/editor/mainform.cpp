@@ -173,11 +173,13 @@ void TMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (shownOnce_) return;
     shownOnce_ = true;
-    if (!args_.isEmpty()) {
-        const QString path = args_.first();
-        QTimer::singleShot(0, this,
-                           [this, path] { TVelkonApplication::Guard(this, [&] { Document.OpenProject(path); }); });
-    }
+    // Crash recovery first: a restored copy stands for the command line's project.
+    QTimer::singleShot(0, this, [this] {
+        bool restored = false;
+        TVelkonApplication::Guard(this, [&] { restored = Document.StartRecovery(); });
+        if (!restored && !args_.isEmpty())
+            TVelkonApplication::Guard(this, [&] { Document.OpenProject(args_.first()); });
+    });
 }
 
 void TMainForm::changeEvent(QEvent* event) {

@@ -18,6 +18,13 @@ bool TQtDialogs::AskYesNo(const QString& caption, const QString& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
+bool TQtDialogs::AskYesNoYesDefault(const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, parent_);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::optional<QString> TQtDialogs::InputText(const QString& caption, const QString& prompt,
                                              const QString& value) {
     bool ok = false;

@@ -15,6 +15,7 @@ public:
     void SetParent(QWidget* parent) { parent_ = parent; }
 
     bool AskYesNo(const QString& caption, const QString& text) override;
+    bool AskYesNoYesDefault(const QString& caption, const QString& text) override;
     std::optional<QString> InputText(const QString& caption, const QString& prompt,
                                      const QString& value) override;
     void Message(const QString& text) override;

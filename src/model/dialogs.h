@@ -26,6 +26,8 @@ public:
     virtual ~TDialogs() = default;
     // Yes/No question with a question icon; No is the default.
     virtual bool AskYesNo(const QString& caption, const QString& text) = 0;
+    // The same question with Yes as the default (keeping the work is the safe answer).
+    virtual bool AskYesNoYesDefault(const QString& caption, const QString& text) { return AskYesNo(caption, text); }
     // One-line input box; nullopt when cancelled.
     virtual std::optional<QString> InputText(const QString& caption, const QString& prompt,
                                              const QString& value) = 0;

@@ -131,7 +131,8 @@ private:
     bool listed_ = false;
 };
 
-void ReadFiles(TScene& scene, const TIniFile& ini, const QString& dir, TErrorLog& log) {
+void ReadFiles(TScene& scene, const TIniFile& ini, const QString& dir, const QHash<QString, QString>& elsewhere,
+               TErrorLog& log) {
     const int section = ini.FindSection(QStringLiteral("Files"));
     TFolderNames folder(dir);
     TPictureCache pictures; // one decoded copy per picture file, within the budget
@@ -149,7 +150,8 @@ void ReadFiles(TScene& scene, const TIniFile& ini, const QString& dir, TErrorLog
             scene.Files.Add(name, PlaceholderFile(name));
             continue;
         }
-        const QString path = folder.PathOf(name);
+        const QString away = elsewhere.value(name);
+        const QString path = !away.isEmpty() && QFileInfo(away).isFile() ? away : folder.PathOf(name);
         std::unique_ptr<TFilesItem> item = TFilesItem::Create(path, pictures);
         item->Name = name; // the name as listed, also when the disk spells it otherwise
         if (item->Kind == TFilesItem::kindPicture && item->Image) {
@@ -303,14 +305,8 @@ bool IsPlainFileName(const QString& name) {
     return true;
 }
 
-QString ProjectText(const TScene& scene) {
+QString ProjectTextHead(const TScene& scene) {
     QString out;
-    int commands = 0;
-    for (const auto& [name, layer] : scene.Layers)
-        for (int t = 1; t <= 12; ++t)
-            commands += layer->TrackByNumber(t).Count();
-    out.reserve(1024 + scene.Layers.Count() * 400 + commands * 120);
-
     out += QLatin1String("[Project]\r\n");
     PutNumber(out, QLatin1StringView("Resolution"), scene.Resolution);
     Put(out, QLatin1StringView("BackgroundColor"), ColorToHex(scene.BackgroundColor));
@@ -327,55 +323,78 @@ QString ProjectText(const TScene& scene) {
         out += QLatin1String("Name") + QString::number(i + 1) + QLatin1Char('=') + scene.Groups[i] +
                QLatin1String("\r\n");
     out += QLatin1String("-------\r\n");
+    return out;
+}
 
-    for (int n = 1; n <= scene.Layers.Count(); ++n) {
-        const TImagesItem& layer = *scene.Layers.At(n - 1);
-        const QString section = QLatin1String("[Image") + QString::number(n);
-        out += section;
-        out += QLatin1String("]\r\n");
-        Put(out, QLatin1StringView("Name"), layer.Name);
-        Put(out, QLatin1StringView("FileName"), layer.FileItem ? QStringView(layer.FileItem->Name) : QStringView());
-        PutReal(out, QLatin1StringView("Top"), layer.Top);
-        PutReal(out, QLatin1StringView("Left"), layer.Left);
-        PutReal(out, QLatin1StringView("Width"), layer.Width);
-        PutReal(out, QLatin1StringView("Height"), layer.Height);
-        PutReal(out, QLatin1StringView("Alpha"), layer.Alpha);
-        PutReal(out, QLatin1StringView("Angle"), layer.Angle);
-        PutReal(out, QLatin1StringView("OrigoX"), layer.OrigoX);
-        PutReal(out, QLatin1StringView("OrigoY"), layer.OrigoY);
-        PutNumber(out, QLatin1StringView("TouchTop"), layer.TouchTop);
-        PutNumber(out, QLatin1StringView("TouchLeft"), layer.TouchLeft);
-        PutNumber(out, QLatin1StringView("TouchWidth"), layer.TouchWidth);
-        PutNumber(out, QLatin1StringView("TouchHeight"), layer.TouchHeight);
-        Put(out, QLatin1StringView("Parent"), layer.Parent);
-        Put(out, QLatin1StringView("Visible"), layer.Visible ? u"1" : u"0");
-        PutNumber(out, QLatin1StringView("PlayAnim"), layer.PlayAnim);
-        PutNumber(out, QLatin1StringView("Group"), layer.Group);
-        Put(out, QLatin1StringView("ItemColor"), ColorToHex(layer.ItemColor));
-        for (int t = 1; t <= 12; ++t) {
-            const TCommands& track = layer.TrackByNumber(t);
-            if (track.IsEmpty())
-                continue;
-            const QString trackSection = section + QLatin1String("_Command") + QString::number(t) + QLatin1Char('_');
-            for (int c = 0; c < track.Count(); ++c) {
-                const TCommandItem& cmd = *track.Item(c);
-                out += trackSection;
-                out += QString::number(c + 1);
-                out += QLatin1String("]\r\n");
-                PutNumber(out, QLatin1StringView("Command"), cmd.Command());
-                Put(out, QLatin1StringView("sParam1"), cmd.sParam1());
-                Put(out, QLatin1StringView("sParam2"), cmd.sParam2());
-                Put(out, QLatin1StringView("sParam3"), cmd.sParam3());
-                PutReal(out, QLatin1StringView("OX"), cmd.OX());
-                PutReal(out, QLatin1StringView("OY"), cmd.OY());
-            }
+void AppendLayerText(QString& out, const TImagesItem& layer, int number, std::vector<qsizetype>* numberAt) {
+    // The layer's number starts every section name of it.
+    const QString numberText = numberAt ? QString() : QString::number(number);
+    const auto section = [&] {
+        out += QLatin1String("[Image");
+        if (numberAt) numberAt->push_back(out.size());
+        out += numberText;
+    };
+    section();
+    out += QLatin1String("]\r\n");
+    Put(out, QLatin1StringView("Name"), layer.Name);
+    Put(out, QLatin1StringView("FileName"), layer.FileItem ? QStringView(layer.FileItem->Name) : QStringView());
+    PutReal(out, QLatin1StringView("Top"), layer.Top);
+    PutReal(out, QLatin1StringView("Left"), layer.Left);
+    PutReal(out, QLatin1StringView("Width"), layer.Width);
+    PutReal(out, QLatin1StringView("Height"), layer.Height);
+    PutReal(out, QLatin1StringView("Alpha"), layer.Alpha);
+    PutReal(out, QLatin1StringView("Angle"), layer.Angle);
+    PutReal(out, QLatin1StringView("OrigoX"), layer.OrigoX);
+    PutReal(out, QLatin1StringView("OrigoY"), layer.OrigoY);
+    PutNumber(out, QLatin1StringView("TouchTop"), layer.TouchTop);
+    PutNumber(out, QLatin1StringView("TouchLeft"), layer.TouchLeft);
+    PutNumber(out, QLatin1StringView("TouchWidth"), layer.TouchWidth);
+    PutNumber(out, QLatin1StringView("TouchHeight"), layer.TouchHeight);
+    Put(out, QLatin1StringView("Parent"), layer.Parent);
+    Put(out, QLatin1StringView("Visible"), layer.Visible ? u"1" : u"0");
+    PutNumber(out, QLatin1StringView("PlayAnim"), layer.PlayAnim);
+    PutNumber(out, QLatin1StringView("Group"), layer.Group);
+    Put(out, QLatin1StringView("ItemColor"), ColorToHex(layer.ItemColor));
+    for (int t = 1; t <= 12; ++t) {
+        const TCommands& track = layer.TrackByNumber(t);
+        if (track.IsEmpty())
+            continue;
+        const QString trackPart = QLatin1String("_Command") + QString::number(t) + QLatin1Char('_');
+        for (int c = 0; c < track.Count(); ++c) {
+            const TCommandItem& cmd = *track.Item(c);
+            section();
+            out += trackPart;
+            out += QString::number(c + 1);
+            out += QLatin1String("]\r\n");
+            PutNumber(out, QLatin1StringView("Command"), cmd.Command());
+            Put(out, QLatin1StringView("sParam1"), cmd.sParam1());
+            Put(out, QLatin1StringView("sParam2"), cmd.sParam2());
+            Put(out, QLatin1StringView("sParam3"), cmd.sParam3());
+            PutReal(out, QLatin1StringView("OX"), cmd.OX());
+            PutReal(out, QLatin1StringView("OY"), cmd.OY());
         }
     }
+}
 
-    out += QLatin1String("[Lines]\r\n");
+QString ProjectTextTail(const TScene& scene) {
+    QString out = QLatin1String("[Lines]\r\n");
     for (int i = 0; i < scene.Lines.size(); ++i)
         out += QLatin1String("Pos") + QString::number(i + 1) + QLatin1Char('=') + TScene::LineName(scene.Lines[i]) +
                QLatin1String("\r\n");
+    return out;
+}
+
+QString ProjectText(const TScene& scene) {
+    QString out;
+    int commands = 0;
+    for (const auto& [name, layer] : scene.Layers)
+        for (int t = 1; t <= 12; ++t)
+            commands += layer->TrackByNumber(t).Count();
+    out.reserve(1024 + scene.Layers.Count() * 400 + commands * 120);
+    out += ProjectTextHead(scene);
+    for (int n = 1; n <= scene.Layers.Count(); ++n)
+        AppendLayerText(out, *scene.Layers.At(n - 1), n);
+    out += ProjectTextTail(scene);
     return out;
 }
 
@@ -397,7 +416,7 @@ namespace {
 // A numbered list ends at its first missing key: a name that is the end
 // marker's text ("NINCS1234", which the editor lets a group, a layer or a file
 // be called) is read like any other instead of cutting the list there.
-void ReadScene(TScene& scene, const TIniFile& ini, TErrorLog& log) {
+void ReadScene(TScene& scene, const TIniFile& ini, const QHash<QString, QString>& elsewhere, TErrorLog& log) {
     // Groups and helper lines go now too, so that a read stopped half-way never
     // mixes the previous project's lines into this one.
     scene.Groups.clear();
@@ -415,7 +434,7 @@ void ReadScene(TScene& scene, const TIniFile& ini, TErrorLog& log) {
     scene.SelectColor = ReadColor(ini, project, projectName, selectKey, QStringLiteral("AAAAAA"));
     scene.Lock = ini.ReadInteger(project, u"Lock", 1) != 0;
 
-    ReadFiles(scene, ini, scene.ProjectDir, log);
+    ReadFiles(scene, ini, scene.ProjectDir, elsewhere, log);
 
     const int groups = ini.FindSection(QStringLiteral("Groups"));
     for (int n = 1;; ++n) {
@@ -512,18 +531,23 @@ QByteArray ReadProjectFile(const QString& path) {
 }
 
 void ReadProject(TScene& scene, const QString& path, TErrorLog& log) {
+    ReadProjectAs(scene, path, path, {}, log);
+}
+
+void ReadProjectAs(TScene& scene, const QString& file, const QString& projectPath,
+                   const QHash<QString, QString>& elsewhere, TErrorLog& log) {
     // A project that cannot be opened leaves the current scene alone.
     TIniFile ini;
-    ini.FromBytes(ReadProjectFile(path));
+    ini.FromBytes(ReadProjectFile(file));
 
-    const QFileInfo info(path);
+    const QFileInfo info(projectPath);
     scene.ProjectFileName = info.fileName();
     scene.ProjectDir = info.absolutePath();
     // Until the whole file has been read the scene matches no file.
     scene.Saved = false;
     scene.ClearLayersAndFiles();
     try {
-        ReadScene(scene, ini, log);
+        ReadScene(scene, ini, elsewhere, log);
     } catch (const EVelkonError& e) {
         // What was read stays, but it is not the whole file: saving it over
         // the source would silently drop the rest.

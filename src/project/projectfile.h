@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 namespace velkon {
 
 class TScene;
+class TImagesItem;
 class TErrorLog;
 
 // The default a missing key of a numbered INI list stands for. Lists are read
@@ -17,6 +20,12 @@ inline constexpr int MaxListEntries = 10000;
 
 // The whole .VKP text (CR LF lines) of the scene.
 QString ProjectText(const TScene& scene);
+// The same text in parts: what comes before the layers, one layer (numbered
+// number; with numberAt, no number is written and the positions where it
+// goes are recorded instead), and what comes after the layers.
+QString ProjectTextHead(const TScene& scene);
+void AppendLayerText(QString& out, const TImagesItem& layer, int number, std::vector<qsizetype>* numberAt = nullptr);
+QString ProjectTextTail(const TScene& scene);
 
 // Writes the scene as a project file, replacing path atomically; then the
 // project is that file (ProjectFileName, ProjectDir) and it counts as saved.
@@ -34,6 +43,12 @@ QByteArray ReadProjectFile(const QString& path);
 // the files, or a colour that is not six hex digits, stops reading with
 // EVelkonError; what was read until then stays in the scene.
 void ReadProject(TScene& scene, const QString& path, TErrorLog& log);
+// ReadProject of the bytes of file as if they were the project at
+// projectPath: the scene takes that name and folder, and the resources are
+// found there, except those named in elsewhere (file name -> full path) whose
+// file exists (a recovery copy read back as its project).
+void ReadProjectAs(TScene& scene, const QString& file, const QString& projectPath,
+                   const QHash<QString, QString>& elsewhere, TErrorLog& log);
 
 // Real value as written to project and pack files: nearest integer, halves to even.
 long long RoundForFile(double value);

@@ -264,6 +264,7 @@ private slots:
         TMainForm form({QStringLiteral("missing.VKP"), QStringLiteral("n")});
         form.Dialogs = &dialogs_;
         form.Document.Places = TSettingsPlaces::In(dir_.path());
+        form.Document.RecoveryFolder = dir_.path() + QStringLiteral("/recovery");
         form.Scene.Saved = false;
         QVERIFY(form.close());
         QVERIFY(dialogs_.Asked.isEmpty());

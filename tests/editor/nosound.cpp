@@ -67,6 +67,7 @@ private slots:
         QCOMPARE(form.ErrorLog.Count(), 1);
         form.Scene.Saved = true;
         form.Document.Places = TSettingsPlaces::In(dir_.path());
+        form.Document.RecoveryFolder = dir_.path() + QStringLiteral("/recovery");
         QVERIFY(form.close());
     }
 

@@ -146,6 +146,7 @@ protected:
         if (!(options & RealDialogs)) form_->Dialogs = &dialogs_;
         if (options & TestClock) form_->Canvas->TickCount = [this] { return now_; };
         form_->Document.Places = TSettingsPlaces::In(dir_.path());
+        form_->Document.RecoveryFolder = dir_.path() + QStringLiteral("/recovery");
         return ShowReady(*form_);
     }
     // Closes the window without the unsaved-project question.
