@@ -8,6 +8,7 @@
 #include "editor/canvasrenderer.h"
 #include "editor/dockform.h"
 #include "editor/errorform.h"
+#include "editor/filedrop.h"
 #include "editor/helpform.h"
 #include "editor/keymap.h"
 #include "editor/layoutpersistence.h"
@@ -132,6 +133,7 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
 
     // Panels: the error log first, so that errors from now on are logged.
     CreatePanels();
+    new TFileDrop(Document, this, OGLRenderPanel, static_cast<TImagesForm&>(*ImagesForm)); // dropped files
     auto* status = findChild<QWidget*>(QStringLiteral("Panel2"));
     StatusNotice = new TStatusNotice(ErrorLog, *ErrorForm, status);
     static_cast<QHBoxLayout*>(status->layout())->insertWidget(1, StatusNotice->NoticeLabel);
