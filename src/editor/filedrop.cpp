@@ -38,11 +38,12 @@ bool TFileDrop::eventFilter(QObject* watched, QEvent* event) {
     auto* drop = static_cast<QDropEvent*>(event); // enter and move events are drop events too
     // The layer list's own rows, and drags of anything but files, are not ours.
     if (!HasLocalFile(drop->mimeData())) return QObject::eventFilter(watched, event);
-    if (type != QEvent::Drop) {
-        drop->acceptProposedAction();
-        return true;
-    }
     drop->acceptProposedAction();
+    if (type == QEvent::Drop) TVelkonApplication::Guard(watched, [&] { Take(watched, drop); });
+    return true;
+}
+
+void TFileDrop::Take(QObject* watched, QDropEvent* drop) {
     std::vector<TDroppedItem> items;
     for (const QUrl& url : drop->mimeData()->urls())
         items.push_back(url.isLocalFile() ? TDroppedItem{url.toLocalFile(), true}
@@ -56,7 +57,6 @@ bool TFileDrop::eventFilter(QObject* watched, QEvent* event) {
     QTimer::singleShot(0, this, [this, sender, items = std::move(items), target, point]() mutable {
         Drop(sender ? sender.data() : this, std::move(items), target, point);
     });
-    return true;
 }
 
 void TFileDrop::Drop(QObject* watched, std::vector<TDroppedItem> items, TDropTarget target,

@@ -37,6 +37,8 @@ private:
     QWidget* list_;
 
     static bool HasLocalFile(const QMimeData* mime);
+    // Reads what a drop carries and where it landed, and runs it once the drag is over.
+    void Take(QObject* watched, QDropEvent* drop);
     // Runs the drop once the drag is over: the question Open asks and the
     // add buttons' messages are modal, and the drag's source must not wait on them.
     void Drop(QObject* watched, std::vector<TDroppedItem> items, TDropTarget target,
