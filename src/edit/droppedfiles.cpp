@@ -53,7 +53,8 @@ TDropPlan PlanDrop(const std::vector<TDroppedItem>& items, TDropTarget target) {
             continue;
         }
         if (!resourcesHere) {
-            plan.Refusals << QStringLiteral("Kép, hang és particle a vászonra vagy a rétegek listájára húzható: ") +
+            plan.Refusals << QStringLiteral(
+                                 "Kép, hang és particle a vászonra vagy a rétegek listájára húzható: ") +
                                  name;
             continue;
         }
@@ -65,8 +66,9 @@ TDropPlan PlanDrop(const std::vector<TDroppedItem>& items, TDropTarget target) {
     return plan;
 }
 
-int AddDroppedFiles(TEditorState& state, TDialogs& dialogs, TErrorLog& log, const std::vector<TLayerRow>& selected,
-                    const TDropPlan& plan, std::optional<QPoint> canvasPoint) {
+int AddDroppedFiles(TEditorState& state, TDialogs& dialogs, TErrorLog& log,
+                    const std::vector<TLayerRow>& selected, const TDropPlan& plan,
+                    std::optional<QPoint> canvasPoint) {
     for (const QString& line : plan.Refusals)
         log.Add(line);
     std::optional<QPoint> at;

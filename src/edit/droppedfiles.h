@@ -48,7 +48,8 @@ TDropPlan PlanDrop(const std::vector<TDroppedItem>& items, TDropTarget target);
 // messages and log lines); the project is the caller's to open. canvasPoint,
 // in canvas window pixels: the pictures all stand at that point of the
 // target. Returns how many files were added.
-int AddDroppedFiles(TEditorState& state, TDialogs& dialogs, TErrorLog& log, const std::vector<TLayerRow>& selected,
-                    const TDropPlan& plan, std::optional<QPoint> canvasPoint);
+int AddDroppedFiles(TEditorState& state, TDialogs& dialogs, TErrorLog& log,
+                    const std::vector<TLayerRow>& selected, const TDropPlan& plan,
+                    std::optional<QPoint> canvasPoint);
 
 } // namespace velkon

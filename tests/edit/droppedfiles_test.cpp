@@ -93,7 +93,8 @@ TEST(PlanDrop, ProjectsAloneResourcesOnTheirTargetsTheRestRefused) {
     const QString folder = dir.filePath("pics.png");
     const QString projectFolder = dir.filePath("old.VKP");
     const QString notAlone = QStringLiteral("Projekt csak magában húzható be, a behúzás elmaradt: demo.VKP");
-    const QString elsewhere = QStringLiteral("Kép, hang és particle a vászonra vagy a rétegek listájára húzható: ");
+    const QString elsewhere =
+        QStringLiteral("Kép, hang és particle a vászonra vagy a rétegek listájára húzható: ");
     const struct {
         const char* Why;
         std::vector<TDroppedItem> Items;
@@ -101,13 +102,39 @@ TEST(PlanDrop, ProjectsAloneResourcesOnTheirTargetsTheRestRefused) {
         QString Project;
         QStringList Pictures, Sounds, Particles, Refusals;
     } cases[] = {
-        {"a project on the window", Local({"/p/demo.VKP"}), TDropTarget::window, "/p/demo.VKP", {}, {}, {}, {}},
-        {"a project on the canvas", Local({"/p/demo.vkp"}), TDropTarget::canvas, "/p/demo.vkp", {}, {}, {}, {}},
-        {"a project with a picture", Local({"/p/a.png", "/p/demo.VKP"}), TDropTarget::canvas, "", {}, {}, {},
+        {"a project on the window",
+         Local({"/p/demo.VKP"}),
+         TDropTarget::window,
+         "/p/demo.VKP",
+         {},
+         {},
+         {},
+         {}},
+        {"a project on the canvas",
+         Local({"/p/demo.vkp"}),
+         TDropTarget::canvas,
+         "/p/demo.vkp",
+         {},
+         {},
+         {},
+         {}},
+        {"a project with a picture",
+         Local({"/p/a.png", "/p/demo.VKP"}),
+         TDropTarget::canvas,
+         "",
+         {},
+         {},
+         {},
          {notAlone}},
         {"two projects", Local({"/p/demo.VKP", "/p/b.VKP"}), TDropTarget::window, "", {}, {}, {}, {notAlone}},
-        {"a project with an address", {{"/p/demo.VKP", true}, {"https://x.hu/a.png", false}}, TDropTarget::window,
-         "", {}, {}, {}, {notAlone}},
+        {"a project with an address",
+         {{"/p/demo.VKP", true}, {"https://x.hu/a.png", false}},
+         TDropTarget::window,
+         "",
+         {},
+         {},
+         {},
+         {notAlone}},
         {"each kind on the layer list",
          Local({"/p/a.png", "/p/d.WAV", "/p/notes.txt", "/p/f.PAR", "/p/B.PNG"}),
          TDropTarget::layerList,
@@ -116,13 +143,37 @@ TEST(PlanDrop, ProjectsAloneResourcesOnTheirTargetsTheRestRefused) {
          {"/p/d.WAV"},
          {"/p/f.PAR"},
          {"A fájl nem húzható be: notes.txt"}},
-        {"resources elsewhere on the window", Local({"/p/a.png", "/p/d.wav"}), TDropTarget::window, "", {}, {}, {},
+        {"resources elsewhere on the window",
+         Local({"/p/a.png", "/p/d.wav"}),
+         TDropTarget::window,
+         "",
+         {},
+         {},
+         {},
          {elsewhere + "a.png", elsewhere + "d.wav"}},
-        {"an address and a picture", {{"https://x.hu/a.png", false}, {"/p/b.png", true}}, TDropTarget::canvas, "",
-         {"/p/b.png"}, {}, {}, {"Csak helyi fájl húzható be: https://x.hu/a.png"}},
-        {"a folder named like a picture", Local({folder}), TDropTarget::canvas, "", {}, {}, {},
+        {"an address and a picture",
+         {{"https://x.hu/a.png", false}, {"/p/b.png", true}},
+         TDropTarget::canvas,
+         "",
+         {"/p/b.png"},
+         {},
+         {},
+         {"Csak helyi fájl húzható be: https://x.hu/a.png"}},
+        {"a folder named like a picture",
+         Local({folder}),
+         TDropTarget::canvas,
+         "",
+         {},
+         {},
+         {},
          {"Mappa nem húzható be: " + folder}},
-        {"a folder named like a project", Local({projectFolder}), TDropTarget::window, "", {}, {}, {},
+        {"a folder named like a project",
+         Local({projectFolder}),
+         TDropTarget::window,
+         "",
+         {},
+         {},
+         {},
          {"Mappa nem húzható be: " + projectFolder}},
     };
     for (const auto& c : cases) {
@@ -154,16 +205,21 @@ TEST(DropFiles, AddsWhatTheAddButtonsAdd) {
         std::function<int(TDropFixture&, const std::vector<TLayerRow>&)> Button;
         const char* Step;
     } cases[] = {
-        {"picture", {path("one.png"), path("broken.png"), path("two (5,6).png")},
+        {"picture",
+         {path("one.png"), path("broken.png"), path("two (5,6).png")},
          [](TDropFixture& f, const std::vector<TLayerRow>& rows) {
              return AddPictures(f.State, f.Dialogs, f.Log, rows);
          },
          "Réteg hozzáadás"},
-        {"sound", {path("ding dong.wav"), path("bad.wav")},
+        {"sound",
+         {path("ding dong.wav"), path("bad.wav")},
          [](TDropFixture& f, const std::vector<TLayerRow>&) { return AddSounds(f.State, f.Dialogs, f.Log); },
          "Fájl hozzáadás"},
-        {"particle", {path("fire.PAR")},
-         [](TDropFixture& f, const std::vector<TLayerRow>&) { return AddParticles(f.State, f.Dialogs, f.Log); },
+        {"particle",
+         {path("fire.PAR")},
+         [](TDropFixture& f, const std::vector<TLayerRow>&) {
+             return AddParticles(f.State, f.Dialogs, f.Log);
+         },
          "Fájl hozzáadás"},
     };
     for (const auto& c : cases) {
@@ -175,11 +231,14 @@ TEST(DropFiles, AddsWhatTheAddButtonsAdd) {
             f->Scene.Layers.At(0)->Selected = true;
             f->Scene.Saved = true;
         }
-        const auto rows = [](TDropFixture& f) { return std::vector<TLayerRow>{TLayerRow{-1, f.Scene.Layers.At(0)}}; };
+        const auto rows = [](TDropFixture& f) {
+            return std::vector<TLayerRow>{TLayerRow{-1, f.Scene.Layers.At(0)}};
+        };
         button.Dialogs.FilesAnswers.push_back(c.Paths);
         const int byButton = c.Button(button, rows(button));
         const TDropPlan plan = PlanDrop(Local(c.Paths), TDropTarget::layerList);
-        const int byDrop = AddDroppedFiles(drop.State, drop.Dialogs, drop.Log, rows(drop), plan, std::nullopt);
+        const int byDrop =
+            AddDroppedFiles(drop.State, drop.Dialogs, drop.Log, rows(drop), plan, std::nullopt);
         EXPECT_GT(byDrop, 0);
         EXPECT_EQ(byDrop, byButton);
         EXPECT_EQ(drop.Dump(), button.Dump());

@@ -108,8 +108,10 @@ private slots:
         // The files list shows it (it is filled when its page shows).
         Images()->PageControl->setCurrentWidget(Images()->FileListView);
         QTRY_COMPARE(Images()->FileRows->rowCount(), 1);
-        QVERIFY(Images()->FileRows->data(Images()->FileRows->index(0, 0), Qt::DisplayRole).toString().contains(
-            QStringLiteral("ding.wav")));
+        QVERIFY(Images()
+                    ->FileRows->data(Images()->FileRows->index(0, 0), Qt::DisplayRole)
+                    .toString()
+                    .contains(QStringLiteral("ding.wav")));
     }
 
     void projectOnTheWindowOpensAfterOpensQuestion() {
@@ -133,12 +135,14 @@ private slots:
         QCOMPARE(dialogs_.Asked.size(), 2);
         QCOMPARE(form_->Scene.Resolution, 2);
         QCOMPARE(form_->Scene.Layers.Count(), 0);
-        QVERIFY2(form_->windowTitle().startsWith(QStringLiteral("masik.VKP")), qPrintable(form_->windowTitle()));
+        QVERIFY2(form_->windowTitle().startsWith(QStringLiteral("masik.VKP")),
+                 qPrintable(form_->windowTitle()));
         // A project with other files opens nothing.
         const QString png = dir_.filePath(QStringLiteral("kep.png"));
         QVERIFY(WriteColourPng(png, 8, 8, Red));
         const QString opened = Snapshot();
-        QCOMPARE(DropOn(form_->OGLRenderPanel, QPoint(5, 5), Files({project, png})), std::make_pair(true, true));
+        QCOMPARE(DropOn(form_->OGLRenderPanel, QPoint(5, 5), Files({project, png})),
+                 std::make_pair(true, true));
         QTRY_VERIFY(form_->ErrorLog.Lines().contains(
             QStringLiteral("Projekt csak magában húzható be, a behúzás elmaradt: masik.VKP")));
         QCOMPARE(Snapshot(), opened);
@@ -166,11 +170,13 @@ private slots:
 
     void onlyDragsOfLocalFilesAreTakenAndTheListsOwnRowsStillMove() {
         // Nothing local: the canvas does not take it.
-        QCOMPARE(DropOn(form_->OGLRenderPanel, QPoint(5, 5), {QUrl(QStringLiteral("https://pelda.hu/a.png"))}),
-                 std::make_pair(false, false));
+        QCOMPARE(
+            DropOn(form_->OGLRenderPanel, QPoint(5, 5), {QUrl(QStringLiteral("https://pelda.hu/a.png"))}),
+            std::make_pair(false, false));
         // The list's own row drag goes on to the list view as before.
         QWidget* list = Images()->LayerListView->viewport();
-        QCOMPARE(DropOn(list, QPoint(5, 5), {}, QString::fromLatin1(TLayerListView::RowsMimeType)).first, true);
+        QCOMPARE(DropOn(list, QPoint(5, 5), {}, QString::fromLatin1(TLayerListView::RowsMimeType)).first,
+                 true);
         QTest::qWait(20);
         QVERIFY(form_->ErrorLog.Lines().filter(QStringLiteral("húzható")).isEmpty());
     }
