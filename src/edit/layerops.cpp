@@ -88,7 +88,7 @@ QString NotAPictureMessage(const TFilesItem& item, const QString& path) {
 }
 
 int AddPictureFiles(TEditorState& state, TDialogs& dialogs, TErrorLog& log, const std::vector<TLayerRow>& selected,
-                    const QStringList& paths) {
+                    const QStringList& paths, std::optional<QPoint> at) {
     TScene& scene = state.Scene;
     CheckRoomForFiles(scene, paths.size(), paths.size());
     // The pictures added share the project's picture budget with those it holds.
@@ -123,11 +123,14 @@ int AddPictureFiles(TEditorState& state, TDialogs& dialogs, TErrorLog& log, cons
             layer->Group = intoGroup;
         }
         ++added;
-        // "name(x,y).png": the layer's place.
+        // "name(x,y).png": the layer's place, unless it was dropped somewhere.
         const QString name = file->Name;
         const int open = name.indexOf(QLatin1Char('('));
         const int close = name.indexOf(QLatin1Char(')'));
-        if (open >= 0 && close > open) {
+        if (at) {
+            layer->Left = at->x();
+            layer->Top = at->y();
+        } else if (open >= 0 && close > open) {
             const QString inner = name.mid(open + 1, close - open - 1);
             const int comma = inner.indexOf(QLatin1Char(','));
             // Without a comma the whole text is y: "kep (2).png" stands at 0, 2.
@@ -153,16 +156,14 @@ int AddPictureFiles(TEditorState& state, TDialogs& dialogs, TErrorLog& log, cons
 
 namespace {
 
-// Adds the chosen files of one kind as resources; load, when given, reads a
-// file's contents and refuses it with false.
-int AddResourceFiles(TEditorState& state, TDialogs& dialogs, TErrorLog& log, const QString& title,
-                     const QString& filter, const std::function<bool(const QString&, TFilesItem&)>& load) {
+// Adds files of one kind as resources; load, when given, reads a file's
+// contents and refuses it with false.
+int AddResourceFiles(TEditorState& state, TDialogs& dialogs, TErrorLog& log, const QStringList& paths,
+                     const std::function<bool(const QString&, TFilesItem&)>& load) {
     TScene& scene = state.Scene;
-    const auto paths = ChooseResources(dialogs, title, filter);
-    if (!paths) return 0;
-    CheckRoomForFiles(scene, paths->size(), 0);
+    CheckRoomForFiles(scene, paths.size(), 0);
     int added = 0;
-    for (const QString& path : *paths) {
+    for (const QString& path : paths) {
         if (!Acceptable(scene, dialogs, path)) continue;
         std::unique_ptr<TFilesItem> item = TFilesItem::Create(path);
         LogSpace(log, *item);
@@ -181,18 +182,30 @@ int AddResourceFiles(TEditorState& state, TDialogs& dialogs, TErrorLog& log, con
 } // namespace
 
 int AddSounds(TEditorState& state, TDialogs& dialogs, TErrorLog& log) {
+    const auto paths =
+        ChooseResources(dialogs, QStringLiteral("Hangfájl hozzáadás"), QStringLiteral("*.wav|*.wav"));
+    if (!paths) return 0;
+    return AddSoundFiles(state, dialogs, log, *paths);
+}
+
+int AddSoundFiles(TEditorState& state, TDialogs& dialogs, TErrorLog& log, const QStringList& paths) {
     TScene& scene = state.Scene;
-    return AddResourceFiles(state, dialogs, log, QStringLiteral("Hangfájl hozzáadás"),
-                            QStringLiteral("*.wav|*.wav"), [&](const QString& path, TFilesItem& item) {
-                                if (SceneSounds(scene).Load(path, item.Sound)) return true;
-                                dialogs.Message(QStringLiteral("Nem megfelelő a Wav formátuma!") + path);
-                                return false;
-                            });
+    return AddResourceFiles(state, dialogs, log, paths, [&](const QString& path, TFilesItem& item) {
+        if (SceneSounds(scene).Load(path, item.Sound)) return true;
+        dialogs.Message(QStringLiteral("Nem megfelelő a Wav formátuma!") + path);
+        return false;
+    });
 }
 
 int AddParticles(TEditorState& state, TDialogs& dialogs, TErrorLog& log) {
-    return AddResourceFiles(state, dialogs, log, QStringLiteral("Particle hozzáadása"),
-                            QStringLiteral("*.PAR|*.PAR"), {});
+    const auto paths =
+        ChooseResources(dialogs, QStringLiteral("Particle hozzáadása"), QStringLiteral("*.PAR|*.PAR"));
+    if (!paths) return 0;
+    return AddParticleFiles(state, dialogs, log, *paths);
+}
+
+int AddParticleFiles(TEditorState& state, TDialogs& dialogs, TErrorLog& log, const QStringList& paths) {
+    return AddResourceFiles(state, dialogs, log, paths, {});
 }
 
 int CloneLayers(TEditorState& state, TDialogs& dialogs, const std::vector<TLayerRow>& selected,

@@ -2,6 +2,7 @@
 
 #include "edit/layerlist.h"
 
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -23,9 +24,11 @@ class TScene;
 // told and skipped. One undo step "Réteg hozzáadás" takes back all of them.
 // Returns how many layers were added.
 int AddPictures(TEditorState& state, TDialogs& dialogs, TErrorLog& log, const std::vector<TLayerRow>& selected);
-// The same for chosen paths (what the file dialog returned).
+// The same for these paths (what the file dialog returned, or a drop). With
+// at, every layer stands at that target point instead (a drop on the canvas);
+// the name's coordinates are then not read.
 int AddPictureFiles(TEditorState& state, TDialogs& dialogs, TErrorLog& log, const std::vector<TLayerRow>& selected,
-                    const QStringList& paths);
+                    const QStringList& paths, std::optional<QPoint> at = std::nullopt);
 // The message add-picture gives for a file that is no picture it can show:
 // why the picture did not load, or that the file is no picture.
 QString NotAPictureMessage(const TFilesItem& item, const QString& path);
@@ -33,8 +36,12 @@ QString NotAPictureMessage(const TFilesItem& item, const QString& path);
 // Add sound: each chosen WAV that loads becomes a file (one undo step "Fájl
 // hozzáadás"); returns how many.
 int AddSounds(TEditorState& state, TDialogs& dialogs, TErrorLog& log);
+// The same for these paths.
+int AddSoundFiles(TEditorState& state, TDialogs& dialogs, TErrorLog& log, const QStringList& paths);
 // Add particle: each chosen PAR file becomes a file (one undo step); returns how many.
 int AddParticles(TEditorState& state, TDialogs& dialogs, TErrorLog& log);
+// The same for these paths.
+int AddParticleFiles(TEditorState& state, TDialogs& dialogs, TErrorLog& log, const QStringList& paths);
 
 // Clone (with or without the twelve tracks) every selected layer right above
 // itself; a selected group row first makes a group "<name> másolat" for the

@@ -293,6 +293,10 @@ bool TEditorDocument::OpenProject() {
     return ReadChosenProject([this] { return OpenProjectCommand(Scene, Dialogs(), Log); });
 }
 
+bool TEditorDocument::OpenDroppedProject(const QString& path) {
+    return ReadChosenProject([&] { return OpenProjectFileCommand(Scene, Dialogs(), Log, path); });
+}
+
 bool TEditorDocument::OpenRecentProject(const QString& path) {
     return ReadChosenProject([&] { return OpenRecentProjectCommand(Scene, Dialogs(), Log, Recent(), path); });
 }

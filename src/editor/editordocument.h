@@ -124,6 +124,8 @@ public:
     bool OpenProject();
     // Reads this project file (the command line).
     void OpenProject(const QString& path);
+    // A project file dropped on the window, through Open's question; true when read.
+    bool OpenDroppedProject(const QString& path);
     // A project of the recent list, through Open's question; true when read.
     bool OpenRecentProject(const QString& path);
     // The projects opened or saved last, newest first ("Legutóbbi projektek").

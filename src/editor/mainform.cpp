@@ -6,6 +6,7 @@
 #include "editor/canvasview.h"
 #include "editor/dockform.h"
 #include "editor/errorform.h"
+#include "editor/filedrop.h"
 #include "editor/keyrouter.h"
 #include "editor/layoutpersistence.h"
 #include "editor/maintoolbar.h"
@@ -62,6 +63,7 @@ TMainForm::TMainForm(const QStringList& args, QWidget* parent) : QMainWindow(par
     CreatePanels();
     Status->ShowNotices(ErrorLog, *ErrorForm);
     Keys = new TKeyRouter(Document, this, *Canvas);
+    new TFileDrop(Document, this, Canvas->OGLRenderPanel, static_cast<TImagesForm&>(*ImagesForm)); // dropped files
     TLayoutPersistence::TParts parts;
     parts.Window = this;
     parts.ScrollBox = Canvas;

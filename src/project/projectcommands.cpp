@@ -107,6 +107,16 @@ bool OpenProjectCommand(TScene& scene, TDialogs& dialogs, TErrorLog& log) {
     return true;
 }
 
+bool OpenProjectFileCommand(TScene& scene, TDialogs& dialogs, TErrorLog& log, const QString& path) {
+    if (!MayOpenAnother(scene, dialogs)) return false;
+    if (!QFileInfo(path).isFile()) {
+        log.Add(QStringLiteral("A projekt nem található: %1").arg(path));
+        return false;
+    }
+    ReadProject(scene, path, log);
+    return true;
+}
+
 bool OpenRecentProjectCommand(TScene& scene, TDialogs& dialogs, TErrorLog& log, const TRecentProjects& recent,
                               const QString& path) {
     if (!MayOpenAnother(scene, dialogs)) return false;

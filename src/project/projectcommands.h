@@ -52,6 +52,10 @@ bool IsProjectSource(const TScene& scene, const QString& path);
 // choose a project and reads it. Returns true when a project was read; reading
 // errors propagate as EVelkonError (what was read stays in the scene).
 bool OpenProjectCommand(TScene& scene, TDialogs& dialogs, TErrorLog& log);
+// Opens this project file (one dropped on the window), with Open's question
+// when the project is unsaved; a path that is no file is told in the log.
+// True when a project was read (also when reading stopped half-way and threw).
+bool OpenProjectFileCommand(TScene& scene, TDialogs& dialogs, TErrorLog& log, const QString& path);
 // Opens a project of the list, with Open's question when the project is
 // unsaved. A file that is gone is taken out of the list with a log line.
 // True when a project was read (also when reading stopped half-way and
