@@ -3,6 +3,7 @@
 #include "editor/velkonapplication.h"
 
 #include <QAction>
+#include <QWidget>
 
 namespace velkon {
 
@@ -59,6 +60,12 @@ QStringList TActionRegistry::Ids() const {
 QList<QKeySequence> TActionRegistry::Keys(const QString& id) const {
     const auto it = entries_.find(id);
     return it == entries_.end() ? QList<QKeySequence>{} : it->Keys;
+}
+
+void TActionRegistry::ShowKeys(QWidget* control, const QString& id) const {
+    const QList<QKeySequence> keys = Keys(id);
+    if (!control || keys.isEmpty()) return;
+    control->setToolTip(HintWithKeys(control->toolTip(), keys));
 }
 
 bool TActionRegistry::Trigger(const QString& id) const {

@@ -8,6 +8,7 @@
 #include <functional>
 
 class QAction;
+class QWidget;
 
 namespace velkon {
 
@@ -37,6 +38,10 @@ public:
     QList<QKeySequence> Keys(const QString& id) const;
     // Runs the action; false when there is none under id or it is disabled.
     bool Trigger(const QString& id) const;
+
+    // A button or field that does what the command does shows the command's
+    // keys in its own hint ("Parancs hozzáadása [Ins]").
+    void ShowKeys(QWidget* control, const QString& id) const;
 
     // The hint with its keys appended: "Visszavonás [Ctrl+Z]", "Újra [Ctrl+Y, Ctrl+Shift+Z]".
     static QString HintWithKeys(const QString& hint, const QList<QKeySequence>& keys);

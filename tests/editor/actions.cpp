@@ -106,6 +106,18 @@ private slots:
         QCOMPARE(Registry().Action(QStringLiteral("project.save"))->toolTip(),
                  QStringLiteral("Projekt mentése [Ctrl+S]"));
         QCOMPARE(Registry().Action(QStringLiteral("project.new"))->toolTip(), QStringLiteral("Új projekt"));
+        // A panel's button that runs a keyed command shows the keys in its own hint.
+        const std::pair<const char*, const char*> buttons[] = {
+            {"AddCommandSpeedButton", "Ins"},   {"ExecuteSpeedButton", "Alt+1"},   {"ExecuteTouchSpeedButton", "Alt+2"},
+            {"OrigoButton", "O"},               {"BoneSpeedButton", "Alt+B"},      {"CopyKeyframeSpeedButton", "Ins"},
+            {"SkeltonSpeedButton", "Alt+G"},    {"LinkSpeedButton", "Alt+L"},      {"PlaySpeedButton", "F3"},
+        };
+        for (const auto& [name, keys] : buttons) {
+            QList<QWidget*> found;
+            for (QWidget* w : form_->findChildren<QWidget*>(QString::fromLatin1(name)))
+                if (w->toolTip().endsWith(QStringLiteral(" [%1]").arg(QString::fromLatin1(keys)))) found << w;
+            QVERIFY2(found.size() == 1, name);
+        }
     }
 
     void eachKeyRunsItsCommandOnce_data() {

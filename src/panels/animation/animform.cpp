@@ -72,6 +72,11 @@ TAnimForm::TAnimForm(TEditorDocument& document, QWidget* parent)
     document_.Registry.Command("commands.startBitTouch", this, ExecuteTouchSpeedButton->text(),
                                ExecuteTouchSpeedButton->toolTip(), {QKeySequence(Qt::ALT | Qt::Key_2)},
                                [this, toggleStartBit] { toggleStartBit(ExecuteTouchSpeedButton); });
+    const std::pair<QWidget*, const char*> keyed[] = {{AddCommandSpeedButton, "commands.add"},
+                                                      {ExecuteSpeedButton, "commands.startBitBase"},
+                                                      {ExecuteTouchSpeedButton, "commands.startBitTouch"}};
+    for (const auto& [button, id] : keyed)
+        document_.Registry.ShowKeys(button, QString::fromLatin1(id));
 
     connect(&document_, &TEditorDocument::SelectionChanged, this,
             [this] { TVelkonApplication::Guard(this, [this] { ShowLayerCommands(false); }); });

@@ -39,6 +39,13 @@ TKeyFrameForm::TKeyFrameForm(TEditorDocument& document, QWidget* parent)
     : TDockForm(QStringLiteral("KeyFrameForm"), QStringLiteral("Kulcskockás animáció"), parent),
       document_(document) {
     CreateControls();
+    // The buttons whose commands have keys show them.
+    const std::pair<QWidget*, const char*> keyed[] = {{CopyKeyframeSpeedButton, "keyframe.storeAndCopy"},
+                                                      {SkeltonSpeedButton, "keyframe.groupEdit"},
+                                                      {LinkSpeedButton, "keyframe.link"},
+                                                      {PlaySpeedButton, "keyframe.play"}};
+    for (const auto& [button, id] : keyed)
+        document_.Registry.ShowKeys(button, QString::fromLatin1(id));
     CreatePopupMenu();
 
     connect(&document_, &TEditorDocument::KeyframesChanged, this, [this] { Reload(); });

@@ -100,6 +100,7 @@ TKeyFramePathTools::TKeyFramePathTools(TEditorDocument& document, QWidget* paren
                                {QKeySequence(Qt::ALT | Qt::Key_B)}, [self] {
         if (self) TVelkonApplication::Guard(self->BoneSpeedButton, [&] { self->BoneSetupAgain(); });
     });
+    document_.Registry.ShowKeys(BoneSpeedButton, QStringLiteral("keyframe.bone"));
     connect(&document_, &TEditorDocument::EnabledStateChanged, this, [this] { UpdateEnabledState(); });
     UpdateEnabledState();
 }

@@ -122,6 +122,7 @@ TPropertyForm::TPropertyForm(TEditorDocument& document, QWidget* parent)
             [this] { Pages->setEnabled(!document_.Playing()); });
     document_.Registry.Command("layers.origin", this, QStringLiteral("Origó"), OrigoButton->toolTip(),
                                {QKeySequence(Qt::Key_O)}, [this] { OrigoButton->click(); });
+    document_.Registry.ShowKeys(OrigoButton, QStringLiteral("layers.origin"));
     Refresh();
 }
 

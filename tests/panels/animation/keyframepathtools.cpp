@@ -57,7 +57,7 @@ private slots:
             {"SpeedButton6", "Görbe vonal"},
             {"SpeedButton8", "Ellipszis, kör"},
             {"SpeedButton9", "Görbe, kör, ellipszis koordináta parancsok"},
-            {"BoneSpeedButton", "Csontvázas mozgatás"},
+            {"BoneSpeedButton", "Csontvázas mozgatás [Alt+B]"},
             {"StartOtherSpeedButton", "Touch animoknál létrehozza az indító parancsot"},
         };
         for (const auto& [name, hint] : buttons) {
