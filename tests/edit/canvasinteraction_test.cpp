@@ -1,4 +1,5 @@
 #include "support/testsupport.h"
+#include "model/commanddesc.h"
 
 #include "edit/canvasgeometry.h"
 #include "edit/canvasinteraction.h"
@@ -645,11 +646,11 @@ TEST_F(CanvasTest, ArrowKeysMoveScaleAndTurnByTheirSteps) {
 
 TEST_F(CanvasTest, FullPlayClickStartsTouchOnlyOnTouchableLayers) {
     TImagesItem& idle = Add("Idle", 0, 0, 100, 100);
-    idle.Touch1.Track[1].Add(std::make_unique<TCommandItem>(3, QStringLiteral("1")));
+    idle.Touch1.Track[1].Add(std::make_unique<TCommandItem>(cmdReSize, QStringLiteral("1")));
     TImagesItem& button = Add("Button", 200, 0, 100, 100);
-    button.Touch1.Track[0].Add(std::make_unique<TCommandItem>(3, QStringLiteral("1")));
+    button.Touch1.Track[0].Add(std::make_unique<TCommandItem>(cmdReSize, QStringLiteral("1")));
     TImagesItem& quiet = Add("Quiet", 400, 0, 100, 100);
-    quiet.Touch1.Track[0].Add(std::make_unique<TCommandItem>(3, QStringLiteral("1")));
+    quiet.Touch1.Track[0].Add(std::make_unique<TCommandItem>(cmdReSize, QStringLiteral("1")));
     quiet.PlayAnim = 3;
     std::vector<TImagesItem*> touched;
     canvas.TouchStart = [&](TImagesItem& l) { touched.push_back(&l); };
@@ -682,9 +683,9 @@ TEST_F(CanvasTest, FullPlayClickStartsThePlayersTouchAnimation) {
     TPlayer player(scene, clock);
     canvas.TouchStart = [&](TImagesItem& l) { player.TouchStart(l); };
     TImagesItem& idle = Add("Idle", 0, 0, 100, 100);
-    idle.Touch1.Track[1].Add(std::make_unique<TCommandItem>(3, QStringLiteral("1")));
+    idle.Touch1.Track[1].Add(std::make_unique<TCommandItem>(cmdReSize, QStringLiteral("1")));
     TImagesItem& button = Add("Button", 200, 0, 100, 100);
-    button.Touch1.Track[0].Add(std::make_unique<TCommandItem>(3, QStringLiteral("1")));
+    button.Touch1.Track[0].Add(std::make_unique<TCommandItem>(cmdReSize, QStringLiteral("1")));
     scene.Playing = scene.FullPlay = true;
 
     Click(50, 50);
@@ -699,7 +700,7 @@ TEST_F(CanvasTest, FullPlayClickStartsThePlayersTouchAnimation) {
 
 TEST_F(CanvasTest, FullPlayClickOnTheSelectedLayerTouchesItThroughTheOriginAndHandles) {
     TImagesItem& ball = Add("Ball", 100, 100, 100, 100);
-    ball.Touch1.Track[0].Add(std::make_unique<TCommandItem>(3, QStringLiteral("1")));
+    ball.Touch1.Track[0].Add(std::make_unique<TCommandItem>(cmdReSize, QStringLiteral("1")));
     Select({"Ball"});
     state.ToolPoint(-1).X = 150; // the common origin sits on the ball's centre
     state.ToolPoint(-1).Y = 150;

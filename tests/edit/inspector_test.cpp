@@ -1,4 +1,5 @@
 #include "support/testsupport.h"
+#include "model/commanddesc.h"
 
 #include "edit/editorstate.h"
 #include "edit/inspector.h"
@@ -274,9 +275,9 @@ TEST_F(InspectorTest, RenameLayerRenamesReferencesAndParentsAsOneUndoStep) {
     TImagesItem* other = AddLayer(QStringLiteral("other"), 64, 64);
     child->Parent = QStringLiteral("ball");
     other->Parent = QStringLiteral("balloon");
-    child->Base.Track[1].Add(std::make_unique<TCommandItem>(11, QStringLiteral("ball")));
+    child->Base.Track[1].Add(std::make_unique<TCommandItem>(cmdStartOther, QStringLiteral("ball")));
     child->Base.Track[0].Add(
-        std::make_unique<TCommandItem>(1, QStringLiteral("Left(ball;0)"), QStringLiteral("0")));
+        std::make_unique<TCommandItem>(cmdMoveTo, QStringLiteral("Left(ball;0)"), QStringLiteral("0")));
     Select({ball});
     state.Undo.Record(TUndoBuffer::kindProperty);
     TScriptedDialogs dialogs;
@@ -322,7 +323,7 @@ protected:
         ASSERT_TRUE(test::WritePng(dir.filePath(QStringLiteral("ball.png")), 8, 4, 6));
         file = scene.AddFile(TFilesItem::Create(dir.filePath(QStringLiteral("ball.png"))));
         layer = scene.AddLayer(file);
-        layer->Base.Track[0].Add(std::make_unique<TCommandItem>(6, QStringLiteral("ball.png")));
+        layer->Base.Track[0].Add(std::make_unique<TCommandItem>(cmdWait, QStringLiteral("ball.png")));
         Select({layer});
     }
     // Nothing in the project changed.

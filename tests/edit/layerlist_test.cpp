@@ -1,4 +1,5 @@
 #include "edit/editorstate.h"
+#include "model/commanddesc.h"
 #include "edit/layerlist.h"
 #include "edit/selection.h"
 #include "edit/linebreaks.h"
@@ -81,7 +82,7 @@ TEST(LayerList, LayerRowTextsShowLockFileSizeAndUsage) {
     TImagesItem* ball = f.Add("ball");
     TImagesItem* other = f.Add("other");
     ball->Locked = true;
-    other->Base.Track[0].Add(std::make_unique<TCommandItem>(1, "ball", "Left(ball;0)", "ball"));
+    other->Base.Track[0].Add(std::make_unique<TCommandItem>(cmdMoveTo, "ball", "Left(ball;0)", "ball"));
     const std::vector<TLayerRow> rows = RefreshList(f.Scene);
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(LayerRowText(f.Scene, rows[1], colStatus), "X");

@@ -1,4 +1,5 @@
 #include "edit/editorstate.h"
+#include "model/commanddesc.h"
 #include "edit/import.h"
 #include "edit/layerops.h"
 #include "model/errorlog.h"
@@ -186,8 +187,8 @@ TEST(Clone, CopiesValuesNamesAfterTheFileAndTracksOnlyWithAnimations) {
         s->ItemColor = 0x123456;
         s->Parent = "top";
         s->Locked = true;
-        s->Base.Track[1].Add(std::make_unique<TCommandItem>(1, "1", "2", "3"));
-        s->Touch3.Track[2].Add(std::make_unique<TCommandItem>(4, "x"));
+        s->Base.Track[1].Add(std::make_unique<TCommandItem>(cmdMoveTo, "1", "2", "3"));
+        s->Touch3.Track[2].Add(std::make_unique<TCommandItem>(cmdRotate, "x"));
         s->Selected = true;
         EXPECT_EQ(CloneLayers(f.State, f.Dialogs, f.SelectedRows(), withAnimations), 1);
         EXPECT_EQ(f.Order(), (QStringList{"ball", "ball1", "top"}));
@@ -227,11 +228,11 @@ TEST(Delete, RemovesCommandsNamingTheLayerAndLogsTheirCount) {
     TImagesItem* ball = f.Add("ball");
     TImagesItem* other = f.Add("other");
     TCommands& t = other->Base.Track[0];
-    t.Add(std::make_unique<TCommandItem>(1, "ball"));
-    t.Add(std::make_unique<TCommandItem>(1, "1", "Left(bigball;0)"));
-    t.Add(std::make_unique<TCommandItem>(1, "1", "2", "Left(ball;0)"));
-    t.Add(std::make_unique<TCommandItem>(1, "balloon", "Ball"));
-    t.Add(std::make_unique<TCommandItem>(1, "ball2;x"));
+    t.Add(std::make_unique<TCommandItem>(cmdMoveTo, "ball"));
+    t.Add(std::make_unique<TCommandItem>(cmdMoveTo, "1", "Left(bigball;0)"));
+    t.Add(std::make_unique<TCommandItem>(cmdMoveTo, "1", "2", "Left(ball;0)"));
+    t.Add(std::make_unique<TCommandItem>(cmdMoveTo, "balloon", "Ball"));
+    t.Add(std::make_unique<TCommandItem>(cmdMoveTo, "ball2;x"));
     ball->Selected = true;
     f.Dialogs.YesNoAnswers.push_back(true);
     EXPECT_TRUE(DeleteSelected(f.State, f.Dialogs, f.Log, f.SelectedRows()));
@@ -277,9 +278,9 @@ TEST(Delete, TheQuestionCountsTheCommandsOfOtherLayersThatGoWithTheSelection) {
         f.Add("c");
         TImagesItem* stay = f.Add("stay");
         for (const QString& p : c.StayParams)
-            stay->Touch3.Track[1].Add(std::make_unique<TCommandItem>(1, "1", "2", p)); // the last parameter
+            stay->Touch3.Track[1].Add(std::make_unique<TCommandItem>(cmdMoveTo, "1", "2", p)); // the last parameter
         for (const QString& p : c.OwnParams)
-            a->Touch2.Track[2].Add(std::make_unique<TCommandItem>(8, p));
+            a->Touch2.Track[2].Add(std::make_unique<TCommandItem>(cmdShow, p));
         for (const QString& name : c.Selected)
             f.Scene.Layers.Find(name)->Selected = true;
         EXPECT_EQ(DeleteQuestion(f.Scene), c.Question) << c.StayParams.join(",").toStdString();
@@ -299,10 +300,10 @@ TEST(Delete, TwoLayersTakeTheirCommandsOnceAndRunningTracksFollow) {
     TImagesItem* stay = f.Add("stay");
     TCommands& t = stay->Touch3.Track[1];
     for (const char* p : {"b", "keep1", "RandomI(a;b;1)", "keep2", "a", "keep3"})
-        t.Add(std::make_unique<TCommandItem>(1, "1", "2", p));
+        t.Add(std::make_unique<TCommandItem>(cmdMoveTo, "1", "2", p));
     t.Current = 5; // running "keep3"
     TCommands& u = stay->Touch3.Track[2];
-    u.Add(std::make_unique<TCommandItem>(1, "1", "2", "b"));
+    u.Add(std::make_unique<TCommandItem>(cmdMoveTo, "1", "2", "b"));
     u.Current = 0; // running the command that goes
     f.Dialogs.YesNoAnswers.push_back(true);
     ASSERT_TRUE(DeleteSelected(f.State, f.Dialogs, f.Log, f.SelectedRows()));
@@ -339,7 +340,7 @@ TEST(Delete, TheFileGoesWithItsLastLayerUnlessACommandNamesIt) {
     TImagesItem* b = f.Scene.AddLayer(a->FileItem); // pic1 on the same file
     TImagesItem* keep = f.Add("keep");
     TImagesItem* named = f.Add("named");
-    keep->Base.Track[0].Add(std::make_unique<TCommandItem>(19, "named.png"));
+    keep->Base.Track[0].Add(std::make_unique<TCommandItem>(cmdStopSfx, "named.png"));
     a->Selected = true;
     f.Dialogs.DefaultYesNo = true;
     DeleteSelected(f.State, f.Dialogs, f.Log, f.SelectedRows());
@@ -414,7 +415,7 @@ TEST(DeleteResourceFile, PicturesAndNamedFilesAreRefused) {
     par->Name = "fire.PAR";
     par->Kind = TFilesItem::kindParticle;
     f.Scene.AddFile(std::move(par));
-    a->Base.Track[0].Add(std::make_unique<TCommandItem>(19, "boing.wav"));
+    a->Base.Track[0].Add(std::make_unique<TCommandItem>(cmdStopSfx, "boing.wav"));
     f.Dialogs.DefaultYesNo = true;
     EXPECT_FALSE(DeleteFile(f.State, f.Dialogs, 0));
     EXPECT_FALSE(DeleteFile(f.State, f.Dialogs, 1));

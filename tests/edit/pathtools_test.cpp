@@ -153,7 +153,7 @@ TEST_F(PathToolsTest, CurveWalkAppendsOneKeyframePerPoint) {
     // The layer is back where it was; one forced undo step of kind 24; modified.
     EXPECT_EQ(car.Left, 90);
     EXPECT_EQ(car.Top, 190);
-    EXPECT_EQ(TopKind(), 24);
+    EXPECT_EQ(TopKind(), TUndoBuffer::kindCurvePath);
     EXPECT_FALSE(scene.Saved);
 
     // Auto rotate: the layer faces from each point back to where it stood before the step.
@@ -232,7 +232,7 @@ TEST_F(PathToolsTest, TranspositionShiftsThePosesOfTheRange) {
     EXPECT_EQ(c.ActiveTracks[0]->Item(0)->sParam1(), "x=10y=20w=30h=40a=0");
     EXPECT_EQ(state.ToolMode, TToolMode::None);
     EXPECT_EQ(state.ToolCount, 0);
-    EXPECT_EQ(TopKind(), 27);
+    EXPECT_EQ(TopKind(), TUndoBuffer::kindKeyTranspose);
     EXPECT_FALSE(scene.Saved);
 
     // Only the columns of the range: column 2 is keyframe 1.
@@ -380,7 +380,7 @@ TEST_F(PathToolsTest, StartCommandsLinkEverySelectedLayerToTheOthers) {
     EXPECT_EQ(Track(Layer("c"), 1), (QStringList{"StartOther a|1|", "StartOther b|1|"}));
     EXPECT_TRUE(Track(Layer("d"), 1).isEmpty());
     EXPECT_EQ(dialogs.Messages, QStringList{"Az indítási parancsok elkészültek!"});
-    EXPECT_EQ(TopKind(), 23);
+    EXPECT_EQ(TopKind(), TUndoBuffer::kindKeyTouchStart);
 
     // One layer: nothing made, the message all the same.
     Select({"d"});

@@ -1,4 +1,5 @@
 #include "support/testsupport.h"
+#include "model/commanddesc.h"
 
 #include "edit/editorstate.h"
 #include "edit/undobuffer.h"
@@ -84,9 +85,9 @@ protected:
             l->Name = QString::fromLatin1(name);
             l->Width = 100;
             l->Height = 50;
-            l->Base.Track[0].Add(std::make_unique<TCommandItem>(1, QStringLiteral("10"), QStringLiteral("20"),
+            l->Base.Track[0].Add(std::make_unique<TCommandItem>(cmdMoveTo, QStringLiteral("10"), QStringLiteral("20"),
                                                                 QStringLiteral("1")));
-            l->Touch1.Track[2].Add(std::make_unique<TCommandItem>(4, QStringLiteral("Left(Sky;10)")));
+            l->Touch1.Track[2].Add(std::make_unique<TCommandItem>(cmdRotate, QStringLiteral("Left(Sky;10)")));
             const QString key = l->Name;
             scene.Layers.Add(key, std::move(l));
         }
@@ -206,7 +207,7 @@ TEST_F(UndoBufferTest, RedoReturnsToTheStateBeforeTheUndo) {
     state.Undo.Record(TUndoBuffer::kindMouseMove);
     Layer("Ball").Left = 300;
     Layer("Ball").Selected = true;
-    Layer("Sky").Touch1.Track[0].Add(std::make_unique<TCommandItem>(2, QStringLiteral("5")));
+    Layer("Sky").Touch1.Track[0].Add(std::make_unique<TCommandItem>(cmdRelativeMoveTo, QStringLiteral("5")));
     Layer("Sky").SelectAnimation(TImagesItem::animTouch1);
     const QString edited = DumpScene(scene);
 
@@ -439,7 +440,7 @@ TEST_F(UndoBufferTest, EveryKindOfChangeIsCaptured) {
     // Most edits keep the track's length and the texts' lengths, so only the
     // contents tell them apart; several change a text in place.
     TCommands& track = Layer("Ball").Base.Track[0];
-    track.Add(std::make_unique<TCommandItem>(3, QStringLiteral("7")));
+    track.Add(std::make_unique<TCommandItem>(cmdReSize, QStringLiteral("7")));
     TImagesItem& ball = Layer("Ball");
     // A text of the second command, changed as an editor would change it.
     auto edit = [&](int param, const std::function<void(QString&)>& f) {
@@ -469,9 +470,9 @@ TEST_F(UndoBufferTest, EveryKindOfChangeIsCaptured) {
         [&] { track.Current = 1; },
         [&] {
             track.Delete(1);
-            track.Add(std::make_unique<TCommandItem>(3, QStringLiteral("7")));
+            track.Add(std::make_unique<TCommandItem>(cmdReSize, QStringLiteral("7")));
         },
-        [&] { ball.Touch3.Track[1].Add(std::make_unique<TCommandItem>(5, QStringLiteral("1"))); },
+        [&] { ball.Touch3.Track[1].Add(std::make_unique<TCommandItem>(cmdChgImage, QStringLiteral("1"))); },
         [&] { ball.Parent = QStringLiteral("Sky"); },
         [&] { ball.Parent[0] = QLatin1Char('s'); },
         [&] { ball.Parent = QString(QLatin1String("")); },

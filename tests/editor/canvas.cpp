@@ -2,6 +2,7 @@
 // are projected for hit-testing, selection tint, helper lines, textures.
 
 #include "uitest.h"
+#include "model/commanddesc.h"
 
 #include "edit/canvasgeometry.h"
 #include "model/filesitem.h"
@@ -239,7 +240,7 @@ private slots:
         layer->OrigoX = 10;
         layer->OrigoY = 10;
         for (const char* x : {"200", "400", "600"})
-            layer->Base.Track[0].Add(std::make_unique<TCommandItem>(1, x, "300", "1"));
+            layer->Base.Track[0].Add(std::make_unique<TCommandItem>(cmdMoveTo, x, "300", "1"));
         form_->Document.SelectSingleLayer(layer);
         form_->ToolBar->CommandPreviewSpeedButton->setChecked(true);
         form_->ToolBar->VonalakCB->setChecked(true);
@@ -327,7 +328,7 @@ private slots:
     void phasesDrawOneCopyPerMove() {
         TImagesItem* layer = AddRedLayer(20, 20);
         for (const char* x : {"200", "400", "600"})
-            layer->Base.Track[0].Add(std::make_unique<TCommandItem>(1, x, "300", "1"));
+            layer->Base.Track[0].Add(std::make_unique<TCommandItem>(cmdMoveTo, x, "300", "1"));
         form_->Document.SelectSingleLayer(layer);
         form_->ToolBar->CommandPreviewSpeedButton->setChecked(true);
         form_->ToolBar->TrackBar2->setValue(10); // opaque phases

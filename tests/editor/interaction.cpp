@@ -3,6 +3,7 @@
 // the status line, the cursor and the undo buttons.
 
 #include "uitest.h"
+#include "model/commanddesc.h"
 
 #include "model/commanditem.h"
 #include "model/filesitem.h"
@@ -331,7 +332,7 @@ private slots:
     void clickInFullPlayTouchesOnlyTouchableLayers() {
         TImagesItem* idle = AddRedLayer(100, 50);
         TImagesItem* button = AddRedLayer(300, 50);
-        auto wait = [] { return std::make_unique<TCommandItem>(6, QStringLiteral("10")); };
+        auto wait = [] { return std::make_unique<TCommandItem>(cmdWait, QStringLiteral("10")); };
         for (TImagesItem* l : {idle, button})
             l->Base.Track[0].Add(wait()); // keeps playing
         idle->Touch1.Track[1].Add(wait());
@@ -368,9 +369,9 @@ private slots:
 
     void touchDuringPlayReachesTheSelectedLayerUnderTheCommonOrigin() {
         TImagesItem* ball = AddRedLayer(400, 300);
-        ball->Base.Track[0].Add(std::make_unique<TCommandItem>(6, QStringLiteral("10"))); // keeps playing
-        ball->Touch1.Track[0].Add(std::make_unique<TCommandItem>(6, QStringLiteral("0,05")));
-        ball->Touch2.Track[0].Add(std::make_unique<TCommandItem>(6, QStringLiteral("10")));
+        ball->Base.Track[0].Add(std::make_unique<TCommandItem>(cmdWait, QStringLiteral("10"))); // keeps playing
+        ball->Touch1.Track[0].Add(std::make_unique<TCommandItem>(cmdWait, QStringLiteral("0,05")));
+        ball->Touch2.Track[0].Add(std::make_unique<TCommandItem>(cmdWait, QStringLiteral("10")));
         form_->ToolBar->AutoStopSpeedButton->setChecked(false);
         Paint();
         Click(QPoint(440, 320));
@@ -398,7 +399,7 @@ private slots:
 
     void undoAndRedoButtonsAreOffWhilePlaying() {
         TImagesItem* layer = AddRedLayer(100, 50);
-        layer->Base.Track[0].Add(std::make_unique<TCommandItem>(6, QStringLiteral("10")));
+        layer->Base.Track[0].Add(std::make_unique<TCommandItem>(cmdWait, QStringLiteral("10")));
         form_->ToolBar->AutoStopSpeedButton->setChecked(false);
         Paint();
         Drag(QPoint(120, 70), {QPoint(135, 75), QPoint(150, 80)});

@@ -2,6 +2,7 @@
 // example project.
 
 #include "uitest.h"
+#include "model/commanddesc.h"
 
 #include "edit/resolutions.h"
 #include "edit/undobuffer.h"
@@ -502,7 +503,7 @@ private slots:
 
     void newProjectLeavesNoHelperLinesUndoNameOrFrameRate() {
         TImagesItem* layer = AddLayer(QStringLiteral("ball"));
-        layer->Base.Track[0].Add(std::make_unique<TCommandItem>(6, QStringLiteral("10")));
+        layer->Base.Track[0].Add(std::make_unique<TCommandItem>(cmdWait, QStringLiteral("10")));
         form_->Scene.Lines = QStringList{QStringLiteral("V120=120")};
         form_->State.Undo.Record(TUndoBuffer::kindMouseMove);
         layer->Left = 5;

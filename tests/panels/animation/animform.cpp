@@ -3,6 +3,7 @@
 // and pasting them into another, the start bits and a batch tool's error.
 
 #include "../../editor/uitest.h"
+#include "model/commanddesc.h"
 
 #include "editor/editordocument.h"
 #include "model/errorlog.h"
@@ -101,10 +102,10 @@ private slots:
     void rowsCopiedFromOneLayerPasteIntoAnother() {
         TImagesItem* from = AddLayer(QStringLiteral("from"), 50, 50);
         TImagesItem* to = AddLayer(QStringLiteral("to"), 80, 60);
-        from->Base.Track[0].Add(std::make_unique<TCommandItem>(1, QStringLiteral("100"),
+        from->Base.Track[0].Add(std::make_unique<TCommandItem>(cmdMoveTo, QStringLiteral("100"),
                                                                QStringLiteral("100"), QStringLiteral("1")));
-        from->Base.Track[0].Add(std::make_unique<TCommandItem>(6, QStringLiteral("2")));
-        to->Base.Track[0].Add(std::make_unique<TCommandItem>(8, QStringLiteral("x")));
+        from->Base.Track[0].Add(std::make_unique<TCommandItem>(cmdWait, QStringLiteral("2")));
+        to->Base.Track[0].Add(std::make_unique<TCommandItem>(cmdShow, QStringLiteral("x")));
         Select(from);
         QCOMPARE(Rows().size(), 2);
         List()->setFocus();
@@ -150,9 +151,9 @@ private slots:
 
     void aBatchToolThatCannotReadARowLogsIt() {
         TImagesItem* ball = AddLayer(QStringLiteral("ball"), 0, 0);
-        ball->Base.Track[0].Add(std::make_unique<TCommandItem>(1, QStringLiteral("10"), QStringLiteral("10"),
+        ball->Base.Track[0].Add(std::make_unique<TCommandItem>(cmdMoveTo, QStringLiteral("10"), QStringLiteral("10"),
                                                                QStringLiteral("1")));
-        ball->Base.Track[0].Add(std::make_unique<TCommandItem>(1, QStringLiteral("abc"), QStringLiteral("10"),
+        ball->Base.Track[0].Add(std::make_unique<TCommandItem>(cmdMoveTo, QStringLiteral("abc"), QStringLiteral("10"),
                                                                QStringLiteral("1")));
         Select(ball);
         anim_->SelectRows({0, 1});
@@ -169,7 +170,7 @@ private slots:
     void doubleClickEditsDropMovesAndKeyframeRowIsRedAndBold() {
         TImagesItem* ball = AddLayer(QStringLiteral("ball"), 0, 0);
         for (const char* delay : {"1", "2", "3"})
-            ball->Base.Track[0].Add(std::make_unique<TCommandItem>(6, QString::fromLatin1(delay)));
+            ball->Base.Track[0].Add(std::make_unique<TCommandItem>(cmdWait, QString::fromLatin1(delay)));
         Select(ball);
         const TCommandItem* edited = nullptr;
         anim_->EditCommand = [&](TImagesItem&,
@@ -215,7 +216,7 @@ private slots:
     // empty second track, written with this panel only, played, saved, reopened.
     void easeDesignerFromTheListStoresItsTextIntoTheRow() {
         TImagesItem* ball = AddLayer(QStringLiteral("ball"), 0, 0);
-        ball->Base.Track[0].Add(std::make_unique<TCommandItem>(1, QStringLiteral("10"), QStringLiteral("20"),
+        ball->Base.Track[0].Add(std::make_unique<TCommandItem>(cmdMoveTo, QStringLiteral("10"), QStringLiteral("20"),
                                                                QStringLiteral("2")));
         Select(ball);
         anim_->SelectRows({0});

@@ -4,6 +4,7 @@
 // takes the layer with the commands that name it.
 
 #include "../../editor/uitest.h"
+#include "model/commanddesc.h"
 
 #include "model/commanditem.h"
 #include "model/imagesitem.h"
@@ -86,10 +87,10 @@ private slots:
         QCOMPARE(panel_->LayerRows->rowCount(), 2);
         QCOMPARE(Caption(0), QStringLiteral("blue")); // the topmost first
         TImagesItem* blue = form_->Scene.Layers.Find(QStringLiteral("blue"));
-        blue->Base.Track[0].Add(std::make_unique<TCommandItem>(1, QStringLiteral("Left(red;0)"),
+        blue->Base.Track[0].Add(std::make_unique<TCommandItem>(cmdMoveTo, QStringLiteral("Left(red;0)"),
                                                                QStringLiteral("0"), QStringLiteral("1")));
-        blue->Base.Track[1].Add(std::make_unique<TCommandItem>(8, QStringLiteral("red")));
-        blue->Base.Track[1].Add(std::make_unique<TCommandItem>(7, QStringLiteral("1")));
+        blue->Base.Track[1].Add(std::make_unique<TCommandItem>(cmdShow, QStringLiteral("red")));
+        blue->Base.Track[1].Add(std::make_unique<TCommandItem>(cmdReStart, QStringLiteral("1")));
 
         // A click on a row selects its layer on the canvas.
         ClickCell(1, colFileName);
@@ -155,7 +156,7 @@ private slots:
         AddPicture(QStringLiteral("blue(400,300).png"), QColor(0, 0, 255));
         TImagesItem* blue = form_->Scene.Layers.Find(QStringLiteral("blue"));
         QVERIFY(blue);
-        blue->Base.Track[0].Add(std::make_unique<TCommandItem>(1, QStringLiteral("red")));
+        blue->Base.Track[0].Add(std::make_unique<TCommandItem>(cmdMoveTo, QStringLiteral("red")));
         QVERIFY(Near(Frame().pixel(140, 70), Red));
         const int redRow = panel_->LayerRows->RowOf(form_->Scene.Layers.Find(QStringLiteral("red")));
         ClickCell(redRow, colFileName);

@@ -5,6 +5,7 @@
 // "Indít" marks the project modified, so closing asks before the copy is lost.
 
 #include "../../editor/uitest.h"
+#include "model/commanddesc.h"
 
 #include "model/commanditem.h"
 #include "model/filesitem.h"
@@ -164,7 +165,7 @@ private slots:
     void startCopiesCommandsAndTheCloseQuestionProtectsThem() {
         TImagesItem* a = AddLayer(QStringLiteral("a"), 0);
         QVERIFY(a);
-        a->Base.Track[0].Add(std::make_unique<TCommandItem>(6, QStringLiteral("1")));
+        a->Base.Track[0].Add(std::make_unique<TCommandItem>(cmdWait, QStringLiteral("1")));
         form_->Document.Edited();
         form_->Scene.Saved = true;
         ClickRow(0);

@@ -3,6 +3,7 @@
 // the common origin; and the layer tools panel on its own.
 
 #include "../../editor/uitest.h"
+#include "model/commanddesc.h"
 
 #include "edit/editorstate.h"
 #include "edit/selection.h"
@@ -152,7 +153,7 @@ private slots:
 
     void fieldsAreOffWhilePlaying() {
         TImagesItem* layer = AddRedLayer(100, 50);
-        layer->Base.Track[0].Add(std::make_unique<TCommandItem>(6, QStringLiteral("30")));
+        layer->Base.Track[0].Add(std::make_unique<TCommandItem>(cmdWait, QStringLiteral("30")));
         Select({layer});
         TPropertyForm* p = Inspector();
         form_->Document.PlayStopToggle(false);
