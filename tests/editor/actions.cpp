@@ -109,8 +109,8 @@ private slots:
         // A panel's button that runs a keyed command shows the keys in its own hint.
         const std::pair<const char*, const char*> buttons[] = {
             {"AddCommandSpeedButton", "Ins"},   {"ExecuteSpeedButton", "Alt+1"},   {"ExecuteTouchSpeedButton", "Alt+2"},
-            {"OrigoButton", "O"},               {"BoneSpeedButton", "Alt+B"},      {"CopyKeyframeSpeedButton", "Ins"},
-            {"SkeltonSpeedButton", "Alt+G"},    {"LinkSpeedButton", "Alt+L"},      {"PlaySpeedButton", "F3"},
+            {"OrigoButton", "O"},               {"BoneSpeedButton", "Alt+B"},      {"AutoCommandCopySpeedButton", "Ins"},
+            {"PlaySpeedButton", "F3"},
         };
         for (const auto& [name, keys] : buttons) {
             QList<QWidget*> found;

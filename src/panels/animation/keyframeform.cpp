@@ -40,9 +40,8 @@ TKeyFrameForm::TKeyFrameForm(TEditorDocument& document, QWidget* parent)
       document_(document) {
     CreateControls();
     // The buttons whose commands have keys show them.
-    const std::pair<QWidget*, const char*> keyed[] = {{CopyKeyframeSpeedButton, "keyframe.storeAndCopy"},
-                                                      {SkeltonSpeedButton, "keyframe.groupEdit"},
-                                                      {LinkSpeedButton, "keyframe.link"},
+    // (The group and link switches name their Alt keys in their own hints.)
+    const std::pair<QWidget*, const char*> keyed[] = {{AutoCommandCopySpeedButton, "keyframe.storeAndCopy"},
                                                       {PlaySpeedButton, "keyframe.play"}};
     for (const auto& [button, id] : keyed)
         document_.Registry.ShowKeys(button, QString::fromLatin1(id));
@@ -64,9 +63,59 @@ void TKeyFrameForm::CreateControls() {
     column->setContentsMargins(2, 2, 2, 2);
     column->setSpacing(2);
 
+    CreateKeyframeButtons(content);
+    column->addWidget(KeyframeGroupBox);
+
+    auto* second = new QHBoxLayout;
+    second->setSpacing(4);
+    AnimSelectComboBox = new QComboBox(content);
+    AnimSelectComboBox->setObjectName(QStringLiteral("AnimSelectComboBox"));
+    AnimSelectComboBox->addItems({QStringLiteral("Base [F5]"), QStringLiteral("Touch1 [F6]"),
+                                  QStringLiteral("Touch2 [F7]"), QStringLiteral("Touch3 [F8]")});
+    second->addWidget(AnimSelectComboBox);
+    // The path, bone and transposition tools are inserted here.
+    PathToolsBox = new QWidget(content);
+    PathToolsBox->setObjectName(QStringLiteral("PathToolsBox"));
+    auto* tools = new QHBoxLayout(PathToolsBox);
+    tools->setContentsMargins(0, 0, 0, 0);
+    PathTools = new TKeyFramePathTools(document_, PathToolsBox);
+    PathTools->SetKeyframeEditor(&document_.Keyframes);
+    tools->addWidget(PathTools);
+    // Generated or transposed keyframes: the grid takes the new columns and shows the current one again.
+    connect(PathTools, &TKeyFramePathTools::PathKeyframesCreated, this, [this](int columns) {
+        document_.State.KeyFrameColCount = columns;
+        document_.Keyframes.Refresh();
+        document_.Edited();
+        Reload();
+    });
+    connect(PathTools, &TKeyFramePathTools::KeyframesTransposed, this, [this] {
+        document_.Keyframes.ApplySelected();
+        document_.Edited();
+        Reload();
+    });
+    second->addStretch(1);
+    column->addLayout(second);
+    // A row of their own keeps the panel within a narrow dock.
+    column->addWidget(PathToolsBox);
+
+    CreateGrids(content);
+    column->addWidget(KeyframeScrollBox);
+    column->addStretch(1);
+    // A narrow dock area scrolls the panel instead of being widened by it.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("KeyFrameScroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(content);
+    setWidget(scroll);
+
+    ConnectControls();
+}
+
+// The editing buttons in two rows: the panel's default width holds each of them whole.
+void TKeyFrameForm::CreateKeyframeButtons(QWidget* content) {
     KeyframeGroupBox = new QGroupBox(content);
     KeyframeGroupBox->setObjectName(QStringLiteral("KeyframeGroupBox"));
-    // Two rows: the panel's default width holds each of them whole.
     auto* rows = new QVBoxLayout(KeyframeGroupBox);
     rows->setContentsMargins(2, 2, 2, 2);
     rows->setSpacing(1);
@@ -118,51 +167,9 @@ void TKeyFrameForm::CreateControls() {
                                                       KeyFrameSelectSpeedButton, PlaySpeedButton})
         toggles->addWidget(w);
     toggles->addStretch(1);
-    column->addWidget(KeyframeGroupBox);
+}
 
-    auto* second = new QHBoxLayout;
-    second->setSpacing(4);
-    AnimSelectComboBox = new QComboBox(content);
-    AnimSelectComboBox->setObjectName(QStringLiteral("AnimSelectComboBox"));
-    AnimSelectComboBox->addItems({QStringLiteral("Base [F5]"), QStringLiteral("Touch1 [F6]"),
-                                  QStringLiteral("Touch2 [F7]"), QStringLiteral("Touch3 [F8]")});
-    second->addWidget(AnimSelectComboBox);
-    // The path, bone and transposition tools are inserted here.
-    PathToolsBox = new QWidget(content);
-    PathToolsBox->setObjectName(QStringLiteral("PathToolsBox"));
-    auto* tools = new QHBoxLayout(PathToolsBox);
-    tools->setContentsMargins(0, 0, 0, 0);
-    PathTools = new TKeyFramePathTools(document_, PathToolsBox);
-    PathTools->SetKeyframeEditor(&document_.Keyframes);
-    tools->addWidget(PathTools);
-    // Generated or transposed keyframes: the grid takes the new columns and shows the current one again.
-    connect(PathTools, &TKeyFramePathTools::PathKeyframesCreated, this, [this](int columns) {
-        document_.State.KeyFrameColCount = columns;
-        document_.Keyframes.Refresh();
-        document_.Edited();
-        Reload();
-    });
-    connect(PathTools, &TKeyFramePathTools::KeyframesTransposed, this, [this] {
-        document_.Keyframes.ApplySelected();
-        document_.Edited();
-        Reload();
-    });
-    second->addStretch(1);
-    column->addLayout(second);
-    // A row of their own keeps the panel within a narrow dock.
-    column->addWidget(PathToolsBox);
-
-    CreateGrids(content);
-    column->addWidget(KeyframeScrollBox);
-    column->addStretch(1);
-    // A narrow dock area scrolls the panel instead of being widened by it.
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("KeyFrameScroll"));
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidget(content);
-    setWidget(scroll);
-
+void TKeyFrameForm::ConnectControls() {
     SkeltonSpeedButton->setChecked(document_.State.SkeltonDown);
     LinkSpeedButton->setChecked(document_.State.LinkDown);
 

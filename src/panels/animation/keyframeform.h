@@ -59,6 +59,8 @@ public:
 
 private:
     void CreateControls();
+    void CreateKeyframeButtons(QWidget* content);
+    void ConnectControls();
     void CreateGrids(QWidget* parent);
     void CreatePopupMenu();
 

@@ -150,78 +150,9 @@ QWidget* TPropertyForm::BuildSinglePage() {
     page->setObjectName(QStringLiteral("SinglePage"));
     auto* column = new QVBoxLayout(page);
 
-    auto* names = new QGridLayout;
-    NameEdit = new QLineEdit(page);
-    NameEdit->setObjectName(QStringLiteral("NameEdit"));
-    NameEdit->setReadOnly(true);
-    NameButton = new QPushButton(QStringLiteral("Név megváltoztatása"), page);
-    NameButton->setObjectName(QStringLiteral("NameButton"));
-    FileNameEdit = new QLineEdit(page);
-    FileNameEdit->setObjectName(QStringLiteral("FileNameEdit"));
-    FileNameEdit->setReadOnly(true);
-    FileNameButton = new QPushButton(QStringLiteral("Fájlnév megváltoztatása"), page);
-    FileNameButton->setObjectName(QStringLiteral("FileNameButton"));
-    // The names change only through their buttons: the fields look like the
-    // labels they are (no white field to type into), the button beside each.
-    for (QLineEdit* field : {NameEdit, FileNameEdit}) {
-        field->setFrame(false);
-        field->setBackgroundRole(QPalette::Window);
-        field->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"));
-        field->setFocusPolicy(Qt::ClickFocus); // the text can still be selected and copied
-    }
-    names->addWidget(new QLabel(QStringLiteral("Name:"), page), 0, 0);
-    names->addWidget(NameEdit, 0, 1);
-    names->addWidget(NameButton, 0, 2);
-    names->addWidget(new QLabel(QStringLiteral("FileName:"), page), 1, 0);
-    names->addWidget(FileNameEdit, 1, 1);
-    names->addWidget(FileNameButton, 1, 2);
-    names->setColumnStretch(1, 1);
-    column->addLayout(names);
-
-    QGroupBox* position = Box(QStringLiteral("   Position   "), page);
-    XSpinEdit = NumberField(QStringLiteral("XSpinEdit"), position, true, lo, hi);
-    YSpinEdit = NumberField(QStringLiteral("YSpinEdit"), position, true, lo, hi);
-    WSpinEdit = NumberField(QStringLiteral("WSpinEdit"), position, true, lo, hi);
-    HSpinEdit = NumberField(QStringLiteral("HSpinEdit"), position, true, lo, hi);
-    WPercentSpinEdit = NumberField(QStringLiteral("WPercentSpinEdit"), position, true, lo, hi);
-    HPercentSpinEdit = NumberField(QStringLiteral("HPercentSpinEdit"), position, true, lo, hi);
-    AddRow(position, 0, 0, QStringLiteral("X:"), XSpinEdit);
-    AddRow(position, 0, 2, QStringLiteral("Y:"), YSpinEdit);
-    AddRow(position, 1, 0, QStringLiteral("W:"), WSpinEdit);
-    AddRow(position, 1, 2, QStringLiteral("H:"), HSpinEdit);
-    AddRow(position, 2, 0, QStringLiteral("%"), WPercentSpinEdit);
-    AddRow(position, 2, 2, QStringLiteral("%"), HPercentSpinEdit);
-    auto* modes = new QHBoxLayout;
-    AranyRadioButton = Radio(QStringLiteral("AranyRadioButton"), QStringLiteral("Arány"), position);
-    InverzRadioButton = Radio(QStringLiteral("InverzRadioButton"), QStringLiteral("Inverz"), position);
-    NormalRadioButton = Radio(QStringLiteral("NormalRadioButton"), QStringLiteral("Normál"), position);
-    AranyRadioButton->setChecked(true);
-    for (QRadioButton* r : {AranyRadioButton, InverzRadioButton, NormalRadioButton})
-        modes->addWidget(r);
-    static_cast<QGridLayout*>(position->layout())->addLayout(modes, 3, 0, 1, 4);
-    SetRatioButton = new QPushButton(QStringLiteral("Beállítja a méretarányt"), position);
-    SetRatioButton->setObjectName(QStringLiteral("SetRatioButton"));
-    TakeRatioButton = new QPushButton(QStringLiteral("Felveszi a méretarányt"), position);
-    TakeRatioButton->setObjectName(QStringLiteral("TakeRatioButton"));
-    static_cast<QGridLayout*>(position->layout())->addWidget(SetRatioButton, 4, 0, 1, 4);
-    static_cast<QGridLayout*>(position->layout())->addWidget(TakeRatioButton, 5, 0, 1, 4);
-    column->addWidget(position);
-
-    QGroupBox* origo = Box(QStringLiteral("   Origo   "), page);
-    OrigoXSpinEdit = NumberField(QStringLiteral("OrigoXSpinEdit"), origo, true, lo, hi);
-    OrigoYSpinEdit = NumberField(QStringLiteral("OrigoYSpinEdit"), origo, true, lo, hi);
-    AddRow(origo, 0, 0, QStringLiteral("X:"), OrigoXSpinEdit);
-    AddRow(origo, 1, 0, QStringLiteral("Y:"), OrigoYSpinEdit);
-    OrigoButton = new QPushButton(QStringLiteral("Origó beállítása"), origo);
-    OrigoButton->setObjectName(QStringLiteral("OrigoButton"));
-    static_cast<QGridLayout*>(origo->layout())->addWidget(OrigoButton, 2, 0, 1, 2);
-    OrigoImage = new QLabel(origo);
-    OrigoImage->setObjectName(QStringLiteral("OrigoImage"));
-    OrigoImage->setPixmap(OrigoPicture());
-    OrigoImage->setFixedSize(64, 64);
-    OrigoImage->installEventFilter(this);
-    static_cast<QGridLayout*>(origo->layout())->addWidget(OrigoImage, 0, 2, 3, 1);
-    column->addWidget(origo);
+    column->addLayout(BuildNameRows(page));
+    column->addWidget(BuildPositionBox(page));
+    column->addWidget(BuildOrigoBox(page));
 
     QGroupBox* rotate = Box(QStringLiteral("   Rotate   "), page);
     DegSpinEdit = NumberField(QStringLiteral("DegSpinEdit"), rotate, true, lo, hi);
@@ -256,6 +187,95 @@ QWidget* TPropertyForm::BuildSinglePage() {
     column->addWidget(parentBox);
     column->addStretch(1);
 
+    ConnectSinglePage();
+    return page;
+}
+
+QGridLayout* TPropertyForm::BuildNameRows(QWidget* page) {
+    auto* names = new QGridLayout;
+    NameEdit = new QLineEdit(page);
+    NameEdit->setObjectName(QStringLiteral("NameEdit"));
+    NameEdit->setReadOnly(true);
+    NameButton = new QPushButton(QStringLiteral("Név megváltoztatása"), page);
+    NameButton->setObjectName(QStringLiteral("NameButton"));
+    FileNameEdit = new QLineEdit(page);
+    FileNameEdit->setObjectName(QStringLiteral("FileNameEdit"));
+    FileNameEdit->setReadOnly(true);
+    FileNameButton = new QPushButton(QStringLiteral("Fájlnév megváltoztatása"), page);
+    FileNameButton->setObjectName(QStringLiteral("FileNameButton"));
+    // The names change only through their buttons: the fields look like the
+    // labels they are (no white field to type into), the button beside each.
+    for (QLineEdit* field : {NameEdit, FileNameEdit}) {
+        field->setFrame(false);
+        field->setBackgroundRole(QPalette::Window);
+        field->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"));
+        field->setFocusPolicy(Qt::ClickFocus); // the text can still be selected and copied
+    }
+    names->addWidget(new QLabel(QStringLiteral("Name:"), page), 0, 0);
+    names->addWidget(NameEdit, 0, 1);
+    names->addWidget(NameButton, 0, 2);
+    names->addWidget(new QLabel(QStringLiteral("FileName:"), page), 1, 0);
+    names->addWidget(FileNameEdit, 1, 1);
+    names->addWidget(FileNameButton, 1, 2);
+    names->setColumnStretch(1, 1);
+
+    return names;
+}
+
+QGroupBox* TPropertyForm::BuildPositionBox(QWidget* page) {
+    constexpr int lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
+    QGroupBox* position = Box(QStringLiteral("   Position   "), page);
+    XSpinEdit = NumberField(QStringLiteral("XSpinEdit"), position, true, lo, hi);
+    YSpinEdit = NumberField(QStringLiteral("YSpinEdit"), position, true, lo, hi);
+    WSpinEdit = NumberField(QStringLiteral("WSpinEdit"), position, true, lo, hi);
+    HSpinEdit = NumberField(QStringLiteral("HSpinEdit"), position, true, lo, hi);
+    WPercentSpinEdit = NumberField(QStringLiteral("WPercentSpinEdit"), position, true, lo, hi);
+    HPercentSpinEdit = NumberField(QStringLiteral("HPercentSpinEdit"), position, true, lo, hi);
+    AddRow(position, 0, 0, QStringLiteral("X:"), XSpinEdit);
+    AddRow(position, 0, 2, QStringLiteral("Y:"), YSpinEdit);
+    AddRow(position, 1, 0, QStringLiteral("W:"), WSpinEdit);
+    AddRow(position, 1, 2, QStringLiteral("H:"), HSpinEdit);
+    AddRow(position, 2, 0, QStringLiteral("%"), WPercentSpinEdit);
+    AddRow(position, 2, 2, QStringLiteral("%"), HPercentSpinEdit);
+    auto* modes = new QHBoxLayout;
+    AranyRadioButton = Radio(QStringLiteral("AranyRadioButton"), QStringLiteral("Arány"), position);
+    InverzRadioButton = Radio(QStringLiteral("InverzRadioButton"), QStringLiteral("Inverz"), position);
+    NormalRadioButton = Radio(QStringLiteral("NormalRadioButton"), QStringLiteral("Normál"), position);
+    AranyRadioButton->setChecked(true);
+    for (QRadioButton* r : {AranyRadioButton, InverzRadioButton, NormalRadioButton})
+        modes->addWidget(r);
+    static_cast<QGridLayout*>(position->layout())->addLayout(modes, 3, 0, 1, 4);
+    SetRatioButton = new QPushButton(QStringLiteral("Beállítja a méretarányt"), position);
+    SetRatioButton->setObjectName(QStringLiteral("SetRatioButton"));
+    TakeRatioButton = new QPushButton(QStringLiteral("Felveszi a méretarányt"), position);
+    TakeRatioButton->setObjectName(QStringLiteral("TakeRatioButton"));
+    static_cast<QGridLayout*>(position->layout())->addWidget(SetRatioButton, 4, 0, 1, 4);
+    static_cast<QGridLayout*>(position->layout())->addWidget(TakeRatioButton, 5, 0, 1, 4);
+
+    return position;
+}
+
+QGroupBox* TPropertyForm::BuildOrigoBox(QWidget* page) {
+    constexpr int lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
+    QGroupBox* origo = Box(QStringLiteral("   Origo   "), page);
+    OrigoXSpinEdit = NumberField(QStringLiteral("OrigoXSpinEdit"), origo, true, lo, hi);
+    OrigoYSpinEdit = NumberField(QStringLiteral("OrigoYSpinEdit"), origo, true, lo, hi);
+    AddRow(origo, 0, 0, QStringLiteral("X:"), OrigoXSpinEdit);
+    AddRow(origo, 1, 0, QStringLiteral("Y:"), OrigoYSpinEdit);
+    OrigoButton = new QPushButton(QStringLiteral("Origó beállítása"), origo);
+    OrigoButton->setObjectName(QStringLiteral("OrigoButton"));
+    static_cast<QGridLayout*>(origo->layout())->addWidget(OrigoButton, 2, 0, 1, 2);
+    OrigoImage = new QLabel(origo);
+    OrigoImage->setObjectName(QStringLiteral("OrigoImage"));
+    OrigoImage->setPixmap(OrigoPicture());
+    OrigoImage->setFixedSize(64, 64);
+    OrigoImage->installEventFilter(this);
+    static_cast<QGridLayout*>(origo->layout())->addWidget(OrigoImage, 0, 2, 3, 1);
+
+    return origo;
+}
+
+void TPropertyForm::ConnectSinglePage() {
     using F = TInspectorField;
     singleFields_ = {{XSpinEdit, F::X},
                      {YSpinEdit, F::Y},
@@ -292,7 +312,6 @@ QWidget* TPropertyForm::BuildSinglePage() {
     });
     connect(OrigoButton, &QPushButton::clicked, this,
             [this] { Run(OrigoButton, [this] { return inspector_.OriginFromCommonOrigin(); }); });
-    return page;
 }
 
 QWidget* TPropertyForm::BuildMultiPage() {

@@ -6,6 +6,8 @@
 #include <map>
 
 class QCheckBox;
+class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -57,6 +59,11 @@ protected:
 
 private:
     QWidget* BuildSinglePage();
+    QGridLayout* BuildNameRows(QWidget* page);
+    QGroupBox* BuildPositionBox(QWidget* page);
+    QGroupBox* BuildOrigoBox(QWidget* page);
+    // The single page's fields and buttons to the inspector.
+    void ConnectSinglePage();
     QWidget* BuildMultiPage();
     QSpinBox* NumberField(const QString& name, QWidget* parent, bool shiftSteps, int min, int max);
     void SingleFieldChanged(QSpinBox* field, int value);
