@@ -290,23 +290,7 @@ void TCanvasInteraction::MouseMove(TShiftState shift, int32_t windowX, int32_t w
     Status = PositionStatus();
     StatusRed = false;
 
-    // Panning. Scrolling moves the canvas under the pointer, so the event
-    // after a pan is not taken as another one.
-    if (Exactly(shift, ssMiddle) && !JustPanned) {
-        if (ScrollBy) ScrollBy(ex - PointerX, ey - PointerY);
-        JustPanned = true;
-        return;
-    }
-    if (Exactly(shift, ssCtrl | ssMiddle) && !JustPanned) {
-        const int32_t maxX = std::max(0, PanelWidth - state_.TargetWidth);
-        const int32_t maxY = std::max(0, PanelHeight - state_.TargetHeight);
-        state_.FrameOffsetX = Clamp(state_.FrameOffsetX + PointerX - ex, 0, maxX);
-        state_.FrameOffsetY = Clamp(state_.FrameOffsetY + PointerY - ey, 0, maxY);
-        if (ApplyResolution) ApplyResolution();
-        JustPanned = true;
-        return;
-    }
-    JustPanned = false;
+    if (Pan(shift, ex, ey)) return;
 
     if (state_.SelectModeDown) {
         Zone = 0;
@@ -320,6 +304,51 @@ void TCanvasInteraction::MouseMove(TShiftState shift, int32_t windowX, int32_t w
     if (Zone == 0 && scene.SelectedCount > 0 && !state_.SelectionBounds.IsEmpty())
         Zone = ZoneAt(windowX, windowY);
 
+    const TShiftState effective = ZoneCursor(shift);
+    if (scene.SelectedCount > 0 && ToolPointAt(PointerX, PointerY) != 0) Cursor = TCanvasCursor::HandPoint;
+
+    if (LeftDown && !scene.Playing) {
+        Status += QStringLiteral("\tw:%1, h:%2, a:%3")
+                      .arg(PointerX - DownX)
+                      .arg(PointerY - DownY)
+                      .arg(RoundI(TurnedAngle));
+        StatusRed = std::abs(TurnedAngle) > 360;
+        if (state_.ToolMode == TToolMode::Transpose) {
+            const TToolPoint& p = state_.ToolPoint(1);
+            const TToolPoint& o = state_.ToolPoint(-1);
+            Status += QStringLiteral("\tdx:%1, dy:%2").arg(FormatNumber(p.X - o.X), FormatNumber(p.Y - o.Y));
+        }
+        if (state_.GrabbedPoint != 0)
+            DragToolPoint(effective);
+        else
+            DragSelection(shift, effective);
+    }
+
+    if (Redraw) Redraw();
+}
+
+bool TCanvasInteraction::Pan(TShiftState shift, int32_t lastX, int32_t lastY) {
+    // Scrolling moves the canvas under the pointer, so the event after a pan
+    // is not taken as another one.
+    if (Exactly(shift, ssMiddle) && !JustPanned) {
+        if (ScrollBy) ScrollBy(lastX - PointerX, lastY - PointerY);
+        JustPanned = true;
+        return true;
+    }
+    if (Exactly(shift, ssCtrl | ssMiddle) && !JustPanned) {
+        const int32_t maxX = std::max(0, PanelWidth - state_.TargetWidth);
+        const int32_t maxY = std::max(0, PanelHeight - state_.TargetHeight);
+        state_.FrameOffsetX = Clamp(state_.FrameOffsetX + PointerX - lastX, 0, maxX);
+        state_.FrameOffsetY = Clamp(state_.FrameOffsetY + PointerY - lastY, 0, maxY);
+        if (ApplyResolution) ApplyResolution();
+        JustPanned = true;
+        return true;
+    }
+    JustPanned = false;
+    return false;
+}
+
+TShiftState TCanvasInteraction::ZoneCursor(TShiftState shift) {
     TShiftState effective = shift;
     Cursor = TCanvasCursor::Default;
     if (Zone & zoneInside) {
@@ -346,26 +375,7 @@ void TCanvasInteraction::MouseMove(TShiftState shift, int32_t windowX, int32_t w
             effective = ssAlt | ssLeft;
         }
     }
-    if (scene.SelectedCount > 0 && ToolPointAt(PointerX, PointerY) != 0) Cursor = TCanvasCursor::HandPoint;
-
-    if (LeftDown && !scene.Playing) {
-        Status += QStringLiteral("\tw:%1, h:%2, a:%3")
-                      .arg(PointerX - DownX)
-                      .arg(PointerY - DownY)
-                      .arg(RoundI(TurnedAngle));
-        StatusRed = std::abs(TurnedAngle) > 360;
-        if (state_.ToolMode == TToolMode::Transpose) {
-            const TToolPoint& p = state_.ToolPoint(1);
-            const TToolPoint& o = state_.ToolPoint(-1);
-            Status += QStringLiteral("\tdx:%1, dy:%2").arg(FormatNumber(p.X - o.X), FormatNumber(p.Y - o.Y));
-        }
-        if (state_.GrabbedPoint != 0)
-            DragToolPoint(effective);
-        else
-            DragSelection(shift, effective);
-    }
-
-    if (Redraw) Redraw();
+    return effective;
 }
 
 void TCanvasInteraction::DragToolPoint(TShiftState effective) {

@@ -106,6 +106,10 @@ private:
     // A click during full play: picks the touchable layer under the pointer and touches it.
     void TouchAt(TShiftState shift, int32_t windowX, int32_t windowY, int32_t rememberedCount);
     void DragSelection(TShiftState shift, TShiftState effective);
+    // Middle-button panning of the scroll box, Ctrl+middle of the frame; true when it panned.
+    bool Pan(TShiftState shift, int32_t lastX, int32_t lastY);
+    // The zone and cursor under the pointer; the shift state a handle's drag acts with.
+    TShiftState ZoneCursor(TShiftState shift);
     void DragToolPoint(TShiftState effective);
     // Returns the layer the walk stopped at, or null.
     const TImagesItem* PickLayers(TShiftState shift, int32_t windowX, int32_t windowY);
