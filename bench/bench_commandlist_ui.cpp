@@ -9,6 +9,8 @@
 #include "model/scripteddialogs.h"
 #include "panels/animation/commandlistmodel.h"
 
+#include "generator/cpuclock.h"
+
 #include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
@@ -18,19 +20,13 @@
 #include <vector>
 
 using namespace velkon;
+using bench::CpuMs;
 
 namespace {
 
 constexpr int TrackLength = 10000;
 constexpr int Rounds = 31;
 
-// CPU time of this thread in ms: the machine is shared, so wall time mostly
-// measures the neighbours.
-double CpuMs() {
-    timespec t;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
 
 // The median CPU time of f over the rounds; prepare runs untimed before each.
 template <class F, class P = void (*)()> double Median(F&& f, P&& prepare = [] {}) {

@@ -1,6 +1,7 @@
 // Debugger grid on a large scene: the grid for a layer that starts 500 others,
 // next to one bare pass over the commands of the layers the grid shows.
 #include "edit/debuggergrid.h"
+#include "generator/cpuclock.h"
 #include "generator/generator.h"
 #include "model/commanddesc.h"
 #include "model/scene.h"
@@ -13,6 +14,7 @@
 #include <vector>
 
 using namespace velkon;
+using bench::CpuMs;
 
 namespace {
 
@@ -21,13 +23,6 @@ constexpr int kCommands = 120000;
 constexpr int kStarted = 500;
 constexpr int kRounds = 7;
 
-// CPU time of this thread in ms: the machine is shared, so wall time mostly
-// measures the neighbours.
-double CpuMs() {
-    timespec t;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
 
 } // namespace
 

@@ -3,6 +3,7 @@
 // the same turn over the same layers.
 #include "edit/editorstate.h"
 #include "edit/inspector.h"
+#include "generator/cpuclock.h"
 #include "generator/generator.h"
 #include "model/scene.h"
 
@@ -13,19 +14,13 @@
 #include <numbers>
 
 using namespace velkon;
+using bench::CpuMs;
 
 namespace {
 
 constexpr int kLayers = 2000;
 constexpr int kRounds = 200;
 
-// CPU time of this thread in ms: the machine is shared, so wall time mostly
-// measures the neighbours.
-double CpuMs() {
-    timespec t;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
 
 // The turn itself: from each layer's base, about (ox, oy), by r degrees.
 void BareTurn(TScene& scene, double ox, double oy, double r) {

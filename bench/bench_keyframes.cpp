@@ -9,6 +9,8 @@
 #include "model/scene.h"
 #include "model/scripteddialogs.h"
 
+#include "generator/cpuclock.h"
+
 #include <QString>
 
 #include <algorithm>
@@ -18,6 +20,7 @@
 #include <vector>
 
 using namespace velkon;
+using bench::CpuMs;
 
 namespace {
 
@@ -25,13 +28,6 @@ constexpr int kMembers = 200;
 constexpr int kKeyframes = 10;
 constexpr int kRounds = 301;
 
-// CPU time of this thread in ms: the machine is shared, so wall time mostly
-// measures the neighbours.
-double CpuMs() {
-    timespec t;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
 
 double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());

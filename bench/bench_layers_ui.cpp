@@ -7,6 +7,7 @@
 #include "edit/layerlist.h"
 #include "edit/layerops.h"
 #include "editor/velkonapplication.h"
+#include "generator/cpuclock.h"
 #include "generator/generator.h"
 #include "model/errorlog.h"
 #include "model/scene.h"
@@ -22,15 +23,10 @@
 #include <vector>
 
 using namespace velkon;
+using bench::CpuMs;
 
 namespace {
 
-// CPU time of this thread: the machine is shared, wall time measures the neighbours.
-double CpuMs() {
-    timespec t;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
 
 template <class F> double Best(int rounds, F&& f) {
     double best = 1e18;

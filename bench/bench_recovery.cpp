@@ -5,6 +5,7 @@
 #include "edit/editorstate.h"
 #include "edit/recoverykeeper.h"
 #include "edit/undobuffer.h"
+#include "generator/cpuclock.h"
 #include "generator/generator.h"
 #include "model/errorlog.h"
 #include "model/scene.h"
@@ -20,19 +21,13 @@
 #include <vector>
 
 using namespace velkon;
+using bench::CpuMs;
 
 namespace {
 
 constexpr int kLayers = 2000;
 constexpr int kCommands = 120000;
 
-// CPU time of this thread in ms: the machine is shared, and the writing
-// thread's work is not the UI thread's.
-double CpuMs() {
-    timespec t;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
 
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "edit/undobuffer.h"
 #include "model/errorlog.h"
 #include "model/scripteddialogs.h"
+#include "generator/cpuclock.h"
 #include "generator/generator.h"
 #include "model/scene.h"
 
@@ -19,6 +20,7 @@
 #include <vector>
 
 using namespace velkon;
+using bench::CpuMs;
 
 namespace {
 
@@ -29,13 +31,6 @@ size_t HeapInUse() {
     return mallinfo2().uordblks;
 }
 
-// CPU time of this thread in ms: the machine is shared, so wall time mostly
-// measures the neighbours.
-double CpuMs() {
-    timespec t;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
 
 } // namespace
 

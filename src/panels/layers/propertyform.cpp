@@ -30,6 +30,9 @@ namespace velkon {
 
 namespace {
 
+// The range of the fields that take any whole number.
+constexpr int lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
+
 // A spin edit whose arrows step by 10 while Shift alone is held.
 class TShiftSpinBox : public QSpinBox {
 public:
@@ -145,7 +148,6 @@ QSpinBox* TPropertyForm::NumberField(const QString& name, QWidget* parent, bool 
 }
 
 QWidget* TPropertyForm::BuildSinglePage() {
-    constexpr int lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("SinglePage"));
     auto* column = new QVBoxLayout(page);
@@ -223,7 +225,6 @@ QGridLayout* TPropertyForm::BuildNameRows(QWidget* page) {
 }
 
 QGroupBox* TPropertyForm::BuildPositionBox(QWidget* page) {
-    constexpr int lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
     QGroupBox* position = Box(QStringLiteral("   Position   "), page);
     XSpinEdit = NumberField(QStringLiteral("XSpinEdit"), position, true, lo, hi);
     YSpinEdit = NumberField(QStringLiteral("YSpinEdit"), position, true, lo, hi);
@@ -256,7 +257,6 @@ QGroupBox* TPropertyForm::BuildPositionBox(QWidget* page) {
 }
 
 QGroupBox* TPropertyForm::BuildOrigoBox(QWidget* page) {
-    constexpr int lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
     QGroupBox* origo = Box(QStringLiteral("   Origo   "), page);
     OrigoXSpinEdit = NumberField(QStringLiteral("OrigoXSpinEdit"), origo, true, lo, hi);
     OrigoYSpinEdit = NumberField(QStringLiteral("OrigoYSpinEdit"), origo, true, lo, hi);
@@ -315,7 +315,6 @@ void TPropertyForm::ConnectSinglePage() {
 }
 
 QWidget* TPropertyForm::BuildMultiPage() {
-    constexpr int lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("MultiPage"));
     auto* column = new QVBoxLayout(page);
