@@ -1,8 +1,6 @@
 #include "engine/simulation.h"
 
-#include "engine/clock.h"
-#include "engine/playback.h"
-#include "engine/player.h"
+#include "engine/virtualplay.h"
 #include "model/errorlog.h"
 #include "model/filesitem.h"
 #include "model/scene.h"
@@ -155,17 +153,8 @@ int TSimulation::Main(const QStringList& args, const TLoader& loader, QTextStrea
 TSimulation::TSimulation(TScene& scene, const TSimulationOptions& options) : scene_(scene), options_(options) {}
 
 QString TSimulation::CheckNames() const {
-    QStringList missing;
-    for (const QString& name : options_.Preview)
-        if (!scene_.Layers.Find(name))
-            missing << name;
-    for (const auto& touch : options_.Touches)
-        if (!scene_.Layers.Find(touch.first))
-            missing << touch.first;
-    if (missing.isEmpty())
-        return {};
-    missing.removeDuplicates();
-    return QStringLiteral("no such layer: %1").arg(missing.join(QStringLiteral(", ")));
+    const QString missing = TVirtualPlay(scene_, PlayOptions(options_)).CheckNames();
+    return missing.isEmpty() ? QString() : QStringLiteral("no such layer: %1").arg(missing);
 }
 
 QString TSimulation::StateLine(int32_t time, const TImagesItem& layer) {
@@ -178,58 +167,31 @@ QString TSimulation::StateLine(int32_t time, const TImagesItem& layer) {
 }
 
 void TSimulation::Run(QTextStream& out, QTextStream& err) {
-    scene_.Random.Seed(options_.Seed);
-    scene_.TimeScale = options_.TimeScale;
-    scene_.Clock = {};
-    TManualClock clock;
-    TPlayer player(scene_, clock);
-    TPlayback playback(scene_, player);
-    playback.AutoStop = options_.AutoStop;
-    int32_t now = 0;
-    const auto report = [&](const QString& message) { err << now << " error: " << message << "\n"; };
-    player.OnError = report;
-    playback.OnError = report;
+    TVirtualPlay play(scene_, PlayOptions(options_));
+    play.OnError = [&](int32_t time, const QString& message) { err << time << " error: " << message << "\n"; };
     if (options_.Events)
-        player.OnEvent = [&](const QString& kind, const QString& name) { out << now << " " << kind << " " << name << "\n"; };
-
-    const auto touchAt = [&](int32_t time) {
-        for (const auto& [name, at] : options_.Touches)
-            if (at == time)
-                if (TImagesItem* layer = scene_.Layers.Find(name))
-                    playback.Touch(*layer);
-    };
-    const auto print = [&](int32_t time) {
+        play.Player().OnEvent = [&](const QString& kind, const QString& name) {
+            out << play.Now() << " " << kind << " " << name << "\n";
+        };
+    play.Start();
+    for (int32_t time : options_.At) {
+        play.AdvanceTo(time);
         for (int i = 0; i < scene_.Layers.Count(); ++i)
             out << StateLine(time, *scene_.Layers.At(i)) << "\n";
-    };
-
-    if (!options_.Preview.isEmpty()) {
-        for (int i = 0; i < scene_.Layers.Count(); ++i) {
-            TImagesItem& layer = *scene_.Layers.At(i);
-            layer.Selected = options_.Preview.contains(layer.Name, Qt::CaseInsensitive);
-        }
-        playback.Start(false);
-    } else {
-        playback.Start(true);
-    }
-    touchAt(0);
-    int next = 0;
-    if (!options_.At.isEmpty() && options_.At.first() == 0) {
-        print(0);
-        ++next;
-    }
-    for (int64_t k = 1; next < options_.At.size(); ++k) {
-        now = static_cast<int32_t>(k * options_.Step);
-        touchAt(now);
-        clock.Set(now);
-        playback.CheckAutoStop(player.Tick());
-        if (now == options_.At[next]) {
-            print(now);
-            ++next;
-        }
     }
     out.flush();
     err.flush();
+}
+
+TVirtualPlayOptions TSimulation::PlayOptions(const TSimulationOptions& options) {
+    TVirtualPlayOptions play;
+    play.Step = options.Step;
+    play.Seed = options.Seed;
+    play.TimeScale = options.TimeScale;
+    play.Touches = options.Touches;
+    play.Preview = options.Preview;
+    play.AutoStop = options.AutoStop;
+    return play;
 }
 
 } // namespace velkon

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/virtualplay.h"
+
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -49,6 +51,8 @@ public:
 
     // "T NAME x=.. y=.. w=.. h=.. a=.. f=.. v=.. flip=.. file=.."
     static QString StateLine(int32_t time, const TImagesItem& layer);
+    // The virtual playback the options ask for.
+    static TVirtualPlayOptions PlayOptions(const TSimulationOptions& options);
 
 private:
     TScene& scene_;
