@@ -41,7 +41,7 @@ void TVelkonApplication::ReportCurrentException(QObject* sender) {
     } catch (const std::exception& e) {
         message = QString::fromUtf8(e.what());
     } catch (...) {
-        message = QStringLiteral("Ismeretlen hiba");
+        message = tr("Ismeretlen hiba");
     }
     ReportException(sender, message);
 }
