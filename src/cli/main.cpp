@@ -6,6 +6,7 @@
 #include "model/errorlog.h"
 #include "model/scene.h"
 #include "model/velkonerror.h"
+#include "project/language.h"
 #include "project/packexport.h"
 #include "project/projectfile.h"
 
@@ -139,6 +140,8 @@ int Usage(QTextStream& err) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    // The command line speaks the language of its environment (LANGUAGE, LC_ALL, LANG).
+    InstallTranslators(app, CommandLineLanguage());
     QTextStream out(stdout);
     QTextStream err(stderr);
     const QStringList args = QCoreApplication::arguments().mid(1);

@@ -12,6 +12,7 @@
 #include "project/safewrite.h"
 #include "project/windows1250.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -165,7 +166,7 @@ void ReadFiles(TScene& scene, const TIniFile& ini, const QString& dir, const QHa
             if (check.Ok())
                 SceneSounds(scene).Load(path, item->Sound); // a bad header still leaves the item usable
             else if (check.Status == TFileRead::missing)
-                log.Add(QStringLiteral("Nincs meg a fájl: ") + path);
+                log.Add(QCoreApplication::translate("ProjectFile", "Nincs meg a fájl: %1").arg(path));
             else
                 log.Add(QStringLiteral("Hibás hang fájl: ") + path + QStringLiteral(" (") + check.Error +
                         QLatin1Char(')'));
