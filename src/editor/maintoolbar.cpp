@@ -7,7 +7,9 @@
 #include "editor/uihelpers.h"
 #include "editor/ujdonsagform.h"
 #include "model/dialogs.h"
+#include "project/language.h"
 
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
@@ -55,6 +57,18 @@ TMainToolBar::TMainToolBar(TEditorDocument& document, QWidget* parent)
     InfoMenu = new QMenu(InfoSpeedButton);
     InfoMenu->setObjectName(QStringLiteral("InfoMenu"));
     InfoSpeedButton->setMenu(InfoMenu);
+    // In both languages: whoever cannot read the one on show finds it.
+    LanguageMenu = new QMenu(QStringLiteral("Nyelv / Language"), InfoMenu);
+    LanguageMenu->setObjectName(QStringLiteral("LanguageMenu"));
+    HungarianAction = LanguageMenu->addAction(QStringLiteral("Magyar"));
+    HungarianAction->setObjectName(QStringLiteral("HungarianAction"));
+    EnglishAction = LanguageMenu->addAction(QStringLiteral("English"));
+    EnglishAction->setObjectName(QStringLiteral("EnglishAction"));
+    auto* languages = new QActionGroup(LanguageMenu);
+    for (QAction* a : {HungarianAction, EnglishAction}) {
+        a->setCheckable(true);
+        languages->addAction(a);
+    }
     InfoSpeedButton->setPopupMode(QToolButton::MenuButtonPopup);
     // The Open button still asks for a file; its arrow lists the recent projects.
     RecentMenu = new QMenu(tr("Legutóbbi projektek"), OpenSpeedButton);
@@ -130,6 +144,15 @@ void TMainToolBar::ConnectControls() {
     On(InfoSpeedButton, &QToolButton::clicked, this, openChangeLog);
     On(InfoMenu->addAction(tr("Fejlesztési napló")), &QAction::triggered, this, openChangeLog);
     On(InfoMenu->addAction(tr("Súgó")), &QAction::triggered, this, openHelp);
+    InfoMenu->addSeparator();
+    InfoMenu->addMenu(LanguageMenu);
+    // The check mark shows the language of the next start: the stored choice, else the system's.
+    On(LanguageMenu, &QMenu::aboutToShow, this, [this] {
+        const bool english = EditorLanguage(document_.Places) == TLanguage::English;
+        (english ? EnglishAction : HungarianAction)->setChecked(true);
+    });
+    On(HungarianAction, &QAction::triggered, this, [this] { ChooseLanguage(TLanguage::Hungarian); });
+    On(EnglishAction, &QAction::triggered, this, [this] { ChooseLanguage(TLanguage::English); });
     On(HelpSpeedButton, &QToolButton::clicked, this, openHelp);
     On(RecentMenu, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
     On(ResComboBox, &QComboBox::activated, this, [this, &scene] {
@@ -205,6 +228,14 @@ void TMainToolBar::FillRecentMenu() {
         item->setToolTip(path);
         On(item, &QAction::triggered, this, [this, path] { document_.OpenRecentProject(path); });
     }
+}
+
+void TMainToolBar::ChooseLanguage(TLanguage language) {
+    StoreLanguage(document_.Places, language);
+    // Every window is built in one language; the new one takes over when they are built anew.
+    document_.Dialogs().Message(QStringLiteral("A választott nyelv a program következő indításakor lép életbe.\n"
+                                               "The chosen language takes effect the next time the program "
+                                               "starts."));
 }
 
 void TMainToolBar::ChooseColour(uint32_t& colour, const QString& caption) {
