@@ -1,6 +1,5 @@
 #include "project/language.h"
 
-#include "edit/layoutsettings.h"
 #include "project/inifile.h"
 #include "project/settingsplaces.h"
 
@@ -13,6 +12,8 @@ namespace velkon {
 
 namespace {
 
+// The editor's own settings file, beside the screen layout's section.
+constexpr const char* kSettingsFile = "VelkonEditor.ini";
 constexpr const char* kOptionsSection = "Options";
 constexpr const char* kLanguageKey = "Language";
 
@@ -58,16 +59,18 @@ TLanguage CommandLineLanguage() {
 
 QString ReadStoredLanguage(const TSettingsPlaces& places) {
     TIniFile ini;
-    if (!ini.LoadFromFile(places.SettingsFile(QString::fromLatin1(TLayoutSettings::ScreenFile))))
+    if (!ini.LoadFromFile(places.SettingsFile(QString::fromLatin1(kSettingsFile))))
         return {};
     return ini.ReadString(QString::fromLatin1(kOptionsSection), QString::fromLatin1(kLanguageKey), QString())
         .trimmed();
 }
 
 void StoreLanguage(const TSettingsPlaces& places, TLanguage language) {
-    TLayoutSettings::WriteSection(places.SettingsFile(QString::fromLatin1(TLayoutSettings::ScreenFile)),
-                                  QString::fromLatin1(kOptionsSection),
-                                  {{QString::fromLatin1(kLanguageKey), LanguageCode(language)}});
+    const QString path = places.SettingsFile(QString::fromLatin1(kSettingsFile));
+    TIniFile ini;
+    ini.LoadFromFile(path); // a missing file is created
+    ini.WriteString(QString::fromLatin1(kOptionsSection), QString::fromLatin1(kLanguageKey), LanguageCode(language));
+    ini.SaveToFile(path);
 }
 
 TLanguage EditorLanguage(const TSettingsPlaces& places) {

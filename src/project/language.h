@@ -36,7 +36,7 @@ TLanguage CommandLineLanguage();
 // The stored choice: "VelkonEditor.ini" [Options] Language=hu|en in the
 // editor's settings folder. Empty when there is none.
 QString ReadStoredLanguage(const TSettingsPlaces& places);
-// Stores the choice, keeping every other line of the file. Throws EVelkonError
+// Stores the choice, keeping the file's other sections and keys. Throws EVelkonError
 // when the file cannot be written.
 void StoreLanguage(const TSettingsPlaces& places, TLanguage language);
 // The editor's language for this start: the stored choice, else the system's.

