@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ ccache pkg-config
-  qt6-base-dev libqt6opengl6-dev qt6-translations-l10n
+  qt6-base-dev libqt6opengl6-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
   libpng-dev libjpeg-dev zlib1g-dev libopenal-dev libopenal1
   libgl1-mesa-dri libglu1-mesa-dev
   libgtest-dev libbenchmark-dev

@@ -1,5 +1,7 @@
 #include "editor/mainform.h"
 #include "editor/velkonapplication.h"
+#include "project/language.h"
+#include "project/settingsplaces.h"
 
 #include <QIcon>
 #include <QScreen>
@@ -7,6 +9,8 @@
 int main(int argc, char** argv) {
     velkon::SetDefaultSurfaceFormat();
     velkon::TVelkonApplication app(argc, argv);
+    // The stored choice, else the system's language.
+    velkon::InstallTranslators(app, velkon::EditorLanguage(velkon::TSettingsPlaces::ForThisProgram()));
     // The launcher entry, the icon and the file types share one id; the
     // desktop matches the window to its entry by it.
     QGuiApplication::setDesktopFileName(QStringLiteral(VELKON_APP_ID));

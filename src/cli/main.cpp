@@ -6,6 +6,7 @@
 #include "model/errorlog.h"
 #include "model/scene.h"
 #include "model/velkonerror.h"
+#include "project/language.h"
 #include "project/packexport.h"
 #include "project/projectfile.h"
 
@@ -21,28 +22,37 @@ using namespace velkon;
 
 namespace {
 
-const char* const kUsage =
-    "Usage:\n"
-    "  velkon pack PROJECT.VKP OUT.VKM\n"
-    "      Loads the project and packs it to OUT.VKM as the editor's pack button does:\n"
-    "      the resource files are copied beside it and OUT.VKP is written there.\n"
-    "      The name is kept as given; .VKM is added only when it has no extension.\n"
-    "      Exit 0 when the pack was written, 1 when it (or a resource) could not be or\n"
-    "      when it would replace a project that was read only in part with that part,\n"
-    "      2 when OUT is a folder or no usable file name.\n"
-    "  velkon check PROJECT.VKP\n"
-    "      Loads the project and runs the pack's checks without writing anything\n"
-    "      (alpha and touch rectangles, file names, parameters that give no number).\n"
-    "      Exit 0 when there was nothing to report, 1 otherwise.\n"
-    "  velkon simulate PROJECT.VKP --at T1,T2,... [--step MS] [--seed N] [--timescale N]\n"
-    "                  [--touch LAYER@MS]... [--preview LAYER[,LAYER...]] [--no-autostop] [--events]\n"
-    "      Plays the project headless on a virtual clock and prints every layer's state\n"
-    "      at the given times (ms). Exit 0 when it ran, 1 when the project could not be read.\n"
+// The usage in the program's source language; the catalogue holds its English.
+const char* const kUsage = QT_TRANSLATE_NOOP(
+    "velkon",
+    "Használat:\n"
+    "  velkon pack PROJEKT.VKP CÉL.VKM\n"
+    "      Betölti a projektet, és a szerkesztő csomagolás gombjához hasonlóan elkészíti\n"
+    "      belőle a CÉL.VKM csomagot: az erőforrásfájlokat mellé másolja, és oda írja a\n"
+    "      CÉL.VKP-t is. A nevet úgy hagyja, ahogy megadták; a .VKM-et csak akkor teszi\n"
+    "      a végére, ha a névnek nincs kiterjesztése.\n"
+    "      Kilépési kód: 0, ha a csomag elkészült; 1, ha a csomag (vagy egy erőforrás)\n"
+    "      nem írható, vagy ha egy csak részben beolvasott projektet írna felül annak\n"
+    "      beolvasott részével; 2, ha a CÉL mappa, vagy nem használható fájlnév.\n"
+    "  velkon check PROJEKT.VKP\n"
+    "      Betölti a projektet, és lefuttatja a csomagolás ellenőrzéseit, de semmit nem ír\n"
+    "      (alfa- és érintési téglalapok, fájlnevek, számot nem adó paraméterek).\n"
+    "      Kilépési kód: 0, ha nem volt mit jelenteni, különben 1.\n"
+    "  velkon simulate PROJEKT.VKP --at T1,T2,... [--step MS] [--seed N] [--timescale N]\n"
+    "                  [--touch RÉTEG@MS]... [--preview RÉTEG[,RÉTEG...]] [--no-autostop] [--events]\n"
+    "      Kijelző nélkül, virtuális órával lejátssza a projektet, és kiírja minden réteg\n"
+    "      állapotát a megadott időpontokban (ms). Kilépési kód: 0, ha lefutott; 1, ha a\n"
+    "      projekt nem olvasható.\n"
     "  velkon --help\n"
-    "      Shows this text.\n"
+    "      Kiírja ezt a szöveget.\n"
     "\n"
-    "Every error-log line and every message the editor would have shown is printed\n"
-    "to standard error, oldest first, one per line. Wrong usage exits with 2.\n";
+    "A hibanapló minden sorát és minden üzenetet, amelyet a szerkesztő megjelenített\n"
+    "volna, a szabványos hibakimenetre írja, a legrégebbivel kezdve, soronként egyet.\n"
+    "Hibás használatnál a kilépési kód 2.\n");
+
+QString UsageText() {
+    return QCoreApplication::translate("velkon", kUsage);
+}
 
 // Answers the core's questions the way a user who only reads would: messages
 // are printed, questions get No, choices are cancelled.
@@ -131,7 +141,7 @@ int Check(const QString& project, QTextStream& err) {
 }
 
 int Usage(QTextStream& err) {
-    err << kUsage;
+    err << UsageText();
     return 2;
 }
 
@@ -139,6 +149,8 @@ int Usage(QTextStream& err) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    // The command line speaks the language of its environment (LANGUAGE, LC_ALL, LANG).
+    InstallTranslators(app, CommandLineLanguage());
     QTextStream out(stdout);
     QTextStream err(stderr);
     const QStringList args = QCoreApplication::arguments().mid(1);
@@ -147,7 +159,7 @@ int main(int argc, char** argv) {
     if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
         if (args.size() != 1)
             return Usage(err);
-        out << kUsage;
+        out << UsageText();
         return 0;
     }
     if (command == QLatin1String("pack"))

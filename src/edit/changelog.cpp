@@ -1,5 +1,6 @@
 #include "edit/changelog.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace velkon {
@@ -117,15 +118,16 @@ const std::vector<TChangeLogVersion>& ChangeLogVersions() {
 }
 
 QString FormatChangeLog(const std::vector<TChangeLogVersion>& versions, const QString& startDate, int width) {
-    QStringList lines{QStringLiteral("Jelek:"),
+    QStringList lines{QCoreApplication::translate("ChangeLog", "Jelek:"),
                       Dashes,
                       QString(),
-                      QStringLiteral("+ Újdonság"),
-                      QStringLiteral("x Javítás"),
-                      QStringLiteral("- Eltávolítás"),
+                      QCoreApplication::translate("ChangeLog", "+ Újdonság"),
+                      QCoreApplication::translate("ChangeLog", "x Javítás"),
+                      QCoreApplication::translate("ChangeLog", "- Eltávolítás"),
                       QString()};
     for (const TChangeLogVersion& version : versions) {
-        lines << QStringLiteral("%1 verzó (%2)").arg(version.Version, version.Date) << Dashes;
+        lines << QCoreApplication::translate("ChangeLog", "%1 verzó (%2)").arg(version.Version, version.Date)
+              << Dashes;
         for (const TChangeLogVersion::TEntry& entry : version.Entries) {
             const QStringList wrapped = Wrap(entry.Text, width - 2);
             for (int i = 0; i < wrapped.size(); ++i)
@@ -135,7 +137,7 @@ QString FormatChangeLog(const std::vector<TChangeLogVersion>& versions, const QS
         }
         lines << QString();
     }
-    lines << Dashes << QStringLiteral("Kezdet (%1)").arg(startDate) << Dashes;
+    lines << Dashes << QCoreApplication::translate("ChangeLog", "Kezdet (%1)").arg(startDate) << Dashes;
     for (int i = 0; i < 3; ++i)
         lines << QStringLiteral(" ");
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');

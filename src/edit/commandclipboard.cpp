@@ -6,6 +6,7 @@
 #include "model/imagesitem.h"
 #include "model/velkonerror.h"
 
+#include <QCoreApplication>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -21,7 +22,7 @@ const QString CrLf = QStringLiteral("\r\n");
 int Whole(double v) {
     const double r = std::nearbyint(v);
     if (!std::isfinite(r) || r < std::numeric_limits<int>::min() || r > std::numeric_limits<int>::max())
-        throw EVelkonError(QStringLiteral("A beillesztett érték túl nagy"));
+        throw EVelkonError(QCoreApplication::translate("CommandClipboard", "A beillesztett érték túl nagy"));
     return static_cast<int>(r);
 }
 
@@ -138,15 +139,16 @@ std::optional<TCommandClipboard> ReadCommandClipboard(const QString& text) {
     bool ok = false;
     const qlonglong n = lines[1].trimmed().toLongLong(&ok);
     if (!ok || n < 0)
-        throw EVelkonError(
-            QStringLiteral("Hibás vágólap: a parancsok száma nem olvasható: \"%1\"").arg(lines[1].left(40)));
+        throw EVelkonError(QCoreApplication::translate(
+                               "CommandClipboard", "Hibás vágólap: a parancsok száma nem olvasható: \"%1\"")
+                               .arg(lines[1].left(40)));
     if (n == 0) return std::nullopt;
     // Four lines a command after the three of the head; asked without
     // multiplying, so that no count can overflow the check.
     if (static_cast<qlonglong>(lines.size()) < 3 || (static_cast<qlonglong>(lines.size()) - 3) / 4 < n)
-        throw EVelkonError(
-            QStringLiteral("Hibás vágólap: %1 parancs helyett kevesebb sor van")
-                .arg(n));
+        throw EVelkonError(QCoreApplication::translate("CommandClipboard",
+                                                       "Hibás vágólap: %1 parancs helyett kevesebb sor van")
+                               .arg(n));
     TCommandClipboard clip;
     clip.GeometryLine = lines[2].toString();
     clip.Commands.resize(static_cast<size_t>(n));
@@ -155,9 +157,10 @@ std::optional<TCommandClipboard> ReadCommandClipboard(const QString& text) {
         const qsizetype at = static_cast<qsizetype>(3 + 4 * k);
         c.Command = lines[at].trimmed().toInt(&ok);
         if (!ok)
-            throw EVelkonError(QStringLiteral("Hibás vágólap: a(z) %1. parancs fajtája nem olvasható: \"%2\"")
-                                   .arg(k + 1)
-                                   .arg(lines[at].left(40)));
+            throw EVelkonError(
+                QCoreApplication::translate("CommandClipboard",
+                                            "Hibás vágólap: a(z) %1. parancs fajtája nem olvasható: \"%2\"")
+                    .arg(QString::number(k + 1), lines[at].left(40)));
         // A lone CR left inside a parameter would break the project file.
         c.Param1 = WithoutLineBreaks(lines[at + 1].toString());
         c.Param2 = WithoutLineBreaks(lines[at + 2].toString());

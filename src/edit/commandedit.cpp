@@ -7,6 +7,7 @@
 #include "model/imagesitem.h"
 #include "model/scene.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace velkon {
@@ -74,7 +75,7 @@ void TCommandEdit::Choose(int command) {
     const TCommandDesc* desc = CommandDesc(command);
     if (!desc) return;
     command_ = command;
-    help_ = desc->Help;
+    help_ = CommandHelp(*desc);
     const QStringList templates = AdaptedTemplates(scene_, layer_);
     for (int k = 0; k < 3; ++k) {
         TParamBox& box = Box[k];
@@ -134,7 +135,7 @@ std::optional<TEditProblem> TCommandEdit::Check() const {
     const TCommandDesc* desc = CommandDesc(command_);
     for (int k = 0; desc && k < 3; ++k)
         if (desc->Types[k] != QLatin1Char('-') && HasLineBreak(Box[k].Text))
-            return TEditProblem{k, QString::fromUtf8(NoLineBreaks)};
+            return TEditProblem{k, QCoreApplication::translate("TCommandEdit", NoLineBreaks)};
     // Where the command needs a number, a text the player could not read is refused now, not at play.
     for (int k = 0; desc && k < 3; ++k) {
         const QChar type = desc->Types[k];
@@ -146,7 +147,8 @@ std::optional<TEditProblem> TCommandEdit::Check() const {
 }
 
 QString TCommandEdit::NotANumberMessage(const QString& param, const QString& text) {
-    return QStringLiteral("A(z) \"%1\" paraméter csak szám vagy paraméter függvény lehet: \"%2\"")
+    return QCoreApplication::translate(
+               "TCommandEdit", "A(z) \"%1\" paraméter csak szám vagy paraméter függvény lehet: \"%2\"")
         .arg(param, text);
 }
 

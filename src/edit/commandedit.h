@@ -44,7 +44,8 @@ struct TEditProblem {
 class TCommandEdit {
 public:
     static constexpr const char* RequiredData = "Required data!";
-    static constexpr const char* NoLineBreaks = "A paraméter nem tartalmazhat sortörést!";
+    static constexpr const char* NoLineBreaks =
+        QT_TRANSLATE_NOOP("TCommandEdit", "A paraméter nem tartalmazhat sortörést!");
 
     TCommandEdit(const TScene& scene, const TImagesItem& layer, const TCommandItem* existing);
 

@@ -11,14 +11,22 @@
 #include "model/scene.h"
 #include "model/velkonerror.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
 namespace velkon {
 
-const QString LineBreakRefused = QStringLiteral("A paraméter nem tartalmazhat sortörést! "
-                                                "A parancs nem változott.");
-const QString LineBreakStripped = QStringLiteral("A paraméterekben lévő sortörések kimaradtak a vágólapról.");
+namespace {
+const char* const kLineBreakRefused =
+    QT_TRANSLATE_NOOP("CommandList", "A paraméter nem tartalmazhat sortörést! A parancs nem változott.");
+const char* const kLineBreakStripped =
+    QT_TRANSLATE_NOOP("CommandList", "A paraméterekben lévő sortörések kimaradtak a vágólapról.");
+} // namespace
+
+// The source texts; shown translated.
+const QString LineBreakRefused = QString::fromUtf8(kLineBreakRefused);
+const QString LineBreakStripped = QString::fromUtf8(kLineBreakStripped);
 
 namespace {
 
@@ -34,10 +42,10 @@ template <class F> void OnRow(const char* tool, const TCommands& track, int row,
     try {
         f();
     } catch (const EVelkonError& e) {
-        throw EVelkonError(QStringLiteral("%1: a(z) %2. sor (%3) nem olvasható: %4")
-                               .arg(QString::fromUtf8(tool))
-                               .arg(row + 1)
-                               .arg(track.Item(row)->Name(), e.Message()));
+        throw EVelkonError(
+            QCoreApplication::translate("CommandList", "%1: a(z) %2. sor (%3) nem olvasható: %4")
+                .arg(QCoreApplication::translate("CommandList", tool), QString::number(row + 1),
+                     track.Item(row)->Name(), e.Message()));
     }
 }
 
@@ -60,11 +68,12 @@ void SetKind(TCommands& track, int row, int command) {
 int CheckedFields(TDialogs& dialogs, const TCommandFields& f) {
     const int number = CommandNumber(f.Command);
     if (number == 0) {
-        dialogs.Message(QStringLiteral("Ismeretlen parancs: \"%1\"").arg(f.Command));
+        dialogs.Message(
+            QCoreApplication::translate("CommandList", "Ismeretlen parancs: \"%1\"").arg(f.Command));
         return 0;
     }
     if (HasLineBreak(f.Param1) || HasLineBreak(f.Param2) || HasLineBreak(f.Param3)) {
-        dialogs.Message(LineBreakRefused);
+        dialogs.Message(QCoreApplication::translate("CommandList", kLineBreakRefused));
         return 0;
     }
     return number;
@@ -120,7 +129,7 @@ std::vector<TCommandRow> CommandRows(const TCommands& track) {
 }
 
 QString DurationText(double seconds) {
-    if (std::isinf(seconds)) return QStringLiteral("végtelen");
+    if (std::isinf(seconds)) return QCoreApplication::translate("CommandList", "végtelen");
     return FormatNumber(seconds);
 }
 
@@ -149,14 +158,14 @@ QString CopyCommands(const TListTarget& t, const std::vector<int>& rows) {
         commands.push_back(t.Track.Item(i));
     bool stripped = false;
     QString text = WriteCommandClipboard(t.Layer, commands, &stripped);
-    if (stripped) t.Dialogs.Message(LineBreakStripped);
+    if (stripped) t.Dialogs.Message(QCoreApplication::translate("CommandList", kLineBreakStripped));
     return text;
 }
 
 std::vector<int> PasteCommands(const TListTarget& t, const std::optional<QString>& text,
                                const std::vector<int>& rows, bool adapt) {
     if (!text) {
-        t.Dialogs.Message(QStringLiteral("Nem megfeleő vágólap formátum!"));
+        t.Dialogs.Message(QCoreApplication::translate("CommandList", "Nem megfeleő vágólap formátum!"));
         return {};
     }
     std::optional<TCommandClipboard> clip = ReadCommandClipboard(*text);
@@ -172,9 +181,9 @@ std::vector<int> PasteCommands(const TListTarget& t, const std::optional<QString
                 if (!source) source = ReadGeometry(clip->GeometryLine);
                 AdaptPastedCommand(c, *source, t.Layer);
             } catch (const EVelkonError& e) {
-                throw EVelkonError(QStringLiteral("Beillesztés: a(z) %1. parancs (%2) nem olvasható: %3")
-                                       .arg(k + 1)
-                                       .arg(CommandName(c.Command), e.Message()));
+                throw EVelkonError(QCoreApplication::translate(
+                                       "CommandList", "Beillesztés: a(z) %1. parancs (%2) nem olvasható: %3")
+                                       .arg(QString::number(k + 1), CommandName(c.Command), e.Message()));
             }
         }
     }
@@ -317,7 +326,7 @@ void ConvertMoveToRelative(const TListTarget& t, const std::vector<int>& rows) {
     for (int row : NormalisedRows(rows, t.Track.Count())) {
         TCommandItem* c = t.Track.Item(row);
         if (c->Command() != cmdMoveTo) continue;
-        OnRow("MoveTo konvert RelativeMoveTo", t.Track, row, [&] {
+        OnRow(QT_TRANSLATE_NOOP("CommandList", "MoveTo konvert RelativeMoveTo"), t.Track, row, [&] {
             const qint64 x = ToInt(c->sParam1());
             const qint64 y = ToInt(c->sParam2());
             SetKind(t.Track, row, cmdRelativeMoveTo);
@@ -332,7 +341,7 @@ void ConvertMoveToRelative(const TListTarget& t, const std::vector<int>& rows) {
 void ChangeDuration(const TListTarget& t, const std::vector<int>& rows) {
     const QString d = t.State.AutoDuration;
     if (HasLineBreak(d)) {
-        t.Dialogs.Message(LineBreakRefused);
+        t.Dialogs.Message(QCoreApplication::translate("CommandList", kLineBreakRefused));
         return;
     }
     t.State.Undo.Record(Undo::kindDurationConvert);
@@ -365,7 +374,8 @@ void ChangeDuration(const TListTarget& t, const std::vector<int>& rows) {
 
 bool DurationFromSpeed(const TListTarget& t, const std::vector<int>& rows) {
     const std::optional<QString> answer =
-        t.Dialogs.InputText(QStringLiteral("Duration változtatás"), QStringLiteral("Sebesség:"), QString());
+        t.Dialogs.InputText(QCoreApplication::translate("CommandList", "Duration változtatás"),
+                            QCoreApplication::translate("CommandList", "Sebesség:"), QString());
     if (!answer) return false;
     // Nothing changes, and no undo step is left, for a speed that gives no duration.
     int v = 0;
@@ -375,7 +385,8 @@ bool DurationFromSpeed(const TListTarget& t, const std::vector<int>& rows) {
         v = 0;
     }
     if (v <= 0) {
-        t.Dialogs.Message(QStringLiteral("Hibás sebesség: \"%1\"! A sebesség 0-nál nagyobb szám legyen.")
+        t.Dialogs.Message(QCoreApplication::translate(
+                              "CommandList", "Hibás sebesség: \"%1\"! A sebesség 0-nál nagyobb szám legyen.")
                               .arg(answer->left(40)));
         return false;
     }
@@ -385,7 +396,7 @@ bool DurationFromSpeed(const TListTarget& t, const std::vector<int>& rows) {
     const auto duration = [v](double d) { return Thousandths(d / v); };
     for (int row : NormalisedRows(rows, t.Track.Count())) {
         TCommandItem* c = t.Track.Item(row);
-        OnRow("Duration sebességből", t.Track, row, [&] {
+        OnRow(QT_TRANSLATE_NOOP("CommandList", "Duration sebességből"), t.Track, row, [&] {
             switch (c->Command()) {
             case cmdMoveTo: {
                 const double x = ToInt(c->sParam1()), y = ToInt(c->sParam2());
@@ -424,7 +435,7 @@ double DurationSum(TDialogs& dialogs, const TCommands& track, const std::vector<
     for (int row : NormalisedRows(rows, track.Count()))
         selected.Add(track.Item(row)->Clone());
     const double total = TrackDuration(selected);
-    dialogs.Message(QStringLiteral("Összesen:") + DurationText(total));
+    dialogs.Message(QCoreApplication::translate("CommandList", "Összesen:%1").arg(DurationText(total)));
     return total;
 }
 

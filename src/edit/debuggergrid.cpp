@@ -3,6 +3,7 @@
 #include "model/commanddesc.h"
 #include "model/scene.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <algorithm>
 #include <deque>
@@ -58,7 +59,7 @@ TDebuggerGrid::TDebuggerGrid(const TScene& scene, const TImagesItem* current) {
         TBlock block{layer, RowCount(), 0, next.Antecedent};
         TRow& nameRow = rows_.emplace_back();
         nameRow[0] = layer->Name;
-        if (next.Antecedent) nameRow[1] = QStringLiteral("Előzmény");
+        if (next.Antecedent) nameRow[1] = QCoreApplication::translate("DebuggerGrid", "Előzmény");
 
         int longest = 0;
         for (int t = 1; t <= 12; ++t)

@@ -6,6 +6,7 @@
 #include "model/errorlog.h"
 #include "model/filesitem.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace velkon {
@@ -32,30 +33,35 @@ TDropPlan PlanDrop(const std::vector<TDroppedItem>& items, TDropTarget target) {
         if (items.size() == 1)
             plan.Project = projects.front();
         else
-            plan.Refusals << QStringLiteral("Projekt csak magában húzható be, a behúzás elmaradt: ") +
-                                 TFilesItem::FileNameOf(projects.front());
+            plan.Refusals << QCoreApplication::translate(
+                                 "DroppedFiles", "Projekt csak magában húzható be, a behúzás elmaradt: %1")
+                                 .arg(TFilesItem::FileNameOf(projects.front()));
         return plan;
     }
     const bool resourcesHere = target != TDropTarget::window;
     for (const TDroppedItem& item : items) {
         if (!item.Local) {
-            plan.Refusals << QStringLiteral("Csak helyi fájl húzható be: ") + item.Path;
+            plan.Refusals << QCoreApplication::translate("DroppedFiles", "Csak helyi fájl húzható be: %1")
+                                 .arg(item.Path);
             continue;
         }
         if (QFileInfo(item.Path).isDir()) {
-            plan.Refusals << QStringLiteral("Mappa nem húzható be: ") + item.Path;
+            plan.Refusals
+                << QCoreApplication::translate("DroppedFiles", "Mappa nem húzható be: %1").arg(item.Path);
             continue;
         }
         const TDroppedKind kind = DroppedKindOf(item.Path);
         const QString name = TFilesItem::FileNameOf(item.Path);
         if (kind == TDroppedKind::other) {
-            plan.Refusals << QStringLiteral("A fájl nem húzható be: ") + name;
+            plan.Refusals
+                << QCoreApplication::translate("DroppedFiles", "A fájl nem húzható be: %1").arg(name);
             continue;
         }
         if (!resourcesHere) {
-            plan.Refusals << QStringLiteral(
-                                 "Kép, hang és particle a vászonra vagy a rétegek listájára húzható: ") +
-                                 name;
+            plan.Refusals << QCoreApplication::translate(
+                                 "DroppedFiles",
+                                 "Kép, hang és particle a vászonra vagy a rétegek listájára húzható: %1")
+                                 .arg(name);
             continue;
         }
         (kind == TDroppedKind::picture ? plan.Pictures

@@ -7,6 +7,7 @@
 #include "model/commanditem.h"
 #include "model/velkonerror.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
@@ -221,7 +222,8 @@ int TEaseDesign::BallX(int k) const {
 
 QString TEaseDesign::DurationProblem() const {
     if (!ReadDecimal(Duration))
-        return QStringLiteral("Hibás időtartam, számnak kell lennie: \"%1\"").arg(Duration);
+        return QCoreApplication::translate("Ease", "Hibás időtartam, számnak kell lennie: \"%1\"")
+            .arg(Duration);
     return {};
 }
 

@@ -11,6 +11,7 @@
 #include "project/safewrite.h"
 #include "project/windows1250.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -58,8 +59,7 @@ bool TFavourites::ReadText(QString& text) const {
     if (!info.exists()) return true; // no favourites yet
     QFile file(path_);
     if (!info.isFile() || info.size() > MaxFileSize || !file.open(QIODevice::ReadOnly)) {
-        log_.Add(
-            QStringLiteral("A kedvencek fájl nem olvasható: %1").arg(path_));
+        log_.Add(QCoreApplication::translate("Favourites", "A kedvencek fájl nem olvasható: %1").arg(path_));
         return false;
     }
     text = TIniFile::DecodeBytes(file.readAll()); // the size was checked above
@@ -89,7 +89,8 @@ std::vector<std::unique_ptr<TCommandItem>> TFavourites::CommandsOf(const TIniFil
         if (kindText == Missing) break;
         int kind = 0;
         if (!TIniFile::ParseInteger(kindText, kind) || !CommandDesc(kind)) {
-            log.Add(QStringLiteral("Ismeretlen parancs a kedvencek között [%1] Command=%2")
+            log.Add(QCoreApplication::translate("Favourites",
+                                                "Ismeretlen parancs a kedvencek között [%1] Command=%2")
                         .arg(SectionOf(name, n), kindText.left(40)));
             continue;
         }
@@ -110,7 +111,7 @@ QString TFavourites::Replace(const QString& old, const QString& name,
                              const std::vector<const TCommandItem*>& commands) {
     if (HasLineBreak(name))
         throw EVelkonError(
-            QStringLiteral("A kedvenc neve nem tartalmazhat sortörést"));
+            QCoreApplication::translate("Favourites", "A kedvenc neve nem tartalmazhat sortörést"));
     // The editor owns only the favourite's own sections: every other line of
     // the file (comments and blank lines too) is kept, line by line.
     QString text;
@@ -138,11 +139,12 @@ QString TFavourites::Replace(const QString& old, const QString& name,
 void TFavourites::Write(const QString& name, const std::vector<const TCommandItem*>& commands) const {
     if (HasLineBreak(name))
         throw EVelkonError(
-            QStringLiteral("A kedvenc neve nem tartalmazhat sortörést"));
+            QCoreApplication::translate("Favourites", "A kedvenc neve nem tartalmazhat sortörést"));
     QString old;
     if (!ReadText(old))
-        throw EVelkonError(
-            QStringLiteral("A kedvencek fájl nem írható felül, mert nem olvasható: %1").arg(path_));
+        throw EVelkonError(QCoreApplication::translate(
+                               "Favourites", "A kedvencek fájl nem írható felül, mert nem olvasható: %1")
+                               .arg(path_));
     SafeWriteFile(path_, EncodeWindows1250ForFile(Replace(old, name, commands)));
 }
 
@@ -230,7 +232,7 @@ int TFavouritesEdit::Ok() {
     int adding = 0;
     for (const auto& row : Left)
         if (row.Owned && track_.IndexOf(row.Command) < 0) ++adding;
-    CheckListRoom(track_.Count(), adding, QStringLiteral("A sáv"));
+    CheckListRoom(track_.Count(), adding, QCoreApplication::translate("Favourites", "A sáv"));
     int added = 0;
     for (auto& row : Left) {
         if (!row.Owned || track_.IndexOf(row.Command) >= 0) continue;
@@ -246,7 +248,7 @@ int TFavouritesEdit::Insert(TEditorState& state) {
     });
     if (adding == 0) return 0;
     // A track without room refuses before the undo step is recorded.
-    CheckListRoom(track_.Count(), adding, QStringLiteral("A sáv"));
+    CheckListRoom(track_.Count(), adding, QCoreApplication::translate("Favourites", "A sáv"));
     state.Undo.Record(-TUndoBuffer::kindFavourites);
     const int added = Ok();
     state.Scene.Saved = false;

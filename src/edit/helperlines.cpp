@@ -1,8 +1,9 @@
 #include "edit/helperlines.h"
 
 #include "edit/listroom.h"
-#include "model/scene.h"
 #include "edit/phasestep.h"
+#include "model/scene.h"
+#include <QCoreApplication>
 
 namespace velkon {
 
@@ -13,7 +14,8 @@ bool ToggleHelperLine(TScene& scene, bool horizontal, int position) {
         scene.SetLineValue(name, QString());
         return false;
     }
-    CheckListRoom(scene.Lines.size(), 1, QStringLiteral("A segédvonalak listája"));
+    CheckListRoom(scene.Lines.size(), 1,
+                  QCoreApplication::translate("HelperLines", "A segédvonalak listája"));
     scene.SetLineValue(name, value);
     return true;
 }

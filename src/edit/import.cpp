@@ -11,6 +11,7 @@
 #include "project/inifile.h"
 #include "project/projectfile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <cmath>
 
@@ -36,8 +37,8 @@ int ImportLayers(TScene& scene, TDialogs& dialogs, TErrorLog& log, const QString
     int count = 0;
     for (const int entry : entries)
         if (entry >= 0 && entry < MaxImportEntries) ++count;
-    CheckListRoom(scene.Files.Count(), count, QStringLiteral("A fájlok listája"));
-    CheckListRoom(scene.Layers.Count(), count, QStringLiteral("A rétegek listája"));
+    CheckListRoom(scene.Files.Count(), count, QCoreApplication::translate("Import", "A fájlok listája"));
+    CheckListRoom(scene.Layers.Count(), count, QCoreApplication::translate("Import", "A rétegek listája"));
     // The imported pictures share the project's picture budget with those it
     // already holds, and each distinct file is decoded once.
     TPictureCache pictures(MaxPictureMemory - scene.PictureMemory());
@@ -50,13 +51,14 @@ int ImportLayers(TScene& scene, TDialogs& dialogs, TErrorLog& log, const QString
         const QString fileName = ini.ReadString(section, u"FileName", QString());
         // Only files inside the imported project's folder are read.
         if (!IsPlainFileName(fileName)) {
-            log.Add(QStringLiteral("Hibás fájl név: ") + fileName);
+            log.Add(QCoreApplication::translate("Import", "Hibás fájl név: %1").arg(fileName));
             continue;
         }
         TFilesItem* file = scene.Files.Find(fileName);
         if (file) {
-            dialogs.Message(
-                fileName + QStringLiteral(" fájl már megtalálható a projectben, ezért azt fogja használni!"));
+            dialogs.Message(QCoreApplication::translate(
+                                "Import", "%1 fájl már megtalálható a projectben, ezért azt fogja használni!")
+                                .arg(fileName));
         } else {
             const QString path = dir + QLatin1Char('/') + fileName;
             std::unique_ptr<TFilesItem> item = TFilesItem::Create(path, pictures);
@@ -73,10 +75,10 @@ int ImportLayers(TScene& scene, TDialogs& dialogs, TErrorLog& log, const QString
         layer->Name = ini.ReadString(section, u"Name", QStringLiteral("unnamed"));
         if (names.Contains(layer->Name)) {
             dialogs.Message(
-                layer->Name +
-                QStringLiteral(
-                    " nevű objektum már megtalálható a projectben, ezért új ezt az új nevet kapja:") +
-                unique);
+                QCoreApplication::translate(
+                    "Import",
+                    "%1 nevű objektum már megtalálható a projectben, ezért új ezt az új nevet kapja:%2")
+                    .arg(layer->Name, unique));
             layer->Name = unique;
         }
         layer->Top = ini.ReadInteger(section, u"Top", 0);
@@ -125,7 +127,7 @@ bool ImportFromProject(
     TEditorState& state, TDialogs& dialogs, TErrorLog& log,
     const std::function<std::optional<std::vector<int>>(const QStringList& names)>& chooseLayers) {
     TFileChoice choice;
-    choice.Title = QStringLiteral("Import");
+    choice.Title = QCoreApplication::translate("Import", "Import");
     choice.Filter = QStringLiteral("*.VKP|*.VKP");
     choice.InitialDir = state.Scene.ProjectDir;
     const std::optional<QString> path = dialogs.ChooseFile(choice);

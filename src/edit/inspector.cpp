@@ -8,6 +8,7 @@
 #include "model/scene.h"
 #include "project/projectfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -274,15 +275,16 @@ bool TInspector::RenameLayer(TDialogs& dialogs) {
     if (!l || !CanEdit()) return false;
     TScene& scene = state_.Scene;
     const std::optional<QString> answer =
-        dialogs.InputText(QStringLiteral("Név változtatás"), QStringLiteral("Új név:"), l->Name);
+        dialogs.InputText(QCoreApplication::translate("Inspector", "Név változtatás"),
+                          QCoreApplication::translate("Inspector", "Új név:"), l->Name);
     if (!answer) return false;
     const QString name = *answer;
     if (name.trimmed().isEmpty()) {
-        dialogs.Message(QStringLiteral("A réteg neve nem lehet üres!"));
+        dialogs.Message(QCoreApplication::translate("Inspector", "A réteg neve nem lehet üres!"));
         return false;
     }
     if (scene.Layers.IndexOf(name) >= 0) {
-        dialogs.Message(QStringLiteral("Ilyen név már szerepel a VKP-ben!"));
+        dialogs.Message(QCoreApplication::translate("Inspector", "Ilyen név már szerepel a VKP-ben!"));
         return false;
     }
     // The save would split the name's line or refuse it.
@@ -309,15 +311,18 @@ bool TInspector::RenameFile(TDialogs& dialogs) {
     TScene& scene = state_.Scene;
     TFilesItem& file = *l->FileItem;
     const std::optional<QString> answer =
-        dialogs.InputText(QStringLiteral("Fájlnév változtatás"), QStringLiteral("Új fájlnév:"), file.Name);
+        dialogs.InputText(QCoreApplication::translate("Inspector", "Fájlnév változtatás"),
+                          QCoreApplication::translate("Inspector", "Új fájlnév:"), file.Name);
     if (!answer) return false;
     const QString name = *answer;
     if (scene.Files.IndexOf(name) >= 0) {
-        dialogs.Message(QStringLiteral("Ilyen név már szerepel a fájlok közt!"));
+        dialogs.Message(QCoreApplication::translate("Inspector", "Ilyen név már szerepel a fájlok közt!"));
         return false;
     }
     if (!IsPlainFileName(name)) {
-        dialogs.Message(QStringLiteral("Érvénytelen fájlnév (mappa nélküli fájlnév kell): ") + name);
+        dialogs.Message(
+            QCoreApplication::translate("Inspector", "Érvénytelen fájlnév (mappa nélküli fájlnév kell): %1")
+                .arg(name));
         return false;
     }
     // Checked before the disk changes: a name the project file cannot hold
@@ -328,24 +333,27 @@ bool TInspector::RenameFile(TDialogs& dialogs) {
     }
     // The kind follows the name when the project is read again.
     if (TFilesItem::KindOfPath(name) != file.Kind) {
-        dialogs.Message(QStringLiteral("Az új név más fájltípust jelentene: ") + name);
+        dialogs.Message(
+            QCoreApplication::translate("Inspector", "Az új név más fájltípust jelentene: %1").arg(name));
         return false;
     }
     // The disk comes first: the project changes only once the file is renamed.
     const QFileInfo oldInfo(file.Path);
     const QString newPath = QDir(oldInfo.absolutePath()).filePath(name);
     if (!oldInfo.isFile()) {
-        dialogs.Message(QStringLiteral("A fájl nem található, nem nevezhető át: ") + file.Path);
+        dialogs.Message(QCoreApplication::translate("Inspector", "A fájl nem található, nem nevezhető át: %1")
+                            .arg(file.Path));
         return false;
     }
     if (QFileInfo::exists(newPath) || QFileInfo(newPath).isSymLink()) {
-        dialogs.Message(QStringLiteral("Ilyen nevű fájl már van a mappában: ") + newPath);
+        dialogs.Message(
+            QCoreApplication::translate("Inspector", "Ilyen nevű fájl már van a mappában: %1").arg(newPath));
         return false;
     }
     QFile disk(file.Path);
     if (!disk.rename(newPath)) {
-        dialogs.Message(
-            QStringLiteral("A fájl átnevezése nem sikerült (%1): %2").arg(disk.errorString(), file.Path));
+        dialogs.Message(QCoreApplication::translate("Inspector", "A fájl átnevezése nem sikerült (%1): %2")
+                            .arg(disk.errorString(), file.Path));
         return false;
     }
     // Undo renames the file on disk back (see TUndoBuffer::Undo).

@@ -13,6 +13,7 @@
 #include "model/imagesitem.h"
 #include "model/velkonerror.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <exception>
@@ -32,11 +33,12 @@ int Round(double v) {
 // A duration or speed as the user typed it: "," or "." before the fraction.
 double DecimalOrThrow(const QString& text) {
     const std::optional<double> v = ReadDecimal(text);
-    if (!v) throw EVelkonError(QStringLiteral("\"%1\" nem szám").arg(text));
+    if (!v) throw EVelkonError(QCoreApplication::translate("KeyFrames", "\"%1\" nem szám").arg(text));
     return *v;
 }
 
-const QString kMismatchMessage = QStringLiteral(
+const char* const kMismatchMessage = QT_TRANSLATE_NOOP(
+    "KeyFrames",
     "A kijelölt elemek parancssorai nem egyformák vagy üresek! Hibanaplóba kerültek a hibás rétegek.");
 
 } // namespace
@@ -163,7 +165,7 @@ bool TKeyframeEditor::EditingOn(TDialogs& dialogs) {
         l.KeyframeEditing = true;
     }
     if (!anySelected || mismatch) {
-        dialogs.Message(kMismatchMessage);
+        dialogs.Message(QCoreApplication::translate("KeyFrames", kMismatchMessage));
         Notify();
         return false;
     }
@@ -549,8 +551,8 @@ bool TKeyframeEditor::DurationFromSpeed(TDialogs& dialogs) {
     if (!state_.KeyframeMode || !CheckTracks()) return false;
     const int left = std::max(1, TimelineLeft), right = std::min(TimelineRight, KeyframeCount());
     if (right < left) return false;
-    const auto answer =
-        dialogs.InputText(QStringLiteral("Duration változtatás"), QStringLiteral("Sebesség:"), {});
+    const auto answer = dialogs.InputText(QCoreApplication::translate("KeyFrames", "Duration változtatás"),
+                                          QCoreApplication::translate("KeyFrames", "Sebesség:"), {});
     if (!answer) return false;
     int speed = 0;
     try {
@@ -559,7 +561,8 @@ bool TKeyframeEditor::DurationFromSpeed(TDialogs& dialogs) {
         speed = 0;
     }
     if (speed <= 0) {
-        dialogs.Message(QStringLiteral("A sebesség csak pozitív szám lehet: ") + *answer);
+        dialogs.Message(
+            QCoreApplication::translate("KeyFrames", "A sebesség csak pozitív szám lehet: %1").arg(*answer));
         return false;
     }
     // The members show the pose the range starts from; the pose being left is not stored.

@@ -8,6 +8,7 @@
 #include "model/scene.h"
 #include "model/velkonerror.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
 #include <algorithm>
@@ -89,7 +90,8 @@ bool PasteIntoSelectedLayers(TEditorState& state, TDialogs& dialogs, const std::
     for (const auto& entry : scene.Layers)
         any = any || entry.second->Selected;
     if (!any) return false;
-    const QString unsuitable = QStringLiteral("Nem megfeleő vágólap formátum!");
+    const QString unsuitable =
+        QCoreApplication::translate("LayerCommandTools", "Nem megfeleő vágólap formátum!");
     if (!clipboard) {
         dialogs.Message(unsuitable);
         return false;
@@ -132,7 +134,8 @@ bool PasteIntoSelectedLayers(TEditorState& state, TDialogs& dialogs, const std::
 bool CopyLayerCommands(TScene& scene, TDialogs& dialogs, int tabs, bool move, int from, int to) {
     if (scene.Layers.IsEmpty() || from < 0 || from > 3 || to < 0 || to > 3) return false;
     if (from == to) {
-        dialogs.Message(QStringLiteral("A forrás és a cél animáció azonos (Honnan: és Hova:)!"));
+        dialogs.Message(QCoreApplication::translate("LayerCommandTools",
+                                                    "A forrás és a cél animáció azonos (Honnan: és Hova:)!"));
         return false;
     }
     for (const auto& entry : scene.Layers) {

@@ -7,6 +7,7 @@
 #include "model/picture.h"
 #include "model/scene.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
@@ -137,7 +138,7 @@ QString LayerRowText(const TScene& scene, const TLayerRow& row, int column) {
         case colName:
             return scene.Groups[row.Group];
         case colFileName:
-            return members > 0 ? QString::number(members) + QStringLiteral(" elem") : QString();
+            return members > 0 ? QCoreApplication::translate("LayerList", "%1 elem").arg(members) : QString();
         default:
             return {};
         }
@@ -249,8 +250,9 @@ bool GroupRowClick(TEditorState& editor, TDialogs& dialogs, int group, bool inSt
         state.Shown = state.Shown ? 0 : 1;
     }
     if (onIcon) {
-        const auto name = dialogs.InputText(QStringLiteral("Csoport név változtatása"),
-                                            QStringLiteral("Új név"), scene.Groups[group]);
+        const auto name =
+            dialogs.InputText(QCoreApplication::translate("LayerList", "Csoport név változtatása"),
+                              QCoreApplication::translate("LayerList", "Új név"), scene.Groups[group]);
         // A name the project file cannot store on its line is refused.
         if (name && !StoredNameProblem(*name).isEmpty()) {
             dialogs.Message(StoredNameProblem(*name));
@@ -338,8 +340,9 @@ bool LockAllButCurrent(TEditorState& state) {
 bool BatchRename(TEditorState& state, TDialogs& dialogs) {
     TScene& scene = state.Scene;
     const auto answer =
-        dialogs.InputText(QStringLiteral("Csoportos átnevezés"),
-                          QStringLiteral("Mennyi karaktert vágjak le az elejéből?"), QStringLiteral("7"));
+        dialogs.InputText(QCoreApplication::translate("LayerList", "Csoportos átnevezés"),
+                          QCoreApplication::translate("LayerList", "Mennyi karaktert vágjak le az elejéből?"),
+                          QStringLiteral("7"));
     if (!answer) return false;
     const int cut = std::max(0, ToInt(answer->trimmed()));
     state.Undo.Record(-TUndoBuffer::kindRename);
@@ -363,12 +366,14 @@ bool BatchRename(TEditorState& state, TDialogs& dialogs) {
 bool CreateGroup(TEditorState& state, TDialogs& dialogs, const std::vector<TLayerRow>& selected) {
     TScene& scene = state.Scene;
     if (scene.Groups.size() >= MaxGroups) {
-        dialogs.Message(QStringLiteral("Legfeljebb 256 csoport lehet, új csoport nem hozható létre!"));
+        dialogs.Message(QCoreApplication::translate(
+            "LayerList", "Legfeljebb 256 csoport lehet, új csoport nem hozható létre!"));
         return false;
     }
-    const auto answer = dialogs.InputText(QStringLiteral("Csoport név"), QStringLiteral("Új név"),
-                                          QStringLiteral("Új csoport"));
-    const QString name = answer.value_or(QStringLiteral("Új csoport"));
+    const auto answer = dialogs.InputText(QCoreApplication::translate("LayerList", "Csoport név"),
+                                          QCoreApplication::translate("LayerList", "Új név"),
+                                          QCoreApplication::translate("LayerList", "Új csoport"));
+    const QString name = answer.value_or(QCoreApplication::translate("LayerList", "Új csoport"));
     // A name the project file cannot store on its line is refused before anything changes.
     if (const QString problem = StoredNameProblem(name); !problem.isEmpty()) {
         dialogs.Message(problem);
@@ -421,7 +426,8 @@ void DropRows(TEditorState& state, TDialogs& dialogs, const std::vector<TLayerRo
         } else if (target->Layer == d || target->Layer->Name.compare(d->Name, Qt::CaseInsensitive) == 0) {
             d->Parent.clear();
         } else if (ParentChainContains(scene, *target->Layer, d->Name)) {
-            dialogs.Message(QStringLiteral("Hibás szülő kiválasztás, körkörös hiívatkozás lenne!"));
+            dialogs.Message(QCoreApplication::translate(
+                "LayerList", "Hibás szülő kiválasztás, körkörös hiívatkozás lenne!"));
         } else {
             d->Parent = target->Layer->Name;
         }

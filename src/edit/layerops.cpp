@@ -12,6 +12,7 @@
 #include "model/uniquenames.h"
 #include "model/velkonerror.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 #include <functional>
@@ -33,12 +34,13 @@ std::optional<QStringList> ChooseResources(TDialogs& dialogs, const QString& tit
 bool Acceptable(const TScene& scene, TDialogs& dialogs, const QString& path) {
     const QString name = TFilesItem::FileNameOf(path);
     if (scene.Files.Find(name)) {
-        dialogs.Message(name + QStringLiteral(" fájl már megtalálható a projectben!"));
+        dialogs.Message(
+            QCoreApplication::translate("LayerOps", "%1 fájl már megtalálható a projectben!").arg(name));
         return false;
     }
     const QFileInfo info(path);
     if (name.isEmpty() || !info.isFile() || !info.isReadable()) {
-        dialogs.Message(QStringLiteral("A fájl nem olvasható: ") + path);
+        dialogs.Message(QCoreApplication::translate("LayerOps", "A fájl nem olvasható: %1").arg(path));
         return false;
     }
     return true;
@@ -46,12 +48,13 @@ bool Acceptable(const TScene& scene, TDialogs& dialogs, const QString& path) {
 
 // Layers and files are lists the project reader takes only so many of.
 void CheckRoomForFiles(const TScene& scene, qsizetype files, qsizetype layers) {
-    CheckListRoom(scene.Files.Count(), files, QStringLiteral("A fájlok listája"));
-    CheckListRoom(scene.Layers.Count(), layers, QStringLiteral("A rétegek listája"));
+    CheckListRoom(scene.Files.Count(), files, QCoreApplication::translate("LayerOps", "A fájlok listája"));
+    CheckListRoom(scene.Layers.Count(), layers, QCoreApplication::translate("LayerOps", "A rétegek listája"));
 }
 
 void LogSpace(TErrorLog& log, const TFilesItem& item) {
-    if (item.Name.contains(QLatin1Char(' '))) log.Add(QStringLiteral("Hibás fájl név: ") + item.Name);
+    if (item.Name.contains(QLatin1Char(' ')))
+        log.Add(QCoreApplication::translate("LayerOps", "Hibás fájl név: %1").arg(item.Name));
 }
 
 void Forget(TScene& scene, TFilesItem& item) {
@@ -75,8 +78,8 @@ int Members(const TScene& scene, int group) {
 } // namespace
 
 int AddPictures(TEditorState& state, TDialogs& dialogs, TErrorLog& log, const std::vector<TLayerRow>& selected) {
-    const auto paths =
-        ChooseResources(dialogs, QStringLiteral("Képfájl hozzáadása"), QStringLiteral("PNG|*.png"));
+    const auto paths = ChooseResources(dialogs, QCoreApplication::translate("LayerOps", "Képfájl hozzáadása"),
+                                       QStringLiteral("PNG|*.png"));
     if (!paths) return 0;
     return AddPictureFiles(state, dialogs, log, selected, *paths);
 }
@@ -84,7 +87,7 @@ int AddPictures(TEditorState& state, TDialogs& dialogs, TErrorLog& log, const st
 QString NotAPictureMessage(const TFilesItem& item, const QString& path) {
     const QString why = item.Kind == TFilesItem::kindPicture && item.Image ? PictureLoadMessage(*item.Image, path)
                                                                           : QString();
-    return why.isEmpty() ? QStringLiteral("A fájl nem kép: ") + path : why;
+    return why.isEmpty() ? QCoreApplication::translate("LayerOps", "A fájl nem kép: %1").arg(path) : why;
 }
 
 int AddPictureFiles(TEditorState& state, TDialogs& dialogs, TErrorLog& log, const std::vector<TLayerRow>& selected,
@@ -143,8 +146,9 @@ int AddPictureFiles(TEditorState& state, TDialogs& dialogs, TErrorLog& log, cons
                 layer->Top = top;
             } catch (const EVelkonError&) {
                 // The file stays and the others go on: the place is the user's to fix.
-                log.Add(QStringLiteral("Hibás koordináta a fájl nevében, a réteg a 0,0 pontra került: ") +
-                        name);
+                log.Add(QCoreApplication::translate(
+                            "LayerOps", "Hibás koordináta a fájl nevében, a réteg a 0,0 pontra került: %1")
+                            .arg(name));
             }
         }
         // Its start state is where it was made (see TImagesItem::SaveState).
@@ -182,8 +186,8 @@ int AddResourceFiles(TEditorState& state, TDialogs& dialogs, TErrorLog& log, con
 } // namespace
 
 int AddSounds(TEditorState& state, TDialogs& dialogs, TErrorLog& log) {
-    const auto paths =
-        ChooseResources(dialogs, QStringLiteral("Hangfájl hozzáadás"), QStringLiteral("*.wav|*.wav"));
+    const auto paths = ChooseResources(dialogs, QCoreApplication::translate("LayerOps", "Hangfájl hozzáadás"),
+                                       QStringLiteral("*.wav|*.wav"));
     if (!paths) return 0;
     return AddSoundFiles(state, dialogs, log, *paths);
 }
@@ -192,14 +196,16 @@ int AddSoundFiles(TEditorState& state, TDialogs& dialogs, TErrorLog& log, const 
     TScene& scene = state.Scene;
     return AddResourceFiles(state, dialogs, log, paths, [&](const QString& path, TFilesItem& item) {
         if (SceneSounds(scene).Load(path, item.Sound)) return true;
-        dialogs.Message(QStringLiteral("Nem megfelelő a Wav formátuma!") + path);
+        dialogs.Message(
+            QCoreApplication::translate("LayerOps", "Nem megfelelő a Wav formátuma!%1").arg(path));
         return false;
     });
 }
 
 int AddParticles(TEditorState& state, TDialogs& dialogs, TErrorLog& log) {
     const auto paths =
-        ChooseResources(dialogs, QStringLiteral("Particle hozzáadása"), QStringLiteral("*.PAR|*.PAR"));
+        ChooseResources(dialogs, QCoreApplication::translate("LayerOps", "Particle hozzáadása"),
+                        QStringLiteral("*.PAR|*.PAR"));
     if (!paths) return 0;
     return AddParticleFiles(state, dialogs, log, *paths);
 }
@@ -221,11 +227,12 @@ int CloneLayers(TEditorState& state, TDialogs& dialogs, const std::vector<TLayer
         const int source = selected.front().Group;
         if (source < 0 || source >= scene.Groups.size()) return 0;
         if (scene.Groups.size() >= MaxGroups) {
-            dialogs.Message(QStringLiteral("Legfeljebb 256 csoport lehet, új csoport nem hozható létre!"));
+            dialogs.Message(QCoreApplication::translate(
+                "LayerOps", "Legfeljebb 256 csoport lehet, új csoport nem hozható létre!"));
             return 0;
         }
         state.Undo.Record(-TUndoBuffer::kindLayerClone);
-        scene.Groups << scene.Groups[source] + QStringLiteral(" másolat");
+        scene.Groups << scene.Groups[source] + QCoreApplication::translate("LayerOps", " másolat");
         newGroup = static_cast<int>(scene.Groups.size());
         TGroupState& record = scene.GroupStates[static_cast<size_t>(newGroup - 1)];
         record.Open = 1;
@@ -352,13 +359,17 @@ std::vector<TNamingHit> CommandsNaming(const TScene& scene, const QStringList& n
 }
 
 QString DeleteQuestion(const TScene& scene, size_t going) {
-    if (going == 0) return QStringLiteral("Biztos törli?");
+    if (going == 0) return QCoreApplication::translate("LayerOps", "Biztos törli?");
     int layers = 0;
     for (const auto& [name, layer] : scene.Layers)
         if (layer->Selected) ++layers;
-    return QStringLiteral("Biztos törli?\n\nMás rétegek %1 parancsa is törlődik, mert %2 hivatkozik.")
-        .arg(going)
-        .arg(layers > 1 ? QStringLiteral("a törölt rétegekre") : QStringLiteral("a törölt rétegre"));
+    // The whole question in one text per case, so that a language can word each its own way.
+    return (layers > 1
+                ? QCoreApplication::translate("LayerOps", "Biztos törli?\n\nMás rétegek %1 parancsa is "
+                                                          "törlődik, mert a törölt rétegekre hivatkozik.")
+                : QCoreApplication::translate("LayerOps", "Biztos törli?\n\nMás rétegek %1 parancsa is "
+                                                          "törlődik, mert a törölt rétegre hivatkozik."))
+        .arg(going);
 }
 
 } // namespace
@@ -378,7 +389,9 @@ bool DeleteSelected(TEditorState& state, TDialogs& dialogs, TErrorLog& log,
     // The question's count and the delete share one pass over the parameters.
     const QStringList names = SelectedNames(scene);
     const std::vector<TNamingHit> hits = CommandsNaming(scene, names);
-    if (!dialogs.AskYesNo(QStringLiteral("Törlés"), DeleteQuestion(scene, hits.size()))) return false;
+    if (!dialogs.AskYesNo(QCoreApplication::translate("LayerOps", "Törlés"),
+                          DeleteQuestion(scene, hits.size())))
+        return false;
     // Only groups going, their members staying, is the dissolve of those groups.
     bool layers = false;
     for (const auto& [name, layer] : scene.Layers)
@@ -435,8 +448,9 @@ bool DeleteSelected(TEditorState& state, TDialogs& dialogs, TErrorLog& log,
         const qsizetype n = names.indexOf(name);
         int removed = n >= 0 ? removedNaming[static_cast<size_t>(n)] : 0;
         if (stale || n < 0) removed += DeleteCommandsNaming(scene, name);
-        log.Add(name + QStringLiteral(" réteg törölve; a rá hivatkozó parancsok közül törölve: ") +
-                QString::number(removed));
+        log.Add(QCoreApplication::translate("LayerOps",
+                                            "%1 réteg törölve; a rá hivatkozó parancsok közül törölve: %2")
+                    .arg(name, QString::number(removed)));
         TFilesItem* file = x->FileItem;
         if (scene.CurrentLayer == x) scene.CurrentLayer = nullptr;
         scene.Layers.Delete(scene.Layers.IndexOf(x));
@@ -505,19 +519,23 @@ std::optional<int> MoveSelected(TEditorState& state, bool up, bool shift, const 
 bool DeleteFile(TEditorState& state, TDialogs& dialogs, int fileIndex) {
     TScene& scene = state.Scene;
     if (fileIndex < 0 || fileIndex >= scene.Files.Count()) return false;
-    if (!dialogs.AskYesNo(QStringLiteral("Törlés"), QStringLiteral("Biztos törli?"))) return false;
+    if (!dialogs.AskYesNo(QCoreApplication::translate("LayerOps", "Törlés"),
+                          QCoreApplication::translate("LayerOps", "Biztos törli?")))
+        return false;
     TFilesItem& file = *scene.Files.At(fileIndex);
     if (file.Kind == TFilesItem::kindPicture) {
-        dialogs.Message(QStringLiteral("Kép fájl nem törölhető!"));
+        dialogs.Message(QCoreApplication::translate("LayerOps", "Kép fájl nem törölhető!"));
         return false;
     }
     if (scene.CountFileReferences(file) > 0) {
-        dialogs.Message(QStringLiteral("A fájlt használja egy animáció így nem törölhető!"));
+        dialogs.Message(
+            QCoreApplication::translate("LayerOps", "A fájlt használja egy animáció így nem törölhető!"));
         return false;
     }
     // A layer may show a file of any kind (a project says which); its file stays.
     if (file.UseCount > 0) {
-        dialogs.Message(QStringLiteral("A fájlt egy réteg használja, így nem törölhető!"));
+        dialogs.Message(
+            QCoreApplication::translate("LayerOps", "A fájlt egy réteg használja, így nem törölhető!"));
         return false;
     }
     state.Undo.Record(-TUndoBuffer::kindFileDelete);

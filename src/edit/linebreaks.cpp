@@ -1,6 +1,7 @@
 #include "edit/linebreaks.h"
 
 #include "project/windows1250.h"
+#include <QCoreApplication>
 
 namespace velkon {
 
@@ -18,12 +19,12 @@ QString WithoutLineBreaks(const QString& text) {
 
 QString StoredNameProblem(const QString& name) {
     if (HasLineBreak(name))
-        return QStringLiteral("A név nem tartalmazhat sortörést!");
+        return QCoreApplication::translate("LineBreaks", "A név nem tartalmazhat sortörést!");
     const qsizetype at = FirstNonWindows1250(name);
     if (at >= 0) {
         const qsizetype length = name.at(at).isHighSurrogate() && at + 1 < name.size() ? 2 : 1;
-        return QStringLiteral("A(z) \"%1\" karakter nem írható a projekt fájlba (Windows-1250), "
-                              "a név nem használható: %2")
+        return QCoreApplication::translate("LineBreaks", "A(z) \"%1\" karakter nem írható a projekt fájlba "
+                                                         "(Windows-1250), a név nem használható: %2")
             .arg(name.mid(at, length), name);
     }
     return {};

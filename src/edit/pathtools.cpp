@@ -14,6 +14,7 @@
 #include "model/scene.h"
 #include "model/velkonerror.h"
 
+#include <QCoreApplication>
 #include <QPointF>
 
 #include <cmath>
@@ -352,7 +353,7 @@ int CreateStartCommands(TEditorState& s, TDialogs& dialogs) {
         }
     }
     if (made > 0) scene.Saved = false;
-    dialogs.Message(QStringLiteral("Az indítási parancsok elkészültek!"));
+    dialogs.Message(QCoreApplication::translate("PathTools", "Az indítási parancsok elkészültek!"));
     return made;
 }
 

@@ -3,6 +3,7 @@
 #include "model/errorlog.h"
 #include "model/scene.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace velkon {
@@ -14,8 +15,9 @@ QString ProjectPlace(const TScene& scene) {
 }
 
 void ReportPack(TErrorLog& log, const QString& packPath, const TScene& scene) {
-    log.Add(QStringLiteral("Csomag elkészült: ") + QDir::toNativeSeparators(packPath) +
-            QStringLiteral(" | a projekt új helye (ide ment a Ctrl+S): ") + ProjectPlace(scene));
+    log.Add(QCoreApplication::translate("ProjectPlace",
+                                        "Csomag elkészült: %1 | a projekt új helye (ide ment a Ctrl+S): %2")
+                .arg(QDir::toNativeSeparators(packPath), ProjectPlace(scene)));
 }
 
 } // namespace velkon

@@ -6,6 +6,7 @@
 #include "model/velkonerror.h"
 #include "project/recoverystore.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -120,8 +121,8 @@ void TRecoveryKeeper::Failed(int64_t nowMs, const std::exception& e) {
     if (failureLogged_) return;
     failureLogged_ = true;
     const auto* velkon = dynamic_cast<const EVelkonError*>(&e);
-    log_.Add(QStringLiteral("Helyreállítási másolat nem készült: ") +
-             (velkon ? velkon->Message() : QString::fromLocal8Bit(e.what())));
+    log_.Add(QCoreApplication::translate("RecoveryKeeper", "Helyreállítási másolat nem készült: %1")
+                 .arg(velkon ? velkon->Message() : QString::fromLocal8Bit(e.what())));
 }
 
 void TRecoveryKeeper::Forget() {

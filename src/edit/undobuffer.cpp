@@ -4,6 +4,7 @@
 #include "edit/selection.h"
 #include "model/errorlog.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -27,99 +28,99 @@ TUndoBuffer::~TUndoBuffer() = default;
 QString TUndoBuffer::KindName(int32_t kind) {
     switch (kind) {
     case kindMouseMove:
-        return QStringLiteral("Mozgatás egérrel");
+        return QCoreApplication::translate("TUndoBuffer", "Mozgatás egérrel");
     case kindCommandMove:
-        return QStringLiteral("Parancs mozgatás");
+        return QCoreApplication::translate("TUndoBuffer", "Parancs mozgatás");
     case kindProperty:
-        return QStringLiteral("Tulajdonság változás");
+        return QCoreApplication::translate("TUndoBuffer", "Tulajdonság változás");
     case kindOrigin:
-        return QStringLiteral("Origó beállítás");
+        return QCoreApplication::translate("TUndoBuffer", "Origó beállítás");
     case kindCommandConvert:
-        return QStringLiteral("Parancs átalakítás");
+        return QCoreApplication::translate("TUndoBuffer", "Parancs átalakítás");
     case kindDurationConvert:
-        return QStringLiteral("Duration átalakítás");
+        return QCoreApplication::translate("TUndoBuffer", "Duration átalakítás");
     case kindCommandAdd:
-        return QStringLiteral("Parancs hozzáadás");
+        return QCoreApplication::translate("TUndoBuffer", "Parancs hozzáadás");
     case kindCommandPaste:
-        return QStringLiteral("Parancs beillesztés");
+        return QCoreApplication::translate("TUndoBuffer", "Parancs beillesztés");
     case kindCommandDelete:
-        return QStringLiteral("Parancs törlés");
+        return QCoreApplication::translate("TUndoBuffer", "Parancs törlés");
     case kindFavourites:
-        return QStringLiteral("Kedvencek szerkesztése");
+        return QCoreApplication::translate("TUndoBuffer", "Kedvencek szerkesztése");
     case kindCommandEdit:
-        return QStringLiteral("Parancs szerkesztése");
+        return QCoreApplication::translate("TUndoBuffer", "Parancs szerkesztése");
     case kindKeyTimes:
-        return QStringLiteral("Kulcskockák idejének beállítása");
+        return QCoreApplication::translate("TUndoBuffer", "Kulcskockák idejének beállítása");
     case kindKeyCopy:
-        return QStringLiteral("Kulcskocka másolása");
+        return QCoreApplication::translate("TUndoBuffer", "Kulcskocka másolása");
     case kindKeyDelete:
-        return QStringLiteral("Kulcskocka törlése");
+        return QCoreApplication::translate("TUndoBuffer", "Kulcskocka törlése");
     case kindKeyTouchStart:
-        return QStringLiteral("Kulcskocka - indítási parancsok");
+        return QCoreApplication::translate("TUndoBuffer", "Kulcskocka - indítási parancsok");
     case kindCurvePath:
-        return QStringLiteral("Görbe útvonal létrehozása");
+        return QCoreApplication::translate("TUndoBuffer", "Görbe útvonal létrehozása");
     case kindKeysCopy:
-        return QStringLiteral("Több kulcskocka másolása");
+        return QCoreApplication::translate("TUndoBuffer", "Több kulcskocka másolása");
     case kindKeysDelete:
-        return QStringLiteral("Több kulcskocka törlése");
+        return QCoreApplication::translate("TUndoBuffer", "Több kulcskocka törlése");
     case kindKeyTranspose:
-        return QStringLiteral("Kulcskocka transzponálás");
+        return QCoreApplication::translate("TUndoBuffer", "Kulcskocka transzponálás");
     case kindKeyTimeFromSpeed:
-        return QStringLiteral("Kulcskocka ideje sebességből");
+        return QCoreApplication::translate("TUndoBuffer", "Kulcskocka ideje sebességből");
     case kindKeyMove:
-        return QStringLiteral("Kulcskocka mozgatása");
+        return QCoreApplication::translate("TUndoBuffer", "Kulcskocka mozgatása");
     case kindKeyStore:
-        return QStringLiteral("Kulcskocka tárolás");
+        return QCoreApplication::translate("TUndoBuffer", "Kulcskocka tárolás");
     case kindKeyEditStart:
-        return QStringLiteral("Kulcskockás szerkesztés kezdése");
+        return QCoreApplication::translate("TUndoBuffer", "Kulcskockás szerkesztés kezdése");
     case kindKeyEditEnd:
-        return QStringLiteral("Kulcskockás szerkesztés befejezése");
+        return QCoreApplication::translate("TUndoBuffer", "Kulcskockás szerkesztés befejezése");
     case kindRedo:
-        return QStringLiteral("Redo készítése");
+        return QCoreApplication::translate("TUndoBuffer", "Redo készítése");
     case kindGroupCreate:
-        return QStringLiteral("Csoport létrehozás");
+        return QCoreApplication::translate("TUndoBuffer", "Csoport létrehozás");
     case kindParentByMouse:
-        return QStringLiteral("Szülő beállítás egérrel");
+        return QCoreApplication::translate("TUndoBuffer", "Szülő beállítás egérrel");
     case kindLayersPaste:
-        return QStringLiteral("Rétegekhez parancs beillesztés");
+        return QCoreApplication::translate("TUndoBuffer", "Rétegekhez parancs beillesztés");
     case kindLayersTranspose:
-        return QStringLiteral("Rétegek transzponálása");
+        return QCoreApplication::translate("TUndoBuffer", "Rétegek transzponálása");
     case kindLayersDeleteCommands:
-        return QStringLiteral("Rétegek parancsok törlése");
+        return QCoreApplication::translate("TUndoBuffer", "Rétegek parancsok törlése");
     case kindLayerAdd:
-        return QStringLiteral("Réteg hozzáadás");
+        return QCoreApplication::translate("TUndoBuffer", "Réteg hozzáadás");
     case kindLayerDelete:
-        return QStringLiteral("Réteg törlés");
+        return QCoreApplication::translate("TUndoBuffer", "Réteg törlés");
     case kindLayerClone:
-        return QStringLiteral("Réteg klónozás");
+        return QCoreApplication::translate("TUndoBuffer", "Réteg klónozás");
     case kindLayerOrder:
-        return QStringLiteral("Rétegsorrend");
+        return QCoreApplication::translate("TUndoBuffer", "Rétegsorrend");
     case kindRename:
-        return QStringLiteral("Átnevezés");
+        return QCoreApplication::translate("TUndoBuffer", "Átnevezés");
     case kindFileRename:
-        return QStringLiteral("Fájl átnevezés");
+        return QCoreApplication::translate("TUndoBuffer", "Fájl átnevezés");
     case kindImport:
-        return QStringLiteral("Import");
+        return QCoreApplication::translate("TUndoBuffer", "Import");
     case kindFileAdd:
-        return QStringLiteral("Fájl hozzáadás");
+        return QCoreApplication::translate("TUndoBuffer", "Fájl hozzáadás");
     case kindFileDelete:
-        return QStringLiteral("Fájl törlés");
+        return QCoreApplication::translate("TUndoBuffer", "Fájl törlés");
     case kindGroupDissolve:
-        return QStringLiteral("Csoport megszüntetés");
+        return QCoreApplication::translate("TUndoBuffer", "Csoport megszüntetés");
     case kindGroupRename:
-        return QStringLiteral("Csoport átnevezés");
+        return QCoreApplication::translate("TUndoBuffer", "Csoport átnevezés");
     case kindVisibility:
-        return QStringLiteral("Láthatóság váltás");
+        return QCoreApplication::translate("TUndoBuffer", "Láthatóság váltás");
     case kindLock:
-        return QStringLiteral("Zárolás váltás");
+        return QCoreApplication::translate("TUndoBuffer", "Zárolás váltás");
     case kindShown:
-        return QStringLiteral("Megjelenítés váltás");
+        return QCoreApplication::translate("TUndoBuffer", "Megjelenítés váltás");
     case kindColor:
-        return QStringLiteral("Szín beállítás");
+        return QCoreApplication::translate("TUndoBuffer", "Szín beállítás");
     case kindKeyboardMove:
-        return QStringLiteral("Mozgatás gombokkal");
+        return QCoreApplication::translate("TUndoBuffer", "Mozgatás gombokkal");
     }
-    return QStringLiteral("Nem meghatározható");
+    return QCoreApplication::translate("TUndoBuffer", "Nem meghatározható");
 }
 
 const TVKPObject* TUndoBuffer::Slot(int number) const {
@@ -204,11 +205,12 @@ bool TUndoBuffer::RenameFilesFor(const TVKPObject& target, const QString& refusa
     for (const TFileRename& r : renames) {
         const QFileInfo from(r.From);
         if (!from.isFile()) {
-            why = QStringLiteral("a(z) %1 fájl nem található").arg(r.From);
+            why = QCoreApplication::translate("TUndoBuffer", "a(z) %1 fájl nem található").arg(r.From);
         } else if (QFileInfo::exists(r.To) || QFileInfo(r.To).isSymLink()) {
-            why = QStringLiteral("a(z) %1 fájl már létezik").arg(r.To);
+            why = QCoreApplication::translate("TUndoBuffer", "a(z) %1 fájl már létezik").arg(r.To);
         } else if (QFile disk(r.From); !disk.rename(r.To)) {
-            why = QStringLiteral("a(z) %1 fájl nem nevezhető át %2 névre: %3").arg(r.From, r.To, disk.errorString());
+            why = QCoreApplication::translate("TUndoBuffer", "a(z) %1 fájl nem nevezhető át %2 névre: %3")
+                      .arg(r.From, r.To, disk.errorString());
         }
         if (!why.isEmpty()) break;
         done.push_back(&r);
@@ -221,7 +223,7 @@ bool TUndoBuffer::RenameFilesFor(const TVKPObject& target, const QString& refusa
     // All or none: the files renamed so far get their names back.
     for (auto it = done.rbegin(); it != done.rend(); ++it)
         QFile::rename((*it)->To, (*it)->From);
-    if (state_.Log) state_.Log->Add(refusal + why + QLatin1Char('.'));
+    if (state_.Log) state_.Log->Add(refusal.arg(why));
     return false;
 }
 
@@ -229,7 +231,9 @@ bool TUndoBuffer::Undo() {
     ++changes_;
     // The step to go back to, if there is one: the files it names otherwise go first.
     const TVKPObject* target = undoCount_ > 0 ? slots_[top_ - 1].get() : nullptr;
-    if (target && !RenameFilesFor(*target, QStringLiteral("A visszavonás nem sikerült, mert "))) return false;
+    if (target && !RenameFilesFor(*target, QCoreApplication::translate(
+                                               "TUndoBuffer", "A visszavonás nem sikerült, mert %1.")))
+        return false;
     Record(-kindRedo); // keeps the state being left for redo
     top_ = PreviousSlot(top_);
     // Past the oldest step the ring holds only newer states: nothing to go back to.
@@ -251,7 +255,9 @@ bool TUndoBuffer::Redo() {
     const int32_t next = NextSlot(NextSlot(top_));
     const TVKPObject* target = slots_[next - 1].get();
     if (!target) return true;
-    if (!RenameFilesFor(*target, QStringLiteral("Az újra végrehajtás nem sikerült, mert "))) return false;
+    if (!RenameFilesFor(*target, QCoreApplication::translate("TUndoBuffer",
+                                                             "Az újra végrehajtás nem sikerült, mert %1.")))
+        return false;
     top_ = next;
     RestoreTop();
     --redoCount_;
@@ -274,7 +280,7 @@ void TUndoBuffer::Clear() {
     shownKept_ = false;
     if (!state_.Log) return;
     state_.Log->UndoName.clear(); // the step shown above the log is gone with the ring
-    state_.Log->AddQuiet(QStringLiteral("UNDO PUFFER TÖRÖLVE!"));
+    state_.Log->AddQuiet(QCoreApplication::translate("TUndoBuffer", "UNDO PUFFER TÖRÖLVE!"));
 }
 
 void TUndoBuffer::ShowStep() {

@@ -114,12 +114,12 @@ void TCanvasView::RegisterActions() {
                                        const QList<QKeySequence>& keys, std::function<void()> run) {
         registry.Command(id, this, text, hint, keys, std::move(run));
     };
-    add("project.pack", QStringLiteral("Csomagol"), QStringLiteral("Csomagolás"), {},
+    add("project.pack", tr("Csomagol"), tr("Csomagolás"), {},
         [this] { document_.PackProject([this] { ScreenshotPicture = ReadFrame(); }); });
-    add("project.photo", QStringLiteral("Fotó"), QStringLiteral("Képernyő lementése"), {}, [this] { Photo(); });
-    add("view.zoomIn", QStringLiteral("Nagyítás"), QStringLiteral("Nagyítás"),
-        {QKeySequence(Qt::KeypadModifier | Qt::Key_Plus)}, [this] { ZoomStep(10); });
-    add("view.zoomOut", QStringLiteral("Kicsinyítés"), QStringLiteral("Kicsinyítés"),
+    add("project.photo", tr("Fotó"), tr("Képernyő lementése"), {}, [this] { Photo(); });
+    add("view.zoomIn", tr("Nagyítás"), tr("Nagyítás"), {QKeySequence(Qt::KeypadModifier | Qt::Key_Plus)},
+        [this] { ZoomStep(10); });
+    add("view.zoomOut", tr("Kicsinyítés"), tr("Kicsinyítés"),
         {QKeySequence(Qt::KeypadModifier | Qt::Key_Minus)}, [this] { ZoomStep(-10); });
     // A helper line through the pointer: Alt+V horizontal, Alt+F vertical.
     const auto helperLine = [this](bool horizontal) {
@@ -127,18 +127,16 @@ void TCanvasView::RegisterActions() {
         ToggleHelperLine(scene_, horizontal, horizontal ? p.y() : p.x());
         RequestRedraw();
     };
-    add("view.helperLineHorizontal", QStringLiteral("Vízszintes segédvonal"),
-        QStringLiteral("Vízszintes segédvonal"), {QKeySequence(Qt::ALT | Qt::Key_V)},
-        [helperLine] { helperLine(true); });
-    add("view.helperLineVertical", QStringLiteral("Függőleges segédvonal"), QStringLiteral("Függőleges segédvonal"),
+    add("view.helperLineHorizontal", tr("Vízszintes segédvonal"), tr("Vízszintes segédvonal"),
+        {QKeySequence(Qt::ALT | Qt::Key_V)}, [helperLine] { helperLine(true); });
+    add("view.helperLineVertical", tr("Függőleges segédvonal"), tr("Függőleges segédvonal"),
         {QKeySequence(Qt::ALT | Qt::Key_F)}, [helperLine] { helperLine(false); });
-    add("view.reset", QStringLiteral("Képernyő alapállapotba"), QStringLiteral("Képernyő alapállapotba"), {},
+    add("view.reset", tr("Képernyő alapállapotba"), tr("Képernyő alapállapotba"), {},
         [this] { ResetView(); });
-    add("view.clearHelperLines", QStringLiteral("Segédvonalak törlése"), QStringLiteral("Segédvonalak törlése"),
-        {}, [this] {
-            scene_.Lines.clear();
-            RequestRedraw();
-        });
+    add("view.clearHelperLines", tr("Segédvonalak törlése"), tr("Segédvonalak törlése"), {}, [this] {
+        scene_.Lines.clear();
+        RequestRedraw();
+    });
 }
 
 void TCanvasView::FillPopupMenu() {
@@ -207,12 +205,12 @@ void TCanvasView::Photo() {
     if (scene_.ProjectFileName == QLatin1String(UntitledProjectName)) return;
     document_.SelectSingleLayer(nullptr);
     ScreenshotPicture = ReadFrame();
-    const auto chosen = document_.Dialogs().InputText(QStringLiteral("Képernyő mentés"),
-                                                      QStringLiteral("Mi legyen a neve?"), PhotoFileName(scene_));
+    const auto chosen =
+        document_.Dialogs().InputText(tr("Képernyő mentés"), tr("Mi legyen a neve?"), PhotoFileName(scene_));
     if (!chosen) return;
     const QString path = QDir(scene_.ProjectDir).filePath(*chosen);
     if (!ScreenshotPicture.save(path, "PNG"))
-        throw EVelkonError(QStringLiteral("A képet nem sikerült menteni: ") + path);
+        throw EVelkonError(tr("A képet nem sikerült menteni: %1").arg(path));
 }
 
 bool TCanvasView::IsCanvasArea(const QWidget* w) const {

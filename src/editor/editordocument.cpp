@@ -58,35 +58,31 @@ void TEditorDocument::RegisterActions() {
         Registry.Command(id, this, text, hint, keys, std::move(run));
     };
     using K = QKeySequence;
-    add("project.new", QStringLiteral("Új"), QStringLiteral("Új projekt"), {}, [this] { NewProject(); });
-    add("project.open", QStringLiteral("Megnyit"), QStringLiteral("Projekt betöltése"), {},
-        [this] { OpenProject(); });
-    add("project.save", QStringLiteral("Mentés"), QStringLiteral("Projekt mentése"), {K(Qt::CTRL | Qt::Key_S)},
+    add("project.new", tr("Új"), tr("Új projekt"), {}, [this] { NewProject(); });
+    add("project.open", tr("Megnyit"), tr("Projekt betöltése"), {}, [this] { OpenProject(); });
+    add("project.save", tr("Mentés"), tr("Projekt mentése"), {K(Qt::CTRL | Qt::Key_S)},
         [this] { SaveProject(false); });
-    add("project.saveAs", QStringLiteral("Ment"), QStringLiteral("Projekt mentése másként"), {},
-        [this] { SaveProject(true); });
-    add("edit.undo", QStringLiteral("↶"), QStringLiteral("Visszavonás"), {K(Qt::CTRL | Qt::Key_Z)},
-        [this] { Undo(); });
-    add("edit.redo", QStringLiteral("↷"), QStringLiteral("Újra"),
+    add("project.saveAs", tr("Ment"), tr("Projekt mentése másként"), {}, [this] { SaveProject(true); });
+    add("edit.undo", QStringLiteral("↶"), tr("Visszavonás"), {K(Qt::CTRL | Qt::Key_Z)}, [this] { Undo(); });
+    add("edit.redo", QStringLiteral("↷"), tr("Újra"),
         {K(Qt::CTRL | Qt::Key_Y), K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, [this] { Redo(); });
-    add("play.toggle", QStringLiteral("Lejátszás"), QStringLiteral("Lejátszás és leállítás"), {K(Qt::Key_F1)},
+    add("play.toggle", tr("Lejátszás"), tr("Lejátszás és leállítás"), {K(Qt::Key_F1)},
         [this] { PlayStopToggle(false); });
-    add("play.preview", QStringLiteral("Előnézet"), QStringLiteral("A kiválasztott elemek lejátszása"),
-        {K(Qt::Key_F2)}, [this] { PlayStopToggle(true); });
-    add("keyframe.play", QStringLiteral("▷"), QStringLiteral("Lejátszás a kiválasztott kulcskockától"),
-        {K(Qt::Key_F3)}, [this] { KeyframePlayToggle(); });
-    add("keyframe.storeAndCopy", QStringLiteral("Tár"),
-        QStringLiteral("Tárolja a változást és átmásolja egy következő fázisba."), {K(Qt::Key_Insert)}, [this] {
+    add("play.preview", tr("Előnézet"), tr("A kiválasztott elemek lejátszása"), {K(Qt::Key_F2)},
+        [this] { PlayStopToggle(true); });
+    add("keyframe.play", QStringLiteral("▷"), tr("Lejátszás a kiválasztott kulcskockától"), {K(Qt::Key_F3)},
+        [this] { KeyframePlayToggle(); });
+    add("keyframe.storeAndCopy", tr("Tár"), tr("Tárolja a változást és átmásolja egy következő fázisba."),
+        {K(Qt::Key_Insert)}, [this] {
             Keyframes.Store(TKeyframeEditor::storeCopyNext);
             emit KeyframesChanged();
             Redraw();
         });
-    add("keyframe.groupEdit", QStringLiteral("Csop."), QStringLiteral("Csoportos szerkesztés"),
-        {K(Qt::ALT | Qt::Key_G)}, [this] {
-            if (!Playing()) State.SkeltonDown = State.GroupEditDown = !State.SkeltonDown;
-            emit KeyframesChanged();
-        });
-    add("keyframe.link", QStringLiteral("Link"), QStringLiteral("Összekapcsolt elemeket nem lehet elmozgatni"),
+    add("keyframe.groupEdit", tr("Csop."), tr("Csoportos szerkesztés"), {K(Qt::ALT | Qt::Key_G)}, [this] {
+        if (!Playing()) State.SkeltonDown = State.GroupEditDown = !State.SkeltonDown;
+        emit KeyframesChanged();
+    });
+    add("keyframe.link", tr("Link"), tr("Összekapcsolt elemeket nem lehet elmozgatni"),
         {K(Qt::ALT | Qt::Key_L)}, [this] {
             if (!Playing()) State.LinkDown = !State.LinkDown;
             emit KeyframesChanged();
@@ -96,10 +92,10 @@ void TEditorDocument::RegisterActions() {
         emit KeyframesChanged();
         Redraw();
     };
-    add("keyframe.previous", QStringLiteral("Előző"), QStringLiteral("Az előző kulcskocka"),
-        {K(Qt::Key_PageUp)}, [step] { step(-1); });
-    add("keyframe.next", QStringLiteral("Következő"), QStringLiteral("A következő kulcskocka"),
-        {K(Qt::Key_PageDown)}, [step] { step(1); });
+    add("keyframe.previous", tr("Előző"), tr("Az előző kulcskocka"), {K(Qt::Key_PageUp)},
+        [step] { step(-1); });
+    add("keyframe.next", tr("Következő"), tr("A következő kulcskocka"), {K(Qt::Key_PageDown)},
+        [step] { step(1); });
     const char* const animations[] = {"animation.base", "animation.touch1", "animation.touch2", "animation.touch3"};
     const char* const names[] = {"Base", "Touch1", "Touch2", "Touch3"};
     for (int i = 0; i < 4; ++i)
@@ -262,8 +258,8 @@ void TEditorDocument::ForgetKeyframeEditing() {
 
 bool TEditorDocument::NewProject() {
     if (!Scene.Saved &&
-        !Dialogs().AskYesNo(QStringLiteral("Új projekt"),
-                            QStringLiteral("A jelenlegi projekt nincs mentve! Biztos új projektet kezd?")))
+        !Dialogs().AskYesNo(tr("Új projekt"),
+                            tr("A jelenlegi projekt nincs mentve! Biztos új projektet kezd?")))
         return false;
     EndKeyframeEditing(); // stores the pose first
     ResetToNewProject(Scene);
@@ -404,8 +400,8 @@ QString TEditorDocument::PackProject(const std::function<void()>& readBackFrame)
 }
 
 bool TEditorDocument::MayClose() {
-    return Scene.Saved || Dialogs().AskYesNo(QStringLiteral("Kilépés"),
-                                             QStringLiteral("A jelenlegi projekt nincs mentve! Biztos kilép?"));
+    return Scene.Saved ||
+           Dialogs().AskYesNo(tr("Kilépés"), tr("A jelenlegi projekt nincs mentve! Biztos kilép?"));
 }
 
 void TEditorDocument::ExitSave() {

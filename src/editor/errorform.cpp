@@ -14,7 +14,7 @@
 namespace velkon {
 
 TErrorForm::TErrorForm(TErrorLog& log, QWidget* parent)
-    : TDockForm(QStringLiteral("ErrorForm"), QStringLiteral("Hiba napló"), parent), log_(log) {
+    : TDockForm(QStringLiteral("ErrorForm"), tr("Hiba napló"), parent), log_(log) {
     auto* body = new QWidget(this);
     auto* column = new QVBoxLayout(body);
     column->setContentsMargins(2, 2, 2, 2);

@@ -21,10 +21,10 @@ TLayoutPersistence::TLayoutPersistence(const TSettingsPlaces& places, const TPar
 
 void TLayoutPersistence::RegisterActions(TActionRegistry& registry) {
     const std::pair<const char*, std::pair<QString, void (TLayoutPersistence::*)()>> commands[] = {
-        {"layout.saveScreen", {QStringLiteral("Elválasztók helyzetének mentése"), &TLayoutPersistence::SaveScreenLayout}},
-        {"layout.savePanels", {QStringLiteral("Lebegő panelek elmentése"), &TLayoutPersistence::SavePanelLayout}},
-        {"layout.loadPanels", {QStringLiteral("Lebegő panelek betöltése"), &TLayoutPersistence::LoadPanelLayout}},
-        {"layout.resetPanels", {QStringLiteral("Lebegő panelek alaphelyzetbe"), &TLayoutPersistence::ResetPanelLayout}},
+        {"layout.saveScreen", {tr("Elválasztók helyzetének mentése"), &TLayoutPersistence::SaveScreenLayout}},
+        {"layout.savePanels", {tr("Lebegő panelek elmentése"), &TLayoutPersistence::SavePanelLayout}},
+        {"layout.loadPanels", {tr("Lebegő panelek betöltése"), &TLayoutPersistence::LoadPanelLayout}},
+        {"layout.resetPanels", {tr("Lebegő panelek alaphelyzetbe"), &TLayoutPersistence::ResetPanelLayout}},
     };
     for (const auto& [id, command] : commands) {
         const auto& [text, run] = command;

@@ -164,7 +164,7 @@ TDockForm* TMainForm::Panel(int index) const {
 
 void TMainForm::UpdateCaption() {
     // A project read only in part says so, until it is saved somewhere whole.
-    const QString incomplete = Scene.Incomplete.isEmpty() ? QString() : QStringLiteral(" (hiányosan betöltve)");
+    const QString incomplete = Scene.Incomplete.isEmpty() ? QString() : tr(" (hiányosan betöltve)");
     // "[*]" is where Qt shows the modified mark: "demo.VKP* - ..." while unsaved.
     setWindowTitle(Scene.ProjectFileName + QStringLiteral("[*]") + incomplete + QStringLiteral(" - ") + ProgramCaption);
     setWindowModified(!Scene.Saved);

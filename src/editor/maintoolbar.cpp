@@ -7,7 +7,9 @@
 #include "editor/uihelpers.h"
 #include "editor/ujdonsagform.h"
 #include "model/dialogs.h"
+#include "project/language.h"
 
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
@@ -45,22 +47,31 @@ TMainToolBar::TMainToolBar(TEditorDocument& document, QWidget* parent)
     setObjectName(QStringLiteral("Panel1"));
     setMovable(false);
 
-    NewSpeedButton = Button(this, "NewSpeedButton", QStringLiteral("Új"), QStringLiteral("Új projekt"));
-    OpenSpeedButton =
-        Button(this, "OpenSpeedButton", QStringLiteral("Megnyit"), QStringLiteral("Projekt betöltése"));
-    SaveSpeedButton =
-        Button(this, "SaveSpeedButton", QStringLiteral("Ment"), QStringLiteral("Projekt mentése [Ctrl+S]"));
-    PackSpeedButton = Button(this, "PackSpeedButton", QStringLiteral("Csomagol"), QStringLiteral("Csomagolás"));
-    InfoSpeedButton = Button(this, "InfoSpeedButton", QStringLiteral("Info"), QStringLiteral("Change log"));
-    HelpSpeedButton =
-        Button(this, "HelpSpeedButton", QStringLiteral("Súgó"), QStringLiteral("Súgó: billentyűk, fájlok"));
+    NewSpeedButton = Button(this, "NewSpeedButton", tr("Új"), tr("Új projekt"));
+    OpenSpeedButton = Button(this, "OpenSpeedButton", tr("Megnyit"), tr("Projekt betöltése"));
+    SaveSpeedButton = Button(this, "SaveSpeedButton", tr("Ment"), tr("Projekt mentése [Ctrl+S]"));
+    PackSpeedButton = Button(this, "PackSpeedButton", tr("Csomagol"), tr("Csomagolás"));
+    InfoSpeedButton = Button(this, "InfoSpeedButton", tr("Info"), tr("Change log"));
+    HelpSpeedButton = Button(this, "HelpSpeedButton", tr("Súgó"), tr("Súgó: billentyűk, fájlok"));
     // The button still opens the change log; its arrow offers the help too.
     InfoMenu = new QMenu(InfoSpeedButton);
     InfoMenu->setObjectName(QStringLiteral("InfoMenu"));
     InfoSpeedButton->setMenu(InfoMenu);
+    // In both languages: whoever cannot read the one on show finds it.
+    LanguageMenu = new QMenu(QStringLiteral("Nyelv / Language"), InfoMenu);
+    LanguageMenu->setObjectName(QStringLiteral("LanguageMenu"));
+    HungarianAction = LanguageMenu->addAction(QStringLiteral("Magyar"));
+    HungarianAction->setObjectName(QStringLiteral("HungarianAction"));
+    EnglishAction = LanguageMenu->addAction(QStringLiteral("English"));
+    EnglishAction->setObjectName(QStringLiteral("EnglishAction"));
+    auto* languages = new QActionGroup(LanguageMenu);
+    for (QAction* a : {HungarianAction, EnglishAction}) {
+        a->setCheckable(true);
+        languages->addAction(a);
+    }
     InfoSpeedButton->setPopupMode(QToolButton::MenuButtonPopup);
     // The Open button still asks for a file; its arrow lists the recent projects.
-    RecentMenu = new QMenu(QStringLiteral("Legutóbbi projektek"), OpenSpeedButton);
+    RecentMenu = new QMenu(tr("Legutóbbi projektek"), OpenSpeedButton);
     RecentMenu->setObjectName(QStringLiteral("RecentMenu"));
     RecentMenu->setToolTipsVisible(true);
     OpenSpeedButton->setMenu(RecentMenu);
@@ -72,17 +83,14 @@ TMainToolBar::TMainToolBar(TEditorDocument& document, QWidget* parent)
         ResComboBox->addItem(preset.Name);
     addWidget(ResComboBox);
     addSeparator();
-    StartPageSpeedButton =
-        Button(this, "StartPageSpeedButton", QStringLiteral("▶"), QStringLiteral("Lejátszás [F1]"));
-    StopPageSpeedButton3 =
-        Button(this, "StopPageSpeedButton3", QStringLiteral("■"), QStringLiteral("Leállítás [F1]"));
-    AutoStopSpeedButton = Button(this, "AutoStopSpeedButton", QStringLiteral("Auto"),
-                                 QStringLiteral("Automatikus leállás"), true);
+    StartPageSpeedButton = Button(this, "StartPageSpeedButton", QStringLiteral("▶"), tr("Lejátszás [F1]"));
+    StopPageSpeedButton3 = Button(this, "StopPageSpeedButton3", QStringLiteral("■"), tr("Leállítás [F1]"));
+    AutoStopSpeedButton = Button(this, "AutoStopSpeedButton", tr("Auto"), tr("Automatikus leállás"), true);
     AutoStopSpeedButton->setChecked(true);
     addSeparator();
-    CommandPreviewSpeedButton = Button(this, "CommandPreviewSpeedButton", QStringLiteral("Fázisok"),
-                                       QStringLiteral("Fázisok megjelenítése"), true);
-    TrackBar2 = Slider(this, "TrackBar2", 10, 5, 80, QStringLiteral("Fázisok mennyire legyenek átlátszóak"));
+    CommandPreviewSpeedButton =
+        Button(this, "CommandPreviewSpeedButton", tr("Fázisok"), tr("Fázisok megjelenítése"), true);
+    TrackBar2 = Slider(this, "TrackBar2", 10, 5, 80, tr("Fázisok mennyire legyenek átlátszóak"));
     SpinEdit1 = new QSpinBox(this);
     SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
     SpinEdit2 = new QSpinBox(this);
@@ -92,30 +100,27 @@ TMainToolBar::TMainToolBar(TEditorDocument& document, QWidget* parent)
         s->setValue(1);
         addWidget(s);
     }
-    VonalakCB = new QCheckBox(QStringLiteral("Vonalak"), this);
+    VonalakCB = new QCheckBox(tr("Vonalak"), this);
     VonalakCB->setObjectName(QStringLiteral("VonalakCB"));
     addWidget(VonalakCB);
-    ClearCheckBox = new QCheckBox(QStringLiteral("Törlés"), this);
+    ClearCheckBox = new QCheckBox(tr("Törlés"), this);
     ClearCheckBox->setObjectName(QStringLiteral("ClearCheckBox"));
-    ClearCheckBox->setToolTip(QStringLiteral("Rajzvászon törlése"));
+    ClearCheckBox->setToolTip(tr("Rajzvászon törlése"));
     addWidget(ClearCheckBox);
     addSeparator();
-    BackGroundSpeedButton =
-        Button(this, "BackGroundSpeedButton", QStringLiteral("Háttér"), QStringLiteral("Háttérszín"));
-    SelectedColorSpeedButton = Button(this, "SelectedColorSpeedButton", QStringLiteral("Kijelölés"),
-                                      QStringLiteral("Kijelölés színe"));
-    LockSpeedButton = Button(this, "LockSpeedButton", QStringLiteral("Zár"),
-                             QStringLiteral("A zárolt objektumokat ki lehet-e választani?"), true);
-    SelectModeSpeedButton = Button(this, "SelectModeSpeedButton", QStringLiteral("Ölelés"),
-                                   QStringLiteral("Öleléses kiválasztás [s]"), true);
-    UndoSpeedButton =
-        Button(this, "UndoSpeedButton", QStringLiteral("↶"), QStringLiteral("Visszavonás [Ctrl+Z]"));
-    RedoSpeedButton =
-        Button(this, "RedoSpeedButton", QStringLiteral("↷"), QStringLiteral("Újra [Ctrl+Y, Ctrl+Shift+Z]"));
+    BackGroundSpeedButton = Button(this, "BackGroundSpeedButton", tr("Háttér"), tr("Háttérszín"));
+    SelectedColorSpeedButton =
+        Button(this, "SelectedColorSpeedButton", tr("Kijelölés"), tr("Kijelölés színe"));
+    LockSpeedButton =
+        Button(this, "LockSpeedButton", tr("Zár"), tr("A zárolt objektumokat ki lehet-e választani?"), true);
+    SelectModeSpeedButton =
+        Button(this, "SelectModeSpeedButton", tr("Ölelés"), tr("Öleléses kiválasztás [s]"), true);
+    UndoSpeedButton = Button(this, "UndoSpeedButton", QStringLiteral("↶"), tr("Visszavonás [Ctrl+Z]"));
+    RedoSpeedButton = Button(this, "RedoSpeedButton", QStringLiteral("↷"), tr("Újra [Ctrl+Y, Ctrl+Shift+Z]"));
     UndoSpeedButton->setEnabled(false);
     RedoSpeedButton->setEnabled(false);
-    PhotoSpeedButton = Button(this, "PhotoSpeedButton", QStringLiteral("Fotó"), QStringLiteral("Képernyő lementése"));
-    TrackBar1 = Slider(this, "TrackBar1", 10, 1, 100, QStringLiteral("Lassítás"));
+    PhotoSpeedButton = Button(this, "PhotoSpeedButton", tr("Fotó"), tr("Képernyő lementése"));
+    TrackBar1 = Slider(this, "TrackBar1", 10, 1, 100, tr("Lassítás"));
 
     ConnectControls();
     document_.Scene.Lock = LockSpeedButton->isChecked();
@@ -137,8 +142,17 @@ void TMainToolBar::ConnectControls() {
     const auto openChangeLog = [this] { TUjdonsagForm::Open(window()); };
     const auto openHelp = [this] { THelpForm::Open(window()); };
     On(InfoSpeedButton, &QToolButton::clicked, this, openChangeLog);
-    On(InfoMenu->addAction(QStringLiteral("Fejlesztési napló")), &QAction::triggered, this, openChangeLog);
-    On(InfoMenu->addAction(QStringLiteral("Súgó")), &QAction::triggered, this, openHelp);
+    On(InfoMenu->addAction(tr("Fejlesztési napló")), &QAction::triggered, this, openChangeLog);
+    On(InfoMenu->addAction(tr("Súgó")), &QAction::triggered, this, openHelp);
+    InfoMenu->addSeparator();
+    InfoMenu->addMenu(LanguageMenu);
+    // The check mark shows the language of the next start: the stored choice, else the system's.
+    On(LanguageMenu, &QMenu::aboutToShow, this, [this] {
+        const bool english = EditorLanguage(document_.Places) == TLanguage::English;
+        (english ? EnglishAction : HungarianAction)->setChecked(true);
+    });
+    On(HungarianAction, &QAction::triggered, this, [this] { ChooseLanguage(TLanguage::Hungarian); });
+    On(EnglishAction, &QAction::triggered, this, [this] { ChooseLanguage(TLanguage::English); });
     On(HelpSpeedButton, &QToolButton::clicked, this, openHelp);
     On(RecentMenu, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
     On(ResComboBox, &QComboBox::activated, this, [this, &scene] {
@@ -149,9 +163,9 @@ void TMainToolBar::ConnectControls() {
     // Down: locked layers cannot be picked, and the project says Lock=1.
     On(LockSpeedButton, &QToolButton::toggled, this, [this, &scene] { scene.Lock = LockSpeedButton->isChecked(); });
     On(BackGroundSpeedButton, &QToolButton::clicked, this,
-       [this, &scene] { ChooseColour(scene.BackgroundColor, QStringLiteral("Háttérszín")); });
+       [this, &scene] { ChooseColour(scene.BackgroundColor, tr("Háttérszín")); });
     On(SelectedColorSpeedButton, &QToolButton::clicked, this,
-       [this, &scene] { ChooseColour(scene.SelectColor, QStringLiteral("Kijelölés színe")); });
+       [this, &scene] { ChooseColour(scene.SelectColor, tr("Kijelölés színe")); });
     On(SelectModeSpeedButton, &QToolButton::toggled, this, [this, &d] {
         d.State.SelectModeDown = SelectModeSpeedButton->isChecked();
         emit SelectModeToggled(d.State.SelectModeDown);
@@ -208,12 +222,20 @@ void TMainToolBar::FillRecentMenu() {
     // A section's title does not widen the menu by itself.
     RecentMenu->setMinimumWidth(RecentMenu->fontMetrics().horizontalAdvance(RecentMenu->title()) + 48);
     const QStringList paths = document_.RecentProjects();
-    if (paths.isEmpty()) RecentMenu->addAction(QStringLiteral("(nincs még)"))->setEnabled(false);
+    if (paths.isEmpty()) RecentMenu->addAction(tr("(nincs még)"))->setEnabled(false);
     for (const QString& path : paths) {
         QAction* item = RecentMenu->addAction(QFileInfo(path).fileName());
         item->setToolTip(path);
         On(item, &QAction::triggered, this, [this, path] { document_.OpenRecentProject(path); });
     }
+}
+
+void TMainToolBar::ChooseLanguage(TLanguage language) {
+    StoreLanguage(document_.Places, language);
+    // Every window is built in one language; the new one takes over when they are built anew.
+    document_.Dialogs().Message(QStringLiteral("A választott nyelv a program következő indításakor lép életbe.\n"
+                                               "The chosen language takes effect the next time the program "
+                                               "starts."));
 }
 
 void TMainToolBar::ChooseColour(uint32_t& colour, const QString& caption) {

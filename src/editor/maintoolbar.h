@@ -2,6 +2,7 @@
 
 #include <QToolBar>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QMenu;
@@ -12,6 +13,7 @@ class QToolButton;
 namespace velkon {
 
 class TEditorDocument;
+enum class TLanguage;
 struct TRenderOptions;
 
 // The main window's tool bar ("Panel1"): the project commands, the
@@ -26,7 +28,9 @@ public:
 
     QToolButton *NewSpeedButton, *OpenSpeedButton, *SaveSpeedButton, *PackSpeedButton, *InfoSpeedButton;
     QToolButton* HelpSpeedButton; // the help window "Súgó"
-    QMenu* InfoMenu;              // the Info button's menu: change log and help
+    QMenu* InfoMenu;              // the Info button's menu: change log, help, language
+    QMenu* LanguageMenu;          // "Nyelv / Language": Magyar, English (the chosen one checked)
+    QAction *HungarianAction, *EnglishAction;
     QMenu* RecentMenu;            // the Open button's menu: "Legutóbbi projektek"
     QComboBox* ResComboBox;
     QToolButton *StartPageSpeedButton, *StopPageSpeedButton3, *AutoStopSpeedButton,
@@ -46,6 +50,8 @@ public:
     void ShowSelectMode(bool down);
     // The recent projects, read anew each time the menu opens.
     void FillRecentMenu();
+    // Stores the language for the next start and says so in both languages.
+    void ChooseLanguage(TLanguage language);
 
 signals:
     // The user chose another resolution (the scene holds it already).

@@ -31,13 +31,13 @@ TRecoveryDriver::~TRecoveryDriver() = default;
 QString TRecoveryDriver::Question(const TRecoveryCopy& copy) {
     const QString name = copy.ProjectPath.isEmpty() ? QString::fromLatin1(UntitledProjectName)
                                                     : QFileInfo(copy.ProjectPath).fileName();
-    return QStringLiteral("A(z) %1 projekt nem mentett változásai megmaradtak (%2). Visszaállítja őket?")
-        .arg(name, copy.Time.toLocalTime().toString(QStringLiteral("yyyy.MM.dd. HH:mm:ss")));
+    return tr("A(z) %1 projekt nem mentett változásai megmaradtak (%2). Visszaállítja őket?")
+        .arg(name, copy.Time.toLocalTime().toString(tr("yyyy.MM.dd. HH:mm:ss")));
 }
 
 bool TRecoveryDriver::AskAtStart() {
     for (const TRecoveryCopy& copy : store_.LeftCopies()) {
-        if (!document_.Dialogs().AskYesNoYesDefault(QStringLiteral("Helyreállítás"), Question(copy))) {
+        if (!document_.Dialogs().AskYesNoYesDefault(tr("Helyreállítás"), Question(copy))) {
             TRecoveryStore::Discard(copy);
             continue;
         }

@@ -16,7 +16,7 @@ TStatusLine::TStatusLine(QWidget* parent) : QWidget(parent) {
     // Where the next Ctrl+S writes: after a pack that is the pack's folder.
     ProjectLabel = new QLabel(this);
     ProjectLabel->setObjectName(QStringLiteral("ProjectLabel"));
-    ProjectLabel->setToolTip(QStringLiteral("A projekt helye (ide ment a Ctrl+S)"));
+    ProjectLabel->setToolTip(tr("A projekt helye (ide ment a Ctrl+S)"));
     FPSLabel = new QLabel(QStringLiteral("FPS = 0"), this);
     FPSLabel->setObjectName(QStringLiteral("FPSLabel"));
     row->addWidget(InfoLabel, 1);

@@ -28,7 +28,7 @@ TStatusNotice::TStatusNotice(const TErrorLog& log, TErrorForm& logPanel, QWidget
 }
 
 QString TStatusNotice::LogCaption(int unseen) {
-    const QString caption = QStringLiteral("Hiba napló");
+    const QString caption = tr("Hiba napló");
     // In front: a narrow tab elides the end of its caption.
     return unseen > 0 ? QStringLiteral("(%1) ").arg(unseen) + caption : caption;
 }

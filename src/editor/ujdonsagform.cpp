@@ -11,7 +11,7 @@ namespace velkon {
 
 TUjdonsagForm::TUjdonsagForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("UjdonsagForm"));
-    setWindowTitle(QStringLiteral("Fejlesztési napló"));
+    setWindowTitle(tr("Fejlesztési napló"));
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     NaploMemo = new QPlainTextEdit(this);
     NaploMemo->setObjectName(QStringLiteral("NaploMemo"));

@@ -1,8 +1,8 @@
 #include "editor/velkonapplication.h"
 
 #include "model/velkonerror.h"
+#include "project/language.h"
 
-#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QSurfaceFormat>
 #include <exception>
@@ -13,14 +13,9 @@ std::function<void(QObject*, const QString&)> TVelkonApplication::ErrorSink;
 
 TVelkonApplication::TVelkonApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Velkon Editor"));
-    // The editor speaks Hungarian whatever the system's language, and so do
-    // Qt's standard dialogs. Without the translations they stay in English.
-    auto* qt = new QTranslator(this);
-    if (qt->load(QStringLiteral("qtbase_hu"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
-        installTranslator(qt))
-        qtTranslated_ = true;
-    else
-        delete qt;
+    // Hungarian until the start decides (main), and so do Qt's standard
+    // dialogs. Without Qt's translations they stay in English.
+    qtTranslated_ = InstallTranslators(*this, TLanguage::Hungarian);
 }
 
 bool TVelkonApplication::notify(QObject* receiver, QEvent* event) {
@@ -41,7 +36,7 @@ void TVelkonApplication::ReportCurrentException(QObject* sender) {
     } catch (const std::exception& e) {
         message = QString::fromUtf8(e.what());
     } catch (...) {
-        message = QStringLiteral("Ismeretlen hiba");
+        message = tr("Ismeretlen hiba");
     }
     ReportException(sender, message);
 }

@@ -6,6 +6,7 @@
 #include "model/scene.h"
 #include "model/velkonerror.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <algorithm>
 #include <charconv>
@@ -62,7 +63,8 @@ void SplitAtSemicolon(const QString& inner, QString& before, QString& after) {
 
 TImagesItem& RequireOwner(TCommandItem& cmd, const QString& text) {
     if (!cmd.Owner)
-        throw EVelkonError(QStringLiteral("A paraméter függvényéhez nincs réteg: \"%1\"").arg(text));
+        throw EVelkonError(
+            QCoreApplication::translate("Params", "A paraméter függvényéhez nincs réteg: \"%1\"").arg(text));
     return *cmd.Owner;
 }
 
@@ -79,7 +81,9 @@ QString LayerFunction(const QString& s, TLayerValue which, TScene& scene) {
     const double offset = ToFloat(offsetText);
     TImagesItem* layer = scene.Layers.Find(name);
     if (!layer)
-        throw EVelkonError(QStringLiteral("Ismeretlen réteg \"%1\" a paraméterben: \"%2\"").arg(name, s));
+        throw EVelkonError(
+            QCoreApplication::translate("Params", "Ismeretlen réteg \"%1\" a paraméterben: \"%2\"")
+                .arg(name, s));
     double value = 0;
     switch (which) {
     case lvLeft: value = layer->Left; break;
@@ -133,7 +137,8 @@ QString SpeedToDuration(const QString& s, TCommandItem& cmd) {
         dy = owner.Top - ToFloat(cmd.Value2);
     }
     if (speed == 0)
-        throw EVelkonError(QStringLiteral("Nullával osztás (sebesség 0): \"%1\"").arg(s));
+        throw EVelkonError(
+            QCoreApplication::translate("Params", "Nullával osztás (sebesség 0): \"%1\"").arg(s));
     return FormatNumber(std::nearbyint(std::sqrt(dx * dx + dy * dy)) / speed);
 }
 
@@ -147,7 +152,9 @@ QString Percent(const QString& s, TCommandItem& cmd, bool width) {
 QString EasePiece(const QString& inner, const QString& s, const char* marker, const char* next, int& from) {
     const int start = inner.indexOf(QLatin1String(marker), from);
     if (start < 0)
-        throw EVelkonError(QStringLiteral("Hibás Ease paraméter, hiányzik \"%1\": \"%2\"").arg(QLatin1String(marker), s));
+        throw EVelkonError(
+            QCoreApplication::translate("Params", "Hibás Ease paraméter, hiányzik \"%1\": \"%2\"")
+                .arg(QLatin1String(marker), s));
     const int pieceStart = start + 2;
     if (!next) {
         from = inner.size();
@@ -155,7 +162,9 @@ QString EasePiece(const QString& inner, const QString& s, const char* marker, co
     }
     const int end = inner.indexOf(QLatin1String(next), pieceStart);
     if (end < 0)
-        throw EVelkonError(QStringLiteral("Hibás Ease paraméter, hiányzik \"%1\": \"%2\"").arg(QLatin1String(next), s));
+        throw EVelkonError(
+            QCoreApplication::translate("Params", "Hibás Ease paraméter, hiányzik \"%1\": \"%2\"")
+                .arg(QLatin1String(next), s));
     from = end;
     return inner.mid(pieceStart, end - pieceStart);
 }
@@ -206,10 +215,11 @@ int ToInt(const QString& text) {
     if (t.isEmpty() || t == QLatin1String("-"))
         return 0;
     double v = 0;
-    if (!ParseDecimal(t, v)) throw EVelkonError(QStringLiteral("\"%1\" nem egész szám").arg(text));
+    if (!ParseDecimal(t, v))
+        throw EVelkonError(QCoreApplication::translate("Params", "\"%1\" nem egész szám").arg(text));
     const double r = std::nearbyint(v);
     if (r < std::numeric_limits<int>::min() || r > std::numeric_limits<int>::max())
-        throw EVelkonError(QStringLiteral("\"%1\" túl nagy szám").arg(text));
+        throw EVelkonError(QCoreApplication::translate("Params", "\"%1\" túl nagy szám").arg(text));
     return static_cast<int>(r);
 }
 
@@ -318,12 +328,14 @@ namespace {
 QString keyPiece(const QString& key, const char* marker, const char* next) {
     const int start = key.indexOf(QLatin1String(marker));
     if (start < 0)
-        throw EVelkonError(QStringLiteral("Hibás kulcskocka, hiányzik \"%1\": \"%2\"").arg(QLatin1String(marker), key));
+        throw EVelkonError(QCoreApplication::translate("Params", "Hibás kulcskocka, hiányzik \"%1\": \"%2\"")
+                               .arg(QLatin1String(marker), key));
     if (!next)
         return key.mid(start + 2, 1000);
     const int end = key.indexOf(QLatin1String(next), start + 2);
     if (end < 0)
-        throw EVelkonError(QStringLiteral("Hibás kulcskocka, hiányzik \"%1\": \"%2\"").arg(QLatin1String(next), key));
+        throw EVelkonError(QCoreApplication::translate("Params", "Hibás kulcskocka, hiányzik \"%1\": \"%2\"")
+                               .arg(QLatin1String(next), key));
     return key.mid(start + 2, end - start - 2);
 }
 } // namespace

@@ -6,6 +6,7 @@
 #include "model/scene.h"
 #include "model/velkonerror.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 #include <limits>
@@ -28,12 +29,19 @@ QString Fixed(double v) {
     return s == QLatin1String("-0.000") ? QStringLiteral("0.000") : s;
 }
 
+// A line of the error log written while the project was read.
+QString LoadLine(const QString& line) {
+    return QCoreApplication::translate("TSimulation", "betöltés: %1").arg(line);
+}
+
 } // namespace
 
 QString TSimulation::Usage() {
-    return QStringLiteral(
-        "usage: velkon simulate PROJECT.VKP --at T1,T2,... [--step MS] [--seed N] [--timescale N]\n"
-        "                       [--touch LAYER@MS]... [--preview LAYER[,LAYER...]] [--no-autostop] [--events]");
+    return QCoreApplication::translate(
+        "TSimulation",
+        "használat: velkon simulate PROJEKT.VKP --at T1,T2,... [--step MS] [--seed N] [--timescale N]\n"
+        "                           [--touch RÉTEG@MS]... [--preview RÉTEG[,RÉTEG...]] [--no-autostop] "
+        "[--events]");
 }
 
 QString TSimulation::ParseArgs(const QStringList& args, TSimulationOptions& o) {
@@ -46,65 +54,79 @@ QString TSimulation::ParseArgs(const QStringList& args, TSimulationOptions& o) {
                                 a == QLatin1String("--seed") || a == QLatin1String("--timescale") ||
                                 a == QLatin1String("--touch") || a == QLatin1String("--preview");
         if (takesValue && i + 1 >= args.size())
-            return QStringLiteral("%1 needs a value").arg(a);
+            return QCoreApplication::translate("TSimulation", "a(z) %1 kapcsoló után érték kell").arg(a);
         int64_t v = 0;
         if (a == QLatin1String("--at")) {
             haveAt = true;
             for (const QString& t : args[++i].split(QLatin1Char(','))) {
                 if (!ReadWhole(t, 0, maxTime, v))
-                    return QStringLiteral("--at: \"%1\" is not a time in milliseconds").arg(t);
+                    return QCoreApplication::translate("TSimulation",
+                                                       "--at: a(z) \"%1\" nem ezredmásodpercben megadott idő")
+                        .arg(t);
                 o.At << static_cast<int32_t>(v);
             }
         } else if (a == QLatin1String("--step")) {
             if (!ReadWhole(args[++i], 1, maxTime, v))
-                return QStringLiteral("--step: \"%1\" is not a positive whole number").arg(args[i]);
+                return QCoreApplication::translate("TSimulation",
+                                                   "--step: a(z) \"%1\" nem pozitív egész szám")
+                    .arg(args[i]);
             o.Step = static_cast<int32_t>(v);
         } else if (a == QLatin1String("--seed")) {
             if (!ReadWhole(args[++i], 0, std::numeric_limits<uint32_t>::max(), v))
-                return QStringLiteral("--seed: \"%1\" is not a whole number").arg(args[i]);
+                return QCoreApplication::translate("TSimulation", "--seed: a(z) \"%1\" nem egész szám")
+                    .arg(args[i]);
             o.Seed = static_cast<uint32_t>(v);
         } else if (a == QLatin1String("--timescale")) {
             if (!ReadWhole(args[++i], 1, 1000, v))
-                return QStringLiteral("--timescale: \"%1\" is not a whole number from 1").arg(args[i]);
+                return QCoreApplication::translate(
+                           "TSimulation", "--timescale: a(z) \"%1\" nem legalább 1 értékű egész szám")
+                    .arg(args[i]);
             o.TimeScale = static_cast<int32_t>(v);
         } else if (a == QLatin1String("--touch")) {
             const QString t = args[++i];
             const int at = t.lastIndexOf(QLatin1Char('@'));
             if (at <= 0)
-                return QStringLiteral("--touch: \"%1\" is not LAYER@MS").arg(t);
+                return QCoreApplication::translate("TSimulation", "--touch: a(z) \"%1\" nem RÉTEG@MS alakú")
+                    .arg(t);
             touches << qMakePair(t.left(at), t.mid(at + 1));
         } else if (a == QLatin1String("--preview")) {
             for (const QString& name : args[++i].split(QLatin1Char(',')))
                 if (!name.isEmpty())
                     o.Preview << name;
             if (o.Preview.isEmpty())
-                return QStringLiteral("--preview needs at least one layer name");
+                return QCoreApplication::translate("TSimulation",
+                                                   "a --preview után legalább egy rétegnév kell");
         } else if (a == QLatin1String("--no-autostop")) {
             o.AutoStop = false;
         } else if (a == QLatin1String("--events")) {
             o.Events = true;
         } else if (a.startsWith(QLatin1String("--")) || !o.ProjectPath.isEmpty()) {
-            return QStringLiteral("unexpected argument \"%1\"").arg(a);
+            return QCoreApplication::translate("TSimulation", "váratlan argumentum: \"%1\"").arg(a);
         } else {
             o.ProjectPath = a;
         }
     }
     if (o.ProjectPath.isEmpty())
-        return QStringLiteral("no project file given");
-    if (!haveAt)
-        return QStringLiteral("--at is required");
+        return QCoreApplication::translate("TSimulation", "nincs megadva projektfájl");
+    if (!haveAt) return QCoreApplication::translate("TSimulation", "a --at megadása kötelező");
     std::sort(o.At.begin(), o.At.end());
     o.At.erase(std::unique(o.At.begin(), o.At.end()), o.At.end());
     // Passes happen every step milliseconds; a time between two passes has no state of its own.
     for (int32_t t : o.At)
         if (t % o.Step != 0)
-            return QStringLiteral("--at: %1 is not a multiple of --step %2").arg(t).arg(o.Step);
+            return QCoreApplication::translate("TSimulation",
+                                               "--at: a(z) %1 nem többszöröse a --step %2 értékének")
+                .arg(QString::number(t), QString::number(o.Step));
     for (const auto& [layer, time] : touches) {
         int64_t v = 0;
         if (!ReadWhole(time, 0, maxTime, v))
-            return QStringLiteral("--touch: \"%1\" is not a time in milliseconds").arg(time);
+            return QCoreApplication::translate("TSimulation",
+                                               "--touch: a(z) \"%1\" nem ezredmásodpercben megadott idő")
+                .arg(time);
         if (v % o.Step != 0)
-            return QStringLiteral("--touch: %1 is not a multiple of --step %2").arg(v).arg(o.Step);
+            return QCoreApplication::translate("TSimulation",
+                                               "--touch: a(z) %1 nem többszöröse a --step %2 értékének")
+                .arg(QString::number(v), QString::number(o.Step));
         o.Touches << qMakePair(layer, static_cast<int32_t>(v));
     }
     return {};
@@ -121,7 +143,10 @@ int TSimulation::Main(const QStringList& args, const TLoader& loader, QTextStrea
     TScene scene;
     TErrorLog log;
     if (!QFileInfo(options.ProjectPath).isFile()) {
-        err << "velkon simulate: cannot read the project \"" << options.ProjectPath << "\"\n";
+        err << "velkon simulate: "
+            << QCoreApplication::translate("TSimulation", "a(z) \"%1\" projekt nem olvasható")
+                   .arg(options.ProjectPath)
+            << "\n";
         err.flush();
         return 1;
     }
@@ -130,15 +155,17 @@ int TSimulation::Main(const QStringList& args, const TLoader& loader, QTextStrea
     } catch (const std::exception& e) {
         const auto* ve = dynamic_cast<const EVelkonError*>(&e);
         for (int i = log.Count() - 1; i >= 0; --i)
-            err << "load: " << log.Lines()[i] << "\n";
-        err << "velkon simulate: cannot read the project \"" << options.ProjectPath
-            << "\": " << (ve ? ve->Message() : QString::fromUtf8(e.what())) << "\n";
+            err << LoadLine(log.Lines()[i]) << "\n";
+        err << "velkon simulate: "
+            << QCoreApplication::translate("TSimulation", "a(z) \"%1\" projekt nem olvasható: %2")
+                   .arg(options.ProjectPath, ve ? ve->Message() : QString::fromUtf8(e.what()))
+            << "\n";
         err.flush();
         return 1;
     }
     // The error log holds the newest line first; print in the order things happened.
     for (int i = log.Count() - 1; i >= 0; --i)
-        err << "load: " << log.Lines()[i] << "\n";
+        err << LoadLine(log.Lines()[i]) << "\n";
     TSimulation simulation(scene, options);
     const QString missing = simulation.CheckNames();
     if (!missing.isEmpty()) {
@@ -154,7 +181,7 @@ TSimulation::TSimulation(TScene& scene, const TSimulationOptions& options) : sce
 
 QString TSimulation::CheckNames() const {
     const QString missing = TVirtualPlay(scene_, PlayOptions(options_)).CheckNames();
-    return missing.isEmpty() ? QString() : QStringLiteral("no such layer: %1").arg(missing);
+    return missing.isEmpty() ? QString() : QCoreApplication::translate("TSimulation", "nincs ilyen réteg: %1").arg(missing);
 }
 
 QString TSimulation::StateLine(int32_t time, const TImagesItem& layer) {
@@ -168,7 +195,10 @@ QString TSimulation::StateLine(int32_t time, const TImagesItem& layer) {
 
 void TSimulation::Run(QTextStream& out, QTextStream& err) {
     TVirtualPlay play(scene_, PlayOptions(options_));
-    play.OnError = [&](int32_t time, const QString& message) { err << time << " error: " << message << "\n"; };
+    play.OnError = [&](int32_t time, const QString& message) {
+        err << QCoreApplication::translate("TSimulation", "%1 hiba: %2").arg(QString::number(time), message)
+            << "\n";
+    };
     if (options_.Events)
         play.Player().OnEvent = [&](const QString& kind, const QString& name) {
             out << play.Now() << " " << kind << " " << name << "\n";

@@ -8,6 +8,7 @@
 #include <AL/alc.h>
 #include <AL/alext.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 #include <cmath>
@@ -304,7 +305,7 @@ TSounds& SceneSounds(TScene& scene) {
 bool OpenSceneSounds(TScene& scene, TErrorLog& log) {
     TSounds& sounds = SceneSounds(scene);
     if (sounds.Initialise()) return true;
-    if (!sounds.OffReported) log.Add(QString::fromUtf8(SoundOffMessage));
+    if (!sounds.OffReported) log.Add(QCoreApplication::translate("Sounds", SoundOffMessage));
     sounds.OffReported = true;
     return false;
 }

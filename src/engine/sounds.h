@@ -69,7 +69,8 @@ private:
 TSounds& SceneSounds(TScene& scene);
 
 // The error log's line when no sound device can be opened.
-inline constexpr const char* SoundOffMessage = "Nincs hangeszköz: a hang ki van kapcsolva.";
+inline constexpr const char* SoundOffMessage =
+    QT_TRANSLATE_NOOP("Sounds", "Nincs hangeszköz: a hang ki van kapcsolva.");
 
 // Opens the scene's sound device. Without one everything runs silent and the
 // error log says so, once however often this is called.

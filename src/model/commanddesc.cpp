@@ -1,5 +1,6 @@
 #include "model/commanddesc.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace velkon {
@@ -24,56 +25,87 @@ TCommandDesc desc(const char* name, const char* types, const char* p1, const cha
 std::array<TCommandDesc, CommandCount> buildCatalogue() {
     return {{
         desc("MoveTo", "iif", "x", "y", "duration",
-             {"Parameters: x, y, duration",
-              "A megadot x, y kordinátára mozgatja a képet, megadott idő alatt."}),
+             {QT_TRANSLATE_NOOP("TCommandDesc", "Parameters: x, y, duration"),
+              QT_TRANSLATE_NOOP("TCommandDesc",
+                                "A megadot x, y kordinátára mozgatja a képet, megadott idő alatt.")}),
         desc("RelativeMoveTo", "iif", "x", "y", "duration",
-             {"Parameters: x, y, duration",
-              "A képet a jelenlegi poziciójától elmozdítja a magadott értékkel, megadott idő alatt."}),
+             {QT_TRANSLATE_NOOP("TCommandDesc", "Parameters: x, y, duration"),
+              QT_TRANSLATE_NOOP(
+                  "TCommandDesc",
+                  "A képet a jelenlegi poziciójától elmozdítja a magadott értékkel, megadott idő alatt.")}),
         desc("ReSize", "iif", "width", "height", "duration",
-             {"Parameters: width, height, duration", "Átmértezi megadott idő alatt a képet."}),
+             {QT_TRANSLATE_NOOP("TCommandDesc", "Parameters: width, height, duration"),
+              QT_TRANSLATE_NOOP("TCommandDesc", "Átmértezi megadott idő alatt a képet.")}),
         desc("Rotate", "ff-", "degress", "duration", "",
-             {"Parameters: degress, duration",
-              "Elforgatja az alakzatot az óra mutatóval megegyező írányba, ha ellenkezőt akarsz akkor "
-              "negatív fokot kell megadni. Ha középpontos forgatást akasrz akkor a Centert válaszd a "
-              "type-nál."}),
+             {QT_TRANSLATE_NOOP("TCommandDesc", "Parameters: degress, duration"),
+              QT_TRANSLATE_NOOP(
+                  "TCommandDesc",
+                  "Elforgatja az alakzatot az óra mutatóval megegyező írányba, ha ellenkezőt akarsz akkor "
+                  "negatív fokot kell megadni. Ha középpontos forgatást akasrz akkor a Centert válaszd a "
+                  "type-nál.")}),
         desc("ChgImage", "s--", "image name", "", "",
-             {"image name", "A kép ábráját lecseréli másik ábrára."}),
-        desc("Wait", "i--", "dalay", "", "", {"Parameter: dalay", "Adott másordpercnyit várakozik."}),
+             {QT_TRANSLATE_NOOP("TCommandDesc", "image name"),
+              QT_TRANSLATE_NOOP("TCommandDesc", "A kép ábráját lecseréli másik ábrára.")}),
+        desc("Wait", "i--", "dalay", "", "",
+             {QT_TRANSLATE_NOOP("TCommandDesc", "Parameter: dalay"),
+              QT_TRANSLATE_NOOP("TCommandDesc", "Adott másordpercnyit várakozik.")}),
         desc("ReStart", "i--", "type", "", "",
-             {"Parameter: type = 0 aktuális parancssor, 1-összes parancssor",
-              "Újra elkezdi az animációt, nem csinál ReSet-et."}),
-        desc("Show", "s--", "name", "", "", {"Megjeleníti az adott nevű képet"}),
+             {QT_TRANSLATE_NOOP("TCommandDesc",
+                                "Parameter: type = 0 aktuális parancssor, 1-összes parancssor"),
+              QT_TRANSLATE_NOOP("TCommandDesc", "Újra elkezdi az animációt, nem csinál ReSet-et.")}),
+        desc("Show", "s--", "name", "", "",
+             {QT_TRANSLATE_NOOP("TCommandDesc", "Megjeleníti az adott nevű képet")}),
         desc("Hide", "s--", "name", "", "",
-             {"Elrejti az adot nevű képet, közben a mozgások mennek tovább."}),
+             {QT_TRANSLATE_NOOP("TCommandDesc",
+                                "Elrejti az adot nevű képet, közben a mozgások mennek tovább.")}),
         desc("Flip", "i--", "direction", "", "",
-             {"direction = 0 - nincs tükrözés", "1 - vizszintses", "2 - függőleges", "3-mindkettő",
-              "Tükrözi a képet"}),
+             {QT_TRANSLATE_NOOP("TCommandDesc", "direction = 0 - nincs tükrözés"),
+              QT_TRANSLATE_NOOP("TCommandDesc", "1 - vizszintses"),
+              QT_TRANSLATE_NOOP("TCommandDesc", "2 - függőleges"),
+              QT_TRANSLATE_NOOP("TCommandDesc", "3-mindkettő"),
+              QT_TRANSLATE_NOOP("TCommandDesc", "Tükrözi a képet")}),
         desc("StartOther", "si-", "name", "which", "",
-             {"Parameter: name, which",
-              "Elindítja egy kép megadott animációját which 0 = Base, 1 = Touch. A másik képben célszerű "
-              "egy ReSettel zárni a parancsokat mert így visszaállítódnak az alap értékek."}),
-        desc("StopOther", "s--", "name", "", "", {"Parameter: name", "Megállítja az animációt"}),
+             {QT_TRANSLATE_NOOP("TCommandDesc", "Parameter: name, which"),
+              QT_TRANSLATE_NOOP(
+                  "TCommandDesc",
+                  "Elindítja egy kép megadott animációját which 0 = Base, 1 = Touch. A másik képben célszerű "
+                  "egy ReSettel zárni a parancsokat mert így visszaállítódnak az alap értékek.")}),
+        desc("StopOther", "s--", "name", "", "",
+             {QT_TRANSLATE_NOOP("TCommandDesc", "Parameter: name"),
+              QT_TRANSLATE_NOOP("TCommandDesc", "Megállítja az animációt")}),
         desc("FadeTo", "ff-", "value", "duration", "",
-             {"Parameter: value, duration",
-              "Megadott alfa értéknek megfeleően változtatja az átlátszóságot. 0 teljesen átlátszó, 255 "
-              "nem átlátszó. Szép elhalványulást lehet vele csinálni."}),
+             {QT_TRANSLATE_NOOP("TCommandDesc", "Parameter: value, duration"),
+              QT_TRANSLATE_NOOP(
+                  "TCommandDesc",
+                  "Megadott alfa értéknek megfeleően változtatja az átlátszóságot. 0 teljesen átlátszó, 255 "
+                  "nem átlátszó. Szép elhalványulást lehet vele csinálni.")}),
         desc("ReSet", "---", "", "", "",
-             {"Visszaállítja az alapértékeket, leginkább akkor van szerepe ha egy másik kép indította el "
-              "az adott kép animációját."}),
+             {QT_TRANSLATE_NOOP(
+                 "TCommandDesc",
+                 "Visszaállítja az alapértékeket, leginkább akkor van szerepe ha egy másik kép indította el "
+                 "az adott kép animációját.")}),
         desc("PlaySfx", "s--", "name", "", "",
-             {"Parameter: name", "Lejátsza a megadott nevű hangeffektet"}),
+             {QT_TRANSLATE_NOOP("TCommandDesc", "Parameter: name"),
+              QT_TRANSLATE_NOOP("TCommandDesc", "Lejátsza a megadott nevű hangeffektet")}),
         desc("Loop", "ii-", "count", "step", "",
-             {"Parameter: count, step", "Visszalép a parancsokban step lépésnyit count alkalommal"}),
+             {QT_TRANSLATE_NOOP("TCommandDesc", "Parameter: count, step"),
+              QT_TRANSLATE_NOOP("TCommandDesc", "Visszalép a parancsokban step lépésnyit count alkalommal")}),
         desc("Accelerate", "i--", "value", "", "",
-             {"Parameter: value",
-              "Gyorsulást lehet beállítani, alap érték 0 - ezzel lehet kikapcsolni a gyorsulást."}),
-        desc("KeyFrame", "sf-", "", "duration", "", {"Kulcskocka kézzel ne szerkeszd :)"}),
+             {QT_TRANSLATE_NOOP("TCommandDesc", "Parameter: value"),
+              QT_TRANSLATE_NOOP(
+                  "TCommandDesc",
+                  "Gyorsulást lehet beállítani, alap érték 0 - ezzel lehet kikapcsolni a gyorsulást.")}),
+        desc("KeyFrame", "sf-", "", "duration", "",
+             {QT_TRANSLATE_NOOP("TCommandDesc", "Kulcskocka kézzel ne szerkeszd :)")}),
         desc("StopSfx", "s--", "name", "", "",
-             {"Parameter: name", "Leállítja a megadott nevű hangeffektet"}),
+             {QT_TRANSLATE_NOOP("TCommandDesc", "Parameter: name"),
+              QT_TRANSLATE_NOOP("TCommandDesc", "Leállítja a megadott nevű hangeffektet")}),
         desc("PlayParticle", "s--", "name", "", "",
-             {"Parameter: name", "Elindítja a megadott nevű részecske szimulációt"}),
+             {QT_TRANSLATE_NOOP("TCommandDesc", "Parameter: name"),
+              QT_TRANSLATE_NOOP("TCommandDesc", "Elindítja a megadott nevű részecske szimulációt")}),
         desc("StopParticle", "s--", "name", "", "",
-             {"Parameter: name", "Leállítja a megadott nevű részecske szimulációt"}),
+             {QT_TRANSLATE_NOOP("TCommandDesc", "Parameter: name"),
+              QT_TRANSLATE_NOOP("TCommandDesc", "Leállítja a megadott nevű részecske szimulációt")}),
     }};
 }
 
@@ -82,6 +114,13 @@ std::array<TCommandDesc, CommandCount> buildCatalogue() {
 const std::array<TCommandDesc, CommandCount>& CommandCatalogue() {
     static const std::array<TCommandDesc, CommandCount> catalogue = buildCatalogue();
     return catalogue;
+}
+
+QString CommandHelp(const TCommandDesc& desc) {
+    QStringList out;
+    for (const QString& line : desc.Help.split(QStringLiteral("\r\n")))
+        out << QCoreApplication::translate("TCommandDesc", line.toUtf8().constData());
+    return out.join(QStringLiteral("\r\n"));
 }
 
 const TCommandDesc* CommandDesc(int number) {

@@ -43,6 +43,10 @@ struct TCommandDesc {
 // Catalogue entry for a command number, or nullptr outside 1..21.
 const TCommandDesc* CommandDesc(int number);
 
+// A command's help in the language the program speaks (the catalogue keeps
+// the Hungarian source lines, which also serve as the lines' identity).
+QString CommandHelp(const TCommandDesc& desc);
+
 // The whole catalogue in command-number order (index 0 is command 1).
 const std::array<TCommandDesc, CommandCount>& CommandCatalogue();
 

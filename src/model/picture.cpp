@@ -2,6 +2,7 @@
 
 #include "model/resourcefile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -25,13 +26,14 @@ struct TFailure {
 };
 
 QString SideText(int64_t width, int64_t height) {
-    return QStringLiteral("%1 x %2 képpont").arg(width).arg(height);
+    return QCoreApplication::translate("Picture", "%1 x %2 képpont")
+        .arg(QString::number(width), QString::number(height));
 }
 
 // Whole megabytes, rounded up, from one megabyte on; bytes below it.
 QString BytesText(int64_t bytes) {
     constexpr int64_t mega = int64_t(1) << 20;
-    if (bytes < mega) return QStringLiteral("%1 bájt").arg(bytes);
+    if (bytes < mega) return QCoreApplication::translate("Picture", "%1 bájt").arg(bytes);
     return QStringLiteral("%1 MB").arg((bytes + mega - 1) / mega);
 }
 
@@ -39,7 +41,8 @@ bool TooLarge(int64_t width, int64_t height, TFailure& failure) {
     if (width <= MaxPictureSide && height <= MaxPictureSide) return false;
     failure = {TPicture::stTooLarge,
                SideText(width, height) +
-                   QStringLiteral(", legfeljebb %1 képpont oldalanként").arg(MaxPictureSide)};
+                   QCoreApplication::translate("Picture", ", legfeljebb %1 képpont oldalanként")
+                       .arg(MaxPictureSide)};
     return true;
 }
 
@@ -68,7 +71,7 @@ struct TPngContext {
 void PngRead(png_structp png, png_bytep out, png_size_t length) {
     auto* ctx = static_cast<TPngContext*>(png_get_io_ptr(png));
     if (ctx->Pos + length > static_cast<size_t>(ctx->Data->size())) {
-        ctx->Error = QStringLiteral("a fájl vége hiányzik");
+        ctx->Error = QCoreApplication::translate("Picture", "a fájl vége hiányzik");
         png_error(png, "truncated");
     }
     std::memcpy(out, ctx->Data->constData() + ctx->Pos, length);
@@ -125,8 +128,9 @@ bool LoadPng(const QByteArray& bytes, TPicture& pic, int64_t memoryLimit, TFailu
     const int64_t rest = bytes.size() - static_cast<int64_t>(ctx.Pos);
     if (storedBytes > rest * kMaxDeflateRatio) {
         png_destroy_read_struct(&png, &info, nullptr);
-        failure.Reason = QStringLiteral("a fájl túl rövid a fejlécében megadott ") + SideText(width, height) +
-                         QStringLiteral("hoz");
+        failure.Reason =
+            QCoreApplication::translate("Picture", "a fájl túl rövid a fejlécében megadott %1hoz")
+                .arg(SideText(width, height));
         return false;
     }
     const int64_t texWidth = TextureSize(width), texHeight = TextureSize(height);
@@ -134,8 +138,9 @@ bool LoadPng(const QByteArray& bytes, TPicture& pic, int64_t memoryLimit, TFailu
     if (needed > memoryLimit) {
         png_destroy_read_struct(&png, &info, nullptr);
         failure.Status = TPicture::stTooLarge;
-        failure.Reason = QStringLiteral("kibontva %1 volna, a projekt képeinek már csak %2 maradt")
-                             .arg(BytesText(needed), BytesText(std::max<int64_t>(memoryLimit, 0)));
+        failure.Reason =
+            QCoreApplication::translate("Picture", "kibontva %1 volna, a projekt képeinek már csak %2 maradt")
+                .arg(BytesText(needed), BytesText(std::max<int64_t>(memoryLimit, 0)));
         return false;
     }
     if (colorType == PNG_COLOR_TYPE_PALETTE) png_set_palette_to_rgb(png);
@@ -147,8 +152,8 @@ bool LoadPng(const QByteArray& bytes, TPicture& pic, int64_t memoryLimit, TFailu
     png_read_update_info(png, info);
     if (png_get_bit_depth(png, info) != 8 || png_get_channels(png, info) != channels) {
         png_destroy_read_struct(&png, &info, nullptr);
-        failure.Reason =
-            QStringLiteral("nem bontható ki (színtípus %1, %2 bit)").arg(colorType).arg(bitDepth);
+        failure.Reason = QCoreApplication::translate("Picture", "nem bontható ki (színtípus %1, %2 bit)")
+                             .arg(QString::number(colorType), QString::number(bitDepth));
         return false;
     }
     // The rows go straight to their place in the texture.
@@ -215,7 +220,7 @@ int32_t ReadLE32(const QByteArray& b, int at) {
 
 bool LoadBmp(const QByteArray& bytes, TPicture& pic, TFailure& failure) {
     if (bytes.size() < 26) {
-        failure.Reason = QStringLiteral("a BMP fejléc hiányos");
+        failure.Reason = QCoreApplication::translate("Picture", "a BMP fejléc hiányos");
         return false;
     }
     const int32_t headerSize = ReadLE32(bytes, 14);
@@ -229,7 +234,8 @@ bool LoadBmp(const QByteArray& bytes, TPicture& pic, TFailure& failure) {
     }
     if (height < 0) height = -height; // in 64 bits, so that INT_MIN turns positive too
     if (width <= 0 || height == 0) {
-        failure.Reason = QStringLiteral("a BMP fejlécében érvénytelen méret: ") + SideText(width, height);
+        failure.Reason = QCoreApplication::translate("Picture", "a BMP fejlécében érvénytelen méret: %1")
+                             .arg(SideText(width, height));
         return false;
     }
     if (TooLarge(width, height, failure)) return false;
@@ -265,16 +271,19 @@ bool TPicture::LoadFromFile(const QString& path, int64_t memoryLimit) {
         else if (bytes.startsWith("BM"))
             ok = LoadBmp(bytes, *this, failure);
         else
-            failure.Reason =
-                bytes.isEmpty() ? QStringLiteral("üres fájl") : QStringLiteral("ismeretlen képformátum");
+            failure.Reason = bytes.isEmpty()
+                                 ? QCoreApplication::translate("Picture", "üres fájl")
+                                 : QCoreApplication::translate("Picture", "ismeretlen képformátum");
     } catch (const std::bad_alloc&) {
         ok = false;
-        failure = {stTooLarge, QStringLiteral("nincs elég memória a kép betöltéséhez")};
+        failure = {stTooLarge,
+                   QCoreApplication::translate("Picture", "nincs elég memória a kép betöltéséhez")};
     }
     if (!ok) {
         *this = TPicture();
         Status = failure.Status;
-        Error = failure.Reason.isEmpty() ? QStringLiteral("ismeretlen hiba") : failure.Reason;
+        Error = failure.Reason.isEmpty() ? QCoreApplication::translate("Picture", "ismeretlen hiba")
+                                         : failure.Reason;
         return false;
     }
     Status = stLoaded;
@@ -286,13 +295,11 @@ QString PictureLoadMessage(const TPicture& picture, const QString& path) {
     case TPicture::stLoaded:
         return {};
     case TPicture::stMissing:
-        return QStringLiteral("Nincs meg a fájl: ") + path;
+        return QCoreApplication::translate("Picture", "Nincs meg a fájl: %1").arg(path);
     case TPicture::stBroken:
-        return QStringLiteral("Hibás kép fájl: ") + path + QStringLiteral(" (") + picture.Error +
-               QLatin1Char(')');
+        return QCoreApplication::translate("Picture", "Hibás kép fájl: %1 (%2)").arg(path, picture.Error);
     case TPicture::stTooLarge:
-        return QStringLiteral("Túl nagy kép: ") + path + QStringLiteral(" (") + picture.Error +
-               QLatin1Char(')');
+        return QCoreApplication::translate("Picture", "Túl nagy kép: %1 (%2)").arg(path, picture.Error);
     }
     return {};
 }

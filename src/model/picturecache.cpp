@@ -1,5 +1,6 @@
 #include "model/picturecache.h"
 
+#include <QCoreApplication>
 #include <new>
 
 namespace velkon {
@@ -26,7 +27,7 @@ TPictureCache::TShared TPictureCache::Load(const QString& path) {
     } catch (const std::bad_alloc&) {
         auto refused = std::make_shared<TPicture>();
         refused->Status = TPicture::stTooLarge;
-        refused->Error = QStringLiteral("nincs elég memória a kép betöltéséhez");
+        refused->Error = QCoreApplication::translate("Picture", "nincs elég memória a kép betöltéséhez");
         shared = {std::move(refused), nullptr};
     }
     return shared;

@@ -1,5 +1,6 @@
 #include "model/resourcefile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -28,8 +29,9 @@ TFileBytes Checked(const TRegularFile& file, int64_t maxBytes) {
     if (file.Status() != TFileRead::ok)
         return Refused(file.Status(), file.Error());
     if (file.Size() > maxBytes)
-        return Refused(TFileRead::tooLarge, QStringLiteral("a fájl %1, legfeljebb %2 lehet")
-                                                .arg(ByteCountText(file.Size()), ByteCountText(maxBytes)));
+        return Refused(TFileRead::tooLarge,
+                       QCoreApplication::translate("ResourceFile", "a fájl %1, legfeljebb %2 lehet")
+                           .arg(ByteCountText(file.Size()), ByteCountText(maxBytes)));
     TFileBytes ok;
     ok.Status = TFileRead::ok;
     return ok;
@@ -44,17 +46,18 @@ TRegularFile::TRegularFile(const QString& path) {
         const int error = errno;
         status_ = error == ENOENT || error == ENOTDIR ? TFileRead::missing : TFileRead::unreadable;
         if (status_ == TFileRead::unreadable)
-            error_ = QStringLiteral("nem olvasható: ") + ErrnoText(error);
+            error_ = QCoreApplication::translate("ResourceFile", "nem olvasható: %1").arg(ErrnoText(error));
         return;
     }
     struct stat st;
     if (::fstat(fd_, &st) != 0) {
         status_ = TFileRead::unreadable;
-        error_ = QStringLiteral("nem olvasható: ") + ErrnoText(errno);
+        error_ = QCoreApplication::translate("ResourceFile", "nem olvasható: %1").arg(ErrnoText(errno));
     } else if (!S_ISREG(st.st_mode)) {
         status_ = TFileRead::notRegular;
-        error_ = S_ISDIR(st.st_mode) ? QStringLiteral("ez egy mappa, nem fájl")
-                                     : QStringLiteral("nem közönséges fájl (FIFO vagy eszköz)");
+        error_ = S_ISDIR(st.st_mode)
+                     ? QCoreApplication::translate("ResourceFile", "ez egy mappa, nem fájl")
+                     : QCoreApplication::translate("ResourceFile", "nem közönséges fájl (FIFO vagy eszköz)");
     } else {
         // A regular file never waits; blocking reads from here on are plain reads.
         const int flags = ::fcntl(fd_, F_GETFL);
@@ -108,8 +111,9 @@ QString LinkTargetOutsideFolder(const QString& path) {
 TFileBytes CheckResourceFile(const QString& path, int64_t maxBytes) {
     const QString outside = LinkTargetOutsideFolder(path);
     if (!outside.isEmpty())
-        return Refused(TFileRead::outsideFolder,
-                       QStringLiteral("a link a mappáján kívülre mutat: ") + outside);
+        return Refused(
+            TFileRead::outsideFolder,
+            QCoreApplication::translate("ResourceFile", "a link a mappáján kívülre mutat: %1").arg(outside));
     const TRegularFile file(path);
     return Checked(file, maxBytes);
 }
@@ -117,8 +121,9 @@ TFileBytes CheckResourceFile(const QString& path, int64_t maxBytes) {
 TFileBytes ReadResourceFile(const QString& path, int64_t maxBytes) {
     const QString outside = LinkTargetOutsideFolder(path);
     if (!outside.isEmpty())
-        return Refused(TFileRead::outsideFolder,
-                       QStringLiteral("a link a mappáján kívülre mutat: ") + outside);
+        return Refused(
+            TFileRead::outsideFolder,
+            QCoreApplication::translate("ResourceFile", "a link a mappáján kívülre mutat: %1").arg(outside));
     TRegularFile file(path);
     TFileBytes result = Checked(file, maxBytes);
     if (!result.Ok())
@@ -133,13 +138,16 @@ TFileBytes ReadResourceFile(const QString& path, int64_t maxBytes) {
         if (filled == bytes.size()) {
             if (filled > maxBytes)
                 return Refused(TFileRead::tooLarge,
-                               QStringLiteral("a fájl nagyobb, mint %1").arg(ByteCountText(maxBytes)));
+                               QCoreApplication::translate("ResourceFile", "a fájl nagyobb, mint %1")
+                                   .arg(ByteCountText(maxBytes)));
             const int64_t more = std::min<int64_t>(std::max<int64_t>(filled, 1 << 16), maxBytes + 1 - filled);
             bytes.resize(filled + static_cast<qsizetype>(more));
         }
         const int64_t n = file.Read(bytes.data() + filled, bytes.size() - filled);
         if (n < 0)
-            return Refused(TFileRead::unreadable, QStringLiteral("nem olvasható: ") + ErrnoText(errno));
+            return Refused(
+                TFileRead::unreadable,
+                QCoreApplication::translate("ResourceFile", "nem olvasható: %1").arg(ErrnoText(errno)));
         if (n == 0)
             break;
         filled += static_cast<qsizetype>(n);
@@ -151,8 +159,7 @@ TFileBytes ReadResourceFile(const QString& path, int64_t maxBytes) {
 
 QString ByteCountText(int64_t bytes) {
     constexpr int64_t mega = int64_t(1) << 20;
-    if (bytes < mega)
-        return QStringLiteral("%1 bájt").arg(bytes);
+    if (bytes < mega) return QCoreApplication::translate("ResourceFile", "%1 bájt").arg(bytes);
     return QStringLiteral("%1 MB").arg((bytes + mega - 1) / mega);
 }
 

@@ -2,6 +2,7 @@
 
 #include "model/uniquenames.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace velkon {
@@ -117,9 +118,10 @@ int TScene::CountLayerReferences(const TImagesItem& target) {
                         ++matches;
                 if (matches > 0) {
                     refs += matches;
-                    ReferenceReport += QStringLiteral("Réteg: ") + layer->Name + QStringLiteral(": ") +
-                                       QString::number(c + 1) + QStringLiteral(".sor ") + track.Name(c) +
-                                       QLatin1Char('-') + cmd->CommandText() + QStringLiteral("\r\n");
+                    ReferenceReport +=
+                        QCoreApplication::translate("Scene", "Réteg: %1: %2.sor %3-%4")
+                            .arg(layer->Name, QString::number(c + 1), track.Name(c), cmd->CommandText()) +
+                        QStringLiteral("\r\n");
                 }
             }
         }

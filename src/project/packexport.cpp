@@ -12,6 +12,7 @@
 #include "project/safewrite.h"
 #include "project/windows1250.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -102,22 +103,22 @@ QStringList CopyResources(const std::vector<TResourceCopy>& copies) {
 
 QString PackOutputPath(const QString& chosen) {
     const auto refuse = [&](const QString& why) {
-        throw EVelkonError(QStringLiteral("Hibás csomag név: ") + chosen + QStringLiteral(" (") + why +
-                           QLatin1Char(')'));
+        throw EVelkonError(
+            QCoreApplication::translate("PackExport", "Hibás csomag név: %1 (%2)").arg(chosen, why));
     };
     if (chosen.endsWith(QLatin1Char('/')) || QFileInfo(chosen).isDir())
-        refuse(QStringLiteral("ez egy mappa, nem fájl"));
+        refuse(QCoreApplication::translate("PackExport", "ez egy mappa, nem fájl"));
     const QFileInfo info(chosen);
     const QString name = info.fileName();
     if (name.isEmpty() || name.startsWith(QLatin1Char('.')))
-        refuse(QStringLiteral("nincs fájl neve"));
+        refuse(QCoreApplication::translate("PackExport", "nincs fájl neve"));
     // The user's name stays as given; only a name without extension gets ours.
     QString path = info.absoluteFilePath();
     if (!name.contains(QLatin1Char('.')))
         path += QStringLiteral(".VKM");
     if (ChangeExtension(path, QStringLiteral(".VKP")).compare(path, Qt::CaseInsensitive) == 0 ||
         ChangeExtension(path, QStringLiteral(".VKO")).compare(path, Qt::CaseInsensitive) == 0)
-        refuse(QStringLiteral("a csomag nem lehet .VKP vagy .VKO fájl"));
+        refuse(QCoreApplication::translate("PackExport", "a csomag nem lehet .VKP vagy .VKO fájl"));
     return path;
 }
 
@@ -170,7 +171,7 @@ QString PackText(const TScene& scene) {
 bool WarnRetina(const TScene& scene, TDialogs& dialogs) {
     if (scene.Resolution != 2 && scene.Resolution != 5)
         return false;
-    dialogs.Message(QStringLiteral("Retinás felbontás van beállítva!"));
+    dialogs.Message(QCoreApplication::translate("PackExport", "Retinás felbontás van beállítva!"));
     return true;
 }
 
@@ -189,13 +190,12 @@ QStringList UnreadableParameters(const TScene& scene) {
                     if ((type != QLatin1Char('i') && type != QLatin1Char('f')) ||
                         IsNumberOrFunction(cmd.Param(p + 1)))
                         continue;
-                    lines << QStringLiteral(
-                                 "Nem szám és nem paraméter függvény: %1, %2 %3. parancssor, %4. parancs, "
-                                 "%5 %6 = \"%7\"")
-                                 .arg(layer->Name, QLatin1String(animations[(t - 1) / 3]))
-                                 .arg((t - 1) % 3 + 1)
-                                 .arg(c + 1)
-                                 .arg(desc->Name, desc->ParamName[p], cmd.Param(p + 1));
+                    lines << QCoreApplication::translate(
+                                 "PackExport", "Nem szám és nem paraméter függvény: %1, %2 %3. parancssor, "
+                                               "%4. parancs, %5 %6 = \"%7\"")
+                                 .arg(layer->Name, QLatin1String(animations[(t - 1) / 3]),
+                                      QString::number((t - 1) % 3 + 1), QString::number(c + 1), desc->Name,
+                                      desc->ParamName[p], cmd.Param(p + 1));
                 }
             }
         }
@@ -208,20 +208,22 @@ int RunPackChecks(const TScene& scene, TDialogs& dialogs, TErrorLog& log) {
         if (!layer->HasTouchCommands())
             continue;
         if (layer->Alpha < 5)
-            log.Add(QStringLiteral("Túl alacsony az alfa és van érintési animáció: ") + layer->Name);
+            log.Add(
+                QCoreApplication::translate("PackExport", "Túl alacsony az alfa és van érintési animáció: %1")
+                    .arg(layer->Name));
         if (layer->TouchLeft < 0 || layer->TouchWidth > layer->Width || layer->TouchTop < 0 ||
             layer->TouchHeight > layer->Height)
-            log.Add(QStringLiteral("A touch rect túl nagy: ") + layer->Name);
+            log.Add(QCoreApplication::translate("PackExport", "A touch rect túl nagy: %1").arg(layer->Name));
     }
     for (const auto& [name, file] : scene.Files)
         if (file->Name.contains(QLatin1Char(' ')) || !IsPlainFileName(file->Name))
-            log.Add(QStringLiteral("Hibás fájl név: ") + file->Name);
+            log.Add(QCoreApplication::translate("PackExport", "Hibás fájl név: %1").arg(file->Name));
     for (const QString& line : UnreadableParameters(scene))
         log.Add(line);
     const int added = log.Count() - before;
     if (added != 0)
-        dialogs.Message(
-            QStringLiteral("A VKM készítés közben hiba lépett fel, a hibák a hiba naplóba bekerültek."));
+        dialogs.Message(QCoreApplication::translate(
+            "PackExport", "A VKM készítés közben hiba lépett fel, a hibák a hiba naplóba bekerültek."));
     return added;
 }
 
@@ -235,7 +237,7 @@ QString PackExport(TScene& scene, TDialogs& dialogs, TErrorLog& log, const TPack
     if (path.isEmpty()) {
         TFileChoice choice;
         choice.Mode = TFileChoice::modeSave;
-        choice.Title = QStringLiteral("VKM készítése");
+        choice.Title = QCoreApplication::translate("PackExport", "VKM készítése");
         choice.Filter = QStringLiteral("*.VKM");
         choice.DefaultExt = QStringLiteral("VKM");
         choice.InitialDir = scene.ProjectDir;
@@ -260,7 +262,9 @@ QString PackExport(TScene& scene, TDialogs& dialogs, TErrorLog& log, const TPack
     for (const TResourceCopy& copy : copies)
         for (const QString& own : {vkmPath, vkoPath, vkpPath})
             if (QFileInfo(own).fileName().compare(copy.Name, Qt::CaseInsensitive) == 0) {
-                const QString line = QStringLiteral("A fájl neve egyezik a csomag egyik fájljáéval: ") + copy.Name;
+                const QString line = QCoreApplication::translate(
+                                         "PackExport", "A fájl neve egyezik a csomag egyik fájljáéval: %1")
+                                         .arg(copy.Name);
                 log.Add(line);
                 problems << line;
             }
@@ -268,8 +272,8 @@ QString PackExport(TScene& scene, TDialogs& dialogs, TErrorLog& log, const TPack
         const TFileBytes source = CheckResourceFile(copy.Source);
         if (source.Ok() || source.Status == TFileRead::missing)
             continue;
-        const QString line = QStringLiteral("A fájl nem csomagolható: ") + copy.Name + QStringLiteral(" (") +
-                             source.Error + QLatin1Char(')');
+        const QString line = QCoreApplication::translate("PackExport", "A fájl nem csomagolható: %1 (%2)")
+                                 .arg(copy.Name, source.Error);
         log.Add(line);
         problems << line;
     }
@@ -285,17 +289,19 @@ QString PackExport(TScene& scene, TDialogs& dialogs, TErrorLog& log, const TPack
         }
     }
     if (!problems.isEmpty())
-        throw EVelkonError(QStringLiteral("A csomag nem készült el: ") + problems.join(QStringLiteral("; ")));
+        throw EVelkonError(QCoreApplication::translate("PackExport", "A csomag nem készült el: %1")
+                               .arg(problems.join(QStringLiteral("; "))));
 
     // The .VKP copy replaces its target unasked only when the scene holds the
     // whole of it: a project whose read stopped part-way would replace its own
     // source with the part that was read.
     if (!scene.Incomplete.isEmpty() && IsProjectSource(scene, vkpPath) &&
-        !dialogs.AskYesNo(QStringLiteral("Csomagolás"), IncompleteOverwriteQuestion(scene)))
-        throw EVelkonError(QStringLiteral("A csomag nem készült el, semmi nem íródott ki: a(z) ") +
-                           QFileInfo(vkpPath).fileName() +
-                           QStringLiteral(" csak részben töltődött be, és a csomag felülírná (") + scene.Incomplete +
-                           QLatin1Char(')'));
+        !dialogs.AskYesNo(QCoreApplication::translate("PackExport", "Csomagolás"),
+                          IncompleteOverwriteQuestion(scene)))
+        throw EVelkonError(QCoreApplication::translate(
+                               "PackExport", "A csomag nem készült el, semmi nem íródott ki: a(z) %1 "
+                                             "csak részben töltődött be, és a csomag felülírná (%2)")
+                               .arg(QFileInfo(vkpPath).fileName(), scene.Incomplete));
 
     // A pack killed half-way may have left temporaries or its .VKO here.
     RemoveStaleTemporaries(folder);
@@ -307,7 +313,9 @@ QString PackExport(TScene& scene, TDialogs& dialogs, TErrorLog& log, const TPack
     try {
         SafeWriteFile(vkmPath, VkoToVkm(EncodeWindows1250ForFile(PackText(scene))));
     } catch (const EVelkonError& e) {
-        throw EVelkonError(QStringLiteral("A csomag nem készült el, a mappában semmi nem változott: ") + e.Message());
+        throw EVelkonError(QCoreApplication::translate(
+                               "PackExport", "A csomag nem készült el, a mappában semmi nem változott: %1")
+                               .arg(e.Message()));
     }
     // Every file that cannot be written is named; each keeps its old version
     // (SafeWriteFile never leaves half a file), so the folder's state can be told.
@@ -318,13 +326,13 @@ QString PackExport(TScene& scene, TDialogs& dialogs, TErrorLog& log, const TPack
         failed << e.Message();
     }
     if (!failed.isEmpty())
-        throw EVelkonError(
-            QStringLiteral("A csomag hiányos: a(z) %1 elkészült, de %2 fájl nem íródott ki: %3. "
-                           "A mappában a fel nem sorolt fájlok újak; a felsoroltak helyén a korábbi "
-                           "változatuk maradt, ha volt.")
-                .arg(QFileInfo(vkmPath).fileName())
-                .arg(failed.size())
-                .arg(failed.join(QStringLiteral("; "))));
+        throw EVelkonError(QCoreApplication::translate(
+                               "PackExport",
+                               "A csomag hiányos: a(z) %1 elkészült, de %2 fájl nem íródott ki: %3. "
+                               "A mappában a fel nem sorolt fájlok újak; a felsoroltak helyén a korábbi "
+                               "változatuk maradt, ha volt.")
+                               .arg(QFileInfo(vkmPath).fileName(), QString::number(failed.size()),
+                                    failed.join(QStringLiteral("; "))));
     return vkmPath;
 }
 

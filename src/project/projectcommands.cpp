@@ -9,6 +9,7 @@
 #include "project/resourcesbeside.h"
 #include "project/settingsplaces.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -19,7 +20,9 @@ namespace {
 TFileChoice ProjectChoice(const TScene& scene, TFileChoice::TMode mode) {
     TFileChoice choice;
     choice.Mode = mode;
-    choice.Title = mode == TFileChoice::modeSave ? QStringLiteral("Projekt mentése") : QStringLiteral("Projekt megnyitása");
+    choice.Title = mode == TFileChoice::modeSave
+                       ? QCoreApplication::translate("ProjectCommands", "Projekt mentése")
+                       : QCoreApplication::translate("ProjectCommands", "Projekt megnyitása");
     choice.Filter = QStringLiteral("*.VKP");
     choice.DefaultExt = QStringLiteral("VKP");
     choice.InitialDir = scene.ProjectDir;
@@ -30,10 +33,12 @@ TFileChoice ProjectChoice(const TScene& scene, TFileChoice::TMode mode) {
 } // namespace
 
 QString IncompleteOverwriteQuestion(const TScene& scene) {
-    return QStringLiteral("A projekt fájl beolvasása félbeszakadt (") + scene.Incomplete +
-           QStringLiteral("). Ami utána következett (a további rétegek, parancsok és segédvonalak), nincs betöltve; "
-                          "ha felülírja vele a(z) ") +
-           scene.ProjectFileName + QStringLiteral(" fájlt, az mind elvész. Biztos felülírja?");
+    return QCoreApplication::translate("ProjectCommands",
+                                       "A projekt fájl beolvasása félbeszakadt (%1). Ami utána következett "
+                                       "(a további rétegek, parancsok "
+                                       "és segédvonalak), nincs betöltve; ha felülírja vele a(z) %2 fájlt, "
+                                       "az mind elvész. Biztos felülírja?")
+        .arg(scene.Incomplete, scene.ProjectFileName);
 }
 
 bool IsProjectSource(const TScene& scene, const QString& path) {
@@ -50,7 +55,7 @@ bool IsProjectSource(const TScene& scene, const QString& path) {
 
 bool SaveProjectCommand(TScene& scene, TDialogs& dialogs, TErrorLog& log, bool withDialog) {
     if (scene.Files.IsEmpty()) {
-        dialogs.Message(QStringLiteral("Üres projektet akar menteni!"));
+        dialogs.Message(QCoreApplication::translate("ProjectCommands", "Üres projektet akar menteni!"));
         return false;
     }
     QString path;
@@ -68,11 +73,13 @@ bool SaveProjectCommand(TScene& scene, TDialogs& dialogs, TErrorLog& log, bool w
         // A project that has no file yet has no name of its own to keep.
         const bool hasFile = !scene.ProjectDir.isEmpty();
         if (hasFile && QFileInfo(*chosen).fileName() != scene.ProjectFileName &&
-            !dialogs.AskYesNo(QStringLiteral("Mentés"),
-                              QStringLiteral("Biztos más éven menti el mint a projet neve?")))
+            !dialogs.AskYesNo(QCoreApplication::translate("ProjectCommands", "Mentés"),
+                              QCoreApplication::translate("ProjectCommands",
+                                                          "Biztos más éven menti el mint a projet neve?")))
             return false;
         if (!scene.Incomplete.isEmpty() && IsProjectSource(scene, *chosen) &&
-            !dialogs.AskYesNo(QStringLiteral("Mentés"), IncompleteOverwriteQuestion(scene)))
+            !dialogs.AskYesNo(QCoreApplication::translate("ProjectCommands", "Mentés"),
+                              IncompleteOverwriteQuestion(scene)))
             return false;
         path = *chosen;
     }
@@ -83,7 +90,7 @@ bool SaveProjectCommand(TScene& scene, TDialogs& dialogs, TErrorLog& log, bool w
     WriteProject(scene, path);
     for (const QString& line : *copied)
         log.Add(line);
-    log.Add(QStringLiteral("Project elmentve."));
+    log.Add(QCoreApplication::translate("ProjectCommands", "Project elmentve."));
     return true;
 }
 
@@ -92,8 +99,9 @@ namespace {
 // Open's question before unsaved changes are dropped; true to go on.
 bool MayOpenAnother(const TScene& scene, TDialogs& dialogs) {
     return scene.Saved ||
-           dialogs.AskYesNo(QStringLiteral("Betöltés"),
-                            QStringLiteral("A projekt nincs elmentve, biztos betölt egy másikat?"));
+           dialogs.AskYesNo(QCoreApplication::translate("ProjectCommands", "Betöltés"),
+                            QCoreApplication::translate(
+                                "ProjectCommands", "A projekt nincs elmentve, biztos betölt egy másikat?"));
 }
 
 } // namespace
@@ -110,7 +118,7 @@ bool OpenProjectCommand(TScene& scene, TDialogs& dialogs, TErrorLog& log) {
 bool OpenProjectFileCommand(TScene& scene, TDialogs& dialogs, TErrorLog& log, const QString& path) {
     if (!MayOpenAnother(scene, dialogs)) return false;
     if (!QFileInfo(path).isFile()) {
-        log.Add(QStringLiteral("A projekt nem található: %1").arg(path));
+        log.Add(QCoreApplication::translate("ProjectCommands", "A projekt nem található: %1").arg(path));
         return false;
     }
     ReadProject(scene, path, log);
@@ -122,7 +130,9 @@ bool OpenRecentProjectCommand(TScene& scene, TDialogs& dialogs, TErrorLog& log, 
     if (!MayOpenAnother(scene, dialogs)) return false;
     if (!QFileInfo(path).isFile()) {
         recent.Remove(path);
-        log.Add(QStringLiteral("A projekt nem található, kikerült a legutóbbiak közül: %1").arg(path));
+        log.Add(QCoreApplication::translate("ProjectCommands",
+                                            "A projekt nem található, kikerült a legutóbbiak közül: %1")
+                    .arg(path));
         return false;
     }
     ReadProject(scene, path, log);
@@ -169,10 +179,11 @@ QString ExitSaveProject(TScene& scene, const TSettingsPlaces& places) {
     const QString path = places.ExitSaveFile();
     if (!incomplete.isEmpty() && !dir.isEmpty() &&
         QFileInfo(QDir(dir).filePath(fileName)).absoluteFilePath() == QFileInfo(path).absoluteFilePath())
-        throw EVelkonError(
-            QStringLiteral("A kilépési mentés elmaradt: a projekt csak részben töltődött be ebből a "
-                           "fájlból, a maradéka nem írhatja felül: ") +
-            path);
+        throw EVelkonError(QCoreApplication::translate(
+                               "ProjectCommands",
+                               "A kilépési mentés elmaradt: a projekt csak részben töltődött be ebből a "
+                               "fájlból, a maradéka nem írhatja felül: %1")
+                               .arg(path));
     try {
         WriteProject(scene, path);
     } catch (...) {

@@ -12,6 +12,7 @@
 #include "project/safewrite.h"
 #include "project/windows1250.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -53,8 +54,9 @@ uint32_t ReadColor(const TIniFile& ini, int section, const QString& sectionName,
     const QString text = ini.ReadString(section, key, def).trimmed();
     uint32_t color = 0;
     if (!HexToColor(text, color))
-        throw EVelkonError(QStringLiteral("Hibás szín a projekt fájlban: [") + sectionName + QStringLiteral("] ") + key +
-                           QLatin1Char('=') + QuotedStart(text));
+        throw EVelkonError(
+            QCoreApplication::translate("ProjectFile", "Hibás szín a projekt fájlban: [%1] %2=%3")
+                .arg(sectionName, key, QuotedStart(text)));
     return color;
 }
 
@@ -71,23 +73,24 @@ int ReadNumber(const TIniFile& ini, int section, const TName& sectionName, QStri
     case TIniFile::numRead:
         return value;
     case TIniFile::numClamped:
-        what = QStringLiteral("Túl nagy szám a projekt fájlban: [");
+        what = QCoreApplication::translate("ProjectFile",
+                                           "Túl nagy szám a projekt fájlban: [%1] %2=%3, helyette: %4");
         break;
     case TIniFile::numInvalid:
-        what = QStringLiteral("Hibás szám a projekt fájlban: [");
+        what = QCoreApplication::translate("ProjectFile",
+                                           "Hibás szám a projekt fájlban: [%1] %2=%3, helyette: %4");
         break;
     }
-    log.Add(what + sectionName() + QStringLiteral("] ") + key.toString() + QLatin1Char('=') +
-            QuotedStart(ini.ReadString(section, key, QString())) + QStringLiteral(", helyette: ") +
-            QString::number(value));
+    log.Add(what.arg(sectionName(), key.toString(), QuotedStart(ini.ReadString(section, key, QString())),
+                     QString::number(value)));
     return value;
 }
 
 // A list that reached its limit is read no further: the scene then lacks the
 // rest, so it is logged and the project counts as incomplete.
 void ListCut(TScene& scene, TErrorLog& log, const QString& what) {
-    const QString line = what + QStringLiteral(": csak az első ") + QString::number(MaxListEntries) +
-                         QStringLiteral(" elem töltődött be");
+    const QString line = QCoreApplication::translate("ProjectFile", "%1: csak az első %2 elem töltődött be")
+                             .arg(what, QString::number(MaxListEntries));
     log.Add(line);
     if (scene.Incomplete.isEmpty())
         scene.Incomplete = line;
@@ -146,7 +149,7 @@ void ReadFiles(TScene& scene, const TIniFile& ini, const QString& dir, const QHa
             break;
         }
         if (!IsPlainFileName(name)) {
-            log.Add(QStringLiteral("Hibás fájl név: ") + name);
+            log.Add(QCoreApplication::translate("ProjectFile", "Hibás fájl név: %1").arg(name));
             scene.Files.Add(name, PlaceholderFile(name));
             continue;
         }
@@ -165,10 +168,10 @@ void ReadFiles(TScene& scene, const TIniFile& ini, const QString& dir, const QHa
             if (check.Ok())
                 SceneSounds(scene).Load(path, item->Sound); // a bad header still leaves the item usable
             else if (check.Status == TFileRead::missing)
-                log.Add(QStringLiteral("Nincs meg a fájl: ") + path);
+                log.Add(QCoreApplication::translate("ProjectFile", "Nincs meg a fájl: %1").arg(path));
             else
-                log.Add(QStringLiteral("Hibás hang fájl: ") + path + QStringLiteral(" (") + check.Error +
-                        QLatin1Char(')'));
+                log.Add(QCoreApplication::translate("ProjectFile", "Hibás hang fájl: %1 (%2)")
+                            .arg(path, check.Error));
         }
         scene.Files.Add(name, std::move(item));
     }
@@ -183,16 +186,17 @@ void ReadLayer(TScene& scene, const TIniFile& ini, int n, int section, QString n
     const QString fileName = ini.ReadString(section, u"FileName", QString());
     TFilesItem* file = scene.Files.Find(fileName);
     if (!file)
-        throw EVelkonError(QStringLiteral("A(z) ") + name + QStringLiteral(" réteg fájlja nincs a projekt fájljai között: ") +
-                           fileName);
+        throw EVelkonError(QCoreApplication::translate(
+                               "ProjectFile", "A(z) %1 réteg fájlja nincs a projekt fájljai között: %2")
+                               .arg(name, fileName));
     // Names are found ignoring case: a second "Ball" or "BALL" would hide
     // behind the first, so it takes the name a new layer on its file gets.
     if (names.Contains(name)) {
         const QString unique = names.Make(TScene::LayerBaseName(file->Name));
-        log.Add(
-            name +
-            QStringLiteral(" nevű objektum már megtalálható a projectben, ezért új ezt az új nevet kapja:") +
-            unique);
+        log.Add(QCoreApplication::translate(
+                    "ProjectFile",
+                    "%1 nevű objektum már megtalálható a projectben, ezért új ezt az új nevet kapja:%2")
+                    .arg(name, unique));
         name = unique;
     }
     names.Add(name);
@@ -230,8 +234,8 @@ void ReadLayer(TScene& scene, const TIniFile& ini, int n, int section, QString n
                 break;
             if (c > MaxListEntries) {
                 ListCut(scene, log,
-                        QStringLiteral("A(z) ") + name + QStringLiteral(" réteg ") + QString::number(t) +
-                            QStringLiteral(". sávja"));
+                        QCoreApplication::translate("ProjectFile", "A(z) %1 réteg %2. sávja")
+                            .arg(name, QString::number(t)));
                 break;
             }
             auto cmd = std::make_unique<TCommandItem>();
@@ -456,7 +460,7 @@ void ReadScene(TScene& scene, const TIniFile& ini, const QHash<QString, QString>
             break;
         const QString name = ini.ReadString(section, u"Name", QString());
         if (n > MaxListEntries) {
-            ListCut(scene, log, QStringLiteral("A rétegek listája"));
+            ListCut(scene, log, QCoreApplication::translate("ProjectFile", "A rétegek listája"));
             break;
         }
         ReadLayer(scene, ini, n, section, name, layerNames, log);
@@ -491,8 +495,13 @@ QByteArray ReadProjectFile(const QString& path) {
     // (opening never waits on it).
     TRegularFile file(path);
     if (file.Status() != TFileRead::ok)
-        throw EVelkonError(QStringLiteral("Nem sikerült megnyitni a projekt fájlt: ") + path +
-                           (file.Error().isEmpty() ? QString() : QStringLiteral(" (") + file.Error() + QLatin1Char(')')));
+        throw EVelkonError(
+            file.Error().isEmpty()
+                ? QCoreApplication::translate("ProjectFile", "Nem sikerült megnyitni a projekt fájlt: %1")
+                      .arg(path)
+                : QCoreApplication::translate("ProjectFile",
+                                              "Nem sikerült megnyitni a projekt fájlt: %1 (%2)")
+                      .arg(path, file.Error()));
     // Read in blocks. Ordinary projects are taken as they are; in a big file a
     // line longer than the limit is refused as soon as it passes it, before
     // the file is held in memory.
@@ -507,17 +516,19 @@ QByteArray ReadProjectFile(const QString& path) {
         bytes.resize(at + block);
         const int64_t n = file.Read(bytes.data() + at, block);
         if (n < 0)
-            throw EVelkonError(QStringLiteral("Nem sikerült olvasni a projekt fájlt: ") + path);
+            throw EVelkonError(
+                QCoreApplication::translate("ProjectFile", "Nem sikerült olvasni a projekt fájlt: %1")
+                    .arg(path));
         bytes.resize(at + static_cast<qsizetype>(n));
         for (const char* c = bytes.constData() + at, *end = c + n; checkLines && c < end;) {
             const char* lf = static_cast<const char*>(std::memchr(c, '\n', static_cast<size_t>(end - c)));
             const qint64 run = (lf ? lf : end) - c;
             lineLength += run;
             if (lineLength > kMaxLineBytes)
-                throw EVelkonError(QStringLiteral("A projekt fájl %1. sora túl hosszú (több mint %2 bájt): ")
-                                       .arg(line)
-                                       .arg(kMaxLineBytes) +
-                                   path);
+                throw EVelkonError(
+                    QCoreApplication::translate("ProjectFile",
+                                                "A projekt fájl %1. sora túl hosszú (több mint %2 bájt): %3")
+                        .arg(QString::number(line), QString::number(kMaxLineBytes), path));
             if (!lf)
                 break;
             ++line;

@@ -4,6 +4,7 @@
 #include "model/velkonerror.h"
 #include "project/projectfile.h"
 #include "project/windows1250.h"
+#include <QCoreApplication>
 
 namespace velkon {
 
@@ -52,7 +53,8 @@ std::shared_ptr<const TLayerText> TProjectTextCache::TextOf(const TImagesItem& l
     made->Bytes = EncodeWindows1250ForFile(text);
     // One byte a character: the recorded positions hold in the bytes too.
     if (made->Bytes.size() != text.size())
-        throw EVelkonError(QStringLiteral("A réteg szövege nem írható: ") + layer.Name);
+        throw EVelkonError(QCoreApplication::translate("ProjectTextCache", "A réteg szövege nem írható: %1")
+                               .arg(layer.Name));
     return made;
 }
 

@@ -6,6 +6,7 @@
 #include "project/projectfile.h"
 #include "project/safewrite.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -81,7 +82,8 @@ bool TRecoveryStore::Write(uint64_t token, const QByteArray& projectText, const 
     std::lock_guard guard(mutex_);
     if (token != token_) return false;
     if (!lock_)
-        throw EVelkonError(QStringLiteral("A mappa nem írható: ") + QDir::toNativeSeparators(folder_));
+        throw EVelkonError(QCoreApplication::translate("RecoveryStore", "A mappa nem írható: %1")
+                               .arg(QDir::toNativeSeparators(folder_)));
     const uint64_t generation = generation_ + 1;
     const QString copyName = id_ + QLatin1Char('.') + QString::number(generation) + QLatin1String(".VKP");
     const QString copyPath = folder_ + QLatin1Char('/') + copyName;

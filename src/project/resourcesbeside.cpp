@@ -8,6 +8,7 @@
 #include "project/projectfile.h"
 #include "project/safewrite.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,8 +20,8 @@ namespace {
 QByteArray ReadWhole(const QString& path) {
     QFile in(path);
     if (!in.open(QIODevice::ReadOnly))
-        throw EVelkonError(QStringLiteral("A fájl nem olvasható: ") + QDir::toNativeSeparators(path) +
-                           QStringLiteral(" (") + in.errorString() + QLatin1Char(')'));
+        throw EVelkonError(QCoreApplication::translate("ResourcesBeside", "A fájl nem olvasható: %1 (%2)")
+                               .arg(QDir::toNativeSeparators(path), in.errorString()));
     return in.readAll();
 }
 
@@ -109,11 +110,12 @@ std::optional<QStringList> BringResourcesBeside(const TScene& scene, const QStri
                                                 TErrorLog& log) {
     const TResourcePlan plan = PlanResourceCopies(scene, folder);
     if (!plan.Conflicts.isEmpty()) {
-        const QString text = QStringLiteral("A projekt nincs mentve: a(z) ") +
-                             QDir::toNativeSeparators(folder) +
-                             QStringLiteral(" mappában már van más tartalmú fájl ezen a néven: ") +
-                             plan.Conflicts.join(QStringLiteral(", ")) +
-                             QStringLiteral(". Nevezze át a fájlt, vagy mentse a projektet másik mappába.");
+        const QString text =
+            QCoreApplication::translate("ResourcesBeside",
+                                        "A projekt nincs mentve: a(z) %1 mappában már van más "
+                                        "tartalmú fájl ezen a néven: %2. Nevezze át a fájlt, "
+                                        "vagy mentse a projektet másik mappába.")
+                .arg(QDir::toNativeSeparators(folder), plan.Conflicts.join(QStringLiteral(", ")));
         log.Add(text);
         dialogs.Warning(text);
         return std::nullopt;
@@ -121,11 +123,12 @@ std::optional<QStringList> BringResourcesBeside(const TScene& scene, const QStri
     const int written = CopyResources(plan);
     QStringList lines;
     for (const QString& name : plan.Missing)
-        lines << QStringLiteral("Nincs meg a fájl, nem került a projekt mellé: ") + name;
+        lines << QCoreApplication::translate("ResourcesBeside",
+                                             "Nincs meg a fájl, nem került a projekt mellé: %1")
+                     .arg(name);
     if (written > 0)
-        lines << QStringLiteral("%1 fájl a projekt mappájába másolva: %2")
-                     .arg(written)
-                     .arg(QDir::toNativeSeparators(folder));
+        lines << QCoreApplication::translate("ResourcesBeside", "%1 fájl a projekt mappájába másolva: %2")
+                     .arg(QString::number(written), QDir::toNativeSeparators(folder));
     return lines;
 }
 

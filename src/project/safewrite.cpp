@@ -2,6 +2,7 @@
 
 #include "model/velkonerror.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,8 +22,8 @@ namespace {
 const QLatin1StringView kTempMark(".vktmp.");
 
 [[noreturn]] void Fail(const QString& path, const QString& reason) {
-    throw EVelkonError(QStringLiteral("Nem sikerült írni a fájlt: ") + path + QStringLiteral(" (") + reason +
-                       QLatin1Char(')'));
+    throw EVelkonError(
+        QCoreApplication::translate("SafeWrite", "Nem sikerült írni a fájlt: %1 (%2)").arg(path, reason));
 }
 
 QString ErrnoText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
@@ -74,17 +75,18 @@ void CheckWriteTarget(const QString& path) {
     if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
         return; // nothing there yet (or the folder is missing: the write says so)
     if (S_ISLNK(st.st_mode))
-        throw EVelkonError(QStringLiteral("Szimbolikus link helyére nem írok: ") + path);
+        throw EVelkonError(
+            QCoreApplication::translate("SafeWrite", "Szimbolikus link helyére nem írok: %1").arg(path));
     if (S_ISDIR(st.st_mode))
-        throw EVelkonError(QStringLiteral("A fájl helyén egy mappa van: ") + path);
+        throw EVelkonError(
+            QCoreApplication::translate("SafeWrite", "A fájl helyén egy mappa van: %1").arg(path));
 }
 
 void SafeWriteFile(const QString& path, const QByteArray& bytes) {
     CheckWriteTarget(path);
     const QFileInfo info(path);
     const QString name = info.fileName();
-    if (name.isEmpty())
-        Fail(path, QStringLiteral("nincs fájl név"));
+    if (name.isEmpty()) Fail(path, QCoreApplication::translate("SafeWrite", "nincs fájl név"));
     const QString temp = info.dir().filePath(QLatin1Char('.') + TemporaryStem(name) + kTempMark +
                                              QString::number(::getpid()) + QStringLiteral(".XXXXXX"));
     QByteArray tempName = QFile::encodeName(temp);

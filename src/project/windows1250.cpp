@@ -2,6 +2,7 @@
 
 #include "model/velkonerror.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <cstdint>
 
@@ -121,7 +122,9 @@ QByteArray EncodeWindows1250ForFile(const QString& text) {
     qsizetype to = from;
     while (to < text.size() && text[to] != QLatin1Char('\r') && text[to] != QLatin1Char('\n'))
         ++to;
-    throw EVelkonError(QStringLiteral("Windows-1250 kódolással nem menthető szöveg: ") + text.mid(from, to - from));
+    throw EVelkonError(
+        QCoreApplication::translate("Windows1250", "Windows-1250 kódolással nem menthető szöveg: %1")
+            .arg(text.mid(from, to - from)));
 }
 
 } // namespace velkon

@@ -24,10 +24,18 @@ struct TRun {
     QStringList ErrLines;
 };
 
-TRun RunCli(const QStringList& args, const QString& workDir = {}) {
+// The tool speaks the language of LANGUAGE, LC_ALL and LANG: every run sets
+// them, Hungarian (C.UTF-8) unless a case asks for another locale.
+TRun RunCli(const QStringList& args, const QString& workDir = {}, const QString& lang = "C.UTF-8") {
     QProcess p;
     if (!workDir.isEmpty())
         p.setWorkingDirectory(workDir);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("LANGUAGE");
+    env.remove("LC_ALL");
+    env.remove("LC_MESSAGES");
+    env.insert("LANG", lang);
+    p.setProcessEnvironment(env);
     p.start(QStringLiteral(VELKON_CLI), args);
     TRun r;
     if (!p.waitForFinished(60000))
@@ -65,18 +73,79 @@ TEST_F(TCliTest, WrongUsageExitsWithTwo) {
     const QStringList cases[] = {{}, {"pack"}, {"pack", "a.VKP"}, {"pack", "a", "b", "c"}, {"check"}, {"frob"},
                                  {"--help", "x"}};
     for (const QStringList& args : cases) {
-        const TRun r = RunCli(args);
+        const TRun r = RunCli(args, {}, "en_US.UTF-8");
         EXPECT_EQ(r.Code, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(r.ErrLines.join('\n').contains("velkon pack PROJECT.VKP OUT.VKM"));
+        const TRun hu = RunCli(args);
+        EXPECT_EQ(hu.Code, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(hu.ErrLines.join('\n').contains("velkon pack PROJEKT.VKP CÉL.VKM"));
     }
 }
 
 TEST_F(TCliTest, HelpDescribesPackAndCheck) {
-    const TRun r = RunCli({"--help"});
+    const TRun r = RunCli({"--help"}, {}, "en_US.UTF-8");
     EXPECT_EQ(r.Code, 0);
     EXPECT_TRUE(r.Out.contains("velkon pack PROJECT.VKP OUT.VKM"));
     EXPECT_TRUE(r.Out.contains("velkon check PROJECT.VKP"));
     EXPECT_TRUE(r.ErrLines.isEmpty());
+}
+
+// The help and the messages follow LANGUAGE, LC_ALL and LANG: English for an
+// "en" locale, Hungarian (the source texts) for everything else.
+TEST_F(TCliTest, HelpAndCheckSpeakTheLanguageOfTheEnvironment) {
+    const QString project = WriteProjectFile([](TScene& scene) {
+        auto missing = std::make_unique<TFilesItem>();
+        missing->Name = "gone.png";
+        missing->Image = std::make_unique<TPicture>();
+        scene.AddFile(std::move(missing));
+        TImagesItem* layer = scene.Layers.At(0);
+        layer->Alpha = 1;
+        layer->Touch1.Track[0].Add(std::make_unique<TCommandItem>(cmdWait, "1"));
+    });
+    const QString gone = QDir(Path("proj")).absolutePath() + "/gone.png";
+    const QStringList english{
+        "File not found: " + gone, "The alpha is too low and there is a touch animation: Labdá",
+        "Errors occurred while making the VKM; they have been written to the error log."};
+    const QStringList hungarian{"Nincs meg a fájl: " + gone, "Túl alacsony az alfa és van érintési animáció: Labdá",
+                                "A VKM készítés közben hiba lépett fel, a hibák a hiba naplóba bekerültek."};
+    const struct {
+        QStringList unset;
+        QStringList set; // NAME=value
+        QString help;    // a line only this language's help has
+        QStringList check;
+    } cases[] = {
+        {{}, {"LANG=en_US.UTF-8"}, "  velkon pack PROJECT.VKP OUT.VKM", english},
+        {{}, {"LANG=en_GB.UTF-8"}, "  velkon pack PROJECT.VKP OUT.VKM", english},
+        {{}, {"LANG=hu_HU.UTF-8"}, "  velkon pack PROJEKT.VKP CÉL.VKM", hungarian},
+        {{}, {"LANG=C.UTF-8"}, "  velkon pack PROJEKT.VKP CÉL.VKM", hungarian},
+        {{"LANG"}, {}, "  velkon pack PROJEKT.VKP CÉL.VKM", hungarian},
+        {{}, {"LC_ALL=en_US.UTF-8", "LANG=hu_HU.UTF-8"}, "  velkon pack PROJECT.VKP OUT.VKM", english},
+        {{}, {"LC_ALL=C.UTF-8", "LANG=en_US.UTF-8"}, "  velkon pack PROJEKT.VKP CÉL.VKM", hungarian},
+        {{}, {"LANGUAGE=en_US:hu", "LANG=hu_HU.UTF-8"}, "  velkon pack PROJECT.VKP OUT.VKM", english},
+        {{}, {"LANGUAGE=hu", "LC_ALL=en_US.UTF-8"}, "  velkon pack PROJEKT.VKP CÉL.VKM", hungarian},
+    };
+    for (const auto& c : cases) {
+        const std::string name = (c.set + c.unset).join(' ').toStdString();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* key : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+            env.remove(key);
+        for (const QString& kv : c.set)
+            env.insert(kv.section('=', 0, 0), kv.section('=', 1));
+        const auto run = [&](const QStringList& args) {
+            QProcess p;
+            p.setProcessEnvironment(env);
+            p.start(QStringLiteral(VELKON_CLI), args);
+            EXPECT_TRUE(p.waitForFinished(60000)) << name;
+            return std::make_pair(
+                QString::fromUtf8(p.readAllStandardOutput()),
+                QString::fromUtf8(p.readAllStandardError()).split('\n', Qt::SkipEmptyParts));
+        };
+        const auto [help, helpErr] = run({"--help"});
+        EXPECT_TRUE(help.split('\n').contains(c.help)) << name << "\n" << help.toStdString();
+        EXPECT_TRUE(helpErr.isEmpty()) << name;
+        const auto [out, check] = run({"check", project});
+        EXPECT_EQ(check, c.check) << name;
+    }
 }
 
 TEST_F(TCliTest, PackWritesThePackBesideItsResources) {

@@ -211,7 +211,7 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("„B” és „T” kapcsoló")));
         help->close();
         QTRY_VERIFY(!form_->findChild<THelpForm*>()); // made for one showing
-        // The Info button's menu holds the change log and the help.
+        // The Info button's menu holds the change log, the help and, apart, the language.
         QMenu* menu = form_->ToolBar->InfoSpeedButton->menu();
         QVERIFY(menu);
         QStringList entries;
@@ -220,7 +220,8 @@ private slots:
             entries << a->text();
             if (a->text() == QStringLiteral("Súgó")) helpEntry = a;
         }
-        QCOMPARE(entries, (QStringList{QStringLiteral("Fejlesztési napló"), QStringLiteral("Súgó")}));
+        QCOMPARE(entries, (QStringList{QStringLiteral("Fejlesztési napló"), QStringLiteral("Súgó"), QString(),
+                                       QStringLiteral("Nyelv / Language")}));
         helpEntry->trigger();
         QTRY_VERIFY(form_->findChild<THelpForm*>() && form_->findChild<THelpForm*>()->isVisible());
         // A second request shows the same window.

@@ -129,7 +129,13 @@ TEST_F(SimulationTest, PrintsEveryLayerAtTheChosenTimes) {
               "250 Box x=10.000 y=0.000 w=40.000 h=20.000 a=0.000 f=127.500 v=1 flip=0 file=\n"
               "500 Ball x=50.000 y=25.000 w=40.000 h=20.000 a=0.000 f=255.000 v=1 flip=0 file=ball.png\n"
               "500 Box x=10.000 y=0.000 w=40.000 h=20.000 a=0.000 f=0.000 v=1 flip=0 file=\n");
-    EXPECT_EQ(r.Err, "load: Nincs meg a fájl: x.png\n");
+    EXPECT_EQ(r.Err, "betöltés: Nincs meg a fájl: x.png\n");
+    // In English the lines are as they always were.
+    const velkon::test::TSpeaking english(TLanguage::English);
+    ASSERT_TRUE(english.Installed);
+    const TRun en = Run({"--at", "0,500,250"});
+    EXPECT_EQ(en.Out, r.Out);
+    EXPECT_EQ(en.Err, "load: Nincs meg a fájl: x.png\n");
 }
 
 TEST_F(SimulationTest, AutoStopReturnsLayersToTheirSavedState) {
@@ -188,11 +194,19 @@ TEST_F(SimulationTest, PlayerErrorsGoToStandardErrorWithTheTime) {
         Add(a->Base.Track[0], cmdWait, "0,002");
         Add(a->Base.Track[0], cmdMoveTo, "Left(Ghost;0)", "0", "1");
     };
-    const TRun r = Run({"--at", "5"}, loader);
-    EXPECT_EQ(r.Code, 0);
-    EXPECT_TRUE(r.Err.startsWith("3 error: ")) << r.Err.toStdString();
-    EXPECT_TRUE(r.Err.contains("Left(Ghost;0)"));
-    EXPECT_TRUE(r.Out.startsWith("5 A x=0.000 "));
+    const struct {
+        TLanguage language;
+        const char* start;
+    } cases[] = {{TLanguage::Hungarian, "3 hiba: Ismeretlen réteg \"Ghost\" a paraméterben: "},
+                 {TLanguage::English, "3 error: Unknown layer \"Ghost\" in the parameter: "}};
+    for (const auto& c : cases) {
+        const velkon::test::TSpeaking speaking(c.language);
+        const TRun r = Run({"--at", "5"}, loader);
+        EXPECT_EQ(r.Code, 0);
+        EXPECT_TRUE(r.Err.startsWith(QString::fromUtf8(c.start))) << r.Err.toStdString();
+        EXPECT_TRUE(r.Err.contains("Left(Ghost;0)"));
+        EXPECT_TRUE(r.Out.startsWith("5 A x=0.000 "));
+    }
 }
 
 TEST_F(SimulationTest, ExitCodes) {

@@ -62,9 +62,9 @@ QString Rounded(double v) {
 
 TAnimationForm::TAnimationForm(TEditorDocument& document, QWidget* parent) : QDialog(parent), document_(document) {
     setObjectName(QStringLiteral("AnimationForm"));
-    setWindowTitle(QStringLiteral("Animation Editor"));
+    setWindowTitle(tr("Animation Editor"));
 
-    auto* commandLabel = new QLabel(QStringLiteral("Command:"), this);
+    auto* commandLabel = new QLabel(tr("Command:"), this);
     CmdListBox = new QListView(this);
     CmdListBox->setObjectName(QStringLiteral("CmdListBox"));
     QStringList names;
@@ -84,7 +84,7 @@ TAnimationForm::TAnimationForm(TEditorDocument& document, QWidget* parent) : QDi
     Memo->setPalette(tip);
     Memo->setFixedHeight(90);
 
-    auto* paramsLabel = new QLabel(QStringLiteral("Parameters:"), this);
+    auto* paramsLabel = new QLabel(tr("Parameters:"), this);
     auto* params = new QVBoxLayout;
     params->addWidget(paramsLabel);
     for (int k = 0; k < 3; ++k) {
@@ -130,11 +130,11 @@ TAnimationForm::TAnimationForm(TEditorDocument& document, QWidget* parent) : QDi
     AnimInspector->setEditTriggers(QAbstractItemView::NoEditTriggers);
     AnimInspector->setFixedSize(137, 7 * 20 + 2 * AnimInspector->frameWidth());
 
-    OkBitBtn = new QPushButton(QStringLiteral("Ok"), this);
+    OkBitBtn = new QPushButton(tr("Ok"), this);
     OkBitBtn->setObjectName(QStringLiteral("OkBitBtn"));
     OkBitBtn->setEnabled(false);
     OkBitBtn->setAutoDefault(false);
-    BitBtn2 = new QPushButton(QStringLiteral("Cancel"), this);
+    BitBtn2 = new QPushButton(tr("Cancel"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setAutoDefault(false);
 
@@ -260,7 +260,8 @@ void TAnimationForm::ShowBoxes() {
 }
 
 void TAnimationForm::ShowLayer(const TImagesItem& layer) {
-    const QString names[7] = {"Name", "Left", "Top", "Width", "Height", "Alpha", "Angle"};
+    const QString names[7] = {tr("Name"),   tr("Left"),  tr("Top"),  tr("Width"),
+                              tr("Height"), tr("Alpha"), tr("Angle")};
     const QString values[7] = {layer.Name,           Rounded(layer.Left),   Rounded(layer.Top),
                                Rounded(layer.Width), Rounded(layer.Height), Rounded(layer.Alpha),
                                Rounded(layer.Angle)};

@@ -49,8 +49,7 @@ QFont ListFont() {
 } // namespace
 
 TAnimForm::TAnimForm(TEditorDocument& document, QWidget* parent)
-    : TDockForm(QStringLiteral("AnimForm"), QStringLiteral("Animációs parancsok"), parent),
-      document_(document) {
+    : TDockForm(QStringLiteral("AnimForm"), tr("Animációs parancsok"), parent), document_(document) {
     EditCommand = [this](TImagesItem& layer, const TCommandItem* existing) {
         TAnimationForm form(document_, DialogParent());
         return form.Execute(layer, existing);
@@ -113,19 +112,18 @@ void TAnimForm::CreateControls() {
         b->setFixedSize(22, 22); // the panel docks narrow
         bar->addWidget(b);
     };
-    button(AddCommandSpeedButton, "AddCommandSpeedButton", "+", QStringLiteral("Add/insert new command"));
-    button(FavoritesSpeedButton, "FavoritesSpeedButton", "★", QStringLiteral("Favourites"));
-    button(DeleteCommandSpeedButton, "DeleteCommandSpeedButton", "✕", QStringLiteral("Delete command"));
-    button(CmdUpSpeedButton, "CmdUpSpeedButton", "▲", QStringLiteral("Command order up"));
-    button(CmdDownSpeedButton, "CmdDownSpeedButton", "▼", QStringLiteral("Command order down"));
-    button(PlaySpeedButton, "PlaySpeedButton", "▶", QStringLiteral("Start animation preview"));
-    button(StopSpeedButton, "StopSpeedButton", "■", QStringLiteral("Stop animation preview"));
-    button(ExecuteSpeedButton, "ExecuteSpeedButton", "B",
-           QStringLiteral("Base animáció elinduljon-e [ALT+1]"), true);
-    button(ExecuteTouchSpeedButton, "ExecuteTouchSpeedButton", "T",
-           QStringLiteral("Touch animáció elinduljon-e [ALT+2]"), true);
-    button(DebugerSpeedButton, "DebugerSpeedButton", "?", QStringLiteral("Hibakereső"));
-    button(EaseSpeedButton, "EaseSpeedButton", "~", QStringLiteral("Idő módosító"));
+    button(AddCommandSpeedButton, "AddCommandSpeedButton", "+", tr("Add/insert new command"));
+    button(FavoritesSpeedButton, "FavoritesSpeedButton", "★", tr("Favourites"));
+    button(DeleteCommandSpeedButton, "DeleteCommandSpeedButton", "✕", tr("Delete command"));
+    button(CmdUpSpeedButton, "CmdUpSpeedButton", "▲", tr("Command order up"));
+    button(CmdDownSpeedButton, "CmdDownSpeedButton", "▼", tr("Command order down"));
+    button(PlaySpeedButton, "PlaySpeedButton", "▶", tr("Start animation preview"));
+    button(StopSpeedButton, "StopSpeedButton", "■", tr("Stop animation preview"));
+    button(ExecuteSpeedButton, "ExecuteSpeedButton", "B", tr("Base animáció elinduljon-e [ALT+1]"), true);
+    button(ExecuteTouchSpeedButton, "ExecuteTouchSpeedButton", "T", tr("Touch animáció elinduljon-e [ALT+2]"),
+           true);
+    button(DebugerSpeedButton, "DebugerSpeedButton", "?", tr("Hibakereső"));
+    button(EaseSpeedButton, "EaseSpeedButton", "~", tr("Idő módosító"));
     bar->addStretch(1);
 
     AnimLabel = new QLabel(AnimationCaption(0), body);
@@ -214,29 +212,28 @@ void TAnimForm::CreatePopupMenu() {
     const auto key = [this](int k) {
         return [this, k] { CommandsList1ViewKeyDown(k, Qt::ControlModifier); };
     };
-    item(QStringLiteral("Select All (Ctrl+A)"), key(Qt::Key_A));
+    item(tr("Select All (Ctrl+A)"), key(Qt::Key_A));
     CmdPopupMenu->addSeparator();
-    ConvertOnPasteAction =
-        CmdPopupMenu->addAction(QStringLiteral("MoveTo, Keyframe átalakítása beillesztéskor"));
+    ConvertOnPasteAction = CmdPopupMenu->addAction(tr("MoveTo, Keyframe átalakítása beillesztéskor"));
     ConvertOnPasteAction->setCheckable(true);
     ConvertOnPasteAction->setChecked(true);
-    item(QStringLiteral("Copy (Ctrl+C)"), key(Qt::Key_C));
-    item(QStringLiteral("Paste (Ctrl+V)"), key(Qt::Key_V));
-    item(QStringLiteral("Insert (Ins)"), key(Qt::Key_Insert));
-    item(QStringLiteral("Delete (Del)"), key(Qt::Key_Delete));
-    item(QStringLiteral("Copy and Delete (Ctrl+X)"), key(Qt::Key_X));
+    item(tr("Copy (Ctrl+C)"), key(Qt::Key_C));
+    item(tr("Paste (Ctrl+V)"), key(Qt::Key_V));
+    item(tr("Insert (Ins)"), key(Qt::Key_Insert));
+    item(tr("Delete (Del)"), key(Qt::Key_Delete));
+    item(tr("Copy and Delete (Ctrl+X)"), key(Qt::Key_X));
     CmdPopupMenu->addSeparator();
-    item(QStringLiteral("MoveTo konvert RelativeMoveTo"), [this] { RunTool(&ConvertMoveToRelative); });
-    item(QStringLiteral("Duration módosítás"), [this] { RunTool(&ChangeDuration); });
-    item(QStringLiteral("Duration sebességből"), [this] {
+    item(tr("MoveTo konvert RelativeMoveTo"), [this] { RunTool(&ConvertMoveToRelative); });
+    item(tr("Duration módosítás"), [this] { RunTool(&ChangeDuration); });
+    item(tr("Duration sebességből"), [this] {
         RunTool([](const TListTarget& t, const std::vector<int>& rows) { DurationFromSpeed(t, rows); });
     });
-    item(QStringLiteral("Duration-ok összegzése"), [this] {
+    item(tr("Duration-ok összegzése"), [this] {
         if (TImagesItem* layer = ButtonLayer())
             if (TCommands* track = ShownTrack(layer))
                 DurationSum(document_.Dialogs(), *track, SelectedRows());
     });
-    item(QStringLiteral("Parancsok inverze"), [this] { RunTool(&InvertCommands); });
+    item(tr("Parancsok inverze"), [this] { RunTool(&InvertCommands); });
 }
 
 // ---- Refresh ----

@@ -59,7 +59,7 @@ QVariant TCommandListModel::data(const QModelIndex& index, int role) const {
 
 QVariant TCommandListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return section == 0 ? QStringLiteral("Command") : QStringLiteral("Parameters");
+        return section == 0 ? tr("Command") : tr("Parameters");
     return {};
 }
 

@@ -90,7 +90,7 @@ private:
 TDebugerForm::TDebugerForm(TEditorDocument& document, QWidget* parent)
     : QDialog(parent), document_(document) {
     setObjectName(QStringLiteral("DebugerForm"));
-    setWindowTitle(QStringLiteral("Hibakereső"));
+    setWindowTitle(tr("Hibakereső"));
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     Rows = new TDebuggerModel(TDebuggerGrid(document_.Scene, document_.Scene.CurrentLayer), this);
     DebugerGrid = new QTableView(this);

@@ -29,7 +29,7 @@ constexpr int BallTop = 400;
 
 TEaseForm::TEaseForm(TEditorDocument& document, QWidget* parent) : QDialog(parent), document_(document) {
     setObjectName(QStringLiteral("EaseForm"));
-    setWindowTitle(QStringLiteral("Idő módosító"));
+    setWindowTitle(tr("Idő módosító"));
     setFixedSize(640, 460);
 
     for (int i = 0; i < 4; ++i) {
@@ -57,29 +57,30 @@ TEaseForm::TEaseForm(TEditorDocument& document, QWidget* parent) : QDialog(paren
     auto* column = new QVBoxLayout(side);
     column->setContentsMargins(0, 0, 0, 0);
 
-    column->addWidget(new QLabel(QStringLiteral("Duration:"), side));
+    column->addWidget(new QLabel(tr("Duration:"), side));
     Edit2 = new QLineEdit(side);
     Edit2->setObjectName(QStringLiteral("Edit2"));
     column->addWidget(Edit2);
 
-    auto* effect = new QGroupBox(QStringLiteral("Effekt"), side);
+    auto* effect = new QGroupBox(tr("Effekt"), side);
     effect->setObjectName(QStringLiteral("RadioGroup1"));
     auto* effectRows = new QHBoxLayout(effect);
     RadioGroup1 = new QButtonGroup(this);
-    const char* effects[3] = {"In", "Out", "In/Out"};
+    const char* effects[3] = {QT_TR_NOOP("In"), QT_TR_NOOP("Out"), QT_TR_NOOP("In/Out")};
     for (int i = 0; i < 3; ++i) {
-        auto* radio = new QRadioButton(QString::fromLatin1(effects[i]), effect);
+        auto* radio = new QRadioButton(tr(effects[i]), effect);
         radio->setObjectName(QStringLiteral("RadioButton%1").arg(i + 1));
         RadioGroup1->addButton(radio, i);
         effectRows->addWidget(radio);
     }
     column->addWidget(effect);
 
-    auto* affects = new QGroupBox(QStringLiteral("Mire hasson?"), side);
+    auto* affects = new QGroupBox(tr("Mire hasson?"), side);
     auto* grid = new QGridLayout(affects);
-    const char* properties[6] = {"Left", "Top", "Width", "Height", "Angle", "Aplha"};
+    const char* properties[6] = {QT_TR_NOOP("Left"),   QT_TR_NOOP("Top"),   QT_TR_NOOP("Width"),
+                                 QT_TR_NOOP("Height"), QT_TR_NOOP("Angle"), QT_TR_NOOP("Aplha")};
     for (int i = 0; i < 6; ++i) {
-        CheckBox[i] = new QCheckBox(QString::fromLatin1(properties[i]), affects);
+        CheckBox[i] = new QCheckBox(tr(properties[i]), affects);
         CheckBox[i]->setObjectName(QStringLiteral("CheckBox%1").arg(i + 1));
         grid->addWidget(CheckBox[i], i / 3, i % 3);
     }
@@ -90,7 +91,7 @@ TEaseForm::TEaseForm(TEditorDocument& document, QWidget* parent) : QDialog(paren
     for (const TEasePreset& preset : EasePresets())
         ComboBox1->addItem(QString::fromLatin1(preset.Name));
     ComboBox1->setCurrentIndex(-1);
-    ComboBox1->setPlaceholderText(QStringLiteral("Preset"));
+    ComboBox1->setPlaceholderText(tr("Preset"));
     column->addWidget(ComboBox1);
 
     Edit1 = new QLineEdit(side);
@@ -98,15 +99,15 @@ TEaseForm::TEaseForm(TEditorDocument& document, QWidget* parent) : QDialog(paren
     Edit1->setReadOnly(true);
     column->addWidget(Edit1);
 
-    Button2 = new QPushButton(QStringLiteral("Teszt"), side);
+    Button2 = new QPushButton(tr("Teszt"), side);
     Button2->setObjectName(QStringLiteral("Button2"));
     column->addWidget(Button2);
     column->addStretch(1);
 
     auto* buttons = new QHBoxLayout;
-    OkBitBtn = new QPushButton(QStringLiteral("Tárol"), side);
+    OkBitBtn = new QPushButton(tr("Tárol"), side);
     OkBitBtn->setObjectName(QStringLiteral("OkBitBtn"));
-    BitBtn2 = new QPushButton(QStringLiteral("Cancel"), side);
+    BitBtn2 = new QPushButton(tr("Cancel"), side);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     buttons->addStretch(1);
     buttons->addWidget(OkBitBtn);

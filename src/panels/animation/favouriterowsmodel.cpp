@@ -31,7 +31,7 @@ QVariant TFavouriteRowsModel::data(const QModelIndex& index, int role) const {
 
 QVariant TFavouriteRowsModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    return section == 0 ? QStringLiteral("Command") : QStringLiteral("Parameters");
+    return section == 0 ? tr("Command") : tr("Parameters");
 }
 
 } // namespace velkon

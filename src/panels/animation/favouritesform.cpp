@@ -47,7 +47,7 @@ QToolButton* SpeedButton(QWidget* parent, const char* name, const QString& text,
 TFavouritesForm::TFavouritesForm(TEditorDocument& document, QWidget* parent)
     : QDialog(parent), document_(document) {
     setObjectName(QStringLiteral("FavouritesForm"));
-    setWindowTitle(QStringLiteral("Favourites Editor"));
+    setWindowTitle(tr("Favourites Editor"));
     FileName = document.Places.SettingsFile(QString::fromLatin1(TFavourites::FileName));
 
     cmdModel_ = new TFavouriteRowsModel(this);
@@ -63,23 +63,21 @@ TFavouritesForm::TFavouritesForm(TEditorDocument& document, QWidget* parent)
     NameEdit = new QLineEdit(this);
     NameEdit->setObjectName(QStringLiteral("NameEdit"));
 
-    ToFavSpeedButton = SpeedButton(this, "ToFavSpeedButton", QStringLiteral("Add to Favourites"),
-                                   QStringLiteral("Add selected commands to favourite commands"));
-    ToCmdSpeedButton = SpeedButton(this, "ToCmdSpeedButton", QStringLiteral("Add to Commands"),
-                                   QStringLiteral("Add favourite commands to commands"));
-    SaveSpeedButton = SpeedButton(this, "SaveSpeedButton", QStringLiteral("Save"),
-                                  QStringLiteral("Save commands to favourites"));
-    DeleteSpeedButton = SpeedButton(this, "DeleteSpeedButton", QStringLiteral("Delete"),
-                                    QStringLiteral("Delete selected favourite"));
-    OkBitBtn = new QPushButton(QStringLiteral("Ok"), this);
+    ToFavSpeedButton = SpeedButton(this, "ToFavSpeedButton", tr("Add to Favourites"),
+                                   tr("Add selected commands to favourite commands"));
+    ToCmdSpeedButton = SpeedButton(this, "ToCmdSpeedButton", tr("Add to Commands"),
+                                   tr("Add favourite commands to commands"));
+    SaveSpeedButton = SpeedButton(this, "SaveSpeedButton", tr("Save"), tr("Save commands to favourites"));
+    DeleteSpeedButton = SpeedButton(this, "DeleteSpeedButton", tr("Delete"), tr("Delete selected favourite"));
+    OkBitBtn = new QPushButton(tr("Ok"), this);
     OkBitBtn->setObjectName(QStringLiteral("OkBitBtn"));
-    OkBitBtn->setToolTip(QStringLiteral("Insert commands to animation"));
-    CancelBitBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    OkBitBtn->setToolTip(tr("Insert commands to animation"));
+    CancelBitBtn = new QPushButton(tr("Cancel"), this);
     CancelBitBtn->setObjectName(QStringLiteral("CancelBitBtn"));
-    CancelBitBtn->setToolTip(QStringLiteral("Return to animation"));
+    CancelBitBtn->setToolTip(tr("Return to animation"));
 
     auto* left = new QVBoxLayout;
-    left->addWidget(new QLabel(QStringLiteral("Commands:"), this));
+    left->addWidget(new QLabel(tr("Commands:"), this));
     left->addWidget(CmdListView, 1);
     auto* middle = new QVBoxLayout;
     middle->addStretch(1);
@@ -87,7 +85,7 @@ TFavouritesForm::TFavouritesForm(TEditorDocument& document, QWidget* parent)
     middle->addWidget(ToCmdSpeedButton);
     middle->addStretch(1);
     auto* right = new QVBoxLayout;
-    right->addWidget(new QLabel(QStringLiteral("Favourites:"), this));
+    right->addWidget(new QLabel(tr("Favourites:"), this));
     right->addWidget(FavListBox);
     auto* nameRow = new QHBoxLayout;
     nameRow->addWidget(NameEdit, 1);

@@ -36,8 +36,7 @@ constexpr int kHeightIdle = 77;
 } // namespace
 
 TKeyFrameForm::TKeyFrameForm(TEditorDocument& document, QWidget* parent)
-    : TDockForm(QStringLiteral("KeyFrameForm"), QStringLiteral("Kulcskockás animáció"), parent),
-      document_(document) {
+    : TDockForm(QStringLiteral("KeyFrameForm"), tr("Kulcskockás animáció"), parent), document_(document) {
     CreateControls();
     // The buttons whose commands have keys show them.
     // (The group and link switches name their Alt keys in their own hints.)
@@ -126,37 +125,36 @@ void TKeyFrameForm::CreateKeyframeButtons(QWidget* content) {
     rows->addLayout(row);
     rows->addLayout(toggles);
     QWidget* g = KeyframeGroupBox;
-    KeyEditSpeedButton = ToolButton(g, "KeyEditSpeedButton", QStringLiteral("Szerk."),
-                                QStringLiteral("Kulcskockás animáció szerkesztés"), true);
-    AutoCommandCopySpeedButton =
-        ToolButton(g, "AutoCommandCopySpeedButton", QStringLiteral("Tár"),
-               QStringLiteral("Tárolja a változást és átmásolja egy következő fázisba."));
+    KeyEditSpeedButton =
+        ToolButton(g, "KeyEditSpeedButton", tr("Szerk."), tr("Kulcskockás animáció szerkesztés"), true);
+    AutoCommandCopySpeedButton = ToolButton(g, "AutoCommandCopySpeedButton", tr("Tár"),
+                                            tr("Tárolja a változást és átmásolja egy következő fázisba."));
     SpeedButton3 = ToolButton(g, "SpeedButton3", QStringLiteral("-"), QStringLiteral("-"));
     AutoDurationEdit = new QLineEdit(document_.State.AutoDuration, g);
     AutoDurationEdit->setObjectName(QStringLiteral("AutoDurationEdit"));
     AutoDurationEdit->setToolTip(
-        QStringLiteral("Időzítési (duration) érték ezt használja az automatikus parancsgenerátor"));
+        tr("Időzítési (duration) érték ezt használja az automatikus parancsgenerátor"));
     AutoDurationEdit->setMaximumWidth(44);
     SpeedButton11 = ToolButton(g, "SpeedButton11", QStringLiteral("+"), QStringLiteral("+"));
-    KeyframeTimeSetSpeedButton = ToolButton(g, "KeyframeTimeSetSpeedButton", QStringLiteral("Idő"),
-                                        QStringLiteral("A több kiválasztott kulcskokák idejét módosítja"));
-    CopyKeyframeSpeedButton = ToolButton(g, "CopyKeyframeSpeedButton", QStringLiteral("Dupl."),
-                                     QStringLiteral("Megduplázza akiválasztott fázist"));
-    DeleteKeyframeSpeedButton = ToolButton(g, "DeleteKeyframeSpeedButton", QStringLiteral("Töröl"),
-                                       QStringLiteral("Törli a kiválasztott fázist"));
-    CmdUpSpeedButton = ToolButton(g, "CmdUpSpeedButton", QStringLiteral("◀"),
-                              QStringLiteral("A fázist eggyel hátrébb mozgatja"));
-    CmdDownSpeedButton = ToolButton(g, "CmdDownSpeedButton", QStringLiteral("▶"),
-                                QStringLiteral("A fázist eggyel előrébb mozgatja"));
-    SkeltonSpeedButton = ToolButton(g, "SkeltonSpeedButton", QStringLiteral("Csop."),
-                                QStringLiteral("Csoportos szerkesztés [ALT+G]"), true);
-    LinkSpeedButton = ToolButton(g, "LinkSpeedButton", QStringLiteral("Link"),
-                             QStringLiteral("Összekapcsolt elemeket nem lehet elmozgatni [ALT+L]"), true);
+    KeyframeTimeSetSpeedButton = ToolButton(g, "KeyframeTimeSetSpeedButton", tr("Idő"),
+                                            tr("A több kiválasztott kulcskokák idejét módosítja"));
+    CopyKeyframeSpeedButton =
+        ToolButton(g, "CopyKeyframeSpeedButton", tr("Dupl."), tr("Megduplázza akiválasztott fázist"));
+    DeleteKeyframeSpeedButton =
+        ToolButton(g, "DeleteKeyframeSpeedButton", tr("Töröl"), tr("Törli a kiválasztott fázist"));
+    CmdUpSpeedButton =
+        ToolButton(g, "CmdUpSpeedButton", QStringLiteral("◀"), tr("A fázist eggyel hátrébb mozgatja"));
+    CmdDownSpeedButton =
+        ToolButton(g, "CmdDownSpeedButton", QStringLiteral("▶"), tr("A fázist eggyel előrébb mozgatja"));
+    SkeltonSpeedButton =
+        ToolButton(g, "SkeltonSpeedButton", tr("Csop."), tr("Csoportos szerkesztés [ALT+G]"), true);
+    LinkSpeedButton = ToolButton(g, "LinkSpeedButton", tr("Link"),
+                                 tr("Összekapcsolt elemeket nem lehet elmozgatni [ALT+L]"), true);
     KeyFrameSelectSpeedButton =
-        ToolButton(g, "KeyFrameSelectSpeedButton", QStringLiteral("Kijel."),
-               QStringLiteral("Kiválasztja az összes elemet ami részt vett az előző szerkesztésben"));
+        ToolButton(g, "KeyFrameSelectSpeedButton", tr("Kijel."),
+                   tr("Kiválasztja az összes elemet ami részt vett az előző szerkesztésben"));
     PlaySpeedButton = ToolButton(g, "PlaySpeedButton", QStringLiteral("▷"),
-                             QStringLiteral("A kiválasztott kulcskockától lejátsza az animációt."), true);
+                                 tr("A kiválasztott kulcskockától lejátsza az animációt."), true);
     for (QWidget* w : std::initializer_list<QWidget*>{
              KeyEditSpeedButton, AutoCommandCopySpeedButton, SpeedButton3, AutoDurationEdit, SpeedButton11,
              KeyframeTimeSetSpeedButton, CopyKeyframeSpeedButton, DeleteKeyframeSpeedButton, CmdUpSpeedButton,
@@ -265,17 +263,17 @@ void TKeyFrameForm::CreatePopupMenu() {
         });
         return a;
     };
-    item(QStringLiteral("Összes kiválasztása"), [this] { document_.Keyframes.SelectWholeTimeline(); });
+    item(tr("Összes kiválasztása"), [this] { document_.Keyframes.SelectWholeTimeline(); });
     TimelinePopupMenu->addSeparator();
-    item(QStringLiteral("Kiválasztottak átmásolása"), [this] { document_.Keyframes.CopyRange(false); });
-    item(QStringLiteral("Kiválasztottak átmásolása fordított sorrendben"),
+    item(tr("Kiválasztottak átmásolása"), [this] { document_.Keyframes.CopyRange(false); });
+    item(tr("Kiválasztottak átmásolása fordított sorrendben"),
          [this] { document_.Keyframes.CopyRange(true); });
-    item(QStringLiteral("Kiválasztottak törlése"), [this] { document_.Keyframes.DeleteRange(); });
+    item(tr("Kiválasztottak törlése"), [this] { document_.Keyframes.DeleteRange(); });
     TimelinePopupMenu->addAction(PathTools->TransposePointAction);
     TimelinePopupMenu->addAction(PathTools->TransposeAction);
     TimelinePopupMenu->addSeparator();
-    item(QStringLiteral("Duration módosítás"), [this] { document_.Keyframes.SetRangeDuration(); });
-    item(QStringLiteral("Duration sebességből"), [this] { document_.Keyframes.DurationFromSpeed(document_.Dialogs()); });
+    item(tr("Duration módosítás"), [this] { document_.Keyframes.SetRangeDuration(); });
+    item(tr("Duration sebességből"), [this] { document_.Keyframes.DurationFromSpeed(document_.Dialogs()); });
     widget()->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(widget(), &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { TimelinePopupMenu->popup(widget()->mapToGlobal(p)); });

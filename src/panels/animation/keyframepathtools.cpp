@@ -36,28 +36,27 @@ TKeyFramePathTools::TKeyFramePathTools(TEditorDocument& document, QWidget* paren
     BezierSpinEdit->setObjectName(QStringLiteral("BezierSpinEdit"));
     BezierSpinEdit->setRange(1, 30);
     BezierSpinEdit->setValue(8);
-    BezierSpinEdit->setToolTip(QStringLiteral("Globális origó körüli elforgatás szöge"));
+    BezierSpinEdit->setToolTip(tr("Globális origó körüli elforgatás szöge"));
     row->addWidget(BezierSpinEdit);
-    SpeedButton6 = Button("SpeedButton6", QStringLiteral("Görbe"), QStringLiteral("Görbe vonal"));
-    SpeedButton8 = Button("SpeedButton8", QStringLiteral("Ellipszis"), QStringLiteral("Ellipszis, kör"));
-    SpeedButton9 = Button("SpeedButton9", QStringLiteral("Kulcskockák"),
-                          QStringLiteral("Görbe, kör, ellipszis koordináta parancsok"));
+    SpeedButton6 = Button("SpeedButton6", tr("Görbe"), tr("Görbe vonal"));
+    SpeedButton8 = Button("SpeedButton8", tr("Ellipszis"), tr("Ellipszis, kör"));
+    SpeedButton9 =
+        Button("SpeedButton9", tr("Kulcskockák"), tr("Görbe, kör, ellipszis koordináta parancsok"));
     for (QWidget* w : {SpeedButton6, SpeedButton8, SpeedButton9})
         row->addWidget(w);
     row->addStretch(1);
-    InverzCheckBox = new QCheckBox(QStringLiteral("Inverz"), this);
+    InverzCheckBox = new QCheckBox(tr("Inverz"), this);
     InverzCheckBox->setObjectName(QStringLiteral("InverzCheckBox"));
     InverzCheckBox->setChecked(document_.State.InverseSweep);
     second->addWidget(InverzCheckBox);
-    AutoRotateCheckBox = new QCheckBox(QStringLiteral("Auto rotate"), this);
+    AutoRotateCheckBox = new QCheckBox(tr("Auto rotate"), this);
     AutoRotateCheckBox->setObjectName(QStringLiteral("AutoRotateCheckBox"));
     AutoRotateCheckBox->setChecked(document_.State.AutoRotate);
     second->addWidget(AutoRotateCheckBox);
     second->addSpacing(6);
-    BoneSpeedButton =
-        Button("BoneSpeedButton", QStringLiteral("Csont"), QStringLiteral("Csontvázas mozgatás"), true);
-    StartOtherSpeedButton = Button("StartOtherSpeedButton", QStringLiteral("Indítás"),
-                                   QStringLiteral("Touch animoknál létrehozza az indító parancsot"));
+    BoneSpeedButton = Button("BoneSpeedButton", tr("Csont"), tr("Csontvázas mozgatás"), true);
+    StartOtherSpeedButton =
+        Button("StartOtherSpeedButton", tr("Indítás"), tr("Touch animoknál létrehozza az indító parancsot"));
     second->addWidget(BoneSpeedButton);
     second->addWidget(StartOtherSpeedButton);
     second->addStretch(1);
@@ -77,9 +76,9 @@ TKeyFramePathTools::TKeyFramePathTools(TEditorDocument& document, QWidget* paren
     });
 
     // The timeline menu's two entries; reachable here too until a menu holds them.
-    TransposePointAction = new QAction(QStringLiteral("Transzponálási pont megadása"), this);
+    TransposePointAction = new QAction(tr("Transzponálási pont megadása"), this);
     TransposePointAction->setObjectName(QStringLiteral("TransposePointMenuItem"));
-    TransposeAction = new QAction(QStringLiteral("Kiválasztottak transzponálása"), this);
+    TransposeAction = new QAction(tr("Kiválasztottak transzponálása"), this);
     TransposeAction->setObjectName(QStringLiteral("TransposeMenuItem"));
     connect(TransposePointAction, &QAction::triggered, this,
             [this] { TVelkonApplication::Guard(TransposePointAction, [this] { TransposePointClick(); }); });

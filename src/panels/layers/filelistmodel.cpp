@@ -50,14 +50,15 @@ QVariant TFileListModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::BackgroundRole) return QBrush(AwayColour());
     if (role == Qt::ForegroundRole) return QBrush(Qt::black);
     if (role == Qt::ToolTipRole)
-        return QStringLiteral("Nincs a projekt mappájában: a következő mentés a projekt mellé másolja.");
+        return tr("Nincs a projekt mappájában: a következő mentés a projekt mellé másolja.");
     return {};
 }
 
 QVariant TFileListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    static const char* const names[] = {"Name", "Filename", "Image's usage", "Animation's usage"};
-    return section >= 0 && section < 4 ? QString::fromLatin1(names[section]) : QVariant();
+    static const char* const names[] = {QT_TR_NOOP("Name"), QT_TR_NOOP("Filename"),
+                                        QT_TR_NOOP("Image's usage"), QT_TR_NOOP("Animation's usage")};
+    return section >= 0 && section < 4 ? tr(names[section]) : QVariant();
 }
 
 } // namespace velkon

@@ -52,7 +52,7 @@ QToolButton* Tool(QWidget* parent, QLayout* layout, const char* name, const QStr
 } // namespace
 
 TImagesForm::TImagesForm(TEditorDocument& document, QWidget* parent)
-    : TDockForm(QStringLiteral("ImagesForm"), QStringLiteral("Rétegek"), parent), Document(document) {
+    : TDockForm(QStringLiteral("ImagesForm"), tr("Rétegek"), parent), Document(document) {
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(2, 2, 2, 2);
@@ -84,34 +84,27 @@ void TImagesForm::CreateToolBar(QWidget* page) {
     auto* bar = new QHBoxLayout;
     bar->setSpacing(0);
     column->addLayout(bar);
-    GroupSpeedButton = Tool(ToolPanel, bar, "GroupSpeedButton", QStringLiteral("Csop"),
-                            QStringLiteral("Csoport létrehozás"), LayerIcon(0));
-    AddImageSpeedButton = Tool(ToolPanel, bar, "AddImageSpeedButton", QStringLiteral("+Kép"),
-                               QStringLiteral("Képfájl hozzáadása"));
-    AddSoundSpeedButton = Tool(ToolPanel, bar, "AddSoundSpeedButton", QStringLiteral("+Hang"),
-                               QStringLiteral("Hangfájl hozzáadás"));
-    AddParticleSpeedButton = Tool(ToolPanel, bar, "AddParticleSpeedButton", QStringLiteral("+Par"),
-                                  QStringLiteral("Particle hozzáadás"));
-    CloneSpeedButton =
-        Tool(ToolPanel, bar, "CloneSpeedButton", QStringLiteral("Klón"), QStringLiteral("Clone image"));
-    CloneAnimSpeedButton = Tool(ToolPanel, bar, "CloneAnimSpeedButton", QStringLiteral("Klón+"),
-                                QStringLiteral("Clone image with animations"));
+    GroupSpeedButton =
+        Tool(ToolPanel, bar, "GroupSpeedButton", tr("Csop"), tr("Csoport létrehozás"), LayerIcon(0));
+    AddImageSpeedButton = Tool(ToolPanel, bar, "AddImageSpeedButton", tr("+Kép"), tr("Képfájl hozzáadása"));
+    AddSoundSpeedButton = Tool(ToolPanel, bar, "AddSoundSpeedButton", tr("+Hang"), tr("Hangfájl hozzáadás"));
+    AddParticleSpeedButton =
+        Tool(ToolPanel, bar, "AddParticleSpeedButton", tr("+Par"), tr("Particle hozzáadás"));
+    CloneSpeedButton = Tool(ToolPanel, bar, "CloneSpeedButton", tr("Klón"), tr("Clone image"));
+    CloneAnimSpeedButton =
+        Tool(ToolPanel, bar, "CloneAnimSpeedButton", tr("Klón+"), tr("Clone image with animations"));
     bar->addStretch();
     // Two rows, so that the panel stays as narrow as the layout files make it.
     bar = new QHBoxLayout;
     bar->setSpacing(0);
     column->addLayout(bar);
-    DeleteLayerSpeedButton = Tool(ToolPanel, bar, "DeleteLayerSpeedButton", QStringLiteral("✕"),
-                                  QStringLiteral("Kijelölt elem törlése"));
-    UpSpeedButton =
-        Tool(ToolPanel, bar, "UpSpeedButton", QStringLiteral("▲"), QStringLiteral("Draw order up"));
-    DownSpeedButton =
-        Tool(ToolPanel, bar, "DownSpeedButton", QStringLiteral("▼"), QStringLiteral("Draw order down"));
-    ImportSpeedButton =
-        Tool(ToolPanel, bar, "ImportSpeedButton", QStringLiteral("Imp"), QStringLiteral("Import VKP-ből"));
-    ColorSwatch = Tool(ToolPanel, bar, "ColorSwatch", QString(), QStringLiteral("Elem szín"));
-    ColorSpeedButton =
-        Tool(ToolPanel, bar, "ColorSpeedButton", QStringLiteral("Szín"), QStringLiteral("Elem szín"));
+    DeleteLayerSpeedButton =
+        Tool(ToolPanel, bar, "DeleteLayerSpeedButton", QStringLiteral("✕"), tr("Kijelölt elem törlése"));
+    UpSpeedButton = Tool(ToolPanel, bar, "UpSpeedButton", QStringLiteral("▲"), tr("Draw order up"));
+    DownSpeedButton = Tool(ToolPanel, bar, "DownSpeedButton", QStringLiteral("▼"), tr("Draw order down"));
+    ImportSpeedButton = Tool(ToolPanel, bar, "ImportSpeedButton", tr("Imp"), tr("Import VKP-ből"));
+    ColorSwatch = Tool(ToolPanel, bar, "ColorSwatch", QString(), tr("Elem szín"));
+    ColorSpeedButton = Tool(ToolPanel, bar, "ColorSpeedButton", tr("Szín"), tr("Elem szín"));
     bar->addStretch();
     UpdateSwatch();
 
@@ -119,9 +112,9 @@ void TImagesForm::CreateToolBar(QWidget* page) {
     fold->setSpacing(0);
     column->addLayout(fold);
     CheckAllSpeedButton = Tool(ToolPanel, fold, "CheckAllSpeedButton", QString(),
-                               QStringLiteral("Kijelöltek megjelenítése"), LayerIcon(11));
-    CheckOutAllSpeedButton = Tool(ToolPanel, fold, "CheckOutAllSpeedButton", QString(),
-                                  QStringLiteral("Kijelöltek elrejtése"), LayerIcon(12));
+                               tr("Kijelöltek megjelenítése"), LayerIcon(11));
+    CheckOutAllSpeedButton =
+        Tool(ToolPanel, fold, "CheckOutAllSpeedButton", QString(), tr("Kijelöltek elrejtése"), LayerIcon(12));
     FoldLabel = Tool(ToolPanel, fold, "FoldLabel", QStringLiteral("►►►►►"), QString());
     FoldLabel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     AuxPanel = new QWidget(page);
@@ -176,7 +169,7 @@ void TImagesForm::CreateLists() {
     header->setSectionResizeMode(colStatus, QHeaderView::Fixed);
     header->resizeSection(colFileName, 150);
     LayerListView->setContextMenuPolicy(Qt::CustomContextMenu);
-    PageControl->addTab(LayerListView, QStringLiteral("Images"));
+    PageControl->addTab(LayerListView, tr("Images"));
 
     FileListView = new QTableView(PageControl);
     FileListView->setObjectName(QStringLiteral("FileListView"));
@@ -189,7 +182,7 @@ void TImagesForm::CreateLists() {
     FileListView->horizontalHeader()->resizeSection(0, 100);
     FileListView->horizontalHeader()->resizeSection(1, 150);
     FileListView->installEventFilter(this);
-    PageControl->addTab(FileListView, QStringLiteral("Files"));
+    PageControl->addTab(FileListView, tr("Files"));
 
     LayerPopupMenu = new QMenu(this);
     LayerPopupMenu->setObjectName(QStringLiteral("LayerPopupMenu"));
@@ -197,15 +190,15 @@ void TImagesForm::CreateLists() {
         QAction* action = LayerPopupMenu->addAction(text);
         On(action, &QAction::triggered, this, handler);
     };
-    item(QStringLiteral("Összes csoport kinyitás"), [this] {
+    item(tr("Összes csoport kinyitás"), [this] {
         OpenAllGroups(Document.Scene, true);
         Changed();
     });
-    item(QStringLiteral("Összes csoport bezárás"), [this] {
+    item(tr("Összes csoport bezárás"), [this] {
         OpenAllGroups(Document.Scene, false);
         Changed();
     });
-    item(QStringLiteral("Kijelölt elemek átnevezése"), [this] {
+    item(tr("Kijelölt elemek átnevezése"), [this] {
         if (BatchRename(Document.State, Document.Dialogs())) Changed();
     });
     // The layer command tools' entries.
@@ -252,14 +245,14 @@ void TImagesForm::ConnectDocument() {
         QKeyCombination Keys;
         bool Up, Ten;
     } moves[] = {
-        {"layers.moveUp", "Feljebb", Qt::Key_PageUp, true, false},
-        {"layers.moveDown", "Lejjebb", Qt::Key_PageDown, false, false},
-        {"layers.moveUpTen", "Tízzel feljebb", Qt::SHIFT | Qt::Key_PageUp, true, true},
-        {"layers.moveDownTen", "Tízzel lejjebb", Qt::SHIFT | Qt::Key_PageDown, false, true},
+        {"layers.moveUp", QT_TR_NOOP("Feljebb"), Qt::Key_PageUp, true, false},
+        {"layers.moveDown", QT_TR_NOOP("Lejjebb"), Qt::Key_PageDown, false, false},
+        {"layers.moveUpTen", QT_TR_NOOP("Tízzel feljebb"), Qt::SHIFT | Qt::Key_PageUp, true, true},
+        {"layers.moveDownTen", QT_TR_NOOP("Tízzel lejjebb"), Qt::SHIFT | Qt::Key_PageDown, false, true},
     };
     for (const auto& m : moves)
-        Document.Registry.Command(m.Id, this, QString::fromUtf8(m.Text), QString::fromUtf8(m.Text),
-                                  {QKeySequence(m.Keys)}, [this, up = m.Up, ten = m.Ten] { MoveLayer(up, ten); });
+        Document.Registry.Command(m.Id, this, tr(m.Text), tr(m.Text), {QKeySequence(m.Keys)},
+                                  [this, up = m.Up, ten = m.Ten] { MoveLayer(up, ten); });
 }
 
 void TImagesForm::UpdateEnabled() {

@@ -9,7 +9,7 @@ namespace velkon {
 
 TImportForm::TImportForm(const QStringList& names, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("ImportForm"));
-    setWindowTitle(QStringLiteral("Import"));
+    setWindowTitle(tr("Import"));
     auto* layout = new QVBoxLayout(this);
     ListBox = new QListWidget(this);
     ListBox->setObjectName(QStringLiteral("ListBox1"));
@@ -17,12 +17,12 @@ TImportForm::TImportForm(const QStringList& names, QWidget* parent) : QDialog(pa
     ListBox->addItems(names);
     layout->addWidget(ListBox);
     auto* buttons = new QHBoxLayout;
-    OkButton = new QPushButton(QStringLiteral("Ok"), this);
+    OkButton = new QPushButton(tr("Ok"), this);
     OkButton->setObjectName(QStringLiteral("OkButton"));
-    OkButton->setToolTip(QStringLiteral("Insert commands to animation"));
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    OkButton->setToolTip(tr("Insert commands to animation"));
+    CancelButton = new QPushButton(tr("Cancel"), this);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
-    CancelButton->setToolTip(QStringLiteral("Return to animation"));
+    CancelButton->setToolTip(tr("Return to animation"));
     buttons->addStretch();
     buttons->addWidget(OkButton);
     buttons->addWidget(CancelButton);

@@ -73,9 +73,10 @@ QVariant TLayerListModel::data(const QModelIndex& index, int role) const {
 
 QVariant TLayerListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    static const char* const names[] = {"Name",  "Status", "Image filename",
-                                        "Width", "Height", "Animation's usage"};
-    return section >= 0 && section < LayerColumnCount ? QString::fromLatin1(names[section]) : QVariant();
+    static const char* const names[] = {QT_TR_NOOP("Name"),           QT_TR_NOOP("Status"),
+                                        QT_TR_NOOP("Image filename"), QT_TR_NOOP("Width"),
+                                        QT_TR_NOOP("Height"),         QT_TR_NOOP("Animation's usage")};
+    return section >= 0 && section < LayerColumnCount ? tr(names[section]) : QVariant();
 }
 
 Qt::ItemFlags TLayerListModel::flags(const QModelIndex& index) const {

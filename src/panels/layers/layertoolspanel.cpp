@@ -51,59 +51,56 @@ TLayerToolsPanel::TLayerToolsPanel(TEditorDocument& document, QWidget* parent)
     setObjectName(QStringLiteral("LayerToolsPanel"));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
-    const QStringList tabs{QStringLiteral("Mind"), QStringLiteral("1. fül"), QStringLiteral("2. fül"),
-                           QStringLiteral("3. fül")};
+    const QStringList tabs{tr("Mind"), tr("1. fül"), tr("2. fül"), tr("3. fül")};
     const QStringList anims{QStringLiteral("Base"), QStringLiteral("Touch 1"), QStringLiteral("Touch 2"),
                             QStringLiteral("Touch 3")};
 
-    QGroupBox* maker = Box(QStringLiteral("   Parancskészítő   "), this, column);
+    QGroupBox* maker = Box(tr("   Parancskészítő   "), this, column);
     MakerGroup = RadioRow(maker, QStringLiteral("Maker"),
                           {QStringLiteral("Show"), QStringLiteral("Hide"), QStringLiteral("StartOther"),
                            QStringLiteral("StoptOther")},
                           0);
-    ClipboardButton = Button(QStringLiteral("ClipboardButton"), QStringLiteral("Vágólapra készít"), maker);
+    ClipboardButton = Button(QStringLiteral("ClipboardButton"), tr("Vágólapra készít"), maker);
 
-    QGroupBox* copy = Box(QStringLiteral("   Parancs másolás, mozgatás   "), this, column);
+    QGroupBox* copy = Box(tr("   Parancs másolás, mozgatás   "), this, column);
     CopyTabGroup = RadioRow(copy, QStringLiteral("CopyTab"), tabs, 0);
-    MoveCheckBox = new QCheckBox(QStringLiteral("Mozgat"), copy);
+    MoveCheckBox = new QCheckBox(tr("Mozgat"), copy);
     MoveCheckBox->setObjectName(QStringLiteral("MoveCheckBox"));
     copy->layout()->addWidget(MoveCheckBox);
-    copy->layout()->addWidget(new QLabel(QStringLiteral("Honnan:"), copy));
+    copy->layout()->addWidget(new QLabel(tr("Honnan:"), copy));
     FromGroup = RadioRow(copy, QStringLiteral("From"), anims, 0);
-    copy->layout()->addWidget(new QLabel(QStringLiteral("Hova:"), copy));
+    copy->layout()->addWidget(new QLabel(tr("Hova:"), copy));
     ToGroup = RadioRow(copy, QStringLiteral("To"), anims, 1);
-    StartButton = Button(QStringLiteral("StartButton"), QStringLiteral("Indít"), copy);
+    StartButton = Button(QStringLiteral("StartButton"), tr("Indít"), copy);
 
-    QGroupBox* erase = Box(QStringLiteral("   Parancs törlés   "), this, column);
+    QGroupBox* erase = Box(tr("   Parancs törlés   "), this, column);
     DeleteTabGroup = RadioRow(erase, QStringLiteral("DeleteTab"), tabs, 0);
-    DeleteAnimGroup =
-        RadioRow(erase, QStringLiteral("DeleteAnim"),
-                 {QStringLiteral("Minden animáció"), QStringLiteral("Kiválasztott animáció")}, 0);
-    DeleteButton = Button(QStringLiteral("DeleteButton"), QStringLiteral("Törlés"), erase);
+    DeleteAnimGroup = RadioRow(erase, QStringLiteral("DeleteAnim"),
+                               {tr("Minden animáció"), tr("Kiválasztott animáció")}, 0);
+    DeleteButton = Button(QStringLiteral("DeleteButton"), tr("Törlés"), erase);
 
-    QGroupBox* transpose = Box(QStringLiteral("   Transzponálás   "), this, column);
+    QGroupBox* transpose = Box(tr("   Transzponálás   "), this, column);
     auto* offsets = new QHBoxLayout;
     for (QSpinBox** spin : {&TransposeXSpinEdit, &TransposeYSpinEdit}) {
         *spin = new QSpinBox(transpose);
         (*spin)->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
-        offsets->addWidget(
-            new QLabel(spin == &TransposeXSpinEdit ? QStringLiteral("X:") : QStringLiteral("Y:"), transpose));
+        offsets->addWidget(new QLabel(spin == &TransposeXSpinEdit ? tr("X:") : tr("Y:"), transpose));
         offsets->addWidget(*spin, 1);
     }
     TransposeXSpinEdit->setObjectName(QStringLiteral("TransposeXSpinEdit"));
     TransposeYSpinEdit->setObjectName(QStringLiteral("TransposeYSpinEdit"));
     static_cast<QVBoxLayout*>(transpose->layout())->addLayout(offsets);
-    OrigoCheckBox = new QCheckBox(QStringLiteral("Origót is"), transpose);
+    OrigoCheckBox = new QCheckBox(tr("Origót is"), transpose);
     OrigoCheckBox->setObjectName(QStringLiteral("OrigoCheckBox"));
     transpose->layout()->addWidget(OrigoCheckBox);
-    TransposeButton = Button(QStringLiteral("TransposeButton"), QStringLiteral("Transzponálás"), transpose);
+    TransposeButton = Button(QStringLiteral("TransposeButton"), tr("Transzponálás"), transpose);
     column->addStretch(1);
 
-    PasteAction = new QAction(QStringLiteral("Kijeölt elemekhez parancs beillesztés"), this);
+    PasteAction = new QAction(tr("Kijeölt elemekhez parancs beillesztés"), this);
     PasteAction->setObjectName(QStringLiteral("PasteAction"));
-    TransposePointAction = new QAction(QStringLiteral("Transzponálási pont megadása"), this);
+    TransposePointAction = new QAction(tr("Transzponálási pont megadása"), this);
     TransposePointAction->setObjectName(QStringLiteral("TransposePointAction"));
-    TransposeSelectedAction = new QAction(QStringLiteral("Kiválasztottak transzponálása"), this);
+    TransposeSelectedAction = new QAction(tr("Kiválasztottak transzponálása"), this);
     TransposeSelectedAction->setObjectName(QStringLiteral("TransposeSelectedAction"));
 
     TScene& scene = document_.Scene;
@@ -132,7 +129,7 @@ TLayerToolsPanel::TLayerToolsPanel(TEditorDocument& document, QWidget* parent)
             const auto dx = ReadInspectorNumber(TransposeXSpinEdit->cleanText());
             const auto dy = ReadInspectorNumber(TransposeYSpinEdit->cleanText());
             if (!dx || !dy) {
-                document_.Dialogs().Message(QStringLiteral("Az eltolás nem szám (X:, Y:)!"));
+                document_.Dialogs().Message(tr("Az eltolás nem szám (X:, Y:)!"));
                 return false;
             }
             TransposeLayers(state, *dx, *dy, OrigoCheckBox->isChecked());

@@ -102,7 +102,7 @@ TRatioMode ModeOf(QRadioButton* ratio, QRadioButton* inverse) {
 } // namespace
 
 TPropertyForm::TPropertyForm(TEditorDocument& document, QWidget* parent)
-    : TDockForm(QStringLiteral("PropertyForm"), QStringLiteral("Tulajdonságok"), parent), document_(document),
+    : TDockForm(QStringLiteral("PropertyForm"), tr("Tulajdonságok"), parent), document_(document),
       inspector_(document.State) {
     Pages = new QStackedWidget(this);
     Pages->setObjectName(QStringLiteral("Pages"));
@@ -123,7 +123,7 @@ TPropertyForm::TPropertyForm(TEditorDocument& document, QWidget* parent)
     // Typed values are refused visibly while the scene plays: the fields are off.
     connect(&document_, &TEditorDocument::EnabledStateChanged, this,
             [this] { Pages->setEnabled(!document_.Playing()); });
-    document_.Registry.Command("layers.origin", this, QStringLiteral("Origó"), OrigoButton->toolTip(),
+    document_.Registry.Command("layers.origin", this, tr("Origó"), OrigoButton->toolTip(),
                                {QKeySequence(Qt::Key_O)}, [this] { OrigoButton->click(); });
     document_.Registry.ShowKeys(OrigoButton, QStringLiteral("layers.origin"));
     Refresh();
@@ -142,7 +142,7 @@ QSpinBox* TPropertyForm::NumberField(const QString& name, QWidget* parent, bool 
     connect(spin->Editor(), &QLineEdit::textChanged, this, [spin] {
         const bool bad = !ReadInspectorNumber(spin->cleanText());
         spin->setStyleSheet(bad ? QStringLiteral("QSpinBox { background: #ffb0b0; }") : QString());
-        spin->setToolTip(bad ? QStringLiteral("Nem szám! A réteg nem változik.") : QString());
+        spin->setToolTip(bad ? tr("Nem szám! A réteg nem változik.") : QString());
     });
     return spin;
 }
@@ -156,32 +156,32 @@ QWidget* TPropertyForm::BuildSinglePage() {
     column->addWidget(BuildPositionBox(page));
     column->addWidget(BuildOrigoBox(page));
 
-    QGroupBox* rotate = Box(QStringLiteral("   Rotate   "), page);
+    QGroupBox* rotate = Box(tr("   Rotate   "), page);
     DegSpinEdit = NumberField(QStringLiteral("DegSpinEdit"), rotate, true, lo, hi);
-    AddRow(rotate, 0, 0, QStringLiteral("Deg:"), DegSpinEdit);
+    AddRow(rotate, 0, 0, tr("Deg:"), DegSpinEdit);
     column->addWidget(rotate);
 
-    QGroupBox* drawing = Box(QStringLiteral("   Drawing   "), page);
-    VisibleCheckBox = new QCheckBox(QStringLiteral("Visible:"), drawing);
+    QGroupBox* drawing = Box(tr("   Drawing   "), page);
+    VisibleCheckBox = new QCheckBox(tr("Visible:"), drawing);
     VisibleCheckBox->setObjectName(QStringLiteral("VisibleCheckBox"));
     VisibleCheckBox->setEnabled(false);
     static_cast<QGridLayout*>(drawing->layout())->addWidget(VisibleCheckBox, 0, 0, 1, 2);
     AlphaSpinEdit = NumberField(QStringLiteral("AlphaSpinEdit"), drawing, false, 0, 255);
-    AddRow(drawing, 1, 0, QStringLiteral("Alpha:"), AlphaSpinEdit);
+    AddRow(drawing, 1, 0, tr("Alpha:"), AlphaSpinEdit);
     column->addWidget(drawing);
 
-    QGroupBox* touch = Box(QStringLiteral("   Touch rect   "), page);
+    QGroupBox* touch = Box(tr("   Touch rect   "), page);
     TouchLSpinEdit = NumberField(QStringLiteral("TouchLSpinEdit"), touch, false, lo, hi);
     TouchTSpinEdit = NumberField(QStringLiteral("TouchTSpinEdit"), touch, false, lo, hi);
     TouchRSpinEdit = NumberField(QStringLiteral("TouchRSpinEdit"), touch, false, lo, hi);
     TouchBSpinEdit = NumberField(QStringLiteral("TouchBSpinEdit"), touch, false, lo, hi);
-    AddRow(touch, 0, 0, QStringLiteral("L:"), TouchLSpinEdit);
-    AddRow(touch, 0, 2, QStringLiteral("T:"), TouchTSpinEdit);
-    AddRow(touch, 1, 0, QStringLiteral("R:"), TouchRSpinEdit);
-    AddRow(touch, 1, 2, QStringLiteral("B:"), TouchBSpinEdit);
+    AddRow(touch, 0, 0, tr("L:"), TouchLSpinEdit);
+    AddRow(touch, 0, 2, tr("T:"), TouchTSpinEdit);
+    AddRow(touch, 1, 0, tr("R:"), TouchRSpinEdit);
+    AddRow(touch, 1, 2, tr("B:"), TouchBSpinEdit);
     column->addWidget(touch);
 
-    QGroupBox* parentBox = Box(QStringLiteral("   Szülő objektum   "), page);
+    QGroupBox* parentBox = Box(tr("   Szülő objektum   "), page);
     ParentEdit = new QLineEdit(parentBox);
     ParentEdit->setObjectName(QStringLiteral("ParentEdit"));
     ParentEdit->setReadOnly(true);
@@ -198,12 +198,12 @@ QGridLayout* TPropertyForm::BuildNameRows(QWidget* page) {
     NameEdit = new QLineEdit(page);
     NameEdit->setObjectName(QStringLiteral("NameEdit"));
     NameEdit->setReadOnly(true);
-    NameButton = new QPushButton(QStringLiteral("Név megváltoztatása"), page);
+    NameButton = new QPushButton(tr("Név megváltoztatása"), page);
     NameButton->setObjectName(QStringLiteral("NameButton"));
     FileNameEdit = new QLineEdit(page);
     FileNameEdit->setObjectName(QStringLiteral("FileNameEdit"));
     FileNameEdit->setReadOnly(true);
-    FileNameButton = new QPushButton(QStringLiteral("Fájlnév megváltoztatása"), page);
+    FileNameButton = new QPushButton(tr("Fájlnév megváltoztatása"), page);
     FileNameButton->setObjectName(QStringLiteral("FileNameButton"));
     // The names change only through their buttons: the fields look like the
     // labels they are (no white field to type into), the button beside each.
@@ -213,10 +213,10 @@ QGridLayout* TPropertyForm::BuildNameRows(QWidget* page) {
         field->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"));
         field->setFocusPolicy(Qt::ClickFocus); // the text can still be selected and copied
     }
-    names->addWidget(new QLabel(QStringLiteral("Name:"), page), 0, 0);
+    names->addWidget(new QLabel(tr("Name:"), page), 0, 0);
     names->addWidget(NameEdit, 0, 1);
     names->addWidget(NameButton, 0, 2);
-    names->addWidget(new QLabel(QStringLiteral("FileName:"), page), 1, 0);
+    names->addWidget(new QLabel(tr("FileName:"), page), 1, 0);
     names->addWidget(FileNameEdit, 1, 1);
     names->addWidget(FileNameButton, 1, 2);
     names->setColumnStretch(1, 1);
@@ -225,30 +225,30 @@ QGridLayout* TPropertyForm::BuildNameRows(QWidget* page) {
 }
 
 QGroupBox* TPropertyForm::BuildPositionBox(QWidget* page) {
-    QGroupBox* position = Box(QStringLiteral("   Position   "), page);
+    QGroupBox* position = Box(tr("   Position   "), page);
     XSpinEdit = NumberField(QStringLiteral("XSpinEdit"), position, true, lo, hi);
     YSpinEdit = NumberField(QStringLiteral("YSpinEdit"), position, true, lo, hi);
     WSpinEdit = NumberField(QStringLiteral("WSpinEdit"), position, true, lo, hi);
     HSpinEdit = NumberField(QStringLiteral("HSpinEdit"), position, true, lo, hi);
     WPercentSpinEdit = NumberField(QStringLiteral("WPercentSpinEdit"), position, true, lo, hi);
     HPercentSpinEdit = NumberField(QStringLiteral("HPercentSpinEdit"), position, true, lo, hi);
-    AddRow(position, 0, 0, QStringLiteral("X:"), XSpinEdit);
-    AddRow(position, 0, 2, QStringLiteral("Y:"), YSpinEdit);
-    AddRow(position, 1, 0, QStringLiteral("W:"), WSpinEdit);
-    AddRow(position, 1, 2, QStringLiteral("H:"), HSpinEdit);
+    AddRow(position, 0, 0, tr("X:"), XSpinEdit);
+    AddRow(position, 0, 2, tr("Y:"), YSpinEdit);
+    AddRow(position, 1, 0, tr("W:"), WSpinEdit);
+    AddRow(position, 1, 2, tr("H:"), HSpinEdit);
     AddRow(position, 2, 0, QStringLiteral("%"), WPercentSpinEdit);
     AddRow(position, 2, 2, QStringLiteral("%"), HPercentSpinEdit);
     auto* modes = new QHBoxLayout;
-    AranyRadioButton = Radio(QStringLiteral("AranyRadioButton"), QStringLiteral("Arány"), position);
-    InverzRadioButton = Radio(QStringLiteral("InverzRadioButton"), QStringLiteral("Inverz"), position);
-    NormalRadioButton = Radio(QStringLiteral("NormalRadioButton"), QStringLiteral("Normál"), position);
+    AranyRadioButton = Radio(QStringLiteral("AranyRadioButton"), tr("Arány"), position);
+    InverzRadioButton = Radio(QStringLiteral("InverzRadioButton"), tr("Inverz"), position);
+    NormalRadioButton = Radio(QStringLiteral("NormalRadioButton"), tr("Normál"), position);
     AranyRadioButton->setChecked(true);
     for (QRadioButton* r : {AranyRadioButton, InverzRadioButton, NormalRadioButton})
         modes->addWidget(r);
     static_cast<QGridLayout*>(position->layout())->addLayout(modes, 3, 0, 1, 4);
-    SetRatioButton = new QPushButton(QStringLiteral("Beállítja a méretarányt"), position);
+    SetRatioButton = new QPushButton(tr("Beállítja a méretarányt"), position);
     SetRatioButton->setObjectName(QStringLiteral("SetRatioButton"));
-    TakeRatioButton = new QPushButton(QStringLiteral("Felveszi a méretarányt"), position);
+    TakeRatioButton = new QPushButton(tr("Felveszi a méretarányt"), position);
     TakeRatioButton->setObjectName(QStringLiteral("TakeRatioButton"));
     static_cast<QGridLayout*>(position->layout())->addWidget(SetRatioButton, 4, 0, 1, 4);
     static_cast<QGridLayout*>(position->layout())->addWidget(TakeRatioButton, 5, 0, 1, 4);
@@ -257,12 +257,12 @@ QGroupBox* TPropertyForm::BuildPositionBox(QWidget* page) {
 }
 
 QGroupBox* TPropertyForm::BuildOrigoBox(QWidget* page) {
-    QGroupBox* origo = Box(QStringLiteral("   Origo   "), page);
+    QGroupBox* origo = Box(tr("   Origo   "), page);
     OrigoXSpinEdit = NumberField(QStringLiteral("OrigoXSpinEdit"), origo, true, lo, hi);
     OrigoYSpinEdit = NumberField(QStringLiteral("OrigoYSpinEdit"), origo, true, lo, hi);
-    AddRow(origo, 0, 0, QStringLiteral("X:"), OrigoXSpinEdit);
-    AddRow(origo, 1, 0, QStringLiteral("Y:"), OrigoYSpinEdit);
-    OrigoButton = new QPushButton(QStringLiteral("Origó beállítása"), origo);
+    AddRow(origo, 0, 0, tr("X:"), OrigoXSpinEdit);
+    AddRow(origo, 1, 0, tr("Y:"), OrigoYSpinEdit);
+    OrigoButton = new QPushButton(tr("Origó beállítása"), origo);
     OrigoButton->setObjectName(QStringLiteral("OrigoButton"));
     static_cast<QGridLayout*>(origo->layout())->addWidget(OrigoButton, 2, 0, 1, 2);
     OrigoImage = new QLabel(origo);
@@ -320,7 +320,7 @@ QWidget* TPropertyForm::BuildMultiPage() {
     auto* column = new QVBoxLayout(page);
     auto* alphaRow = new QHBoxLayout;
     MultiAlphaSpinEdit = NumberField(QStringLiteral("MultiAlphaSpinEdit"), page, false, 0, 255);
-    alphaRow->addWidget(new QLabel(QStringLiteral("Alpha:"), page));
+    alphaRow->addWidget(new QLabel(tr("Alpha:"), page));
     alphaRow->addWidget(MultiAlphaSpinEdit);
     column->addLayout(alphaRow);
     MultiAlphaTrackBar = new QSlider(Qt::Horizontal, page);
@@ -329,15 +329,15 @@ QWidget* TPropertyForm::BuildMultiPage() {
     MultiAlphaTrackBar->setSingleStep(1);
     column->addWidget(MultiAlphaTrackBar);
 
-    QGroupBox* rotate = Box(QStringLiteral("   Rotate   "), page);
+    QGroupBox* rotate = Box(tr("   Rotate   "), page);
     MultiDegSpinEdit = NumberField(QStringLiteral("MultiDegSpinEdit"), rotate, false, lo, hi);
-    AddRow(rotate, 0, 0, QStringLiteral("Deg:"), MultiDegSpinEdit);
+    AddRow(rotate, 0, 0, tr("Deg:"), MultiDegSpinEdit);
     column->addWidget(rotate);
 
     auto* modes = new QHBoxLayout;
-    MultiAranyRadioButton = Radio(QStringLiteral("MultiAranyRadioButton"), QStringLiteral("Arány"), page);
-    MultiInverzRadioButton = Radio(QStringLiteral("MultiInverzRadioButton"), QStringLiteral("Inverz"), page);
-    MultiNormalRadioButton = Radio(QStringLiteral("MultiNormalRadioButton"), QStringLiteral("Normál"), page);
+    MultiAranyRadioButton = Radio(QStringLiteral("MultiAranyRadioButton"), tr("Arány"), page);
+    MultiInverzRadioButton = Radio(QStringLiteral("MultiInverzRadioButton"), tr("Inverz"), page);
+    MultiNormalRadioButton = Radio(QStringLiteral("MultiNormalRadioButton"), tr("Normál"), page);
     MultiAranyRadioButton->setChecked(true);
     for (QRadioButton* r : {MultiAranyRadioButton, MultiInverzRadioButton, MultiNormalRadioButton}) {
         modes->addWidget(r);
