@@ -41,6 +41,7 @@ TEditorDocument::TEditorDocument(QObject* parent)
     };
     PlayerEngine.OnError = report;
     PlaybackEngine.OnError = report;
+    scrubber_.OnError = [report](int32_t, const QString& message) { report(message); };
     RegisterActions();
     savedWatch_.setInterval(200);
     connect(&savedWatch_, &QTimer::timeout, this, [this] {
@@ -123,7 +124,7 @@ TDialogs& TEditorDocument::Dialogs() const {
 }
 
 bool TEditorDocument::Playing() const {
-    return Scene.Playing;
+    return Scene.Playing && !State.Scrubbing;
 }
 
 bool TEditorDocument::KeyframeEditing() const {
@@ -154,6 +155,7 @@ void TEditorDocument::SelectSingleLayer(TImagesItem* layer) {
 
 void TEditorDocument::PlayStopToggle(bool preview) {
     if (State.KeyframePlaying) return;
+    EndScrub();
     // The scene plays from the layers' start, not from a keyframe pose.
     if (State.KeyframeMode) EndKeyframeEditing();
     PlaybackEngine.Toggle(!preview);
@@ -183,6 +185,7 @@ bool TEditorDocument::PlayTick() {
 }
 
 void TEditorDocument::KeyframePlayToggle() {
+    EndScrub();
     if (!State.KeyframeMode && !State.KeyframePlaying) return;
     SetKeyframePlaying(!State.KeyframePlaying);
 }
@@ -202,6 +205,39 @@ void TEditorDocument::SetKeyframePlaying(bool on) {
     Redraw();
 }
 
+// ---- Time scrubber ----
+
+void TEditorDocument::ScrubTo(int32_t ms) {
+    if (ms <= 0) {
+        EndScrub();
+        return;
+    }
+    if (State.KeyframePlaying) return;
+    const bool entering = !State.Scrubbing;
+    if (entering) {
+        if (Scene.Playing) PlayStopToggle(false); // stops
+        if (State.KeyframeMode) EndKeyframeEditing();
+    }
+    if (!scrubber_.Seek(ms)) return;
+    State.Scrubbing = true;
+    if (entering) UpdateEnabledState();
+    emit ScrubChanged();
+    emit LayersChanged();
+    emit SelectionChanged();
+    Redraw();
+}
+
+void TEditorDocument::EndScrub() {
+    if (!State.Scrubbing) return;
+    scrubber_.Leave();
+    State.Scrubbing = false;
+    UpdateEnabledState();
+    emit ScrubChanged();
+    emit LayersChanged();
+    emit SelectionChanged();
+    Redraw();
+}
+
 // ---- Undo ----
 
 void TEditorDocument::Undo() { ApplyUndoStep(false); }
@@ -209,6 +245,7 @@ void TEditorDocument::Undo() { ApplyUndoStep(false); }
 void TEditorDocument::Redo() { ApplyUndoStep(true); }
 
 void TEditorDocument::ApplyUndoStep(bool redo) {
+    EndScrub();
     if (Scene.Playing) return;
     if (redo)
         State.Undo.Redo();
@@ -227,6 +264,7 @@ void TEditorDocument::ApplyUndoStep(bool redo) {
 // ---- Keyframe editing ----
 
 bool TEditorDocument::SetKeyframeEditing(bool on) {
+    EndScrub();
     bool editing = false;
     if (on)
         editing = Keyframes.EditingOn(Dialogs());
@@ -238,12 +276,14 @@ bool TEditorDocument::SetKeyframeEditing(bool on) {
 }
 
 void TEditorDocument::EndKeyframeEditing() {
+    EndScrub();
     Keyframes.Finish(Player);
     emit KeyframesChanged();
     Redraw();
 }
 
 void TEditorDocument::SaveWithStartState(const std::function<void()>& write) {
+    EndScrub(); // a scrubbed moment is never written
     Keyframes.WithStartState(write);
     emit KeyframesChanged();
 }
@@ -265,7 +305,7 @@ bool TEditorDocument::NewProject() {
         !Dialogs().AskYesNo(QStringLiteral("Új projekt"),
                             QStringLiteral("A jelenlegi projekt nincs mentve! Biztos új projektet kezd?")))
         return false;
-    EndKeyframeEditing(); // stores the pose first
+    EndKeyframeEditing(); // stores the pose first (and ends scrubbing)
     ResetToNewProject(Scene);
     State.Undo.Clear();
     ForgetRecoveryCopy();
@@ -391,7 +431,7 @@ bool TEditorDocument::SaveProject(bool withDialog) {
 }
 
 QString TEditorDocument::PackProject(const std::function<void()>& readBackFrame) {
-    EndKeyframeEditing();
+    EndKeyframeEditing(); // ends scrubbing too: the pack's picture shows the edited state
     TPackOptions options;
     options.ReadBackFrame = readBackFrame;
     const QString pack = PackExport(Scene, Dialogs(), Log, options);

@@ -4,6 +4,7 @@
 #include "editor/canvasrenderer.h"
 #include "editor/editordocument.h"
 #include "editor/helpform.h"
+#include "editor/timescrubber.h"
 #include "editor/uihelpers.h"
 #include "editor/ujdonsagform.h"
 #include "model/dialogs.h"
@@ -79,6 +80,8 @@ TMainToolBar::TMainToolBar(TEditorDocument& document, QWidget* parent)
     AutoStopSpeedButton = Button(this, "AutoStopSpeedButton", QStringLiteral("Auto"),
                                  QStringLiteral("Automatikus leállás"), true);
     AutoStopSpeedButton->setChecked(true);
+    Scrubber = new TTimeScrubber(document_, this);
+    addWidget(Scrubber);
     addSeparator();
     CommandPreviewSpeedButton = Button(this, "CommandPreviewSpeedButton", QStringLiteral("Fázisok"),
                                        QStringLiteral("Fázisok megjelenítése"), true);
@@ -188,7 +191,7 @@ void TMainToolBar::ShowSelectMode(bool down) {
 }
 
 void TMainToolBar::EnableForState() {
-    const bool playing = document_.Scene.Playing;
+    const bool playing = document_.Playing();
     const TEditorState& state = document_.State;
     OpenSpeedButton->setEnabled(!playing && !state.KeyframeMode);
     SaveSpeedButton->setEnabled(!playing);

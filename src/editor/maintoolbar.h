@@ -12,6 +12,7 @@ class QToolButton;
 namespace velkon {
 
 class TEditorDocument;
+class TTimeScrubber;
 struct TRenderOptions;
 
 // The main window's tool bar ("Panel1"): the project commands, the
@@ -31,6 +32,7 @@ public:
     QComboBox* ResComboBox;
     QToolButton *StartPageSpeedButton, *StopPageSpeedButton3, *AutoStopSpeedButton,
         *CommandPreviewSpeedButton;
+    TTimeScrubber* Scrubber; // the time slider, its field and the preview export's button
     QSlider* TrackBar2;
     QSpinBox *SpinEdit1, *SpinEdit2;
     QCheckBox *VonalakCB, *ClearCheckBox;
