@@ -375,7 +375,7 @@ void TCanvasRenderer::DrawHelperLines() const {
 }
 
 void TCanvasRenderer::DrawLayer(TImagesItem& l) {
-    const bool marks = l.Selected && !scene_.Playing && !options_->KeyFramePlay;
+    const bool marks = options_->EditingMarks && l.Selected && !scene_.Playing && !options_->KeyFramePlay;
     LayerTransform(l, true);
     glColor4d(1, 1, 1, l.Alpha / 255.0);
     glBindTexture(GL_TEXTURE_2D, l.FileItem ? l.FileItem->Texture : 0);
@@ -411,6 +411,10 @@ void TCanvasRenderer::Render(const TRenderOptions& options) {
         if (l.Visible && l.Shown) DrawLayer(l);
     }
 
+    if (!options.EditingMarks) {
+        options_ = nullptr;
+        return;
+    }
     FrameTransform();
     glLineWidth(2);
     if (options.Marquee) {
