@@ -1,5 +1,11 @@
 #include "fixtures.h"
 
+#include "edit/editorstate.h"
+#include "edit/resolutions.h"
+#include "model/errorlog.h"
+#include "model/scene.h"
+#include "project/projectfile.h"
+#include "render/renderjob.h"
 #include "support/testsupport.h"
 
 #include <QDir>
@@ -50,6 +56,28 @@ QString WriteFixtureProject(const QString& dir, const QString& name, const std::
     const QString path = QDir(dir).filePath(name + ".VKP");
     WriteFile(path, text.toLatin1());
     return path;
+}
+
+bool RenderAt(const QString& project, int32_t time, const QList<QPair<QString, int32_t>>& touches, TFrame& frame,
+              QString* error) {
+    TScene scene;
+    TErrorLog log;
+    ReadProject(scene, project, log);
+    TEditorState state(scene);
+    ApplyResolution(state, scene.Resolution);
+    TRenderJobOptions o;
+    o.From = o.To = time;
+    o.Touches = touches;
+    TRenderJob job(state, o);
+    const bool ok = job.Run(
+        [&](const uint8_t* rgba, int w, int h, QString*) {
+            frame.Width = w;
+            frame.Height = h;
+            frame.Rgba.assign(rgba, rgba + static_cast<size_t>(w) * static_cast<size_t>(h) * 4);
+            return true;
+        },
+        error);
+    return ok && job.Frames == 1;
 }
 
 bool ReadPngFrame(const QString& path, TFrame& frame) {

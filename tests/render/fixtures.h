@@ -3,6 +3,8 @@
 // Small scenes for the renderer's tests, written as real project files, and
 // the frame comparison the golden and CLI tests share.
 
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -34,6 +36,11 @@ struct TFrame {
     int Width = 0, Height = 0;
     std::vector<uint8_t> Rgba;
 };
+// The project's scene at one time of a playback from 0 (touches at their
+// times), drawn offscreen as `velkon render` draws it.
+bool RenderAt(const QString& project, int32_t time, const QList<QPair<QString, int32_t>>& touches, TFrame& frame,
+              QString* error);
+
 bool ReadPngFrame(const QString& path, TFrame& frame);
 bool WritePngFrame(const QString& path, const TFrame& frame);
 

@@ -8,12 +8,6 @@
 
 #include "fixtures.h"
 
-#include "edit/editorstate.h"
-#include "edit/resolutions.h"
-#include "model/errorlog.h"
-#include "model/scene.h"
-#include "project/projectfile.h"
-#include "render/renderjob.h"
 #include "support/testsupport.h"
 
 #include <QDir>
@@ -79,29 +73,6 @@ std::vector<TGoldenScene> Scenes() {
         {"ease", {linear, eased}, {250, 500, 750}, {}},
         {"touch", {button, still}, {100, 800, 1600}, {{"Button", 300}}},
     };
-}
-
-// The scene at one time of a playback from 0, as velkon render draws it.
-bool RenderAt(const QString& project, int32_t time, const QList<QPair<QString, int32_t>>& touches, TFrame& frame,
-              QString* error) {
-    TScene scene;
-    TErrorLog log;
-    ReadProject(scene, project, log);
-    TEditorState state(scene);
-    ApplyResolution(state, scene.Resolution);
-    TRenderJobOptions o;
-    o.From = o.To = time;
-    o.Touches = touches;
-    TRenderJob job(state, o);
-    const bool ok = job.Run(
-        [&](const uint8_t* rgba, int w, int h, QString*) {
-            frame.Width = w;
-            frame.Height = h;
-            frame.Rgba.assign(rgba, rgba + static_cast<size_t>(w * h * 4));
-            return true;
-        },
-        error);
-    return ok && job.Frames == 1;
 }
 
 TEST(Golden, RendersWithoutAnyDisplay) {
