@@ -143,9 +143,11 @@ int TRenderCommand::Main(const QStringList& args, const TLoader& loader, QTextSt
     job.OnPlayError = [&](int32_t time, const QString& message) { err << time << " error: " << message << "\n"; };
     job.OnTextureError = [&](const QString& message) { err << "texture: " << message << "\n"; };
     bool progressShown = false;
+    const bool exact = options.Job.To >= 0;
     if (progress)
         job.OnProgress = [&](int frame, int32_t time, int total) {
-            err << "\rvelkon render: frame " << frame + 1 << " of at most " << total << " (" << time << " ms)";
+            err << "\rvelkon render: frame " << frame + 1 << (exact ? " of " : " of at most ") << total << " ("
+                << time << " ms)";
             err.flush();
             progressShown = true;
         };
