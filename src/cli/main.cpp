@@ -15,6 +15,7 @@
 #include <QTextStream>
 #include <cstdio>
 
+#include "cli/render.h"
 #include "cli/simulate.h"
 
 using namespace velkon;
@@ -38,6 +39,17 @@ const char* const kUsage =
     "                  [--touch LAYER@MS]... [--preview LAYER[,LAYER...]] [--no-autostop] [--events]\n"
     "      Plays the project headless on a virtual clock and prints every layer's state\n"
     "      at the given times (ms). Exit 0 when it ran, 1 when the project could not be read.\n"
+    "  velkon render PROJECT.VKP OUTDIR [--fps N] [--from MS] [--to MS] [--seed N]\n"
+    "                [--touch LAYER@MS]... [--size WxH] [--format png|webp] [--quality Q]\n"
+    "      Plays the project on the virtual clock of simulate (same seed, touches and\n"
+    "      automatic stop) and writes what the canvas shows, without editing marks, as\n"
+    "      OUTDIR/frame_00000.png, frame_00001.png ... or as one animated\n"
+    "      OUTDIR/<project name>.webp (lossless, or lossy with --quality 0..100).\n"
+    "      Frame k is at FROM + k*1000/N ms, up to and including TO. Defaults: 30 fps,\n"
+    "      from 0 to the time the scene stops by itself or 10 s, whichever is first,\n"
+    "      at the project's resolution (--size scales the frame). Needs no display.\n"
+    "      Exit 0 when every frame was written, 1 when the project could not be read\n"
+    "      or a frame not written (nothing of the run is left then).\n"
     "  velkon --help\n"
     "      Shows this text.\n"
     "\n"
@@ -159,6 +171,12 @@ int main(int argc, char** argv) {
     if (command == QLatin1String("simulate")) {
         const int code = RunSimulate(args.mid(1), out, err);
         out.flush();
+        err.flush();
+        return code;
+    }
+
+    if (command == QLatin1String("render")) {
+        const int code = RunRender(args.mid(1), err);
         err.flush();
         return code;
     }

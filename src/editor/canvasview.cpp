@@ -4,7 +4,7 @@
 #include "edit/helperlines.h"
 #include "edit/resolutions.h"
 #include "editor/canvascursors.h"
-#include "editor/canvasrenderer.h"
+#include "render/canvasrenderer.h"
 #include "editor/editordocument.h"
 #include "editor/oglrenderpanel.h"
 #include "editor/uihelpers.h"

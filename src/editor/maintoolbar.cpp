@@ -1,7 +1,7 @@
 #include "editor/maintoolbar.h"
 
 #include "edit/resolutions.h"
-#include "editor/canvasrenderer.h"
+#include "render/canvasrenderer.h"
 #include "editor/editordocument.h"
 #include "editor/helpform.h"
 #include "editor/timescrubber.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/canvasrenderer.h"
+#include "render/canvasrenderer.h"
 
 #include <QImage>
 #include <QOpenGLWidget>
