@@ -1,4 +1,5 @@
 #include "editor/canvasview.h"
+#include "editor/previewform.h"
 
 #include "edit/canvasgeometry.h"
 #include "edit/helperlines.h"
@@ -116,6 +117,8 @@ void TCanvasView::RegisterActions() {
     };
     add("project.pack", QStringLiteral("Csomagol"), QStringLiteral("Csomagolás"), {},
         [this] { document_.PackProject([this] { ScreenshotPicture = ReadFrame(); }); });
+    add("export.preview", QStringLiteral("Előnézet"), QStringLiteral("Képkockák vagy animált WebP készítése"), {},
+        [this] { TPreviewForm::Open(document_, [this] { return ReadFrame(false); }, window()); });
     add("project.photo", QStringLiteral("Fotó"), QStringLiteral("Képernyő lementése"), {}, [this] { Photo(); });
     add("view.zoomIn", QStringLiteral("Nagyítás"), QStringLiteral("Nagyítás"),
         {QKeySequence(Qt::KeypadModifier | Qt::Key_Plus)}, [this] { ZoomStep(10); });
@@ -179,8 +182,8 @@ void TCanvasView::RequestRedraw() {
     OGLRenderPanel->update();
 }
 
-QImage TCanvasView::ReadFrame() {
-    return OGLRenderPanel->ReadFrame();
+QImage TCanvasView::ReadFrame(bool editingMarks) {
+    return OGLRenderPanel->ReadFrame(editingMarks);
 }
 
 QPoint TCanvasView::PointerTarget() const {

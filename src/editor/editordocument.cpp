@@ -208,10 +208,13 @@ void TEditorDocument::SetKeyframePlaying(bool on) {
 // ---- Time scrubber ----
 
 void TEditorDocument::ScrubTo(int32_t ms) {
-    if (ms <= 0) {
+    if (ms <= 0)
         EndScrub();
-        return;
-    }
+    else
+        ShowMoment(ms);
+}
+
+void TEditorDocument::ShowMoment(int32_t ms) {
     if (State.KeyframePlaying) return;
     const bool entering = !State.Scrubbing;
     if (entering) {
@@ -220,9 +223,12 @@ void TEditorDocument::ScrubTo(int32_t ms) {
     }
     if (!scrubber_.Seek(ms)) return;
     State.Scrubbing = true;
-    if (entering) UpdateEnabledState();
+    if (entering) {
+        UpdateEnabledState();
+        emit LayersChanged();
+    }
+    // As a playback tick does: the values on show changed, the list did not.
     emit ScrubChanged();
-    emit LayersChanged();
     emit SelectionChanged();
     Redraw();
 }

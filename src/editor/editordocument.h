@@ -109,6 +109,8 @@ public:
     // clock of `velkon simulate`); 0 or less leaves scrubbing. Playing and
     // keyframe editing end first; nothing happens while a keyframe plays.
     void ScrubTo(int32_t ms);
+    // The same for any time, 0 included (the preview export's frames).
+    void ShowMoment(int32_t ms);
     // Back to the edited state exactly; harmless when not scrubbing. Every
     // edit, undo, play, save, pack and keyframe editing calls it first.
     void EndScrub();
