@@ -1,9 +1,9 @@
-# Fails when a core source includes QtGui, QtWidgets or QtOpenGL, or when a core
+# Fails when a core, renderer or command-line source includes QtGui, QtWidgets or QtOpenGL, or when a core
 # folder includes from a folder above it. The core folders stack as
 # model < engine < project < edit; each includes only from its own folder and
 # the ones below, and none includes from the user interface (editor, panels) or
 # the programs (cli, app).
-file(GLOB_RECURSE files ${ROOT}/src/model/* ${ROOT}/src/engine/* ${ROOT}/src/project/* ${ROOT}/src/edit/* ${ROOT}/src/cli/*)
+file(GLOB_RECURSE files ${ROOT}/src/model/* ${ROOT}/src/engine/* ${ROOT}/src/project/* ${ROOT}/src/edit/* ${ROOT}/src/cli/* ${ROOT}/src/render/*)
 set(bad "")
 foreach(f ${files})
   file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](QtGui|QtWidgets|QtOpenGL|QOpenGL|QWidget|QApplication|QGuiApplication|QImage|QPainter|QColor)")

@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ ccache pkg-config
   qt6-base-dev libqt6opengl6-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
   libpng-dev libjpeg-dev zlib1g-dev libopenal-dev libopenal1
-  libgl1-mesa-dri libglu1-mesa-dev
+  libgl1-mesa-dri libglu1-mesa-dev libegl-dev libegl-mesa0 libwebp-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick
   desktop-file-utils libxml2-utils shared-mime-info

@@ -16,6 +16,7 @@
 #include <QTextStream>
 #include <cstdio>
 
+#include "cli/render.h"
 #include "cli/simulate.h"
 
 using namespace velkon;
@@ -43,6 +44,18 @@ const char* const kUsage = QT_TRANSLATE_NOOP(
     "      Kijelző nélkül, virtuális órával lejátssza a projektet, és kiírja minden réteg\n"
     "      állapotát a megadott időpontokban (ms). Kilépési kód: 0, ha lefutott; 1, ha a\n"
     "      projekt nem olvasható.\n"
+    "  velkon render PROJEKT.VKP MAPPA [--fps N] [--from MS] [--to MS] [--seed N]\n"
+    "                [--touch RÉTEG@MS]... [--size SZxM] [--format png|webp] [--quality Q]\n"
+    "      A simulate virtuális órájával játssza le a projektet (ugyanaz a mag, érintések\n"
+    "      és automatikus leállás), és azt írja ki, amit a vászon mutat, szerkesztési jelek\n"
+    "      nélkül: MAPPA/frame_00000.png, frame_00001.png ... képkockákba, vagy egyetlen\n"
+    "      animált MAPPA/<projektnév>.webp fájlba (veszteségmentesen, vagy --quality 0..100\n"
+    "      mellett veszteségesen). A k. képkocka ideje FROM + k*1000/N ms, a TO időpontot is\n"
+    "      beleértve. Alapértelmezés: 30 fps, 0-tól addig, amíg a jelenet magától leáll, de\n"
+    "      legfeljebb 10 s-ig, a projekt felbontásában (a --size átméretezi a képet).\n"
+    "      Nem kell hozzá kijelző. Kilépési kód: 0, ha minden képkocka elkészült; 1, ha a\n"
+    "      projekt nem olvasható, vagy egy képkocka nem írható (ekkor semmi sem marad meg\n"
+    "      a futásból).\n"
     "  velkon --help\n"
     "      Kiírja ezt a szöveget.\n"
     "\n"
@@ -171,6 +184,12 @@ int main(int argc, char** argv) {
     if (command == QLatin1String("simulate")) {
         const int code = RunSimulate(args.mid(1), out, err);
         out.flush();
+        err.flush();
+        return code;
+    }
+
+    if (command == QLatin1String("render")) {
+        const int code = RunRender(args.mid(1), err);
         err.flush();
         return code;
     }

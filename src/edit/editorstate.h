@@ -80,6 +80,7 @@ public:
     int32_t AnimSelect = 0;                     // AnimSelectComboBox: 0 Base, 1..3 Touch1..Touch3
     QString AutoDuration = QStringLiteral("1"); // AutoDurationEdit, the user's decimal form
     bool KeyframePlaying = false;               // its play button is down
+    bool Scrubbing = false; // the time scrubber shows a moment of the playback, not the edited state
     bool InverseSweep = false;                  // InverzCheckBox
     bool AutoRotate = false;                    // AutoRotateCheckBox
     bool GroupEditDown = false;                 // group editing ("Csoportos szerkesztés [ALT+G]")

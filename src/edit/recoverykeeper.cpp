@@ -48,7 +48,8 @@ TRecoveryAction TRecoveryKeeper::Tick(int64_t nowMs, bool dragging) {
     TRecoveryMoment moment;
     moment.Now = nowMs;
     moment.Saved = scene.Saved;
-    moment.Busy = dragging || scene.Playing || state_.KeyframePlaying || writing_.valid();
+    // A scrubbed moment is no edited state: like playing, it waits.
+    moment.Busy = dragging || scene.Playing || state_.KeyframePlaying || state_.Scrubbing || writing_.valid();
     moment.Mark = Mark();
     const TRecoveryAction action = timing_.Decide(moment);
     if (action == TRecoveryAction::Remove) {

@@ -1,10 +1,11 @@
 #include "editor/canvasview.h"
+#include "editor/previewform.h"
 
 #include "edit/canvasgeometry.h"
 #include "edit/helperlines.h"
 #include "edit/resolutions.h"
 #include "editor/canvascursors.h"
-#include "editor/canvasrenderer.h"
+#include "render/canvasrenderer.h"
 #include "editor/editordocument.h"
 #include "editor/oglrenderpanel.h"
 #include "editor/uihelpers.h"
@@ -116,6 +117,8 @@ void TCanvasView::RegisterActions() {
     };
     add("project.pack", tr("Csomagol"), tr("Csomagolás"), {},
         [this] { document_.PackProject([this] { ScreenshotPicture = ReadFrame(); }); });
+    add("export.preview", tr("Előnézet"), tr("Képkockák vagy animált WebP készítése"), {},
+        [this] { TPreviewForm::Open(document_, [this] { return ReadFrame(false); }, window()); });
     add("project.photo", tr("Fotó"), tr("Képernyő lementése"), {}, [this] { Photo(); });
     add("view.zoomIn", tr("Nagyítás"), tr("Nagyítás"), {QKeySequence(Qt::KeypadModifier | Qt::Key_Plus)},
         [this] { ZoomStep(10); });
@@ -177,8 +180,8 @@ void TCanvasView::RequestRedraw() {
     OGLRenderPanel->update();
 }
 
-QImage TCanvasView::ReadFrame() {
-    return OGLRenderPanel->ReadFrame();
+QImage TCanvasView::ReadFrame(bool editingMarks) {
+    return OGLRenderPanel->ReadFrame(editingMarks);
 }
 
 QPoint TCanvasView::PointerTarget() const {

@@ -48,7 +48,7 @@ public:
     TRenderOptions RenderOptions() const;
     void RequestRedraw();
     // Frame read-back: the target frame as a 24-bit picture, top row first.
-    QImage ReadFrame();
+    QImage ReadFrame(bool editingMarks = true);
     // Canvas position of the pointer, in target pixels.
     QPoint PointerTarget() const;
     // Ctrl+wheel and numeric-pad zoom step.

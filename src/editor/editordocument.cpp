@@ -41,6 +41,7 @@ TEditorDocument::TEditorDocument(QObject* parent)
     };
     PlayerEngine.OnError = report;
     PlaybackEngine.OnError = report;
+    scrubber_.OnError = [report](int32_t, const QString& message) { report(message); };
     RegisterActions();
     savedWatch_.setInterval(200);
     connect(&savedWatch_, &QTimer::timeout, this, [this] {
@@ -119,7 +120,7 @@ TDialogs& TEditorDocument::Dialogs() const {
 }
 
 bool TEditorDocument::Playing() const {
-    return Scene.Playing;
+    return Scene.Playing && !State.Scrubbing;
 }
 
 bool TEditorDocument::KeyframeEditing() const {
@@ -150,6 +151,7 @@ void TEditorDocument::SelectSingleLayer(TImagesItem* layer) {
 
 void TEditorDocument::PlayStopToggle(bool preview) {
     if (State.KeyframePlaying) return;
+    EndScrub();
     // The scene plays from the layers' start, not from a keyframe pose.
     if (State.KeyframeMode) EndKeyframeEditing();
     PlaybackEngine.Toggle(!preview);
@@ -179,6 +181,7 @@ bool TEditorDocument::PlayTick() {
 }
 
 void TEditorDocument::KeyframePlayToggle() {
+    EndScrub();
     if (!State.KeyframeMode && !State.KeyframePlaying) return;
     SetKeyframePlaying(!State.KeyframePlaying);
 }
@@ -198,6 +201,45 @@ void TEditorDocument::SetKeyframePlaying(bool on) {
     Redraw();
 }
 
+// ---- Time scrubber ----
+
+void TEditorDocument::ScrubTo(int32_t ms) {
+    if (ms <= 0)
+        EndScrub();
+    else
+        ShowMoment(ms);
+}
+
+void TEditorDocument::ShowMoment(int32_t ms) {
+    if (State.KeyframePlaying) return;
+    const bool entering = !State.Scrubbing;
+    if (entering) {
+        if (Scene.Playing) PlayStopToggle(false); // stops
+        if (State.KeyframeMode) EndKeyframeEditing();
+    }
+    if (!scrubber_.Seek(ms)) return;
+    State.Scrubbing = true;
+    if (entering) {
+        UpdateEnabledState();
+        emit LayersChanged();
+    }
+    // As a playback tick does: the values on show changed, the list did not.
+    emit ScrubChanged();
+    emit SelectionChanged();
+    Redraw();
+}
+
+void TEditorDocument::EndScrub() {
+    if (!State.Scrubbing) return;
+    scrubber_.Leave();
+    State.Scrubbing = false;
+    UpdateEnabledState();
+    emit ScrubChanged();
+    emit LayersChanged();
+    emit SelectionChanged();
+    Redraw();
+}
+
 // ---- Undo ----
 
 void TEditorDocument::Undo() { ApplyUndoStep(false); }
@@ -205,6 +247,7 @@ void TEditorDocument::Undo() { ApplyUndoStep(false); }
 void TEditorDocument::Redo() { ApplyUndoStep(true); }
 
 void TEditorDocument::ApplyUndoStep(bool redo) {
+    EndScrub();
     if (Scene.Playing) return;
     if (redo)
         State.Undo.Redo();
@@ -223,6 +266,7 @@ void TEditorDocument::ApplyUndoStep(bool redo) {
 // ---- Keyframe editing ----
 
 bool TEditorDocument::SetKeyframeEditing(bool on) {
+    EndScrub();
     bool editing = false;
     if (on)
         editing = Keyframes.EditingOn(Dialogs());
@@ -234,12 +278,14 @@ bool TEditorDocument::SetKeyframeEditing(bool on) {
 }
 
 void TEditorDocument::EndKeyframeEditing() {
+    EndScrub();
     Keyframes.Finish(Player);
     emit KeyframesChanged();
     Redraw();
 }
 
 void TEditorDocument::SaveWithStartState(const std::function<void()>& write) {
+    EndScrub(); // a scrubbed moment is never written
     Keyframes.WithStartState(write);
     emit KeyframesChanged();
 }
@@ -261,7 +307,7 @@ bool TEditorDocument::NewProject() {
         !Dialogs().AskYesNo(tr("Új projekt"),
                             tr("A jelenlegi projekt nincs mentve! Biztos új projektet kezd?")))
         return false;
-    EndKeyframeEditing(); // stores the pose first
+    EndKeyframeEditing(); // stores the pose first (and ends scrubbing)
     ResetToNewProject(Scene);
     State.Undo.Clear();
     ForgetRecoveryCopy();
@@ -387,7 +433,7 @@ bool TEditorDocument::SaveProject(bool withDialog) {
 }
 
 QString TEditorDocument::PackProject(const std::function<void()>& readBackFrame) {
-    EndKeyframeEditing();
+    EndKeyframeEditing(); // ends scrubbing too: the pack's picture shows the edited state
     TPackOptions options;
     options.ReadBackFrame = readBackFrame;
     const QString pack = PackExport(Scene, Dialogs(), Log, options);

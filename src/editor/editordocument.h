@@ -2,6 +2,7 @@
 
 #include "edit/editorstate.h"
 #include "edit/keyframes.h"
+#include "edit/scrubber.h"
 #include "editor/actionregistry.h"
 #include "engine/clock.h"
 #include "engine/playback.h"
@@ -77,6 +78,7 @@ public:
     // A left copy becomes the project: unsaved changes of its original file.
     void RecoverProject(const TRecoveryCopy& copy);
 
+    // The scene plays (a scrubbed moment is no playing: play, edits and saves end it).
     bool Playing() const;
     bool KeyframeEditing() const;
 
@@ -101,6 +103,23 @@ public:
     // Plays the keyframe editor's layers from the selected keyframe, or stops them.
     void KeyframePlayToggle();
     void SetKeyframePlaying(bool on);
+
+    // ---- Time scrubber ----
+    // Shows the scene at ms of a full playback from the start (the virtual
+    // clock of `velkon simulate`); 0 or less leaves scrubbing. Playing and
+    // keyframe editing end first; nothing happens while a keyframe plays.
+    void ScrubTo(int32_t ms);
+    // The same for any time, 0 included (the preview export's frames).
+    void ShowMoment(int32_t ms);
+    // Back to the edited state exactly; harmless when not scrubbing. Every
+    // edit, undo, play, save, pack and keyframe editing calls it first.
+    void EndScrub();
+    bool Scrubbing() const { return State.Scrubbing; }
+    int32_t ScrubTime() const { return scrubber_.Time(); }
+    // When the playback stops by itself, once the scrubber got that far; else -1.
+    int32_t ScrubStopTime() const { return scrubber_.StopTime(); }
+    // The scrubber goes this far (ms): the default end of a render, too.
+    static constexpr int32_t ScrubRange = 10000;
 
     // ---- Undo ----
     // Undo and redo of the ring (nothing while playing: the restore at stop would lose the step).
@@ -171,8 +190,11 @@ signals:
     void RedrawRequested();
     // Something plays now (the scene or a keyframe): the idle loop must run.
     void PlayStarted();
+    // Scrubbing began, moved to another time or ended.
+    void ScrubChanged();
 
 private:
+    TScrubber scrubber_{Scene};
     std::unique_ptr<TRecoveryDriver> recovery_;
     // The project was saved, replaced or closed normally: its recovery copy goes.
     void ForgetRecoveryCopy();

@@ -2,7 +2,7 @@
 
 #include "edit/errorreport.h"
 #include "edit/projectplace.h"
-#include "editor/canvasrenderer.h"
+#include "render/canvasrenderer.h"
 #include "editor/canvasview.h"
 #include "editor/dockform.h"
 #include "editor/errorform.h"

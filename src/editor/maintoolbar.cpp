@@ -1,9 +1,10 @@
 #include "editor/maintoolbar.h"
 
 #include "edit/resolutions.h"
-#include "editor/canvasrenderer.h"
+#include "render/canvasrenderer.h"
 #include "editor/editordocument.h"
 #include "editor/helpform.h"
+#include "editor/timescrubber.h"
 #include "editor/uihelpers.h"
 #include "editor/ujdonsagform.h"
 #include "model/dialogs.h"
@@ -87,6 +88,8 @@ TMainToolBar::TMainToolBar(TEditorDocument& document, QWidget* parent)
     StopPageSpeedButton3 = Button(this, "StopPageSpeedButton3", QStringLiteral("■"), tr("Leállítás [F1]"));
     AutoStopSpeedButton = Button(this, "AutoStopSpeedButton", tr("Auto"), tr("Automatikus leállás"), true);
     AutoStopSpeedButton->setChecked(true);
+    Scrubber = new TTimeScrubber(document_, this);
+    addWidget(Scrubber);
     addSeparator();
     CommandPreviewSpeedButton =
         Button(this, "CommandPreviewSpeedButton", tr("Fázisok"), tr("Fázisok megjelenítése"), true);
@@ -202,7 +205,7 @@ void TMainToolBar::ShowSelectMode(bool down) {
 }
 
 void TMainToolBar::EnableForState() {
-    const bool playing = document_.Scene.Playing;
+    const bool playing = document_.Playing();
     const TEditorState& state = document_.State;
     OpenSpeedButton->setEnabled(!playing && !state.KeyframeMode);
     SaveSpeedButton->setEnabled(!playing);

@@ -14,6 +14,7 @@ namespace velkon {
 
 class TEditorDocument;
 enum class TLanguage;
+class TTimeScrubber;
 struct TRenderOptions;
 
 // The main window's tool bar ("Panel1"): the project commands, the
@@ -35,6 +36,7 @@ public:
     QComboBox* ResComboBox;
     QToolButton *StartPageSpeedButton, *StopPageSpeedButton3, *AutoStopSpeedButton,
         *CommandPreviewSpeedButton;
+    TTimeScrubber* Scrubber; // the time slider, its field and the preview export's button
     QSlider* TrackBar2;
     QSpinBox *SpinEdit1, *SpinEdit2;
     QCheckBox *VonalakCB, *ClearCheckBox;

@@ -70,7 +70,7 @@ void TOGLRenderPanel::paintGL() {
     Renderer.Render(Options ? Options() : TRenderOptions{});
 }
 
-QImage TOGLRenderPanel::ReadFrame() {
+QImage TOGLRenderPanel::ReadFrame(bool editingMarks) {
     if (!ready_) return {};
     makeCurrent();
     Upload();
@@ -92,6 +92,7 @@ QImage TOGLRenderPanel::ReadFrame() {
     TCanvasRenderer::SetProjection(w, h);
     TRenderOptions options = Options ? Options() : TRenderOptions{};
     options.ReadBack = true;
+    options.EditingMarks = editingMarks;
     UpdateCornersAndSelectionBounds(state_);
     auto onFps = std::move(Renderer.OnFps);
     Renderer.OnFps = nullptr;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/canvasrenderer.h"
+#include "render/canvasrenderer.h"
 
 #include <QImage>
 #include <QOpenGLWidget>
@@ -32,7 +32,7 @@ public:
 
     // Renders the target frame at zoom 1 without editing aids' dependence on
     // the scroll position and reads it back, top row first, as 24-bit RGB.
-    QImage ReadFrame();
+    QImage ReadFrame(bool editingMarks = true);
 
     // Last pointer position over the canvas, in window pixels.
     QPoint PointerPos;

@@ -646,14 +646,15 @@ void TPlayer::StepInstant(TImagesItem& layer, TCommands& track) {
             TFilesItem* file = scene_.Files.Find(c.Value1);
             // Only a loaded sound plays; anything else is passed over.
             if (file && file->Kind == TFilesItem::kindSound && file->Sound) {
-                TSounds& sounds = SceneSounds(scene_);
-                if (c.Command() == cmdPlaySfx) {
-                    sounds.Play(*file->Sound);
-                    Event("sfx play", file->Name);
-                } else {
-                    sounds.Stop(*file->Sound);
-                    Event("sfx stop", file->Name);
+                const bool play = c.Command() == cmdPlaySfx;
+                if (!Silent) {
+                    TSounds& sounds = SceneSounds(scene_);
+                    if (play)
+                        sounds.Play(*file->Sound);
+                    else
+                        sounds.Stop(*file->Sound);
                 }
+                Event(play ? "sfx play" : "sfx stop", file->Name);
             }
             break;
         }

@@ -49,6 +49,8 @@ public:
     void TouchStart(TImagesItem& layer);
 
     std::function<void(const QString&)> OnError;
+    // Sound commands run (and tell their events) without playing anything.
+    bool Silent = false;
     // "sfx play" / "sfx stop" with the file name, "touch" with the layer name.
     std::function<void(const QString& kind, const QString& name)> OnEvent;
 

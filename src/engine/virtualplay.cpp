@@ -10,6 +10,7 @@ TVirtualPlay::TVirtualPlay(TScene& scene, const TVirtualPlayOptions& options)
     if (options_.Step < 1)
         options_.Step = 1;
     playback_.AutoStop = options_.AutoStop;
+    player_.Silent = options_.Silent;
     player_.OnError = [this](const QString& message) {
         if (OnError)
             OnError(now_, message);
@@ -75,6 +76,23 @@ void TVirtualPlay::AdvanceTo(int32_t time) {
             stopTime_ = now_;
         }
     }
+}
+
+void TVirtualPlay::Save(TCheckpoint& checkpoint) const {
+    checkpoint.State.Take(scene_);
+    checkpoint.Now = now_;
+    checkpoint.StopTime = stopTime_;
+    checkpoint.Playing = playing_;
+}
+
+bool TVirtualPlay::Restore(const TCheckpoint& checkpoint) {
+    if (!checkpoint.State.Put(scene_))
+        return false;
+    now_ = checkpoint.Now;
+    stopTime_ = checkpoint.StopTime;
+    playing_ = checkpoint.Playing;
+    clock_.Set(now_);
+    return true;
 }
 
 void TVirtualPlay::Stop() {

@@ -3,6 +3,7 @@
 #include "engine/clock.h"
 #include "engine/playback.h"
 #include "engine/player.h"
+#include "engine/playstate.h"
 
 #include <QList>
 #include <QPair>
@@ -24,6 +25,7 @@ struct TVirtualPlayOptions {
     QList<QPair<QString, int32_t>> Touches;  // layer, time (a multiple of Step)
     QStringList Preview;                     // empty: full play
     bool AutoStop = true;
+    bool Silent = false;                     // sound commands play nothing (the scrubber)
 };
 
 // A playback of the scene from time 0 on a virtual clock, as the editor's
@@ -58,6 +60,18 @@ public:
 
     // Layers named by Preview or Touches that the scene lacks; empty when all are there.
     QString CheckNames() const;
+
+    // A restore point of the playback: the scene's play state and the clock.
+    // Restoring one goes on from there exactly as the playback went on then.
+    struct TCheckpoint {
+        TPlayState State;
+        int32_t Now = 0;
+        int32_t StopTime = -1;
+        bool Playing = false;
+    };
+    void Save(TCheckpoint& checkpoint) const;
+    // False (and nothing changed) when the scene's layers are not the ones of the checkpoint.
+    bool Restore(const TCheckpoint& checkpoint);
 
     TPlayer& Player() { return player_; }
     // Errors of the tracks, with the time they happened at.

@@ -4,7 +4,9 @@
 #include "edit/editorstate.h"
 #include "edit/recoverykeeper.h"
 #include "edit/recoverytiming.h"
+#include "edit/scrubber.h"
 #include "edit/undobuffer.h"
+#include "model/commanddesc.h"
 #include "model/errorlog.h"
 #include "model/scene.h"
 #include "project/projectfile.h"
@@ -165,6 +167,33 @@ TEST_F(RecoveryKeeper, WritesAfterAPauseWaitsWhileDraggingOrPlayingAndRemovesOnS
     TErrorLog log;
     ReadProject(file, Dir.filePath(QStringLiteral("demo.VKP")), log);
     EXPECT_EQ(file.Layers.At(0)->Left, 10);
+}
+
+// A scrubbed moment is never copied: the keeper waits as while playing, and
+// the copy after it holds the edited state.
+TEST_F(RecoveryKeeper, WaitsWhileScrubbingAndCopiesTheEditedStateAfter) {
+    const QString folder = Dir.filePath(QStringLiteral("recovery"));
+    TRecoveryStore store(folder);
+    TRecoveryKeeper keeper(State, store, Log, 5000);
+    TImagesItem& ball = *Scene.Layers.At(0);
+    ball.Base.Track[0].Add(CommandName(cmdMoveTo), std::make_unique<TCommandItem>(cmdMoveTo, "400", "20", "1"));
+    Move(30);
+    TScrubber scrubber(Scene);
+    ASSERT_TRUE(scrubber.Seek(500));
+    State.Scrubbing = true;
+    ASSERT_NE(ball.Left, 30);
+    EXPECT_EQ(keeper.Tick(100, false), A::Wait);
+    EXPECT_EQ(keeper.Tick(3000, false), A::Wait) << "a scrubbed moment was copied";
+    // Past the automatic stop the scene no longer plays, and still it is no edited state to copy.
+    ASSERT_TRUE(scrubber.Seek(1500));
+    ASSERT_FALSE(Scene.Playing);
+    EXPECT_EQ(keeper.Tick(6000, false), A::Wait) << "a copy was written while scrubbing";
+    EXPECT_FALSE(store.HasCopy());
+    scrubber.Leave();
+    State.Scrubbing = false;
+    EXPECT_EQ(keeper.Tick(6100, false), A::Write);
+    keeper.Finish();
+    EXPECT_EQ(CopiedLeft(folder), 30);
 }
 
 // The keeper's first look may come after the first edit: that edit is owed a copy too.

@@ -27,6 +27,10 @@ struct TRenderOptions {
     bool AutoRotate = false;                                               // keyframe editor's "Auto rotate"
     QString AutoDuration = QStringLiteral("1"); // keyframe editor's AutoDurationEdit
     bool ReadBack = false; // the frame is read back (screenshot, pack): no editing placeholders
+    // The editing marks: selection colour and frames, touch rectangles, onion
+    // phases and paths, the marquee, tool points and helper lines. Off: the
+    // scene alone, as a rendered frame shows it.
+    bool EditingMarks = true;
 };
 
 // The fixed-function redraw pass of the canvas. Every call expects the

@@ -1,7 +1,6 @@
-#include "editor/canvasrenderer.h"
+#include "render/canvasrenderer.h"
 
 #include "edit/editorstate.h"
-#include "editor/uihelpers.h"
 #include "edit/helperlines.h"
 #include "edit/pathtools.h"
 #include "edit/phasestep.h"
@@ -152,8 +151,8 @@ void TCanvasRenderer::LayerTransform(const TImagesItem& l, bool flip) const {
 }
 
 void TCanvasRenderer::Colour(uint32_t bgr, double alpha) {
-    const QColor c = ToQColor(bgr);
-    glColor4d(c.redF(), c.greenF(), c.blueF(), alpha);
+    // Colours are stored as Windows COLORREFs: red in the low byte.
+    glColor4d((bgr & 0xFF) / 255.0, ((bgr >> 8) & 0xFF) / 255.0, ((bgr >> 16) & 0xFF) / 255.0, alpha);
 }
 
 void TCanvasRenderer::DrawHandle(uint32_t colour, double x, double y) {
@@ -376,7 +375,7 @@ void TCanvasRenderer::DrawHelperLines() const {
 }
 
 void TCanvasRenderer::DrawLayer(TImagesItem& l) {
-    const bool marks = l.Selected && !scene_.Playing && !options_->KeyFramePlay;
+    const bool marks = options_->EditingMarks && l.Selected && !scene_.Playing && !options_->KeyFramePlay;
     LayerTransform(l, true);
     glColor4d(1, 1, 1, l.Alpha / 255.0);
     glBindTexture(GL_TEXTURE_2D, l.FileItem ? l.FileItem->Texture : 0);
@@ -412,6 +411,10 @@ void TCanvasRenderer::Render(const TRenderOptions& options) {
         if (l.Visible && l.Shown) DrawLayer(l);
     }
 
+    if (!options.EditingMarks) {
+        options_ = nullptr;
+        return;
+    }
     FrameTransform();
     glLineWidth(2);
     if (options.Marquee) {
