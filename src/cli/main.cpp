@@ -1,6 +1,7 @@
-// velkon: the editor's headless command line. It links the core only and needs
-// no display: it loads a project and packs or checks it exactly as the pack
-// button would, printing what the editor would have shown.
+// velkon: the editor's headless command line. It links the core and the
+// renderer and needs no display: it loads a project and packs or checks it
+// exactly as the pack button would, printing what the editor would have shown,
+// plays it on a virtual clock, or renders its frames offscreen.
 
 #include "model/dialogs.h"
 #include "model/errorlog.h"

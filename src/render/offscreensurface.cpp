@@ -148,10 +148,13 @@ bool TOffscreenSurface::Open(int width, int height, QString* error) {
         if (d_->Context == EGL_NO_CONTEXT)
             return fail(QStringLiteral("EGL could not make an OpenGL context (0x%1)").arg(eglGetError(), 0, 16));
         if (!eglMakeCurrent(d_->Display, EGL_NO_SURFACE, EGL_NO_SURFACE, d_->Context))
-            return fail(QStringLiteral("EGL could not make the OpenGL context current"));
+            return fail(QStringLiteral("EGL could not make the OpenGL context current (0x%1; is another one current?)")
+                            .arg(eglGetError(), 0, 16));
         if (!d_->Fbo.Load()) return fail(QStringLiteral("OpenGL has no framebuffer objects"));
     }
-    if (!MakeCurrent()) return fail(QStringLiteral("EGL could not make the OpenGL context current"));
+    if (!MakeCurrent())
+        return fail(QStringLiteral("EGL could not make the OpenGL context current (0x%1; is another one current?)")
+                        .arg(eglGetError(), 0, 16));
     if (width == width_ && height == height_ && d_->Framebuffer) return true;
     auto& f = d_->Fbo;
     if (!d_->Framebuffer) {

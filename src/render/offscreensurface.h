@@ -19,7 +19,8 @@ public:
     TOffscreenSurface& operator=(const TOffscreenSurface&) = delete;
 
     // Makes the context (once) and a framebuffer of this size, and makes both
-    // current. False with *error when no offscreen OpenGL can be had.
+    // current. The thread may have no other API's context current (a Qt
+    // canvas's GLX context: doneCurrent() it first). False with *error when no offscreen OpenGL can be had.
     bool Open(int width, int height, QString* error);
     // Makes the context and its framebuffer current on this thread again.
     bool MakeCurrent();
