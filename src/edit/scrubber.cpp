@@ -47,7 +47,9 @@ bool TScrubber::Seek(int32_t time) {
     }
     if (time < play_->Now()) {
         const size_t k = std::min(static_cast<size_t>(time / every_), marks_.size() - 1);
-        play_->Restore(*marks_[k]);
+        // Only a scene whose layers were added or removed meanwhile refuses.
+        if (!play_->Restore(*marks_[k]))
+            return false;
     }
     AdvanceTo(time);
     return true;

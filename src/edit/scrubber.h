@@ -40,7 +40,8 @@ public:
     bool Active() const { return play_ != nullptr; }
     // Shows the scene at time (ms, negative counts as 0); the first seek
     // keeps the edited state. False when the playback could not start (the
-    // scene then stays as it was).
+    // scene then stays as it was) or when a seek back finds other layers than
+    // the checkpoints know (nothing may add or remove layers while scrubbing).
     bool Seek(int32_t time);
     // Back to the edited state; harmless when not scrubbing.
     void Leave();

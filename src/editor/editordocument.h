@@ -116,6 +116,7 @@ public:
     void EndScrub();
     bool Scrubbing() const { return State.Scrubbing; }
     int32_t ScrubTime() const { return scrubber_.Time(); }
+    const TScrubber& Scrubber() const { return scrubber_; }
     // When the playback stops by itself, once the scrubber got that far; else -1.
     int32_t ScrubStopTime() const { return scrubber_.StopTime(); }
     // The scrubber goes this far (ms): the default end of a render, too.

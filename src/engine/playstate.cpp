@@ -5,6 +5,8 @@
 #include "model/commands.h"
 #include "model/imagesitem.h"
 
+#include <unordered_set>
+
 namespace velkon {
 
 void TPlayState::Take(const TScene& scene) {
@@ -67,10 +69,16 @@ void TPlayState::Take(const TScene& scene) {
 }
 
 bool TPlayState::Put(TScene& scene) const {
+    // The same layers, in any order: the layer list gathers a group's
+    // members when it is built, which is no change of the play state.
     if (scene.Layers.Count() != static_cast<int>(layers_.size()))
         return false;
-    for (size_t i = 0; i < layers_.size(); ++i)
-        if (scene.Layers.At(static_cast<int>(i)) != layers_[i].Layer)
+    std::unordered_set<const TImagesItem*> live;
+    live.reserve(layers_.size());
+    for (int i = 0; i < scene.Layers.Count(); ++i)
+        live.insert(scene.Layers.At(i));
+    for (const TLayer& l : layers_)
+        if (!live.contains(l.Layer))
             return false;
     for (const TLayer& l : layers_) {
         TImagesItem& layer = *l.Layer;

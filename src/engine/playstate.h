@@ -25,12 +25,12 @@ class TPicture;
 // found again by the tracks' stamps, and Put gives every track a new one.
 //
 // A state belongs to the scene's layers as they were when it was taken; it
-// may only be put back while the scene holds the same layers.
+// may only be put back while the scene holds the same layers (in any order).
 class TPlayState {
 public:
     void Take(const TScene& scene);
     // Puts the state back; false (and nothing changed) when the scene's layers
-    // are no longer the ones it was taken of.
+    // are no longer the ones it was taken of (their order may differ).
     bool Put(TScene& scene) const;
     bool Taken() const { return taken_; }
     // Memory the state holds, roughly (shared texts counted by their handle).

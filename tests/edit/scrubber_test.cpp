@@ -250,6 +250,23 @@ TEST(Scrubber, LeavingPutsBackTheEditedStateExactlyAndTouchesNoUndoStep) {
     EXPECT_EQ(ProjectText(scene), text);
 }
 
+TEST(Scrubber, SeeksBackAlsoAfterTheLayerListReorderedTheLayers) {
+    // Building the layer list gathers a group's members: the order changes, the play state does not.
+    TScene reference, scene;
+    ParentChildScene(reference);
+    ParentChildScene(scene);
+    TScrubber scrubber(scene);
+    ASSERT_TRUE(scrubber.Seek(700));
+    scene.Layers.Move(0, 1);
+    ASSERT_TRUE(scrubber.Seek(300));
+    EXPECT_EQ(scrubber.TicksPlayed(), 750); // from the checkpoint at 250
+    QStringList lines = StateLines(scene, 300).split('\n');
+    QStringList expected = StraightPlay(reference, 300).split('\n');
+    lines.sort();
+    expected.sort();
+    EXPECT_EQ(lines, expected);
+}
+
 TEST(Scrubber, TellsATracksErrorOncePerMoment) {
     TScene scene;
     TImagesItem* a = AddLayer(scene, "A");
