@@ -7,6 +7,7 @@
 #include "render/offscreenrenderer.h"
 
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -60,7 +61,15 @@ int TRenderJob::Height() const { return options_.Height > 0 ? options_.Height : 
 
 int TRenderJob::MaxFrames() const {
     const int32_t to = options_.To >= 0 ? options_.To : std::max(options_.From, TRenderJobOptions::MaxDefaultTo);
-    return static_cast<int>(FrameTimes(options_.From, to, options_.Fps).size());
+    // Counted, not listed: a long span at a high rate is billions of frames.
+    const int64_t span = static_cast<int64_t>(to) - options_.From;
+    if (span < 0) return 0;
+    const int fps = options_.Fps;
+    auto at = [fps](int64_t k) { return static_cast<int64_t>(std::nearbyint(k * 1000.0 / fps)); };
+    int64_t k = span * fps / 1000;
+    while (at(k + 1) <= span) ++k;
+    while (k > 0 && at(k) > span) --k;
+    return static_cast<int>(std::min<int64_t>(k + 1, std::numeric_limits<int>::max()));
 }
 
 bool TRenderJob::Run(TFrameSink& sink, QString* error) {

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace velkon;
 using namespace velkon::test;
@@ -36,6 +37,27 @@ TEST(RenderJob, FrameTimesRoundHalvesToEven) {
     };
     for (const TCase& c : cases)
         EXPECT_EQ(TRenderJob::FrameTimes(c.From, c.To, c.Fps), c.Times) << c.From << ".." << c.To << " @" << c.Fps;
+}
+
+TEST(RenderJob, MaxFramesCountsWhatFrameTimesLists) {
+    TScene scene;
+    TEditorState state(scene);
+    for (int fps : {1, 3, 7, 24, 30, 60, 400, 1000})
+        for (int32_t to : {0, 1, 2, 99, 100, 1000, 1001, 1999, 10000}) {
+            TRenderJobOptions o;
+            o.Fps = fps;
+            o.From = 1;
+            o.To = to + 1;
+            EXPECT_EQ(TRenderJob(state, o).MaxFrames(), TRenderJob::FrameTimes(1, to + 1, fps).size())
+                << fps << " fps to " << to;
+        }
+    // Without an end: up to 10 s.
+    TRenderJobOptions o;
+    EXPECT_EQ(TRenderJob(state, o).MaxFrames(), 301);
+    // A span of weeks at 1000 fps is counted without listing it.
+    o.To = std::numeric_limits<int32_t>::max();
+    o.Fps = 1000;
+    EXPECT_EQ(TRenderJob(state, o).MaxFrames(), std::numeric_limits<int32_t>::max());
 }
 
 // A scene whose Mover moves for a second and then stops by itself at 1000 ms.
