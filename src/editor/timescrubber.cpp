@@ -92,7 +92,9 @@ bool TTimeScrubber::eventFilter(QObject* watched, QEvent* event) {
     const bool key = type == QEvent::KeyPress || type == QEvent::ShortcutOverride;
     if ((!press && !key) || !document_.Scrubbing() || !watched->isWidgetType()) return false;
     auto* widget = static_cast<QWidget*>(watched);
-    const bool own = widget == this || isAncestorOf(widget);
+    // The scrubber's own controls keep it; its preview button does not.
+    const auto in = [widget](const QWidget* w) { return widget == w || w->isAncestorOf(widget); };
+    const bool own = in(ScrubTrackBar) || in(ScrubTimeEdit) || in(ScrubEndButton);
     const QWidget* window = widget->window();
     if (window && window->property("keepsScrub").toBool()) return false;
     if (key) {
