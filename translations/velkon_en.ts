@@ -5,7 +5,7 @@
     <name>ChangeLog</name>
     <message>
         <source>Jelek:</source>
-        <translation>Signs:</translation>
+        <translation>Legend:</translation>
     </message>
     <message>
         <source>+ Újdonság</source>
@@ -106,7 +106,7 @@
     <name>DebuggerGrid</name>
     <message>
         <source>Előzmény</source>
-        <translation>Antecedent</translation>
+        <translation>Predecessor</translation>
     </message>
 </context>
 <context>
@@ -285,7 +285,7 @@
     <name>LayerList</name>
     <message>
         <source>%1 elem</source>
-        <translation>%1 items</translation>
+        <translation>%1 item(s)</translation>
     </message>
     <message>
         <source>Csoport név változtatása</source>
@@ -297,7 +297,7 @@
     </message>
     <message>
         <source>Csoportos átnevezés</source>
-        <translation>Rename in a batch</translation>
+        <translation>Batch rename</translation>
     </message>
     <message>
         <source>Mennyi karaktert vágjak le az elejéből?</source>
@@ -400,7 +400,7 @@ Más rétegek %1 parancsa is törlődik, mert a törölt rétegre hivatkozik.</s
     </message>
     <message>
         <source>%1 réteg törölve; a rá hivatkozó parancsok közül törölve: %2</source>
-        <translation>Layer %1 deleted; of the commands that refer to it, deleted: %2</translation>
+        <translation>Layer %1 deleted; commands referring to it that were deleted: %2</translation>
     </message>
     <message>
         <source>Kép fájl nem törölhető!</source>
@@ -469,7 +469,7 @@ Más rétegek %1 parancsa is törlődik, mert a törölt rétegre hivatkozik.</s
     </message>
     <message>
         <source>A touch rect túl nagy: %1</source>
-        <translation>The touch rect is too large: %1</translation>
+        <translation>The touch rectangle is too large: %1</translation>
     </message>
     <message>
         <source>Hibás fájl név: %1</source>
@@ -547,7 +547,7 @@ Más rétegek %1 parancsa is törlődik, mert a törölt rétegre hivatkozik.</s
     <name>PathTools</name>
     <message>
         <source>Az indítási parancsok elkészültek!</source>
-        <translation>The start commands are made!</translation>
+        <translation>The start commands are ready!</translation>
     </message>
 </context>
 <context>

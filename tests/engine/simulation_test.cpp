@@ -1,3 +1,4 @@
+#include "support/speaking.h"
 #include "support/testsupport.h"
 
 #include "engine/simulation.h"

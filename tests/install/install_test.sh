@@ -81,8 +81,11 @@ got=$(cd "$files" && XDG_DATA_DIRS="$share:/usr/share" "$probe" upper.VKP lower.
 $got"
 
 # The installed command line starts.
-help=$("$prefix/bin/velkon" --help) || fail "velkon --help exits $?"
-grep -q "velkon pack PROJECT.VKP OUT.VKM" <<<"$help" || fail "velkon --help prints: $help"
+# The installed tool carries its English catalogue and speaks the environment's language.
+help=$(env -u LANGUAGE -u LC_ALL LANG=en_US.UTF-8 "$prefix/bin/velkon" --help) || fail "velkon --help exits $?"
+grep -q "velkon pack PROJECT.VKP OUT.VKM" <<<"$help" || fail "velkon --help in English prints: $help"
+help=$(env -u LANGUAGE LC_ALL=C.UTF-8 "$prefix/bin/velkon" --help) || fail "velkon --help exits $?"
+grep -q "velkon pack PROJEKT.VKP CÉL.VKM" <<<"$help" || fail "velkon --help in Hungarian prints: $help"
 
 # The installed editor, started by the entry's command line with a project for
 # %f, opens it: its window carries the project's name, the entry's window class

@@ -1,9 +1,6 @@
 #pragma once
 
-#include "project/language.h"
-
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <ostream>
@@ -48,20 +45,6 @@ private:
     QByteArray path_;
     std::atomic<bool> stop_{false};
     std::thread watcher_;
-};
-
-// An application object with the program's translators of one language
-// installed, for as long as it lives (one at a time).
-class TSpeaking {
-public:
-    explicit TSpeaking(TLanguage language) : app_(argc_, argv_) { Installed = InstallTranslators(app_, language); }
-    bool Installed = false;
-
-private:
-    int argc_ = 1;
-    char name_[5] = "test";
-    char* argv_[2] = {name_, nullptr};
-    QCoreApplication app_;
 };
 
 // Writes raw bytes to a file.
