@@ -1001,6 +1001,208 @@ Más rétegek %1 parancsa is törlődik, mert a törölt rétegre hivatkozik.</s
     </message>
 </context>
 <context>
+    <name>TFrameSink</name>
+    <message>
+        <source>WebP animáció nem lehet %1x%2 képpontos</source>
+        <translation>a WebP animation cannot be %1x%2 pixels</translation>
+    </message>
+    <message>
+        <source>nincs elég memória egy WebP képkockához</source>
+        <translation>out of memory for a WebP frame</translation>
+    </message>
+    <message>
+        <source>a WebP kódolása nem sikerült: %1</source>
+        <translation>WebP encoding failed: %1</translation>
+    </message>
+    <message>
+        <source>nincs kiírandó WebP animáció</source>
+        <translation>no WebP animation to write</translation>
+    </message>
+    <message>
+        <source>a képkockák már lezárultak</source>
+        <translation>the frames were already finished</translation>
+    </message>
+    <message>
+        <source>üres képkocka</source>
+        <translation>an empty frame</translation>
+    </message>
+    <message>
+        <source>a(z) %1. képkocka %2x%3 méretű, az első %4x%5 volt</source>
+        <translation>frame %1 is %2x%3, the first was %4x%5</translation>
+    </message>
+    <message>
+        <source>a(z) "%1" mappa nem hozható létre</source>
+        <translation>cannot make the folder "%1"</translation>
+    </message>
+    <message>
+        <source>a(z) "%1" nem mappa</source>
+        <translation>"%1" is not a folder</translation>
+    </message>
+    <message>
+        <source>a(z) "%1" mappába nem lehet írni</source>
+        <translation>cannot write into the folder "%1"</translation>
+    </message>
+    <message>
+        <source>a(z) %1. képkocka PNG-kódolása nem sikerült</source>
+        <translation>PNG encoding failed for frame %1</translation>
+    </message>
+    <message>
+        <source>nincs kiírandó képkocka</source>
+        <translation>no frame to write</translation>
+    </message>
+</context>
+<context>
+    <name>TOffscreenSurface</name>
+    <message>
+        <source>az EGL-ben nincs eglGetPlatformDisplayEXT</source>
+        <translation>EGL has no eglGetPlatformDisplayEXT</translation>
+    </message>
+    <message>
+        <source>ablakrendszer nélkül nincs EGL-kijelző (sem surfaceless, sem device platform)</source>
+        <translation>no EGL display without a window system (surfaceless or device platform)</translation>
+    </message>
+    <message>
+        <source>a képkocka nem lehet %1x%2 képpontos</source>
+        <translation>a frame cannot be %1x%2 pixels</translation>
+    </message>
+    <message>
+        <source>az EGL felület nélkül nem tud környezetet aktiválni</source>
+        <translation>EGL cannot make a context current without a surface</translation>
+    </message>
+    <message>
+        <source>az EGL nem kínál asztali OpenGL-t</source>
+        <translation>EGL offers no desktop OpenGL</translation>
+    </message>
+    <message>
+        <source>az EGL-nek nincs beállítása asztali OpenGL-hez</source>
+        <translation>EGL has no configuration for desktop OpenGL</translation>
+    </message>
+    <message>
+        <source>az EGL nem tudott OpenGL-környezetet létrehozni (0x%1)</source>
+        <translation>EGL could not make an OpenGL context (0x%1)</translation>
+    </message>
+    <message>
+        <source>az EGL nem tudta aktiválni az OpenGL-környezetet (0x%1; talán egy másik aktív?)</source>
+        <translation>EGL could not make the OpenGL context current (0x%1; is another one current?)</translation>
+    </message>
+    <message>
+        <source>az OpenGL-ben nincsenek framebuffer-objektumok</source>
+        <translation>OpenGL has no framebuffer objects</translation>
+    </message>
+    <message>
+        <source>az OpenGL nem tud %1x%2 méretű képkockába rajzolni</source>
+        <translation>OpenGL cannot draw into a %1x%2 frame</translation>
+    </message>
+</context>
+<context>
+    <name>TRenderCommand</name>
+    <message>
+        <source>betöltés: %1</source>
+        <translation>load: %1</translation>
+    </message>
+    <message>
+        <source>használat: velkon render PROJEKT.VKP MAPPA [--fps N] [--from MS] [--to MS] [--seed N]
+                         [--touch RÉTEG@MS]... [--size SZxM] [--format png|webp] [--quality Q]</source>
+        <translation>usage: velkon render PROJECT.VKP OUTDIR [--fps N] [--from MS] [--to MS] [--seed N]
+                     [--touch LAYER@MS]... [--size WxH] [--format png|webp] [--quality Q]</translation>
+    </message>
+    <message>
+        <source>a(z) %1 kapcsoló után érték kell</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>--fps: a(z) "%1" nem 1 és 1000 közötti egész szám</source>
+        <translation>--fps: "%1" is not a whole number from 1 to 1000</translation>
+    </message>
+    <message>
+        <source>%1: a(z) "%2" nem ezredmásodpercben megadott idő</source>
+        <translation>%1: "%2" is not a time in milliseconds</translation>
+    </message>
+    <message>
+        <source>--seed: a(z) "%1" nem egész szám</source>
+        <translation>--seed: "%1" is not a whole number</translation>
+    </message>
+    <message>
+        <source>--touch: a(z) "%1" nem RÉTEG@MS alakú</source>
+        <translation>--touch: "%1" is not LAYER@MS</translation>
+    </message>
+    <message>
+        <source>--size: a(z) "%1" nem SZxM alakú (oldalanként 1–%2 képpont)</source>
+        <translation>--size: "%1" is not WxH (1 to %2 pixels a side)</translation>
+    </message>
+    <message>
+        <source>--format: a(z) "%1" sem nem png, sem nem webp</source>
+        <translation>--format: "%1" is neither png nor webp</translation>
+    </message>
+    <message>
+        <source>--quality: a(z) "%1" nem 0 és 100 közötti egész szám</source>
+        <translation>--quality: "%1" is not a whole number from 0 to 100</translation>
+    </message>
+    <message>
+        <source>váratlan argumentum: "%1"</source>
+        <translation>unexpected argument "%1"</translation>
+    </message>
+    <message>
+        <source>a PROJEKT.VKP és a MAPPA megadása kötelező</source>
+        <translation>PROJECT.VKP and OUTDIR are required</translation>
+    </message>
+    <message>
+        <source>a --to %1 korábbi a --from %2 értékénél</source>
+        <translation>--to %1 is before --from %2</translation>
+    </message>
+    <message>
+        <source>a --quality csak a --format webp mellett adható meg</source>
+        <translation>--quality is for --format webp only</translation>
+    </message>
+    <message>
+        <source>--size: a WebP oldalanként legfeljebb %1 képpontos lehet</source>
+        <translation>--size: a WebP has at most %1 pixels a side</translation>
+    </message>
+    <message>
+        <source>a(z) "%1" projekt nem olvasható</source>
+        <translation>cannot read the project "%1"</translation>
+    </message>
+    <message>
+        <source>a(z) "%1" projekt nem olvasható: %2</source>
+        <translation>cannot read the project "%1": %2</translation>
+    </message>
+    <message>
+        <source>nincs ilyen réteg: %1</source>
+        <translation>no such layer: %1</translation>
+    </message>
+    <message>
+        <source>%1 hiba: %2</source>
+        <translation>%1 error: %2</translation>
+    </message>
+    <message>
+        <source>textúra: %1</source>
+        <translation>texture: %1</translation>
+    </message>
+    <message>
+        <source>%1. képkocka / %2 (%3 ms)</source>
+        <translation>frame %1 of %2 (%3 ms)</translation>
+    </message>
+    <message>
+        <source>%1. képkocka / legfeljebb %2 (%3 ms)</source>
+        <translation>frame %1 of at most %2 (%3 ms)</translation>
+    </message>
+</context>
+<context>
+    <name>TRenderJob</name>
+    <message>
+        <source>a vég (%1 ms) korábbi a kezdetnél (%2 ms)</source>
+        <translation>the end %1 ms is before the start %2 ms</translation>
+    </message>
+    <message>
+        <source>nincs ilyen réteg: %1</source>
+        <translation>no such layer: %1</translation>
+    </message>
+    <message>
+        <source>megszakítva</source>
+        <translation>cancelled</translation>
+    </message>
+</context>
+<context>
     <name>TSimulation</name>
     <message>
         <source>betöltés: %1</source>
@@ -1324,6 +1526,18 @@ Más rétegek %1 parancsa is törlődik, mert a törölt rétegre hivatkozik.</s
       Kijelző nélkül, virtuális órával lejátssza a projektet, és kiírja minden réteg
       állapotát a megadott időpontokban (ms). Kilépési kód: 0, ha lefutott; 1, ha a
       projekt nem olvasható.
+  velkon render PROJEKT.VKP MAPPA [--fps N] [--from MS] [--to MS] [--seed N]
+                [--touch RÉTEG@MS]... [--size SZxM] [--format png|webp] [--quality Q]
+      A simulate virtuális órájával játssza le a projektet (ugyanaz a mag, érintések
+      és automatikus leállás), és azt írja ki, amit a vászon mutat, szerkesztési jelek
+      nélkül: MAPPA/frame_00000.png, frame_00001.png ... képkockákba, vagy egyetlen
+      animált MAPPA/&lt;projektnév&gt;.webp fájlba (veszteségmentesen, vagy --quality 0..100
+      mellett veszteségesen). A k. képkocka ideje FROM + k*1000/N ms, a TO időpontot is
+      beleértve. Alapértelmezés: 30 fps, 0-tól addig, amíg a jelenet magától leáll, de
+      legfeljebb 10 s-ig, a projekt felbontásában (a --size átméretezi a képet).
+      Nem kell hozzá kijelző. Kilépési kód: 0, ha minden képkocka elkészült; 1, ha a
+      projekt nem olvasható, vagy egy képkocka nem írható (ekkor semmi sem marad meg
+      a futásból).
   velkon --help
       Kiírja ezt a szöveget.
 
@@ -1347,6 +1561,17 @@ Hibás használatnál a kilépési kód 2.
                   [--touch LAYER@MS]... [--preview LAYER[,LAYER...]] [--no-autostop] [--events]
       Plays the project headless on a virtual clock and prints every layer's state
       at the given times (ms). Exit 0 when it ran, 1 when the project could not be read.
+  velkon render PROJECT.VKP OUTDIR [--fps N] [--from MS] [--to MS] [--seed N]
+                [--touch LAYER@MS]... [--size WxH] [--format png|webp] [--quality Q]
+      Plays the project on the virtual clock of simulate (same seed, touches and
+      automatic stop) and writes what the canvas shows, without editing marks, as
+      OUTDIR/frame_00000.png, frame_00001.png ... or as one animated
+      OUTDIR/&lt;project name&gt;.webp (lossless, or lossy with --quality 0..100).
+      Frame k is at FROM + k*1000/N ms, up to and including TO. Defaults: 30 fps,
+      from 0 to the time the scene stops by itself or 10 s, whichever is first,
+      at the project's resolution (--size scales the frame). Needs no display.
+      Exit 0 when every frame was written, 1 when the project could not be read
+      or a frame not written (nothing of the run is left then).
   velkon --help
       Shows this text.
 
@@ -1558,6 +1783,14 @@ to standard error, oldest first, one per line. Wrong usage exits with 2.
     <message>
         <source>A képet nem sikerült menteni: %1</source>
         <translation>The picture could not be saved: %1</translation>
+    </message>
+    <message>
+        <source>Előnézet</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Képkockák vagy animált WebP készítése</source>
+        <translation>Render frames or an animated WebP</translation>
     </message>
 </context>
 <context>
@@ -2711,6 +2944,81 @@ to standard error, oldest first, one per line. Wrong usage exits with 2.
     </message>
 </context>
 <context>
+    <name>velkon::TPreviewForm</name>
+    <message>
+        <source>Előnézet</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>leállásig (legfeljebb 10 s)</source>
+        <translation>until it stops (at most 10 s)</translation>
+    </message>
+    <message>
+        <source>PNG képkockák</source>
+        <translation>PNG frames</translation>
+    </message>
+    <message>
+        <source>Animált WebP</source>
+        <translation>Animated WebP</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Mégse</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Kezdet:</source>
+        <translation>From:</translation>
+    </message>
+    <message>
+        <source>Vége:</source>
+        <translation>To:</translation>
+    </message>
+    <message>
+        <source>Képkocka/s:</source>
+        <translation>Frames/s:</translation>
+    </message>
+    <message>
+        <source>Formátum:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>Mappa:</source>
+        <translation>Folder:</translation>
+    </message>
+    <message>
+        <source>Megszakítva: nem maradt fájl.</source>
+        <translation>Cancelled: no file was left.</translation>
+    </message>
+    <message>
+        <source>A vége a kezdet előtt van.</source>
+        <translation>The end is before the start.</translation>
+    </message>
+    <message>
+        <source>Adjon meg egy mappát.</source>
+        <translation>Choose a folder.</translation>
+    </message>
+    <message>
+        <source>Készül...</source>
+        <translation>Rendering...</translation>
+    </message>
+    <message>
+        <source>A képkocka nem olvasható vissza a vászonról.</source>
+        <translation>The frame could not be read back from the canvas.</translation>
+    </message>
+    <message>
+        <source>Hiba: %1</source>
+        <translation>Error: %1</translation>
+    </message>
+    <message>
+        <source>Előnézet kész: %1 képkocka, %2</source>
+        <translation>Preview done: %1 frames, %2</translation>
+    </message>
+</context>
+<context>
     <name>velkon::TPropertyForm</name>
     <message>
         <source>Tulajdonságok</source>
@@ -2860,6 +3168,33 @@ to standard error, oldest first, one per line. Wrong usage exits with 2.
     <message>
         <source>Hiba napló</source>
         <translation>Error log</translation>
+    </message>
+</context>
+<context>
+    <name>velkon::TTimeScrubber</name>
+    <message>
+        <source>A lejátszás pillanata (ms)</source>
+        <translation>Moment of the playback (ms)</translation>
+    </message>
+    <message>
+        <source>Vissza a szerkesztett állapothoz [Esc]</source>
+        <translation>Back to the edited state [Esc]</translation>
+    </message>
+    <message>
+        <source>Előnézet</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Képkockák vagy animált WebP készítése</source>
+        <translation>Render frames or an animated WebP</translation>
+    </message>
+    <message>
+        <source>Idő (ms); a lejátszás %1 ms-nál áll le</source>
+        <translation>Time (ms); playback stops at %1 ms</translation>
+    </message>
+    <message>
+        <source>Idő (ms): a jelenet a lejátszás ezen pillanatában</source>
+        <translation>Time (ms): the scene at this moment of the playback</translation>
     </message>
 </context>
 <context>

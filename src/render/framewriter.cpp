@@ -3,6 +3,7 @@
 #include "model/velkonerror.h"
 #include "project/safewrite.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -80,18 +81,18 @@ bool TWebpAnimation::Add(const uint8_t* rgba, int timeMs, QString* error) {
         return false;
     };
     if (!d_->Encoder || !d_->PictureReady)
-        return fail(QStringLiteral("a WebP animation cannot be %1x%2 pixels").arg(d_->Width).arg(d_->Height));
+        return fail(QCoreApplication::translate("TFrameSink", "WebP animáció nem lehet %1x%2 képpontos").arg(d_->Width).arg(d_->Height));
     if (!WebPPictureImportRGBA(&d_->Picture, rgba, d_->Width * 4))
-        return fail(QStringLiteral("out of memory for a WebP frame"));
+        return fail(QCoreApplication::translate("TFrameSink", "nincs elég memória egy WebP képkockához"));
     if (!WebPAnimEncoderAdd(d_->Encoder, &d_->Picture, timeMs, &d_->Config))
-        return fail(QStringLiteral("WebP encoding failed: %1")
+        return fail(QCoreApplication::translate("TFrameSink", "a WebP kódolása nem sikerült: %1")
                         .arg(QString::fromUtf8(WebPAnimEncoderGetError(d_->Encoder))));
     return true;
 }
 
 QByteArray TWebpAnimation::Assemble(int endMs, QString* error) {
     if (!d_->Encoder) {
-        if (error) *error = QStringLiteral("no WebP animation to write");
+        if (error) *error = QCoreApplication::translate("TFrameSink", "nincs kiírandó WebP animáció");
         return {};
     }
     WebPData data;
@@ -99,7 +100,7 @@ QByteArray TWebpAnimation::Assemble(int endMs, QString* error) {
     if (!WebPAnimEncoderAdd(d_->Encoder, nullptr, endMs, nullptr) ||
         !WebPAnimEncoderAssemble(d_->Encoder, &data)) {
         if (error)
-            *error = QStringLiteral("WebP encoding failed: %1")
+            *error = QCoreApplication::translate("TFrameSink", "a WebP kódolása nem sikerült: %1")
                          .arg(QString::fromUtf8(WebPAnimEncoderGetError(d_->Encoder)));
         WebPDataClear(&data);
         return {};
@@ -143,10 +144,10 @@ protected:
             if (error) *error = why;
             return false;
         };
-        if (finished_) return fail(QStringLiteral("the frames were already finished"));
-        if (!rgba || width <= 0 || height <= 0) return fail(QStringLiteral("an empty frame"));
+        if (finished_) return fail(QCoreApplication::translate("TFrameSink", "a képkockák már lezárultak"));
+        if (!rgba || width <= 0 || height <= 0) return fail(QCoreApplication::translate("TFrameSink", "üres képkocka"));
         if (count_ > 0 && (width != width_ || height != height_))
-            return fail(QStringLiteral("frame %1 is %2x%3, the first was %4x%5")
+            return fail(QCoreApplication::translate("TFrameSink", "a(z) %1. képkocka %2x%3 méretű, az első %4x%5 volt")
                             .arg(count_)
                             .arg(width)
                             .arg(height)
@@ -188,18 +189,18 @@ private:
         }
         for (const QString& d : missing) {
             if (!QDir().mkdir(d)) {
-                if (error) *error = QStringLiteral("cannot make the folder \"%1\"").arg(d);
+                if (error) *error = QCoreApplication::translate("TFrameSink", "a(z) \"%1\" mappa nem hozható létre").arg(d);
                 return false;
             }
             madeDirs_ << d;
         }
         const QFileInfo info(dir);
         if (!info.isDir()) {
-            if (error) *error = QStringLiteral("\"%1\" is not a folder").arg(dir);
+            if (error) *error = QCoreApplication::translate("TFrameSink", "a(z) \"%1\" nem mappa").arg(dir);
             return false;
         }
         if (!info.isWritable()) {
-            if (error) *error = QStringLiteral("cannot write into the folder \"%1\"").arg(dir);
+            if (error) *error = QCoreApplication::translate("TFrameSink", "a(z) \"%1\" mappába nem lehet írni").arg(dir);
             return false;
         }
         return true;
@@ -215,7 +216,7 @@ public:
         if (!Begin(rgba, width, height, error)) return false;
         const QByteArray bytes = EncodePng(rgba, width, height);
         if (bytes.isEmpty()) {
-            if (error) *error = QStringLiteral("PNG encoding failed for frame %1").arg(count_);
+            if (error) *error = QCoreApplication::translate("TFrameSink", "a(z) %1. képkocka PNG-kódolása nem sikerült").arg(count_);
             return false;
         }
         if (!WriteFile(Path(PngFrameName(count_)), bytes, error)) return false;
@@ -224,7 +225,7 @@ public:
     }
     bool Finish(QString* error) override {
         if (count_ == 0) {
-            if (error) *error = QStringLiteral("no frame to write");
+            if (error) *error = QCoreApplication::translate("TFrameSink", "nincs kiírandó képkocka");
             return false;
         }
         finished_ = true;
@@ -240,7 +241,7 @@ public:
         if (!animation_) {
             if (width > TWebpAnimation::MaxSide || height > TWebpAnimation::MaxSide) {
                 if (error)
-                    *error = QStringLiteral("a WebP animation cannot be %1x%2 pixels").arg(width).arg(height);
+                    *error = QCoreApplication::translate("TFrameSink", "WebP animáció nem lehet %1x%2 képpontos").arg(width).arg(height);
                 return false;
             }
             // The target is checked now, not after the last frame was encoded.
@@ -258,7 +259,7 @@ public:
     }
     bool Finish(QString* error) override {
         if (count_ == 0 || !animation_) {
-            if (error) *error = QStringLiteral("no frame to write");
+            if (error) *error = QCoreApplication::translate("TFrameSink", "nincs kiírandó képkocka");
             return false;
         }
         const QByteArray bytes = animation_->Assemble(FrameTime(count_, options_.Fps), error);

@@ -32,7 +32,7 @@ TDisplay OpenDisplay() {
     auto getPlatformDisplay =
         reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(eglGetProcAddress("eglGetPlatformDisplayEXT"));
     if (!getPlatformDisplay) {
-        out.Error = QStringLiteral("EGL has no eglGetPlatformDisplayEXT");
+        out.Error = QCoreApplication::translate("TOffscreenSurface", "az EGL-ben nincs eglGetPlatformDisplayEXT");
         return out;
     }
     auto tryDisplay = [&](EGLenum platform, void* native, const char* name) {
@@ -56,7 +56,7 @@ TDisplay OpenDisplay() {
             for (EGLint i = 0; i < count; ++i)
                 if (tryDisplay(EGL_PLATFORM_DEVICE_EXT, devices[i], "device")) return out;
     }
-    out.Error = QStringLiteral("no EGL display without a window system (surfaceless or device platform)");
+    out.Error = QCoreApplication::translate("TOffscreenSurface", "ablakrendszer nélkül nincs EGL-kijelző (sem surfaceless, sem device platform)");
     return out;
 }
 
@@ -124,7 +124,7 @@ bool TOffscreenSurface::Open(int width, int height, QString* error) {
         return false;
     };
     if (width <= 0 || height <= 0 || width > 16384 || height > 16384)
-        return fail(QStringLiteral("a frame cannot be %1x%2 pixels").arg(width).arg(height));
+        return fail(QCoreApplication::translate("TOffscreenSurface", "a képkocka nem lehet %1x%2 képpontos").arg(width).arg(height));
     if (d_->Context == EGL_NO_CONTEXT) {
         const TDisplay& display = Display();
         if (display.Display == EGL_NO_DISPLAY) return fail(display.Error);
@@ -132,28 +132,28 @@ bool TOffscreenSurface::Open(int width, int height, QString* error) {
         d_->Platform = display.Platform;
         const char* extensions = eglQueryString(d_->Display, EGL_EXTENSIONS);
         if (!HasExtension(extensions, "EGL_KHR_surfaceless_context"))
-            return fail(QStringLiteral("EGL cannot make a context current without a surface"));
-        if (!eglBindAPI(EGL_OPENGL_API)) return fail(QStringLiteral("EGL offers no desktop OpenGL"));
+            return fail(QCoreApplication::translate("TOffscreenSurface", "az EGL felület nélkül nem tud környezetet aktiválni"));
+        if (!eglBindAPI(EGL_OPENGL_API)) return fail(QCoreApplication::translate("TOffscreenSurface", "az EGL nem kínál asztali OpenGL-t"));
         EGLConfig config = nullptr;
         if (!HasExtension(extensions, "EGL_KHR_no_config_context")) {
             const EGLint attributes[] = {EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT, EGL_SURFACE_TYPE, 0, EGL_NONE};
             EGLint count = 0;
             if (!eglChooseConfig(d_->Display, attributes, &config, 1, &count) || count < 1)
-                return fail(QStringLiteral("EGL has no configuration for desktop OpenGL"));
+                return fail(QCoreApplication::translate("TOffscreenSurface", "az EGL-nek nincs beállítása asztali OpenGL-hez"));
         }
         // The canvas draws with the fixed-function pipeline: a compatibility profile.
         const EGLint context[] = {EGL_CONTEXT_OPENGL_PROFILE_MASK, EGL_CONTEXT_OPENGL_COMPATIBILITY_PROFILE_BIT,
                                   EGL_NONE};
         d_->Context = eglCreateContext(d_->Display, config, EGL_NO_CONTEXT, context);
         if (d_->Context == EGL_NO_CONTEXT)
-            return fail(QStringLiteral("EGL could not make an OpenGL context (0x%1)").arg(eglGetError(), 0, 16));
+            return fail(QCoreApplication::translate("TOffscreenSurface", "az EGL nem tudott OpenGL-környezetet létrehozni (0x%1)").arg(eglGetError(), 0, 16));
         if (!eglMakeCurrent(d_->Display, EGL_NO_SURFACE, EGL_NO_SURFACE, d_->Context))
-            return fail(QStringLiteral("EGL could not make the OpenGL context current (0x%1; is another one current?)")
+            return fail(QCoreApplication::translate("TOffscreenSurface", "az EGL nem tudta aktiválni az OpenGL-környezetet (0x%1; talán egy másik aktív?)")
                             .arg(eglGetError(), 0, 16));
-        if (!d_->Fbo.Load()) return fail(QStringLiteral("OpenGL has no framebuffer objects"));
+        if (!d_->Fbo.Load()) return fail(QCoreApplication::translate("TOffscreenSurface", "az OpenGL-ben nincsenek framebuffer-objektumok"));
     }
     if (!MakeCurrent())
-        return fail(QStringLiteral("EGL could not make the OpenGL context current (0x%1; is another one current?)")
+        return fail(QCoreApplication::translate("TOffscreenSurface", "az EGL nem tudta aktiválni az OpenGL-környezetet (0x%1; talán egy másik aktív?)")
                         .arg(eglGetError(), 0, 16));
     if (width == width_ && height == height_ && d_->Framebuffer) return true;
     auto& f = d_->Fbo;
@@ -166,7 +166,7 @@ bool TOffscreenSurface::Open(int width, int height, QString* error) {
     f.BindFramebuffer(GL_FRAMEBUFFER, d_->Framebuffer);
     f.FramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, d_->Colour);
     if (f.CheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE)
-        return fail(QStringLiteral("OpenGL cannot draw into a %1x%2 frame").arg(width).arg(height));
+        return fail(QCoreApplication::translate("TOffscreenSurface", "az OpenGL nem tud %1x%2 méretű képkockába rajzolni").arg(width).arg(height));
     width_ = width;
     height_ = height;
     return true;

@@ -87,7 +87,7 @@ bool TRenderJob::Run(const TConsumeFrame& consume, QString* error) {
     Frames = 0;
     const int w = Width(), h = Height();
     if (options_.To >= 0 && options_.To < options_.From)
-        return fail(QStringLiteral("the end %1 ms is before the start %2 ms").arg(options_.To).arg(options_.From));
+        return fail(QCoreApplication::translate("TRenderJob", "a vég (%1 ms) korábbi a kezdetnél (%2 ms)").arg(options_.To).arg(options_.From));
 
     std::unique_ptr<TOffscreenRenderer> offscreen;
     TDrawFrame draw = DrawFrame;
@@ -103,7 +103,7 @@ bool TRenderJob::Run(const TConsumeFrame& consume, QString* error) {
 
     TVirtualPlay play(state_.Scene, PlayOptions(options_));
     play.OnError = OnPlayError;
-    if (!play.Start()) return fail(QStringLiteral("no such layer: %1").arg(play.CheckNames()));
+    if (!play.Start()) return fail(QCoreApplication::translate("TRenderJob", "nincs ilyen réteg: %1").arg(play.CheckNames()));
     const bool untilStop = options_.To < 0;
     const int32_t to = untilStop ? std::max(options_.From, TRenderJobOptions::MaxDefaultTo) : options_.To;
     const int total = MaxFrames();
@@ -111,7 +111,7 @@ bool TRenderJob::Run(const TConsumeFrame& consume, QString* error) {
     for (int k = 0;; ++k) {
         const int32_t time = FrameTime(options_.From, k, options_.Fps);
         if (time > to) break;
-        if (cancelled_) return fail(QStringLiteral("cancelled"));
+        if (cancelled_) return fail(QCoreApplication::translate("TRenderJob", "megszakítva"));
         play.AdvanceTo(time);
         // Without an end the render stops with the scene: the frame at the
         // stop is the last, and a frame past it is not drawn.

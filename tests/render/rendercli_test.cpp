@@ -24,11 +24,15 @@ struct TResult {
 };
 
 #ifdef VELKON_CLI
-TResult Velkon(const QStringList& args) {
+TResult Velkon(const QStringList& args, const char* lang = "en_US.UTF-8") {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("DISPLAY"); // no X server for the renderer
     env.remove("WAYLAND_DISPLAY");
+    // The messages below are checked in English; the Hungarian ones in tests/cli.
+    env.remove("LANGUAGE");
+    env.remove("LC_ALL");
+    env.insert("LANG", lang);
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(VELKON_CLI), args);
     p.waitForFinished(120000);
@@ -208,6 +212,11 @@ TEST_F(RenderCli, ExitCodes) {
         EXPECT_TRUE(r.Err.contains(c.Says)) << c.What << "\n" << r.Err.toStdString();
         EXPECT_FALSE(QFileInfo::exists(out)) << c.What << " wrote something";
     }
+    // The same messages in the program's own language.
+    const TResult hungarian = Velkon({"render", project, out, "--fps", "0"}, "hu_HU.UTF-8");
+    EXPECT_EQ(hungarian.Code, 2);
+    EXPECT_TRUE(hungarian.Err.contains("--fps: a(z) \"0\" nem 1 és 1000 közötti egész szám\nhasználat: velkon render"))
+        << hungarian.Err.toStdString();
     const TResult help = Velkon({"--help"});
     EXPECT_EQ(help.Code, 0);
     EXPECT_TRUE(help.Out.contains("velkon render PROJECT.VKP OUTDIR [--fps N]")) << help.Out.toStdString();

@@ -142,7 +142,7 @@ TEST_F(RenderJobTest, ProgressAndCancelLeaveNothingOnDisk) {
     auto sink = TFrameSink::Create(so);
     QString error;
     EXPECT_FALSE(job.Run(*sink, &error));
-    EXPECT_EQ(error, "cancelled");
+    EXPECT_EQ(error, "megszakítva");
     EXPECT_EQ(progress, (std::vector<int>{0, 1, 2}));
     EXPECT_FALSE(QDir(so.OutDir).exists()) << "the cancelled run's frames and folder are gone";
     EXPECT_EQ(scene.Layers.Find("Mover")->Left, 20.0);
