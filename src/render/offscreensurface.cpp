@@ -4,6 +4,7 @@
 #include <EGL/eglext.h>
 #include <GL/gl.h>
 #include <GL/glext.h>
+#include <QCoreApplication>
 #include <cstring>
 #include <mutex>
 

@@ -6,6 +6,7 @@
 #include "render/framewriter.h"
 #include "render/offscreenrenderer.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <limits>
 #include <memory>
