@@ -92,6 +92,9 @@ bool TTimeScrubber::eventFilter(QObject* watched, QEvent* event) {
     const bool key = type == QEvent::KeyPress || type == QEvent::ShortcutOverride;
     if ((!press && !key) || !document_.Scrubbing() || !watched->isWidgetType()) return false;
     auto* widget = static_cast<QWidget*>(watched);
+    // A key the field passed on (the time field hands Return to its parents
+    // after taking the typed time) is still the field's key.
+    if (QWidget* focus = QApplication::focusWidget(); key && focus && widget->isAncestorOf(focus)) widget = focus;
     // The scrubber's own controls keep it; its preview button does not.
     const auto in = [widget](const QWidget* w) { return widget == w || w->isAncestorOf(widget); };
     const bool own = in(ScrubTrackBar) || in(ScrubTimeEdit) || in(ScrubEndButton);

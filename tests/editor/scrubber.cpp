@@ -120,6 +120,25 @@ private slots:
         QCOMPARE(ProjectText(form_->Scene), text);
     }
 
+    void aTimeTypedIntoTheFieldShowsThatMoment() {
+        TImagesItem* ball = MovingLayer();
+        form_->activateWindow();
+        QSpinBox* field = Scrubber().ScrubTimeEdit;
+        field->setFocus();
+        QVERIFY(QTest::qWaitFor([&] { return field->hasFocus(); }));
+        // Once while the edited state is on show, once while already scrubbing:
+        // the Return the field passes on to its parents must not end the scrub.
+        for (const int ms : {600, 200}) {
+            field->selectAll();
+            QTest::keyClicks(QApplication::focusWidget(), QString::number(ms));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QVERIFY(form_->Document.Scrubbing());
+            QCOMPARE(form_->Document.ScrubTime(), ms);
+            QCOMPARE(ball->Left, ms / 2.0);
+            QCOMPARE(Slider()->value(), ms);
+        }
+    }
+
     void anEditWhileScrubbingEndsTheScrubFirst() {
         TImagesItem* ball = MovingLayer();
         form_->Document.SelectSingleLayer(ball);
