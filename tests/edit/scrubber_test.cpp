@@ -255,7 +255,7 @@ TEST(Scrubber, SeeksBackAlsoAfterTheLayerListReorderedTheLayers) {
     TScene reference, scene;
     ParentChildScene(reference);
     ParentChildScene(scene);
-    TScrubber scrubber(scene);
+    TScrubber scrubber(scene, 250);
     ASSERT_TRUE(scrubber.Seek(700));
     scene.Layers.Move(0, 1);
     ASSERT_TRUE(scrubber.Seek(300));
