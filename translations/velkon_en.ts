@@ -438,6 +438,21 @@ Más rétegek %1 parancsa is törlődik, mert a törölt rétegre hivatkozik.</s
     </message>
 </context>
 <context>
+    <name>LoadForCommand</name>
+    <message>
+        <source>betöltés: %1</source>
+        <translation>load: %1</translation>
+    </message>
+    <message>
+        <source>a(z) "%1" projekt nem olvasható</source>
+        <translation>cannot read the project "%1"</translation>
+    </message>
+    <message>
+        <source>a(z) "%1" projekt nem olvasható: %2</source>
+        <translation>cannot read the project "%1": %2</translation>
+    </message>
+</context>
+<context>
     <name>PackExport</name>
     <message>
         <source>Hibás csomag név: %1 (%2)</source>
@@ -1097,10 +1112,6 @@ Más rétegek %1 parancsa is törlődik, mert a törölt rétegre hivatkozik.</s
 <context>
     <name>TRenderCommand</name>
     <message>
-        <source>betöltés: %1</source>
-        <translation>load: %1</translation>
-    </message>
-    <message>
         <source>használat: velkon render PROJEKT.VKP MAPPA [--fps N] [--from MS] [--to MS] [--seed N]
                          [--touch RÉTEG@MS]... [--size SZxM] [--format png|webp] [--quality Q]</source>
         <translation>usage: velkon render PROJECT.VKP OUTDIR [--fps N] [--from MS] [--to MS] [--seed N]
@@ -1159,14 +1170,6 @@ Más rétegek %1 parancsa is törlődik, mert a törölt rétegre hivatkozik.</s
         <translation>--size: a WebP has at most %1 pixels a side</translation>
     </message>
     <message>
-        <source>a(z) "%1" projekt nem olvasható</source>
-        <translation>cannot read the project "%1"</translation>
-    </message>
-    <message>
-        <source>a(z) "%1" projekt nem olvasható: %2</source>
-        <translation>cannot read the project "%1": %2</translation>
-    </message>
-    <message>
         <source>nincs ilyen réteg: %1</source>
         <translation>no such layer: %1</translation>
     </message>
@@ -1204,10 +1207,6 @@ Más rétegek %1 parancsa is törlődik, mert a törölt rétegre hivatkozik.</s
 </context>
 <context>
     <name>TSimulation</name>
-    <message>
-        <source>betöltés: %1</source>
-        <translation>load: %1</translation>
-    </message>
     <message>
         <source>használat: velkon simulate PROJEKT.VKP --at T1,T2,... [--step MS] [--seed N] [--timescale N]
                            [--touch RÉTEG@MS]... [--preview RÉTEG[,RÉTEG...]] [--no-autostop] [--events]</source>
@@ -1265,14 +1264,6 @@ Más rétegek %1 parancsa is törlődik, mert a törölt rétegre hivatkozik.</s
     <message>
         <source>--touch: a(z) %1 nem többszöröse a --step %2 értékének</source>
         <translation>--touch: %1 is not a multiple of --step %2</translation>
-    </message>
-    <message>
-        <source>a(z) "%1" projekt nem olvasható</source>
-        <translation>cannot read the project "%1"</translation>
-    </message>
-    <message>
-        <source>a(z) "%1" projekt nem olvasható: %2</source>
-        <translation>cannot read the project "%1": %2</translation>
     </message>
     <message>
         <source>nincs ilyen réteg: %1</source>

@@ -15,24 +15,11 @@ namespace velkon {
 
 namespace {
 
-bool ReadWhole(const QString& text, int64_t low, int64_t high, int64_t& value) {
-    bool ok = false;
-    const qlonglong v = text.trimmed().toLongLong(&ok);
-    if (!ok || v < low || v > high)
-        return false;
-    value = v;
-    return true;
-}
-
 QString Fixed(double v) {
     QString s = QString::number(v, 'f', 3);
     return s == QLatin1String("-0.000") ? QStringLiteral("0.000") : s;
 }
 
-// A line of the error log written while the project was read.
-QString LoadLine(const QString& line) {
-    return QCoreApplication::translate("TSimulation", "betöltés: %1").arg(line);
-}
 
 } // namespace
 
@@ -59,25 +46,25 @@ QString TSimulation::ParseArgs(const QStringList& args, TSimulationOptions& o) {
         if (a == QLatin1String("--at")) {
             haveAt = true;
             for (const QString& t : args[++i].split(QLatin1Char(','))) {
-                if (!ReadWhole(t, 0, maxTime, v))
+                if (!ReadWholeNumber(t, 0, maxTime, v))
                     return QCoreApplication::translate("TSimulation",
                                                        "--at: a(z) \"%1\" nem ezredmásodpercben megadott idő")
                         .arg(t);
                 o.At << static_cast<int32_t>(v);
             }
         } else if (a == QLatin1String("--step")) {
-            if (!ReadWhole(args[++i], 1, maxTime, v))
+            if (!ReadWholeNumber(args[++i], 1, maxTime, v))
                 return QCoreApplication::translate("TSimulation",
                                                    "--step: a(z) \"%1\" nem pozitív egész szám")
                     .arg(args[i]);
             o.Step = static_cast<int32_t>(v);
         } else if (a == QLatin1String("--seed")) {
-            if (!ReadWhole(args[++i], 0, std::numeric_limits<uint32_t>::max(), v))
+            if (!ReadWholeNumber(args[++i], 0, std::numeric_limits<uint32_t>::max(), v))
                 return QCoreApplication::translate("TSimulation", "--seed: a(z) \"%1\" nem egész szám")
                     .arg(args[i]);
             o.Seed = static_cast<uint32_t>(v);
         } else if (a == QLatin1String("--timescale")) {
-            if (!ReadWhole(args[++i], 1, 1000, v))
+            if (!ReadWholeNumber(args[++i], 1, 1000, v))
                 return QCoreApplication::translate(
                            "TSimulation", "--timescale: a(z) \"%1\" nem legalább 1 értékű egész szám")
                     .arg(args[i]);
@@ -119,7 +106,7 @@ QString TSimulation::ParseArgs(const QStringList& args, TSimulationOptions& o) {
                 .arg(QString::number(t), QString::number(o.Step));
     for (const auto& [layer, time] : touches) {
         int64_t v = 0;
-        if (!ReadWhole(time, 0, maxTime, v))
+        if (!ReadWholeNumber(time, 0, maxTime, v))
             return QCoreApplication::translate("TSimulation",
                                                "--touch: a(z) \"%1\" nem ezredmásodpercben megadott idő")
                 .arg(time);
@@ -141,31 +128,8 @@ int TSimulation::Main(const QStringList& args, const TLoader& loader, QTextStrea
         return 2;
     }
     TScene scene;
-    TErrorLog log;
-    if (!QFileInfo(options.ProjectPath).isFile()) {
-        err << "velkon simulate: "
-            << QCoreApplication::translate("TSimulation", "a(z) \"%1\" projekt nem olvasható")
-                   .arg(options.ProjectPath)
-            << "\n";
-        err.flush();
+    if (!LoadForCommand(QStringLiteral("velkon simulate"), options.ProjectPath, loader, scene, err))
         return 1;
-    }
-    try {
-        loader(scene, options.ProjectPath, log);
-    } catch (const std::exception& e) {
-        const auto* ve = dynamic_cast<const EVelkonError*>(&e);
-        for (int i = log.Count() - 1; i >= 0; --i)
-            err << LoadLine(log.Lines()[i]) << "\n";
-        err << "velkon simulate: "
-            << QCoreApplication::translate("TSimulation", "a(z) \"%1\" projekt nem olvasható: %2")
-                   .arg(options.ProjectPath, ve ? ve->Message() : QString::fromUtf8(e.what()))
-            << "\n";
-        err.flush();
-        return 1;
-    }
-    // The error log holds the newest line first; print in the order things happened.
-    for (int i = log.Count() - 1; i >= 0; --i)
-        err << LoadLine(log.Lines()[i]) << "\n";
     TSimulation simulation(scene, options);
     const QString missing = simulation.CheckNames();
     if (!missing.isEmpty()) {

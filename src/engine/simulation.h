@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/commandload.h"
 #include "engine/virtualplay.h"
 
 #include <QList>
@@ -33,7 +34,7 @@ struct TSimulationOptions {
 // would, and prints the layers' states at the chosen times.
 class TSimulation {
 public:
-    using TLoader = std::function<void(TScene&, const QString& path, TErrorLog&)>;
+    using TLoader = TCommandLoader;
 
     // Reads the arguments after "simulate"; returns the problem, or an empty text.
     static QString ParseArgs(const QStringList& args, TSimulationOptions& options);

@@ -14,20 +14,8 @@ namespace velkon {
 
 namespace {
 
-bool ReadWhole(const QString& text, int64_t low, int64_t high, int64_t& value) {
-    bool ok = false;
-    const qlonglong v = text.trimmed().toLongLong(&ok);
-    if (!ok || v < low || v > high) return false;
-    value = v;
-    return true;
-}
-
 constexpr int MaxSide = 16384;
 
-// A line of the error log written while the project was read.
-QString LoadLine(const QString& line) {
-    return QCoreApplication::translate("TRenderCommand", "betöltés: %1").arg(line);
-}
 
 } // namespace
 
@@ -51,27 +39,27 @@ QString TRenderCommand::ParseArgs(const QStringList& args, TRenderCommandOptions
         if (takesValue && i + 1 >= args.size()) return QCoreApplication::translate("TRenderCommand", "a(z) %1 kapcsoló után érték kell").arg(a);
         int64_t v = 0;
         if (a == QLatin1String("--fps")) {
-            if (!ReadWhole(args[++i], 1, 1000, v))
+            if (!ReadWholeNumber(args[++i], 1, 1000, v))
                 return QCoreApplication::translate("TRenderCommand", "--fps: a(z) \"%1\" nem 1 és 1000 közötti egész szám").arg(args[i]);
             o.Job.Fps = static_cast<int>(v);
         } else if (a == QLatin1String("--from") || a == QLatin1String("--to")) {
-            if (!ReadWhole(args[++i], 0, maxTime, v))
+            if (!ReadWholeNumber(args[++i], 0, maxTime, v))
                 return QCoreApplication::translate("TRenderCommand", "%1: a(z) \"%2\" nem ezredmásodpercben megadott idő").arg(a, args[i]);
             (a == QLatin1String("--from") ? o.Job.From : o.Job.To) = static_cast<int32_t>(v);
         } else if (a == QLatin1String("--seed")) {
-            if (!ReadWhole(args[++i], 0, std::numeric_limits<uint32_t>::max(), v))
+            if (!ReadWholeNumber(args[++i], 0, std::numeric_limits<uint32_t>::max(), v))
                 return QCoreApplication::translate("TRenderCommand", "--seed: a(z) \"%1\" nem egész szám").arg(args[i]);
             o.Job.Seed = static_cast<uint32_t>(v);
         } else if (a == QLatin1String("--touch")) {
             const QString t = args[++i];
             const int at = t.lastIndexOf(QLatin1Char('@'));
-            if (at <= 0 || !ReadWhole(t.mid(at + 1), 0, maxTime, v))
+            if (at <= 0 || !ReadWholeNumber(t.mid(at + 1), 0, maxTime, v))
                 return QCoreApplication::translate("TRenderCommand", "--touch: a(z) \"%1\" nem RÉTEG@MS alakú").arg(t);
             o.Job.Touches << qMakePair(t.left(at), static_cast<int32_t>(v));
         } else if (a == QLatin1String("--size")) {
             const QStringList wh = args[++i].split(QLatin1Char('x'));
             int64_t w = 0, h = 0;
-            if (wh.size() != 2 || !ReadWhole(wh[0], 1, MaxSide, w) || !ReadWhole(wh[1], 1, MaxSide, h))
+            if (wh.size() != 2 || !ReadWholeNumber(wh[0], 1, MaxSide, w) || !ReadWholeNumber(wh[1], 1, MaxSide, h))
                 return QCoreApplication::translate("TRenderCommand", "--size: a(z) \"%1\" nem SZxM alakú (oldalanként 1–%2 képpont)").arg(args[i]).arg(MaxSide);
             o.Job.Width = static_cast<int>(w);
             o.Job.Height = static_cast<int>(h);
@@ -84,7 +72,7 @@ QString TRenderCommand::ParseArgs(const QStringList& args, TRenderCommandOptions
             else
                 return QCoreApplication::translate("TRenderCommand", "--format: a(z) \"%1\" sem nem png, sem nem webp").arg(args[i]);
         } else if (a == QLatin1String("--quality")) {
-            if (!ReadWhole(args[++i], 0, 100, v))
+            if (!ReadWholeNumber(args[++i], 0, 100, v))
                 return QCoreApplication::translate("TRenderCommand", "--quality: a(z) \"%1\" nem 0 és 100 közötti egész szám").arg(args[i]);
             o.Quality = static_cast<int>(v);
             haveQuality = true;
@@ -117,29 +105,8 @@ int TRenderCommand::Main(const QStringList& args, const TLoader& loader, QTextSt
         return 2;
     }
     TScene scene;
-    TErrorLog log;
-    if (!QFileInfo(options.ProjectPath).isFile()) {
-        err << "velkon render: " << QCoreApplication::translate("TRenderCommand", "a(z) \"%1\" projekt nem olvasható").arg(options.ProjectPath)
-            << "\n";
-        err.flush();
+    if (!LoadForCommand(QStringLiteral("velkon render"), options.ProjectPath, loader, scene, err, QFileInfo(options.ProjectPath).absoluteFilePath()))
         return 1;
-    }
-    try {
-        loader(scene, QFileInfo(options.ProjectPath).absoluteFilePath(), log);
-    } catch (const std::exception& e) {
-        const auto* ve = dynamic_cast<const EVelkonError*>(&e);
-        for (int i = log.Count() - 1; i >= 0; --i)
-            err << LoadLine(log.Lines()[i]) << "\n";
-        err << "velkon render: "
-            << QCoreApplication::translate("TRenderCommand", "a(z) \"%1\" projekt nem olvasható: %2")
-                   .arg(options.ProjectPath, ve ? ve->Message() : QString::fromUtf8(e.what()))
-            << "\n";
-        err.flush();
-        return 1;
-    }
-    // The error log holds the newest line first; print in the order things happened.
-    for (int i = log.Count() - 1; i >= 0; --i)
-        err << LoadLine(log.Lines()[i]) << "\n";
 
     TEditorState state(scene);
     ApplyResolution(state, scene.Resolution);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/commandload.h"
 #include "render/framewriter.h"
 #include "render/renderjob.h"
 
@@ -25,7 +26,7 @@ struct TRenderCommandOptions {
 // playback as PNG frames or one animated WebP, with no display.
 class TRenderCommand {
 public:
-    using TLoader = std::function<void(TScene&, const QString& path, TErrorLog&)>;
+    using TLoader = TCommandLoader;
 
     // Reads the arguments after "render"; returns the problem, or an empty text.
     static QString ParseArgs(const QStringList& args, TRenderCommandOptions& options);
