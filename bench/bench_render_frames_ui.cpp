@@ -23,6 +23,7 @@
 #include "render/renderjob.h"
 #include <GL/gl.h>
 
+#include "generator/canvasform.h"
 #include "generator/generator.h"
 
 #include <QElapsedTimer>
@@ -68,19 +69,8 @@ int main(int argc, char** argv) {
 
     // The reference: the editor's canvas with the project.
     TMainForm form;
-    form.Dialogs = nullptr;
-    form.resize(1400, 900);
-    form.show();
-    QElapsedTimer wait;
-    wait.start();
-    while (!form.Canvas->OGLRenderPanel->Ready() && wait.elapsed() < 10000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        QThread::msleep(5);
-    }
-    if (!form.Canvas->OGLRenderPanel->Ready()) {
-        std::fprintf(stderr, "no OpenGL canvas\n");
+    if (!bench::ShowCanvasForm(form))
         return 1;
-    }
     GenerateScene(form.Scene, gen, dir.path());
     form.Scene.Saved = true;
     // The project's resolution, as opening it would set it: both sides draw the same frame size.

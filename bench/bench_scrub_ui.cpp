@@ -14,6 +14,7 @@
 #include "edit/scrubber.h"
 #include "model/scene.h"
 
+#include "generator/canvasform.h"
 #include "generator/generator.h"
 
 #include <GL/gl.h>
@@ -46,19 +47,8 @@ int main(int argc, char** argv) {
     TVelkonApplication app(argc, argv);
     QTemporaryDir dir;
     TMainForm form;
-    form.Dialogs = nullptr;
-    form.resize(1400, 900);
-    form.show();
-    QElapsedTimer wait;
-    wait.start();
-    while (!form.Canvas->OGLRenderPanel->Ready() && wait.elapsed() < 10000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        QThread::msleep(5);
-    }
-    if (!form.Canvas->OGLRenderPanel->Ready()) {
-        std::fprintf(stderr, "no OpenGL canvas\n");
+    if (!bench::ShowCanvasForm(form))
         return 1;
-    }
     bench::TGenOptions options;
     WriteGeneratedProject(dir.path(), options);
     GenerateScene(form.Scene, options, dir.path());
